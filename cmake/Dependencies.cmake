@@ -3,7 +3,9 @@
 # CLARIVUE_DEPS_PREFIX, with zlib from libz-mingw-w64-dev.
 add_library(clarivue_deps INTERFACE)
 if(WIN32)
-  set(CLARIVUE_DEPS_PREFIX "" CACHE PATH "Prefix of the cross-built libjpeg-turbo and libpng")
+  # Default: where scripts/setup.sh puts them in this source tree.
+  set(CLARIVUE_DEPS_PREFIX "${CMAKE_SOURCE_DIR}/build/deps/mingw" CACHE PATH
+      "Prefix of the cross-built libjpeg-turbo and libpng")
   if(NOT CLARIVUE_DEPS_PREFIX OR NOT EXISTS "${CLARIVUE_DEPS_PREFIX}/lib/libpng16.a")
     message(FATAL_ERROR "CLARIVUE_DEPS_PREFIX must name the cross-built dependencies "
                         "(run scripts/setup.sh)")

@@ -303,6 +303,15 @@ bool ZImage::FillRect(int32_t x, int32_t y, int32_t w, int32_t h, ZColor colour)
             break;
         }
     }
+    if (x0 == 0 && count == m_width) {
+        // Whole rows: clear the padding too, so that no stale memory ever reaches a file.
+        const size_t used = (size_t{m_width} * m_bitsPerPixel + 7) / 8;
+        if (spanBytes > 0 && spanBytes < m_stride) {
+            std::memset(first + used, 0, m_stride - used);
+            spanOffset = 0;
+            spanBytes = m_stride;
+        }
+    }
     const auto rows = static_cast<uint32_t>(bottom - top);
     for (uint32_t i = 1; i < rows; ++i) {
         uint8_t* row = GetRow(firstMemoryRow - i);

@@ -106,6 +106,10 @@ class ZImage {
     bool SetBitDepth(uint32_t bits);
     bool FlipVertical();
 
+    // Completes pending device-context drawing (GdiFlush); call it before reading or writing
+    // GetBits() directly after drawing through GetDC(). The operations above do it themselves.
+    void FlushDrawing() const;
+
     // Resolution and palette transparency (read and written directly by the codecs).
     int32_t dpiX = 0;
     int32_t dpiY = 0;
@@ -129,9 +133,6 @@ class ZImage {
     void ReleasePixelMemory();
     // Pushes the internal colour table to the platform bitmap (no-op without one).
     void UploadColorTable();
-    // Completes pending device-context drawing before pixel memory is touched directly.
-    void FlushDrawing() const;
-
     bool CreateEmpty(uint32_t width, uint32_t height, uint32_t requestedBits,
                      const uint8_t* palette);
     void ClearFields();

@@ -494,3 +494,24 @@ TEST(ZImageCreate, RecreationAtSameSizeStartsFresh) {
 
 }  // namespace
 }  // namespace zentrova
+
+namespace zentrova {
+namespace {
+
+TEST(ZImageCreate, RowPaddingIsClearedByWholeImageFills) {
+    const auto palette = RampPalette();
+    for (const uint32_t bits : {8u, 16u, 24u}) {
+        ZImage image;
+        // Width 5: 5, 10 and 15 bytes of pixels in rows of 8, 12 and 16 bytes.
+        ASSERT_TRUE(image.Create(5, 3, bits, 0x00FFFFFF, palette.data()));
+        const uint32_t used = 5 * bits / 8;
+        for (uint32_t r = 0; r < 3; ++r) {
+            for (uint32_t b = used; b < image.GetStride(); ++b) {
+                EXPECT_EQ(image.GetRow(r)[b], 0) << bits << " bits, row " << r << " byte " << b;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,235 @@
+// CaptureList: slots, valid flags, histories and stepping between captures.
+#include "capture/CaptureList.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/FileSystem.h"
+#include "image/ZImage.h"
+
+namespace zentrova {
+namespace {
+
+void MakePicture(ZImage& image, uint32_t width, uint32_t height, uint8_t seed) {
+    ASSERT_TRUE(image.Create(width, height, 24, 0, nullptr));
+    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
+        image.GetBits()[i] = static_cast<uint8_t>(seed + i * 3);
+    }
+}
+
+std::wstring PathOf(int i) {
+    return L"C:\\Shots\\capture " + std::to_wstring(i) + L".bmp";
+}
+
+// A list with count captures of 2 x 2 pixels, picture seed = slot number.
+void Fill(CaptureList& list, int count) {
+    ZImage image;
+    for (int i = 0; i < count; ++i) {
+        MakePicture(image, 2, 2, static_cast<uint8_t>(i));
+        ASSERT_TRUE(list.Add(PathOf(i).c_str(), image)) << i;
+    }
+}
+
+TEST(CaptureListTest, StartsEmpty) {
+    auto list = std::make_unique<CaptureList>();
+    EXPECT_EQ(list->GetCount(), 0);
+    EXPECT_EQ(list->GetCurrent(), 0);
+    std::wstring out = L"untouched";
+    EXPECT_FALSE(list->GetPath(0, out));
+    EXPECT_EQ(out, L"untouched");
+    EXPECT_EQ(list->GetHistory(0), nullptr);
+    EXPECT_FALSE(list->StepNext());
+    EXPECT_FALSE(list->StepPrevious());
+    EXPECT_EQ(list->GetCurrent(), 0);
+}
+
+TEST(CaptureListTest, AddEntersPathValidFlagAndFirstHistoryState) {
+    auto list = std::make_unique<CaptureList>();
+    ZImage capture;
+    MakePicture(capture, 5, 3, 9);
+    capture.dpiX = 120;
+    capture.dpiY = 120;
+    ASSERT_TRUE(list->Add(L"C:\\Shots\\one.bmp", capture));
+    EXPECT_EQ(list->GetCount(), 1);
+    EXPECT_TRUE(list->IsValid(0));
+    std::wstring out;
+    ASSERT_TRUE(list->GetPath(0, out));
+    EXPECT_EQ(out, L"C:\\Shots\\one.bmp");
+
+    EditHistory* history = list->GetHistory(0);
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(history->IsEnabled());
+    EXPECT_EQ(history->GetCurrent(), 0);
+    EXPECT_EQ(history->GetNext(), 1);
+    ZImage state;
+    ASSERT_TRUE(history->Undo(state));
+    EXPECT_EQ(state.GetWidth(), 5u);
+    EXPECT_EQ(state.GetHeight(), 3u);
+    EXPECT_EQ(state.dpiX, 120);
+    EXPECT_EQ(
+        std::string(reinterpret_cast<const char*>(state.GetBits()), state.GetPixelMemorySize()),
+        std::string(reinterpret_cast<const char*>(capture.GetBits()),
+                    capture.GetPixelMemorySize()));
+}
+
+TEST(CaptureListTest, AddRefusesBadPaths) {
+    auto list = std::make_unique<CaptureList>();
+    ZImage capture;
+    MakePicture(capture, 1, 1, 0);
+    EXPECT_FALSE(list->Add(nullptr, capture));
+    EXPECT_FALSE(list->Add(L"", capture));
+    EXPECT_FALSE(list->Add(std::wstring(260, L'p').c_str(), capture));
+    EXPECT_EQ(list->GetCount(), 0);
+    EXPECT_TRUE(list->Add(std::wstring(259, L'p').c_str(), capture));
+    EXPECT_EQ(list->GetCount(), 1);
+}
+
+TEST(CaptureListTest, HoldsOneHundredCaptures) {
+    auto list = std::make_unique<CaptureList>();
+    Fill(*list, 100);
+    EXPECT_EQ(list->GetCount(), 100);
+    EXPECT_TRUE(list->IsFull());
+    ZImage capture;
+    MakePicture(capture, 1, 1, 0);
+    EXPECT_FALSE(list->Add(L"C:\\Shots\\extra.bmp", capture));
+    EXPECT_EQ(list->GetCount(), 100);
+    std::wstring out;
+    ASSERT_TRUE(list->GetPath(99, out));
+    EXPECT_EQ(out, PathOf(99));
+    EXPECT_NE(list->GetHistory(99), nullptr);
+    EXPECT_EQ(list->GetHistory(100), nullptr);
+    EXPECT_EQ(list->GetHistory(-1), nullptr);
+}
+
+TEST(CaptureListTest, HistoryOnlyForUsedValidSlots) {
+    auto list = std::make_unique<CaptureList>();
+    Fill(*list, 3);
+    EXPECT_NE(list->GetHistory(2), nullptr);
+    EXPECT_EQ(list->GetHistory(3), nullptr);
+    ASSERT_TRUE(list->Remove(1));
+    EXPECT_EQ(list->GetHistory(1), nullptr);
+    std::wstring out = L"untouched";
+    EXPECT_FALSE(list->GetPath(1, out));
+    EXPECT_EQ(out, L"untouched");
+    EXPECT_FALSE(list->Remove(1));
+    EXPECT_FALSE(list->Remove(7));
+    EXPECT_EQ(list->GetCount(), 3);
+}
+
+TEST(CaptureListTest, RemoveDeletesTheHistoryFiles) {
+    auto list = std::make_unique<CaptureList>();
+    Fill(*list, 2);
+    ZImage edit;
+    MakePicture(edit, 4, 4, 50);
+    ASSERT_TRUE(list->GetHistory(0)->Push(edit));
+    const std::wstring state0 = list->GetHistory(0)->GetStatePath(0);
+    const std::wstring state1 = list->GetHistory(0)->GetStatePath(1);
+    ASSERT_TRUE(PathExists(state0.c_str()));
+    ASSERT_TRUE(PathExists(state1.c_str()));
+    ASSERT_TRUE(list->Remove(0));
+    EXPECT_FALSE(PathExists(state0.c_str()));
+    EXPECT_FALSE(PathExists(state1.c_str()));
+    EXPECT_NE(list->GetHistory(1), nullptr);
+}
+
+TEST(CaptureListTest, ClearEmptiesEverything) {
+    auto list = std::make_unique<CaptureList>();
+    Fill(*list, 4);
+    ASSERT_TRUE(list->SetCurrent(2));
+    std::vector<std::wstring> files;
+    for (int i = 0; i < 4; ++i) {
+        files.push_back(list->GetHistory(i)->GetStatePath(0));
+        ASSERT_TRUE(PathExists(files.back().c_str()));
+    }
+    list->Clear();
+    EXPECT_EQ(list->GetCount(), 0);
+    EXPECT_EQ(list->GetCurrent(), 0);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(PathExists(files[i].c_str())) << i;
+        EXPECT_FALSE(list->IsValid(i));
+        EXPECT_EQ(list->GetHistory(i), nullptr);
+        std::wstring out;
+        EXPECT_FALSE(list->GetPath(i, out));
+    }
+    EXPECT_FALSE(list->StepNext());
+
+    // Slots are used from the start again.
+    ZImage capture;
+    MakePicture(capture, 1, 1, 0);
+    ASSERT_TRUE(list->Add(L"C:\\Shots\\again.bmp", capture));
+    std::wstring out;
+    ASSERT_TRUE(list->GetPath(0, out));
+    EXPECT_EQ(out, L"C:\\Shots\\again.bmp");
+    EXPECT_EQ(list->GetHistory(0)->GetNext(), 1);
+}
+
+TEST(CaptureListTest, DestroyingTheListDeletesTheHistoryFiles) {
+    std::wstring state;
+    {
+        auto list = std::make_unique<CaptureList>();
+        Fill(*list, 1);
+        state = list->GetHistory(0)->GetStatePath(0);
+        ASSERT_TRUE(PathExists(state.c_str()));
+    }
+    EXPECT_FALSE(PathExists(state.c_str()));
+}
+
+TEST(CaptureListTest, StepsSkipInvalidSlotsAndWrap) {
+    auto list = std::make_unique<CaptureList>();
+    Fill(*list, 5);
+    ASSERT_TRUE(list->Remove(1));
+    ASSERT_TRUE(list->Remove(3));
+
+    ASSERT_TRUE(list->StepNext());
+    EXPECT_EQ(list->GetCurrent(), 2);
+    ASSERT_TRUE(list->StepNext());
+    EXPECT_EQ(list->GetCurrent(), 4);
+    // Slots 5 .. 99 were never used: next from 4 wraps round to 0.
+    ASSERT_TRUE(list->StepNext());
+    EXPECT_EQ(list->GetCurrent(), 0);
+    // Previous from 0 continues at 99 and finds 4.
+    ASSERT_TRUE(list->StepPrevious());
+    EXPECT_EQ(list->GetCurrent(), 4);
+    ASSERT_TRUE(list->StepPrevious());
+    EXPECT_EQ(list->GetCurrent(), 2);
+}
+
+TEST(CaptureListTest, StepFindsTheCurrentSlotWhenItIsTheOnlyOne) {
+    auto list = std::make_unique<CaptureList>();
+    Fill(*list, 3);
+    ASSERT_TRUE(list->Remove(0));
+    ASSERT_TRUE(list->Remove(2));
+    ASSERT_TRUE(list->SetCurrent(1));
+    ASSERT_TRUE(list->StepNext());
+    EXPECT_EQ(list->GetCurrent(), 1);
+    ASSERT_TRUE(list->StepPrevious());
+    EXPECT_EQ(list->GetCurrent(), 1);
+
+    // The editor takes the current capture out and looks for the next one: there is none.
+    ASSERT_TRUE(list->Remove(1));
+    EXPECT_FALSE(list->StepNext());
+    EXPECT_FALSE(list->StepPrevious());
+    EXPECT_EQ(list->GetCurrent(), 1);
+}
+
+TEST(CaptureListTest, StepsWrapBetweenTheLastAndTheFirstSlot) {
+    auto list = std::make_unique<CaptureList>();
+    Fill(*list, 100);
+    ASSERT_TRUE(list->SetCurrent(99));
+    ASSERT_TRUE(list->StepNext());
+    EXPECT_EQ(list->GetCurrent(), 0);
+    ASSERT_TRUE(list->StepPrevious());
+    EXPECT_EQ(list->GetCurrent(), 99);
+    ASSERT_TRUE(list->StepPrevious());
+    EXPECT_EQ(list->GetCurrent(), 98);
+
+    EXPECT_FALSE(list->SetCurrent(100));
+    EXPECT_FALSE(list->SetCurrent(-1));
+    EXPECT_EQ(list->GetCurrent(), 98);
+}
+
+}  // namespace
+}  // namespace zentrova

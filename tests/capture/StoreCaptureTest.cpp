@@ -1,0 +1,343 @@
+// StoreCapture: the stored file, the list entry, the host calls and the failure paths.
+#include "capture/StoreCapture.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/FileSystem.h"
+#include "image/ZImage.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova {
+namespace {
+
+using test::ReadWholeFile;
+using test::TempFolder;
+using test::WriteWholeFile;
+
+CaptureTime At(int year, int month, int day, int hour, int minute) {
+    CaptureTime time;
+    time.year = year;
+    time.month = month;
+    time.day = day;
+    time.hour = hour;
+    time.minute = minute;
+    return time;
+}
+
+// Records every call the store makes.
+class FakeHost : public CaptureStoreHost {
+  public:
+    const ZImage* GetFinishedCapture() override {
+        ++finishedCalls;
+        return image.IsValid() || offerEmptyImage ? &image : nullptr;
+    }
+    void GetScreenDpi(int32_t& x, int32_t& y) override {
+        ++dpiCalls;
+        x = dpiX;
+        y = dpiY;
+    }
+    CaptureTime GetLocalTime() override {
+        ++timeCalls;
+        return time;
+    }
+    void Beep(uint32_t frequency, uint32_t duration) override {
+        beeps.push_back({frequency, duration});
+    }
+    void ShowMessage(const wchar_t* text) override { messages.push_back(text); }
+    void TearDownEngine() override { ++tearDowns; }
+    void PostCommand(uint32_t command) override { commands.push_back(command); }
+
+    int OtherCalls() const {
+        return dpiCalls + timeCalls + tearDowns + static_cast<int>(beeps.size()) +
+               static_cast<int>(messages.size()) + static_cast<int>(commands.size());
+    }
+
+    ZImage image;
+    bool offerEmptyImage = false;
+    int32_t dpiX = 96;
+    int32_t dpiY = 96;
+    CaptureTime time = At(2007, 12, 31, 23, 59);
+
+    int finishedCalls = 0;
+    int dpiCalls = 0;
+    int timeCalls = 0;
+    int tearDowns = 0;
+    std::vector<std::pair<uint32_t, uint32_t>> beeps;
+    std::vector<std::wstring> messages;
+    std::vector<uint32_t> commands;
+};
+
+// A 24-bit picture with distinct bytes everywhere (padding included).
+void MakePicture(ZImage& image, uint32_t width, uint32_t height, uint8_t seed) {
+    ASSERT_TRUE(image.Create(width, height, 24, 0, nullptr));
+    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
+        image.GetBits()[i] = static_cast<uint8_t>(seed + i * 5);
+    }
+}
+
+std::string PixelBytes(const ZImage& image) {
+    return std::string(reinterpret_cast<const char*>(image.GetBits()), image.GetPixelMemorySize());
+}
+
+uint32_t U32At(const std::string& bytes, size_t offset) {
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) {
+        v = (v << 8) | static_cast<uint8_t>(bytes[offset + i]);
+    }
+    return v;
+}
+
+size_t CountFiles(const std::wstring& folder) {
+    std::error_code ec;
+    size_t count = 0;
+    for (auto it = std::filesystem::directory_iterator(std::filesystem::path(folder), ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        ++count;
+    }
+    return count;
+}
+
+struct StoreCaptureTest : ::testing::Test {
+    void SetUp() override {
+        MakePicture(host.image, 7, 5, 3);  // stride 24: 3 padding bytes per row
+        settings.outputFolder = folder.Path();
+        settings.captureType = kCaptureTypeSingle;
+    }
+    std::wstring FileNamed(const wchar_t* name) const { return folder.File(name); }
+
+    TempFolder folder;
+    FakeHost host;
+    CaptureStoreSettings settings;
+    CaptureStore store;
+    std::unique_ptr<CaptureList> list = std::make_unique<CaptureList>();
+};
+
+TEST_F(StoreCaptureTest, StoresTheFirstCaptureAsNumberedBmp) {
+    host.dpiX = 120;
+    host.dpiY = 144;
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    EXPECT_EQ(store.GetSessionCounter(), 1u);
+
+    const std::wstring path = FileNamed(L"Clarivue - 2007.12.31 23.59 - 001.bmp");
+    const std::string bytes = ReadWholeFile(path);
+    ASSERT_EQ(bytes.size(), 54u + 5 * 24);
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    EXPECT_EQ(U32At(bytes, 10), 54u);
+    EXPECT_EQ(U32At(bytes, 18), 7u);
+    EXPECT_EQ(U32At(bytes, 22), 5u);
+    EXPECT_EQ(static_cast<uint8_t>(bytes[28]), 24);
+    // Pixels per metre from the screen's dpi: trunc(dpi * 0.393700787402 * 100).
+    EXPECT_EQ(U32At(bytes, 38), 4724u);  // 120 dpi
+    EXPECT_EQ(U32At(bytes, 42), 5669u);  // 144 dpi
+    EXPECT_EQ(bytes.substr(54), PixelBytes(host.image));
+
+    // The engine's image itself keeps its resolution; only the stored copy got the screen's.
+    EXPECT_EQ(host.image.dpiX, 96);
+
+    // Single capture: the engine is torn down and the Edit Mode is asked for, once.
+    EXPECT_EQ(host.tearDowns, 1);
+    EXPECT_EQ(host.commands, std::vector<uint32_t>{40026});
+    EXPECT_TRUE(host.beeps.empty());
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(StoreCaptureTest, ListEntryAndFirstHistoryStateAreTheCapture) {
+    host.dpiX = 120;
+    host.dpiY = 120;
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    ASSERT_EQ(list->GetCount(), 1);
+    std::wstring path;
+    ASSERT_TRUE(list->GetPath(0, path));
+    EXPECT_EQ(path, FileNamed(L"Clarivue - 2007.12.31 23.59 - 001.bmp"));
+
+    EditHistory* history = list->GetHistory(0);
+    ASSERT_NE(history, nullptr);
+    EXPECT_EQ(history->GetCurrent(), 0);
+    EXPECT_EQ(history->GetNext(), 1);
+    ZImage state;
+    ASSERT_TRUE(history->Undo(state));
+    EXPECT_EQ(state.GetWidth(), 7u);
+    EXPECT_EQ(state.GetHeight(), 5u);
+    EXPECT_EQ(state.GetBitsPerPixel(), 24);
+    EXPECT_EQ(state.dpiX, 120);
+    EXPECT_EQ(state.dpiY, 120);
+    EXPECT_EQ(PixelBytes(state), PixelBytes(host.image));
+}
+
+TEST_F(StoreCaptureTest, MultipleCaptureTypeStaysReady) {
+    settings.captureType = kCaptureTypeMultiple;
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    EXPECT_TRUE(host.commands.empty());
+    EXPECT_EQ(host.tearDowns, 2);
+    EXPECT_EQ(list->GetCount(), 2);
+}
+
+TEST_F(StoreCaptureTest, NoFinishedImageChangesNothing) {
+    host.image.Destroy();
+    EXPECT_FALSE(store.StoreCapture(host, settings, *list));
+    // An image object that is not valid counts as none.
+    host.offerEmptyImage = true;
+    EXPECT_FALSE(store.StoreCapture(host, settings, *list));
+
+    EXPECT_EQ(host.finishedCalls, 2);
+    EXPECT_EQ(host.OtherCalls(), 0);
+    EXPECT_EQ(store.GetSessionCounter(), 0u);
+    EXPECT_EQ(list->GetCount(), 0);
+    EXPECT_EQ(CountFiles(folder.Path()), 0u);
+}
+
+TEST_F(StoreCaptureTest, NumbersKeepRisingAcrossMinutesDaysAndClears) {
+    settings.captureType = kCaptureTypeMultiple;
+    host.time = At(2007, 5, 3, 14, 5);
+    for (int i = 0; i < 7; ++i) {
+        ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    }
+    EXPECT_TRUE(PathExists(FileNamed(L"Clarivue - 2007.05.03 14.05 - 006.bmp").c_str()));
+    EXPECT_TRUE(PathExists(FileNamed(L"Clarivue - 2007.05.03 14.05 - 007.bmp").c_str()));
+
+    host.time = At(2007, 5, 3, 14, 6);
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    EXPECT_TRUE(PathExists(FileNamed(L"Clarivue - 2007.05.03 14.06 - 008.bmp").c_str()));
+
+    host.time = At(2007, 5, 4, 0, 0);
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    EXPECT_TRUE(PathExists(FileNamed(L"Clarivue - 2007.05.04 00.00 - 009.bmp").c_str()));
+
+    // Leaving the Edit Mode clears the list, not the counter.
+    list->Clear();
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    EXPECT_TRUE(PathExists(FileNamed(L"Clarivue - 2007.05.04 00.00 - 010.bmp").c_str()));
+    std::wstring path;
+    ASSERT_TRUE(list->GetPath(0, path));
+    EXPECT_EQ(path, FileNamed(L"Clarivue - 2007.05.04 00.00 - 010.bmp"));
+    EXPECT_EQ(store.GetSessionCounter(), 10u);
+    EXPECT_EQ(CountFiles(folder.Path()), 10u);
+}
+
+TEST_F(StoreCaptureTest, ThousandthCaptureHasFourDigits) {
+    settings.captureType = kCaptureTypeMultiple;
+    MakePicture(host.image, 1, 1, 0);
+    // The first 999 files are written too, into a folder of their own (the list fills up
+    // after 100 of them, which does not stop the counting).
+    TempFolder early;
+    settings.outputFolder = early.Path();
+    for (int i = 0; i < 999; ++i) {
+        ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    }
+    EXPECT_TRUE(PathExists(early.File(L"Clarivue - 2007.12.31 23.59 - 999.bmp").c_str()));
+    settings.outputFolder = folder.Path();
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    EXPECT_TRUE(PathExists(FileNamed(L"Clarivue - 2007.12.31 23.59 - 1000.bmp").c_str()));
+}
+
+TEST_F(StoreCaptureTest, FolderEndingInASeparatorGetsNoSecondOne) {
+    for (const std::wstring& ending : {std::wstring(L"/"), std::wstring(1, kNativeSeparator)}) {
+        auto freshList = std::make_unique<CaptureList>();
+        settings.outputFolder = folder.Path() + ending;
+        ASSERT_TRUE(store.StoreCapture(host, settings, *freshList));
+        std::wstring path;
+        ASSERT_TRUE(freshList->GetPath(0, path));
+        const std::wstring name = store.GetSessionCounter() == 1
+                                      ? L"Clarivue - 2007.12.31 23.59 - 001.bmp"
+                                      : L"Clarivue - 2007.12.31 23.59 - 002.bmp";
+        EXPECT_EQ(path, folder.Path() + ending + name);
+        EXPECT_TRUE(PathExists(FileNamed(name.c_str()).c_str()));
+    }
+}
+
+TEST_F(StoreCaptureTest, ExistingFilesAreKept) {
+    // An earlier run in the same minute left 001 and 001 (2).
+    const std::wstring first = FileNamed(L"Clarivue - 2007.12.31 23.59 - 001.bmp");
+    const std::wstring second = FileNamed(L"Clarivue - 2007.12.31 23.59 - 001 (2).bmp");
+    ASSERT_TRUE(WriteWholeFile(first, "an earlier capture"));
+    ASSERT_TRUE(WriteWholeFile(second, "another earlier capture"));
+
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    const std::wstring third = FileNamed(L"Clarivue - 2007.12.31 23.59 - 001 (3).bmp");
+    EXPECT_EQ(ReadWholeFile(third).substr(54), PixelBytes(host.image));
+    std::wstring path;
+    ASSERT_TRUE(list->GetPath(0, path));
+    EXPECT_EQ(path, third);
+    EXPECT_EQ(ReadWholeFile(first), "an earlier capture");
+    EXPECT_EQ(ReadWholeFile(second), "another earlier capture");
+
+    // The next capture has its own number again.
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    EXPECT_TRUE(PathExists(FileNamed(L"Clarivue - 2007.12.31 23.59 - 002.bmp").c_str()));
+}
+
+TEST_F(StoreCaptureTest, MissingOutputFolderIsCreated) {
+    settings.outputFolder = folder.File(L"Captures");
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    EXPECT_TRUE(DirectoryExists(settings.outputFolder.c_str()));
+    EXPECT_TRUE(PathExists(
+        (settings.outputFolder + kNativeSeparator + L"Clarivue - 2007.12.31 23.59 - 001.bmp")
+            .c_str()));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(StoreCaptureTest, WriteFailureBeepsReportsAndStillEntersTheSlot) {
+    // Two missing levels: only one is created, so the file cannot be written.
+    const std::wstring missing = folder.File(L"missing");
+    settings.outputFolder = missing + kNativeSeparator + L"deeper";
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+
+    ASSERT_EQ(host.beeps.size(), 1u);
+    EXPECT_EQ(host.beeps[0].first, 200u);
+    EXPECT_EQ(host.beeps[0].second, 200u);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], L"Failed Save Capture: Couldn't open BMP File for writing!");
+    EXPECT_TRUE(host.commands.empty());
+    EXPECT_EQ(host.tearDowns, 1);
+    EXPECT_FALSE(DirectoryExists(missing.c_str()));
+
+    ASSERT_EQ(list->GetCount(), 1);
+    std::wstring path;
+    ASSERT_TRUE(list->GetPath(0, path));
+    EXPECT_EQ(path,
+              settings.outputFolder + kNativeSeparator + L"Clarivue - 2007.12.31 23.59 - 001.bmp");
+    ASSERT_NE(list->GetHistory(0), nullptr);
+    EXPECT_EQ(list->GetHistory(0)->GetNext(), 1);
+    EXPECT_EQ(store.GetSessionCounter(), 1u);
+}
+
+TEST_F(StoreCaptureTest, PathTooLongIsReportedAndNotListed) {
+    settings.outputFolder = folder.Path() + kNativeSeparator + std::wstring(250, L'z');
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], L"Failed Save Capture: Couldn't open BMP File for writing!");
+    EXPECT_EQ(host.beeps.size(), 1u);
+    EXPECT_TRUE(host.commands.empty());
+    EXPECT_EQ(host.tearDowns, 1);
+    EXPECT_EQ(list->GetCount(), 0);
+    EXPECT_EQ(store.GetSessionCounter(), 1u);
+}
+
+TEST_F(StoreCaptureTest, HundredAndFirstCaptureIsWrittenButNotListed) {
+    settings.captureType = kCaptureTypeMultiple;
+    MakePicture(host.image, 2, 2, 1);
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    }
+    ASSERT_EQ(list->GetCount(), 100);
+    MakePicture(host.image, 3, 1, 2);
+    ASSERT_TRUE(store.StoreCapture(host, settings, *list));
+    EXPECT_EQ(list->GetCount(), 100);
+    const std::wstring last = FileNamed(L"Clarivue - 2007.12.31 23.59 - 101.bmp");
+    EXPECT_EQ(ReadWholeFile(last).substr(54), PixelBytes(host.image));
+    std::wstring path;
+    ASSERT_TRUE(list->GetPath(99, path));
+    EXPECT_EQ(path, FileNamed(L"Clarivue - 2007.12.31 23.59 - 100.bmp"));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.tearDowns, 101);
+}
+
+}  // namespace
+}  // namespace zentrova

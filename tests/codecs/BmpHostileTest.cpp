@@ -1,0 +1,378 @@
+// Reading damaged and hostile BMP files: the reader fails with the right code and log line, or
+// decodes without touching memory outside the picture.
+#include <climits>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "codecs/ZImageCodecBmp.h"
+#include "tests/codecs/BmpTestSupport.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova::test {
+namespace {
+
+class BmpHostileTest : public ::testing::Test {
+  protected:
+    std::wstring Store(const std::string& bytes) {
+        const std::wstring path = m_folder.File(L"hostile.bmp");
+        EXPECT_TRUE(WriteWholeFile(path, bytes));
+        return path;
+    }
+    bool Read(const std::string& bytes, ZImage& image, uint32_t* code = nullptr) {
+        const std::wstring path = Store(bytes);
+        return ReadBmp(image, path.c_str(), code);
+    }
+    bool Read(const BmpSpec& spec, ZImage& image, uint32_t* code = nullptr) {
+        return Read(BuildBmp(spec), image, code);
+    }
+    // Reads a file that must fail: returns the code, checks that the image is empty and that
+    // exactly the one expected line was appended to the error log.
+    uint32_t ExpectFailure(const std::wstring& path, uint32_t expectedCode, int expectedLine) {
+        const std::string before = ReadErrorLog();
+        ZImage image;
+        // A valid image beforehand, to see that a failed read leaves it empty.
+        uint8_t rgb[768] = {};
+        EXPECT_TRUE(image.Create(2, 2, 24, 0, rgb));
+        uint32_t code = 0;
+        EXPECT_FALSE(ReadBmp(image, path.c_str(), &code));
+        EXPECT_EQ(code, expectedCode);
+        EXPECT_FALSE(image.IsValid());
+        EXPECT_EQ(image.GetBits(), nullptr);
+        const std::string after = ReadErrorLog();
+        const std::string line = "Codecs\\ZImageCodecBmp - Line: " + std::to_string(expectedLine) +
+                                 " - ZErr: " + std::to_string(expectedCode) + "\r\n";
+        EXPECT_EQ(after, before + line);
+        return code;
+    }
+    void ExpectFailure(const BmpSpec& spec, uint32_t expectedCode, int expectedLine) {
+        ExpectFailure(Store(BuildBmp(spec)), expectedCode, expectedLine);
+    }
+
+    TempFolder m_folder;
+};
+
+BmpSpec Small24() {
+    BmpSpec spec;
+    spec.width = 2;
+    spec.height = 2;
+    spec.bitCount = 24;
+    spec.pixels = std::string(16, '\x11');
+    return spec;
+}
+
+std::vector<Rgb> PaletteWithBlackAt(int blackIndex, int entries = 256) {
+    std::vector<Rgb> palette;
+    for (int i = 0; i < entries; ++i) {
+        palette.push_back(Rgb{static_cast<uint8_t>(i), 200, static_cast<uint8_t>(255 - i)});
+    }
+    if (blackIndex < entries) {
+        palette[blackIndex] = Rgb{0, 0, 0};
+    }
+    return palette;
+}
+
+TEST_F(BmpHostileTest, MissingFileIsCode5) {
+    ExpectFailure(m_folder.File(L"does-not-exist.bmp"), bmp::kErrorOpen, bmp::kLineOpen);
+    ExpectFailure(m_folder.Path(), bmp::kErrorOpen, bmp::kLineOpen);  // a folder
+    ZImage image;
+    EXPECT_FALSE(ReadBmp(image, nullptr));
+}
+
+TEST_F(BmpHostileTest, WrongSignatureIsCode7) {
+    BmpSpec spec = Small24();
+    spec.signature = 0x424D;  // "MB"
+    ExpectFailure(spec, bmp::kErrorSignature, bmp::kLineSignature);
+    ExpectFailure(Store(std::string()), bmp::kErrorSignature, bmp::kLineSignature);
+    ExpectFailure(Store("B"), bmp::kErrorSignature, bmp::kLineSignature);
+    ExpectFailure(Store(std::string("\x89PNG\r\n\x1a\n", 8)), bmp::kErrorSignature,
+                  bmp::kLineSignature);
+}
+
+TEST_F(BmpHostileTest, CompressionAboveBitFieldsIsCode10) {
+    for (uint32_t compression : {4u, 5u, 6u, 11u, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(compression);
+        BmpSpec spec = Small24();
+        spec.compression = compression;
+        ExpectFailure(spec, bmp::kErrorCompression, bmp::kLineCompression);
+    }
+    // An embedded JPEG or PNG states bit count 0: the compression decides.
+    BmpSpec embedded = Small24();
+    embedded.headerSize = 124;
+    embedded.bitCount = 0;
+    embedded.compression = 4;
+    ExpectFailure(embedded, bmp::kErrorCompression, bmp::kLineCompression);
+}
+
+TEST_F(BmpHostileTest, CompressionThatDoesNotFitTheDepthIsCode10) {
+    struct Case {
+        uint16_t bits;
+        uint32_t compression;
+    };
+    for (const Case& c :
+         {Case{4, 1}, Case{24, 1}, Case{8, 2}, Case{32, 2}, Case{1, 3}, Case{8, 3}, Case{24, 3}}) {
+        SCOPED_TRACE(std::to_string(c.bits) + " bits, compression " +
+                     std::to_string(c.compression));
+        BmpSpec spec = Small24();
+        spec.bitCount = c.bits;
+        spec.compression = c.compression;
+        spec.palette = PaletteWithBlackAt(0, c.bits <= 8 ? 1 << c.bits : 0);
+        ExpectFailure(spec, bmp::kErrorCompression, bmp::kLineCompression);
+    }
+}
+
+TEST_F(BmpHostileTest, UnsupportedBitCountsAreCode16) {
+    for (uint16_t bits : {0, 3, 5, 12, 33, 48, 64, 30000}) {
+        SCOPED_TRACE(bits);
+        BmpSpec spec = Small24();
+        spec.bitCount = bits;
+        ExpectFailure(spec, bmp::kErrorCreate, bmp::kLineCreate);
+    }
+}
+
+TEST_F(BmpHostileTest, BadDimensionsAreCode16BeforeAnyAllocation) {
+    struct Case {
+        int32_t width;
+        int32_t height;
+        uint16_t bits;
+    };
+    const Case cases[] = {
+        {0, 2, 24},              // width 0
+        {2, 0, 24},              // height 0
+        {-2, 2, 24},             // negative width
+        {2, INT_MIN, 24},        // top-down INT_MIN: no absolute value in 32 bits
+        {INT_MIN, 2, 24},        //
+        {INT_MAX, INT_MAX, 32},  // width x height x depth overflows 64-bit bytes of 32 bits
+        {65536, 65536, 1},       // 2^32 pixels
+        {16385, -16384, 8},      // one row past 2^28 pixels, top-down
+        {(1 << 28) + 1, 1, 1},   // 2^28 + 1 pixels in one row
+        {1, (1 << 28) + 1, 24},  //
+        {3000000, 2000000, 24},  // the size of a "really big" picture
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        BmpSpec spec = Small24();
+        spec.width = c.width;
+        spec.height = c.height;
+        spec.bitCount = c.bits;
+        spec.palette = PaletteWithBlackAt(0, c.bits <= 8 ? 1 << c.bits : 0);
+        ExpectFailure(spec, bmp::kErrorCreate, bmp::kLineCreate);
+    }
+}
+
+TEST_F(BmpHostileTest, LargestAcceptedPictureIsTwoToThe28Pixels) {
+    // 2^28 pixels of 1 bit: 32 MiB of pixel memory, and no pixel data in the file.
+    BmpSpec spec;
+    spec.width = 1 << 14;
+    spec.height = -(1 << 14);
+    spec.bitCount = 1;
+    spec.palette = {Rgb{255, 255, 255}, Rgb{0, 0, 0}};
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(image.GetWidth(), 1u << 14);
+    EXPECT_EQ(image.GetHeight(), 1u << 14);
+    // Filled black: the palette's index 1.
+    EXPECT_EQ(IndexAt(image, 0, 0), 1);
+    EXPECT_EQ(IndexAt(image, (1 << 14) - 1, (1 << 14) - 1), 1);
+}
+
+TEST_F(BmpHostileTest, ShortPixelDataKeepsTheRestAsFilled) {
+    BmpSpec spec;
+    spec.width = 2;
+    spec.height = 3;
+    spec.bitCount = 24;
+    // Stride 8: the first row and 4 bytes of the second.
+    spec.pixels = Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    ASSERT_EQ(image.GetPixelMemorySize(), 24u);
+    EXPECT_EQ(std::memcmp(image.GetBits(), spec.pixels.data(), 12), 0);
+    for (size_t i = 12; i < 24; ++i) {
+        EXPECT_EQ(image.GetBits()[i], 0) << i;
+    }
+
+    // Palette picture: what is missing becomes the black entry, the bytes read stay.
+    BmpSpec eight;
+    eight.width = 5;
+    eight.height = 3;
+    eight.bitCount = 8;
+    eight.palette = PaletteWithBlackAt(3);
+    eight.pixels = Bytes({10, 11, 12, 13, 14, 0, 0, 0, 20, 21});
+    ASSERT_TRUE(Read(eight, image));
+    EXPECT_EQ(IndexAt(image, 0, 2), 10);
+    EXPECT_EQ(IndexAt(image, 4, 2), 14);
+    EXPECT_EQ(IndexAt(image, 0, 1), 20);
+    EXPECT_EQ(IndexAt(image, 1, 1), 21);
+    EXPECT_EQ(IndexAt(image, 2, 1), 3);
+    EXPECT_EQ(IndexAt(image, 4, 1), 3);
+    for (uint32_t x = 0; x < 5; ++x) {
+        EXPECT_EQ(IndexAt(image, x, 0), 3) << x;
+    }
+
+    // Top-down with half the rows: the rows that came are the top ones.
+    spec.height = -3;
+    spec.pixels = Bytes({1, 2, 3, 4, 5, 6, 0, 0});
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(ColorAt(image, 0, 0), (Rgb{3, 2, 1}));
+    EXPECT_EQ(ColorAt(image, 1, 0), (Rgb{6, 5, 4}));
+    EXPECT_EQ(ColorAt(image, 0, 2), (Rgb{0, 0, 0}));
+}
+
+TEST_F(BmpHostileTest, PixelDataOffsetPastTheEndGivesABlackPicture) {
+    for (int64_t offset : {int64_t{5000}, int64_t{0xFFFFFFFF}}) {
+        BmpSpec spec = Small24();
+        spec.pixelOffsetOverride = offset;
+        ZImage image;
+        ASSERT_TRUE(Read(spec, image));
+        for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
+            ASSERT_EQ(image.GetBits()[i], 0) << i;
+        }
+    }
+}
+
+TEST_F(BmpHostileTest, PaletteCutByTheEndOfTheFile) {
+    // Ten entries of 256, then the file ends: the rest of the table reads as black.
+    BmpSpec spec;
+    spec.width = 3;
+    spec.height = 1;
+    spec.bitCount = 8;
+    spec.palette = PaletteWithBlackAt(0, 10);
+    spec.palette[0] = Rgb{1, 2, 3};
+    spec.pixelOffsetOverride = 5000;
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(PaletteAt(image, i), spec.palette[i]) << i;
+    }
+    for (int i = 10; i < 256; ++i) {
+        EXPECT_EQ(PaletteAt(image, i), (Rgb{0, 0, 0})) << i;
+    }
+    EXPECT_EQ(ColorAt(image, 0, 0), (Rgb{0, 0, 0}));
+
+    // A header size that puts the table far beyond the end of the file.
+    spec.headerSizeOverride = 0xFFFFFFF0;
+    spec.palette.clear();
+    spec.pixels = Bytes({7, 8, 9, 0});
+    spec.pixelOffsetOverride = -1;
+    std::string bytes = BuildBmp(spec);
+    ASSERT_TRUE(Read(bytes, image));
+    EXPECT_EQ(PaletteAt(image, 5), (Rgb{0, 0, 0}));
+}
+
+BmpSpec Rle8(int32_t width, int32_t height, const std::string& data) {
+    BmpSpec spec;
+    spec.width = width;
+    spec.height = height;
+    spec.bitCount = 8;
+    spec.compression = 1;
+    spec.palette = PaletteWithBlackAt(9);
+    spec.pixels = data;
+    return spec;
+}
+
+BmpSpec Rle4(int32_t width, int32_t height, const std::string& data) {
+    BmpSpec spec = Rle8(width, height, data);
+    spec.bitCount = 4;
+    spec.compression = 2;
+    spec.palette = PaletteWithBlackAt(9, 16);
+    return spec;
+}
+
+void ExpectRows(const ZImage& image, const std::vector<std::vector<int>>& rowsFromTop) {
+    ASSERT_EQ(image.GetHeight(), rowsFromTop.size());
+    for (uint32_t y = 0; y < rowsFromTop.size(); ++y) {
+        for (uint32_t x = 0; x < rowsFromTop[y].size(); ++x) {
+            EXPECT_EQ(IndexAt(image, x, y), rowsFromTop[y][x]) << "x " << x << " y " << y;
+        }
+    }
+}
+
+TEST_F(BmpHostileTest, Rle8RunsPastTheEndOfARowAreClipped) {
+    ZImage image;
+    // A run of 10 on a row of 4, then the next row: nothing spills into it.
+    ASSERT_TRUE(Read(Rle8(4, 2, Bytes({10, 6, 0, 0, 2, 7, 0, 1})), image));
+    ExpectRows(image, {{7, 7, 9, 9}, {6, 6, 6, 6}});
+    // An absolute run of 6 on a row of 4: its last bytes are consumed, not drawn.
+    ASSERT_TRUE(Read(Rle8(4, 2, Bytes({0, 6, 1, 2, 3, 4, 5, 6, 0, 0, 1, 8, 0, 1})), image));
+    ExpectRows(image, {{8, 9, 9, 9}, {1, 2, 3, 4}});
+    // Runs after a clipped one on the same row stay clipped.
+    ASSERT_TRUE(Read(Rle8(3, 1, Bytes({255, 1, 255, 2, 0, 3, 1, 2, 3, 0, 0, 1})), image));
+    ExpectRows(image, {{1, 1, 1}});
+}
+
+TEST_F(BmpHostileTest, Rle8DeltasPastTheRowOrThePicture) {
+    ZImage image;
+    // A delta far to the right: nothing more on that row.
+    ASSERT_TRUE(Read(Rle8(4, 2, Bytes({0, 2, 200, 0, 2, 5, 0, 0, 1, 8, 0, 1})), image));
+    ExpectRows(image, {{8, 9, 9, 9}, {9, 9, 9, 9}});
+    // A delta beyond the last row ends decoding; the rest of the data is never drawn.
+    ASSERT_TRUE(Read(Rle8(3, 2, Bytes({1, 4, 0, 2, 0, 250, 3, 5, 0, 0, 3, 5})), image));
+    ExpectRows(image, {{9, 9, 9}, {4, 9, 9}});
+    // Many ends of line past the top.
+    std::string lines;
+    for (int i = 0; i < 600; ++i) {
+        lines += Bytes({0, 0, 1, 6});
+    }
+    ASSERT_TRUE(Read(Rle8(2, 3, lines), image));
+    ExpectRows(image, {{6, 9}, {6, 9}, {9, 9}});
+}
+
+TEST_F(BmpHostileTest, RleDataCutByTheEndOfTheFile) {
+    ZImage image;
+    // Absolute run of 5 with only two of its bytes.
+    ASSERT_TRUE(Read(Rle8(6, 1, Bytes({0, 5, 1, 2})), image));
+    ExpectRows(image, {{1, 2, 9, 9, 9, 9}});
+    // A count without its value, a delta without its offsets.
+    ASSERT_TRUE(Read(Rle8(2, 1, Bytes({2})), image));
+    ExpectRows(image, {{9, 9}});
+    ASSERT_TRUE(Read(Rle8(2, 1, Bytes({1, 3, 0, 2, 1})), image));
+    ExpectRows(image, {{3, 9}});
+    // RLE4 absolute run of 7 pixels with one byte.
+    ASSERT_TRUE(Read(Rle4(8, 1, Bytes({0, 7, 0x12})), image));
+    ExpectRows(image, {{1, 2, 9, 9, 9, 9, 9, 9}});
+    // No pixel data at all.
+    ASSERT_TRUE(Read(Rle4(3, 2, std::string()), image));
+    ExpectRows(image, {{9, 9, 9}, {9, 9, 9}});
+}
+
+TEST_F(BmpHostileTest, Rle4RunsAndDeltasPastTheEndAreClipped) {
+    ZImage image;
+    // Odd width 5: a run of 9 from pixel 2, an absolute run of 7 on the next row.
+    ASSERT_TRUE(Read(Rle4(5, 3, Bytes({2, 0x11, 9,    0x23, 0,    0,           //
+                                       0, 7,    0x45, 0x67, 0x81, 0x20, 0, 0,  //
+                                       0, 2,    3,    0,    2,    0x44, 0, 2, 9, 9, 1, 0x55})),
+                     image));
+    ExpectRows(image, {{9, 9, 9, 4, 4}, {4, 5, 6, 7, 8}, {1, 1, 2, 3, 2}});
+}
+
+TEST_F(BmpHostileTest, BadFilesOfTheSuiteMatchTheRules) {
+    struct Case {
+        const char* name;
+        uint32_t code;  // 0: reads
+    };
+    // Bit count 30000, width -127 and 3000000 x 2000000 cannot be images; everything else is
+    // damaged in a way the reader tolerates.
+    const Case cases[] = {{"badbitcount.bmp", bmp::kErrorCreate},
+                          {"badwidth.bmp", bmp::kErrorCreate},
+                          {"reallybig.bmp", bmp::kErrorCreate},
+                          {"badfilesize.bmp", 0},
+                          {"shortfile.bmp", 0},
+                          {"badrle.bmp", 0},
+                          {"badrle4.bmp", 0},
+                          {"rletopdown.bmp", 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ZImage image;
+        uint32_t code = 0;
+        const bool ok =
+            ReadBmp(image, TestDataPath(std::string("bmpsuite/b/") + c.name).c_str(), &code);
+        EXPECT_EQ(ok, c.code == 0);
+        EXPECT_EQ(code, c.code);
+        EXPECT_EQ(image.IsValid(), ok);
+    }
+}
+
+}  // namespace
+}  // namespace zentrova::test

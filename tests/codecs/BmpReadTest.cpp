@@ -1,0 +1,444 @@
+// Reading BMP files of every variant, built byte by byte, with exact pixels.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "codecs/ZImageCodecBmp.h"
+#include "tests/codecs/BmpTestSupport.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova::test {
+namespace {
+
+class BmpReadTest : public ::testing::Test {
+  protected:
+    // Writes the bytes to a file and reads it back.
+    bool Read(const std::string& bytes, ZImage& image, uint32_t* code = nullptr) {
+        const std::wstring path = m_folder.File(L"picture.bmp");
+        EXPECT_TRUE(WriteWholeFile(path, bytes));
+        return ReadBmp(image, path.c_str(), code);
+    }
+    bool Read(const BmpSpec& spec, ZImage& image) { return Read(BuildBmp(spec), image); }
+
+    TempFolder m_folder;
+};
+
+// A palette of n distinct colours, none of them black.
+std::vector<Rgb> DistinctPalette(int n) {
+    std::vector<Rgb> palette;
+    for (int i = 0; i < n; ++i) {
+        palette.push_back(Rgb{static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i),
+                              static_cast<uint8_t>((i * 7) & 0xFF)});
+    }
+    return palette;
+}
+
+void ExpectIndices(const ZImage& image, const std::vector<std::vector<int>>& rowsFromTop) {
+    ASSERT_EQ(image.GetHeight(), rowsFromTop.size());
+    for (uint32_t y = 0; y < rowsFromTop.size(); ++y) {
+        ASSERT_EQ(image.GetWidth(), rowsFromTop[y].size());
+        for (uint32_t x = 0; x < rowsFromTop[y].size(); ++x) {
+            EXPECT_EQ(IndexAt(image, x, y), rowsFromTop[y][x]) << "x " << x << " y " << y;
+        }
+    }
+}
+
+TEST_F(BmpReadTest, OneBitRowsAndPalette) {
+    BmpSpec spec;
+    spec.width = 10;
+    spec.height = 2;
+    spec.bitCount = 1;
+    spec.palette = {Rgb{255, 0, 0}, Rgb{0, 0, 255}};
+    // Bottom row 1010000011, top row 0101111100.
+    spec.pixels = PadRows({Bytes({0xA0, 0xC0}), Bytes({0x5F, 0x00})});
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(image.GetBitsPerPixel(), 1);
+    ExpectIndices(image, {{0, 1, 0, 1, 1, 1, 1, 1, 0, 0}, {1, 0, 1, 0, 0, 0, 0, 0, 1, 1}});
+    EXPECT_EQ(ColorAt(image, 0, 1), (Rgb{0, 0, 255}));
+    EXPECT_EQ(ColorAt(image, 1, 1), (Rgb{255, 0, 0}));
+}
+
+TEST_F(BmpReadTest, FourAndEightBitRows) {
+    BmpSpec four;
+    four.width = 5;
+    four.height = 2;
+    four.bitCount = 4;
+    four.palette = DistinctPalette(16);
+    four.pixels = PadRows({Bytes({0x01, 0x23, 0xF0}), Bytes({0x45, 0x67, 0x80})});
+    ZImage image;
+    ASSERT_TRUE(Read(four, image));
+    EXPECT_EQ(image.GetBitsPerPixel(), 4);
+    ExpectIndices(image, {{4, 5, 6, 7, 8}, {0, 1, 2, 3, 15}});
+    EXPECT_EQ(ColorAt(image, 4, 1), four.palette[15]);
+
+    BmpSpec eight;
+    eight.width = 3;
+    eight.height = 2;
+    eight.bitCount = 8;
+    eight.palette = DistinctPalette(256);
+    eight.pixels = PadRows({Bytes({0, 200, 255}), Bytes({7, 8, 9})});
+    ASSERT_TRUE(Read(eight, image));
+    EXPECT_EQ(image.GetBitsPerPixel(), 8);
+    ExpectIndices(image, {{7, 8, 9}, {0, 200, 255}});
+    EXPECT_EQ(ColorAt(image, 2, 1), eight.palette[255]);
+    for (int i = 0; i < 256; ++i) {
+        EXPECT_EQ(PaletteAt(image, i), eight.palette[i]) << i;
+    }
+}
+
+TEST_F(BmpReadTest, TwoBitFileBecomesFourBitImageWithTheSameColours) {
+    BmpSpec spec;
+    spec.width = 5;
+    spec.height = 2;
+    spec.bitCount = 2;
+    spec.palette = {Rgb{10, 20, 30}, Rgb{200, 0, 0}, Rgb{0, 200, 0}, Rgb{0, 0, 200}};
+    // Bottom 0,1,2,3,2 and top 3,3,0,1,1; most significant pair first.
+    spec.pixels = PadRows({Bytes({0x1B, 0x80}), Bytes({0xF1, 0x40})});
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(image.GetBitsPerPixel(), 4);
+    ExpectIndices(image, {{3, 3, 0, 1, 1}, {0, 1, 2, 3, 2}});
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(PaletteAt(image, i), spec.palette[i]);
+    }
+    for (int i = 4; i < 256; ++i) {
+        EXPECT_EQ(PaletteAt(image, i), (Rgb{0, 0, 0})) << i;
+    }
+}
+
+TEST_F(BmpReadTest, CoreHeaderWithThreeBytePaletteEntries) {
+    BmpSpec spec;
+    spec.headerSize = 12;
+    spec.width = 3;
+    spec.height = 2;
+    spec.bitCount = 8;
+    spec.palette = DistinctPalette(256);
+    spec.pixels = PadRows({Bytes({1, 128, 255}), Bytes({254, 3, 0})});
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(image.GetBitsPerPixel(), 8);
+    ExpectIndices(image, {{254, 3, 0}, {1, 128, 255}});
+    for (int i = 0; i < 256; ++i) {
+        EXPECT_EQ(PaletteAt(image, i), spec.palette[i]) << i;
+    }
+    EXPECT_EQ(image.dpiX, 96);
+    EXPECT_EQ(image.dpiY, 96);
+
+    BmpSpec four = spec;
+    four.bitCount = 4;
+    four.palette = DistinctPalette(16);
+    four.pixels = PadRows({Bytes({0xFE, 0xD0}), Bytes({0x12, 0x30})});
+    ASSERT_TRUE(Read(four, image));
+    ExpectIndices(image, {{1, 2, 3}, {15, 14, 13}});
+    EXPECT_EQ(ColorAt(image, 0, 1), four.palette[15]);
+}
+
+TEST_F(BmpReadTest, TwentyFourBitPixelsAreTheFileBytes) {
+    BmpSpec spec;
+    spec.width = 3;
+    spec.height = 2;
+    spec.bitCount = 24;
+    // Blue, green, red per pixel; the padding bytes are copied as they are.
+    spec.pixels = Bytes({1,  2,  3,  4,  5,  6,  7,  8,  9,  0xAA, 0xBB, 0xCC,  //
+                         10, 20, 30, 40, 50, 60, 70, 80, 90, 0xDD, 0xEE, 0xFF});
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(image.GetBitsPerPixel(), 24);
+    ASSERT_EQ(image.GetPixelMemorySize(), spec.pixels.size());
+    EXPECT_EQ(std::memcmp(image.GetBits(), spec.pixels.data(), spec.pixels.size()), 0);
+    EXPECT_EQ(ColorAt(image, 0, 1), (Rgb{3, 2, 1}));
+    EXPECT_EQ(ColorAt(image, 2, 0), (Rgb{90, 80, 70}));
+}
+
+TEST_F(BmpReadTest, ThirtyTwoBitWithoutMasksKeepsTheFourthByteAsAlpha) {
+    BmpSpec spec;
+    spec.width = 2;
+    spec.height = 1;
+    spec.bitCount = 32;
+    spec.pixels = Bytes({1, 2, 3, 0x80, 4, 5, 6, 0});
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(image.GetBitsPerPixel(), 32);
+    EXPECT_EQ(std::memcmp(image.GetBits(), spec.pixels.data(), 8), 0);
+
+    // Bit fields with the default masks: the same straight copy.
+    spec.compression = 3;
+    spec.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(std::memcmp(image.GetBits(), spec.pixels.data(), 8), 0);
+}
+
+TEST_F(BmpReadTest, ThirtyTwoBitOtherMasksAreDecodedThroughThem) {
+    BmpSpec spec;
+    spec.width = 2;
+    spec.height = 1;
+    spec.bitCount = 32;
+    spec.compression = 3;
+    // Red in the lowest byte, blue in the third: bytes are red, green, blue, unused.
+    spec.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
+    spec.pixels = Bytes({10, 20, 30, 99, 200, 100, 50, 0});
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(image.GetBitsPerPixel(), 32);
+    EXPECT_EQ(ColorAt(image, 0, 0), (Rgb{10, 20, 30}));
+    EXPECT_EQ(ColorAt(image, 1, 0), (Rgb{200, 100, 50}));
+    // No alpha mask in a 40-byte header: opaque.
+    EXPECT_EQ(AlphaAt(image, 0, 0), 255);
+    EXPECT_EQ(AlphaAt(image, 1, 0), 255);
+
+    // 10-10-10 with a 2-bit alpha mask in a 124-byte header: every channel scaled to 0-255.
+    BmpSpec wide;
+    wide.headerSize = 124;
+    wide.width = 2;
+    wide.height = 1;
+    wide.bitCount = 32;
+    wide.compression = 3;
+    wide.masks = {0x3FF00000, 0x000FFC00, 0x000003FF, 0xC0000000};
+    const auto word = [](uint32_t a, uint32_t r, uint32_t g, uint32_t b) {
+        return U32((a << 30) | (r << 20) | (g << 10) | b);
+    };
+    wide.pixels = word(2, 1023, 512, 0) + word(3, 1, 0, 300);
+    ASSERT_TRUE(Read(wide, image));
+    const auto scale10 = [](double v) { return static_cast<uint8_t>(v * 255.0 / 1023.0 + 0.5); };
+    EXPECT_EQ(ColorAt(image, 0, 0), (Rgb{255, scale10(512), 0}));
+    EXPECT_EQ(ColorAt(image, 1, 0), (Rgb{scale10(1), 0, scale10(300)}));
+    EXPECT_EQ(AlphaAt(image, 0, 0), 170);  // 2 of 3
+    EXPECT_EQ(AlphaAt(image, 1, 0), 255);
+}
+
+TEST_F(BmpReadTest, SixteenBitWithoutCompressionStaysSixteenBit) {
+    BmpSpec spec;
+    spec.width = 3;
+    spec.height = 1;
+    spec.bitCount = 16;
+    spec.pixels = PadRows({U16(0x7FFF) + U16(0x001F) + U16(0x7C00)});
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(image.GetBitsPerPixel(), 16);
+    EXPECT_EQ(WordAt(image, 0, 0), 0x7FFF);
+    EXPECT_EQ(WordAt(image, 1, 0), 0x001F);
+    EXPECT_EQ(WordAt(image, 2, 0), 0x7C00);
+}
+
+TEST_F(BmpReadTest, SixteenBitFields565And555GiveTheSamePicture) {
+    struct Colour {
+        uint32_t r, g, b;  // 5 bits each
+    };
+    const std::vector<Colour> colours = {{31, 31, 31}, {31, 0, 0}, {0, 31, 0},  {0, 0, 31},
+                                         {10, 20, 5},  {1, 2, 3},  {16, 17, 30}};
+    std::string words565;
+    std::string words555;
+    for (const Colour& c : colours) {
+        words565 += U16((c.r << 11) | ((c.g * 2) << 5) | c.b);  // lowest green bit 0
+        words555 += U16((c.r << 10) | (c.g << 5) | c.b);
+    }
+    BmpSpec spec;
+    spec.width = static_cast<int32_t>(colours.size());
+    spec.height = 1;
+    spec.bitCount = 16;
+    spec.compression = 3;
+    spec.masks = {0xF800, 0x07E0, 0x001F};
+    spec.pixels = PadRows({words565});
+    ZImage from565;
+    ASSERT_TRUE(Read(spec, from565));
+    spec.masks = {0x7C00, 0x03E0, 0x001F};
+    spec.pixels = PadRows({words555});
+    ZImage from555;
+    ASSERT_TRUE(Read(spec, from555));
+    ASSERT_EQ(from565.GetBitsPerPixel(), 24);
+    ASSERT_EQ(from555.GetBitsPerPixel(), 24);
+    for (uint32_t x = 0; x < colours.size(); ++x) {
+        const Rgb expected{kDocumentedWiden5[colours[x].r], kDocumentedWiden5[colours[x].g],
+                           kDocumentedWiden5[colours[x].b]};
+        EXPECT_EQ(ColorAt(from565, x, 0), expected) << x;
+        EXPECT_EQ(ColorAt(from555, x, 0), expected) << x;
+    }
+    EXPECT_EQ(ColorAt(from565, 0, 0), (Rgb{255, 255, 255}));
+
+    // 0xFFFF is white in 5-6-5; its lowest green bit alone is dropped.
+    spec.masks = {0xF800, 0x07E0, 0x001F};
+    spec.width = 2;
+    spec.pixels = PadRows({U16(0xFFFF) + U16(0x0020)});
+    ASSERT_TRUE(Read(spec, from565));
+    EXPECT_EQ(ColorAt(from565, 0, 0), (Rgb{255, 255, 255}));
+    EXPECT_EQ(ColorAt(from565, 1, 0), (Rgb{0, 0, 0}));
+}
+
+TEST_F(BmpReadTest, PaletteIsReadRightAfterEveryHeaderSize) {
+    for (uint32_t headerSize : {16u, 40u, 52u, 56u, 64u, 108u, 124u}) {
+        SCOPED_TRACE(headerSize);
+        BmpSpec spec;
+        spec.headerSize = headerSize;
+        spec.width = 4;
+        spec.height = 1;
+        spec.bitCount = 8;
+        spec.palette = DistinctPalette(256);
+        spec.palette[3] = Rgb{0x12, 0x34, 0x56};
+        spec.pixels = Bytes({3, 0, 255, 3});
+        ZImage image;
+        ASSERT_TRUE(Read(spec, image));
+        ExpectIndices(image, {{3, 0, 255, 3}});
+        for (int i = 0; i < 256; ++i) {
+            ASSERT_EQ(PaletteAt(image, i), spec.palette[i]) << i;
+        }
+        // A 16-byte header has no resolution fields.
+        EXPECT_EQ(image.dpiX, headerSize == 16 ? 96 : 72);
+    }
+}
+
+TEST_F(BmpReadTest, TopDownRowsGiveTheSamePictureAsBottomUp) {
+    const std::vector<std::string> rowsBottomUp = {
+        Bytes({1, 2, 3, 4, 5, 6}), Bytes({7, 8, 9, 10, 11, 12}), Bytes({13, 14, 15, 16, 17, 18})};
+    BmpSpec spec;
+    spec.width = 2;
+    spec.height = 3;
+    spec.bitCount = 24;
+    spec.pixels = PadRows(rowsBottomUp);
+    ZImage bottomUp;
+    ASSERT_TRUE(Read(spec, bottomUp));
+    spec.height = -3;
+    spec.pixels = PadRows({rowsBottomUp[2], rowsBottomUp[1], rowsBottomUp[0]});
+    ZImage topDown;
+    ASSERT_TRUE(Read(spec, topDown));
+    ASSERT_EQ(topDown.GetHeight(), 3u);
+    ASSERT_EQ(topDown.GetPixelMemorySize(), bottomUp.GetPixelMemorySize());
+    EXPECT_EQ(std::memcmp(topDown.GetBits(), bottomUp.GetBits(), bottomUp.GetPixelMemorySize()), 0);
+    EXPECT_EQ(ColorAt(topDown, 0, 0), (Rgb{15, 14, 13}));
+
+    // The same with a palette picture of an odd width.
+    BmpSpec eight;
+    eight.width = 3;
+    eight.height = 2;
+    eight.bitCount = 8;
+    eight.palette = DistinctPalette(256);
+    eight.pixels = PadRows({Bytes({1, 2, 3}), Bytes({4, 5, 6})});
+    ASSERT_TRUE(Read(eight, bottomUp));
+    eight.height = -2;
+    eight.pixels = PadRows({Bytes({4, 5, 6}), Bytes({1, 2, 3})});
+    ASSERT_TRUE(Read(eight, topDown));
+    ExpectIndices(topDown, {{4, 5, 6}, {1, 2, 3}});
+    ExpectIndices(bottomUp, {{4, 5, 6}, {1, 2, 3}});
+}
+
+TEST_F(BmpReadTest, PixelsPerMetreBecomeDotsPerInch) {
+    struct Case {
+        int32_t ppmX, ppmY, dpiX, dpiY;
+    };
+    const Case cases[] = {{3780, 3780, 96, 96}, {2835, 5906, 72, 150}, {0, 0, 96, 96},
+                          {1, 1, 96, 96},       {3780, 1, 96, 96},     {2, 2, 0, 0},
+                          {-3780, 3780, 96, 96}};
+    for (const Case& c : cases) {
+        BmpSpec spec;
+        spec.ppmX = c.ppmX;
+        spec.ppmY = c.ppmY;
+        spec.pixels = PadRows({Bytes({1, 2, 3})});
+        ZImage image;
+        ASSERT_TRUE(Read(spec, image));
+        EXPECT_EQ(image.dpiX, c.dpiX) << c.ppmX << " " << c.ppmY;
+        EXPECT_EQ(image.dpiY, c.dpiY) << c.ppmX << " " << c.ppmY;
+    }
+}
+
+// A 256-colour palette whose only black entry is `blackIndex`.
+std::vector<Rgb> PaletteWithBlackAt(int blackIndex) {
+    std::vector<Rgb> palette;
+    for (int i = 0; i < 256; ++i) {
+        palette.push_back(Rgb{static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i), 128});
+    }
+    palette[blackIndex] = Rgb{0, 0, 0};
+    return palette;
+}
+
+TEST_F(BmpReadTest, Rle8RunsAbsoluteRunsDeltasAndEscapes) {
+    BmpSpec spec;
+    spec.width = 6;
+    spec.height = 3;
+    spec.bitCount = 8;
+    spec.compression = 1;
+    spec.palette = PaletteWithBlackAt(9);
+    spec.pixels = Bytes({3, 5,                 // run of three 5
+                         0, 3, 20, 21, 22, 0,  // absolute run of three, padded
+                         0, 0,                 // end of line
+                         0, 2, 2,  0,          // delta: two to the right
+                         2, 7,                 // run of two 7
+                         0, 0,                 // end of line
+                         0, 4, 1,  2,  3,  4,  // absolute run of four, no padding
+                         0, 1});               // end of bitmap
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(image.GetBitsPerPixel(), 8);
+    // Pixels the data leaves out stay black (index 9).
+    ExpectIndices(image, {{1, 2, 3, 4, 9, 9}, {9, 9, 7, 7, 9, 9}, {5, 5, 5, 20, 21, 22}});
+}
+
+TEST_F(BmpReadTest, Rle8EndOfBitmapEarlyLeavesTheRestBlack) {
+    BmpSpec spec;
+    spec.width = 3;
+    spec.height = 4;
+    spec.bitCount = 8;
+    spec.compression = 1;
+    spec.palette = PaletteWithBlackAt(200);
+    spec.pixels = Bytes({3, 1, 0, 0, 1, 2, 0, 1, 3, 3, 3, 3});  // data after the end is ignored
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    ExpectIndices(image, {{200, 200, 200}, {200, 200, 200}, {2, 200, 200}, {1, 1, 1}});
+    EXPECT_EQ(ColorAt(image, 0, 0), (Rgb{0, 0, 0}));
+}
+
+TEST_F(BmpReadTest, Rle4RunsAlternateHalfBytesFromTheirFirstPixel) {
+    BmpSpec spec;
+    spec.width = 8;
+    spec.height = 2;
+    spec.bitCount = 4;
+    spec.compression = 2;
+    spec.palette = DistinctPalette(16);
+    spec.palette[15] = Rgb{0, 0, 0};
+    spec.pixels = Bytes({3, 0x12,                          // 1 2 1 from pixel 0
+                         3, 0x34,                          // 3 4 3 from pixel 3 (odd)
+                         0, 2,    1,    0,                 // delta one pixel to the right
+                         1, 0x56,                          // 5 at pixel 7
+                         0, 0,                             // end of line
+                         0, 5,    0xAB, 0xCD, 0xE0, 0x00,  // five pixels in three bytes + pad
+                         0, 3,    0x12, 0x30,              // three pixels from pixel 5 (odd)
+                         0, 1});                           // end of bitmap
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    EXPECT_EQ(image.GetBitsPerPixel(), 4);
+    ExpectIndices(image, {{10, 11, 12, 13, 14, 1, 2, 3}, {1, 2, 1, 3, 4, 3, 15, 5}});
+}
+
+TEST_F(BmpReadTest, Rle4RunsStartingOnEvenPixelsPairUpAsBytes) {
+    BmpSpec spec;
+    spec.width = 6;
+    spec.height = 1;
+    spec.bitCount = 4;
+    spec.compression = 2;
+    spec.palette = DistinctPalette(16);
+    spec.pixels = Bytes({4, 0x9A, 2, 0x0B, 0, 1});
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    ExpectIndices(image, {{9, 10, 9, 10, 0, 11}});
+    // Memory bytes: pixel pairs, the left one in the high half-byte.
+    EXPECT_EQ(image.GetBits()[0], 0x9A);
+    EXPECT_EQ(image.GetBits()[1], 0x9A);
+    EXPECT_EQ(image.GetBits()[2], 0x0B);
+}
+
+TEST_F(BmpReadTest, TopDownRleIsFlippedAfterDecoding) {
+    BmpSpec spec;
+    spec.width = 2;
+    spec.height = -2;
+    spec.bitCount = 8;
+    spec.compression = 1;
+    spec.palette = DistinctPalette(256);
+    spec.pixels = Bytes({2, 4, 0, 0, 2, 6, 0, 1});
+    ZImage image;
+    ASSERT_TRUE(Read(spec, image));
+    ExpectIndices(image, {{4, 4}, {6, 6}});
+}
+
+}  // namespace
+}  // namespace zentrova::test

@@ -1,0 +1,131 @@
+#include "tests/codecs/BmpTestSupport.h"
+
+#include "core/ZError.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova::test {
+
+std::string U16(uint32_t v) {
+    return std::string{static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
+}
+
+std::string U32(uint32_t v) {
+    return U16(v & 0xFFFF) + U16(v >> 16);
+}
+
+std::string Bytes(std::initializer_list<int> bytes) {
+    std::string out;
+    for (int b : bytes) {
+        out.push_back(static_cast<char>(b & 0xFF));
+    }
+    return out;
+}
+
+std::string PadRows(const std::vector<std::string>& rows) {
+    std::string out;
+    for (const std::string& row : rows) {
+        out += row;
+        out.append((4 - row.size() % 4) % 4, '\0');
+    }
+    return out;
+}
+
+std::string BuildBmp(const BmpSpec& spec) {
+    std::string info(spec.headerSize, '\0');
+    const auto put = [&info](size_t at, const std::string& bytes) {
+        for (size_t i = 0; i < bytes.size() && at + i < info.size(); ++i) {
+            info[at + i] = bytes[i];
+        }
+    };
+    put(0, U32(spec.headerSizeOverride >= 0 ? static_cast<uint32_t>(spec.headerSizeOverride)
+                                            : spec.headerSize));
+    const bool core = spec.headerSize == 12;
+    std::string afterHeader;
+    if (core) {
+        put(4, U16(static_cast<uint32_t>(spec.width)));
+        put(6, U16(static_cast<uint32_t>(spec.height)));
+        put(8, U16(1));
+        put(10, U16(spec.bitCount));
+    } else {
+        put(4, U32(static_cast<uint32_t>(spec.width)));
+        put(8, U32(static_cast<uint32_t>(spec.height)));
+        put(12, U16(1));
+        put(14, U16(spec.bitCount));
+        put(16, U32(spec.compression));
+        put(20, U32(static_cast<uint32_t>(spec.pixels.size())));
+        put(24, U32(static_cast<uint32_t>(spec.ppmX)));
+        put(28, U32(static_cast<uint32_t>(spec.ppmY)));
+        put(32, U32(static_cast<uint32_t>(spec.palette.size())));
+        if (spec.headerSize >= 52) {
+            for (size_t i = 0; i < spec.masks.size() && i < 4; ++i) {
+                put(40 + 4 * i, U32(spec.masks[i]));
+            }
+        } else if (spec.compression == 3) {
+            for (size_t i = 0; i < spec.masks.size() && i < 3; ++i) {
+                afterHeader += U32(spec.masks[i]);
+            }
+        }
+    }
+    std::string table;
+    for (const Rgb& c : spec.palette) {
+        table.push_back(static_cast<char>(c.b));
+        table.push_back(static_cast<char>(c.g));
+        table.push_back(static_cast<char>(c.r));
+        if (!core) {
+            table.push_back('\0');
+        }
+    }
+    const std::string beforePixels = info + afterHeader + table + spec.gapBeforePixels;
+    const uint32_t offset = spec.pixelOffsetOverride >= 0
+                                ? static_cast<uint32_t>(spec.pixelOffsetOverride)
+                                : static_cast<uint32_t>(14 + beforePixels.size());
+    const std::string body = beforePixels + spec.pixels;
+    return U16(spec.signature) + U32(static_cast<uint32_t>(14 + body.size())) + U32(0) +
+           U32(offset) + body;
+}
+
+namespace {
+
+uint32_t MemoryRow(const ZImage& image, uint32_t y) {
+    return image.GetHeight() - 1 - y;
+}
+
+}  // namespace
+
+uint8_t IndexAt(const ZImage& image, uint32_t x, uint32_t y) {
+    return image.GetPixelIndex(x, MemoryRow(image, y));
+}
+
+Rgb PaletteAt(const ZImage& image, int i) {
+    const uint8_t* e = image.GetPaletteEntryBgr(i);
+    return Rgb{e[2], e[1], e[0]};
+}
+
+Rgb ColorAt(const ZImage& image, uint32_t x, uint32_t y) {
+    const uint8_t bits = image.GetBitsPerPixel();
+    if (bits <= 8) {
+        return PaletteAt(image, IndexAt(image, x, y));
+    }
+    const uint8_t* row = image.GetRow(MemoryRow(image, y));
+    const uint8_t* p = row + x * (bits / 8);
+    return Rgb{p[2], p[1], p[0]};
+}
+
+uint8_t AlphaAt(const ZImage& image, uint32_t x, uint32_t y) {
+    return image.GetRow(MemoryRow(image, y))[4 * x + 3];
+}
+
+uint16_t WordAt(const ZImage& image, uint32_t x, uint32_t y) {
+    const uint8_t* p = image.GetRow(MemoryRow(image, y)) + 2 * x;
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+const uint8_t kDocumentedWiden5[32] = {0,   8,   16,  25,  33,  41,  49,  58,  66,  74,  82,
+                                       90,  99,  107, 115, 123, 132, 140, 148, 156, 165, 173,
+                                       181, 189, 197, 206, 214, 222, 230, 239, 247, 255};
+
+std::string ReadErrorLog() {
+    return ReadWholeFile(kErrorLogFileName);
+}
+
+}  // namespace zentrova::test

@@ -1,0 +1,216 @@
+// Writing BMP files: header fields, colour table, pixel bytes, round trips, failures.
+#include <cstring>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "codecs/ZImageCodecBmp.h"
+#include "core/FileSystem.h"
+#include "tests/codecs/BmpTestSupport.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova::test {
+namespace {
+
+uint32_t FieldU32(const std::string& bytes, size_t at) {
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) {
+        v = (v << 8) | static_cast<uint8_t>(bytes.at(at + i));
+    }
+    return v;
+}
+
+uint32_t FieldU16(const std::string& bytes, size_t at) {
+    return static_cast<uint8_t>(bytes.at(at)) | (static_cast<uint8_t>(bytes.at(at + 1)) << 8);
+}
+
+// Stride of a row, worked out here from its definition: bits padded to 32-bit words.
+uint32_t RowBytes(uint32_t width, uint32_t bits) {
+    return (width * bits + 31) / 32 * 4;
+}
+
+// 256 red, green, blue triplets with distinct colours.
+std::vector<uint8_t> RgbPalette() {
+    std::vector<uint8_t> rgb(768);
+    for (int i = 0; i < 256; ++i) {
+        rgb[3 * i + 0] = static_cast<uint8_t>(i);
+        rgb[3 * i + 1] = static_cast<uint8_t>(255 - i);
+        rgb[3 * i + 2] = static_cast<uint8_t>(i * 3);
+    }
+    return rgb;
+}
+
+// Fills the whole pixel memory (padding included) with a pattern.
+void FillPattern(ZImage& image) {
+    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
+        image.GetBits()[i] = static_cast<uint8_t>(i * 7 + 3);
+    }
+}
+
+class BmpWriteTest : public ::testing::Test {
+  protected:
+    std::wstring Path(const wchar_t* name = L"out.bmp") const { return m_folder.File(name); }
+    TempFolder m_folder;
+};
+
+TEST_F(BmpWriteTest, TwentyFourBitReadThenWrittenKeepsThePixelBytes) {
+    BmpSpec spec;
+    spec.width = 3;
+    spec.height = 2;
+    spec.bitCount = 24;
+    spec.ppmX = spec.ppmY = 3780;
+    spec.palette = {Rgb{1, 2, 3}, Rgb{4, 5, 6}};  // colours used 2 in the source
+    spec.pixels = Bytes({1,  2,  3,  4,  5,  6,  7,  8,  9,  0, 0, 0,  //
+                         10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 0, 0});
+    const std::string source = BuildBmp(spec);
+    ASSERT_NE(FieldU32(source, 34), 0u);  // the source states an image size
+    ASSERT_TRUE(WriteWholeFile(Path(L"in.bmp"), source));
+    ZImage image;
+    ASSERT_TRUE(ReadBmp(image, Path(L"in.bmp").c_str()));
+    ASSERT_TRUE(WriteBmp(Path().c_str(), image));
+
+    const std::string out = ReadWholeFile(Path());
+    ASSERT_EQ(out.size(), 54u + 24u);
+    EXPECT_EQ(out.substr(0, 2), "BM");
+    EXPECT_EQ(FieldU32(out, 2), 78u);  // file size
+    EXPECT_EQ(FieldU32(out, 6), 0u);   // reserved
+    EXPECT_EQ(FieldU32(out, 10), 54u);
+    EXPECT_EQ(FieldU32(out, 14), 40u);
+    EXPECT_EQ(FieldU32(out, 18), 3u);
+    EXPECT_EQ(FieldU32(out, 22), 2u);
+    EXPECT_EQ(FieldU16(out, 26), 1u);
+    EXPECT_EQ(FieldU16(out, 28), 24u);
+    EXPECT_EQ(FieldU32(out, 30), 0u);     // compression
+    EXPECT_EQ(FieldU32(out, 34), 0u);     // image size
+    EXPECT_EQ(FieldU32(out, 38), 3779u);  // 96 dpi
+    EXPECT_EQ(FieldU32(out, 42), 3779u);
+    EXPECT_EQ(FieldU32(out, 46), 0u);  // colours used
+    EXPECT_EQ(FieldU32(out, 50), 0u);  // important colours
+    EXPECT_EQ(out.substr(54), spec.pixels);
+}
+
+TEST_F(BmpWriteTest, FourBitImageHasASixteenEntryTable) {
+    const std::vector<uint8_t> rgb = RgbPalette();
+    ZImage image;
+    ASSERT_TRUE(image.Create(5, 3, 4, 0, rgb.data()));
+    FillPattern(image);
+    ASSERT_TRUE(WriteBmp(Path().c_str(), image));
+    const std::string out = ReadWholeFile(Path());
+    EXPECT_EQ(FieldU32(out, 10), 118u);
+    EXPECT_EQ(FieldU16(out, 28), 4u);
+    EXPECT_EQ(FieldU32(out, 2), 118u + 3 * 4);
+    ASSERT_EQ(out.size(), 118u + 3 * 4);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(static_cast<uint8_t>(out[54 + 4 * i + 0]), rgb[3 * i + 2]) << i;  // blue
+        EXPECT_EQ(static_cast<uint8_t>(out[54 + 4 * i + 1]), rgb[3 * i + 1]) << i;  // green
+        EXPECT_EQ(static_cast<uint8_t>(out[54 + 4 * i + 2]), rgb[3 * i + 0]) << i;  // red
+        EXPECT_EQ(out[54 + 4 * i + 3], '\0') << i;
+    }
+    EXPECT_EQ(std::memcmp(out.data() + 118, image.GetBits(), 12), 0);
+}
+
+TEST_F(BmpWriteTest, FileSizeAndOffsetForEveryDepth) {
+    const std::vector<uint8_t> rgb = RgbPalette();
+    for (uint32_t bits : {1u, 4u, 8u, 16u, 24u, 32u}) {
+        SCOPED_TRACE(bits);
+        ZImage image;
+        ASSERT_TRUE(image.Create(7, 3, bits, 0x123456, rgb.data()));
+        ASSERT_TRUE(WriteBmp(Path().c_str(), image));
+        const std::string out = ReadWholeFile(Path());
+        const uint32_t table = bits <= 8 ? 4u << bits : 0;
+        const uint32_t expectedSize = 54 + table + 3 * RowBytes(7, bits);
+        EXPECT_EQ(out.size(), expectedSize);
+        EXPECT_EQ(FieldU32(out, 2), expectedSize);
+        EXPECT_EQ(FieldU32(out, 10), 54 + table);
+        EXPECT_EQ(FieldU16(out, 28), bits);
+        EXPECT_EQ(FieldU32(out, 30), 0u);
+    }
+}
+
+TEST_F(BmpWriteTest, DotsPerInchBecomePixelsPerMetre) {
+    struct Case {
+        int32_t dpiX, dpiY;
+        uint32_t ppmX, ppmY;
+    };
+    const Case cases[] = {
+        {96, 96, 3779, 3779}, {72, 300, 2834, 11811}, {0, 96, 0, 0}, {96, 0, 0, 0}};
+    for (const Case& c : cases) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(1, 1, 24, 0, nullptr));
+        image.dpiX = c.dpiX;
+        image.dpiY = c.dpiY;
+        ASSERT_TRUE(WriteBmp(Path().c_str(), image));
+        const std::string out = ReadWholeFile(Path());
+        EXPECT_EQ(FieldU32(out, 38), c.ppmX) << c.dpiX << " " << c.dpiY;
+        EXPECT_EQ(FieldU32(out, 42), c.ppmY) << c.dpiX << " " << c.dpiY;
+    }
+}
+
+TEST_F(BmpWriteTest, EveryDepthRoundTrips) {
+    const std::vector<uint8_t> rgb = RgbPalette();
+    for (uint32_t bits : {1u, 4u, 8u, 16u, 24u, 32u}) {
+        for (uint32_t width : {1u, 5u, 13u}) {
+            SCOPED_TRACE(std::to_string(bits) + " bits, width " + std::to_string(width));
+            ZImage image;
+            ASSERT_TRUE(image.Create(width, 4, bits, 0, rgb.data()));
+            FillPattern(image);  // for 32 bits this includes varied alpha bytes
+            image.dpiX = 150;
+            image.dpiY = 72;
+            ASSERT_TRUE(WriteBmp(Path().c_str(), image));
+            ZImage back;
+            ASSERT_TRUE(ReadBmp(back, Path().c_str()));
+            EXPECT_EQ(back.GetBitsPerPixel(), bits);
+            EXPECT_EQ(back.GetWidth(), width);
+            EXPECT_EQ(back.GetHeight(), 4u);
+            EXPECT_EQ(back.dpiX, 150);
+            EXPECT_EQ(back.dpiY, 72);
+            ASSERT_EQ(back.GetPixelMemorySize(), image.GetPixelMemorySize());
+            EXPECT_EQ(std::memcmp(back.GetBits(), image.GetBits(), image.GetPixelMemorySize()), 0);
+            if (bits <= 8) {
+                for (int i = 0; i < (1 << bits); ++i) {
+                    EXPECT_EQ(PaletteAt(back, i), PaletteAt(image, i)) << i;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(BmpWriteTest, UnwritablePathGivesFalseAndTheMessage) {
+    ZImage image;
+    ASSERT_TRUE(image.Create(2, 2, 24, 0, nullptr));
+    const std::wstring path = m_folder.File(L"no-such-folder") + kNativeSeparator + L"out.bmp";
+    wchar_t text[260] = L"untouched";
+    EXPECT_FALSE(WriteBmp(path.c_str(), image, text, 260));
+    EXPECT_STREQ(text, L"Couldn't open BMP File for writing!");
+    EXPECT_FALSE(PathExists(path.c_str()));
+    // A small buffer gets the beginning of the message.
+    wchar_t small[9];
+    EXPECT_FALSE(WriteBmp(path.c_str(), image, small, 9));
+    EXPECT_STREQ(small, L"Couldn't");
+    // No buffer at all.
+    EXPECT_FALSE(WriteBmp(path.c_str(), image));
+    // A folder cannot be opened as a file either.
+    EXPECT_FALSE(WriteBmp(m_folder.Path().c_str(), image, text, 260));
+    EXPECT_STREQ(text, L"Couldn't open BMP File for writing!");
+}
+
+TEST_F(BmpWriteTest, EmptyImageIsNotWritten) {
+    ZImage image;
+    EXPECT_FALSE(WriteBmp(Path().c_str(), image));
+    EXPECT_FALSE(PathExists(Path().c_str()));
+}
+
+TEST_F(BmpWriteTest, WritingReplacesALongerFile) {
+    ASSERT_TRUE(WriteWholeFile(Path(), std::string(5000, 'x')));
+    ZImage image;
+    ASSERT_TRUE(image.Create(2, 2, 24, 0xFFFFFF, nullptr));
+    ASSERT_TRUE(WriteBmp(Path().c_str(), image));
+    const std::string out = ReadWholeFile(Path());
+    ASSERT_EQ(out.size(), 54u + 16u);
+    EXPECT_EQ(static_cast<uint8_t>(out[54]), 0xFF);
+}
+
+}  // namespace
+}  // namespace zentrova::test

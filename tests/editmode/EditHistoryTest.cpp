@@ -1,0 +1,532 @@
+// EditHistory: index rules, the state file layout, file lifetime and damaged state files.
+#include "editmode/EditHistory.h"
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/FileSystem.h"
+#include "image/ZImage.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova {
+namespace {
+
+using test::ReadWholeFile;
+using test::TempFolder;
+using test::WriteWholeFile;
+
+// A 24-bit picture whose every byte (padding included) depends on seed and position.
+void MakePicture(ZImage& image, uint32_t width, uint32_t height, uint8_t seed) {
+    ASSERT_TRUE(image.Create(width, height, 24, 0, nullptr));
+    uint8_t* bits = image.GetBits();
+    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
+        bits[i] = static_cast<uint8_t>(seed * 31 + i * 7);
+    }
+}
+
+std::string PixelBytes(const ZImage& image) {
+    return std::string(reinterpret_cast<const char*>(image.GetBits()), image.GetPixelMemorySize());
+}
+
+// True when b holds exactly the picture of a (size, depth, resolution, pixel memory).
+::testing::AssertionResult SamePicture(const ZImage& a, const ZImage& b) {
+    if (!b.IsValid()) {
+        return ::testing::AssertionFailure() << "image is empty";
+    }
+    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight() ||
+        a.GetBitsPerPixel() != b.GetBitsPerPixel()) {
+        return ::testing::AssertionFailure()
+               << b.GetWidth() << "x" << b.GetHeight() << "x" << int(b.GetBitsPerPixel());
+    }
+    if (a.dpiX != b.dpiX || a.dpiY != b.dpiY) {
+        return ::testing::AssertionFailure() << "dpi " << b.dpiX << "," << b.dpiY;
+    }
+    if (PixelBytes(a) != PixelBytes(b)) {
+        return ::testing::AssertionFailure() << "pixel memory differs";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+void AppendU32(std::string& out, uint32_t v) {
+    for (int i = 0; i < 4; ++i) {
+        out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    }
+}
+
+// Three pictures A, B, C pushed in this order onto a reset history.
+struct ThreeStates : ::testing::Test {
+    void SetUp() override {
+        MakePicture(a, 5, 3, 1);
+        MakePicture(b, 5, 3, 2);
+        MakePicture(c, 7, 2, 3);
+        c.dpiX = 120;
+        c.dpiY = 144;
+        history.Reset();
+        ASSERT_TRUE(history.Push(a));
+        ASSERT_TRUE(history.Push(b));
+        ASSERT_TRUE(history.Push(c));
+    }
+    ZImage a, b, c;
+    EditHistory history;
+};
+
+TEST(EditHistoryTest, EveryOperationIsRefusedBeforeReset) {
+    EditHistory history;
+    ZImage image;
+    MakePicture(image, 4, 4, 9);
+    EXPECT_FALSE(history.IsEnabled());
+    EXPECT_FALSE(history.Push(image));
+    EXPECT_FALSE(history.Undo(image));
+    EXPECT_FALSE(history.Redo(image));
+    EXPECT_FALSE(history.Clear());
+    EXPECT_EQ(history.GetCurrent(), 0);
+    EXPECT_EQ(history.GetNext(), 0);
+    EXPECT_TRUE(history.GetStatePath(0).empty());
+    // The image handed to Undo/Redo is untouched.
+    ZImage expected;
+    MakePicture(expected, 4, 4, 9);
+    EXPECT_TRUE(SamePicture(expected, image));
+}
+
+TEST(EditHistoryTest, UndoAndRedoWithoutAnyStateChangeNothing) {
+    EditHistory history;
+    history.Reset();
+    ZImage image;
+    MakePicture(image, 2, 2, 4);
+    EXPECT_FALSE(history.Undo(image));
+    EXPECT_FALSE(history.Redo(image));
+    EXPECT_EQ(history.GetCurrent(), 0);
+    EXPECT_EQ(history.GetNext(), 0);
+    EXPECT_FALSE(history.IsUndone());
+    // The first push still lands in state 0.
+    EXPECT_TRUE(history.Push(image));
+    EXPECT_EQ(history.GetCurrent(), 0);
+    EXPECT_EQ(history.GetNext(), 1);
+    EXPECT_FALSE(history.GetStatePath(0).empty());
+}
+
+TEST(EditHistoryTest, PushOfAnEmptyImageIsRefused) {
+    EditHistory history;
+    history.Reset();
+    ZImage empty;
+    EXPECT_FALSE(history.Push(empty));
+    EXPECT_EQ(history.GetNext(), 0);
+}
+
+TEST_F(ThreeStates, PushesAdvanceCurrentAndNext) {
+    EXPECT_EQ(history.GetCurrent(), 2);
+    EXPECT_EQ(history.GetNext(), 3);
+    EXPECT_FALSE(history.IsUndone());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(PathExists(history.GetStatePath(i).c_str())) << i;
+    }
+    EXPECT_TRUE(history.GetStatePath(3).empty());
+    EXPECT_NE(history.GetStatePath(0), history.GetStatePath(1));
+}
+
+TEST_F(ThreeStates, UndoStepsBackAndStopsAtStateZero) {
+    ZImage work;
+    ASSERT_TRUE(history.Undo(work));
+    EXPECT_EQ(history.GetCurrent(), 1);
+    EXPECT_EQ(history.GetNext(), 3);
+    EXPECT_TRUE(history.IsUndone());
+    EXPECT_TRUE(SamePicture(b, work));
+
+    ASSERT_TRUE(history.Undo(work));
+    EXPECT_EQ(history.GetCurrent(), 0);
+    EXPECT_TRUE(SamePicture(a, work));
+
+    // At state 0 Undo reloads state 0 and stays there.
+    work.Destroy();
+    ASSERT_TRUE(history.Undo(work));
+    EXPECT_EQ(history.GetCurrent(), 0);
+    EXPECT_EQ(history.GetNext(), 3);
+    EXPECT_TRUE(SamePicture(a, work));
+}
+
+TEST_F(ThreeStates, RedoStepsForwardAndClearsUndoneAtTheEnd) {
+    ZImage work;
+    ASSERT_TRUE(history.Undo(work));
+    ASSERT_TRUE(history.Undo(work));
+    ASSERT_EQ(history.GetCurrent(), 0);
+
+    ASSERT_TRUE(history.Redo(work));
+    EXPECT_EQ(history.GetCurrent(), 1);
+    EXPECT_TRUE(history.IsUndone());
+    EXPECT_TRUE(SamePicture(b, work));
+
+    ASSERT_TRUE(history.Redo(work));
+    EXPECT_EQ(history.GetCurrent(), 2);
+    EXPECT_TRUE(history.IsUndone());
+    EXPECT_TRUE(SamePicture(c, work));
+
+    // At the last state Redo reloads it and ends the undo run.
+    ASSERT_TRUE(history.Redo(work));
+    EXPECT_EQ(history.GetCurrent(), 2);
+    EXPECT_EQ(history.GetNext(), 3);
+    EXPECT_FALSE(history.IsUndone());
+    EXPECT_TRUE(SamePicture(c, work));
+
+    // A push now appends after C.
+    ZImage d;
+    MakePicture(d, 3, 3, 4);
+    ASSERT_TRUE(history.Push(d));
+    EXPECT_EQ(history.GetCurrent(), 3);
+    EXPECT_EQ(history.GetNext(), 4);
+}
+
+TEST_F(ThreeStates, PushAfterUndoDropsTheRedoStates) {
+    ZImage work;
+    ASSERT_TRUE(history.Undo(work));
+    ASSERT_TRUE(history.Undo(work));
+    const std::wstring oldState1 = history.GetStatePath(1);
+    const std::wstring oldState2 = history.GetStatePath(2);
+
+    ZImage d;
+    MakePicture(d, 6, 1, 5);
+    ASSERT_TRUE(history.Push(d));
+    EXPECT_EQ(history.GetCurrent(), 1);
+    EXPECT_EQ(history.GetNext(), 2);
+    EXPECT_FALSE(history.IsUndone());
+    // B's file was replaced, C's can never be reached again: both are gone.
+    EXPECT_FALSE(PathExists(oldState1.c_str()));
+    EXPECT_FALSE(PathExists(oldState2.c_str()));
+    EXPECT_TRUE(history.GetStatePath(2).empty());
+
+    // Redo has nothing beyond D; Undo goes back to A.
+    ASSERT_TRUE(history.Redo(work));
+    EXPECT_EQ(history.GetCurrent(), 1);
+    EXPECT_TRUE(SamePicture(d, work));
+    ASSERT_TRUE(history.Undo(work));
+    EXPECT_EQ(history.GetCurrent(), 0);
+    EXPECT_TRUE(SamePicture(a, work));
+}
+
+TEST_F(ThreeStates, PushAfterUndoAndPartialRedoContinuesFromCurrent) {
+    ZImage work;
+    ASSERT_TRUE(history.Undo(work));  // 1
+    ASSERT_TRUE(history.Undo(work));  // 0
+    ASSERT_TRUE(history.Redo(work));  // 1, still undone
+    ZImage d;
+    MakePicture(d, 2, 5, 6);
+    ASSERT_TRUE(history.Push(d));
+    EXPECT_EQ(history.GetCurrent(), 2);
+    EXPECT_EQ(history.GetNext(), 3);
+    ASSERT_TRUE(history.Undo(work));
+    EXPECT_TRUE(SamePicture(b, work));
+    ASSERT_TRUE(history.Redo(work));
+    EXPECT_TRUE(SamePicture(d, work));
+}
+
+TEST_F(ThreeStates, LatestStateIsShownByUndoThenRedo) {
+    // The editor shows the latest edit of a capture this way when it comes back to it.
+    ZImage work;
+    MakePicture(work, 1, 1, 0);
+    ASSERT_TRUE(history.Undo(work));
+    ASSERT_TRUE(history.Redo(work));
+    EXPECT_TRUE(SamePicture(c, work));
+    EXPECT_EQ(work.dpiX, 120);
+    EXPECT_EQ(work.dpiY, 144);
+}
+
+TEST_F(ThreeStates, ClearDeletesEveryStateFile) {
+    std::vector<std::wstring> files;
+    for (int i = 0; i < 3; ++i) {
+        files.push_back(history.GetStatePath(i));
+    }
+    EXPECT_TRUE(history.Clear());
+    for (const auto& file : files) {
+        EXPECT_FALSE(PathExists(file.c_str()));
+    }
+    EXPECT_EQ(history.GetCurrent(), 0);
+    EXPECT_EQ(history.GetNext(), 0);
+    EXPECT_FALSE(history.IsUndone());
+    EXPECT_TRUE(history.IsEnabled());
+    ZImage work;
+    EXPECT_FALSE(history.Undo(work));
+    EXPECT_TRUE(history.Push(a));
+    EXPECT_EQ(history.GetNext(), 1);
+}
+
+TEST_F(ThreeStates, ResetDeletesEveryStateFileAndClearsUndone) {
+    ZImage work;
+    ASSERT_TRUE(history.Undo(work));
+    std::vector<std::wstring> files;
+    for (int i = 0; i < 3; ++i) {
+        files.push_back(history.GetStatePath(i));
+    }
+    history.Reset();
+    for (const auto& file : files) {
+        EXPECT_FALSE(PathExists(file.c_str()));
+    }
+    EXPECT_EQ(history.GetCurrent(), 0);
+    EXPECT_EQ(history.GetNext(), 0);
+    EXPECT_FALSE(history.IsUndone());
+    EXPECT_TRUE(history.IsEnabled());
+}
+
+TEST(EditHistoryTest, DestructorDeletesTheStateFiles) {
+    std::vector<std::wstring> files;
+    {
+        EditHistory history;
+        history.Reset();
+        ZImage image;
+        MakePicture(image, 3, 3, 1);
+        for (int i = 0; i < 4; ++i) {
+            ASSERT_TRUE(history.Push(image));
+            files.push_back(history.GetStatePath(i));
+            ASSERT_TRUE(PathExists(files.back().c_str()));
+        }
+    }
+    for (const auto& file : files) {
+        EXPECT_FALSE(PathExists(file.c_str()));
+    }
+}
+
+TEST(EditHistoryTest, HoldsAtMostThreeHundredStates) {
+    EditHistory history;
+    history.Reset();
+    ZImage image;
+    for (int i = 0; i < EditHistory::kMaxStates; ++i) {
+        MakePicture(image, 1, 1, static_cast<uint8_t>(i));
+        ASSERT_TRUE(history.Push(image)) << i;
+    }
+    EXPECT_EQ(history.GetCurrent(), 299);
+    EXPECT_EQ(history.GetNext(), 300);
+
+    // The 301st push is refused and changes nothing.
+    ZImage extra;
+    MakePicture(extra, 2, 2, 77);
+    EXPECT_FALSE(history.Push(extra));
+    EXPECT_EQ(history.GetCurrent(), 299);
+    EXPECT_EQ(history.GetNext(), 300);
+    ZImage work;
+    ASSERT_TRUE(history.Redo(work));
+    EXPECT_TRUE(SamePicture(image, work));  // still state 299
+
+    // After one undo there is room again: the push replaces state 299.
+    ASSERT_TRUE(history.Undo(work));
+    EXPECT_EQ(history.GetCurrent(), 298);
+    const std::wstring old299 = history.GetStatePath(299);
+    ASSERT_TRUE(history.Push(extra));
+    EXPECT_EQ(history.GetCurrent(), 299);
+    EXPECT_EQ(history.GetNext(), 300);
+    EXPECT_FALSE(PathExists(old299.c_str()));
+    ASSERT_TRUE(history.Redo(work));
+    EXPECT_TRUE(SamePicture(extra, work));
+
+    // Undo and redo back to the last state with the undo run still open: the push is refused.
+    ASSERT_TRUE(history.Undo(work));
+    ASSERT_TRUE(history.Redo(work));
+    EXPECT_TRUE(history.IsUndone());
+    EXPECT_FALSE(history.Push(image));
+    EXPECT_EQ(history.GetCurrent(), 299);
+
+    // State 0 is still the first picture.
+    MakePicture(image, 1, 1, 0);
+    for (int i = 0; i < 299; ++i) {
+        ASSERT_TRUE(history.Undo(work));
+    }
+    EXPECT_EQ(history.GetCurrent(), 0);
+    EXPECT_TRUE(SamePicture(image, work));
+}
+
+// State file layout -----------------------------------------------------------------------------
+
+TEST(EditHistoryFileTest, TwentyFourBitStateFileIsHeaderThenPixelMemory) {
+    ZImage image;
+    MakePicture(image, 3, 2, 11);  // stride 12, 24 pixel bytes
+    image.dpiX = 120;
+    image.dpiY = -7;
+    EditHistory history;
+    history.Reset();
+    ASSERT_TRUE(history.Push(image));
+
+    std::string expected;
+    AppendU32(expected, 3);
+    AppendU32(expected, 2);
+    AppendU32(expected, 24);
+    AppendU32(expected, 120);
+    AppendU32(expected, static_cast<uint32_t>(-7));
+    expected += PixelBytes(image);
+    ASSERT_EQ(expected.size(), 20u + 24u);
+    EXPECT_EQ(ReadWholeFile(history.GetStatePath(0)), expected);
+}
+
+// The state file of a palette image carries 2^bpp red, green, blue triplets after the header.
+void CheckPaletteStateFile(uint32_t bits) {
+    SCOPED_TRACE(bits);
+    uint8_t palette[ZImage::kPaletteBytes];
+    for (int i = 0; i < ZImage::kPaletteBytes; ++i) {
+        palette[i] = static_cast<uint8_t>(i * 5 + 3);
+    }
+    ZImage image;
+    ASSERT_TRUE(image.Create(13, 3, bits, 0, palette));
+    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
+        image.GetBits()[i] = static_cast<uint8_t>(0xA5 ^ i);
+    }
+    image.dpiX = 300;
+    image.dpiY = 72;
+    EditHistory history;
+    history.Reset();
+    ASSERT_TRUE(history.Push(image));
+
+    std::string expected;
+    AppendU32(expected, 13);
+    AppendU32(expected, 3);
+    AppendU32(expected, bits);
+    AppendU32(expected, 300);
+    AppendU32(expected, 72);
+    expected.append(reinterpret_cast<const char*>(palette), 3u << bits);
+    expected += PixelBytes(image);
+    EXPECT_EQ(ReadWholeFile(history.GetStatePath(0)), expected);
+
+    // And it comes back with the same palette, pixels and resolution.
+    ZImage work;
+    ASSERT_TRUE(history.Undo(work));
+    EXPECT_TRUE(SamePicture(image, work));
+    uint8_t back[ZImage::kPaletteBytes];
+    ASSERT_TRUE(work.GetPalette(back));
+    EXPECT_EQ(0, std::memcmp(back, palette, 3u << bits));
+}
+
+TEST(EditHistoryFileTest, PaletteStateFilesCarryTheColourTable) {
+    CheckPaletteStateFile(8);
+    CheckPaletteStateFile(4);
+    CheckPaletteStateFile(1);
+}
+
+TEST(EditHistoryFileTest, ThirtyTwoAndSixteenBitStatesRoundTrip) {
+    for (uint32_t bits : {32u, 16u}) {
+        SCOPED_TRACE(bits);
+        ZImage image;
+        ASSERT_TRUE(image.Create(5, 4, bits, 0, nullptr));
+        for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
+            image.GetBits()[i] = static_cast<uint8_t>(i * 13 + bits);
+        }
+        EditHistory history;
+        history.Reset();
+        ASSERT_TRUE(history.Push(image));
+        EXPECT_EQ(ReadWholeFile(history.GetStatePath(0)).size(), 20u + image.GetPixelMemorySize());
+        ZImage work;
+        ASSERT_TRUE(history.Undo(work));
+        EXPECT_TRUE(SamePicture(image, work));
+    }
+}
+
+// Damaged state files ---------------------------------------------------------------------------
+
+// A valid state file of a 4 x 2 24-bit picture: 20 + 2 * 12 bytes.
+std::string SmallStateFile() {
+    std::string bytes;
+    AppendU32(bytes, 4);
+    AppendU32(bytes, 2);
+    AppendU32(bytes, 24);
+    AppendU32(bytes, 96);
+    AppendU32(bytes, 96);
+    for (int i = 0; i < 24; ++i) {
+        bytes.push_back(static_cast<char>(i));
+    }
+    return bytes;
+}
+
+std::string WithU32(std::string bytes, size_t offset, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
+    return bytes;
+}
+
+TEST(EditHistoryFileTest, ReadsAHandWrittenStateFile) {
+    TempFolder folder;
+    const std::wstring path = folder.File(L"state.tmp");
+    ASSERT_TRUE(WriteWholeFile(path, SmallStateFile()));
+    ZImage image;
+    ASSERT_TRUE(EditHistory::ReadStateFile(path.c_str(), image));
+    EXPECT_EQ(image.GetWidth(), 4u);
+    EXPECT_EQ(image.GetHeight(), 2u);
+    EXPECT_EQ(image.GetBitsPerPixel(), 24);
+    EXPECT_EQ(image.dpiX, 96);
+    for (int i = 0; i < 24; ++i) {
+        EXPECT_EQ(image.GetBits()[i], i);
+    }
+}
+
+TEST(EditHistoryFileTest, DamagedStateFilesAreRejectedAndLeaveTheImageAlone) {
+    const std::string good = SmallStateFile();
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"empty", std::string()},
+        {"short header", good.substr(0, 19)},
+        {"header only", good.substr(0, 20)},
+        {"one pixel byte missing", good.substr(0, good.size() - 1)},
+        {"one byte too many", good + '\0'},
+        {"zero width", WithU32(good, 0, 0)},
+        {"zero height", WithU32(good, 4, 0)},
+        {"huge width", WithU32(good, 0, 0x7FFFFFFF)},
+        {"huge dimensions", WithU32(WithU32(good, 0, 0x10000), 4, 0x10000)},
+        {"largest dimensions", WithU32(WithU32(good, 0, 0xFFFFFFFF), 4, 0xFFFFFFFF)},
+        {"width that would fit a bigger stride", WithU32(good, 0, 5)},
+        {"unsupported depth 2", WithU32(good, 8, 2)},
+        {"unsupported depth 7", WithU32(good, 8, 7)},
+        {"huge depth", WithU32(good, 8, 0xFFFFFFFF)},
+        {"palette depth without table", WithU32(good, 8, 8)},
+    };
+    TempFolder folder;
+    const std::wstring path = folder.File(L"damaged.tmp");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(WriteWholeFile(path, c.bytes));
+        ZImage image;
+        MakePicture(image, 2, 2, 42);
+        ZImage untouched;
+        MakePicture(untouched, 2, 2, 42);
+        EXPECT_FALSE(EditHistory::ReadStateFile(path.c_str(), image));
+        EXPECT_TRUE(SamePicture(untouched, image));
+    }
+    ZImage image;
+    EXPECT_FALSE(EditHistory::ReadStateFile(folder.File(L"missing.tmp").c_str(), image));
+    EXPECT_FALSE(image.IsValid());
+}
+
+TEST(EditHistoryFileTest, DamagedStateFileMakesUndoFailWithoutHarm) {
+    ZImage a, b;
+    MakePicture(a, 8, 8, 1);
+    MakePicture(b, 8, 8, 2);
+    EditHistory history;
+    history.Reset();
+    ASSERT_TRUE(history.Push(a));
+    ASSERT_TRUE(history.Push(b));
+
+    // State 0 cut short, state 1 given huge dimensions.
+    const std::wstring state0 = history.GetStatePath(0);
+    const std::wstring state1 = history.GetStatePath(1);
+    std::string bytes0 = ReadWholeFile(state0);
+    ASSERT_TRUE(WriteWholeFile(state0, bytes0.substr(0, bytes0.size() / 2)));
+    std::string bytes1 = ReadWholeFile(state1);
+    ASSERT_TRUE(WriteWholeFile(state1, WithU32(WithU32(bytes1, 0, 0x40000), 4, 0x40000)));
+
+    ZImage work;
+    MakePicture(work, 3, 3, 9);
+    EXPECT_FALSE(history.Undo(work));
+    EXPECT_EQ(history.GetCurrent(), 0);
+    EXPECT_FALSE(history.Redo(work));
+    EXPECT_EQ(history.GetCurrent(), 1);
+
+    // A missing state file is a failed load too.
+    ASSERT_TRUE(DeleteFileAt(state0.c_str()));
+    EXPECT_FALSE(history.Undo(work));
+    // The history still works for new states and cleans up without complaint.
+    ASSERT_TRUE(history.Push(a));
+    EXPECT_TRUE(history.Clear());
+    EXPECT_FALSE(PathExists(state1.c_str()));
+}
+
+}  // namespace
+}  // namespace zentrova

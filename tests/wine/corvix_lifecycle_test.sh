@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# corvix_lifecycle_test.sh BUILD CORVIX_EXE WINTOOL_EXE
+# The life of the resident program in the Wine desktop: "-exit" with nothing running, the first
+# start and its hidden main window, a second start that hands over to the first, "-exit" closing
+# it, and the message box when the instance mutex exists without a main window. One screenshot
+# of the desktop with that message box goes to BUILD/wine-env/out/corvix_message_box.png.
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+
+harness_init "$1" "$3"
+corvix=$2
+class=ZentrovaClarivue2Class
+mutex=ZentrovaClarivue2Mutex
+caption="Zentrova Clarivue 2.1"
+
+# The program file: manifest and icon as Windows reads them.
+manifest=$(harness_tool resource "$corvix" 24 1 | tr -d '\r')
+check_true "manifest: common controls 6" grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
+check_true "manifest: per-monitor DPI awareness" grep -q '>PerMonitorV2, PerMonitor</dpiAwareness>' <<<"$manifest"
+check "icon 102: 16, 32 and 48 pixels" "widths=16 32 48" \
+  "$(harness_tool resource "$corvix" 14 102 | tr -d '\r' | grep widths)"
+# The 32-pixel picture drawn on black: transparent corner, lens centre, lens ring, capture dot, tile.
+pixels=""
+for xy in "0 0" "16 16" "16 10" "24 7" "4 16"; do
+  # shellcheck disable=SC2086 # x and y are two arguments
+  pixels="$pixels $(harness_tool iconpixel "$corvix" 102 32 $xy | tr -d '\r')"
+done
+check "icon 102 pixels" " 000000 143c78 ffffff dc2828 1e5aa0" "$pixels"
+
+# Nothing of an earlier run may be left in this prefix.
+check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"
+
+# "-exit" with no running instance ends at once with exit code 1.
+harness_run rc 30 "$corvix" -exit
+check "-exit with nothing running: exit code 1" 1 "$rc"
+
+# First instance: its main window appears, hidden, with the program's class data.
+harness_start first "$corvix"
+check "first start: main window found by class" 0 "$(harness_tool find "$class" 15000; echo $?)"
+info=$(harness_tool info "$class" | tr -d '\r')
+field() { printf '%s\n' "$info" | sed -n "s/^$1=//p"; }
+check "main window title" "Zentrova Clarivue 2" "$(field title)"
+check "main window hidden" 0 "$(field visible)"
+check "main window style: popup, clipping siblings" 0x84000000 "$(field style)"
+check "main window is topmost" 1 "$((($(field exstyle) & 0x8) != 0))"
+check "class without style" 0x00000000 "$(field classstyle)"
+
+# Second plain start: finds the first instance, brings it to the front, ends with -1 (255).
+harness_run rc 30 "$corvix"
+check "second start: exit code -1" 255 "$rc"
+check_true "second start: first instance still runs" harness_alive "$first"
+check "second start: still one main window" 0 "$(harness_tool find "$class" 0; echo $?)"
+# Arguments other than "-exit" change nothing; "-exit" is found anywhere, case-sensitively.
+harness_run rc 30 "$corvix" -EXIT
+check "-EXIT is not -exit: second start, exit code -1" 255 "$rc"
+check_true "-EXIT: first instance still runs" harness_alive "$first"
+
+# "-exit" closes the first instance, which ends with exit code 0.
+harness_run rc 30 "$corvix" /quiet x-exitx
+check "-exit inside another argument: exit code 1" 1 "$rc"
+harness_wait_exit rc "$first" 30
+check "first instance ends after -exit with exit code 0" 0 "$rc"
+check "main window gone" 0 "$(harness_tool gone "$class" 5000; echo $?)"
+
+# The mutex exists but no main window: the second start says so in a message box, then ends with
+# -1. The box is closed with the keyboard, as a user would.
+harness_start holder "$HARNESS_WINTOOL" mutex "$mutex"
+holder_log=$HARNESS_LAST_LOG
+for _ in $(seq 150); do
+  grep -q created "$holder_log" && break
+  sleep 0.1
+done
+check "test mutex created" created "$(tr -d '\r' <"$holder_log")"
+# "-exit" comes before the mutex: no message box, exit code 1 at once.
+harness_run rc 30 "$corvix" -exit
+check "-exit while only the mutex exists: exit code 1" 1 "$rc"
+
+harness_start lonely "$corvix"
+box=$(harness_tool msgbox "$caption" 15000 | tr -d '\r')
+check "message box text" 'Failed to find Zentrova Clarivue Instance!\nPlease restart.' \
+  "$(printf '%s\n' "$box" | sed -n 's/^text=//p')"
+# (Wine 8 shows MB_TOPMOST boxes without WS_EX_TOPMOST, so that flag is not checked here.)
+check_true "program waits while the message box is open" harness_alive "$lonely"
+
+shot="$HARNESS_OUT/corvix_message_box.png"
+rm -f "$shot"
+harness_screenshot "$shot"
+check_true "screenshot written" test -s "$shot"
+check "screenshot is a PNG of the desktop size" "PNG 1024x768" \
+  "$(identify -format '%m %wx%h' "$shot" 2>/dev/null)"
+# Desktop, box face, button and text: a blank picture would have one or two colours.
+check_true "screenshot shows more than a blank desktop" \
+  test "$(identify -format '%k' "$shot" 2>/dev/null || echo 0)" -ge 4
+
+harness_x_window "Zentrova Clarivue 2.1" 5 >/dev/null || true
+harness_key Return
+harness_wait_exit rc "$lonely" 15
+check "message box closed with Enter: exit code -1" 255 "$rc"
+kill "$holder" 2>/dev/null
+wait "$holder" 2>/dev/null
+
+harness_finish

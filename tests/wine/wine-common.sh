@@ -1,0 +1,54 @@
+# shellcheck shell=bash
+# Shared by the Wine scripts of this folder (sourced, not run).
+#
+# Every build tree BUILD that runs Windows programs has:
+#   BUILD/wineprefix          its own Wine prefix (a copy of the source tree's build/wineprefix)
+#   BUILD/wine-env/display    the number N of the private Xvfb display :N of the test fixture
+#   BUILD/wine-env/xvfb.pid   the process id of that Xvfb
+# Wine's loader and server are called directly: /usr/bin/wine would print a wine32 hint and
+# /usr/bin/wineserver forces a server that ends with the last program.
+
+CLARIVUE_WINE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+CLARIVUE_SOURCE_DIR=$(cd "$CLARIVUE_WINE_DIR/../.." && pwd)
+CLARIVUE_WINE_TEMPLATE="$CLARIVUE_SOURCE_DIR/build/wineprefix"
+WINE_LOADER=/usr/lib/wine/wine64
+WINE_SERVER=/usr/lib/wine/wineserver64
+
+# wine_xvfb_display BUILD: prints N when the fixture's Xvfb of BUILD is running.
+wine_xvfb_display() {
+  local env="$1/wine-env" pid display
+  [ -s "$env/xvfb.pid" ] && [ -s "$env/display" ] || return 1
+  pid=$(cat "$env/xvfb.pid")
+  display=$(cat "$env/display")
+  [ -r "/proc/$pid/cmdline" ] || return 1
+  case "$(tr '\0' ' ' <"/proc/$pid/cmdline")" in
+    Xvfb*) printf '%s\n' "$display" ;;
+    *) return 1 ;;
+  esac
+}
+
+# wine_use_build BUILD: exports the prefix of BUILD (made when missing), Wine's quiet debug
+# setting and, when the fixture runs, its display.
+wine_use_build() {
+  local build=$1 display
+  export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEARCH=win64
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  "$CLARIVUE_WINE_DIR/make-prefix.sh" "$WINEPREFIX" "$CLARIVUE_WINE_TEMPLATE" || return 1
+  if display=$(wine_xvfb_display "$build"); then
+    export DISPLAY=":$display"
+  fi
+}
+
+# wine_find_build PATH: prints the build tree (the folder with CMakeCache.txt) holding PATH.
+wine_find_build() {
+  local d
+  d=$(cd "$(dirname "$1")" 2>/dev/null && pwd) || return 1
+  while [ "$d" != / ]; do
+    if [ -f "$d/CMakeCache.txt" ]; then
+      printf '%s\n' "$d"
+      return 0
+    fi
+    d=$(dirname "$d")
+  done
+  return 1
+}

@@ -1,0 +1,198 @@
+/* wintool: a small Windows console helper for the window tests (run under Wine).
+ *
+ *   wintool find CLASS [TIMEOUT_MS]    exit 0 as soon as a top-level window of CLASS exists
+ *   wintool gone CLASS [TIMEOUT_MS]    exit 0 as soon as no window of CLASS exists
+ *   wintool info CLASS                 print title, styles and class data of that window
+ *   wintool msgbox CAPTION [TIMEOUT_MS] wait for a message box with CAPTION, print its text
+ *                                      (line breaks as \n) and whether it is topmost
+ *   wintool mutex NAME [MS]            create the named mutex, print "created" or "existed",
+ *                                      hold it for MS milliseconds (default: until killed)
+ *   wintool resource EXE TYPE ID       print a resource of a program file: its size, then for a
+ *                                      manifest (24) its text, for an icon group (14) the widths
+ *   wintool iconpixel EXE ID SIZE X Y  load icon ID at SIZE pixels, draw it on black and print the
+ *                                      colour at (X, Y) as RRGGBB
+ * Exit code 1: not found / timed out; 2: bad arguments.
+ */
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <wchar.h>
+
+static void PrintWide(const char* label, const wchar_t* text) {
+    char out[8];
+    printf("%s=", label);
+    for (; *text; ++text) {
+        if (*text == L'\n') {
+            fputs("\\n", stdout);
+            continue;
+        }
+        int n = WideCharToMultiByte(CP_UTF8, 0, text, 1, out, 8, NULL, NULL);
+        if (n > 0)
+            fwrite(out, 1, (size_t)n, stdout);
+    }
+    fputc('\n', stdout);
+}
+
+static DWORD ParseMs(int argc, wchar_t** argv, int index, DWORD fallback) {
+    return argc > index ? (DWORD)wcstoul(argv[index], NULL, 10) : fallback;
+}
+
+/* Polls every 50 ms until (FindWindowW(cls, title) != NULL) == wanted or the time is over. */
+static HWND WaitWindow(const wchar_t* cls, const wchar_t* title, BOOL wanted, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        HWND hwnd = FindWindowW(cls, title);
+        if ((hwnd != NULL) == wanted)
+            return wanted ? hwnd : (HWND)1;
+        if (GetTickCount() - start >= timeoutMs)
+            return NULL;
+        Sleep(50);
+    }
+}
+
+static int Info(const wchar_t* cls) {
+    HWND hwnd = FindWindowW(cls, NULL);
+    if (!hwnd)
+        return 1;
+    wchar_t title[256] = L"";
+    GetWindowTextW(hwnd, title, 256);
+    PrintWide("title", title);
+    printf("visible=%d\n", IsWindowVisible(hwnd) ? 1 : 0);
+    printf("style=0x%08lx\n", (unsigned long)GetWindowLongW(hwnd, GWL_STYLE));
+    printf("exstyle=0x%08lx\n", (unsigned long)GetWindowLongW(hwnd, GWL_EXSTYLE));
+    printf("classstyle=0x%08lx\n", (unsigned long)GetClassLongW(hwnd, GCL_STYLE));
+    printf("background=%lld\n", (long long)GetClassLongPtrW(hwnd, GCLP_HBRBACKGROUND));
+    printf("cursor=%d\n", GetClassLongPtrW(hwnd, GCLP_HCURSOR) != 0 ? 1 : 0);
+    printf("icon=%d\n", GetClassLongPtrW(hwnd, GCLP_HICON) != 0 ? 1 : 0);
+    return 0;
+}
+
+static int MessageBoxText(const wchar_t* caption, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    HWND box = WaitWindow(L"#32770", caption, TRUE, timeoutMs);
+    if (!box)
+        return 1;
+    /* The box is filled and placed before it is shown. */
+    while (!IsWindowVisible(box) && GetTickCount() - start < timeoutMs)
+        Sleep(20);
+    if (!IsWindowVisible(box))
+        return 1;
+    /* The text of a message box is its static control 0xFFFF. */
+    wchar_t text[1100] = L"";
+    GetDlgItemTextW(box, 0xFFFF, text, 1100);
+    PrintWide("text", text);
+    printf("topmost=%d\n", (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+    return 0;
+}
+
+static int HoldMutex(const wchar_t* name, DWORD ms) {
+    HANDLE mutex = CreateMutexW(NULL, FALSE, name);
+    if (!mutex)
+        return 1;
+    BOOL existed = GetLastError() == ERROR_ALREADY_EXISTS;
+    puts(existed ? "existed" : "created");
+    fflush(stdout);
+    Sleep(ms);
+    CloseHandle(mutex);
+    return existed ? 2 : 0;
+}
+
+static HMODULE OpenProgramFile(const wchar_t* path) {
+    return LoadLibraryExW(path, NULL, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+}
+
+static int PrintResource(const wchar_t* path, WORD type, WORD id) {
+    HMODULE module = OpenProgramFile(path);
+    if (!module)
+        return 1;
+    HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(type));
+    HGLOBAL loaded = info ? LoadResource(module, info) : NULL;
+    const unsigned char* data = loaded ? (const unsigned char*)LockResource(loaded) : NULL;
+    if (!data) {
+        FreeLibrary(module);
+        return 1;
+    }
+    DWORD size = SizeofResource(module, info);
+    printf("size=%lu\n", (unsigned long)size);
+    if (type == 24) {
+        fwrite(data, 1, size, stdout);
+        fputc('\n', stdout);
+    } else if (type == 14 && size >= 6) {
+        /* GRPICONDIR: reserved, type, count; then 14-byte entries starting with the width. */
+        unsigned count = data[4] | (data[5] << 8);
+        printf("widths=");
+        for (unsigned i = 0; i < count && 6 + 14 * (i + 1) <= size; ++i)
+            printf(i ? " %u" : "%u", data[6 + 14 * i] ? data[6 + 14 * i] : 256u);
+        fputc('\n', stdout);
+    }
+    FreeLibrary(module);
+    return 0;
+}
+
+static int IconPixel(const wchar_t* path, WORD id, int size, int x, int y) {
+    HMODULE module = OpenProgramFile(path);
+    if (!module)
+        return 1;
+    HICON icon = (HICON)LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0);
+    int result = 1;
+    if (icon) {
+        BITMAPINFO bmi = {0};
+        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+        bmi.bmiHeader.biWidth = size;
+        bmi.bmiHeader.biHeight = -size; /* top-down: row y is the picture's row y */
+        bmi.bmiHeader.biPlanes = 1;
+        bmi.bmiHeader.biBitCount = 32;
+        void* bits = NULL;
+        HDC dc = CreateCompatibleDC(NULL);
+        HBITMAP bitmap = CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
+        if (dc && bitmap) {
+            HGDIOBJ old = SelectObject(dc, bitmap);
+            memset(bits, 0, (size_t)size * size * 4);
+            DrawIconEx(dc, 0, 0, icon, size, size, 0, NULL, DI_NORMAL);
+            GdiFlush();
+            DWORD pixel = ((DWORD*)bits)[y * size + x];
+            printf("%06lx\n", (unsigned long)(pixel & 0xFFFFFF));
+            SelectObject(dc, old);
+            result = 0;
+        }
+        if (bitmap)
+            DeleteObject(bitmap);
+        if (dc)
+            DeleteDC(dc);
+        DestroyIcon(icon);
+    }
+    FreeLibrary(module);
+    return result;
+}
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        fputs("usage: wintool find|gone|info|msgbox|mutex|resource|iconpixel NAME ...\n", stderr);
+        return 2;
+    }
+    const wchar_t* command = argv[1];
+    const wchar_t* name = argv[2];
+    if (wcscmp(command, L"find") == 0)
+        return WaitWindow(name, NULL, TRUE, ParseMs(argc, argv, 3, 0)) ? 0 : 1;
+    if (wcscmp(command, L"gone") == 0)
+        return WaitWindow(name, NULL, FALSE, ParseMs(argc, argv, 3, 0)) ? 0 : 1;
+    if (wcscmp(command, L"info") == 0)
+        return Info(name);
+    if (wcscmp(command, L"msgbox") == 0)
+        return MessageBoxText(name, ParseMs(argc, argv, 3, 0));
+    if (wcscmp(command, L"mutex") == 0)
+        return HoldMutex(name, ParseMs(argc, argv, 3, INFINITE));
+    if (wcscmp(command, L"resource") == 0 && argc >= 5)
+        return PrintResource(name, (WORD)wcstoul(argv[3], NULL, 10),
+                             (WORD)wcstoul(argv[4], NULL, 10));
+    if (wcscmp(command, L"iconpixel") == 0 && argc >= 7) {
+        int size = _wtoi(argv[4]), x = _wtoi(argv[5]), y = _wtoi(argv[6]);
+        if (size < 1 || size > 256 || x < 0 || y < 0 || x >= size || y >= size)
+            return 2;
+        return IconPixel(name, (WORD)_wtoi(argv[3]), size, x, y);
+    }
+    fputs("wintool: unknown command\n", stderr);
+    return 2;
+}

@@ -100,7 +100,7 @@ TEST(ZImageGdi, CreateFromBitmapReadsADibSection) {
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     ASSERT_NE(bitmap, nullptr);
-    const uint8_t pixels[24] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0,
+    const uint8_t pixels[24] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  0, 0, 0,
                                 10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 0, 0};
     std::memcpy(bits, pixels, sizeof pixels);
     ZImage image;

@@ -15,36 +15,26 @@ using test::ReadWholeFile;
 using test::TempFolder;
 using test::WriteWholeFile;
 
-CaptureTime At(int year, int month, int day, int hour, int minute) {
-    CaptureTime time;
-    time.year = year;
-    time.month = month;
-    time.day = day;
-    time.hour = hour;
-    time.minute = minute;
-    return time;
-}
-
 TEST(CaptureFileNameTest, NamesCarryDateTimeAndNumber) {
-    EXPECT_EQ(FormatCaptureFileName(At(2007, 12, 31, 23, 59), 1),
+    EXPECT_EQ(FormatCaptureFileName(CaptureTime{2007, 12, 31, 23, 59}, 1),
               L"Clarivue - 2007.12.31 23.59 - 001.bmp");
-    EXPECT_EQ(FormatCaptureFileName(At(2007, 5, 3, 14, 5), 7),
+    EXPECT_EQ(FormatCaptureFileName(CaptureTime{2007, 5, 3, 14, 5}, 7),
               L"Clarivue - 2007.05.03 14.05 - 007.bmp");
-    EXPECT_EQ(FormatCaptureFileName(At(2008, 1, 1, 0, 0), 42),
+    EXPECT_EQ(FormatCaptureFileName(CaptureTime{2008, 1, 1, 0, 0}, 42),
               L"Clarivue - 2008.01.01 00.00 - 042.bmp");
-    EXPECT_EQ(FormatCaptureFileName(At(2010, 10, 9, 9, 10), 99),
+    EXPECT_EQ(FormatCaptureFileName(CaptureTime{2010, 10, 9, 9, 10}, 99),
               L"Clarivue - 2010.10.09 09.10 - 099.bmp");
 }
 
 TEST(CaptureFileNameTest, NumberHasAtLeastThreeDigits) {
-    const CaptureTime t = At(2007, 5, 3, 14, 5);
+    const CaptureTime t = CaptureTime{2007, 5, 3, 14, 5};
     EXPECT_EQ(FormatCaptureFileName(t, 999), L"Clarivue - 2007.05.03 14.05 - 999.bmp");
     EXPECT_EQ(FormatCaptureFileName(t, 1000), L"Clarivue - 2007.05.03 14.05 - 1000.bmp");
     EXPECT_EQ(FormatCaptureFileName(t, 123456), L"Clarivue - 2007.05.03 14.05 - 123456.bmp");
 }
 
 TEST(CaptureFileNameTest, CopyNumberGoesBeforeTheExtension) {
-    const CaptureTime t = At(2007, 5, 3, 14, 5);
+    const CaptureTime t = CaptureTime{2007, 5, 3, 14, 5};
     EXPECT_EQ(FormatCaptureFileName(t, 7, 0), L"Clarivue - 2007.05.03 14.05 - 007.bmp");
     EXPECT_EQ(FormatCaptureFileName(t, 7, 1), L"Clarivue - 2007.05.03 14.05 - 007.bmp");
     EXPECT_EQ(FormatCaptureFileName(t, 7, 2), L"Clarivue - 2007.05.03 14.05 - 007 (2).bmp");
@@ -74,7 +64,7 @@ TEST(CaptureFileNameTest, PathsLongerThan259CharactersAreRefused) {
     EXPECT_EQ(out.size(), 259u);
 
     // The same limit applies to the complete capture path.
-    const CaptureTime t = At(2007, 5, 3, 14, 5);
+    const CaptureTime t = CaptureTime{2007, 5, 3, 14, 5};
     const size_t nameLength = FormatCaptureFileName(t, 1).size();
     EXPECT_TRUE(MakeCapturePath(std::wstring(258 - nameLength, L'y'), t, 1, out));
     EXPECT_EQ(out.size(), 259u);
@@ -84,7 +74,7 @@ TEST(CaptureFileNameTest, PathsLongerThan259CharactersAreRefused) {
 
 TEST(CaptureFileNameTest, ExistingFilesAreNeverChosen) {
     TempFolder folder;
-    const CaptureTime t = At(2007, 5, 3, 14, 5);
+    const CaptureTime t = CaptureTime{2007, 5, 3, 14, 5};
     std::wstring out;
     ASSERT_TRUE(MakeCapturePath(folder.Path(), t, 7, out));
     EXPECT_EQ(out, folder.File(L"Clarivue - 2007.05.03 14.05 - 007.bmp"));

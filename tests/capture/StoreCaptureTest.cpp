@@ -20,16 +20,6 @@ using test::ReadWholeFile;
 using test::TempFolder;
 using test::WriteWholeFile;
 
-CaptureTime At(int year, int month, int day, int hour, int minute) {
-    CaptureTime time;
-    time.year = year;
-    time.month = month;
-    time.day = day;
-    time.hour = hour;
-    time.minute = minute;
-    return time;
-}
-
 // Records every call the store makes.
 class FakeHost : public CaptureStoreHost {
   public:
@@ -62,7 +52,7 @@ class FakeHost : public CaptureStoreHost {
     bool offerEmptyImage = false;
     int32_t dpiX = 96;
     int32_t dpiY = 96;
-    CaptureTime time = At(2007, 12, 31, 23, 59);
+    CaptureTime time = CaptureTime{2007, 12, 31, 23, 59};
 
     int finishedCalls = 0;
     int dpiCalls = 0;
@@ -195,18 +185,18 @@ TEST_F(StoreCaptureTest, NoFinishedImageChangesNothing) {
 
 TEST_F(StoreCaptureTest, NumbersKeepRisingAcrossMinutesDaysAndClears) {
     settings.captureType = kCaptureTypeMultiple;
-    host.time = At(2007, 5, 3, 14, 5);
+    host.time = CaptureTime{2007, 5, 3, 14, 5};
     for (int i = 0; i < 7; ++i) {
         ASSERT_TRUE(store.StoreCapture(host, settings, *list));
     }
     EXPECT_TRUE(PathExists(FileNamed(L"Clarivue - 2007.05.03 14.05 - 006.bmp").c_str()));
     EXPECT_TRUE(PathExists(FileNamed(L"Clarivue - 2007.05.03 14.05 - 007.bmp").c_str()));
 
-    host.time = At(2007, 5, 3, 14, 6);
+    host.time = CaptureTime{2007, 5, 3, 14, 6};
     ASSERT_TRUE(store.StoreCapture(host, settings, *list));
     EXPECT_TRUE(PathExists(FileNamed(L"Clarivue - 2007.05.03 14.06 - 008.bmp").c_str()));
 
-    host.time = At(2007, 5, 4, 0, 0);
+    host.time = CaptureTime{2007, 5, 4, 0, 0};
     ASSERT_TRUE(store.StoreCapture(host, settings, *list));
     EXPECT_TRUE(PathExists(FileNamed(L"Clarivue - 2007.05.04 00.00 - 009.bmp").c_str()));
 

@@ -25,8 +25,8 @@ class BmpHostileTest : public ::testing::Test {
         const std::wstring path = Store(bytes);
         return ReadBmp(image, path.c_str(), code);
     }
-    bool Read(const BmpSpec& spec, ZImage& image, uint32_t* code = nullptr) {
-        return Read(BuildBmp(spec), image, code);
+    bool Read(const BmpLayout& layout, ZImage& image, uint32_t* code = nullptr) {
+        return Read(BuildBmp(layout), image, code);
     }
     // Reads a file that must fail: returns the code, checks that the image is empty and that
     // exactly the one expected line was appended to the error log.
@@ -47,20 +47,20 @@ class BmpHostileTest : public ::testing::Test {
         EXPECT_EQ(after, before + line);
         return code;
     }
-    void ExpectFailure(const BmpSpec& spec, uint32_t expectedCode, int expectedLine) {
-        ExpectFailure(Store(BuildBmp(spec)), expectedCode, expectedLine);
+    void ExpectFailure(const BmpLayout& layout, uint32_t expectedCode, int expectedLine) {
+        ExpectFailure(Store(BuildBmp(layout)), expectedCode, expectedLine);
     }
 
     TempFolder m_folder;
 };
 
-BmpSpec Small24() {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.bitCount = 24;
-    spec.pixels = std::string(16, '\x11');
-    return spec;
+BmpLayout Small24() {
+    BmpLayout layout;
+    layout.width = 2;
+    layout.height = 2;
+    layout.bitCount = 24;
+    layout.pixels = std::string(16, '\x11');
+    return layout;
 }
 
 std::vector<Rgb> PaletteWithBlackAt(int blackIndex, int entries = 256) {
@@ -82,9 +82,9 @@ TEST_F(BmpHostileTest, MissingFileIsCode5) {
 }
 
 TEST_F(BmpHostileTest, WrongSignatureIsCode7) {
-    BmpSpec spec = Small24();
-    spec.signature = 0x424D;  // "MB"
-    ExpectFailure(spec, bmp::kErrorSignature, bmp::kLineSignature);
+    BmpLayout layout = Small24();
+    layout.signature = 0x424D;  // "MB"
+    ExpectFailure(layout, bmp::kErrorSignature, bmp::kLineSignature);
     ExpectFailure(Store(std::string()), bmp::kErrorSignature, bmp::kLineSignature);
     ExpectFailure(Store("B"), bmp::kErrorSignature, bmp::kLineSignature);
     ExpectFailure(Store(std::string("\x89PNG\r\n\x1a\n", 8)), bmp::kErrorSignature,
@@ -94,12 +94,12 @@ TEST_F(BmpHostileTest, WrongSignatureIsCode7) {
 TEST_F(BmpHostileTest, CompressionAboveBitFieldsIsCode10) {
     for (uint32_t compression : {4u, 5u, 6u, 11u, 0xFFFFFFFFu}) {
         SCOPED_TRACE(compression);
-        BmpSpec spec = Small24();
-        spec.compression = compression;
-        ExpectFailure(spec, bmp::kErrorCompression, bmp::kLineCompression);
+        BmpLayout layout = Small24();
+        layout.compression = compression;
+        ExpectFailure(layout, bmp::kErrorCompression, bmp::kLineCompression);
     }
     // An embedded JPEG or PNG states bit count 0: the compression decides.
-    BmpSpec embedded = Small24();
+    BmpLayout embedded = Small24();
     embedded.headerSize = 124;
     embedded.bitCount = 0;
     embedded.compression = 4;
@@ -115,20 +115,20 @@ TEST_F(BmpHostileTest, CompressionThatDoesNotFitTheDepthIsCode10) {
          {Case{4, 1}, Case{24, 1}, Case{8, 2}, Case{32, 2}, Case{1, 3}, Case{8, 3}, Case{24, 3}}) {
         SCOPED_TRACE(std::to_string(c.bits) + " bits, compression " +
                      std::to_string(c.compression));
-        BmpSpec spec = Small24();
-        spec.bitCount = c.bits;
-        spec.compression = c.compression;
-        spec.palette = PaletteWithBlackAt(0, c.bits <= 8 ? 1 << c.bits : 0);
-        ExpectFailure(spec, bmp::kErrorCompression, bmp::kLineCompression);
+        BmpLayout layout = Small24();
+        layout.bitCount = c.bits;
+        layout.compression = c.compression;
+        layout.palette = PaletteWithBlackAt(0, c.bits <= 8 ? 1 << c.bits : 0);
+        ExpectFailure(layout, bmp::kErrorCompression, bmp::kLineCompression);
     }
 }
 
 TEST_F(BmpHostileTest, UnsupportedBitCountsAreCode16) {
     for (uint16_t bits : {0, 3, 5, 12, 33, 48, 64, 30000}) {
         SCOPED_TRACE(bits);
-        BmpSpec spec = Small24();
-        spec.bitCount = bits;
-        ExpectFailure(spec, bmp::kErrorCreate, bmp::kLineCreate);
+        BmpLayout layout = Small24();
+        layout.bitCount = bits;
+        ExpectFailure(layout, bmp::kErrorCreate, bmp::kLineCreate);
     }
 }
 
@@ -153,24 +153,24 @@ TEST_F(BmpHostileTest, BadDimensionsAreCode16BeforeAnyAllocation) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
-        BmpSpec spec = Small24();
-        spec.width = c.width;
-        spec.height = c.height;
-        spec.bitCount = c.bits;
-        spec.palette = PaletteWithBlackAt(0, c.bits <= 8 ? 1 << c.bits : 0);
-        ExpectFailure(spec, bmp::kErrorCreate, bmp::kLineCreate);
+        BmpLayout layout = Small24();
+        layout.width = c.width;
+        layout.height = c.height;
+        layout.bitCount = c.bits;
+        layout.palette = PaletteWithBlackAt(0, c.bits <= 8 ? 1 << c.bits : 0);
+        ExpectFailure(layout, bmp::kErrorCreate, bmp::kLineCreate);
     }
 }
 
 TEST_F(BmpHostileTest, LargestAcceptedPictureIsTwoToThe28Pixels) {
     // 2^28 pixels of 1 bit: 32 MiB of pixel memory, and no pixel data in the file.
-    BmpSpec spec;
-    spec.width = 1 << 14;
-    spec.height = -(1 << 14);
-    spec.bitCount = 1;
-    spec.palette = {Rgb{255, 255, 255}, Rgb{0, 0, 0}};
+    BmpLayout layout;
+    layout.width = 1 << 14;
+    layout.height = -(1 << 14);
+    layout.bitCount = 1;
+    layout.palette = {Rgb{255, 255, 255}, Rgb{0, 0, 0}};
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetWidth(), 1u << 14);
     EXPECT_EQ(image.GetHeight(), 1u << 14);
     // Filled black: the palette's index 1.
@@ -179,22 +179,22 @@ TEST_F(BmpHostileTest, LargestAcceptedPictureIsTwoToThe28Pixels) {
 }
 
 TEST_F(BmpHostileTest, ShortPixelDataKeepsTheRestAsFilled) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 3;
-    spec.bitCount = 24;
+    BmpLayout layout;
+    layout.width = 2;
+    layout.height = 3;
+    layout.bitCount = 24;
     // Stride 8: the first row and 4 bytes of the second.
-    spec.pixels = Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    layout.pixels = Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     ASSERT_EQ(image.GetPixelMemorySize(), 24u);
-    EXPECT_EQ(std::memcmp(image.GetBits(), spec.pixels.data(), 12), 0);
+    EXPECT_EQ(std::memcmp(image.GetBits(), layout.pixels.data(), 12), 0);
     for (size_t i = 12; i < 24; ++i) {
         EXPECT_EQ(image.GetBits()[i], 0) << i;
     }
 
     // Palette picture: what is missing becomes the black entry, the bytes read stay.
-    BmpSpec eight;
+    BmpLayout eight;
     eight.width = 5;
     eight.height = 3;
     eight.bitCount = 8;
@@ -212,9 +212,9 @@ TEST_F(BmpHostileTest, ShortPixelDataKeepsTheRestAsFilled) {
     }
 
     // Top-down with half the rows: the rows that came are the top ones.
-    spec.height = -3;
-    spec.pixels = Bytes({1, 2, 3, 4, 5, 6, 0, 0});
-    ASSERT_TRUE(Read(spec, image));
+    layout.height = -3;
+    layout.pixels = Bytes({1, 2, 3, 4, 5, 6, 0, 0});
+    ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(ColorAt(image, 0, 0), (Rgb{3, 2, 1}));
     EXPECT_EQ(ColorAt(image, 1, 0), (Rgb{6, 5, 4}));
     EXPECT_EQ(ColorAt(image, 0, 2), (Rgb{0, 0, 0}));
@@ -222,10 +222,10 @@ TEST_F(BmpHostileTest, ShortPixelDataKeepsTheRestAsFilled) {
 
 TEST_F(BmpHostileTest, PixelDataOffsetPastTheEndGivesABlackPicture) {
     for (int64_t offset : {int64_t{5000}, int64_t{0xFFFFFFFF}}) {
-        BmpSpec spec = Small24();
-        spec.pixelOffsetOverride = offset;
+        BmpLayout layout = Small24();
+        layout.pixelOffsetOverride = offset;
         ZImage image;
-        ASSERT_TRUE(Read(spec, image));
+        ASSERT_TRUE(Read(layout, image));
         for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
             ASSERT_EQ(image.GetBits()[i], 0) << i;
         }
@@ -234,17 +234,17 @@ TEST_F(BmpHostileTest, PixelDataOffsetPastTheEndGivesABlackPicture) {
 
 TEST_F(BmpHostileTest, PaletteCutByTheEndOfTheFile) {
     // Ten entries of 256, then the file ends: the rest of the table reads as black.
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.bitCount = 8;
-    spec.palette = PaletteWithBlackAt(0, 10);
-    spec.palette[0] = Rgb{1, 2, 3};
-    spec.pixelOffsetOverride = 5000;
+    BmpLayout layout;
+    layout.width = 3;
+    layout.height = 1;
+    layout.bitCount = 8;
+    layout.palette = PaletteWithBlackAt(0, 10);
+    layout.palette[0] = Rgb{1, 2, 3};
+    layout.pixelOffsetOverride = 5000;
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(PaletteAt(image, i), spec.palette[i]) << i;
+        EXPECT_EQ(PaletteAt(image, i), layout.palette[i]) << i;
     }
     for (int i = 10; i < 256; ++i) {
         EXPECT_EQ(PaletteAt(image, i), (Rgb{0, 0, 0})) << i;
@@ -252,32 +252,32 @@ TEST_F(BmpHostileTest, PaletteCutByTheEndOfTheFile) {
     EXPECT_EQ(ColorAt(image, 0, 0), (Rgb{0, 0, 0}));
 
     // A header size that puts the table far beyond the end of the file.
-    spec.headerSizeOverride = 0xFFFFFFF0;
-    spec.palette.clear();
-    spec.pixels = Bytes({7, 8, 9, 0});
-    spec.pixelOffsetOverride = -1;
-    std::string bytes = BuildBmp(spec);
+    layout.headerSizeOverride = 0xFFFFFFF0;
+    layout.palette.clear();
+    layout.pixels = Bytes({7, 8, 9, 0});
+    layout.pixelOffsetOverride = -1;
+    std::string bytes = BuildBmp(layout);
     ASSERT_TRUE(Read(bytes, image));
     EXPECT_EQ(PaletteAt(image, 5), (Rgb{0, 0, 0}));
 }
 
-BmpSpec Rle8(int32_t width, int32_t height, const std::string& data) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.palette = PaletteWithBlackAt(9);
-    spec.pixels = data;
-    return spec;
+BmpLayout Rle8(int32_t width, int32_t height, const std::string& data) {
+    BmpLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = 8;
+    layout.compression = 1;
+    layout.palette = PaletteWithBlackAt(9);
+    layout.pixels = data;
+    return layout;
 }
 
-BmpSpec Rle4(int32_t width, int32_t height, const std::string& data) {
-    BmpSpec spec = Rle8(width, height, data);
-    spec.bitCount = 4;
-    spec.compression = 2;
-    spec.palette = PaletteWithBlackAt(9, 16);
-    return spec;
+BmpLayout Rle4(int32_t width, int32_t height, const std::string& data) {
+    BmpLayout layout = Rle8(width, height, data);
+    layout.bitCount = 4;
+    layout.compression = 2;
+    layout.palette = PaletteWithBlackAt(9, 16);
+    return layout;
 }
 
 void ExpectRows(const ZImage& image, const std::vector<std::vector<int>>& rowsFromTop) {

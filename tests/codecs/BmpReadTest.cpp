@@ -20,7 +20,7 @@ class BmpReadTest : public ::testing::Test {
         EXPECT_TRUE(WriteWholeFile(path, bytes));
         return ReadBmp(image, path.c_str(), code);
     }
-    bool Read(const BmpSpec& spec, ZImage& image) { return Read(BuildBmp(spec), image); }
+    bool Read(const BmpLayout& layout, ZImage& image) { return Read(BuildBmp(layout), image); }
 
     TempFolder m_folder;
 };
@@ -46,15 +46,15 @@ void ExpectIndices(const ZImage& image, const std::vector<std::vector<int>>& row
 }
 
 TEST_F(BmpReadTest, OneBitRowsAndPalette) {
-    BmpSpec spec;
-    spec.width = 10;
-    spec.height = 2;
-    spec.bitCount = 1;
-    spec.palette = {Rgb{255, 0, 0}, Rgb{0, 0, 255}};
+    BmpLayout layout;
+    layout.width = 10;
+    layout.height = 2;
+    layout.bitCount = 1;
+    layout.palette = {Rgb{255, 0, 0}, Rgb{0, 0, 255}};
     // Bottom row 1010000011, top row 0101111100.
-    spec.pixels = PadRows({Bytes({0xA0, 0xC0}), Bytes({0x5F, 0x00})});
+    layout.pixels = PadRows({Bytes({0xA0, 0xC0}), Bytes({0x5F, 0x00})});
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 1);
     ExpectIndices(image, {{0, 1, 0, 1, 1, 1, 1, 1, 0, 0}, {1, 0, 1, 0, 0, 0, 0, 0, 1, 1}});
     EXPECT_EQ(ColorAt(image, 0, 1), (Rgb{0, 0, 255}));
@@ -62,7 +62,7 @@ TEST_F(BmpReadTest, OneBitRowsAndPalette) {
 }
 
 TEST_F(BmpReadTest, FourAndEightBitRows) {
-    BmpSpec four;
+    BmpLayout four;
     four.width = 5;
     four.height = 2;
     four.bitCount = 4;
@@ -74,7 +74,7 @@ TEST_F(BmpReadTest, FourAndEightBitRows) {
     ExpectIndices(image, {{4, 5, 6, 7, 8}, {0, 1, 2, 3, 15}});
     EXPECT_EQ(ColorAt(image, 4, 1), four.palette[15]);
 
-    BmpSpec eight;
+    BmpLayout eight;
     eight.width = 3;
     eight.height = 2;
     eight.bitCount = 8;
@@ -90,19 +90,19 @@ TEST_F(BmpReadTest, FourAndEightBitRows) {
 }
 
 TEST_F(BmpReadTest, TwoBitFileBecomesFourBitImageWithTheSameColours) {
-    BmpSpec spec;
-    spec.width = 5;
-    spec.height = 2;
-    spec.bitCount = 2;
-    spec.palette = {Rgb{10, 20, 30}, Rgb{200, 0, 0}, Rgb{0, 200, 0}, Rgb{0, 0, 200}};
+    BmpLayout layout;
+    layout.width = 5;
+    layout.height = 2;
+    layout.bitCount = 2;
+    layout.palette = {Rgb{10, 20, 30}, Rgb{200, 0, 0}, Rgb{0, 200, 0}, Rgb{0, 0, 200}};
     // Bottom 0,1,2,3,2 and top 3,3,0,1,1; most significant pair first.
-    spec.pixels = PadRows({Bytes({0x1B, 0x80}), Bytes({0xF1, 0x40})});
+    layout.pixels = PadRows({Bytes({0x1B, 0x80}), Bytes({0xF1, 0x40})});
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 4);
     ExpectIndices(image, {{3, 3, 0, 1, 1}, {0, 1, 2, 3, 2}});
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(PaletteAt(image, i), spec.palette[i]);
+        EXPECT_EQ(PaletteAt(image, i), layout.palette[i]);
     }
     for (int i = 4; i < 256; ++i) {
         EXPECT_EQ(PaletteAt(image, i), (Rgb{0, 0, 0})) << i;
@@ -110,24 +110,24 @@ TEST_F(BmpReadTest, TwoBitFileBecomesFourBitImageWithTheSameColours) {
 }
 
 TEST_F(BmpReadTest, CoreHeaderWithThreeBytePaletteEntries) {
-    BmpSpec spec;
-    spec.headerSize = 12;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bitCount = 8;
-    spec.palette = DistinctPalette(256);
-    spec.pixels = PadRows({Bytes({1, 128, 255}), Bytes({254, 3, 0})});
+    BmpLayout layout;
+    layout.headerSize = 12;
+    layout.width = 3;
+    layout.height = 2;
+    layout.bitCount = 8;
+    layout.palette = DistinctPalette(256);
+    layout.pixels = PadRows({Bytes({1, 128, 255}), Bytes({254, 3, 0})});
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 8);
     ExpectIndices(image, {{254, 3, 0}, {1, 128, 255}});
     for (int i = 0; i < 256; ++i) {
-        EXPECT_EQ(PaletteAt(image, i), spec.palette[i]) << i;
+        EXPECT_EQ(PaletteAt(image, i), layout.palette[i]) << i;
     }
     EXPECT_EQ(image.dpiX, 96);
     EXPECT_EQ(image.dpiY, 96);
 
-    BmpSpec four = spec;
+    BmpLayout four = layout;
     four.bitCount = 4;
     four.palette = DistinctPalette(16);
     four.pixels = PadRows({Bytes({0xFE, 0xD0}), Bytes({0x12, 0x30})});
@@ -137,51 +137,51 @@ TEST_F(BmpReadTest, CoreHeaderWithThreeBytePaletteEntries) {
 }
 
 TEST_F(BmpReadTest, TwentyFourBitPixelsAreTheFileBytes) {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bitCount = 24;
+    BmpLayout layout;
+    layout.width = 3;
+    layout.height = 2;
+    layout.bitCount = 24;
     // Blue, green, red per pixel; the padding bytes are copied as they are.
-    spec.pixels = Bytes({1,  2,  3,  4,  5,  6,  7,  8,  9,  0xAA, 0xBB, 0xCC,  //
+    layout.pixels = Bytes({1,  2,  3,  4,  5,  6,  7,  8,  9,  0xAA, 0xBB, 0xCC,  //
                          10, 20, 30, 40, 50, 60, 70, 80, 90, 0xDD, 0xEE, 0xFF});
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 24);
-    ASSERT_EQ(image.GetPixelMemorySize(), spec.pixels.size());
-    EXPECT_EQ(std::memcmp(image.GetBits(), spec.pixels.data(), spec.pixels.size()), 0);
+    ASSERT_EQ(image.GetPixelMemorySize(), layout.pixels.size());
+    EXPECT_EQ(std::memcmp(image.GetBits(), layout.pixels.data(), layout.pixels.size()), 0);
     EXPECT_EQ(ColorAt(image, 0, 1), (Rgb{3, 2, 1}));
     EXPECT_EQ(ColorAt(image, 2, 0), (Rgb{90, 80, 70}));
 }
 
 TEST_F(BmpReadTest, ThirtyTwoBitWithoutMasksKeepsTheFourthByteAsAlpha) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitCount = 32;
-    spec.pixels = Bytes({1, 2, 3, 0x80, 4, 5, 6, 0});
+    BmpLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.bitCount = 32;
+    layout.pixels = Bytes({1, 2, 3, 0x80, 4, 5, 6, 0});
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 32);
-    EXPECT_EQ(std::memcmp(image.GetBits(), spec.pixels.data(), 8), 0);
+    EXPECT_EQ(std::memcmp(image.GetBits(), layout.pixels.data(), 8), 0);
 
     // Bit fields with the default masks: the same straight copy.
-    spec.compression = 3;
-    spec.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
-    ASSERT_TRUE(Read(spec, image));
-    EXPECT_EQ(std::memcmp(image.GetBits(), spec.pixels.data(), 8), 0);
+    layout.compression = 3;
+    layout.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
+    ASSERT_TRUE(Read(layout, image));
+    EXPECT_EQ(std::memcmp(image.GetBits(), layout.pixels.data(), 8), 0);
 }
 
 TEST_F(BmpReadTest, ThirtyTwoBitOtherMasksAreDecodedThroughThem) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitCount = 32;
-    spec.compression = 3;
+    BmpLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.bitCount = 32;
+    layout.compression = 3;
     // Red in the lowest byte, blue in the third: bytes are red, green, blue, unused.
-    spec.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
-    spec.pixels = Bytes({10, 20, 30, 99, 200, 100, 50, 0});
+    layout.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
+    layout.pixels = Bytes({10, 20, 30, 99, 200, 100, 50, 0});
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 32);
     EXPECT_EQ(ColorAt(image, 0, 0), (Rgb{10, 20, 30}));
     EXPECT_EQ(ColorAt(image, 1, 0), (Rgb{200, 100, 50}));
@@ -190,7 +190,7 @@ TEST_F(BmpReadTest, ThirtyTwoBitOtherMasksAreDecodedThroughThem) {
     EXPECT_EQ(AlphaAt(image, 1, 0), 255);
 
     // 10-10-10 with a 2-bit alpha mask in a 124-byte header: every channel scaled to 0-255.
-    BmpSpec wide;
+    BmpLayout wide;
     wide.headerSize = 124;
     wide.width = 2;
     wide.height = 1;
@@ -210,13 +210,13 @@ TEST_F(BmpReadTest, ThirtyTwoBitOtherMasksAreDecodedThroughThem) {
 }
 
 TEST_F(BmpReadTest, SixteenBitWithoutCompressionStaysSixteenBit) {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.bitCount = 16;
-    spec.pixels = PadRows({U16(0x7FFF) + U16(0x001F) + U16(0x7C00)});
+    BmpLayout layout;
+    layout.width = 3;
+    layout.height = 1;
+    layout.bitCount = 16;
+    layout.pixels = PadRows({U16(0x7FFF) + U16(0x001F) + U16(0x7C00)});
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 16);
     EXPECT_EQ(WordAt(image, 0, 0), 0x7FFF);
     EXPECT_EQ(WordAt(image, 1, 0), 0x001F);
@@ -235,19 +235,19 @@ TEST_F(BmpReadTest, SixteenBitFields565And555GiveTheSamePicture) {
         words565 += U16((c.r << 11) | ((c.g * 2) << 5) | c.b);  // lowest green bit 0
         words555 += U16((c.r << 10) | (c.g << 5) | c.b);
     }
-    BmpSpec spec;
-    spec.width = static_cast<int32_t>(colours.size());
-    spec.height = 1;
-    spec.bitCount = 16;
-    spec.compression = 3;
-    spec.masks = {0xF800, 0x07E0, 0x001F};
-    spec.pixels = PadRows({words565});
+    BmpLayout layout;
+    layout.width = static_cast<int32_t>(colours.size());
+    layout.height = 1;
+    layout.bitCount = 16;
+    layout.compression = 3;
+    layout.masks = {0xF800, 0x07E0, 0x001F};
+    layout.pixels = PadRows({words565});
     ZImage from565;
-    ASSERT_TRUE(Read(spec, from565));
-    spec.masks = {0x7C00, 0x03E0, 0x001F};
-    spec.pixels = PadRows({words555});
+    ASSERT_TRUE(Read(layout, from565));
+    layout.masks = {0x7C00, 0x03E0, 0x001F};
+    layout.pixels = PadRows({words555});
     ZImage from555;
-    ASSERT_TRUE(Read(spec, from555));
+    ASSERT_TRUE(Read(layout, from555));
     ASSERT_EQ(from565.GetBitsPerPixel(), 24);
     ASSERT_EQ(from555.GetBitsPerPixel(), 24);
     for (uint32_t x = 0; x < colours.size(); ++x) {
@@ -259,10 +259,10 @@ TEST_F(BmpReadTest, SixteenBitFields565And555GiveTheSamePicture) {
     EXPECT_EQ(ColorAt(from565, 0, 0), (Rgb{255, 255, 255}));
 
     // 0xFFFF is white in 5-6-5; its lowest green bit alone is dropped.
-    spec.masks = {0xF800, 0x07E0, 0x001F};
-    spec.width = 2;
-    spec.pixels = PadRows({U16(0xFFFF) + U16(0x0020)});
-    ASSERT_TRUE(Read(spec, from565));
+    layout.masks = {0xF800, 0x07E0, 0x001F};
+    layout.width = 2;
+    layout.pixels = PadRows({U16(0xFFFF) + U16(0x0020)});
+    ASSERT_TRUE(Read(layout, from565));
     EXPECT_EQ(ColorAt(from565, 0, 0), (Rgb{255, 255, 255}));
     EXPECT_EQ(ColorAt(from565, 1, 0), (Rgb{0, 0, 0}));
 }
@@ -270,19 +270,19 @@ TEST_F(BmpReadTest, SixteenBitFields565And555GiveTheSamePicture) {
 TEST_F(BmpReadTest, PaletteIsReadRightAfterEveryHeaderSize) {
     for (uint32_t headerSize : {16u, 40u, 52u, 56u, 64u, 108u, 124u}) {
         SCOPED_TRACE(headerSize);
-        BmpSpec spec;
-        spec.headerSize = headerSize;
-        spec.width = 4;
-        spec.height = 1;
-        spec.bitCount = 8;
-        spec.palette = DistinctPalette(256);
-        spec.palette[3] = Rgb{0x12, 0x34, 0x56};
-        spec.pixels = Bytes({3, 0, 255, 3});
+        BmpLayout layout;
+        layout.headerSize = headerSize;
+        layout.width = 4;
+        layout.height = 1;
+        layout.bitCount = 8;
+        layout.palette = DistinctPalette(256);
+        layout.palette[3] = Rgb{0x12, 0x34, 0x56};
+        layout.pixels = Bytes({3, 0, 255, 3});
         ZImage image;
-        ASSERT_TRUE(Read(spec, image));
+        ASSERT_TRUE(Read(layout, image));
         ExpectIndices(image, {{3, 0, 255, 3}});
         for (int i = 0; i < 256; ++i) {
-            ASSERT_EQ(PaletteAt(image, i), spec.palette[i]) << i;
+            ASSERT_EQ(PaletteAt(image, i), layout.palette[i]) << i;
         }
         // A 16-byte header has no resolution fields.
         EXPECT_EQ(image.dpiX, headerSize == 16 ? 96 : 72);
@@ -292,24 +292,24 @@ TEST_F(BmpReadTest, PaletteIsReadRightAfterEveryHeaderSize) {
 TEST_F(BmpReadTest, TopDownRowsGiveTheSamePictureAsBottomUp) {
     const std::vector<std::string> rowsBottomUp = {
         Bytes({1, 2, 3, 4, 5, 6}), Bytes({7, 8, 9, 10, 11, 12}), Bytes({13, 14, 15, 16, 17, 18})};
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 3;
-    spec.bitCount = 24;
-    spec.pixels = PadRows(rowsBottomUp);
+    BmpLayout layout;
+    layout.width = 2;
+    layout.height = 3;
+    layout.bitCount = 24;
+    layout.pixels = PadRows(rowsBottomUp);
     ZImage bottomUp;
-    ASSERT_TRUE(Read(spec, bottomUp));
-    spec.height = -3;
-    spec.pixels = PadRows({rowsBottomUp[2], rowsBottomUp[1], rowsBottomUp[0]});
+    ASSERT_TRUE(Read(layout, bottomUp));
+    layout.height = -3;
+    layout.pixels = PadRows({rowsBottomUp[2], rowsBottomUp[1], rowsBottomUp[0]});
     ZImage topDown;
-    ASSERT_TRUE(Read(spec, topDown));
+    ASSERT_TRUE(Read(layout, topDown));
     ASSERT_EQ(topDown.GetHeight(), 3u);
     ASSERT_EQ(topDown.GetPixelMemorySize(), bottomUp.GetPixelMemorySize());
     EXPECT_EQ(std::memcmp(topDown.GetBits(), bottomUp.GetBits(), bottomUp.GetPixelMemorySize()), 0);
     EXPECT_EQ(ColorAt(topDown, 0, 0), (Rgb{15, 14, 13}));
 
     // The same with a palette picture of an odd width.
-    BmpSpec eight;
+    BmpLayout eight;
     eight.width = 3;
     eight.height = 2;
     eight.bitCount = 8;
@@ -331,12 +331,12 @@ TEST_F(BmpReadTest, PixelsPerMetreBecomeDotsPerInch) {
                           {1, 1, 96, 96},       {3780, 1, 96, 96},     {2, 2, 0, 0},
                           {-3780, 3780, 96, 96}};
     for (const Case& c : cases) {
-        BmpSpec spec;
-        spec.ppmX = c.ppmX;
-        spec.ppmY = c.ppmY;
-        spec.pixels = PadRows({Bytes({1, 2, 3})});
+        BmpLayout layout;
+        layout.ppmX = c.ppmX;
+        layout.ppmY = c.ppmY;
+        layout.pixels = PadRows({Bytes({1, 2, 3})});
         ZImage image;
-        ASSERT_TRUE(Read(spec, image));
+        ASSERT_TRUE(Read(layout, image));
         EXPECT_EQ(image.dpiX, c.dpiX) << c.ppmX << " " << c.ppmY;
         EXPECT_EQ(image.dpiY, c.dpiY) << c.ppmX << " " << c.ppmY;
     }
@@ -353,13 +353,13 @@ std::vector<Rgb> PaletteWithBlackAt(int blackIndex) {
 }
 
 TEST_F(BmpReadTest, Rle8RunsAbsoluteRunsDeltasAndEscapes) {
-    BmpSpec spec;
-    spec.width = 6;
-    spec.height = 3;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.palette = PaletteWithBlackAt(9);
-    spec.pixels = Bytes({3, 5,                 // run of three 5
+    BmpLayout layout;
+    layout.width = 6;
+    layout.height = 3;
+    layout.bitCount = 8;
+    layout.compression = 1;
+    layout.palette = PaletteWithBlackAt(9);
+    layout.pixels = Bytes({3, 5,                 // run of three 5
                          0, 3, 20, 21, 22, 0,  // absolute run of three, padded
                          0, 0,                 // end of line
                          0, 2, 2,  0,          // delta: two to the right
@@ -368,35 +368,35 @@ TEST_F(BmpReadTest, Rle8RunsAbsoluteRunsDeltasAndEscapes) {
                          0, 4, 1,  2,  3,  4,  // absolute run of four, no padding
                          0, 1});               // end of bitmap
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 8);
     // Pixels the data leaves out stay black (index 9).
     ExpectIndices(image, {{1, 2, 3, 4, 9, 9}, {9, 9, 7, 7, 9, 9}, {5, 5, 5, 20, 21, 22}});
 }
 
 TEST_F(BmpReadTest, Rle8EndOfBitmapEarlyLeavesTheRestBlack) {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 4;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.palette = PaletteWithBlackAt(200);
-    spec.pixels = Bytes({3, 1, 0, 0, 1, 2, 0, 1, 3, 3, 3, 3});  // data after the end is ignored
+    BmpLayout layout;
+    layout.width = 3;
+    layout.height = 4;
+    layout.bitCount = 8;
+    layout.compression = 1;
+    layout.palette = PaletteWithBlackAt(200);
+    layout.pixels = Bytes({3, 1, 0, 0, 1, 2, 0, 1, 3, 3, 3, 3});  // data after the end is ignored
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     ExpectIndices(image, {{200, 200, 200}, {200, 200, 200}, {2, 200, 200}, {1, 1, 1}});
     EXPECT_EQ(ColorAt(image, 0, 0), (Rgb{0, 0, 0}));
 }
 
 TEST_F(BmpReadTest, Rle4RunsAlternateHalfBytesFromTheirFirstPixel) {
-    BmpSpec spec;
-    spec.width = 8;
-    spec.height = 2;
-    spec.bitCount = 4;
-    spec.compression = 2;
-    spec.palette = DistinctPalette(16);
-    spec.palette[15] = Rgb{0, 0, 0};
-    spec.pixels = Bytes({3, 0x12,                          // 1 2 1 from pixel 0
+    BmpLayout layout;
+    layout.width = 8;
+    layout.height = 2;
+    layout.bitCount = 4;
+    layout.compression = 2;
+    layout.palette = DistinctPalette(16);
+    layout.palette[15] = Rgb{0, 0, 0};
+    layout.pixels = Bytes({3, 0x12,                          // 1 2 1 from pixel 0
                          3, 0x34,                          // 3 4 3 from pixel 3 (odd)
                          0, 2,    1,    0,                 // delta one pixel to the right
                          1, 0x56,                          // 5 at pixel 7
@@ -405,21 +405,21 @@ TEST_F(BmpReadTest, Rle4RunsAlternateHalfBytesFromTheirFirstPixel) {
                          0, 3,    0x12, 0x30,              // three pixels from pixel 5 (odd)
                          0, 1});                           // end of bitmap
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 4);
     ExpectIndices(image, {{10, 11, 12, 13, 14, 1, 2, 3}, {1, 2, 1, 3, 4, 3, 15, 5}});
 }
 
 TEST_F(BmpReadTest, Rle4RunsStartingOnEvenPixelsPairUpAsBytes) {
-    BmpSpec spec;
-    spec.width = 6;
-    spec.height = 1;
-    spec.bitCount = 4;
-    spec.compression = 2;
-    spec.palette = DistinctPalette(16);
-    spec.pixels = Bytes({4, 0x9A, 2, 0x0B, 0, 1});
+    BmpLayout layout;
+    layout.width = 6;
+    layout.height = 1;
+    layout.bitCount = 4;
+    layout.compression = 2;
+    layout.palette = DistinctPalette(16);
+    layout.pixels = Bytes({4, 0x9A, 2, 0x0B, 0, 1});
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     ExpectIndices(image, {{9, 10, 9, 10, 0, 11}});
     // Memory bytes: pixel pairs, the left one in the high half-byte.
     EXPECT_EQ(image.GetBits()[0], 0x9A);
@@ -428,15 +428,15 @@ TEST_F(BmpReadTest, Rle4RunsStartingOnEvenPixelsPairUpAsBytes) {
 }
 
 TEST_F(BmpReadTest, TopDownRleIsFlippedAfterDecoding) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = -2;
-    spec.bitCount = 8;
-    spec.compression = 1;
-    spec.palette = DistinctPalette(256);
-    spec.pixels = Bytes({2, 4, 0, 0, 2, 6, 0, 1});
+    BmpLayout layout;
+    layout.width = 2;
+    layout.height = -2;
+    layout.bitCount = 8;
+    layout.compression = 1;
+    layout.palette = DistinctPalette(256);
+    layout.pixels = Bytes({2, 4, 0, 0, 2, 6, 0, 1});
     ZImage image;
-    ASSERT_TRUE(Read(spec, image));
+    ASSERT_TRUE(Read(layout, image));
     ExpectIndices(image, {{4, 4}, {6, 6}});
 }
 

@@ -30,44 +30,44 @@ std::string PadRows(const std::vector<std::string>& rows) {
     return out;
 }
 
-std::string BuildBmp(const BmpSpec& spec) {
-    std::string info(spec.headerSize, '\0');
+std::string BuildBmp(const BmpLayout& layout) {
+    std::string info(layout.headerSize, '\0');
     const auto put = [&info](size_t at, const std::string& bytes) {
         for (size_t i = 0; i < bytes.size() && at + i < info.size(); ++i) {
             info[at + i] = bytes[i];
         }
     };
-    put(0, U32(spec.headerSizeOverride >= 0 ? static_cast<uint32_t>(spec.headerSizeOverride)
-                                            : spec.headerSize));
-    const bool core = spec.headerSize == 12;
+    put(0, U32(layout.headerSizeOverride >= 0 ? static_cast<uint32_t>(layout.headerSizeOverride)
+                                            : layout.headerSize));
+    const bool core = layout.headerSize == 12;
     std::string afterHeader;
     if (core) {
-        put(4, U16(static_cast<uint32_t>(spec.width)));
-        put(6, U16(static_cast<uint32_t>(spec.height)));
+        put(4, U16(static_cast<uint32_t>(layout.width)));
+        put(6, U16(static_cast<uint32_t>(layout.height)));
         put(8, U16(1));
-        put(10, U16(spec.bitCount));
+        put(10, U16(layout.bitCount));
     } else {
-        put(4, U32(static_cast<uint32_t>(spec.width)));
-        put(8, U32(static_cast<uint32_t>(spec.height)));
+        put(4, U32(static_cast<uint32_t>(layout.width)));
+        put(8, U32(static_cast<uint32_t>(layout.height)));
         put(12, U16(1));
-        put(14, U16(spec.bitCount));
-        put(16, U32(spec.compression));
-        put(20, U32(static_cast<uint32_t>(spec.pixels.size())));
-        put(24, U32(static_cast<uint32_t>(spec.ppmX)));
-        put(28, U32(static_cast<uint32_t>(spec.ppmY)));
-        put(32, U32(static_cast<uint32_t>(spec.palette.size())));
-        if (spec.headerSize >= 52) {
-            for (size_t i = 0; i < spec.masks.size() && i < 4; ++i) {
-                put(40 + 4 * i, U32(spec.masks[i]));
+        put(14, U16(layout.bitCount));
+        put(16, U32(layout.compression));
+        put(20, U32(static_cast<uint32_t>(layout.pixels.size())));
+        put(24, U32(static_cast<uint32_t>(layout.ppmX)));
+        put(28, U32(static_cast<uint32_t>(layout.ppmY)));
+        put(32, U32(static_cast<uint32_t>(layout.palette.size())));
+        if (layout.headerSize >= 52) {
+            for (size_t i = 0; i < layout.masks.size() && i < 4; ++i) {
+                put(40 + 4 * i, U32(layout.masks[i]));
             }
-        } else if (spec.compression == 3) {
-            for (size_t i = 0; i < spec.masks.size() && i < 3; ++i) {
-                afterHeader += U32(spec.masks[i]);
+        } else if (layout.compression == 3) {
+            for (size_t i = 0; i < layout.masks.size() && i < 3; ++i) {
+                afterHeader += U32(layout.masks[i]);
             }
         }
     }
     std::string table;
-    for (const Rgb& c : spec.palette) {
+    for (const Rgb& c : layout.palette) {
         table.push_back(static_cast<char>(c.b));
         table.push_back(static_cast<char>(c.g));
         table.push_back(static_cast<char>(c.r));
@@ -75,12 +75,12 @@ std::string BuildBmp(const BmpSpec& spec) {
             table.push_back('\0');
         }
     }
-    const std::string beforePixels = info + afterHeader + table + spec.gapBeforePixels;
-    const uint32_t offset = spec.pixelOffsetOverride >= 0
-                                ? static_cast<uint32_t>(spec.pixelOffsetOverride)
+    const std::string beforePixels = info + afterHeader + table + layout.gapBeforePixels;
+    const uint32_t offset = layout.pixelOffsetOverride >= 0
+                                ? static_cast<uint32_t>(layout.pixelOffsetOverride)
                                 : static_cast<uint32_t>(14 + beforePixels.size());
-    const std::string body = beforePixels + spec.pixels;
-    return U16(spec.signature) + U32(static_cast<uint32_t>(14 + body.size())) + U32(0) +
+    const std::string body = beforePixels + layout.pixels;
+    return U16(layout.signature) + U32(static_cast<uint32_t>(14 + body.size())) + U32(0) +
            U32(offset) + body;
 }
 

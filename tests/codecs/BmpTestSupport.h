@@ -20,7 +20,7 @@ struct Rgb {
 
 // Everything a test BMP file is made of. Fields that do not fit into headerSize are not written
 // (headerSize 12 writes the core layout with 16-bit sizes and 3-byte palette entries).
-struct BmpSpec {
+struct BmpLayout {
     uint32_t headerSize = 40;
     int32_t width = 1;
     int32_t height = 1;
@@ -39,7 +39,7 @@ struct BmpSpec {
     int64_t headerSizeOverride = -1;  // >= 0: the header size field says this (layout as above)
 };
 
-std::string BuildBmp(const BmpSpec& spec);
+std::string BuildBmp(const BmpLayout& layout);
 
 // Little-endian byte strings.
 std::string U16(uint32_t v);

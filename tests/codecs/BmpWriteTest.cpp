@@ -56,15 +56,15 @@ class BmpWriteTest : public ::testing::Test {
 };
 
 TEST_F(BmpWriteTest, TwentyFourBitReadThenWrittenKeepsThePixelBytes) {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bitCount = 24;
-    spec.ppmX = spec.ppmY = 3780;
-    spec.palette = {Rgb{1, 2, 3}, Rgb{4, 5, 6}};  // colours used 2 in the source
-    spec.pixels = Bytes({1,  2,  3,  4,  5,  6,  7,  8,  9,  0, 0, 0,  //
+    BmpLayout layout;
+    layout.width = 3;
+    layout.height = 2;
+    layout.bitCount = 24;
+    layout.ppmX = layout.ppmY = 3780;
+    layout.palette = {Rgb{1, 2, 3}, Rgb{4, 5, 6}};  // colours used 2 in the source
+    layout.pixels = Bytes({1,  2,  3,  4,  5,  6,  7,  8,  9,  0, 0, 0,  //
                          10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 0, 0});
-    const std::string source = BuildBmp(spec);
+    const std::string source = BuildBmp(layout);
     ASSERT_NE(FieldU32(source, 34), 0u);  // the source states an image size
     ASSERT_TRUE(WriteWholeFile(Path(L"in.bmp"), source));
     ZImage image;
@@ -88,7 +88,7 @@ TEST_F(BmpWriteTest, TwentyFourBitReadThenWrittenKeepsThePixelBytes) {
     EXPECT_EQ(FieldU32(out, 42), 3779u);
     EXPECT_EQ(FieldU32(out, 46), 0u);  // colours used
     EXPECT_EQ(FieldU32(out, 50), 0u);  // important colours
-    EXPECT_EQ(out.substr(54), spec.pixels);
+    EXPECT_EQ(out.substr(54), layout.pixels);
 }
 
 TEST_F(BmpWriteTest, FourBitImageHasASixteenEntryTable) {

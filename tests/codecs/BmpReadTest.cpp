@@ -143,7 +143,7 @@ TEST_F(BmpReadTest, TwentyFourBitPixelsAreTheFileBytes) {
     layout.bitCount = 24;
     // Blue, green, red per pixel; the padding bytes are copied as they are.
     layout.pixels = Bytes({1,  2,  3,  4,  5,  6,  7,  8,  9,  0xAA, 0xBB, 0xCC,  //
-                         10, 20, 30, 40, 50, 60, 70, 80, 90, 0xDD, 0xEE, 0xFF});
+                           10, 20, 30, 40, 50, 60, 70, 80, 90, 0xDD, 0xEE, 0xFF});
     ZImage image;
     ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 24);
@@ -360,13 +360,13 @@ TEST_F(BmpReadTest, Rle8RunsAbsoluteRunsDeltasAndEscapes) {
     layout.compression = 1;
     layout.palette = PaletteWithBlackAt(9);
     layout.pixels = Bytes({3, 5,                 // run of three 5
-                         0, 3, 20, 21, 22, 0,  // absolute run of three, padded
-                         0, 0,                 // end of line
-                         0, 2, 2,  0,          // delta: two to the right
-                         2, 7,                 // run of two 7
-                         0, 0,                 // end of line
-                         0, 4, 1,  2,  3,  4,  // absolute run of four, no padding
-                         0, 1});               // end of bitmap
+                           0, 3, 20, 21, 22, 0,  // absolute run of three, padded
+                           0, 0,                 // end of line
+                           0, 2, 2,  0,          // delta: two to the right
+                           2, 7,                 // run of two 7
+                           0, 0,                 // end of line
+                           0, 4, 1,  2,  3,  4,  // absolute run of four, no padding
+                           0, 1});               // end of bitmap
     ZImage image;
     ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 8);
@@ -397,13 +397,13 @@ TEST_F(BmpReadTest, Rle4RunsAlternateHalfBytesFromTheirFirstPixel) {
     layout.palette = DistinctPalette(16);
     layout.palette[15] = Rgb{0, 0, 0};
     layout.pixels = Bytes({3, 0x12,                          // 1 2 1 from pixel 0
-                         3, 0x34,                          // 3 4 3 from pixel 3 (odd)
-                         0, 2,    1,    0,                 // delta one pixel to the right
-                         1, 0x56,                          // 5 at pixel 7
-                         0, 0,                             // end of line
-                         0, 5,    0xAB, 0xCD, 0xE0, 0x00,  // five pixels in three bytes + pad
-                         0, 3,    0x12, 0x30,              // three pixels from pixel 5 (odd)
-                         0, 1});                           // end of bitmap
+                           3, 0x34,                          // 3 4 3 from pixel 3 (odd)
+                           0, 2,    1,    0,                 // delta one pixel to the right
+                           1, 0x56,                          // 5 at pixel 7
+                           0, 0,                             // end of line
+                           0, 5,    0xAB, 0xCD, 0xE0, 0x00,  // five pixels in three bytes + pad
+                           0, 3,    0x12, 0x30,              // three pixels from pixel 5 (odd)
+                           0, 1});                           // end of bitmap
     ZImage image;
     ASSERT_TRUE(Read(layout, image));
     EXPECT_EQ(image.GetBitsPerPixel(), 4);

@@ -38,7 +38,7 @@ std::string BuildBmp(const BmpLayout& layout) {
         }
     };
     put(0, U32(layout.headerSizeOverride >= 0 ? static_cast<uint32_t>(layout.headerSizeOverride)
-                                            : layout.headerSize));
+                                              : layout.headerSize));
     const bool core = layout.headerSize == 12;
     std::string afterHeader;
     if (core) {

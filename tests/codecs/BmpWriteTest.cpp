@@ -63,7 +63,7 @@ TEST_F(BmpWriteTest, TwentyFourBitReadThenWrittenKeepsThePixelBytes) {
     layout.ppmX = layout.ppmY = 3780;
     layout.palette = {Rgb{1, 2, 3}, Rgb{4, 5, 6}};  // colours used 2 in the source
     layout.pixels = Bytes({1,  2,  3,  4,  5,  6,  7,  8,  9,  0, 0, 0,  //
-                         10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 0, 0});
+                           10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 0, 0});
     const std::string source = BuildBmp(layout);
     ASSERT_NE(FieldU32(source, 34), 0u);  // the source states an image size
     ASSERT_TRUE(WriteWholeFile(Path(L"in.bmp"), source));

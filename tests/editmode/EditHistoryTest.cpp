@@ -126,6 +126,15 @@ TEST_F(ThreeStates, PushesAdvanceCurrentAndNext) {
     }
     EXPECT_TRUE(history.GetStatePath(3).empty());
     EXPECT_NE(history.GetStatePath(0), history.GetStatePath(1));
+    // State files are temporary files "zed????.tmp" in the system's temporary folder.
+    const std::wstring folder = GetTempFolder();
+    for (int i = 0; i < 3; ++i) {
+        const std::wstring path = history.GetStatePath(i);
+        ASSERT_GT(path.size(), folder.size() + 7);
+        EXPECT_EQ(path.compare(0, folder.size(), folder), 0) << i;
+        EXPECT_EQ(path.compare(folder.size(), 3, L"zed"), 0) << i;
+        EXPECT_EQ(path.compare(path.size() - 4, 4, L".tmp"), 0) << i;
+    }
 }
 
 TEST_F(ThreeStates, UndoStepsBackAndStopsAtStateZero) {

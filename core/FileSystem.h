@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zentrova {
 
@@ -25,6 +26,9 @@ bool DeleteFileAt(const wchar_t* path);
 // with prefix (on Windows through GetTempFileNameW: "zedXXXX.tmp" for prefix "zed").
 // Writes the full path (at most kMaxPathChars characters with terminator) into out.
 bool CreateTempFile(const wchar_t* prefix, std::wstring& out);
+
+// Names (not paths) of the plain files directly inside folder; empty when it cannot be read.
+std::vector<std::wstring> ListFolderFiles(const wchar_t* folder);
 
 // Full path of the system's temporary folder, with a trailing separator.
 std::wstring GetTempFolder();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -51,6 +52,27 @@ bool DeleteFileAt(const wchar_t* path) {
         return false;
     }
     return ::unlink(Narrow(path).c_str()) == 0;
+}
+
+std::vector<std::wstring> ListFolderFiles(const wchar_t* folder) {
+    std::vector<std::wstring> names;
+    if (folder == nullptr || *folder == L'\0') {
+        return names;
+    }
+    const std::string base = Narrow(folder);
+    DIR* dir = ::opendir(base.c_str());
+    if (dir == nullptr) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        struct stat st {};
+        const std::string full = base + "/" + entry->d_name;
+        if (::stat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+            names.push_back(FromUtf8(entry->d_name));
+        }
+    }
+    ::closedir(dir);
+    return names;
 }
 
 std::wstring GetTempFolder() {

@@ -36,6 +36,30 @@ bool DeleteFileAt(const wchar_t* path) {
     return DeleteFileW(path) != FALSE;
 }
 
+std::vector<std::wstring> ListFolderFiles(const wchar_t* folder) {
+    std::vector<std::wstring> names;
+    if (folder == nullptr || *folder == L'\0') {
+        return names;
+    }
+    std::wstring pattern(folder);
+    if (pattern.back() != L'\\' && pattern.back() != L'/') {
+        pattern += L'\\';
+    }
+    pattern += L'*';
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            names.emplace_back(found.cFileName);
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
 std::wstring GetTempFolder() {
     wchar_t folder[MAX_PATH + 1] = {};
     const DWORD length = GetTempPathW(MAX_PATH + 1, folder);

@@ -1,0 +1,114 @@
+// The text lookup: current language, then default language, then the built-in text; lists;
+// cutting at the buffer sizes; switching the language at run time.
+#include "lang/TextLookup.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "lang/LanguageStartup.h"
+#include "tests/lang/LanguageTestFolder.h"
+
+namespace zentrova::test {
+namespace {
+
+class TextLookupTest : public ::testing::Test {
+  protected:
+    void Start(const wchar_t* tag) { session.Start(folder.ProgramFolder(), tag); }
+    std::wstring Text(const wchar_t* section, const wchar_t* name, const wchar_t* builtIn) {
+        wchar_t buffer[kLanguageTextChars];
+        return GetLanguageText(session.Handle(), buffer, kLanguageTextChars, section, name,
+                               builtIn);
+    }
+
+    LanguageTestFolder folder;
+    LanguageSession session;
+};
+
+TEST_F(TextLookupTest, CurrentThenDefaultThenBuiltIn) {
+    Start(L"de-de");
+    EXPECT_EQ(Text(L"Dlg_General", L"Title", L"built-in"), L"Allgemein");
+    // Only the default language (en-us) has this key.
+    EXPECT_EQ(Text(L"Messages", L"OnlyEnglish", L"built-in"), L"Only in English");
+    EXPECT_EQ(Text(L"Messages", L"Nowhere", L"built-in"), L"built-in");
+    wchar_t buffer[64];
+    EXPECT_EQ(std::wstring(GetLanguageMessage(session.Handle(), buffer, 64, L"OnlyGerman", L"x")),
+              L"Nur auf Deutsch");
+}
+
+TEST_F(TextLookupTest, UnknownTagFallsBackToEnglish) {
+    Start(L"xx-yy");
+    EXPECT_EQ(std::wstring(ztvLangMan_getLangID(session.Handle(),
+                                                ztvLangMan_getCurrentLang(session.Handle()))),
+              L"en-us");
+    EXPECT_EQ(Text(L"Dlg_General", L"Title", L"built-in"), L"General");
+    EXPECT_EQ(Text(L"Messages", L"OnlyGerman", L"built-in"), L"built-in");
+    Start(L"DE-de");  // tags compare without regard to case
+    EXPECT_EQ(Text(L"Dlg_General", L"Title", L"built-in"), L"Allgemein");
+}
+
+TEST_F(TextLookupTest, SwitchingLanguageAtRunTime) {
+    Start(L"en-us");
+    EXPECT_EQ(Text(L"Menu", L"Tray_Exit", L"Exit!"), L"Exit");
+    Start(L"de-de");  // destroyed and started again, as when the user picks another language
+    EXPECT_EQ(Text(L"Menu", L"Tray_Exit", L"Exit!"), L"Beenden");
+    session.Stop();
+    EXPECT_EQ(session.Handle(), nullptr);
+    EXPECT_EQ(Text(L"Menu", L"Tray_Exit", L"Exit!"), L"Exit!");  // no manager: built-in texts
+}
+
+TEST_F(TextLookupTest, NoLanguageFilesGiveBuiltInTexts) {
+    TempFolder empty;
+    session.Start(empty.Path(), L"en-us");
+    ASSERT_NE(session.Handle(), nullptr);
+    EXPECT_EQ(Text(L"Dlg_General", L"Title", L"General (built in)"), L"General (built in)");
+    EXPECT_EQ(GetLanguageList(session.Handle(), L"Dlg_General", L"CaptureBarAlignmentCBX",
+                              L"Left|Top|Right|Bottom")
+                  .size(),
+              4u);
+}
+
+TEST_F(TextLookupTest, ListsSplitAtEveryBar) {
+    Start(L"de-de");
+    // "Links||Rechts|": an empty item between two bars and after the last one.
+    const auto german = GetLanguageList(session.Handle(), L"Dlg_General", L"CaptureBarAlignmentCBX",
+                                        L"Left|Top|Right|Bottom");
+    ASSERT_EQ(german.size(), 4u);
+    EXPECT_EQ(german[0], L"Links");
+    EXPECT_EQ(german[1], L"");
+    EXPECT_EQ(german[2], L"Rechts");
+    EXPECT_EQ(german[3], L"");
+    const auto builtIn = GetLanguageList(session.Handle(), L"Dlg_X", L"None", L"a||b");
+    ASSERT_EQ(builtIn.size(), 3u);
+    EXPECT_EQ(builtIn[1], L"");
+    EXPECT_TRUE(GetLanguageList(session.Handle(), L"Dlg_X", L"None", L"").empty());
+    EXPECT_TRUE(GetLanguageList(session.Handle(), L"Dlg_X", L"None", nullptr).empty());
+    EXPECT_EQ(GetLanguageList(session.Handle(), L"Dlg_X", L"None", L"single").size(), 1u);
+}
+
+TEST_F(TextLookupTest, LongTextsAreCutAtTheBufferSizes) {
+    Start(L"en-us");
+    const std::wstring huge(5000, L'w');
+    wchar_t big[kLanguageControlChars];
+    GetLanguageText(session.Handle(), big, kLanguageControlChars, L"S", L"N", huge.c_str());
+    EXPECT_EQ(std::wstring(big).size(), kLanguageTextChars - 1);  // returned texts: 2047
+    wchar_t small[8];
+    GetLanguageText(session.Handle(), small, 8, L"S", L"N", huge.c_str());
+    EXPECT_EQ(std::wstring(small), std::wstring(7, L'w'));
+
+    // List texts are cut to 1023 characters before splitting, items to 259.
+    const std::wstring list = std::wstring(300, L'a') + L"|" + std::wstring(1000, L'b') + L"|c";
+    const auto items = GetLanguageList(session.Handle(), L"S", L"N", list.c_str());
+    ASSERT_EQ(items.size(), 2u);  // "|c" lies beyond the 1023rd character
+    EXPECT_EQ(items[0], std::wstring(259, L'a'));
+    EXPECT_EQ(items[1], std::wstring(259, L'b'));
+
+    // A key of more than 259 characters has no text.
+    const std::wstring longName(260, L'n');
+    EXPECT_EQ(LookUpLanguageText(session.Handle(), L"Dlg_General", longName.c_str()), nullptr);
+    EXPECT_EQ(LookUpLanguageText(session.Handle(), L"Dlg_General", L"Title"),
+              std::wstring(L"General"));
+}
+
+}  // namespace
+}  // namespace zentrova::test

@@ -1,0 +1,363 @@
+// The key table and the shipped language files in data/Lang: every key exists in English with
+// the built-in text, every other language is measured against the table (German must be
+// complete), and no translation breaks a format, a list or an intro window.
+#include <cstdio>
+#include <cwchar>
+#include <cwctype>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/WideText.h"
+#include "lang/LanguageKeys.h"
+#include "lang/TextLookup.h"
+#include "lang/ztv_lang/LanguageFile.h"
+#include "lang/ztv_lang/ztv_lang.h"
+
+namespace zentrova::test {
+namespace {
+
+using lang::AllLanguageKeys;
+using lang::LanguageKey;
+
+constexpr const wchar_t* kProduct = L"Zentrova Clarivue 2";
+// Buffer sizes of the text lookup (terminator included), and of one intro window line.
+constexpr size_t kControlChars = kLanguageControlChars;
+constexpr size_t kTextChars = kLanguageTextChars;
+constexpr size_t kListChars = kLanguageListChars;
+constexpr size_t kListItemChars = kLanguageListItemChars;
+constexpr size_t kIntroLineChars = 512;
+
+std::wstring LangFolder() {
+    return FromUtf8(CLARIVUE_LANG_DIR);
+}
+
+std::string Utf8(const std::wstring& text) {
+    return ToUtf8(text);
+}
+
+// The printf conversions of a text, in order ("%s", "%d", "%ls", ...). "%%" is a literal and a
+// "%" that starts no conversion (as in "100%") is plain text.
+std::vector<std::wstring> Conversions(const std::wstring& text) {
+    std::vector<std::wstring> found;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != L'%') {
+            continue;
+        }
+        if (i + 1 < text.size() && text[i + 1] == L'%') {
+            ++i;
+            continue;
+        }
+        size_t j = i + 1;
+        while (j < text.size() && std::wcschr(L"-+ #0", text[j]) != nullptr) {
+            ++j;
+        }
+        while (j < text.size() && (std::iswdigit(text[j]) || text[j] == L'*' || text[j] == L'.')) {
+            ++j;
+        }
+        while (j < text.size() && std::wcschr(L"hlLqjzt", text[j]) != nullptr) {
+            ++j;
+        }
+        if (j < text.size() && std::wcschr(L"diouxXeEfFgGaAcCsSpn", text[j]) != nullptr) {
+            found.push_back(text.substr(i, j - i + 1));
+            i = j;
+        }
+    }
+    return found;
+}
+
+std::vector<std::wstring> SplitList(const std::wstring& text) {
+    std::vector<std::wstring> items;
+    if (text.empty()) {
+        return items;
+    }
+    size_t start = 0;
+    for (size_t bar = text.find(L'|'); bar != std::wstring::npos; bar = text.find(L'|', start)) {
+        items.push_back(text.substr(start, bar - start));
+        start = bar + 1;
+    }
+    items.push_back(text.substr(start));
+    return items;
+}
+
+std::wstring Describe(const LanguageKey& key) {
+    return lang::LanguageKeyPath(key);
+}
+
+// The intro line as the intro window shows it: the text formatted with the product name.
+std::wstring FormatIntroLine(const std::wstring& line) {
+    std::wstring out;
+    for (size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == L'%' && i + 1 < line.size() && line[i + 1] == L's') {
+            out += kProduct;
+            ++i;
+        } else if (line[i] == L'%' && i + 1 < line.size() && line[i + 1] == L'%') {
+            out += L'%';
+            ++i;
+        } else {
+            out += line[i];
+        }
+    }
+    return out;
+}
+
+// The shipped folder, read by the real language manager.
+class LanguageFilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_lang = ztvLangMan_create(LangFolder().c_str(), L"CVX", 0);
+        ASSERT_NE(m_lang, nullptr);
+        m_english = ztvLangMan_findLangWithMatchingID(m_lang, L"en-us");
+        ASSERT_GE(m_english, 0) << "no CVX-en-us.ztvlang in " << CLARIVUE_LANG_DIR;
+    }
+    void TearDown() override { ztvLangMan_destroy(m_lang); }
+
+    int LanguageCount() const { return ztvLangMan_getLangCount(m_lang); }
+    std::wstring Tag(int index) const { return ztvLangMan_getLangID(m_lang, index); }
+
+    // The text of key in language index alone (no fallback to the default language), or null.
+    const wchar_t* TextIn(int index, const std::wstring& key) {
+        ztvLangMan_setCurrentLang(m_lang, index);
+        return ztvLangMan_getLocalString(m_lang, key.c_str(), 0);
+    }
+
+    // The language file itself, for what the manager does not enumerate.
+    lang::LanguageFile FileOf(int index) const {
+        lang::LanguageFile file;
+        const std::wstring path = LangFolder() + L"/CVX-" + Tag(index) + L".ztvlang";
+        EXPECT_TRUE(lang::LoadLanguageFile(path, file)) << Utf8(path);
+        return file;
+    }
+
+    ZtvLangManHandle m_lang = nullptr;
+    int m_english = -1;
+};
+
+TEST(LanguageKeyTableTest, KeysAreUniqueWellFormedAndFindable) {
+    const std::vector<LanguageKey>& keys = AllLanguageKeys();
+    ASSERT_FALSE(keys.empty());
+    std::set<std::wstring> seen;
+    for (const LanguageKey& key : keys) {
+        const std::wstring path = Describe(key);
+        EXPECT_TRUE(seen.insert(path).second) << "duplicate key " << Utf8(path);
+        ASSERT_NE(key.section, nullptr);
+        ASSERT_NE(key.name, nullptr);
+        ASSERT_NE(key.english, nullptr) << Utf8(path);
+        EXPECT_NE(key.english[0], L'\0') << Utf8(path) << " has no English text";
+        EXPECT_LE(path.size(), 259u) << Utf8(path);
+        for (const wchar_t c : std::wstring(key.section) + key.name) {
+            EXPECT_TRUE(std::iswalnum(c) || c == L'_') << "odd character in " << Utf8(path);
+        }
+        EXPECT_EQ(lang::FindLanguageKey(key.section, key.name), &key) << Utf8(path);
+        EXPECT_EQ(std::wstring(lang::BuiltInText(key.section, key.name)), key.english);
+        if (key.fileEnglish != nullptr) {
+            // A deliberate difference keeps the formats and list items of the built-in text.
+            EXPECT_EQ(Conversions(key.fileEnglish), Conversions(key.english)) << Utf8(path);
+            EXPECT_EQ(SplitList(key.fileEnglish).size(), SplitList(key.english).size());
+        }
+    }
+    EXPECT_EQ(lang::FindLanguageKey(L"Messages", L"NoSuchKey"), nullptr);
+    EXPECT_EQ(lang::FindLanguageKey(L"messages", L"Yes"), nullptr);  // names compare exactly
+    EXPECT_EQ(lang::FindLanguageKey(nullptr, L"Yes"), nullptr);
+    EXPECT_EQ(lang::FindLanguageKey(L"Messages", nullptr), nullptr);
+    EXPECT_STREQ(lang::BuiltInText(L"Dlg_General", L"NoSuchKey"), L"");
+    EXPECT_STREQ(lang::BuiltInText(L"Dlg_General", L"CaptureBarAlignmentCBX"),
+                 L"Left|Top|Right|Bottom");
+    EXPECT_STREQ(lang::BuiltInText(L"Messages", L"TranslateApp"), L"Translate %s");
+    EXPECT_EQ(lang::LanguageKeyPath(*lang::FindLanguageKey(L"Menu", L"Tray_Exit")),
+              L"Menu.Tray_Exit");
+}
+
+TEST(LanguageKeyTableTest, ListsHaveOneItemPerButtonOrSettingValue) {
+    // Item counts fixed by the bars' buttons and the ranges of the settings behind the lists.
+    const std::map<std::wstring, size_t> expected = {
+        {L"ButtonLabels.Capture", 9},
+        {L"ButtonLabels.EditActions", 8},
+        {L"ButtonLabels.EditImage", 16},
+        {L"ButtonLabels.EditMouseTools", 15},
+        {L"SettingsCaptions.Captions", 8},
+        {L"Dlg_General.CaptureBarAlignmentCBX", 4},
+        {L"Dlg_Language.ListHeaders", 3},
+        {L"Dlg_MouseTools1.MarkerColorCBX", 5},
+        {L"Dlg_MouseTools2.ArrowStyleCBX", 3},
+        {L"Dlg_MouseTools2.ArrowLineStyleCBX", 5},
+        {L"Dlg_MouseTools2.SpotlightStyleCBX", 5},
+        {L"Dlg_SettingsCapture.CursorSparkleCBX", 7},
+        {L"Dlg_SettingsCapture.ImageShapeCBX", 9},
+        {L"Dlg_SettingsCapture.ImageShapeDirectionCBX", 7},
+        {L"Dlg_SettingsCapture.ImageFaderCBX", 9},
+        {L"Dlg_Resize.UnitCBX", 4},
+        {L"Dlg_Resize.ScaleFilterCBX", 5},
+        {L"Dlg_ResizeCanvas.PositionCBX", 9},
+        {L"MouseTools.TextAlignCBX", 3},
+    };
+    size_t lists = 0;
+    for (const LanguageKey& key : AllLanguageKeys()) {
+        if (!key.isList) {
+            continue;
+        }
+        ++lists;
+        const auto found = expected.find(Describe(key));
+        ASSERT_NE(found, expected.end()) << "unexpected list " << Utf8(Describe(key));
+        EXPECT_EQ(SplitList(key.english).size(), found->second) << Utf8(Describe(key));
+    }
+    EXPECT_EQ(lists, expected.size());
+}
+
+TEST(LanguageKeyTableTest, IntroLineNames) {
+    EXPECT_EQ(lang::IntroWindowNames().size(), 7u);
+    EXPECT_EQ(lang::IntroLineName(L"Welcome", 1), L"Welcome01");
+    EXPECT_EQ(lang::IntroLineName(L"EditModeMToolsBar", 19), L"EditModeMToolsBar19");
+    EXPECT_EQ(lang::IntroLineName(L"Capture", 10), L"Capture10");
+    // The missing-line text is itself a format with the product name.
+    EXPECT_EQ(FormatIntroLine(lang::kIntroMissingLine),
+              L"Zentrova Clarivue 2 Missing Language Translation...");
+}
+
+TEST_F(LanguageFilesTest, EnglishHasEveryKeyWithTheBuiltInText) {
+    EXPECT_STREQ(ztvLangMan_getNativeLangName(m_lang, m_english), L"English");
+    EXPECT_STREQ(ztvLangMan_getEnglishLangName(m_lang, m_english), L"English");
+    EXPECT_STREQ(ztvLangMan_getLangComment(m_lang, m_english), L"Zentrova");
+    for (const LanguageKey& key : AllLanguageKeys()) {
+        const std::wstring path = Describe(key);
+        // English is the default language: the fallback of every other language.
+        const wchar_t* fallback = ztvLangMan_getDefaultString(m_lang, path.c_str());
+        ASSERT_NE(fallback, nullptr) << Utf8(path) << " is missing in CVX-en-us.ztvlang";
+        const wchar_t* expected = key.fileEnglish != nullptr ? key.fileEnglish : key.english;
+        EXPECT_EQ(std::wstring(fallback), expected) << Utf8(path);
+        const wchar_t* local = TextIn(m_english, path);
+        ASSERT_NE(local, nullptr) << Utf8(path);
+        EXPECT_EQ(std::wstring(local), expected) << Utf8(path);
+    }
+}
+
+TEST_F(LanguageFilesTest, CoverageOfEveryLanguageAndGermanIsComplete) {
+    bool sawGerman = false;
+    for (int index = 0; index < LanguageCount(); ++index) {
+        std::vector<std::wstring> missing;
+        for (const LanguageKey& key : AllLanguageKeys()) {
+            if (TextIn(index, Describe(key)) == nullptr) {
+                missing.push_back(Describe(key));
+            }
+        }
+        size_t introLines = 0;
+        for (const std::wstring& intro : lang::IntroWindowNames()) {
+            for (int line = 1; line <= lang::kIntroLineCount; ++line) {
+                const std::wstring key =
+                    std::wstring(lang::kIntroSection) + L"." + lang::IntroLineName(intro, line);
+                if (TextIn(index, key) != nullptr) {
+                    ++introLines;
+                }
+            }
+        }
+        const size_t total = AllLanguageKeys().size();
+        std::printf("[ coverage ] %s (%s): %zu / %zu keys, %zu / %zu intro lines\n",
+                    Utf8(Tag(index)).c_str(),
+                    Utf8(ztvLangMan_getEnglishLangName(m_lang, index)).c_str(),
+                    total - missing.size(), total, introLines,
+                    lang::IntroWindowNames().size() * lang::kIntroLineCount);
+        for (const std::wstring& key : missing) {
+            std::printf("[ coverage ]   missing %s\n", Utf8(key).c_str());
+        }
+        if (EqualsNoCase(Tag(index), L"de-de")) {
+            sawGerman = true;
+            EXPECT_STREQ(ztvLangMan_getNativeLangName(m_lang, index), L"Deutsch");
+            EXPECT_STREQ(ztvLangMan_getEnglishLangName(m_lang, index), L"German");
+            EXPECT_TRUE(missing.empty()) << missing.size() << " German texts are missing";
+        }
+    }
+    EXPECT_TRUE(sawGerman) << "no CVX-de-de.ztvlang in " << CLARIVUE_LANG_DIR;
+}
+
+TEST_F(LanguageFilesTest, TranslationsKeepFormatsListsAndFitTheBuffers) {
+    for (int index = 0; index < LanguageCount(); ++index) {
+        const std::string tag = Utf8(Tag(index));
+        for (const LanguageKey& key : AllLanguageKeys()) {
+            const std::wstring path = Describe(key);
+            const wchar_t* found = TextIn(index, path);
+            if (found == nullptr) {
+                continue;  // reported by the coverage test
+            }
+            const std::wstring text = found;
+            EXPECT_EQ(Conversions(text), Conversions(key.english))
+                << tag << " " << Utf8(path) << ": \"" << Utf8(text) << "\"";
+            if (key.isList) {
+                const std::vector<std::wstring> items = SplitList(text);
+                EXPECT_EQ(items.size(), SplitList(key.english).size())
+                    << tag << " " << Utf8(path) << ": \"" << Utf8(text) << "\"";
+                EXPECT_LT(text.size(), kListChars) << tag << " " << Utf8(path);
+                for (const std::wstring& item : items) {
+                    EXPECT_FALSE(item.empty()) << tag << " " << Utf8(path) << " has an empty item";
+                    EXPECT_LT(item.size(), kListItemChars) << tag << " " << Utf8(path);
+                }
+            } else {
+                const bool menu = std::wcscmp(key.section, L"Menu") == 0;
+                EXPECT_LT(text.size(), menu ? kControlChars : kTextChars)
+                    << tag << " " << Utf8(path);
+                EXPECT_FALSE(text.empty()) << tag << " " << Utf8(path) << " is empty";
+            }
+        }
+    }
+}
+
+TEST_F(LanguageFilesTest, IntroWindowsHaveTheirLinesInEveryLanguage) {
+    for (int index = 0; index < LanguageCount(); ++index) {
+        const std::string tag = Utf8(Tag(index));
+        for (const std::wstring& intro : lang::IntroWindowNames()) {
+            int shown = 0;
+            for (int line = 1; line <= lang::kIntroLineCount; ++line) {
+                const std::wstring key =
+                    std::wstring(lang::kIntroSection) + L"." + lang::IntroLineName(intro, line);
+                const wchar_t* found = TextIn(index, key);
+                // A line the file leaves out would show "... Missing Language Translation...".
+                ASSERT_NE(found, nullptr) << tag << " " << Utf8(key);
+                const std::wstring text = found;
+                if (!text.empty()) {
+                    ++shown;
+                }
+                const std::vector<std::wstring> conversions = Conversions(text);
+                EXPECT_LE(conversions.size(), 1u) << tag << " " << Utf8(key);
+                for (const std::wstring& conversion : conversions) {
+                    EXPECT_EQ(conversion, L"%s") << tag << " " << Utf8(key);
+                }
+                EXPECT_LT(FormatIntroLine(text).size(), kIntroLineChars) << tag << " " << Utf8(key);
+                if (text.compare(0, 2, L":H") == 0 || text.compare(0, 2, L":h") == 0) {
+                    EXPECT_TRUE(text.compare(0, 4, L":H1:") == 0 ||
+                                text.compare(0, 4, L":H2:") == 0 ||
+                                text.compare(0, 4, L":H3:") == 0)
+                        << tag << " " << Utf8(key) << ": unknown heading markup";
+                }
+            }
+            EXPECT_GE(shown, 1) << tag << " intro " << Utf8(intro) << " is empty";
+        }
+    }
+}
+
+TEST_F(LanguageFilesTest, FilesHoldNoUnknownKeys) {
+    // A misspelt section or name would never be looked up; the file's texts are all known keys
+    // or lines 01-19 of a known intro window.
+    std::set<std::wstring> known;
+    for (const LanguageKey& key : AllLanguageKeys()) {
+        known.insert(Describe(key));
+    }
+    for (const std::wstring& intro : lang::IntroWindowNames()) {
+        for (int line = 1; line <= lang::kIntroLineCount; ++line) {
+            known.insert(std::wstring(lang::kIntroSection) + L"." +
+                         lang::IntroLineName(intro, line));
+        }
+    }
+    for (int index = 0; index < LanguageCount(); ++index) {
+        const lang::LanguageFile file = FileOf(index);
+        EXPECT_TRUE(EqualsNoCase(file.id, Tag(index)));
+        for (const auto& entry : file.texts) {
+            EXPECT_EQ(known.count(entry.first), 1u)
+                << Utf8(Tag(index)) << ": unknown key " << Utf8(entry.first);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zentrova::test

@@ -1,0 +1,479 @@
+// Loading, saving and resetting the settings record in the registry (the in-memory one natively,
+// the real one of the Wine prefix in the Windows build).
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "config/LanguageTag.h"
+#include "config/Settings.h"
+#include "core/FileSystem.h"
+#include "core/WideText.h"
+#include "tests/config/ExpectedSettings.h"
+#include "tests/config/FakeSystemInfo.h"
+#include "tests/config/RegistryProbe.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#include <knownfolders.h>
+#include <shlobj.h>
+#endif
+
+namespace zentrova {
+namespace {
+
+using test::DwordBytes;
+using test::LoadRaw;
+using test::StoreRaw;
+using test::Utf16Bytes;
+
+class SettingsStoreTest : public testing::Test {
+  protected:
+    void SetUp() override { test::RemoveKey(kSettingsKeyPath); }
+    void TearDown() override { test::RemoveKey(kSettingsKeyPath); }
+
+    SettingsRecord Load() {
+        SettingsRecord record;
+        EXPECT_TRUE(SettingsStore(RegistryKey(), system).LoadSettings(record));
+        return record;
+    }
+    SettingsStore Store() const { return SettingsStore(RegistryKey(), system); }
+
+    bool Store(const wchar_t* name, uint32_t type, const std::vector<uint8_t>& bytes) {
+        return StoreRaw(kSettingsKeyPath, name, type, bytes);
+    }
+    bool StoreText(const wchar_t* name, const std::wstring& text, uint32_t type = kRegSz) {
+        std::vector<uint8_t> bytes = Utf16Bytes(text);
+        bytes.push_back(0);
+        bytes.push_back(0);
+        return Store(name, type, bytes);
+    }
+    bool IsStored(const wchar_t* name) {
+        RegistryValue value;
+        return LoadRaw(kSettingsKeyPath, name, value);
+    }
+
+    test::FakeSystemInfo system;
+};
+
+std::wstring DefaultCaptureFolder(const std::wstring& pictures) {
+    return pictures + kNativeSeparator + L"Zentrova Clarivue 2";
+}
+
+TEST_F(SettingsStoreTest, FirstStartWithoutKeyGivesEveryDefault) {
+    ASSERT_FALSE(test::KeyExists(kSettingsKeyPath));
+    const SettingsRecord record = Load();
+    for (const test::ExpectedSetting& expected : test::kExpectedSettings) {
+        SCOPED_TRACE(ToUtf8(expected.name));
+        const SettingDef* def = FindSetting(expected.name);
+        ASSERT_NE(def, nullptr);
+        switch (expected.computed) {
+            case test::Computed::No:
+                if (IsTextKind(def->kind)) {
+                    EXPECT_STREQ(GetSettingText(record, *def), expected.text);
+                } else {
+                    EXPECT_EQ(GetSettingNumber(record, *def), expected.number);
+                }
+                break;
+            case test::Computed::Skin:
+                EXPECT_STREQ(GetSettingText(record, *def), L"Default");
+                break;
+            case test::Computed::Printer:
+                EXPECT_STREQ(GetSettingText(record, *def), L"Office Laser 5");
+                break;
+            case test::Computed::Pictures:
+                EXPECT_EQ(std::wstring(GetSettingText(record, *def)),
+                          DefaultCaptureFolder(L"C:\\Users\\Ada\\Pictures"));
+                break;
+            case test::Computed::Background:
+                EXPECT_EQ(GetSettingNumber(record, *def), 0xFFFFFFu);
+                break;
+        }
+    }
+    // A few by their fields.
+    EXPECT_EQ(record.GeneralHotkeySingleWindow, 120u);
+    EXPECT_EQ(record.GeneralHotkeySingleWindowMod, 1u);
+    EXPECT_EQ(record.GeneralHotkeyScrollingWindowWebsiteMod, 2u);
+    EXPECT_EQ(record.CaptureShadowDirection, 315u);
+    EXPECT_EQ(record.MToolsShadowDirection, 316u);
+    EXPECT_EQ(record.MToolsDrawTextFontWeight, 400);
+    EXPECT_EQ(record.MToolsDrawTextFontItalic, 1);
+    EXPECT_EQ(record.MToolsErasorColor, 0xFFFFFFu);
+    EXPECT_STREQ(record.LanguageFile, L"en-us");
+    EXPECT_EQ(record.LanguageDetected, 0u);
+    // Loading writes nothing.
+    EXPECT_FALSE(test::KeyExists(kSettingsKeyPath));
+}
+
+TEST_F(SettingsStoreTest, MissingPrinterAndPictureFolderGiveEmptyTexts) {
+    system.hasPrinter = false;
+    system.hasPictures = false;
+    const SettingsRecord record = Load();
+    EXPECT_STREQ(record.EditModePrintPrinter, L"");
+    EXPECT_STREQ(record.CaptureOutputDirectory, L"");
+}
+
+TEST_F(SettingsStoreTest, PictureFolderTooLongForTheFieldGivesNoDefaultFolder) {
+    system.pictures = L"C:\\" + std::wstring(236, L'p');  // joined: 239 + 1 + 19 = 259 fits
+    EXPECT_EQ(std::wstring(Load().CaptureOutputDirectory), DefaultCaptureFolder(system.pictures));
+    system.pictures += L'q';  // 260 characters: no room for the terminator
+    EXPECT_STREQ(Load().CaptureOutputDirectory, L"");
+}
+
+TEST_F(SettingsStoreTest, SkinDefaultDependsOnAnExactly800PixelScreen) {
+    system.screenWidth = 800;
+    EXPECT_STREQ(Load().SkinName, L"Small");
+    system.screenWidth = 1024;
+    EXPECT_STREQ(Load().SkinName, L"Default");
+    for (int32_t width : {0, 640, 799, 801, 1600}) {
+        system.screenWidth = width;
+        EXPECT_STREQ(Load().SkinName, L"Default") << width;
+    }
+    ASSERT_TRUE(StoreText(L"SkinName", L"Blue Steel"));
+    system.screenWidth = 800;
+    EXPECT_STREQ(Load().SkinName, L"Blue Steel");
+}
+
+TEST_F(SettingsStoreTest, EraserAndCanvasColoursDefaultToTheStoredBackground) {
+    ASSERT_TRUE(Store(L"CaptureBackgroundColor", kRegDword, DwordBytes(0x123456)));
+    SettingsRecord record = Load();
+    EXPECT_EQ(record.CaptureBackgroundColor, 0x123456u);
+    EXPECT_EQ(record.MToolsErasorColor, 0x123456u);
+    EXPECT_EQ(record.ResizeCanvasColor, 0x123456u);
+    ASSERT_TRUE(Store(L"MToolsErasorColor", kRegDword, DwordBytes(0x0000FF)));
+    record = Load();
+    EXPECT_EQ(record.MToolsErasorColor, 0x0000FFu);
+    EXPECT_EQ(record.ResizeCanvasColor, 0x123456u);
+}
+
+TEST_F(SettingsStoreTest, NumbersAreTakenOnlyFromFourByteDwords) {
+    struct Case {
+        const char* what;
+        uint32_t type;
+        std::vector<uint8_t> bytes;
+        uint32_t expected;
+    };
+    const std::vector<Case> cases = {
+        {"REG_DWORD", kRegDword, {0x00, 0x05, 0x00, 0x00}, 1280},
+        {"REG_DWORD_BIG_ENDIAN, bytes as stored",
+         kRegDwordBigEndian,
+         {0x01, 0x02, 0x03, 0x04},
+         0x04030201},
+        {"REG_DWORD of 2 bytes", kRegDword, {0x00, 0x05}, 640},
+        {"REG_DWORD of 3 bytes", kRegDword, {0x00, 0x05, 0x00}, 640},
+        {"REG_DWORD of 8 bytes", kRegDword, {0x00, 0x05, 0, 0, 0, 0, 0, 0}, 640},
+        {"REG_DWORD of no bytes", kRegDword, {}, 640},
+        {"REG_BINARY", kRegBinary, {0x00, 0x05, 0x00, 0x00}, 640},
+        {"REG_QWORD", kRegQword, {0x00, 0x05, 0, 0, 0, 0, 0, 0}, 640},
+        {"REG_NONE", kRegNone, {0x00, 0x05, 0x00, 0x00}, 640},
+        {"REG_SZ \"1280\"", kRegSz, {'1', 0, '2', 0, '8', 0, '0', 0, 0, 0}, 640},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(Store(L"CaptureFixedWidth", c.type, c.bytes));
+        const SettingsRecord record = Load();
+        EXPECT_EQ(record.CaptureFixedWidth, c.expected);
+        EXPECT_EQ(record.CaptureFixedHeight, 480u);
+    }
+}
+
+TEST_F(SettingsStoreTest, FontBytesKeepTheLowByteAndFontNumbersAreSigned) {
+    ASSERT_TRUE(Store(L"MToolsDrawTextFontItalic", kRegDword, DwordBytes(0x101)));
+    ASSERT_TRUE(Store(L"MToolsDrawTextFontCharSet", kRegDword, DwordBytes(0xFFFFFFCC)));
+    ASSERT_TRUE(Store(L"MToolsDrawTextFontQuality", kRegDwordBigEndian, DwordBytes(0x0405)));
+    ASSERT_TRUE(Store(L"MToolsDrawTextFontHeight", kRegDword, DwordBytes(0xFFFFFFF0)));
+    ASSERT_TRUE(Store(L"MToolsDrawTextFontEscapement", kRegDword, DwordBytes(0x80000000)));
+    const SettingsRecord record = Load();
+    EXPECT_EQ(record.MToolsDrawTextFontItalic, 1);
+    EXPECT_EQ(record.MToolsDrawTextFontCharSet, 0xCC);
+    EXPECT_EQ(record.MToolsDrawTextFontQuality, 0x05);
+    EXPECT_EQ(record.MToolsDrawTextFontHeight, -16);
+    EXPECT_EQ(record.MToolsDrawTextFontEscapement, INT32_MIN);
+    EXPECT_EQ(record.MToolsDrawTextFontUnderline, 0);
+}
+
+TEST_F(SettingsStoreTest, TextsAreTakenFromTheFourTextTypes) {
+    struct Case {
+        const char* what;
+        uint32_t type;
+        std::vector<uint8_t> bytes;
+        std::wstring expected;
+    };
+    auto terminated = [](const std::wstring& text) {
+        std::vector<uint8_t> bytes = Utf16Bytes(text);
+        bytes.insert(bytes.end(), {0, 0});
+        return bytes;
+    };
+    std::vector<uint8_t> multi = Utf16Bytes(L"D:\\First");
+    multi.insert(multi.end(), {0, 0});
+    const std::vector<uint8_t> second = Utf16Bytes(L"E:\\Second");
+    multi.insert(multi.end(), second.begin(), second.end());
+    multi.insert(multi.end(), {0, 0, 0, 0});
+    const std::wstring fallback = DefaultCaptureFolder(L"C:\\Users\\Ada\\Pictures");
+    const std::vector<Case> cases = {
+        {"REG_SZ", kRegSz, terminated(L"D:\\Shots"), L"D:\\Shots"},
+        {"REG_EXPAND_SZ, not expanded", kRegExpandSz, terminated(L"%USERPROFILE%\\Shots"),
+         L"%USERPROFILE%\\Shots"},
+        {"REG_LINK", kRegLink, terminated(L"D:\\Linked"), L"D:\\Linked"},
+        {"REG_MULTI_SZ, first string", kRegMultiSz, multi, L"D:\\First"},
+        {"REG_MULTI_SZ, empty list", kRegMultiSz, {0, 0}, L""},
+        {"REG_SZ of no bytes", kRegSz, {}, L""},
+        {"REG_DWORD", kRegDword, DwordBytes(0x00440044), fallback},
+        {"REG_BINARY holding a text", kRegBinary, terminated(L"D:\\Shots"), fallback},
+        {"REG_NONE", kRegNone, terminated(L"D:\\Shots"), fallback},
+        {"REG_QWORD", kRegQword, {0x44, 0, 0x3A, 0, 0, 0, 0, 0}, fallback},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(Store(L"CaptureOutputDirectory", c.type, c.bytes));
+        EXPECT_EQ(std::wstring(Load().CaptureOutputDirectory), c.expected);
+    }
+}
+
+TEST_F(SettingsStoreTest, OverlongTextsAreCutToTheirFields) {
+    const std::wstring longTag = L"abcdefghijklmnopqrstuvwxyz-0123456789";  // 37 characters
+    const std::wstring longSkin(300, L's');
+    const std::wstring longFace = L"Font face name of thirty-three ch";
+    ASSERT_EQ(longFace.size(), 33u);
+    ASSERT_TRUE(StoreText(L"LanguageFile", longTag));
+    ASSERT_TRUE(StoreText(L"SkinName", longSkin));
+    ASSERT_TRUE(StoreText(L"MToolsDrawTextFontFaceName", longFace));
+    ASSERT_TRUE(Store(L"MToolsDrawTextAlignment", kRegDword, DwordBytes(2)));
+    const SettingsRecord record = Load();
+    EXPECT_EQ(std::wstring(record.LanguageFile), longTag.substr(0, 31));
+    EXPECT_EQ(std::wstring(record.SkinName), longSkin.substr(0, 259));
+    EXPECT_EQ(std::wstring(record.MToolsDrawTextFontFaceName), longFace.substr(0, 31));
+    // The fields behind them hold their own values.
+    EXPECT_EQ(record.GeneralStartWithWindows, 1u);
+    EXPECT_EQ(record.MToolsDrawTextAlignment, 2u);
+}
+
+TEST_F(SettingsStoreTest, UnterminatedTextsAreReadSafely) {
+    ASSERT_TRUE(Store(L"EditModeEmailUseSpecifiedText", kRegSz, Utf16Bytes(L"ada@example.org")));
+    std::vector<uint8_t> odd = Utf16Bytes(L"Blue");
+    odd.push_back(0x41);  // half a character
+    ASSERT_TRUE(Store(L"SkinName", kRegSz, odd));
+    ASSERT_TRUE(Store(L"LanguageFile", kRegSz, Utf16Bytes(std::wstring(32, L'x'))));
+    ASSERT_TRUE(Store(L"EditModePrintPrinter", kRegMultiSz, Utf16Bytes(L"Plotter")));
+    const SettingsRecord record = Load();
+    EXPECT_STREQ(record.EditModeEmailUseSpecifiedText, L"ada@example.org");
+    EXPECT_STREQ(record.SkinName, L"Blue");
+    EXPECT_EQ(std::wstring(record.LanguageFile), std::wstring(31, L'x'));
+    EXPECT_STREQ(record.EditModePrintPrinter, L"Plotter");
+}
+
+// A record whose every value differs from its default and from every other value.
+SettingsRecord DistinctRecord() {
+    SettingsRecord record;
+    const auto& table = GetSettingsTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const SettingDef& def = table[i];
+        const uint32_t n = static_cast<uint32_t>(i);
+        switch (def.kind) {
+            case SettingKind::Text32:
+            case SettingKind::Text260: {
+                // The longest text that fits for the first of each capacity, short ones else.
+                const size_t capacity = TextCapacity(def.kind);
+                std::wstring text = L"value " + std::to_wstring(i) + L" \u00e9\u4e2d";
+                if (i == 1 || i == 2) {
+                    text.resize(capacity - 1, L'z');
+                }
+                CopyText(GetSettingTextBuffer(record, def), capacity, text.c_str());
+                break;
+            }
+            case SettingKind::Signed:
+                SetSettingNumber(record, def,
+                                 static_cast<uint32_t>(-1000 - static_cast<int32_t>(n)));
+                break;
+            case SettingKind::Byte:
+                SetSettingNumber(record, def, 0x80 + n);
+                break;
+            default:
+                SetSettingNumber(record, def, 0x10000 + n * 0x1111);
+                break;
+        }
+    }
+    return record;
+}
+
+TEST_F(SettingsStoreTest, SaveThenLoadGivesTheSameRecord) {
+    SettingsRecord saved = DistinctRecord();
+    saved.GeneralHotkeyFixedRegion = 0x52;      // R
+    saved.GeneralHotkeyFixedRegionMod = 2 | 4;  // Control+Alt
+    ASSERT_TRUE(Store().SaveSettings(saved));
+    // Other computed defaults at load time: none of them may show through.
+    system.printer = L"Another Printer";
+    system.pictures = L"D:\\Elsewhere";
+    system.screenWidth = 800;
+    const SettingsRecord loaded = Load();
+    EXPECT_TRUE(SameSettings(saved, loaded));
+    EXPECT_EQ(loaded.GeneralHotkeyFixedRegion, 0x52u);
+    EXPECT_EQ(loaded.GeneralHotkeyFixedRegionMod, 6u);
+    EXPECT_EQ(loaded.MToolsDrawTextFontHeight, saved.MToolsDrawTextFontHeight);
+    EXPECT_LT(loaded.MToolsDrawTextFontHeight, 0);
+    EXPECT_EQ(std::wstring(loaded.SkinName).size(), 259u);
+    EXPECT_EQ(std::wstring(loaded.LanguageFile).size(), 31u);
+    for (const SettingDef& def : GetSettingsTable()) {
+        SCOPED_TRACE(ToUtf8(def.name));
+        if (IsTextKind(def.kind)) {
+            EXPECT_STREQ(GetSettingText(loaded, def), GetSettingText(saved, def));
+        } else {
+            EXPECT_EQ(GetSettingNumber(loaded, def), GetSettingNumber(saved, def));
+        }
+    }
+}
+
+TEST_F(SettingsStoreTest, SaveWritesDwordsAndTerminatedTexts) {
+    SettingsRecord record = DistinctRecord();
+    record.MToolsDrawTextFontItalic = 0xFF;
+    ASSERT_TRUE(Store().SaveSettings(record));
+    for (const SettingDef& def : GetSettingsTable()) {
+        SCOPED_TRACE(ToUtf8(def.name));
+        RegistryValue value;
+        ASSERT_TRUE(LoadRaw(kSettingsKeyPath, def.name, value));
+        if (IsTextKind(def.kind)) {
+            EXPECT_EQ(value.type, kRegSz);
+            std::vector<uint8_t> expected = Utf16Bytes(GetSettingText(record, def));
+            expected.insert(expected.end(), {0, 0});
+            EXPECT_EQ(value.data, expected);  // (characters + 1) * 2 bytes
+        } else {
+            EXPECT_EQ(value.type, kRegDword);
+            EXPECT_EQ(value.data, DwordBytes(GetSettingNumber(record, def)));
+        }
+    }
+    RegistryValue italic;
+    ASSERT_TRUE(LoadRaw(kSettingsKeyPath, L"MToolsDrawTextFontItalic", italic));
+    EXPECT_EQ(italic.data, DwordBytes(0xFF));
+}
+
+TEST_F(SettingsStoreTest, SaveNeverReadsPastAFullTextField) {
+    SettingsRecord record = DistinctRecord();
+    std::wmemset(record.LanguageFile, L'x', 32);  // no terminator
+    ASSERT_TRUE(Store().SaveSettings(record));
+    EXPECT_EQ(std::wstring(Load().LanguageFile), std::wstring(31, L'x'));
+}
+
+TEST_F(SettingsStoreTest, FactoryDefaultsDeleteExactlyTheResetValues) {
+    SettingsRecord record = DistinctRecord();
+    record.GeneralHotkeyFreeRectRegion = 116;   // F5
+    record.GeneralHotkeyFreeRectRegionMod = 2;  // Control
+    record.GeneralHotkeySingleWindow = 113;     // F2
+    record.GeneralHotkeySingleWindowMod = 4;    // Alt
+    record.IntroWindowWelcomeShow = 0;
+    CopyText(record.LanguageFile, 32, L"fr-ca");
+    CopyText(record.SkinName, 260, L"Blue Steel");
+    ASSERT_TRUE(Store().SaveSettings(record));
+    for (const wchar_t* legacy : test::kLegacyValues) {
+        ASSERT_TRUE(Store(legacy, kRegDword, DwordBytes(7)));
+    }
+    ASSERT_TRUE(StoreText(L"Edition", L"Home"));
+    ASSERT_TRUE(StoreRaw((std::wstring(kSettingsKeyPath) + L"\\ztv_inet").c_str(), L"LastCheck",
+                         kRegDword, DwordBytes(20261206)));
+
+    SettingsRecord reset = record;
+    ASSERT_TRUE(Store().ResetSettingsToDefaults(reset));
+
+    size_t stored = 0;
+    for (const test::ExpectedSetting& expected : test::kExpectedSettings) {
+        bool survives = false;
+        for (const wchar_t* name : test::kSurvivingReset) {
+            survives = survives || std::wcscmp(name, expected.name) == 0;
+        }
+        EXPECT_EQ(IsStored(expected.name), survives) << ToUtf8(expected.name);
+        stored += IsStored(expected.name) ? 1 : 0;
+    }
+    EXPECT_EQ(stored, 11u);
+    for (const wchar_t* legacy : test::kLegacyValues) {
+        EXPECT_FALSE(IsStored(legacy)) << ToUtf8(legacy);
+    }
+    EXPECT_TRUE(IsStored(L"Edition"));
+    EXPECT_TRUE(test::KeyExists((std::wstring(kSettingsKeyPath) + L"\\ztv_inet").c_str()));
+
+    // The record holds the defaults, apart from the values that were kept.
+    EXPECT_EQ(reset.GeneralHotkeyFreeRectRegion, 116u);
+    EXPECT_EQ(reset.GeneralHotkeyFreeRectRegionMod, 2u);
+    EXPECT_EQ(reset.GeneralHotkeyFreeStyleRegion, record.GeneralHotkeyFreeStyleRegion);
+    EXPECT_EQ(reset.GeneralHotkeySingleWindow, 120u);
+    EXPECT_EQ(reset.GeneralHotkeySingleWindowMod, 1u);
+    EXPECT_STREQ(reset.LanguageFile, L"fr-ca");
+    EXPECT_STREQ(reset.SkinName, L"Blue Steel");
+    EXPECT_EQ(reset.LanguageDetected, record.LanguageDetected);
+    EXPECT_EQ(reset.IntroWindowWelcomeShow, 0u);
+    EXPECT_EQ(reset.IntroWindowCaptureShow, record.IntroWindowCaptureShow);
+    EXPECT_EQ(reset.CaptureFixedWidth, 640u);
+    EXPECT_EQ(reset.MToolsShadowDirection, 316u);
+    EXPECT_EQ(reset.MToolsDrawTextFontItalic, 1);
+    EXPECT_EQ(reset.CaptureBackgroundColor, 0xFFFFFFu);
+    EXPECT_EQ(reset.ResizeCanvasColor, 0xFFFFFFu);
+    EXPECT_STREQ(reset.EditModePrintPrinter, L"Office Laser 5");
+    EXPECT_EQ(std::wstring(reset.CaptureOutputDirectory),
+              DefaultCaptureFolder(L"C:\\Users\\Ada\\Pictures"));
+}
+
+TEST_F(SettingsStoreTest, FactoryDefaultsOnAFirstStartGiveTheDefaults) {
+    SettingsRecord reset = DistinctRecord();
+    ASSERT_TRUE(Store().ResetSettingsToDefaults(reset));
+    EXPECT_TRUE(SameSettings(reset, Load()));
+    EXPECT_EQ(reset.GeneralHotkeyFreeRectRegion, 120u);
+    EXPECT_STREQ(reset.LanguageFile, L"en-us");
+}
+
+#ifdef _WIN32
+
+// The user's picture folder, asked the newer way.
+std::wstring KnownPicturesFolder() {
+    PWSTR path = nullptr;
+    std::wstring folder;
+    if (SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &path) == S_OK) {
+        folder = path;
+    }
+    CoTaskMemFree(path);
+    return folder;
+}
+
+// The default printer as the system keeps it: "name,spooler,port" in the user's "Device" value.
+std::wstring StoredDefaultPrinter() {
+    RegistryValue device;
+    wchar_t text[kMaxPathChars];
+    if (!LoadRaw(L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", L"Device", device) ||
+        !DecodeRegistryText(device, text, kMaxPathChars)) {
+        return std::wstring();
+    }
+    const std::wstring value = text;
+    return value.substr(0, value.find(L','));
+}
+
+TEST_F(SettingsStoreTest, FirstStartOnThisSystemTakesItsDefaultsAndLocale) {
+    HostSystemInfo host;
+    SettingsRecord record;
+    ASSERT_TRUE(SettingsStore(RegistryKey(), host).LoadSettings(record));
+    const std::wstring pictures = KnownPicturesFolder();
+    ASSERT_FALSE(pictures.empty());
+    EXPECT_EQ(std::wstring(record.CaptureOutputDirectory), pictures + L"\\Zentrova Clarivue 2");
+    EXPECT_EQ(std::wstring(record.EditModePrintPrinter), StoredDefaultPrinter());
+    EXPECT_STREQ(record.SkinName, GetSystemMetrics(SM_CXSCREEN) == 800 ? L"Small" : L"Default");
+    EXPECT_EQ(record.CaptureFixedWidth, 640u);
+    EXPECT_EQ(record.LanguageDetected, 0u);
+    EXPECT_STREQ(record.LanguageFile, L"en-us");
+    wchar_t localeName[LOCALE_NAME_MAX_LENGTH] = {};
+    ASSERT_NE(LCIDToLocaleName(GetSystemDefaultLCID(), localeName, LOCALE_NAME_MAX_LENGTH, 0), 0);
+    std::wstring expectedTag = localeName;
+    for (wchar_t& c : expectedTag) {
+        c = static_cast<wchar_t>(towlower(c));
+    }
+    ASSERT_TRUE(ApplyFirstStartLanguage(record, host));
+    EXPECT_EQ(std::wstring(record.LanguageFile), expectedTag);
+    EXPECT_EQ(record.LanguageDetected, 1u);
+    // Saved and loaded again, the detected language stays.
+    ASSERT_TRUE(SettingsStore(RegistryKey(), host).SaveSettings(record));
+    SettingsRecord again;
+    ASSERT_TRUE(SettingsStore(RegistryKey(), host).LoadSettings(again));
+    EXPECT_FALSE(ApplyFirstStartLanguage(again, host));
+    EXPECT_TRUE(SameSettings(record, again));
+}
+
+#endif
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,104 @@
+// The log-on start entry "Corvix" under the per-user "Run" key.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "config/StartWithWindows.h"
+#include "core/FileSystem.h"
+#include "tests/config/FakeSystemInfo.h"
+#include "tests/config/RegistryProbe.h"
+
+namespace zentrova {
+namespace {
+
+using test::LoadRaw;
+
+class StartWithWindowsTest : public testing::Test {
+  protected:
+    void SetUp() override { RegistryKey().Delete(kRunKeyPath, kLogOnEntryName); }
+    void TearDown() override { RegistryKey().Delete(kRunKeyPath, kLogOnEntryName); }
+
+    bool Entry(std::wstring& path) {
+        RegistryValue value;
+        if (!LoadRaw(kRunKeyPath, L"Corvix", value) || value.type != kRegSz) {
+            return false;
+        }
+        std::wstring text;
+        for (size_t i = 0; i + 1 < value.data.size(); i += 2) {
+            text.push_back(static_cast<wchar_t>(value.data[i] | (value.data[i + 1] << 8)));
+        }
+        // Stored with its terminator, exactly once.
+        if (text.empty() || text.back() != L'\0') {
+            return false;
+        }
+        text.pop_back();
+        path = text;
+        return true;
+    }
+
+    test::FakeSystemInfo system;
+    SettingsRecord record;
+};
+
+TEST_F(StartWithWindowsTest, OnWritesTheProgramFolderWithCorvixExe) {
+    record.GeneralStartWithWindows = 1;
+    system.programFolder = L"C:\\Program Files\\Zentrova\\Clarivue 2";
+    EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
+    std::wstring path;
+    ASSERT_TRUE(Entry(path));
+    EXPECT_EQ(path, system.programFolder + kNativeSeparator + L"corvix.exe");
+    // Other entries of the key are left alone.
+    ASSERT_TRUE(test::StoreRaw(kRunKeyPath, L"OtherTool", kRegSz, {'x', 0, 0, 0}));
+    record.GeneralStartWithWindows = 0;
+    EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
+    EXPECT_FALSE(Entry(path));
+    RegistryValue other;
+    EXPECT_TRUE(LoadRaw(kRunKeyPath, L"OtherTool", other));
+    RegistryKey().Delete(kRunKeyPath, L"OtherTool");
+}
+
+TEST_F(StartWithWindowsTest, OffDeletesTheEntryAndAMissingEntryIsFine) {
+    ASSERT_TRUE(test::StoreRaw(kRunKeyPath, L"Corvix", kRegSz, {'x', 0, 0, 0}));
+    record.GeneralStartWithWindows = 0;
+    EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
+    std::wstring path;
+    EXPECT_FALSE(Entry(path));
+    EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
+    // Only 1 means on.
+    record.GeneralStartWithWindows = 2;
+    EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
+    EXPECT_FALSE(Entry(path));
+}
+
+TEST_F(StartWithWindowsTest, WithoutAProgramFolderNothingIsWritten) {
+    record.GeneralStartWithWindows = 1;
+    system.hasProgramFolder = false;
+    EXPECT_FALSE(ApplyStartWithWindows(record, RegistryKey(), system));
+    std::wstring path;
+    EXPECT_FALSE(Entry(path));
+}
+
+TEST_F(StartWithWindowsTest, TheRunningProgramsFolderHoldsThisTestProgram) {
+    HostSystemInfo host;
+    std::wstring folder;
+    ASSERT_TRUE(host.GetProgramFolder(folder));
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), L'\\');
+    EXPECT_NE(folder.back(), L'/');
+#ifdef _WIN32
+    EXPECT_TRUE(PathExists((folder + L"\\settings_tests.exe").c_str()));
+#else
+    EXPECT_TRUE(PathExists((folder + L"/settings_tests").c_str()));
+#endif
+    record.GeneralStartWithWindows = 1;
+    EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), host));
+    std::wstring path;
+    ASSERT_TRUE(Entry(path));
+    EXPECT_EQ(path, folder + kNativeSeparator + L"corvix.exe");
+    wchar_t small[4];
+    EXPECT_FALSE(GetProgramFolder(small, 4));
+}
+
+}  // namespace
+}  // namespace zentrova

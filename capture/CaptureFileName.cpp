@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "config/JoinPath.h"
 #include "core/FileSystem.h"
 #include "core/WideText.h"
 
@@ -29,11 +30,7 @@ std::wstring FormatCaptureFileName(const CaptureTime& time, uint32_t number, uin
 }
 
 bool JoinCapturePath(const std::wstring& folder, const std::wstring& name, std::wstring& out) {
-    out = folder;
-    if (folder.empty() || (folder.back() != L'\\' && folder.back() != L'/')) {
-        out += kNativeSeparator;
-    }
-    out += name;
+    out = JoinPath(folder, name.c_str());
     if (out.size() >= kMaxPathChars) {
         out.clear();
         return false;

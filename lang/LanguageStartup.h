@@ -8,6 +8,11 @@
 #include "lang/ztv_lang/ztv_lang.h"
 
 namespace zentrova {
+struct SettingsRecord;
+class SystemInfo;
+}  // namespace zentrova
+
+namespace zentrova {
 
 constexpr const wchar_t* kLanguageProductCode = L"CVX";
 constexpr const wchar_t* kLanguageFolderName = L"Lang";
@@ -24,6 +29,11 @@ class LanguageSession {
     // when there is none, "en-us") current. A running manager is destroyed first.
     void Start(const std::wstring& programFolder, const wchar_t* tag);
     void Stop();
+
+    // The program's start-up: on a first start the language of the system's locale becomes the
+    // record's LanguageFile; then Start on that language.
+    void StartFromSettings(SettingsRecord& record, const SystemInfo& system,
+                           const std::wstring& programFolder);
 
     // Never null after Start (without language files every lookup answers null).
     ZtvLangManHandle Handle() const { return m_handle; }

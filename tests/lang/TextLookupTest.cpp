@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include "config/LanguageTag.h"
+#include "config/SettingsRecord.h"
+#include "core/WideText.h"
 #include "lang/LanguageStartup.h"
+#include "tests/config/FakeSystemInfo.h"
 #include "tests/lang/LanguageTestFolder.h"
 
 namespace zentrova::test {
@@ -108,6 +112,35 @@ TEST_F(TextLookupTest, LongTextsAreCutAtTheBufferSizes) {
     EXPECT_EQ(LookUpLanguageText(session.Handle(), L"Dlg_General", longName.c_str()), nullptr);
     EXPECT_EQ(LookUpLanguageText(session.Handle(), L"Dlg_General", L"Title"),
               std::wstring(L"General"));
+}
+
+TEST_F(TextLookupTest, FirstStartTakesTheSystemsLanguage) {
+    SettingsRecord record{};
+    CopyText(record.LanguageFile, kLanguageTagChars, L"en-us");
+    record.LanguageDetected = 0;
+    FakeSystemInfo system;  // a German (Germany) system
+    session.StartFromSettings(record, system, folder.ProgramFolder());
+    EXPECT_EQ(std::wstring(record.LanguageFile), L"de-de");
+    EXPECT_EQ(record.LanguageDetected, 1u);
+    EXPECT_EQ(Text(L"Menu", L"Tray_Exit", L"Exit!"), L"Beenden");
+
+    // Later starts keep the user's choice, whatever the system's language.
+    CopyText(record.LanguageFile, kLanguageTagChars, L"en-us");
+    session.StartFromSettings(record, system, folder.ProgramFolder());
+    EXPECT_EQ(std::wstring(record.LanguageFile), L"en-us");
+    EXPECT_EQ(Text(L"Menu", L"Tray_Exit", L"Exit!"), L"Exit");
+}
+
+TEST_F(TextLookupTest, FirstStartOnASystemWithoutItsLanguageFileShowsEnglish) {
+    SettingsRecord record{};
+    record.LanguageDetected = 0;
+    FakeSystemInfo system;
+    system.defaultLocale = 0x040C;
+    system.localeTexts[{0x040C, LocaleItem::IsoLanguageName}] = L"fr";
+    system.localeTexts[{0x040C, LocaleItem::IsoCountryName}] = L"FR";
+    session.StartFromSettings(record, system, folder.ProgramFolder());
+    EXPECT_EQ(std::wstring(record.LanguageFile), L"fr-fr");  // kept for a later language file
+    EXPECT_EQ(Text(L"Dlg_General", L"Title", L"x"), L"General");
 }
 
 }  // namespace

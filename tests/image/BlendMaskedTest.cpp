@@ -1,0 +1,360 @@
+// Masked blend: exact values (signed product, truncation towards zero), the byte kernels against
+// a literal reference over every input, clipping at every edge, depths and alpha.
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "image/ZBlendRow.h"
+#include "image/ZCompositing.h"
+#include "tests/image/CompositingTestSupport.h"
+
+namespace zentrova {
+namespace {
+
+using testing::ByteNoise;
+using testing::ColourAt;
+using testing::MakeMask;
+using testing::PixelAt;
+using testing::SameBytes;
+using testing::SetPixel;
+
+// The blend of one byte written straight from its definition, in double precision: the quotient
+// of an integer by 255 is never within rounding distance of another integer, so trunc is exact.
+int ReferenceBlend(int d, int s, int m) {
+    return d + static_cast<int>(std::trunc(static_cast<double>((s - d) * m) / 255.0));
+}
+
+TEST(BlendMasked, StatedValuesForWeight128) {
+    ZImage destination, source, mask;
+    ASSERT_TRUE(destination.Create(3, 1, 24, 0, nullptr));
+    ASSERT_TRUE(source.Create(3, 1, 24, 0, nullptr));
+    ASSERT_TRUE(MakeMask(mask, 3, 1, 128));
+    SetPixel(source, 0, 0, 255, 255, 255);
+    SetPixel(destination, 0, 0, 0, 0, 0);
+    SetPixel(source, 1, 0, 0, 0, 0);
+    SetPixel(destination, 1, 0, 255, 255, 255);
+    SetPixel(source, 2, 0, 0, 0, 0);
+    SetPixel(destination, 2, 0, 10, 10, 10);
+    ASSERT_TRUE(BlendMasked(destination, source, mask, 0, 0));
+    EXPECT_EQ(ColourAt(destination, 0, 0), 0x808080u);  // 255 * 128 / 255 = 128
+    EXPECT_EQ(ColourAt(destination, 1, 0), 0x7F7F7Fu);  // 255 - 128 = 127
+    EXPECT_EQ(ColourAt(destination, 2, 0), 0x050505u);  // 10 + trunc(-1280 / 255) = 10 - 5
+}
+
+TEST(BlendMasked, ChannelsMixIndependentlyAndExtremeWeightsKeepOrTake) {
+    ZImage destination, source, mask;
+    ASSERT_TRUE(destination.Create(3, 1, 24, 0, nullptr));
+    ASSERT_TRUE(source.Create(3, 1, 24, 0, nullptr));
+    ASSERT_TRUE(MakeMask(mask, 3, 1, 0));
+    for (uint32_t x = 0; x < 3; ++x) {
+        SetPixel(source, x, 0, 10, 200, 30);
+        SetPixel(destination, x, 0, 250, 0, 100);
+    }
+    PixelAt(mask, 0, 0)[0] = 0;
+    PixelAt(mask, 1, 0)[0] = 100;
+    PixelAt(mask, 2, 0)[0] = 255;
+    ASSERT_TRUE(BlendMasked(destination, source, mask, 0, 0));
+    const uint8_t* kept = PixelAt(destination, 0, 0);
+    EXPECT_EQ(kept[0], 250);
+    EXPECT_EQ(kept[1], 0);
+    EXPECT_EQ(kept[2], 100);
+    const uint8_t* mixed = PixelAt(destination, 1, 0);
+    EXPECT_EQ(mixed[0], 156);  // 250 + trunc(-24000 / 255 = -94.1)
+    EXPECT_EQ(mixed[1], 78);   // 0 + trunc(20000 / 255 = 78.4)
+    EXPECT_EQ(mixed[2], 73);   // 100 + trunc(-7000 / 255 = -27.5)
+    const uint8_t* taken = PixelAt(destination, 2, 0);
+    EXPECT_EQ(taken[0], 10);
+    EXPECT_EQ(taken[1], 200);
+    EXPECT_EQ(taken[2], 30);
+}
+
+// Every (destination, source, weight) triple through both kernels, at a length that exercises
+// the vector body and its scalar tail.
+TEST(BlendMasked, KernelsMatchTheDefinitionForEveryInput) {
+    constexpr size_t kCount = 256 + 13;
+    std::vector<uint8_t> weights(kCount), source(kCount), scalar(kCount), fast(kCount);
+    for (size_t i = 0; i < kCount; ++i) {
+        weights[i] = static_cast<uint8_t>(i);
+    }
+    int mismatches = 0;
+    for (int d = 0; d < 256; ++d) {
+        for (int s = 0; s < 256; ++s) {
+            std::memset(source.data(), s, kCount);
+            std::memset(scalar.data(), d, kCount);
+            std::memset(fast.data(), d, kCount);
+            blend::BlendBytesScalar(scalar.data(), source.data(), weights.data(), kCount);
+            blend::BlendBytes(fast.data(), source.data(), weights.data(), kCount);
+            for (size_t i = 0; i < kCount; ++i) {
+                const int expected = ReferenceBlend(d, s, weights[i]);
+                if (scalar[i] != expected || fast[i] != expected) {
+                    if (++mismatches < 5) {
+                        ADD_FAILURE() << "d " << d << " s " << s << " m " << int(weights[i])
+                                      << ": scalar " << int(scalar[i]) << " fast " << int(fast[i])
+                                      << " expected " << expected;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// The weight rows: every mask depth onto both destination layouts, at widths around the
+// 16-pixel steps of the shuffling path, against the weights written out by hand.
+TEST(BlendMasked, WeightRowsSpreadTheFirstMaskByte) {
+    ByteNoise noise(9);
+    std::vector<uint8_t> mask(4 * 40);
+    for (uint8_t& b : mask) {
+        b = noise.Next();
+    }
+    for (uint32_t maskBytes : {1u, 3u, 4u}) {
+        for (uint32_t destinationBytes : {3u, 4u}) {
+            for (uint32_t width = 1; width <= 40; ++width) {
+                std::vector<uint8_t> fast(width * destinationBytes + blend::kWeightSlack);
+                std::vector<uint8_t> scalar(fast.size());
+                blend::SpreadWeights(mask.data(), maskBytes, width, destinationBytes, fast.data());
+                blend::SpreadWeightsScalar(mask.data(), maskBytes, width, destinationBytes,
+                                           scalar.data());
+                for (uint32_t i = 0; i < width; ++i) {
+                    for (uint32_t b = 0; b < destinationBytes; ++b) {
+                        const uint8_t expected = b == 3 ? 0 : mask[i * maskBytes];
+                        ASSERT_EQ(fast[i * destinationBytes + b], expected)
+                            << maskBytes << "/" << destinationBytes << " width " << width;
+                        ASSERT_EQ(scalar[i * destinationBytes + b], expected)
+                            << maskBytes << "/" << destinationBytes << " width " << width;
+                    }
+                }
+            }
+        }
+    }
+}
+
+// A 5 x 4 destination and a 3 x 3 source whose pixel (i, j) is (10 * i + j, 100 + j, 200), laid
+// with weight 255, so that every destination pixel shows which source pixel reached it.
+class BlendClipping : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(source.Create(3, 3, 24, 0, nullptr));
+        ASSERT_TRUE(MakeMask(mask, 3, 3, 255));
+        for (uint32_t j = 0; j < 3; ++j) {
+            for (uint32_t i = 0; i < 3; ++i) {
+                SetPixel(source, i, j, static_cast<uint8_t>(10 * i + j),
+                         static_cast<uint8_t>(100 + j), 200);
+            }
+        }
+    }
+
+    // Blends at (x, y) onto a fresh grey destination and checks every pixel.
+    void Check(int32_t x, int32_t y, bool expectedResult) {
+        ZImage destination;
+        ASSERT_TRUE(destination.Create(5, 4, 24, 0x505050, nullptr));
+        EXPECT_EQ(BlendMasked(destination, source, mask, x, y), expectedResult);
+        for (int32_t dy = 0; dy < 4; ++dy) {
+            for (int32_t dx = 0; dx < 5; ++dx) {
+                const int64_t i = int64_t{dx} - x;
+                const int64_t j = int64_t{dy} - y;
+                uint32_t expected = 0x505050;
+                if (i >= 0 && i < 3 && j >= 0 && j < 3) {
+                    expected = 200 | ((100u + j) << 8) | (uint32_t(10 * i + j) << 16);
+                }
+                EXPECT_EQ(ColourAt(destination, dx, dy), expected)
+                    << "blend at " << x << "," << y << " pixel " << dx << "," << dy;
+            }
+        }
+    }
+
+    ZImage source, mask;
+};
+
+TEST_F(BlendClipping, InsideAndAtEveryEdge) {
+    Check(1, 0, true);    // inside
+    Check(-1, 1, true);   // left edge: source column 0 skipped
+    Check(-2, -2, true);  // top-left corner: only source pixel (2, 2) lands
+    Check(1, -1, true);   // top edge
+    Check(3, 1, true);    // right edge: source column 2 cut off
+    Check(2, 2, true);    // bottom edge: source row 2 cut off
+    Check(4, 3, true);    // bottom-right corner: only source pixel (0, 0) lands
+}
+
+TEST_F(BlendClipping, NothingOnTheDestinationFailsAndChangesNothing) {
+    Check(5, 0, false);   // right of the destination
+    Check(0, 4, false);   // below it
+    Check(-3, 0, false);  // left of it
+    Check(0, -3, false);  // above it
+    Check(-40, 90, false);
+    Check(INT32_MIN, INT32_MIN, false);
+    Check(INT32_MAX, 0, false);
+}
+
+TEST(BlendMasked, NegativeOffsetUsesTheSkippedSourceColumns) {
+    // x = -10 with a 100-pixel-wide source on a 50-pixel-wide destination: columns 10 ... 59.
+    ZImage destination, source, mask;
+    ASSERT_TRUE(destination.Create(50, 2, 24, 0, nullptr));
+    ASSERT_TRUE(source.Create(100, 2, 24, 0, nullptr));
+    ASSERT_TRUE(MakeMask(mask, 100, 2, 255));
+    for (uint32_t i = 0; i < 100; ++i) {
+        SetPixel(source, i, 0, static_cast<uint8_t>(i), 1, 2);
+        SetPixel(source, i, 1, static_cast<uint8_t>(i), 3, 4);
+    }
+    ASSERT_TRUE(BlendMasked(destination, source, mask, -10, 0));
+    for (uint32_t i = 0; i < 50; ++i) {
+        EXPECT_EQ(PixelAt(destination, i, 0)[0], i + 10);
+        EXPECT_EQ(PixelAt(destination, i, 1)[0], i + 10);
+    }
+}
+
+TEST(BlendMasked, DepthsAndAlpha) {
+    // 32-bit destination: alpha bytes stay; 32-bit source on a 24-bit destination; 24- and 32-bit
+    // masks weigh with their blue byte only.
+    ZImage destination32, destination24, source32, source24, mask24, mask32;
+    ASSERT_TRUE(destination32.Create(2, 1, 32, 0, nullptr));
+    ASSERT_TRUE(destination24.Create(2, 1, 24, 0, nullptr));
+    ASSERT_TRUE(source32.Create(2, 1, 32, 0, nullptr));
+    ASSERT_TRUE(source24.Create(2, 1, 24, 0, nullptr));
+    ASSERT_TRUE(mask24.Create(2, 1, 24, 0, nullptr));
+    ASSERT_TRUE(mask32.Create(2, 1, 32, 0, nullptr));
+    for (uint32_t x = 0; x < 2; ++x) {
+        SetPixel(destination32, x, 0, 0, 0, 0, static_cast<uint8_t>(7 + x));
+        SetPixel(source32, x, 0, 255, 255, 255, 33);
+        SetPixel(source24, x, 0, 255, 255, 255);
+    }
+    SetPixel(mask24, 0, 0, 128, 0, 255);  // weight 128 (green and red do not count)
+    SetPixel(mask24, 1, 0, 0, 255, 255);  // weight 0
+    SetPixel(mask32, 0, 0, 255, 0, 0, 0);
+    SetPixel(mask32, 1, 0, 51, 9, 9, 200);
+
+    ASSERT_TRUE(BlendMasked(destination32, source24, mask24, 0, 0));
+    EXPECT_EQ(ColourAt(destination32, 0, 0), 0x808080u);
+    EXPECT_EQ(ColourAt(destination32, 1, 0), 0u);
+    EXPECT_EQ(PixelAt(destination32, 0, 0)[3], 7);
+    EXPECT_EQ(PixelAt(destination32, 1, 0)[3], 8);
+
+    ASSERT_TRUE(BlendMasked(destination32, source32, mask32, 0, 0));
+    EXPECT_EQ(ColourAt(destination32, 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(ColourAt(destination32, 1, 0), 0x333333u);  // 255 * 51 / 255
+    EXPECT_EQ(PixelAt(destination32, 0, 0)[3], 7);
+    EXPECT_EQ(PixelAt(destination32, 1, 0)[3], 8);
+
+    ASSERT_TRUE(BlendMasked(destination24, source32, mask32, 0, 0));
+    EXPECT_EQ(ColourAt(destination24, 0, 0), 0xFFFFFFu);
+    EXPECT_EQ(ColourAt(destination24, 1, 0), 0x333333u);
+}
+
+TEST(BlendMasked, UnsupportedDepthsAndEmptyImagesFailAndChangeNothing) {
+    const auto grey = testing::GreyPalette();
+    ZImage destination, source, mask, empty, palette8, words16, mask16, mask1;
+    ASSERT_TRUE(destination.Create(4, 4, 24, 0x123456, nullptr));
+    ASSERT_TRUE(source.Create(4, 4, 24, 0xFFFFFF, nullptr));
+    ASSERT_TRUE(MakeMask(mask, 4, 4, 255));
+    ASSERT_TRUE(palette8.Create(4, 4, 8, 0, grey.data()));
+    ASSERT_TRUE(words16.Create(4, 4, 16, 0xFFFFFF, nullptr));
+    ASSERT_TRUE(mask16.Create(4, 4, 16, 0xFFFFFF, nullptr));
+    ASSERT_TRUE(mask1.Create(4, 4, 1, 0, grey.data()));
+    ZImage before;
+    ASSERT_TRUE(before.CopyFrom(destination));
+
+    EXPECT_FALSE(BlendMasked(destination, palette8, mask, 0, 0));
+    EXPECT_FALSE(BlendMasked(destination, words16, mask, 0, 0));
+    EXPECT_FALSE(BlendMasked(destination, source, mask16, 0, 0));
+    EXPECT_FALSE(BlendMasked(destination, source, mask1, 0, 0));
+    EXPECT_FALSE(BlendMasked(destination, empty, mask, 0, 0));
+    EXPECT_FALSE(BlendMasked(destination, source, empty, 0, 0));
+    EXPECT_TRUE(SameBytes(destination, before));
+    EXPECT_FALSE(BlendMasked(empty, source, mask, 0, 0));
+    EXPECT_FALSE(empty.IsValid());
+    ASSERT_TRUE(before.CopyFrom(words16));
+    EXPECT_FALSE(BlendMasked(words16, source, mask, 0, 0));
+    EXPECT_TRUE(SameBytes(words16, before));
+
+    // A source smaller than the mask cannot cover it.
+    ZImage small;
+    ASSERT_TRUE(small.Create(3, 4, 24, 0xFFFFFF, nullptr));
+    ASSERT_TRUE(before.CopyFrom(destination));
+    EXPECT_FALSE(BlendMasked(destination, small, mask, 0, 0));
+    ASSERT_TRUE(small.Create(4, 3, 24, 0xFFFFFF, nullptr));
+    EXPECT_FALSE(BlendMasked(destination, small, mask, 0, 0));
+    EXPECT_TRUE(SameBytes(destination, before));
+}
+
+TEST(BlendMasked, OnePixelPictures) {
+    ZImage destination, source, mask;
+    ASSERT_TRUE(destination.Create(1, 1, 24, 0x000000, nullptr));
+    ASSERT_TRUE(source.Create(1, 1, 24, 0xC86432, nullptr));  // red 0x32, green 0x64, blue 0xC8
+    ASSERT_TRUE(MakeMask(mask, 1, 1, 51));                    // one fifth
+    ASSERT_TRUE(BlendMasked(destination, source, mask, 0, 0));
+    EXPECT_EQ(ColourAt(destination, 0, 0), 0x28140Au);  // 200/5, 100/5, 50/5
+    EXPECT_FALSE(BlendMasked(destination, source, mask, 1, 0));
+    EXPECT_FALSE(BlendMasked(destination, source, mask, 0, -1));
+}
+
+TEST(BlendMasked, DestinationAsItsOwnSourceOrMaskIsReadAsItWas) {
+    // Blue 10, 20, 30, 40 laid one pixel to the right onto itself with full weight: a shift, not
+    // a smear of the first pixel.
+    ZImage image, mask;
+    ASSERT_TRUE(image.Create(4, 1, 24, 0, nullptr));
+    ASSERT_TRUE(MakeMask(mask, 4, 1, 255));
+    for (uint32_t x = 0; x < 4; ++x) {
+        SetPixel(image, x, 0, static_cast<uint8_t>(10 * (x + 1)), 0, 0);
+    }
+    ASSERT_TRUE(BlendMasked(image, image, mask, 1, 0));
+    const uint8_t expected[] = {10, 10, 20, 30};
+    for (uint32_t x = 0; x < 4; ++x) {
+        EXPECT_EQ(PixelAt(image, x, 0)[0], expected[x]) << x;
+    }
+    // As its own mask: weights 0, 51, 255 (blue bytes) blending white in.
+    ZImage white;
+    ASSERT_TRUE(white.Create(3, 1, 24, 0xFFFFFF, nullptr));
+    ASSERT_TRUE(image.Create(3, 1, 24, 0, nullptr));
+    SetPixel(image, 1, 0, 51, 0, 0);
+    SetPixel(image, 2, 0, 255, 0, 0);
+    ASSERT_TRUE(BlendMasked(image, white, image, 0, 0));
+    EXPECT_EQ(ColourAt(image, 0, 0), 0x000000u);
+    // Blue 51 + trunc(204 * 51 / 255 = 40.8) = 91, green and red 255 * 51 / 255 = 51.
+    EXPECT_EQ(ColourAt(image, 1, 0), 0x5B3333u);
+    EXPECT_EQ(ColourAt(image, 2, 0), 0xFFFFFFu);
+}
+
+// Odd widths at every depth combination, with a noisy picture, against the definition per pixel;
+// the row padding of the destination is left alone.
+TEST(BlendMasked, OddSizesMatchThePerPixelDefinition) {
+    ByteNoise noise(2024);
+    const uint32_t depths[] = {24, 32};
+    const uint32_t maskDepths[] = {8, 24, 32};
+    const auto grey = testing::GreyPalette();
+    for (uint32_t dBits : depths) {
+        for (uint32_t sBits : depths) {
+            for (uint32_t mBits : maskDepths) {
+                ZImage destination, source, mask, before;
+                ASSERT_TRUE(destination.Create(37, 9, dBits, 0, nullptr));
+                ASSERT_TRUE(source.Create(23, 7, sBits, 0, nullptr));
+                ASSERT_TRUE(mask.Create(21, 6, mBits, 0, grey.data()));
+                noise.Fill(destination);
+                noise.Fill(source);
+                noise.Fill(mask);
+                ASSERT_TRUE(before.CopyFrom(destination));
+                const int32_t x = 19, y = -2;
+                ASSERT_TRUE(BlendMasked(destination, source, mask, x, y));
+                for (size_t k = 0; k < destination.GetPixelMemorySize(); ++k) {
+                    const uint32_t r = static_cast<uint32_t>(k / destination.GetStride());
+                    const uint32_t byte = static_cast<uint32_t>(k % destination.GetStride());
+                    const uint32_t dx = byte / (dBits / 8), channel = byte % (dBits / 8);
+                    const int32_t dy = 9 - 1 - static_cast<int32_t>(r);
+                    const int32_t i = static_cast<int32_t>(dx) - x, j = dy - y;
+                    int expected = before.GetBits()[k];
+                    if (dx < 37 && channel < 3 && i >= 0 && i < 21 && j >= 0 && j < 6) {
+                        const int s = PixelAt(source, i, j)[channel];
+                        const int m = PixelAt(mask, i, j)[0];
+                        expected = ReferenceBlend(expected, s, m);
+                    }
+                    ASSERT_EQ(destination.GetBits()[k], expected)
+                        << dBits << "/" << sBits << "/" << mBits << " byte " << k;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zentrova

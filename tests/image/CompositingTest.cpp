@@ -1,0 +1,342 @@
+// Premultiply, colour keys, channels, the portable alpha blend and the solid rectangle: exact
+// values from hand-computed pictures, failures that change nothing.
+#include <gtest/gtest.h>
+
+#include "image/ZCompositing.h"
+#include "tests/image/CompositingTestSupport.h"
+
+namespace zentrova {
+namespace {
+
+using testing::ColourAt;
+using testing::PixelAt;
+using testing::SameBytes;
+using testing::SetPixel;
+
+TEST(Premultiply, StatedPixelAndEveryColourAlphaPair) {
+    ZImage image;
+    ASSERT_TRUE(image.Create(1, 1, 32, 0, nullptr));
+    SetPixel(image, 0, 0, 200, 100, 50, 128);
+    ASSERT_TRUE(Premultiply(image));
+    const uint8_t* p = PixelAt(image, 0, 0);
+    EXPECT_EQ(p[0], 100);
+    EXPECT_EQ(p[1], 50);
+    EXPECT_EQ(p[2], 25);
+    EXPECT_EQ(p[3], 128);
+
+    // Column c, row a: blue c, green 255 - c, red c / 3, alpha a.
+    ASSERT_TRUE(image.Create(256, 256, 32, 0, nullptr));
+    for (uint32_t a = 0; a < 256; ++a) {
+        for (uint32_t c = 0; c < 256; ++c) {
+            SetPixel(image, c, a, static_cast<uint8_t>(c), static_cast<uint8_t>(255 - c),
+                     static_cast<uint8_t>(c / 3), static_cast<uint8_t>(a));
+        }
+    }
+    ASSERT_TRUE(Premultiply(image));
+    for (uint32_t a = 0; a < 256; ++a) {
+        for (uint32_t c = 0; c < 256; ++c) {
+            const uint8_t* q = PixelAt(image, c, a);
+            ASSERT_EQ(q[0], c * a / 255) << c << "," << a;
+            ASSERT_EQ(q[1], (255 - c) * a / 255) << c << "," << a;
+            ASSERT_EQ(q[2], (c / 3) * a / 255) << c << "," << a;
+            ASSERT_EQ(q[3], a);
+        }
+    }
+}
+
+TEST(Premultiply, OnlyThirtyTwoBits) {
+    ZImage image, empty, before;
+    ASSERT_TRUE(image.Create(3, 2, 24, 0x808080, nullptr));
+    ASSERT_TRUE(before.CopyFrom(image));
+    EXPECT_FALSE(Premultiply(image));
+    EXPECT_TRUE(SameBytes(image, before));
+    EXPECT_FALSE(Premultiply(empty));
+}
+
+// A 5 x 3 picture (odd width: one padding byte per row) with a magenta background and three
+// other colours, one of them differing from magenta in a single channel.
+class ColourKeys : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(picture.Create(5, 3, 24, 0xFF00FF, nullptr));
+        picture.FlushDrawing();
+        for (uint32_t r = 0; r < 3; ++r) {
+            picture.GetRow(r)[15] = 0xAB;  // padding
+        }
+        ASSERT_TRUE(picture.FillRect(1, 1, 2, 1, 0x123456));
+        SetPixel(picture, 4, 2, 0xFF, 0x01, 0xFF);  // almost magenta
+        SetPixel(picture, 0, 0, 0, 0, 0);
+    }
+
+    void ExpectPaddingKept() {
+        for (uint32_t r = 0; r < 3; ++r) {
+            EXPECT_EQ(picture.GetRow(r)[15], 0xAB);
+        }
+    }
+
+    ZImage picture;
+};
+
+TEST_F(ColourKeys, ReplaceAllButKeyMakesTheRestOneColour) {
+    ASSERT_TRUE(ReplaceAllButColor(picture, 0xFF00FF, 0x000000));
+    for (uint32_t y = 0; y < 3; ++y) {
+        for (uint32_t x = 0; x < 5; ++x) {
+            const bool foreground =
+                (y == 1 && (x == 1 || x == 2)) || (x == 4 && y == 2) || (x == 0 && y == 0);
+            EXPECT_EQ(ColourAt(picture, x, y), foreground ? 0u : 0xFF00FFu) << x << "," << y;
+        }
+    }
+    ExpectPaddingKept();
+}
+
+TEST_F(ColourKeys, ReplaceKeyTurnsAKeyedPictureIntoAMask) {
+    ASSERT_TRUE(ReplaceColor(picture, 0xFF00FF, 0xFFFFFF));
+    ASSERT_TRUE(ReplaceAllButColor(picture, 0xFFFFFF, 0x000000));
+    for (uint32_t y = 0; y < 3; ++y) {
+        for (uint32_t x = 0; x < 5; ++x) {
+            const bool foreground =
+                (y == 1 && (x == 1 || x == 2)) || (x == 4 && y == 2) || (x == 0 && y == 0);
+            EXPECT_EQ(ColourAt(picture, x, y), foreground ? 0u : 0xFFFFFFu) << x << "," << y;
+        }
+    }
+    ExpectPaddingKept();
+}
+
+TEST_F(ColourKeys, OnlyTwentyFourBits) {
+    ZImage image, before, empty;
+    ASSERT_TRUE(image.Create(2, 2, 32, 0xFF00FF, nullptr));
+    ASSERT_TRUE(before.CopyFrom(image));
+    EXPECT_FALSE(ReplaceColor(image, 0xFF00FF, 0));
+    EXPECT_FALSE(ReplaceAllButColor(image, 0, 0));
+    EXPECT_TRUE(SameBytes(image, before));
+    EXPECT_FALSE(ReplaceColor(empty, 0, 0));
+    EXPECT_FALSE(ReplaceAllButColor(empty, 0, 0));
+}
+
+// A 3 x 2 picture whose pixel (x, y) is blue 10x+y, green 50+10x+y, red 100+10x+y, alpha
+// 200+10x+y.
+void MakeChannelPicture(ZImage& image, uint32_t bits) {
+    ASSERT_TRUE(image.Create(3, 2, bits, 0, nullptr));
+    for (uint32_t y = 0; y < 2; ++y) {
+        for (uint32_t x = 0; x < 3; ++x) {
+            const uint8_t v = static_cast<uint8_t>(10 * x + y);
+            SetPixel(image, x, y, v, static_cast<uint8_t>(50 + v), static_cast<uint8_t>(100 + v),
+                     static_cast<uint8_t>(200 + v));
+        }
+    }
+}
+
+TEST(Channels, ExtractGivesAGreyImageOfTheChannel) {
+    const int offsets[] = {2, 1, 0, 3};  // byte of red, green, blue, alpha
+    const int base[] = {100, 50, 0, 200};
+    ZImage picture;
+    MakeChannelPicture(picture, 32);
+    for (int channel = kChannelRed; channel <= kChannelAlpha; ++channel) {
+        ZImage grey;
+        ASSERT_TRUE(ExtractChannel(picture, channel, grey));
+        ASSERT_EQ(grey.GetBitsPerPixel(), 8);
+        ASSERT_EQ(grey.GetWidth(), 3u);
+        ASSERT_EQ(grey.GetHeight(), 2u);
+        uint8_t palette[ZImage::kPaletteBytes];
+        ASSERT_TRUE(grey.GetPalette(palette));
+        EXPECT_EQ(palette[3 * 77], 77);
+        EXPECT_EQ(palette[3 * 77 + 1], 77);
+        EXPECT_EQ(palette[3 * 77 + 2], 77);
+        for (uint32_t y = 0; y < 2; ++y) {
+            for (uint32_t x = 0; x < 3; ++x) {
+                const uint8_t* row = grey.GetRow(1 - y);
+                EXPECT_EQ(row[x], base[channel - 1] + 10 * x + y) << channel;
+                EXPECT_EQ(row[x], PixelAt(picture, x, y)[offsets[channel - 1]]);
+            }
+            EXPECT_EQ(grey.GetRow(y)[3], 0);  // padding
+        }
+    }
+}
+
+TEST(Channels, ExtractRejectsMissingChannelsAndDepths) {
+    ZImage picture24, picture16, empty, target;
+    MakeChannelPicture(picture24, 24);
+    ASSERT_TRUE(picture16.Create(3, 2, 16, 0, nullptr));
+    ASSERT_TRUE(target.Create(1, 1, 24, 0x0A0B0C, nullptr));
+    EXPECT_FALSE(ExtractChannel(picture24, kChannelAlpha, target));
+    EXPECT_FALSE(ExtractChannel(picture24, 0, target));
+    EXPECT_FALSE(ExtractChannel(picture24, 5, target));
+    EXPECT_FALSE(ExtractChannel(picture16, kChannelRed, target));
+    EXPECT_FALSE(ExtractChannel(empty, kChannelRed, target));
+    ASSERT_TRUE(target.IsValid());
+    EXPECT_EQ(target.GetBitsPerPixel(), 24);
+    EXPECT_EQ(ColourAt(target, 0, 0), 0x0A0B0Cu);
+}
+
+TEST(Channels, ExtractIntoTheSourceItself) {
+    ZImage picture;
+    MakeChannelPicture(picture, 24);
+    ASSERT_TRUE(ExtractChannel(picture, kChannelGreen, picture));
+    ASSERT_EQ(picture.GetBitsPerPixel(), 8);
+    EXPECT_EQ(picture.GetRow(0)[2], 50 + 21);  // pixel (2, 1)
+    EXPECT_EQ(picture.GetRow(1)[1], 50 + 10);  // pixel (1, 0)
+}
+
+TEST(Channels, InsertWritesOneChannelOnly) {
+    for (uint32_t bits : {24u, 32u}) {
+        for (int channel = kChannelRed; channel <= (bits == 32 ? kChannelAlpha : kChannelBlue);
+             ++channel) {
+            ZImage picture, before, grey;
+            MakeChannelPicture(picture, bits);
+            ASSERT_TRUE(before.CopyFrom(picture));
+            const auto palette = testing::GreyPalette();
+            ASSERT_TRUE(grey.Create(3, 2, 8, 0, palette.data()));
+            for (uint32_t r = 0; r < 2; ++r) {
+                for (uint32_t x = 0; x < 3; ++x) {
+                    grey.GetRow(r)[x] = static_cast<uint8_t>(240 + 3 * x + r);
+                }
+            }
+            ASSERT_TRUE(InsertChannel(picture, channel, grey));
+            const int offsets[] = {2, 1, 0, 3};
+            for (uint32_t r = 0; r < 2; ++r) {
+                for (uint32_t x = 0; x < 3; ++x) {
+                    for (uint32_t b = 0; b < bits / 8; ++b) {
+                        const uint8_t got = picture.GetRow(r)[x * (bits / 8) + b];
+                        if (static_cast<int>(b) == offsets[channel - 1]) {
+                            EXPECT_EQ(got, 240 + 3 * x + r);
+                        } else {
+                            EXPECT_EQ(got, before.GetRow(r)[x * (bits / 8) + b]);
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(Channels, InsertRejectsWrongSourcesChannelsAndDepths) {
+    const auto palette = testing::GreyPalette();
+    ZImage picture24, picture32, before, grey, wide, tall, colour, empty, words16;
+    MakeChannelPicture(picture24, 24);
+    MakeChannelPicture(picture32, 32);
+    ASSERT_TRUE(grey.Create(3, 2, 8, 0x777777, palette.data()));
+    ASSERT_TRUE(wide.Create(4, 2, 8, 0, palette.data()));
+    ASSERT_TRUE(tall.Create(3, 3, 8, 0, palette.data()));
+    ASSERT_TRUE(colour.Create(3, 2, 24, 0, nullptr));
+    ASSERT_TRUE(words16.Create(3, 2, 16, 0, nullptr));
+    ASSERT_TRUE(before.CopyFrom(picture24));
+    EXPECT_FALSE(InsertChannel(picture24, kChannelAlpha, grey));
+    EXPECT_FALSE(InsertChannel(picture24, 0, grey));
+    EXPECT_FALSE(InsertChannel(picture24, 5, grey));
+    EXPECT_FALSE(InsertChannel(picture24, kChannelRed, wide));
+    EXPECT_FALSE(InsertChannel(picture24, kChannelRed, tall));
+    EXPECT_FALSE(InsertChannel(picture24, kChannelRed, colour));
+    EXPECT_FALSE(InsertChannel(picture24, kChannelRed, empty));
+    EXPECT_TRUE(SameBytes(picture24, before));
+    EXPECT_FALSE(InsertChannel(words16, kChannelRed, grey));
+    EXPECT_FALSE(InsertChannel(empty, kChannelRed, grey));
+    ASSERT_TRUE(before.CopyFrom(picture32));
+    EXPECT_FALSE(InsertChannel(picture32, kChannelAlpha, wide));
+    EXPECT_TRUE(SameBytes(picture32, before));
+}
+
+TEST(Channels, AlphaSurvivesAnExtractAndInsertRoundTrip) {
+    ZImage picture, alpha, copy;
+    MakeChannelPicture(picture, 32);
+    ASSERT_TRUE(ExtractChannel(picture, kChannelAlpha, alpha));
+    ASSERT_TRUE(copy.CopyFrom(picture));
+    ASSERT_TRUE(copy.FillRect(0, 0, 3, 2, 0));  // alpha 0 everywhere
+    ASSERT_TRUE(InsertChannel(copy, kChannelAlpha, alpha));
+    for (uint32_t y = 0; y < 2; ++y) {
+        for (uint32_t x = 0; x < 3; ++x) {
+            EXPECT_EQ(PixelAt(copy, x, y)[3], 200 + 10 * x + y);
+            EXPECT_EQ(ColourAt(copy, x, y), 0u);
+        }
+    }
+}
+
+TEST(AlphaBlendPixels, HandComputedValues) {
+    ZImage target, source;
+    ASSERT_TRUE(target.Create(4, 1, 24, 0x646464, nullptr));  // 100 in every channel
+    ASSERT_TRUE(source.Create(4, 1, 32, 0, nullptr));
+    SetPixel(source, 0, 0, 200, 200, 200, 128);
+    SetPixel(source, 1, 0, 7, 8, 9, 255);
+    SetPixel(source, 2, 0, 250, 250, 250, 0);
+    SetPixel(source, 3, 0, 200, 0, 255, 128);
+    ZImage second;
+    ASSERT_TRUE(second.CopyFrom(target));
+
+    ASSERT_TRUE(AlphaBlendImagePixels(target, source, 0, 0, 255));
+    // Premultiplied 200 * 128 / 255 = 100; 100 + round(100 * 127 / 255) = 100 + 50.
+    EXPECT_EQ(ColourAt(target, 0, 0), 0x969696u);
+    EXPECT_EQ(ColourAt(target, 1, 0), 0x070809u);  // opaque: the source
+    EXPECT_EQ(ColourAt(target, 2, 0), 0x646464u);  // transparent: the destination
+    // Red 255 -> 128 + 50, blue 200 -> 100 + 50, green 0 -> 0 + 50.
+    EXPECT_EQ(ColourAt(target, 3, 0), 0x9632B2u);
+
+    // Constant alpha 128: a' = round(128 * 128 / 255) = 64, c' = round(100 * 128 / 255) = 50,
+    // 50 + round(100 * 191 / 255) = 50 + 75.
+    ASSERT_TRUE(AlphaBlendImagePixels(second, source, 0, 0, 128));
+    EXPECT_EQ(ColourAt(second, 0, 0), 0x7D7D7Du);
+}
+
+TEST(AlphaBlendPixels, ClippingConstantClampAndTargetAlpha) {
+    ZImage target, source, before;
+    ASSERT_TRUE(target.Create(3, 3, 32, 0, nullptr));
+    for (uint32_t y = 0; y < 3; ++y) {
+        for (uint32_t x = 0; x < 3; ++x) {
+            SetPixel(target, x, y, 0, 0, 0, 100);
+        }
+    }
+    ASSERT_TRUE(source.Create(2, 2, 32, 0, nullptr));
+    SetPixel(source, 0, 0, 1, 2, 3, 255);
+    SetPixel(source, 1, 0, 4, 5, 6, 255);
+    SetPixel(source, 0, 1, 7, 8, 9, 255);
+    SetPixel(source, 1, 1, 10, 11, 12, 255);
+    ASSERT_TRUE(before.CopyFrom(target));
+
+    ASSERT_TRUE(AlphaBlendImagePixels(target, source, 0, 0, -20));  // clamped to 0: no change
+    EXPECT_TRUE(SameBytes(target, before));
+    ASSERT_TRUE(AlphaBlendImagePixels(target, source, 5, 0, 255));  // off the target
+    EXPECT_TRUE(SameBytes(target, before));
+
+    ASSERT_TRUE(AlphaBlendImagePixels(target, source, -1, 2, 999));  // clamped to 255
+    EXPECT_EQ(ColourAt(target, 0, 2), 0x040506u);                    // source pixel (1, 0)
+    EXPECT_EQ(PixelAt(target, 0, 2)[3], 255);                        // opaque source over alpha 100
+    EXPECT_EQ(ColourAt(target, 1, 2), 0u);
+    EXPECT_EQ(PixelAt(target, 1, 2)[3], 100);
+    EXPECT_EQ(ColourAt(target, 0, 1), 0u);
+
+    ZImage source24, empty;
+    ASSERT_TRUE(source24.Create(2, 2, 24, 0xFFFFFF, nullptr));
+    ASSERT_TRUE(before.CopyFrom(target));
+    EXPECT_FALSE(AlphaBlendImagePixels(target, source24, 0, 0, 255));
+    EXPECT_FALSE(AlphaBlendImagePixels(target, empty, 0, 0, 255));
+    EXPECT_FALSE(AlphaBlendImagePixels(empty, source, 0, 0, 255));
+    EXPECT_TRUE(SameBytes(target, before));
+}
+
+TEST(SolidRect, FillsTheClippedRectangle) {
+    ZImage target;
+    ASSERT_TRUE(target.Create(4, 3, 32, 0, nullptr));
+    for (uint32_t y = 0; y < 3; ++y) {
+        for (uint32_t x = 0; x < 4; ++x) {
+            SetPixel(target, x, y, 1, 1, 1, 77);
+        }
+    }
+    ASSERT_TRUE(FillSolidRect(target, 2, -1, 5, 2, 0x332211));
+    for (uint32_t y = 0; y < 3; ++y) {
+        for (uint32_t x = 0; x < 4; ++x) {
+            const bool inside = x >= 2 && y == 0;
+            EXPECT_EQ(ColourAt(target, x, y), inside ? 0x332211u : 0x010101u) << x << "," << y;
+            EXPECT_EQ(PixelAt(target, x, y)[3], inside ? 0 : 77);
+        }
+    }
+    ZImage before, palette8, empty;
+    ASSERT_TRUE(before.CopyFrom(target));
+    EXPECT_TRUE(FillSolidRect(target, 0, 0, 0, 3, 0xFFFFFF));
+    EXPECT_TRUE(FillSolidRect(target, 0, 0, 3, -1, 0xFFFFFF));
+    EXPECT_TRUE(SameBytes(target, before));
+    const auto grey = testing::GreyPalette();
+    ASSERT_TRUE(palette8.Create(2, 2, 8, 0, grey.data()));
+    EXPECT_FALSE(FillSolidRect(palette8, 0, 0, 1, 1, 0xFFFFFF));
+    EXPECT_FALSE(FillSolidRect(empty, 0, 0, 1, 1, 0xFFFFFF));
+}
+
+}  // namespace
+}  // namespace zentrova

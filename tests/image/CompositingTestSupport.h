@@ -1,0 +1,110 @@
+// Small helpers for the compositing tests: pixels addressed by picture coordinates (from the
+// top-left) and colours as 0x00BBGGRR, the way the operations under test take them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "image/ZImage.h"
+
+namespace zentrova::testing {
+
+// Address of pixel (x, y from the top) of a 24- or 32-bit image.
+inline uint8_t* PixelAt(ZImage& image, uint32_t x, uint32_t y) {
+    image.FlushDrawing();
+    return image.GetRow(image.GetHeight() - 1 - y) + x * (image.GetBitsPerPixel() / 8u);
+}
+
+inline const uint8_t* PixelAt(const ZImage& image, uint32_t x, uint32_t y) {
+    image.FlushDrawing();
+    return image.GetRow(image.GetHeight() - 1 - y) + x * (image.GetBitsPerPixel() / 8u);
+}
+
+// Colour of a 24- or 32-bit pixel as 0x00BBGGRR (alpha left out).
+inline uint32_t ColourAt(const ZImage& image, uint32_t x, uint32_t y) {
+    const uint8_t* p = PixelAt(image, x, y);
+    return p[2] | (p[1] << 8) | (uint32_t{p[0]} << 16);
+}
+
+inline void SetPixel(ZImage& image, uint32_t x, uint32_t y, uint8_t blue, uint8_t green,
+                     uint8_t red, uint8_t alpha = 255) {
+    uint8_t* p = PixelAt(image, x, y);
+    p[0] = blue, p[1] = green, p[2] = red;
+    if (image.GetBitsPerPixel() == 32) {
+        p[3] = alpha;
+    }
+}
+
+// The grey palette: entry i = (i, i, i).
+inline std::array<uint8_t, ZImage::kPaletteBytes> GreyPalette() {
+    std::array<uint8_t, ZImage::kPaletteBytes> p{};
+    for (int i = 0; i < 256; ++i) {
+        p[3 * i] = p[3 * i + 1] = p[3 * i + 2] = static_cast<uint8_t>(i);
+    }
+    return p;
+}
+
+// An 8-bit mask of the given size filled with one weight.
+inline bool MakeMask(ZImage& mask, uint32_t w, uint32_t h, uint8_t weight) {
+    const auto grey = GreyPalette();
+    return mask.Create(w, h, 8, uint32_t{weight} * 0x010101u, grey.data());
+}
+
+// Deterministic pseudo-random bytes (a 32-bit xorshift), for pictures larger than a hand-made one.
+class ByteNoise {
+  public:
+    explicit ByteNoise(uint32_t seed) : m_state(seed | 1u) {}
+    uint8_t Next() {
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 17;
+        m_state ^= m_state << 5;
+        return static_cast<uint8_t>(m_state >> 11);
+    }
+    void Fill(ZImage& image) {
+        uint8_t* bits = image.GetBits();
+        for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
+            bits[i] = Next();
+        }
+    }
+
+  private:
+    uint32_t m_state;
+};
+
+// True when the two images have the same size, depth and pixel memory.
+inline bool SameBytes(const ZImage& a, const ZImage& b) {
+    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight() ||
+        a.GetBitsPerPixel() != b.GetBitsPerPixel()) {
+        return false;
+    }
+    a.FlushDrawing();
+    b.FlushDrawing();
+    for (size_t i = 0; i < a.GetPixelMemorySize(); ++i) {
+        if (a.GetBits()[i] != b.GetBits()[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// True when the two images have the same size, depth and pixels; the row padding, whose value
+// means nothing, is not compared.
+inline bool SamePixels(const ZImage& a, const ZImage& b) {
+    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight() ||
+        a.GetBitsPerPixel() != b.GetBitsPerPixel()) {
+        return false;
+    }
+    a.FlushDrawing();
+    b.FlushDrawing();
+    const size_t used = size_t{a.GetWidth()} * a.GetBitsPerPixel() / 8;
+    for (uint32_t r = 0; r < a.GetHeight(); ++r) {
+        for (size_t i = 0; i < used; ++i) {
+            if (a.GetRow(r)[i] != b.GetRow(r)[i]) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace zentrova::testing

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 #include "lang/ztv_lang/ztv_lang.h"
 
 namespace zentrova {
@@ -21,5 +23,21 @@ bool SetMenuItemFromLanguageByPosition(ZtvLangManHandle lang, HMENU menu, const 
 // the items leaves no selection).
 void FillComboFromLanguage(ZtvLangManHandle lang, HWND combo, const wchar_t* section,
                            const wchar_t* name, int selected, const wchar_t* builtIn);
+
+// The caption loader of a dialog: its controls and the names of their texts in its section.
+struct DialogCaption {
+    int controlId;
+    const wchar_t* name;
+};
+
+// Sets every listed control's text (controls without a text keep their template text) and, when
+// withTitle is set, the window title ("Title"). Returns how many texts were set.
+template <size_t N>
+int LoadDialogCaptions(ZtvLangManHandle lang, HWND dialog, const wchar_t* section,
+                       const DialogCaption (&captions)[N], bool withTitle) {
+    return LoadDialogCaptions(lang, dialog, section, captions, N, withTitle);
+}
+int LoadDialogCaptions(ZtvLangManHandle lang, HWND dialog, const wchar_t* section,
+                       const DialogCaption* captions, size_t count, bool withTitle);
 
 }  // namespace zentrova

@@ -75,4 +75,19 @@ void FillComboFromLanguage(ZtvLangManHandle lang, HWND combo, const wchar_t* sec
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
+int LoadDialogCaptions(ZtvLangManHandle lang, HWND dialog, const wchar_t* section,
+                       const DialogCaption* captions, size_t count, bool withTitle) {
+    int set = 0;
+    for (size_t i = 0; captions != nullptr && i < count; ++i) {
+        set += SetDlgItemTextFromLanguage(lang, dialog, section, captions[i].name,
+                                          captions[i].controlId)
+                   ? 1
+                   : 0;
+    }
+    if (withTitle) {
+        set += SetWindowTitleFromLanguage(lang, dialog, section) ? 1 : 0;
+    }
+    return set;
+}
+
 }  // namespace zentrova

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "codecs/ZImageCodecBmp.h"
+#include "codecs/ZImageCodecJpg.h"
+#include "codecs/ZImageCodecPng.h"
 #include "core/ErrorText.h"
 #include "core/LoadImage.h"
 #include "core/WideText.h"
@@ -19,9 +21,14 @@ constexpr const char* kUsage =
     "Commands:\n"
     "  info FILE         print one line: WIDTH HEIGHT BITS DPIX DPIY TRANSPARENT\n"
     "                    (TRANSPARENT is the transparent palette index, or -1)\n"
-    "  convert IN OUT    read IN and write OUT in the format its extension names,\n"
-    "                    keeping depth and palette; readable: .bmp .jpg .png,\n"
-    "                    writable: .bmp\n"
+    "  convert [OPTIONS] IN OUT\n"
+    "                    read IN and write OUT in the format its extension names\n"
+    "                    (.bmp .jpg .png, for both); BMP and PNG keep depth and\n"
+    "                    palette, JPEG is written as colour\n"
+    "      --quality N   JPEG quality 1-100 (default 90; optimised, with the\n"
+    "                    comment 'Zentrova Clarivue 2.1')\n"
+    "      --progressive progressive JPEG (default baseline)\n"
+    "      --interlace   Adam7-interlaced PNG (default not interlaced)\n"
     "  --help            show this text\n"
     "\n"
     "On failure the exit status is 1 and the first line on stderr is\n"
@@ -63,7 +70,32 @@ int Info(const std::wstring& path) {
     return 0;
 }
 
-int Convert(const std::wstring& in, const std::wstring& out) {
+struct ConvertOptions {
+    int quality = jpg::kDefaultQuality;
+    bool progressive = jpg::kDefaultProgressive;
+    bool interlace = png::kDefaultInterlace;
+};
+
+// Parses "--quality N" into quality; false when N is not a number from 1 to 100.
+bool ParseQuality(const std::wstring& text, int& quality) {
+    if (text.empty() || text.size() > 3) {
+        return false;
+    }
+    int value = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') {
+            return false;
+        }
+        value = value * 10 + (c - L'0');
+    }
+    if (value < 1 || value > 100) {
+        return false;
+    }
+    quality = value;
+    return true;
+}
+
+int Convert(const std::wstring& in, const std::wstring& out, const ConvertOptions& options) {
     ZImage image;
     uint32_t code = 0;
     if (!Load(image, in, code)) {
@@ -73,6 +105,20 @@ int Convert(const std::wstring& in, const std::wstring& out) {
     wchar_t errorText[kMaxPathChars] = L"";
     if (EqualsNoCase(extension, L"bmp")) {
         if (!WriteBmp(out.c_str(), image, errorText, kMaxPathChars)) {
+            return Fail(0, errorText);
+        }
+        return 0;
+    }
+    if (EqualsNoCase(extension, L"jpg")) {
+        if (!WriteJpg(out.c_str(), image, errorText, kMaxPathChars, options.quality,
+                      jpg::kDefaultOptimize, jpg::kDefaultSmoothing, options.progressive,
+                      jpg::kDefaultComment)) {
+            return Fail(0, errorText);
+        }
+        return 0;
+    }
+    if (EqualsNoCase(extension, L"png")) {
+        if (!WritePng(out.c_str(), image, errorText, kMaxPathChars, options.interlace)) {
             return Fail(0, errorText);
         }
         return 0;
@@ -98,10 +144,28 @@ int RunClarivueImg(const std::vector<std::wstring>& args) {
         return Info(args[1]);
     }
     if (command == L"convert") {
-        if (args.size() != 3) {
+        ConvertOptions options;
+        std::vector<std::wstring> files;
+        for (size_t i = 1; i < args.size(); ++i) {
+            if (args[i] == L"--quality") {
+                if (i + 1 >= args.size() || !ParseQuality(args[i + 1], options.quality)) {
+                    return Usage("--quality takes a number from 1 to 100");
+                }
+                ++i;
+            } else if (args[i] == L"--progressive") {
+                options.progressive = true;
+            } else if (args[i] == L"--interlace") {
+                options.interlace = true;
+            } else if (args[i].size() > 2 && args[i].compare(0, 2, L"--") == 0) {
+                return Usage("unknown option");
+            } else {
+                files.push_back(args[i]);
+            }
+        }
+        if (files.size() != 2) {
             return Usage("convert takes an input and an output file");
         }
-        return Convert(args[1], args[2]);
+        return Convert(files[0], files[1], options);
     }
     return Usage("unknown command");
 }

@@ -1,0 +1,470 @@
+// The PNG codec: written chunks, round trips, transparency, truncated and damaged files, the
+// writer's failure texts.
+#include <csetjmp>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <png.h>
+#include <zlib.h>
+
+#include <gtest/gtest.h>
+
+#include "codecs/PngWindowColour.h"
+#include "codecs/ZImageCodecPng.h"
+#include "core/FileSystem.h"
+#include "core/LoadImage.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova::test {
+namespace {
+
+uint32_t BigEndian32(const std::string& bytes, size_t at) {
+    uint32_t v = 0;
+    for (size_t i = 0; i < 4; ++i) {
+        v = (v << 8) | static_cast<uint8_t>(bytes.at(at + i));
+    }
+    return v;
+}
+
+void PutBigEndian32(std::string& out, uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out.push_back(static_cast<char>((v >> shift) & 0xFF));
+    }
+}
+
+// A chunk with its length and CRC.
+std::string Chunk(const char* type, const std::string& data) {
+    std::string out;
+    PutBigEndian32(out, static_cast<uint32_t>(data.size()));
+    const std::string body = std::string(type, 4) + data;
+    out += body;
+    PutBigEndian32(out, static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(body.data()),
+                                                    static_cast<uInt>(body.size()))));
+    return out;
+}
+
+// Data of the first chunk of a type; npos position when absent.
+bool FindChunk(const std::string& file, const char* type, std::string& data) {
+    size_t at = 8;
+    while (at + 12 <= file.size()) {
+        const uint32_t length = BigEndian32(file, at);
+        if (file.compare(at + 4, 4, type) == 0) {
+            data = file.substr(at + 8, length);
+            return true;
+        }
+        at += 12 + length;
+    }
+    return false;
+}
+
+const std::string kSignature("\x89PNG\r\n\x1a\n", 8);
+
+std::string Ihdr(uint32_t w, uint32_t h, uint8_t depth, uint8_t type, uint8_t interlace) {
+    std::string data;
+    PutBigEndian32(data, w);
+    PutBigEndian32(data, h);
+    data += static_cast<char>(depth);
+    data += static_cast<char>(type);
+    data += '\0';
+    data += '\0';
+    data += static_cast<char>(interlace);
+    return Chunk("IHDR", data);
+}
+
+// A whole PNG from top-down filtered-free rows (filter byte 0 added here), stored without
+// compression so that the file's bytes follow the rows in order.
+std::string PlainPng(uint32_t w, uint32_t h, uint8_t depth, uint8_t type,
+                     const std::vector<std::string>& rows, const std::string& extra = "") {
+    std::string raw;
+    for (const std::string& row : rows) {
+        raw += '\0';
+        raw += row;
+    }
+    uLongf size = compressBound(static_cast<uLong>(raw.size()));
+    std::string packed(size, '\0');
+    compress2(reinterpret_cast<Bytef*>(&packed[0]), &size,
+              reinterpret_cast<const Bytef*>(raw.data()), static_cast<uLong>(raw.size()), 0);
+    packed.resize(size);
+    return kSignature + Ihdr(w, h, depth, type, 0) + extra + Chunk("IDAT", packed) +
+           Chunk("IEND", "");
+}
+
+ZColor Window() {
+    return GetPngBackgroundColour();
+}
+
+const uint8_t* PixelAt(const ZImage& image, uint32_t x, uint32_t y) {
+    return image.GetRow(image.GetHeight() - 1 - y) + x * (image.GetBitsPerPixel() / 8);
+}
+
+// The log line of the last report.
+std::string LastLogLine() {
+    const std::string log = ReadWholeFile(L"_Zlog.txt");
+    if (log.size() < 2) {
+        return std::string();
+    }
+    const size_t start = log.rfind('\n', log.size() - 2);
+    return log.substr(start == std::string::npos ? 0 : start + 1);
+}
+
+class PngCodecTest : public ::testing::Test {
+  protected:
+    std::wstring Store(const std::string& bytes, const wchar_t* name = L"picture.png") {
+        const std::wstring path = m_folder.File(name);
+        EXPECT_TRUE(WriteWholeFile(path, bytes));
+        return path;
+    }
+    TempFolder m_folder;
+};
+
+// Reading -------------------------------------------------------------------------------------
+
+TEST_F(PngCodecTest, PaletteTransparencyIsCompositedOverTheWindowColour) {
+    // Entries: 0 opaque red, 1 half green, 2 opaque blue, 3 fully transparent grey.
+    const std::string plte(
+        "\xFF\x00\x00"
+        "\x00\xFF\x00"
+        "\x00\x00\xFF"
+        "\x80\x80\x80",
+        12);
+    const std::string trns("\xFF\x80\xFF\x00", 4);
+    const std::string file = PlainPng(4, 1, 8, 3, {std::string("\x00\x01\x02\x03", 4)},
+                                      Chunk("PLTE", plte) + Chunk("tRNS", trns));
+    ZImage image;
+    ASSERT_TRUE(ReadPng(image, Store(file).c_str()));
+    ASSERT_EQ(image.GetBitsPerPixel(), 8);
+    EXPECT_TRUE(image.hasTransparentIndex);
+    EXPECT_EQ(image.transparentIndex, 3);
+    const ZColor w = Window();
+    const uint8_t wr = w & 0xFF, wg = (w >> 8) & 0xFF, wb = (w >> 16) & 0xFF;
+    const uint8_t* e0 = image.GetPaletteEntryBgr(0);
+    EXPECT_EQ((std::vector<int>{e0[0], e0[1], e0[2]}), (std::vector<int>{0, 0, 255}));
+    const uint8_t* e1 = image.GetPaletteEntryBgr(1);
+    EXPECT_EQ(e1[1], (255 * 128 + wg * 127 + 127) / 255);
+    EXPECT_EQ(e1[2], (wr * 127 + 127) / 255);
+    const uint8_t* e3 = image.GetPaletteEntryBgr(3);
+    EXPECT_EQ((std::vector<int>{e3[0], e3[1], e3[2]}), (std::vector<int>{wb, wg, wr}));
+    for (uint32_t x = 0; x < 4; ++x) {
+        EXPECT_EQ(image.GetPixelIndex(x, 0), x);
+    }
+}
+
+TEST_F(PngCodecTest, TwoBitGreyBecomesFourBitsWithFourGreys) {
+    // 6 pixels: 0 1 2 3 3 2 -> bytes 00011011 11100000
+    for (uint8_t interlace : {0, 1}) {
+        std::string file;
+        if (interlace == 0) {
+            file = PlainPng(6, 1, 2, 0, {std::string("\x1B\xE0", 2)});
+        } else {
+            // Adam7 of a 6 x 1 picture: pass 1 has pixel 0, pass 2 pixel 4, pass 4 pixel 2,
+            // pass 6 pixels 1, 3, 5; each pass row has its filter byte.
+            std::string raw;
+            raw += std::string("\0\x00", 2);  // pass 1: pixel 0 = 0
+            raw += std::string("\0\xC0", 2);  // pass 2: pixel 4 = 3
+            raw += std::string("\0\x80", 2);  // pass 4: pixel 2 = 2
+            raw += std::string("\0\x78", 2);  // pass 6: 1, 3, 2 -> 01 11 10
+            uLongf size = compressBound(static_cast<uLong>(raw.size()));
+            std::string packed(size, '\0');
+            compress2(reinterpret_cast<Bytef*>(&packed[0]), &size,
+                      reinterpret_cast<const Bytef*>(raw.data()), static_cast<uLong>(raw.size()),
+                      6);
+            packed.resize(size);
+            file = kSignature + Ihdr(6, 1, 2, 0, 1) + Chunk("IDAT", packed) + Chunk("IEND", "");
+        }
+        ZImage image;
+        ASSERT_TRUE(ReadPng(image, Store(file).c_str())) << int(interlace);
+        ASSERT_EQ(image.GetBitsPerPixel(), 4);
+        const int expected[] = {0, 1, 2, 3, 3, 2};
+        for (uint32_t x = 0; x < 6; ++x) {
+            EXPECT_EQ(image.GetPixelIndex(x, 0), expected[x])
+                << x << " interlace " << int(interlace);
+        }
+        const int greys[] = {0, 85, 170, 255};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(image.GetPaletteEntryBgr(i)[0], greys[i]);
+        }
+    }
+}
+
+TEST_F(PngCodecTest, SixteenBitChannelsKeepTheirHighBytes) {
+    // RGB 16: (0x1234, 0xABCD, 0xFF01) and grey 16: 0x8899.
+    const std::string rgb = PlainPng(1, 1, 16, 2, {std::string("\x12\x34\xAB\xCD\xFF\x01", 6)});
+    ZImage image;
+    ASSERT_TRUE(ReadPng(image, Store(rgb).c_str()));
+    ASSERT_EQ(image.GetBitsPerPixel(), 24);
+    EXPECT_EQ(PixelAt(image, 0, 0)[0], 0xFF);
+    EXPECT_EQ(PixelAt(image, 0, 0)[1], 0xAB);
+    EXPECT_EQ(PixelAt(image, 0, 0)[2], 0x12);
+    const std::string grey = PlainPng(1, 1, 16, 0, {std::string("\x88\x99", 2)});
+    ASSERT_TRUE(ReadPng(image, Store(grey).c_str()));
+    ASSERT_EQ(image.GetBitsPerPixel(), 8);
+    EXPECT_EQ(image.GetPixelIndex(0, 0), 0x88);
+}
+
+TEST_F(PngCodecTest, AFileThatEndsEarlyKeepsTheRowsRead) {
+    // Large enough that half the file holds more than the library's first 8 KiB read.
+    const uint32_t w = 256;
+    const uint32_t h = 64;
+    std::vector<std::string> rows;
+    for (uint32_t y = 0; y < h; ++y) {
+        std::string row;
+        for (uint32_t x = 0; x < w; ++x) {
+            row += static_cast<char>(x);
+            row += static_cast<char>(y * 4);
+            row += static_cast<char>(x ^ y);
+        }
+        rows.push_back(row);
+    }
+    const std::string whole = PlainPng(w, h, 8, 2, rows);
+    // Stored blocks: half the file holds roughly the first half of the rows.
+    ZImage image;
+    uint32_t code = 77;
+    ASSERT_TRUE(ReadPng(image, Store(whole.substr(0, whole.size() / 2)).c_str(), &code));
+    EXPECT_EQ(code, 77u);
+    ASSERT_TRUE(image.IsValid());
+    const uint8_t* top = PixelAt(image, 5, 0);
+    EXPECT_EQ(top[0], 5 ^ 0);
+    EXPECT_EQ(top[1], 0);
+    EXPECT_EQ(top[2], 5);
+    const ZColor window = Window();
+    const uint8_t* bottom = PixelAt(image, 5, h - 1);
+    EXPECT_EQ(bottom[0], (window >> 16) & 0xFF);
+    EXPECT_EQ(bottom[1], (window >> 8) & 0xFF);
+    EXPECT_EQ(bottom[2], window & 0xFF);
+
+    // Interlaced: the first passes are there, the last pass (odd rows) is not; what it would
+    // have drawn shows the window colour.
+    ZImage noisy;
+    ASSERT_TRUE(noisy.Create(w, h, 24, 0, nullptr));
+    uint32_t seed = 12345;  // noise does not compress: half the file is half the passes
+    for (uint32_t r = 0; r < h; ++r) {
+        for (uint32_t i = 0; i < w * 3; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            noisy.GetRow(r)[i] = static_cast<uint8_t>(seed >> 24);
+        }
+    }
+    const std::wstring interlacedPath = m_folder.File(L"interlaced.png");
+    ASSERT_TRUE(WritePng(interlacedPath.c_str(), noisy, nullptr, 0, true));
+    const std::string interlaced = ReadWholeFile(interlacedPath);
+    ASSERT_TRUE(ReadPng(image, Store(interlaced.substr(0, interlaced.size() / 2)).c_str()));
+    EXPECT_EQ(std::memcmp(PixelAt(image, 0, 0), PixelAt(noisy, 0, 0), 3), 0);
+    const uint8_t* unread = PixelAt(image, 3, h - 1);
+    EXPECT_EQ(unread[0], (window >> 16) & 0xFF);
+    EXPECT_EQ(unread[1], (window >> 8) & 0xFF);
+    EXPECT_EQ(unread[2], window & 0xFF);
+
+    // Ending before the picture exists leaves nothing to keep.
+    code = 0;
+    EXPECT_FALSE(ReadPng(image, Store(whole.substr(0, 20)).c_str(), &code));
+    EXPECT_EQ(code, 1u);
+    EXPECT_FALSE(image.IsValid());
+
+    // Damage after the signature is the library's error.
+    std::string damaged = whole;
+    damaged[whole.size() / 2] ^= 0x55;
+    code = 0;
+    EXPECT_FALSE(ReadPng(image, Store(damaged).c_str(), &code));
+    EXPECT_EQ(code, 1u);
+    EXPECT_EQ(LastLogLine(), "Codecs\\ZImageCodecPng - Line: 129 - ZErr: 1\r\n");
+}
+
+TEST_F(PngCodecTest, FailuresGiveTheirCodesAndLogLines) {
+    ZImage image;
+    uint32_t code = 0;
+    EXPECT_FALSE(ReadPng(image, Store("GIF89a not a png").c_str(), &code));
+    EXPECT_EQ(code, 7u);
+    EXPECT_EQ(LastLogLine(), "Codecs\\ZImageCodecPng - Line: 91 - ZErr: 7\r\n");
+    code = 0;
+    EXPECT_FALSE(ReadPng(image, m_folder.File(L"absent.png").c_str(), &code));
+    EXPECT_EQ(code, 5u);
+    EXPECT_EQ(LastLogLine(), "Codecs\\ZImageCodecPng - Line: 97 - ZErr: 5\r\n");
+
+    // More than 2^28 pixels, and a width the image cannot hold: refused before allocation.
+    const std::string huge =
+        kSignature + Ihdr(20000, 20000, 8, 6, 0) + Chunk("IDAT", "") + Chunk("IEND", "");
+    code = 0;
+    EXPECT_FALSE(ReadPng(image, Store(huge).c_str(), &code));
+    EXPECT_EQ(code, 16u);
+    EXPECT_FALSE(image.IsValid());
+    EXPECT_EQ(LastLogLine(), "Codecs\\ZImageCodecPng - Line: 244 - ZErr: 16\r\n");
+    // Past the library's own limit of a million rows: its error.
+    const std::string tall =
+        kSignature + Ihdr(1, 0x7FFFFFFF, 8, 6, 0) + Chunk("IDAT", "") + Chunk("IEND", "");
+    code = 0;
+    EXPECT_FALSE(ReadPng(image, Store(tall).c_str(), &code));
+    EXPECT_EQ(code, 1u);
+
+    // The loader picks the PNG reader whatever the case of the extension.
+    const std::string small = PlainPng(2, 1, 8, 0, {std::string("\x10\x20", 2)});
+    ASSERT_TRUE(LoadImageFromFile(image, Store(small, L"UPPER.PNG").c_str(), &code));
+    EXPECT_EQ(image.GetPixelIndex(1, 0), 0x20);
+}
+
+// Writing -------------------------------------------------------------------------------------
+
+TEST_F(PngCodecTest, APaletteImageWithATransparentIndexIsWrittenWithItsTrns) {
+    std::vector<uint8_t> palette(768);
+    for (int i = 0; i < 256; ++i) {
+        palette[3 * i] = static_cast<uint8_t>(i);
+        palette[3 * i + 1] = static_cast<uint8_t>(i * 3);
+        palette[3 * i + 2] = static_cast<uint8_t>(255 - i);
+    }
+    ZImage image;
+    ASSERT_TRUE(image.Create(5, 3, 8, 0, palette.data()));
+    for (uint32_t r = 0; r < 3; ++r) {
+        for (uint32_t x = 0; x < 5; ++x) {
+            image.GetRow(r)[x] = static_cast<uint8_t>(r * 5 + x);
+        }
+    }
+    image.hasTransparentIndex = true;
+    image.transparentIndex = 3;
+    const std::wstring path = m_folder.File(L"palette.png");
+    ASSERT_TRUE(WritePng(path.c_str(), image, nullptr, 0));
+    const std::string file = ReadWholeFile(path);
+    std::string ihdr;
+    std::string plte;
+    std::string trns;
+    std::string phys;
+    ASSERT_TRUE(FindChunk(file, "IHDR", ihdr));
+    EXPECT_EQ(ihdr[8], 8);   // bit depth
+    EXPECT_EQ(ihdr[9], 3);   // palette
+    EXPECT_EQ(ihdr[12], 0);  // not interlaced
+    ASSERT_TRUE(FindChunk(file, "PLTE", plte));
+    ASSERT_EQ(plte.size(), 768u);
+    EXPECT_EQ(std::memcmp(plte.data(), palette.data(), 768), 0);
+    ASSERT_TRUE(FindChunk(file, "tRNS", trns));
+    EXPECT_EQ(trns, std::string("\xFF\xFF\xFF\x00", 4));
+    // 96 dpi: trunc(96 * 0.393700787402 * 100) = 3779 pixels per metre.
+    ASSERT_TRUE(FindChunk(file, "pHYs", phys));
+    EXPECT_EQ(BigEndian32(phys, 0), 3779u);
+    EXPECT_EQ(BigEndian32(phys, 4), 3779u);
+    EXPECT_EQ(phys[8], 1);
+
+    ZImage back;
+    ASSERT_TRUE(ReadPng(back, path.c_str()));
+    EXPECT_TRUE(back.hasTransparentIndex);
+    EXPECT_EQ(back.transparentIndex, 3);
+    EXPECT_EQ(back.dpiX, 96);
+    EXPECT_EQ(back.dpiY, 96);
+    for (uint32_t r = 0; r < 3; ++r) {
+        EXPECT_EQ(std::memcmp(back.GetRow(r), image.GetRow(r), 5), 0);
+    }
+    // Entry 3 now shows the window colour; the others are as written.
+    const ZColor w = Window();
+    EXPECT_EQ(back.GetPaletteEntryBgr(3)[2], w & 0xFF);
+    EXPECT_EQ(std::memcmp(back.GetPaletteEntryBgr(4), image.GetPaletteEntryBgr(4), 3), 0);
+    // Written again, the tRNS is the same.
+    ASSERT_TRUE(WritePng(path.c_str(), back, nullptr, 0));
+    ASSERT_TRUE(FindChunk(ReadWholeFile(path), "tRNS", trns));
+    EXPECT_EQ(trns, std::string("\xFF\xFF\xFF\x00", 4));
+}
+
+// An image of the given depth with distinct bytes everywhere (palette images: a palette).
+void MakeImage(ZImage& image, uint32_t w, uint32_t h, uint32_t bits) {
+    std::vector<uint8_t> palette(768);
+    for (int i = 0; i < 768; ++i) {
+        palette[i] = static_cast<uint8_t>(i * 7);
+    }
+    ASSERT_TRUE(image.Create(w, h, bits, 0, palette.data()));
+    const uint32_t used = (w * bits + 7) / 8;
+    for (uint32_t r = 0; r < h; ++r) {
+        for (uint32_t i = 0; i < used; ++i) {
+            image.GetRow(r)[i] = static_cast<uint8_t>(r * 31 + i * 13 + (i >> 3));
+        }
+    }
+}
+
+bool SamePixels(const ZImage& a, const ZImage& b) {
+    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight() ||
+        a.GetBitsPerPixel() != b.GetBitsPerPixel()) {
+        return false;
+    }
+    const uint32_t used = (a.GetWidth() * a.GetBitsPerPixel() + 7) / 8;
+    for (uint32_t r = 0; r < a.GetHeight(); ++r) {
+        for (uint32_t i = 0; i < used; ++i) {
+            uint8_t x = a.GetRow(r)[i];
+            uint8_t y = b.GetRow(r)[i];
+            // Bits of the last byte beyond the width carry no pixel.
+            if (i == used - 1 && (a.GetWidth() * a.GetBitsPerPixel()) % 8 != 0) {
+                const int keep = (a.GetWidth() * a.GetBitsPerPixel()) % 8;
+                const uint8_t mask = static_cast<uint8_t>(0xFF << (8 - keep));
+                x &= mask;
+                y &= mask;
+            }
+            if (x != y) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST_F(PngCodecTest, RoundTripsKeepPixelsAlphaAndPaletteInterlacedOrNot) {
+    for (uint32_t bits : {1u, 4u, 8u, 24u, 32u}) {
+        ZImage image;
+        MakeImage(image, 23, 17, bits);
+        for (bool interlace : {false, true}) {
+            SCOPED_TRACE(std::to_string(bits) + (interlace ? " interlaced" : " plain"));
+            const std::wstring path = m_folder.File(L"round.png");
+            wchar_t error[260] = L"untouched";
+            ASSERT_TRUE(WritePng(path.c_str(), image, error, 260, interlace));
+            EXPECT_STREQ(error, L"untouched");
+            std::string ihdr;
+            ASSERT_TRUE(FindChunk(ReadWholeFile(path), "IHDR", ihdr));
+            EXPECT_EQ(ihdr[12], interlace ? 1 : 0);
+            EXPECT_EQ(ihdr[9], bits == 32 ? 6 : bits == 24 ? 2 : 3);
+            EXPECT_EQ(ihdr[8], bits > 8 ? 8 : static_cast<int>(bits));
+            ZImage back;
+            ASSERT_TRUE(ReadPng(back, path.c_str()));
+            EXPECT_TRUE(SamePixels(image, back));
+            if (bits <= 8) {
+                for (int i = 0; i < (1 << bits); ++i) {
+                    EXPECT_EQ(
+                        std::memcmp(back.GetPaletteEntryBgr(i), image.GetPaletteEntryBgr(i), 3), 0);
+                }
+            }
+        }
+    }
+}
+
+TEST_F(PngCodecTest, SixteenBitImagesAreWrittenAsRgb) {
+    ZImage image;
+    ASSERT_TRUE(image.Create(3, 2, 16, 0, nullptr));
+    // 5-5-5 words: red 31 (0x7C00), green 31 (0x03E0), blue 31 (0x001F).
+    const uint16_t words[3] = {0x7C00, 0x03E0, 0x001F};
+    for (uint32_t r = 0; r < 2; ++r) {
+        std::memcpy(image.GetRow(r), words, 6);
+    }
+    const std::wstring path = m_folder.File(L"sixteen.png");
+    ASSERT_TRUE(WritePng(path.c_str(), image, nullptr, 0));
+    ZImage back;
+    ASSERT_TRUE(ReadPng(back, path.c_str()));
+    ASSERT_EQ(back.GetBitsPerPixel(), 24);
+    uint8_t* expected = image.GetRowAs(24, 0);
+    ASSERT_NE(expected, nullptr);
+    EXPECT_EQ(std::memcmp(back.GetRow(0), expected, 9), 0);
+    EXPECT_GT(back.GetRow(0)[2], 200);  // first pixel red
+    std::free(expected);
+}
+
+TEST_F(PngCodecTest, WriterFailuresAreReportedAsText) {
+    ZImage image;
+    ASSERT_TRUE(image.Create(4, 4, 24, 0x123456, nullptr));
+    wchar_t error[260] = L"";
+    const std::wstring unwritable = m_folder.File(L"no-such-folder") + L"/out.png";
+    EXPECT_FALSE(WritePng(unwritable.c_str(), image, error, 260));
+    EXPECT_STREQ(error, L"Couldn't open file for saving!");
+    EXPECT_FALSE(PathExists(unwritable.c_str()));
+    // A device that takes no data: the library's write error.
+    if (PathExists(L"/dev/full")) {
+        error[0] = L'\0';
+        EXPECT_FALSE(WritePng(L"/dev/full", image, error, 260));
+        EXPECT_STREQ(error, L"Write Error");
+    }
+    ZImage empty;
+    EXPECT_FALSE(WritePng(m_folder.File(L"empty.png").c_str(), empty, error, 260));
+}
+
+}  // namespace
+}  // namespace zentrova::test

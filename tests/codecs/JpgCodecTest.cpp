@@ -31,7 +31,7 @@ struct Jump {
 }
 
 // What the test's encoder is asked to make.
-struct EncodeSpec {
+struct EncodeSettings {
     uint32_t width = 0;
     uint32_t height = 0;
     J_COLOR_SPACE space = JCS_RGB;  // JCS_GRAYSCALE, JCS_RGB or JCS_CMYK
@@ -47,7 +47,7 @@ struct EncodeSpec {
 };
 
 // Plain-data frame: a jump out of the library skips no destructor.
-bool EncodeRaw(const EncodeSpec& spec, const uint8_t* pixels, unsigned char** out,
+bool EncodeRaw(const EncodeSettings& settings, const uint8_t* pixels, unsigned char** out,
                unsigned long* outSize) {
     jpeg_compress_struct cinfo{};
     Jump error{};
@@ -59,26 +59,26 @@ bool EncodeRaw(const EncodeSpec& spec, const uint8_t* pixels, unsigned char** ou
     }
     jpeg_create_compress(&cinfo);
     jpeg_mem_dest(&cinfo, out, outSize);
-    cinfo.image_width = spec.width;
-    cinfo.image_height = spec.height;
-    cinfo.input_components = spec.components;
-    cinfo.in_color_space = spec.space;
+    cinfo.image_width = settings.width;
+    cinfo.image_height = settings.height;
+    cinfo.input_components = settings.components;
+    cinfo.in_color_space = settings.space;
     jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, spec.quality, TRUE);
-    cinfo.optimize_coding = spec.optimize;
-    cinfo.smoothing_factor = spec.smoothing;
-    if (spec.progressive) {
+    jpeg_set_quality(&cinfo, settings.quality, TRUE);
+    cinfo.optimize_coding = settings.optimize;
+    cinfo.smoothing_factor = settings.smoothing;
+    if (settings.progressive) {
         jpeg_simple_progression(&cinfo);
     }
-    cinfo.density_unit = spec.densityUnit;
-    cinfo.X_density = spec.densityX;
-    cinfo.Y_density = spec.densityY;
+    cinfo.density_unit = settings.densityUnit;
+    cinfo.X_density = settings.densityX;
+    cinfo.Y_density = settings.densityY;
     jpeg_start_compress(&cinfo, TRUE);
-    if (spec.comment != nullptr) {
-        jpeg_write_marker(&cinfo, JPEG_COM, reinterpret_cast<const JOCTET*>(spec.comment),
-                          static_cast<unsigned>(std::strlen(spec.comment)));
+    if (settings.comment != nullptr) {
+        jpeg_write_marker(&cinfo, JPEG_COM, reinterpret_cast<const JOCTET*>(settings.comment),
+                          static_cast<unsigned>(std::strlen(settings.comment)));
     }
-    const size_t rowBytes = size_t{spec.width} * spec.components;
+    const size_t rowBytes = size_t{settings.width} * settings.components;
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW row = const_cast<uint8_t*>(pixels + cinfo.next_scanline * rowBytes);
         jpeg_write_scanlines(&cinfo, &row, 1);
@@ -89,10 +89,10 @@ bool EncodeRaw(const EncodeSpec& spec, const uint8_t* pixels, unsigned char** ou
 }
 
 // Encodes top-down rows (components bytes per pixel, in the colour space's own order).
-std::string Encode(const EncodeSpec& spec, const std::vector<uint8_t>& pixels) {
+std::string Encode(const EncodeSettings& settings, const std::vector<uint8_t>& pixels) {
     unsigned char* out = nullptr;
     unsigned long size = 0;
-    const bool ok = EncodeRaw(spec, pixels.data(), &out, &size);
+    const bool ok = EncodeRaw(settings, pixels.data(), &out, &size);
     std::string bytes = ok ? std::string(reinterpret_cast<char*>(out), size) : std::string();
     std::free(out);
     return bytes;
@@ -199,10 +199,10 @@ class JpgCodecTest : public ::testing::Test {
 // Reading -------------------------------------------------------------------------------------
 
 TEST_F(JpgCodecTest, ColourPicturesReadAsTwentyFourBitsBottomUpInBlueGreenRed) {
-    EncodeSpec spec;
-    spec.width = 37;  // odd width: the stride has padding
-    spec.height = 23;
-    const std::string bytes = Encode(spec, Pattern(spec.width, spec.height, 3));
+    EncodeSettings settings;
+    settings.width = 37;  // odd width: the stride has padding
+    settings.height = 23;
+    const std::string bytes = Encode(settings, Pattern(settings.width, settings.height, 3));
     const Decoded reference = Decode(bytes);
     ASSERT_EQ(reference.components, 3);
 
@@ -215,9 +215,9 @@ TEST_F(JpgCodecTest, ColourPicturesReadAsTwentyFourBitsBottomUpInBlueGreenRed) {
     EXPECT_EQ(image.GetBitsPerPixel(), 24);
     EXPECT_EQ(image.dpiX, 96);
     EXPECT_EQ(image.dpiY, 96);
-    for (uint32_t y = 0; y < spec.height; ++y) {
-        for (uint32_t x = 0; x < spec.width; ++x) {
-            const uint8_t* rgb = &reference.pixels[(size_t{y} * spec.width + x) * 3];
+    for (uint32_t y = 0; y < settings.height; ++y) {
+        for (uint32_t x = 0; x < settings.width; ++x) {
+            const uint8_t* rgb = &reference.pixels[(size_t{y} * settings.width + x) * 3];
             const uint8_t* bgr = PixelAt(image, x, y);
             ASSERT_EQ(bgr[0], rgb[2]) << x << "," << y;
             ASSERT_EQ(bgr[1], rgb[1]) << x << "," << y;
@@ -227,12 +227,12 @@ TEST_F(JpgCodecTest, ColourPicturesReadAsTwentyFourBitsBottomUpInBlueGreenRed) {
 }
 
 TEST_F(JpgCodecTest, GreyPicturesReadAsEightBitsWithTheGreyPalette) {
-    EncodeSpec spec;
-    spec.width = 21;
-    spec.height = 9;
-    spec.space = JCS_GRAYSCALE;
-    spec.components = 1;
-    const std::string bytes = Encode(spec, Pattern(spec.width, spec.height, 1));
+    EncodeSettings settings;
+    settings.width = 21;
+    settings.height = 9;
+    settings.space = JCS_GRAYSCALE;
+    settings.components = 1;
+    const std::string bytes = Encode(settings, Pattern(settings.width, settings.height, 1));
     const Decoded reference = Decode(bytes);
     ASSERT_EQ(reference.components, 1);
 
@@ -245,22 +245,22 @@ TEST_F(JpgCodecTest, GreyPicturesReadAsEightBitsWithTheGreyPalette) {
         ASSERT_EQ(entry[1], i);
         ASSERT_EQ(entry[2], i);
     }
-    for (uint32_t y = 0; y < spec.height; ++y) {
-        for (uint32_t x = 0; x < spec.width; ++x) {
-            ASSERT_EQ(image.GetPixelIndex(x, spec.height - 1 - y),
-                      reference.pixels[size_t{y} * spec.width + x])
+    for (uint32_t y = 0; y < settings.height; ++y) {
+        for (uint32_t x = 0; x < settings.width; ++x) {
+            ASSERT_EQ(image.GetPixelIndex(x, settings.height - 1 - y),
+                      reference.pixels[size_t{y} * settings.width + x])
                 << x << "," << y;
         }
     }
 }
 
 TEST_F(JpgCodecTest, AdobeCmykPicturesBecomeTwentyFourBitsScaledByBlack) {
-    EncodeSpec spec;
-    spec.width = 19;
-    spec.height = 11;
-    spec.space = JCS_CMYK;
-    spec.components = 4;
-    const std::string bytes = Encode(spec, Pattern(spec.width, spec.height, 4));
+    EncodeSettings settings;
+    settings.width = 19;
+    settings.height = 11;
+    settings.space = JCS_CMYK;
+    settings.components = 4;
+    const std::string bytes = Encode(settings, Pattern(settings.width, settings.height, 4));
     // libjpeg marks CMYK files with an Adobe marker.
     const size_t adobe = FindMarker(bytes, 0xEE);
     ASSERT_NE(adobe, std::string::npos);
@@ -271,9 +271,9 @@ TEST_F(JpgCodecTest, AdobeCmykPicturesBecomeTwentyFourBitsScaledByBlack) {
     ZImage image;
     ASSERT_TRUE(ReadJpg(image, Store(bytes).c_str()));
     ASSERT_EQ(image.GetBitsPerPixel(), 24);
-    for (uint32_t y = 0; y < spec.height; ++y) {
-        for (uint32_t x = 0; x < spec.width; ++x) {
-            const uint8_t* cmyk = &reference.pixels[(size_t{y} * spec.width + x) * 4];
+    for (uint32_t y = 0; y < settings.height; ++y) {
+        for (uint32_t x = 0; x < settings.width; ++x) {
+            const uint8_t* cmyk = &reference.pixels[(size_t{y} * settings.width + x) * 4];
             const uint8_t* bgr = PixelAt(image, x, y);
             ASSERT_EQ(bgr[0], cmyk[2] * cmyk[3] / 255) << x << "," << y;
             ASSERT_EQ(bgr[1], cmyk[1] * cmyk[3] / 255) << x << "," << y;
@@ -296,14 +296,14 @@ TEST_F(JpgCodecTest, DensitiesAboveOneAreTheResolutionWhateverTheUnit) {
         {0, 2, 72, 2, 72},
     };
     for (const Case& c : cases) {
-        EncodeSpec spec;
-        spec.width = 8;
-        spec.height = 8;
-        spec.densityUnit = c.unit;
-        spec.densityX = c.x;
-        spec.densityY = c.y;
+        EncodeSettings settings;
+        settings.width = 8;
+        settings.height = 8;
+        settings.densityUnit = c.unit;
+        settings.densityX = c.x;
+        settings.densityY = c.y;
         ZImage image;
-        ASSERT_TRUE(ReadJpg(image, Store(Encode(spec, Pattern(8, 8, 3))).c_str()));
+        ASSERT_TRUE(ReadJpg(image, Store(Encode(settings, Pattern(8, 8, 3))).c_str()));
         EXPECT_EQ(image.dpiX, c.dpiX) << c.x;
         EXPECT_EQ(image.dpiY, c.dpiY) << c.y;
     }
@@ -319,10 +319,10 @@ TEST_F(JpgCodecTest, FailuresGiveTheirCodesAndLogLines) {
     EXPECT_FALSE(image.IsValid());
     EXPECT_EQ(LastLogLine(), "Codecs\\ZImageCodecJpg - Line: 81 - ZErr: 7\r\n");
 
-    EncodeSpec spec;
-    spec.width = 64;
-    spec.height = 48;
-    const std::string whole = Encode(spec, Pattern(64, 48, 3));
+    EncodeSettings settings;
+    settings.width = 64;
+    settings.height = 48;
+    const std::string whole = Encode(settings, Pattern(64, 48, 3));
     // Cut inside the picture data, and inside the header.
     for (size_t keep : {whole.size() / 2, whole.size() - 2, size_t{40}, size_t{2}}) {
         code = 0;
@@ -346,12 +346,12 @@ TEST_F(JpgCodecTest, FailuresGiveTheirCodesAndLogLines) {
 }
 
 TEST_F(JpgCodecTest, HugeDeclaredSizesFailBeforeAnythingIsAllocated) {
-    EncodeSpec spec;
-    spec.width = 16;
-    spec.height = 16;
+    EncodeSettings settings;
+    settings.width = 16;
+    settings.height = 16;
     for (bool progressive : {false, true}) {
-        spec.progressive = progressive;
-        std::string bytes = Encode(spec, Pattern(16, 16, 3));
+        settings.progressive = progressive;
+        std::string bytes = Encode(settings, Pattern(16, 16, 3));
         const size_t sof = FindMarker(bytes, progressive ? 0xC2 : 0xC0);
         ASSERT_NE(sof, std::string::npos);
         // Frame header: length(2) precision(1) height(2) width(2).
@@ -400,15 +400,15 @@ TEST_F(JpgCodecTest, WrittenFilesAreWhatLibjpegMakesOfTheSamePixelsAndSettings) 
     wchar_t error[260] = L"untouched";
     ASSERT_TRUE(WriteJpg(path.c_str(), image, error, 260));
     EXPECT_STREQ(error, L"untouched");
-    EncodeSpec spec;
-    spec.width = w;
-    spec.height = h;
-    spec.optimize = true;
-    spec.densityX = 96;
-    spec.densityY = 96;
-    spec.comment = "Zentrova Clarivue 2.1";
+    EncodeSettings settings;
+    settings.width = w;
+    settings.height = h;
+    settings.optimize = true;
+    settings.densityX = 96;
+    settings.densityY = 96;
+    settings.comment = "Zentrova Clarivue 2.1";
     const std::string written = ReadWholeFile(path);
-    EXPECT_EQ(written, Encode(spec, rgb));
+    EXPECT_EQ(written, Encode(settings, rgb));
     // JFIF density 96 x 96 with unit 0; the comment marker holds the text without terminator.
     ASSERT_GT(written.size(), 20u);
     EXPECT_EQ(written.substr(6, 5), std::string("JFIF\0", 5));
@@ -430,13 +430,13 @@ TEST_F(JpgCodecTest, WrittenFilesAreWhatLibjpegMakesOfTheSamePixelsAndSettings) 
     // Other settings: progressive, quality 50, smoothing 0.5, no comment, no resolution.
     image.dpiX = 0;
     ASSERT_TRUE(WriteJpg(path.c_str(), image, error, 260, 50, false, 0.5, true, nullptr));
-    spec.quality = 50;
-    spec.optimize = false;
-    spec.smoothing = 50;
-    spec.progressive = true;
-    spec.comment = nullptr;
-    spec.densityX = spec.densityY = 1;
-    EXPECT_EQ(ReadWholeFile(path), Encode(spec, rgb));
+    settings.quality = 50;
+    settings.optimize = false;
+    settings.smoothing = 50;
+    settings.progressive = true;
+    settings.comment = nullptr;
+    settings.densityX = settings.densityY = 1;
+    EXPECT_EQ(ReadWholeFile(path), Encode(settings, rgb));
 }
 
 TEST_F(JpgCodecTest, ImagesOfOtherDepthsAreWrittenAsColour) {
@@ -466,13 +466,13 @@ TEST_F(JpgCodecTest, ImagesOfOtherDepthsAreWrittenAsColour) {
             alpha.GetRow(r)[x * 4 + 3] = static_cast<uint8_t>(x * 19);  // dropped on writing
         }
     }
-    EncodeSpec spec;
-    spec.width = w;
-    spec.height = h;
-    spec.optimize = true;
-    spec.comment = "Zentrova Clarivue 2.1";
-    spec.densityX = spec.densityY = 96;  // a new image has 96 dpi
-    const std::string expected = Encode(spec, rgb);
+    EncodeSettings settings;
+    settings.width = w;
+    settings.height = h;
+    settings.optimize = true;
+    settings.comment = "Zentrova Clarivue 2.1";
+    settings.densityX = settings.densityY = 96;  // a new image has 96 dpi
+    const std::string expected = Encode(settings, rgb);
     for (ZImage* image : {&indexed, &alpha}) {
         const std::wstring path = m_folder.File(L"depth.jpg");
         ASSERT_TRUE(WriteJpg(path.c_str(), *image, nullptr, 0));

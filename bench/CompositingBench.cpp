@@ -15,21 +15,14 @@
 #include "codecs/ZImageCodecBmp.h"
 #include "core/WideText.h"
 #include "image/ZCompositing.h"
+#include "bench/BenchPicture.h"
 #include "image/ZImage.h"
 
 namespace zentrova {
 namespace {
 
 const ZImage& Picture() {
-    static ZImage picture;
-    if (!picture.IsValid()) {
-        const char* path = std::getenv("CLARIVUE_BENCH_PICTURE");
-        if (path == nullptr || !ReadBmp(picture, FromUtf8(path).c_str(), nullptr)) {
-            std::fprintf(stderr, "set CLARIVUE_BENCH_PICTURE to the 3840x2160 test BMP\n");
-            std::exit(2);
-        }
-    }
-    return picture;
+    return BenchPicture();
 }
 
 // The picture moved one pixel to the right (the first column wraps around).

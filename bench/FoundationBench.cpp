@@ -15,21 +15,14 @@
 #include "core/FileSystem.h"
 #include "core/WideText.h"
 #include "editmode/EditHistory.h"
+#include "bench/BenchPicture.h"
 #include "image/ZImage.h"
 
 namespace zentrova {
 namespace {
 
 const ZImage& Picture() {
-    static ZImage picture;
-    if (!picture.IsValid()) {
-        const char* path = std::getenv("CLARIVUE_BENCH_PICTURE");
-        if (path == nullptr || !ReadBmp(picture, FromUtf8(path).c_str(), nullptr)) {
-            std::fprintf(stderr, "set CLARIVUE_BENCH_PICTURE to the 3840x2160 test BMP\n");
-            std::exit(2);
-        }
-    }
-    return picture;
+    return BenchPicture();
 }
 
 std::string ScratchPath(const char* name) {

@@ -12,6 +12,7 @@
 
 #include "codecs/ZImageCodecBmp.h"
 #include "core/WideText.h"
+#include "bench/BenchPicture.h"
 #include "image/ZImage.h"
 #include "image/ZResample.h"
 
@@ -19,15 +20,7 @@ namespace zentrova {
 namespace {
 
 const ZImage& Picture() {
-    static ZImage picture;
-    if (!picture.IsValid()) {
-        const char* path = std::getenv("CLARIVUE_BENCH_PICTURE");
-        if (path == nullptr || !ReadBmp(picture, FromUtf8(path).c_str(), nullptr)) {
-            std::fprintf(stderr, "set CLARIVUE_BENCH_PICTURE to the 3840x2160 test BMP\n");
-            std::exit(2);
-        }
-    }
-    return picture;
+    return BenchPicture();
 }
 
 constexpr uint32_t kWidth = 1920;

@@ -9,59 +9,20 @@
 #include <cstdlib>
 #include <string>
 
-#include "codecs/ZFile.h"
 #include "codecs/ZImageCodecJpg.h"
-#include "core/FileSystem.h"
+#include "fuzz/FuzzSupport.h"
 #include "image/ZImage.h"
 
 namespace {
 
-using zentrova::ZFile;
 using zentrova::ZImage;
+using zentrova::fuzz::Check;
+using zentrova::fuzz::ScratchFile;
 
 constexpr uint64_t kRoundTripMaxPixels = uint64_t{1} << 20;
 
-// A temporary file that is deleted again when it goes out of scope.
-class ScratchFile {
-  public:
-    ScratchFile() { m_ok = zentrova::CreateTempFile(L"zfj", m_path); }
-    ~ScratchFile() {
-        if (m_ok) {
-            zentrova::DeleteFileAt(m_path.c_str());
-        }
-    }
-    ScratchFile(const ScratchFile&) = delete;
-    ScratchFile& operator=(const ScratchFile&) = delete;
-
-    bool ok() const { return m_ok; }
-    const wchar_t* path() const { return m_path.c_str(); }
-
-  private:
-    std::wstring m_path;
-    bool m_ok = false;
-};
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-void CheckDecodedImage(const ZImage& image) {
-    Check(image.IsValid());
-    Check(image.GetWidth() >= 1 && image.GetHeight() >= 1);
-    Check(uint64_t{image.GetWidth()} * image.GetHeight() <= ZImage::kMaxPixels);
-    Check(image.GetBitsPerPixel() == 8 || image.GetBitsPerPixel() == 24);
-    unsigned sum = 0;
-    const uint8_t* memory = image.GetBits();
-    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
-        sum += memory[i];
-    }
-    Check(sum <= 255u * image.GetPixelMemorySize());
-}
-
 void CheckRoundTrip(const ZImage& image) {
-    ScratchFile copy;
+    ScratchFile copy(L"zfj");
     if (!copy.ok()) {
         return;
     }
@@ -75,15 +36,9 @@ void CheckRoundTrip(const ZImage& image) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    ScratchFile input;
-    if (!input.ok()) {
+    ScratchFile input(L"zfj");
+    if (!zentrova::fuzz::StoreInput(input, data, size)) {
         return 0;
-    }
-    {
-        ZFile file;
-        if (!file.Open(input.path(), ZFile::Mode::CreateForWrite) || !file.Write(data, size)) {
-            return 0;
-        }
     }
     ZImage image;
     uint32_t code = 0;
@@ -93,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
               code == zentrova::jpg::kErrorCreate);
         return 0;
     }
-    CheckDecodedImage(image);
+    zentrova::fuzz::CheckDecodedImage(image, zentrova::fuzz::Depth(8) | zentrova::fuzz::Depth(24));
     if (uint64_t{image.GetWidth()} * image.GetHeight() <= kRoundTripMaxPixels) {
         CheckRoundTrip(image);
     }

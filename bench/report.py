@@ -56,9 +56,29 @@ def print_codec_table(ours, sizes, pillow):
           "plain: not optimised, as Pillow's default save)")
 
 
+def print_pixel_table(ours, pillow):
+    """Compositing and resampling against Pillow (same run)."""
+    rows = [
+        ("masked blend", "BlendMasked", "composite", 0.5),
+        ("resize filter 1", "ResampleBuffer/1", "resize_box_1080p", 1.0),
+        ("resize filter 4", "ResampleBuffer/4", "resize_box_1080p", 1.0),
+        ("resize filter 2", "ResampleBuffer/2", "resize_bicubic_1080p", 1.0),
+        ("resize filter 3", "ResampleBuffer/3", "resize_lanczos_1080p", 3.0),
+        ("display resampler", "AreaAverageBuffer", "reduce_2", 1.5),
+    ]
+    print()
+    print(f"{'pixels':24} {'ms':>8} {'Pillow':>20} {'ms':>8} {'ratio':>6} {'limit':>6}")
+    for label, name, peer, limit in rows:
+        if name not in ours or peer not in pillow:
+            continue
+        ratio = ours[name] / pillow[peer]
+        print(f"{label:24} {ours[name]:8.2f} {peer:>20} {pillow[peer]:8.2f} {ratio:6.2f} {limit:6.1f}"
+              f"{'' if ratio <= limit else '  OVER'}")
+
+
 def run_pillow():
     out = subprocess.run(["/usr/bin/python3", os.path.join(SHARED, "peers.py"), "bmp_", "png_",
-                          "jpeg_"],
+                          "jpeg_", "composite", "resize_", "reduce_"],
                          check=True, capture_output=True, text=True).stdout
     times = {}
     for line in out.splitlines():
@@ -79,6 +99,11 @@ def main():
         codec_binary = os.path.join(build, "bench", "codec_bench")
         codec_sizes = {}
         codec = run_ours(codec_binary, bmp, codec_sizes) if os.path.exists(codec_binary) else {}
+        pixels = {}
+        for name in ("compositing_bench", "resample_bench"):
+            path = os.path.join(build, "bench", name)
+            if os.path.exists(path):
+                pixels.update(run_ours(path, bmp))
     pillow = run_pillow()
     rows = [
         ("ZImage::CopyFrom", "CopyFrom", "Memcpy", 1.5),
@@ -98,6 +123,8 @@ def main():
                   f"{ours[name] / pillow[peer]:6.2f}")
     if codec:
         print_codec_table(codec, codec_sizes, pillow)
+    if pixels:
+        print_pixel_table(pixels, pillow)
 
 
 if __name__ == "__main__":

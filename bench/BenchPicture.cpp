@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "codecs/ZImageCodecBmp.h"
 #include "core/WideText.h"
@@ -18,6 +20,21 @@ const ZImage& BenchPicture() {
         }
     }
     return picture;
+}
+
+void SetPictureBytes(benchmark::State& state) {
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                            static_cast<int64_t>(BenchPicture().GetPixelMemorySize()));
+}
+
+void RunMemcpyBaseline(benchmark::State& state) {
+    const ZImage& picture = BenchPicture();
+    std::vector<uint8_t> target(picture.GetPixelMemorySize());
+    for (auto _ : state) {
+        std::memcpy(target.data(), picture.GetBits(), target.size());
+        benchmark::ClobberMemory();
+    }
+    SetPictureBytes(state);
 }
 
 }  // namespace zentrova

@@ -62,18 +62,11 @@ const ZImage& Mask() {
 }
 
 void SetBytes(benchmark::State& state) {
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                            static_cast<int64_t>(Picture().GetPixelMemorySize()));
+    SetPictureBytes(state);
 }
 
 void BM_Memcpy(benchmark::State& state) {
-    const ZImage& picture = Picture();
-    std::vector<uint8_t> target(picture.GetPixelMemorySize());
-    for (auto _ : state) {
-        std::memcpy(target.data(), picture.GetBits(), target.size());
-        benchmark::ClobberMemory();
-    }
-    SetBytes(state);
+    RunMemcpyBaseline(state);
 }
 BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
 
@@ -93,7 +86,7 @@ void BM_BlendMasked(benchmark::State& state) {
         }
         benchmark::ClobberMemory();
     }
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_BlendMasked)->Unit(benchmark::kMillisecond);
 
@@ -105,7 +98,7 @@ void BM_Premultiply(benchmark::State& state) {
         Premultiply(image);
         benchmark::ClobberMemory();
     }
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_Premultiply)->Unit(benchmark::kMillisecond);
 
@@ -116,7 +109,7 @@ void BM_ReplaceAllButColor(benchmark::State& state) {
         ReplaceAllButColor(image, 0xFF00FF, 0x000000);
         benchmark::ClobberMemory();
     }
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_ReplaceAllButColor)->Unit(benchmark::kMillisecond);
 
@@ -126,7 +119,7 @@ void BM_ExtractChannel(benchmark::State& state) {
         ExtractChannel(Picture(), kChannelGreen, channel);
         benchmark::ClobberMemory();
     }
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_ExtractChannel)->Unit(benchmark::kMillisecond);
 
@@ -138,7 +131,7 @@ void BM_GradientRadial(benchmark::State& state) {
                      static_cast<int32_t>(image.GetHeight()), 0x000000, 0xFFFFFF, kGradientRadial);
         benchmark::ClobberMemory();
     }
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_GradientRadial)->Unit(benchmark::kMillisecond);
 

@@ -30,20 +30,13 @@ std::string ScratchPath(const char* name) {
 }
 
 void SetBytes(benchmark::State& state) {
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                            static_cast<int64_t>(Picture().GetPixelMemorySize()));
+    SetPictureBytes(state);
 }
 
 // Copies -----------------------------------------------------------------------------------------
 
 void BM_Memcpy(benchmark::State& state) {
-    const ZImage& picture = Picture();
-    std::vector<uint8_t> target(picture.GetPixelMemorySize());
-    for (auto _ : state) {
-        std::memcpy(target.data(), picture.GetBits(), target.size());
-        benchmark::ClobberMemory();
-    }
-    SetBytes(state);
+    RunMemcpyBaseline(state);
 }
 BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond);
 
@@ -54,7 +47,7 @@ void BM_CopyFrom(benchmark::State& state) {
         copy.CopyFrom(picture);
         benchmark::ClobberMemory();
     }
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_CopyFrom)->Unit(benchmark::kMillisecond);
 
@@ -65,7 +58,7 @@ void BM_FlipVertical(benchmark::State& state) {
         image.FlipVertical();
         benchmark::ClobberMemory();
     }
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_FlipVertical)->Unit(benchmark::kMillisecond);
 
@@ -94,7 +87,7 @@ void BM_StdioWrite(benchmark::State& state) {
         std::fclose(f);
     }
     std::remove(path.c_str());
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_StdioWrite)->Unit(benchmark::kMillisecond);
 
@@ -108,7 +101,7 @@ void BM_BmpWrite(benchmark::State& state) {
         }
     }
     DeleteFileAt(path.c_str());
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_BmpWrite)->Unit(benchmark::kMillisecond);
 
@@ -126,7 +119,7 @@ void BM_StdioRead(benchmark::State& state) {
         std::fclose(f);
     }
     DeleteFileAt(wide.c_str());
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_StdioRead)->Unit(benchmark::kMillisecond);
 
@@ -140,7 +133,7 @@ void BM_BmpRead(benchmark::State& state) {
         }
     }
     DeleteFileAt(path.c_str());
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_BmpRead)->Unit(benchmark::kMillisecond);
 
@@ -163,7 +156,7 @@ void BM_StdioWriteRead(benchmark::State& state) {
         std::fclose(f);
     }
     std::remove(path.c_str());
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_StdioWriteRead)->Unit(benchmark::kMillisecond);
 
@@ -183,7 +176,7 @@ void BM_HistoryPushUndo(benchmark::State& state) {
             state.SkipWithError("undo failed");
         }
     }
-    SetBytes(state);
+    SetPictureBytes(state);
 }
 BENCHMARK(BM_HistoryPushUndo)->Unit(benchmark::kMillisecond);
 

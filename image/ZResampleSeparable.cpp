@@ -31,26 +31,9 @@ void WidenRow(const uint8_t* src, uint32_t bytes, uint32_t width, float* out) {
     }
 }
 
-template <uint32_t Taps>
-void FilterRow(const float* wide, const FloatTaps& columns, float* out) {
-    const uint32_t* index = columns.index.Get();
-    const float* weight = columns.weight.Get();
-    for (uint32_t i = 0; i < columns.count; ++i, index += Taps, weight += Taps, out += 3) {
-        float blue = 0.0f, green = 0.0f, red = 0.0f;
-        for (uint32_t k = 0; k < Taps; ++k) {
-            const float* p = wide + size_t{index[k]} * 3;
-            blue += weight[k] * p[0];
-            green += weight[k] * p[1];
-            red += weight[k] * p[2];
-        }
-        out[0] = blue;
-        out[1] = green;
-        out[2] = red;
-    }
-}
-
-void FilterRowAnyTaps(const float* wide, const FloatTaps& columns, float* out) {
-    const uint32_t taps = columns.taps;
+// One destination row from a widened source row: every output pixel sums `taps` weighted
+// source pixels. The fixed-tap wrappers below let the compiler unroll the common filter widths.
+inline void FilterRowTaps(const float* wide, const FloatTaps& columns, float* out, uint32_t taps) {
     const uint32_t* index = columns.index.Get();
     const float* weight = columns.weight.Get();
     for (uint32_t i = 0; i < columns.count; ++i, index += taps, weight += taps, out += 3) {
@@ -65,6 +48,15 @@ void FilterRowAnyTaps(const float* wide, const FloatTaps& columns, float* out) {
         out[1] = green;
         out[2] = red;
     }
+}
+
+template <uint32_t Taps>
+void FilterRow(const float* wide, const FloatTaps& columns, float* out) {
+    FilterRowTaps(wide, columns, out, Taps);
+}
+
+void FilterRowAnyTaps(const float* wide, const FloatTaps& columns, float* out) {
+    FilterRowTaps(wide, columns, out, columns.taps);
 }
 
 void FilterRowWith(const float* wide, const FloatTaps& columns, float* out) {

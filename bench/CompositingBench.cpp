@@ -61,10 +61,6 @@ const ZImage& Mask() {
     return mask;
 }
 
-void SetBytes(benchmark::State& state) {
-    SetPictureBytes(state);
-}
-
 void BM_Memcpy(benchmark::State& state) {
     RunMemcpyBaseline(state);
 }

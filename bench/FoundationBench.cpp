@@ -29,10 +29,6 @@ std::string ScratchPath(const char* name) {
     return ToUtf8(GetTempFolder()) + name;
 }
 
-void SetBytes(benchmark::State& state) {
-    SetPictureBytes(state);
-}
-
 // Copies -----------------------------------------------------------------------------------------
 
 void BM_Memcpy(benchmark::State& state) {

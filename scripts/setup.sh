@@ -30,6 +30,8 @@ PACKAGES=(
   libxrender1 libxrandr2 libxcursor1 libxi6 libxcomposite1 libxinerama1 libxfixes3
   # test data generators and formatting
   python3-numpy python3-pil clang-format
+  # drawing the program's artwork from its SVG sources
+  librsvg2-bin
 )
 
 log() { printf '[setup] %s\n' "$*" >&2; }

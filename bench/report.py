@@ -28,6 +28,20 @@ def run_ours(binary, picture, counters=None):
     return times
 
 
+def print_ratio_table(title, rows, ours, peers, peer_label):
+    """One table of our medians against a peer's (Pillow's, or one of our own baselines)."""
+    print()
+    print(f"{title:28} {'ms':>8} {peer_label:>22} {'ms':>8} {'ratio':>6} {'limit':>6}")
+    for label, name, peer, limit in rows:
+        if name not in ours or peer not in peers:
+            continue
+        ratio = ours[name] / peers[peer]
+        verdict = "" if limit is None or ratio <= limit else "  OVER"
+        limit_text = "" if limit is None else f"{limit:6.2f}"
+        print(f"{label:28} {ours[name]:8.2f} {peer:>22} {peers[peer]:8.2f} {ratio:6.2f} {limit_text:>6}"
+              f"{verdict}")
+
+
 def print_codec_table(ours, sizes, pillow):
     """JPEG and PNG codecs against Pillow (same run), with the PNG file size check."""
     rows = [
@@ -35,16 +49,10 @@ def print_codec_table(ours, sizes, pillow):
         ("PNG read", "PngRead", "png_load", 1.0),
         ("JPEG write q90", "JpgWrite", "jpeg_save_q90", 1.1),
         ("JPEG write q90 plain", "JpgWritePlain", "jpeg_save_q90", 1.1),
+        ("JPEG write q90 (both opt.)", "JpgWrite", "jpeg_save_q90_optimised", 1.1),
         ("JPEG read", "JpgRead", "jpeg_load", 1.1),
     ]
-    print()
-    print(f"{'codec':24} {'ms':>8} {'Pillow':>14} {'ms':>8} {'ratio':>6} {'limit':>6}")
-    for label, name, peer, limit in rows:
-        if name not in ours or peer not in pillow:
-            continue
-        ratio = ours[name] / pillow[peer]
-        print(f"{label:24} {ours[name]:8.2f} {peer:>14} {pillow[peer]:8.2f} {ratio:6.2f} {limit:6.1f}"
-              f"{'' if ratio <= limit else '  OVER'}")
+    print_ratio_table("codec", rows, ours, pillow, "Pillow")
     if "PngWrite" in sizes and "png_bytes" in pillow:
         ratio = sizes["PngWrite"] / pillow["png_bytes"]
         print(f"{'PNG file bytes':24} {sizes['PngWrite']:8.0f} {'png_bytes':>14} "
@@ -53,7 +61,8 @@ def print_codec_table(ours, sizes, pillow):
         print(f"{'JPEG file bytes':24} {sizes['JpgWrite']:8.0f} {'jpeg_bytes':>14} "
               f"{pillow['jpeg_bytes']:8.0f} {sizes['JpgWrite'] / pillow['jpeg_bytes']:6.3f}")
     print("(JPEG write q90: the program's settings, optimised Huffman tables and its comment; "
-          "plain: not optimised, as Pillow's default save)")
+          "plain: not optimised, as Pillow's default save; both opt.: against Pillow's save with "
+          "optimize=True, timed here on the same picture)")
 
 
 def print_pixel_table(ours, pillow):
@@ -66,19 +75,48 @@ def print_pixel_table(ours, pillow):
         ("resize filter 3", "ResampleBuffer/3", "resize_lanczos_1080p", 3.0),
         ("display resampler", "AreaAverageBuffer", "reduce_2", 1.5),
     ]
-    print()
-    print(f"{'pixels':24} {'ms':>8} {'Pillow':>20} {'ms':>8} {'ratio':>6} {'limit':>6}")
-    for label, name, peer, limit in rows:
-        if name not in ours or peer not in pillow:
-            continue
-        ratio = ours[name] / pillow[peer]
-        print(f"{label:24} {ours[name]:8.2f} {peer:>20} {pillow[peer]:8.2f} {ratio:6.2f} {limit:6.1f}"
-              f"{'' if ratio <= limit else '  OVER'}")
+    print_ratio_table("pixels", rows, ours, pillow, "Pillow")
+
+
+def print_effects_tables(ours, pillow):
+    """Image effects against Pillow and against their own baselines (same run)."""
+    print_ratio_table("effects", [
+        ("box blur r8 x3", "BoxBlur_8_3", "box_blur_8_3", 0.33),
+        ("filter 1 (3x3 mean)", "Filter/1", "smooth_3x3", 0.25),
+        ("filter 2 (5x5 mean)", "Filter/2", "blur_5x5", 0.15),
+        ("filter 10 (3x3 max)", "Filter/10", "max_3x3", 0.1),
+        ("drop shadow, slow path", "DropShadowOutline", "box_blur_8_3", 0.5),
+        ("mirror", "Mirror", "mirror", None),
+        ("rotate right", "RotateRight", "rotate_90", None),
+        ("grayscale", "Grayscale", "grayscale", None),
+    ], ours, pillow, "Pillow")
+    print_ratio_table("effects vs own baseline", [
+        ("drop shadow, plain path", "DropShadowPlain", "MemcpyShadowResult", 6.0),
+        ("spin blur 1080p", "SpinBlur", "SpinBlurLiteral", 0.25),
+    ], ours, ours, "baseline")
+
+
+def time_pillow_jpeg_optimised(png_path, runs=7):
+    """Pillow's JPEG save at quality 90 with optimised Huffman tables, as the program writes."""
+    script = (
+        "import io, sys, time\n"
+        "from PIL import Image\n"
+        "im = Image.open(sys.argv[1]); im.load()\n"
+        "times = []\n"
+        f"for _ in range({runs}):\n"
+        "    b = io.BytesIO(); t = time.perf_counter()\n"
+        "    im.save(b, 'JPEG', quality=90, optimize=True)\n"
+        "    times.append((time.perf_counter() - t) * 1000)\n"
+        "times.sort(); print(times[len(times) // 2])\n")
+    out = subprocess.run(["/usr/bin/python3", "-c", script, png_path], check=True,
+                         capture_output=True, text=True).stdout
+    return float(out.strip())
 
 
 def run_pillow():
     out = subprocess.run(["/usr/bin/python3", os.path.join(SHARED, "peers.py"), "bmp_", "png_",
-                          "jpeg_", "composite", "resize_", "reduce_"],
+                          "jpeg_", "composite", "resize_", "reduce_", "box_blur", "smooth_",
+                          "blur_", "max_", "mirror", "rotate_", "grayscale"],
                          check=True, capture_output=True, text=True).stdout
     times = {}
     for line in out.splitlines():
@@ -100,11 +138,18 @@ def main():
         codec_sizes = {}
         codec = run_ours(codec_binary, bmp, codec_sizes) if os.path.exists(codec_binary) else {}
         pixels = {}
+        effects = {}
+        for name in ("filter_bench", "shadow_bench"):
+            path = os.path.join(build, "bench", name)
+            if os.path.exists(path):
+                effects.update(run_ours(path, bmp))
+        pillow_jpeg_optimised = time_pillow_jpeg_optimised(png)
         for name in ("compositing_bench", "resample_bench"):
             path = os.path.join(build, "bench", name)
             if os.path.exists(path):
                 pixels.update(run_ours(path, bmp))
     pillow = run_pillow()
+    pillow["jpeg_save_q90_optimised"] = pillow_jpeg_optimised
     rows = [
         ("ZImage::CopyFrom", "CopyFrom", "Memcpy", 1.5),
         ("ZImage::FlipVertical", "FlipVertical", "Memcpy", 1.5),
@@ -125,6 +170,8 @@ def main():
         print_codec_table(codec, codec_sizes, pillow)
     if pixels:
         print_pixel_table(pixels, pillow)
+    if effects:
+        print_effects_tables(effects, pillow)
 
 
 if __name__ == "__main__":

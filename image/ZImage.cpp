@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "image/ZImagePixels.h"
 
@@ -214,6 +215,24 @@ bool ZImage::CopyFrom(const ZImage& source) {
     source.FlushDrawing();
     std::memcpy(m_bits, source.m_bits, GetPixelMemorySize());
     return true;
+}
+
+void ZImage::Swap(ZImage& other) noexcept {
+    std::swap(m_width, other.m_width);
+    std::swap(m_height, other.m_height);
+    std::swap(m_bitsPerPixel, other.m_bitsPerPixel);
+    std::swap(m_stride, other.m_stride);
+    std::swap(m_bits, other.m_bits);
+    std::swap(m_palette, other.m_palette);
+    std::swap(m_paletteHandle, other.m_paletteHandle);
+    std::swap(m_bitmapHandle, other.m_bitmapHandle);
+    std::swap(m_previousBitmap, other.m_previousBitmap);
+    std::swap(m_dc, other.m_dc);
+    std::swap(m_valid, other.m_valid);
+    std::swap(dpiX, other.dpiX);
+    std::swap(dpiY, other.dpiY);
+    std::swap(hasTransparentIndex, other.hasTransparentIndex);
+    std::swap(transparentIndex, other.transparentIndex);
 }
 
 bool ZImage::Destroy() {

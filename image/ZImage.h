@@ -90,6 +90,9 @@ class ZImage {
     bool CreateForOverwrite(uint32_t width, uint32_t height, uint32_t requestedBits,
                             const uint8_t* palette);
     bool Destroy();
+    // Exchanges everything (pixels, palette, resolution, platform bitmap) with `other`: lets an
+    // operation build its result in a second image and commit it only once it is complete.
+    void Swap(ZImage& other) noexcept;
 
     // Pixel operations ------------------------------------------------------------------------
     bool Fill(ZColor colour);

@@ -43,7 +43,8 @@ struct DropShadowOptions {
 int DropShadowMargin(int offset, int dither);
 
 // 24 or 32 bits. The image grows by DropShadowMargin on every side and becomes a 24-bit picture
-// over the background colour with its shadow.
+// over the background colour with its shadow. Offset and dither must not be negative; the
+// intensity is limited to 0..100.
 bool ApplyDropShadow(ZImage& image, const DropShadowOptions& options);
 
 // Neighbourhood filters ---------------------------------------------------------------------------
@@ -68,13 +69,14 @@ constexpr int kFirstFilterIndex = 1;
 constexpr int kLastFilterIndex = 12;
 
 // 24 or 32 bits, index 1..12. The outer border (1 pixel, 2 for index 2) and alpha stay as they
-// were.
+// were; a picture no larger than its border stays unchanged (true).
 bool ApplyFilter(ZImage& image, int filterIndex);
 
 // Blocks and blurs --------------------------------------------------------------------------------
 
 // 24 or 32 bits, block size 1..width. Blocks are aligned to the bottom-left corner; every byte of
-// a block (alpha included) becomes the block's truncated mean.
+// a block (alpha included) becomes the block's truncated mean. Logs code 14 (line 17) for an
+// empty or shallow picture, 12 (line 21) when out of memory; a bad block size is not logged.
 bool Pixelize(ZImage& image, int blockSize);
 
 // Exactly 24 bits, radius >= 1: `passes` times a vertical then a horizontal running mean over
@@ -82,11 +84,15 @@ bool Pixelize(ZImage& image, int blockSize);
 bool BoxBlur(ZImage& image, int radius, int passes);
 
 // 24 or 32 bits: every pixel becomes the mean of 64 samples each way along the arc through it
-// around the picture's centre (angle in the same units the annotation tool passes, 3.0 there).
+// around the picture's centre (angle in the same units the annotation tool passes, 3.0 there;
+// the arc turns by about the angle in degrees each way). Rows are taken as memory rows; alpha is
+// kept. Angles that are not finite or beyond +-360 are refused. Logs code 14 (line 146) for an
+// empty or shallow picture, 13 (line 151) when the working copy cannot be made.
 bool SpinBlur(ZImage& image, double angle);
 
 // 24 or 32 bits: a raised-button frame `frameWidth` wide, light top and left, dark bottom and
-// right; strength 0..1.
+// right; strength 0..1. A frame wider or taller than the picture becomes min(width, height) - 1;
+// a negative frame width or a strength that is not finite is refused.
 bool Buttonize(ZImage& image, int frameWidth, double strength);
 
 // Colour ------------------------------------------------------------------------------------------
@@ -109,7 +115,8 @@ bool ColorOffset(ZImage& image, int redOffset, int greenOffset, int blueOffset);
 // Any depth: every row reversed left to right.
 bool Mirror(ZImage& image);
 
-// Any depth: a quarter turn clockwise; (x, y) moves to (h - 1 - y, x).
+// Any depth: a quarter turn clockwise; (x, y) moves to (h - 1 - y, x). Palette, resolution and
+// transparent index are kept (also for RotateLeft).
 bool RotateRight(ZImage& image);
 
 // Any depth: a quarter turn counter-clockwise; (x, y) moves to (y, w - 1 - x).

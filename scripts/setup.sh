@@ -29,7 +29,7 @@ PACKAGES=(
   # Wine's X11 driver: render, screen and cursor extensions (recommended by libwine)
   libxrender1 libxrandr2 libxcursor1 libxi6 libxcomposite1 libxinerama1 libxfixes3
   # test data generators and formatting
-  python3-numpy python3-pil clang-format
+  python3-numpy python3-pil clang-format fonts-dejavu-core
   # drawing the program's artwork from its SVG sources
   librsvg2-bin
 )

@@ -40,6 +40,25 @@ TEST(ZImageGdi, GdiDrawingLandsInPixelMemory) {
     }
 }
 
+TEST(ZImageGdi, SwappedImagesKeepDrawingIntoTheirOwnPixels) {
+    ZImage a;
+    ZImage b;
+    ASSERT_TRUE(a.Create(4, 4, 24, 0x000000, nullptr));
+    ASSERT_TRUE(b.Create(6, 2, 24, 0x000000, nullptr));
+    HDC aDc = a.GetDC();
+    a.Swap(b);
+    EXPECT_EQ(b.GetDC(), aDc);  // the device context travels with its bitmap
+    HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+    RECT rect = {0, 0, 6, 2};
+    FillRect(a.GetDC(), &rect, brush);  // a is now 6 x 2
+    DeleteObject(brush);
+    a.FlushDrawing();
+    EXPECT_EQ(ColourAt(a, 5, 1), static_cast<uint32_t>(RGB(1, 2, 3)));
+    EXPECT_EQ(ColourAt(b, 3, 3), 0u);
+    b.Destroy();
+    a.Destroy();  // each releases its own handles once
+}
+
 TEST(ZImageGdi, DrawAndDrawPartCopyExactly) {
     ZImage source;
     ASSERT_TRUE(source.Create(6, 4, 24, 0x00112233, nullptr));

@@ -84,6 +84,44 @@ TEST(ZImageCreate, ThirtyTwoBitFillLeavesAlphaZero) {
     EXPECT_EQ(row[3], 0x00);
 }
 
+TEST(ZImageCreate, SwapExchangesPixelsPaletteAndResolution) {
+    ZImage grey;
+    uint8_t palette[ZImage::kPaletteBytes] = {};
+    palette[3 * 7] = 70;  // entry 7: red 70, green 0, blue 0
+    ASSERT_TRUE(grey.Create(3, 2, 8, 0, palette));
+    grey.GetRow(1)[2] = 7;
+    grey.GetRow(0)[0] = 7;
+    grey.dpiX = 300;
+    grey.hasTransparentIndex = true;
+    grey.transparentIndex = 7;
+    ZImage colour;
+    ASSERT_TRUE(colour.Create(5, 4, 24, 0x00ABCDEF, nullptr));
+    const uint8_t* greyBits = grey.GetBits();
+
+    grey.Swap(colour);
+
+    EXPECT_EQ(grey.GetWidth(), 5u);
+    EXPECT_EQ(grey.GetBitsPerPixel(), 24);
+    EXPECT_EQ(grey.GetRow(3)[0], 0xAB);
+    EXPECT_EQ(grey.dpiX, 96);
+    EXPECT_FALSE(grey.hasTransparentIndex);
+    EXPECT_EQ(colour.GetWidth(), 3u);
+    EXPECT_EQ(colour.GetBitsPerPixel(), 8);
+    EXPECT_EQ(colour.GetBits(), greyBits);  // the memory moved, it was not copied
+    EXPECT_EQ(colour.GetPixelIndex(2, 1), 7);
+    EXPECT_EQ(colour.GetPaletteEntryBgr(7)[2], 70);
+    EXPECT_EQ(colour.dpiX, 300);
+    EXPECT_TRUE(colour.hasTransparentIndex);
+    EXPECT_EQ(colour.transparentIndex, 7);
+
+    ZImage empty;
+    colour.Swap(empty);
+    EXPECT_FALSE(colour.IsValid());
+    EXPECT_EQ(colour.GetBits(), nullptr);
+    EXPECT_TRUE(empty.IsValid());
+    EXPECT_EQ(empty.GetPixelIndex(0, 0), 7);
+}
+
 TEST(ZImageCreate, RejectsBadSizesAndMissingPalette) {
     ZImage image;
     EXPECT_FALSE(image.Create(0, 5, 24, 0, nullptr));

@@ -4,19 +4,7 @@
 set -u
 data=$1
 shift
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# Little-endian integer of SIZE bytes at OFFSET of FILE (signed for 4-byte fields).
-field() {
-    v=$(od -An -t"u$3" -j "$2" -N "$3" "$1" | tr -d ' ')
-    if [ "$3" = 4 ] && [ "$v" -gt 2147483647 ]; then v=$((v - 4294967296)); fi
-    echo "$v"
-}
+. "$(dirname "$0")/img_test_lib.sh"
 
 # The dpi a BMP header's pixels-per-metre value gives: trunc(ppm / 100 * 2.54 + 0.5), 96 below 2.
 dpi_of() {
@@ -26,8 +14,6 @@ dpi_of() {
         echo 96
     fi
 }
-
-run() { "$@" >"$work/out" 2>"$work/err"; echo $? >"$work/rc"; tr -d '\r' <"$work/out" >"$work/out.txt"; tr -d '\r' <"$work/err" >"$work/err.txt"; }
 
 # --help explains every subcommand.
 run "$@" --help
@@ -123,12 +109,6 @@ run "$@" info "$work/grey.jpg"
 [ "$(cut -d' ' -f1-3 out.txt)" = "32 32 24" ] || fail "info of grey JPEG gave '$(cat out.txt)'"
 
 # Failures: exit status 1 and "error CODE: TEXT" as the first line on stderr.
-expect_error() {
-    code=$1; shift
-    run "$@"
-    [ "$(cat rc)" = 1 ] || fail "'$*' exit status $(cat rc), expected 1"
-    head -1 err.txt | grep -q "^error $code: ." || fail "'$*' first stderr line '$(head -1 err.txt)', expected code $code"
-}
 printf 'plain text' >"$work/text.bmp"
 printf 'plain text' >"$work/picture.jpeg"
 printf 'plain text' >"$work/text.jpg"
@@ -152,8 +132,4 @@ head -1 err.txt | grep -q "Couldn't open BMP File for writing!" || fail "write f
 expect_error 0 "$@" frobnicate
 expect_error 0 "$@" info
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all clarivue-img checks passed"
+finish "clarivue-img"

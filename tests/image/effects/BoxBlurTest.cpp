@@ -1,0 +1,226 @@
+// Box blur: hand-computed rows, the rule written out literally (every mean summed afresh over its
+// 2r + 1 clamped samples, vertical then horizontal per pass) on noise pictures of odd sizes, and
+// the refusals with their log lines.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/ZError.h"
+#include "image/ZImageEffects.h"
+#include "tests/image/CompositingTestSupport.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova {
+namespace {
+
+using testing::ByteNoise;
+using testing::ColourAt;
+using testing::PixelAt;
+using testing::SameBytes;
+using testing::SamePixels;
+
+// The blur by its definition: for each pass, each byte of a column becomes the truncated mean of
+// the 2r + 1 bytes around it (rows clamped to the picture), then each byte of a row likewise.
+void ReferenceBoxBlur(ZImage& image, int r, int passes) {
+    const int w = static_cast<int>(image.GetWidth());
+    const int h = static_cast<int>(image.GetHeight());
+    std::vector<uint8_t> a(size_t(w) * h * 3), b(a.size());
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                a[(size_t(y) * w + x) * 3 + c] = PixelAt(image, x, y)[c];
+            }
+        }
+    }
+    auto at = [&](std::vector<uint8_t>& v, int x, int y, int c) -> uint8_t& {
+        return v[(size_t(y) * w + x) * 3 + c];
+    };
+    for (int pass = 0; pass < passes; ++pass) {
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                for (int c = 0; c < 3; ++c) {
+                    int64_t sum = 0;
+                    for (int k = -r; k <= r; ++k) {
+                        sum += at(a, x, std::clamp(y + k, 0, h - 1), c);
+                    }
+                    at(b, x, y, c) = static_cast<uint8_t>(sum / (2 * r + 1));
+                }
+            }
+        }
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                for (int c = 0; c < 3; ++c) {
+                    int64_t sum = 0;
+                    for (int k = -r; k <= r; ++k) {
+                        sum += at(b, std::clamp(x + k, 0, w - 1), y, c);
+                    }
+                    at(a, x, y, c) = static_cast<uint8_t>(sum / (2 * r + 1));
+                }
+            }
+        }
+    }
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                PixelAt(image, x, y)[c] = a[(size_t(y) * w + x) * 3 + c];
+            }
+        }
+    }
+}
+
+std::string Log() {
+    return test::ReadWholeFile(kErrorLogFileName);
+}
+
+class BoxBlurTest : public ::testing::Test {
+  protected:
+    void SetUp() override { test::WriteWholeFile(kErrorLogFileName, std::string()); }
+    void TearDown() override { test::WriteWholeFile(kErrorLogFileName, std::string()); }
+};
+
+TEST_F(BoxBlurTest, HandComputedRowAndColumn) {
+    // One row 0, 30, 90 (red channel), radius 1: the vertical pass sees three copies of the only
+    // row; horizontally (0+0+30)/3, (0+30+90)/3, (30+90+90)/3.
+    ZImage row;
+    ASSERT_TRUE(row.Create(3, 1, 24, 0, nullptr));
+    PixelAt(row, 1, 0)[2] = 30;
+    PixelAt(row, 2, 0)[2] = 90;
+    ASSERT_TRUE(BoxBlur(row, 1, 1));
+    EXPECT_EQ(ColourAt(row, 0, 0), 10u);
+    EXPECT_EQ(ColourAt(row, 1, 0), 40u);
+    EXPECT_EQ(ColourAt(row, 2, 0), 70u);
+
+    // The same values down one column (blue channel), read from the top.
+    ZImage column;
+    ASSERT_TRUE(column.Create(1, 3, 24, 0, nullptr));
+    PixelAt(column, 0, 1)[0] = 30;
+    PixelAt(column, 0, 2)[0] = 90;
+    ASSERT_TRUE(BoxBlur(column, 1, 1));
+    EXPECT_EQ(ColourAt(column, 0, 0), 10u << 16);
+    EXPECT_EQ(ColourAt(column, 0, 1), 40u << 16);
+    EXPECT_EQ(ColourAt(column, 0, 2), 70u << 16);
+}
+
+TEST_F(BoxBlurTest, EachDirectionTruncatesOnItsOwn) {
+    // A 3 x 3 picture with 200 in green at the centre, radius 1, one pass: the vertical mean of
+    // the centre column is 66 (200 / 3), the horizontal mean of 66 over three pixels 22; the
+    // corners get 66 / 3 = 22 as well. Two passes: the second pass spreads 22s: column sums
+    // 22 + 22 + 22 = 66 -> 22 everywhere (the edges repeat).
+    ZImage image;
+    ASSERT_TRUE(image.Create(3, 3, 24, 0, nullptr));
+    PixelAt(image, 1, 1)[1] = 200;
+    ZImage twice;
+    ASSERT_TRUE(twice.CopyFrom(image));
+    ASSERT_TRUE(BoxBlur(image, 1, 1));
+    for (uint32_t y = 0; y < 3; ++y) {
+        for (uint32_t x = 0; x < 3; ++x) {
+            EXPECT_EQ(ColourAt(image, x, y), 22u << 8) << x << "," << y;
+        }
+    }
+    ASSERT_TRUE(BoxBlur(twice, 1, 2));
+    EXPECT_EQ(ColourAt(twice, 0, 0), 22u << 8);
+    EXPECT_EQ(ColourAt(twice, 2, 2), 22u << 8);
+
+    // 5 x 1 with 7 at the centre, radius 2: (7) / 5 = 1 at every pixel reached.
+    ZImage narrow;
+    ASSERT_TRUE(narrow.Create(5, 1, 24, 0, nullptr));
+    PixelAt(narrow, 2, 0)[2] = 7;
+    ASSERT_TRUE(BoxBlur(narrow, 2, 1));
+    for (uint32_t x = 0; x < 5; ++x) {
+        EXPECT_EQ(ColourAt(narrow, x, 0), 1u) << x;
+    }
+}
+
+TEST_F(BoxBlurTest, MatchesTheRuleOnNoise) {
+    struct Case {
+        uint32_t w, h;
+        int radius, passes;
+    };
+    const Case cases[] = {{1, 1, 1, 1},   {1, 1, 5, 3},     {7, 1, 1, 1},   {1, 9, 2, 2},
+                          {5, 3, 1, 3},   {13, 11, 2, 1},   {13, 11, 5, 3}, {6, 17, 8, 3},
+                          {31, 7, 3, 2},  {17, 23, 20, 1},  {40, 3, 19, 2}, {9, 8, 127, 1},
+                          {9, 8, 128, 2}, {33, 21, 130, 1}, {70, 40, 8, 3}};
+    uint32_t seed = 1;
+    for (const Case& c : cases) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(c.w, c.h, 24, 0, nullptr));
+        ByteNoise noise(seed++);
+        noise.Fill(image);
+        ZImage expected;
+        ASSERT_TRUE(expected.CopyFrom(image));
+        ReferenceBoxBlur(expected, c.radius, c.passes);
+        ASSERT_TRUE(BoxBlur(image, c.radius, c.passes));
+        EXPECT_TRUE(SamePixels(image, expected))
+            << c.w << "x" << c.h << " r " << c.radius << " passes " << c.passes;
+    }
+    EXPECT_EQ(Log(), "");
+}
+
+TEST_F(BoxBlurTest, ExtremesStayExact) {
+    // All 255 (the largest sums) and all 0 stay as they are for every radius; a half-and-half
+    // picture keeps its outer columns' values where the window does not reach across.
+    for (int radius : {1, 8, 127, 128, 300}) {
+        ZImage white;
+        ASSERT_TRUE(white.Create(20, 9, 24, 0xFFFFFF, nullptr));
+        ZImage before;
+        ASSERT_TRUE(before.CopyFrom(white));
+        ASSERT_TRUE(BoxBlur(white, radius, 3));
+        EXPECT_TRUE(SamePixels(white, before)) << radius;
+    }
+    ZImage halves;
+    ASSERT_TRUE(halves.Create(40, 4, 24, 0, nullptr));
+    ASSERT_TRUE(halves.FillRect(20, 0, 20, 4, 0xFFFFFF));
+    ASSERT_TRUE(BoxBlur(halves, 2, 3));
+    EXPECT_EQ(ColourAt(halves, 0, 0), 0u);
+    EXPECT_EQ(ColourAt(halves, 13, 3), 0u);  // 20 - 1 - 3 * 2: still out of reach
+    EXPECT_EQ(ColourAt(halves, 26, 1), 0xFFFFFFu);
+    EXPECT_EQ(ColourAt(halves, 39, 2), 0xFFFFFFu);
+    EXPECT_NE(ColourAt(halves, 19, 0), 0u);
+}
+
+TEST_F(BoxBlurTest, ZeroPassesChangeNothing) {
+    ZImage image;
+    ASSERT_TRUE(image.Create(5, 4, 24, 0, nullptr));
+    ByteNoise noise(9);
+    noise.Fill(image);
+    ZImage before;
+    ASSERT_TRUE(before.CopyFrom(image));
+    EXPECT_TRUE(BoxBlur(image, 3, 0));
+    EXPECT_TRUE(SameBytes(image, before));
+}
+
+TEST_F(BoxBlurTest, RefusesWhatIsNotA24BitPictureOrRadiusBelowOne) {
+    const std::string line = "Image\\ZImageEffects - Line: 701 - ZErr: 13\r\n";
+    ZImage empty;
+    EXPECT_FALSE(BoxBlur(empty, 2, 1));
+    EXPECT_FALSE(empty.IsValid());
+    EXPECT_EQ(Log(), line);
+
+    const auto grey = testing::GreyPalette();
+    for (uint32_t bits : {32u, 16u, 8u}) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(6, 5, bits, 0, grey.data()));
+        ByteNoise noise(bits);
+        noise.Fill(image);
+        ZImage before;
+        ASSERT_TRUE(before.CopyFrom(image));
+        EXPECT_FALSE(BoxBlur(image, 2, 1)) << bits;
+        EXPECT_TRUE(SameBytes(image, before)) << bits;
+    }
+    ZImage image;
+    ASSERT_TRUE(image.Create(6, 5, 24, 0, nullptr));
+    ByteNoise noise(3);
+    noise.Fill(image);
+    ZImage before;
+    ASSERT_TRUE(before.CopyFrom(image));
+    EXPECT_FALSE(BoxBlur(image, 0, 3));
+    EXPECT_FALSE(BoxBlur(image, -4, 3));
+    EXPECT_TRUE(SameBytes(image, before));
+    EXPECT_EQ(Log(), line + line + line + line + line + line);
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,287 @@
+// Buttonize, grayscale, pencil drawing, invert and colour offset: hand-computed pixels, depths,
+// alpha, padding and resolution, and the refusals.
+#include <cstdint>
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "image/ZImageEffects.h"
+#include "tests/image/effects/EffectPictures.h"
+
+namespace zentrova {
+namespace {
+
+using test::At;
+using test::MakeNoise;
+using test::MakePicture;
+using test::SameBytes;
+
+// Blue byte of the pixel at picture column x, picture row y (from the top).
+uint8_t BlueAt(const ZImage& image, uint32_t x, uint32_t y) {
+    return At(image, x, image.GetHeight() - 1 - y, 0);
+}
+
+// Buttonize -------------------------------------------------------------------------------------
+
+TEST(ButtonizeTest, HandComputedFiveByFour) {
+    // Grey 101, frame 1, strength 0.5. Top row (columns 1-4) lightened with 0.5: 178; strength
+    // 0.45. Bottom row (columns 1-4) darkened with 0.45: trunc(101 * 0.55) = 55; k = 1 < 11 so
+    // strength 0.5. Left column (rows 0-3) lightened with 0.5: 178; strength 0.45. Right column
+    // (rows 1-2) darkened with 0.45: 55.
+    ZImage image;
+    ASSERT_TRUE(image.Create(5, 4, 24, 0x656565, nullptr));
+    ASSERT_TRUE(Buttonize(image, 1, 0.5));
+    const uint8_t expected[4][5] = {{178, 178, 178, 178, 178},
+                                    {178, 101, 101, 101, 55},
+                                    {178, 101, 101, 101, 55},
+                                    {178, 55, 55, 55, 55}};
+    for (uint32_t y = 0; y < 4; ++y) {
+        for (uint32_t x = 0; x < 5; ++x) {
+            for (uint32_t c = 0; c < 3; ++c) {
+                EXPECT_EQ(At(image, x, 3 - y, c), expected[y][x]) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(ButtonizeTest, StrengthStopsAtZeroWithoutStepPast) {
+    // Frame 20, strength 0.5: the top band reaches strength 0 after 10 rows and stays there, so
+    // its rows 10-19 keep their bytes (one step past 0 would darken them), while row 9 (strength
+    // 0.05) is lightened a little: trunc(101 * 0.95 + 12.75) = 108.
+    ZImage image;
+    ASSERT_TRUE(image.Create(60, 60, 24, 0x656565, nullptr));
+    ASSERT_TRUE(Buttonize(image, 20, 0.5));
+    EXPECT_EQ(BlueAt(image, 30, 0), 178);
+    EXPECT_EQ(BlueAt(image, 30, 9), 108);
+    for (uint32_t y = 10; y < 20; ++y) {
+        EXPECT_EQ(BlueAt(image, 30, y), 101) << y;
+    }
+    // Bottom band: strength 0 until k < 11, then rising by 0.05 after each row: the row with
+    // k = 1 (the last one) is darkened with 0.45 and the row with k = 10 not at all.
+    EXPECT_EQ(BlueAt(image, 30, 59), 55);
+    EXPECT_EQ(BlueAt(image, 30, 50), 101);
+    EXPECT_EQ(BlueAt(image, 30, 51), 95);   // k = 9: trunc(101 * 0.95)
+    EXPECT_EQ(BlueAt(image, 30, 49), 101);  // k = 11, strength still 0
+}
+
+TEST(ButtonizeTest, BytesAreClampedForStrengthAboveOne) {
+    // Strength 1.2: lightening gives 101 * -0.2 + 306 > 255, darkening a negative value.
+    ZImage image;
+    ASSERT_TRUE(image.Create(5, 4, 24, 0x656565, nullptr));
+    ASSERT_TRUE(Buttonize(image, 1, 1.2));
+    EXPECT_EQ(BlueAt(image, 2, 0), 255);
+    EXPECT_EQ(BlueAt(image, 2, 3), 0);
+    EXPECT_EQ(BlueAt(image, 0, 2), 255);
+    EXPECT_EQ(BlueAt(image, 4, 2), 0);
+    EXPECT_EQ(BlueAt(image, 2, 2), 101);
+}
+
+TEST(ButtonizeTest, OversizedFrameBecomesSmallerSideMinusOne) {
+    // Frame 20 on 40 x 10 works as frame 9 (and not as 8). (On a square picture every frame of
+    // half its side or more gives the same result: the bands' ranges past the middle are empty.)
+    ZImage a;
+    MakeNoise(a, 40, 10, 32, 1);
+    ZImage b;
+    ASSERT_TRUE(b.CopyFrom(a));
+    ZImage c;
+    ASSERT_TRUE(c.CopyFrom(a));
+    ASSERT_TRUE(Buttonize(a, 20, 0.5));
+    ASSERT_TRUE(Buttonize(b, 9, 0.5));
+    ASSERT_TRUE(Buttonize(c, 8, 0.5));
+    EXPECT_TRUE(SameBytes(a, b));
+    EXPECT_FALSE(SameBytes(a, c));
+
+    // A single row: the frame becomes 0 and nothing changes; alpha is never touched.
+    ZImage row;
+    MakeNoise(row, 7, 1, 32, 2);
+    ZImage before;
+    ASSERT_TRUE(before.CopyFrom(row));
+    ASSERT_TRUE(Buttonize(row, 5, 0.5));
+    EXPECT_TRUE(SameBytes(row, before));
+
+    ZImage alpha;
+    MakeNoise(alpha, 12, 9, 32, 3);
+    ASSERT_TRUE(before.CopyFrom(alpha));
+    ASSERT_TRUE(Buttonize(alpha, 4, 0.7));
+    for (uint32_t r = 0; r < 9; ++r) {
+        for (uint32_t x = 0; x < 12; ++x) {
+            EXPECT_EQ(At(alpha, x, r, 3), At(before, x, r, 3));
+        }
+    }
+}
+
+TEST(ButtonizeTest, Refusals) {
+    ZImage empty;
+    EXPECT_FALSE(Buttonize(empty, 20, 0.5));
+    ZImage grey;
+    ASSERT_TRUE(grey.Create(30, 30, 8, 0, test::GreyPalette()));
+    EXPECT_FALSE(Buttonize(grey, 20, 0.5));
+    ZImage image;
+    MakeNoise(image, 30, 30, 24, 4);
+    ZImage before;
+    ASSERT_TRUE(before.CopyFrom(image));
+    EXPECT_FALSE(Buttonize(image, -1, 0.5));
+    EXPECT_TRUE(SameBytes(image, before));
+}
+
+// Grayscale and pencil drawing -------------------------------------------------------------------
+
+TEST(GrayscaleTest, BlueByteBecomesTheGreyValue) {
+    ZImage image;
+    ASSERT_TRUE(image.Create(3, 2, 24, 0x0000FF, nullptr));  // pure red
+    ASSERT_TRUE(image.FillRect(1, 0, 1, 1, 0xFF0000));       // pure blue
+    ASSERT_TRUE(image.FillRect(2, 1, 1, 1, 0x40FF10));       // blue 0x40 under strong green
+    image.dpiX = 300;
+    image.dpiY = 150;
+    ASSERT_TRUE(Grayscale(image));
+    ASSERT_EQ(image.GetBitsPerPixel(), 8);
+    EXPECT_EQ(image.GetWidth(), 3u);
+    EXPECT_EQ(image.GetHeight(), 2u);
+    EXPECT_EQ(image.dpiX, 300);
+    EXPECT_EQ(image.dpiY, 150);
+    EXPECT_EQ(image.GetPixelIndex(0, 1), 0);     // red: black
+    EXPECT_EQ(image.GetPixelIndex(1, 1), 255);   // blue: white
+    EXPECT_EQ(image.GetPixelIndex(2, 0), 0x40);  // the blue byte alone
+    uint8_t palette[ZImage::kPaletteBytes];
+    ASSERT_TRUE(image.GetPalette(palette));
+    EXPECT_EQ(0, std::memcmp(palette, test::GreyPalette(), sizeof palette));
+    ASSERT_TRUE(image.SetBitDepth(24));
+    EXPECT_EQ(At(image, 1, 1, 0), 255);
+    EXPECT_EQ(At(image, 1, 1, 2), 255);
+}
+
+TEST(GrayscaleTest, ThirtyTwoBitAndPaletteSources) {
+    ZImage deep;
+    MakeNoise(deep, 5, 3, 32, 8);
+    ZImage before;
+    ASSERT_TRUE(before.CopyFrom(deep));
+    ASSERT_TRUE(Grayscale(deep));
+    for (uint32_t r = 0; r < 3; ++r) {
+        for (uint32_t x = 0; x < 5; ++x) {
+            EXPECT_EQ(deep.GetPixelIndex(x, r), At(before, x, r, 0));
+        }
+    }
+
+    // A 4-bit picture: index 1 is (red 10, green 20, blue 30), index 2 (blue 200).
+    uint8_t palette[ZImage::kPaletteBytes] = {};
+    palette[3] = 10;
+    palette[4] = 20;
+    palette[5] = 30;
+    palette[8] = 200;
+    ZImage nibbles;
+    ASSERT_TRUE(nibbles.Create(3, 1, 4, 0, palette));
+    nibbles.GetRow(0)[0] = 0x12;  // pixels 1, 2
+    nibbles.GetRow(0)[1] = 0x00;  // pixel 0
+    ASSERT_TRUE(Grayscale(nibbles));
+    EXPECT_EQ(nibbles.GetBitsPerPixel(), 8);
+    EXPECT_EQ(nibbles.GetPixelIndex(0, 0), 30);
+    EXPECT_EQ(nibbles.GetPixelIndex(1, 0), 200);
+    EXPECT_EQ(nibbles.GetPixelIndex(2, 0), 0);
+
+    ZImage empty;
+    EXPECT_FALSE(Grayscale(empty));
+}
+
+TEST(PencilDrawingTest, OutlineInvertedGreyOnTwentyFourBits) {
+    // 3 x 3, blue bytes by memory row {10, 20, 30}, {40, 50, 60}, {70, 80, 95}; green and red
+    // large so that only the blue byte can show. Border pixels: 255 - blue. Centre: filter 12
+    // gives 95 - 50 = 45, inverted 210.
+    const uint8_t blue[3][3] = {{10, 20, 30}, {40, 50, 60}, {70, 80, 95}};
+    ZImage image;
+    MakePicture(image, 3, 3, 24, [&](uint32_t x, uint32_t r, uint32_t c) -> uint8_t {
+        return c == 0 ? blue[r][x] : 250;
+    });
+    ASSERT_TRUE(PencilDrawing(image));
+    ASSERT_EQ(image.GetBitsPerPixel(), 24);
+    for (uint32_t r = 0; r < 3; ++r) {
+        for (uint32_t x = 0; x < 3; ++x) {
+            const int expected = x == 1 && r == 1 ? 210 : 255 - blue[r][x];
+            for (uint32_t c = 0; c < 3; ++c) {
+                EXPECT_EQ(At(image, x, r, c), expected) << x << "," << r;
+            }
+        }
+    }
+    ZImage empty;
+    EXPECT_FALSE(PencilDrawing(empty));
+}
+
+// Invert and colour offset -----------------------------------------------------------------------
+
+TEST(InvertTest, EveryByteOfDeepPicturesPaddingIncluded) {
+    ZImage image;  // 1 x 2 at 24 bits: stride 4, one padding byte per row
+    ASSERT_TRUE(image.Create(1, 2, 24, 0x102030, nullptr));
+    image.GetRow(0)[3] = 0x0F;
+    image.GetRow(1)[3] = 0xF0;
+    ASSERT_TRUE(Invert(image));
+    EXPECT_EQ(At(image, 0, 0, 0), 0xEF);
+    EXPECT_EQ(At(image, 0, 0, 1), 0xDF);
+    EXPECT_EQ(At(image, 0, 0, 2), 0xCF);
+    EXPECT_EQ(image.GetRow(0)[3], 0xF0);
+    EXPECT_EQ(image.GetRow(1)[3], 0x0F);
+
+    ZImage deep;
+    MakeNoise(deep, 9, 5, 32, 6);
+    ZImage before;
+    ASSERT_TRUE(before.CopyFrom(deep));
+    ASSERT_TRUE(Invert(deep));
+    for (size_t i = 0; i < deep.GetPixelMemorySize(); ++i) {
+        EXPECT_EQ(deep.GetBits()[i], 255 - before.GetBits()[i]);  // alpha included
+    }
+    ASSERT_TRUE(Invert(deep));
+    EXPECT_TRUE(SameBytes(deep, before));
+}
+
+TEST(InvertTest, PalettePicturesInvertTheirPalette) {
+    uint8_t palette[ZImage::kPaletteBytes] = {};
+    palette[3] = 10;  // index 1: red 10, green 20, blue 30
+    palette[4] = 20;
+    palette[5] = 30;
+    ZImage image;
+    ASSERT_TRUE(image.Create(4, 2, 8, 0, palette));
+    image.GetRow(1)[2] = 1;
+    ASSERT_TRUE(Invert(image));
+    EXPECT_EQ(image.GetPixelIndex(2, 1), 1);  // indices unchanged
+    EXPECT_EQ(image.GetPixelIndex(0, 0), 0);
+    uint8_t after[ZImage::kPaletteBytes];
+    ASSERT_TRUE(image.GetPalette(after));
+    EXPECT_EQ(after[0], 255);
+    EXPECT_EQ(after[3], 245);
+    EXPECT_EQ(after[4], 235);
+    EXPECT_EQ(after[5], 225);
+    ASSERT_TRUE(image.SetBitDepth(24));
+    EXPECT_EQ(At(image, 2, 1, 0), 225);  // blue
+    EXPECT_EQ(At(image, 2, 1, 2), 245);  // red
+
+    ZImage empty;
+    EXPECT_FALSE(Invert(empty));
+}
+
+TEST(ColorOffsetTest, ClampedPerChannelAlphaKept) {
+    ZImage image;
+    MakePicture(image, 3, 1, 32, [](uint32_t x, uint32_t, uint32_t c) -> uint8_t {
+        const uint8_t pixels[3][4] = {{10, 100, 250, 7}, {0, 255, 128, 8}, {200, 5, 3, 9}};
+        return pixels[x][c];
+    });
+    ASSERT_TRUE(ColorOffset(image, 10, -20, 60));  // red +10, green -20, blue +60
+    const uint8_t expected[3][4] = {{70, 80, 255, 7}, {60, 235, 138, 8}, {255, 0, 13, 9}};
+    for (uint32_t x = 0; x < 3; ++x) {
+        for (uint32_t c = 0; c < 4; ++c) {
+            EXPECT_EQ(At(image, x, 0, c), expected[x][c]) << x << "," << c;
+        }
+    }
+    ZImage wide;
+    ASSERT_TRUE(wide.Create(2, 2, 24, 0x808080, nullptr));
+    ASSERT_TRUE(ColorOffset(wide, 100000, -100000, 0));
+    EXPECT_EQ(At(wide, 1, 1, 2), 255);
+    EXPECT_EQ(At(wide, 1, 1, 1), 0);
+    EXPECT_EQ(At(wide, 1, 1, 0), 128);
+
+    ZImage grey;
+    ASSERT_TRUE(grey.Create(2, 2, 8, 0, test::GreyPalette()));
+    EXPECT_FALSE(ColorOffset(grey, 1, 1, 1));
+    ZImage empty;
+    EXPECT_FALSE(ColorOffset(empty, 1, 1, 1));
+}
+
+}  // namespace
+}  // namespace zentrova

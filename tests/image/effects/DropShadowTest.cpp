@@ -1,0 +1,446 @@
+// Drop shadow: the margin rule, hand-computed small shadows, the outline path against its steps
+// written out with the compositing operations, the plain-rectangle path against the shadow
+// rectangle it stands for, and the refusals.
+#include <cstdint>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "image/ZCompositing.h"
+#include "image/ZImageEffects.h"
+#include "tests/image/CompositingTestSupport.h"
+
+namespace zentrova {
+namespace {
+
+using testing::ByteNoise;
+using testing::ColourAt;
+using testing::PixelAt;
+using testing::SameBytes;
+using testing::SamePixels;
+
+// Copies blue, green, red of the 24- or 32-bit source into the 24-bit target at (x, y), as
+// drawing the picture into the target's device context does (the picture lies inside).
+void DrawInto(ZImage& target, const ZImage& source, int x, int y) {
+    for (uint32_t j = 0; j < source.GetHeight(); ++j) {
+        for (uint32_t i = 0; i < source.GetWidth(); ++i) {
+            const uint8_t* s = PixelAt(source, i, j);
+            uint8_t* d = PixelAt(target, x + i, y + j);
+            d[0] = s[0], d[1] = s[1], d[2] = s[2];
+        }
+    }
+}
+
+// The outline path step by step: draw, replace, blur, draw, replace, mask, invert, blend.
+bool ReferenceOutlineShadow(ZImage& image, const DropShadowOptions& o) {
+    const int m = 2 * o.offset + o.dither * 5 / 2;
+    int ox = 0, oy = 0;
+    const int d = o.directionDegrees;
+    if (d >= 0 && d < 90) {
+        ox = -o.offset, oy = o.offset;
+    } else if (d >= 90 && d < 180) {
+        ox = -o.offset, oy = -o.offset;
+    } else if (d >= 180 && d < 270) {
+        ox = o.offset, oy = -o.offset;
+    } else if (d >= 270 && d < 360) {
+        ox = o.offset, oy = o.offset;
+    }
+    const int t = o.intensityPercent * 255 / 100;
+    ZColor s = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const int sc = (o.shadowColour >> shift) & 0xFF;
+        const int bc = (o.backgroundColour >> shift) & 0xFF;
+        s |= static_cast<ZColor>(sc + (bc - sc) * (255 - t) / 255) << shift;
+    }
+    const uint32_t w = image.GetWidth() + 2 * m;
+    const uint32_t h = image.GetHeight() + 2 * m;
+    const ZColor key = o.keyColour;
+    const ZColor bg = o.backgroundColour;
+    ZImage a, b, mask;
+    if (!a.Create(w, h, 24, key, nullptr) || !b.Create(w, h, 24, bg, nullptr) ||
+        !mask.Create(w, h, 24, key, nullptr)) {
+        return false;
+    }
+    DrawInto(a, image, m + ox, m + oy);
+    ReplaceAllButColor(a, key, s);
+    ReplaceColor(a, key, bg);
+    if (o.dither > 0 && !BoxBlur(a, o.dither, 3)) {
+        return false;
+    }
+    DrawInto(b, image, m, m);
+    ReplaceColor(b, key, bg);
+    DrawInto(mask, image, m, m);
+    const bool bright = (bg & 0xFF) >= 50 || ((bg >> 8) & 0xFF) >= 50 || ((bg >> 16) & 0xFF) >= 50;
+    ReplaceAllButColor(mask, key, bright ? 0x000000 : 0xFFFFFF);
+    ReplaceColor(mask, key, bg);
+    if (bright) {
+        for (size_t i = 0; i < mask.GetPixelMemorySize(); ++i) {
+            mask.GetBits()[i] = static_cast<uint8_t>(255 - mask.GetBits()[i]);
+        }
+    }
+    if (!BlendMasked(a, b, mask, 0, 0)) {
+        return false;
+    }
+    return image.CopyFrom(a);
+}
+
+// Noise with about one pixel in eight set to the key colour.
+void FillNoiseWithHoles(ZImage& image, uint32_t seed, ZColor key) {
+    ByteNoise noise(seed);
+    noise.Fill(image);
+    for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+        for (uint32_t x = 0; x < image.GetWidth(); ++x) {
+            if (noise.Next() < 32) {
+                testing::SetPixel(image, x, y, (key >> 16) & 0xFF, (key >> 8) & 0xFF, key & 0xFF);
+            }
+        }
+    }
+}
+
+DropShadowOptions Options(int direction, int dither, int intensity, int offset) {
+    DropShadowOptions o;
+    o.shadowColour = 0x000000;
+    o.backgroundColour = 0xFFFFFF;
+    o.directionDegrees = direction;
+    o.dither = dither;
+    o.intensityPercent = intensity;
+    o.offset = offset;
+    o.plainRectangle = false;
+    o.keyColour = 0xFF00FF;
+    return o;
+}
+
+TEST(DropShadow, MarginIsTwiceTheOffsetPlusTwoAndAHalfDither) {
+    EXPECT_EQ(DropShadowMargin(5, 4), 20);
+    EXPECT_EQ(DropShadowMargin(3, 8), 26);
+    EXPECT_EQ(DropShadowMargin(1, 1), 4);  // 2.5 truncated
+    EXPECT_EQ(DropShadowMargin(0, 3), 7);  // 7.5 truncated
+    EXPECT_EQ(DropShadowMargin(0, 0), 0);
+
+    for (bool plain : {false, true}) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(300, 200, 24, 0x336699, nullptr));
+        DropShadowOptions o = Options(315, 4, 50, 5);
+        o.plainRectangle = plain;
+        ASSERT_TRUE(ApplyDropShadow(image, o));
+        EXPECT_EQ(image.GetWidth(), 340u);
+        EXPECT_EQ(image.GetHeight(), 240u);
+        EXPECT_EQ(image.GetBitsPerPixel(), 24);
+        EXPECT_EQ(ColourAt(image, 20, 20), 0x336699u);
+        EXPECT_EQ(ColourAt(image, 319, 219), 0x336699u);
+    }
+}
+
+TEST(DropShadow, SharpShadowByHand) {
+    // 3 x 2 picture, offset 1, no dither, direction 300 (right and below): m = 2, result 7 x 6,
+    // picture at columns 2..4, rows 2..3, shadow rectangle at columns 3..5, rows 3..4.
+    ZImage image;
+    ASSERT_TRUE(image.Create(3, 2, 24, 0x102030, nullptr));
+    ASSERT_TRUE(ApplyDropShadow(image, Options(300, 0, 100, 1)));
+    ASSERT_EQ(image.GetWidth(), 7u);
+    ASSERT_EQ(image.GetHeight(), 6u);
+    for (uint32_t y = 0; y < 6; ++y) {
+        for (uint32_t x = 0; x < 7; ++x) {
+            ZColor expected = 0xFFFFFF;
+            if (x >= 2 && x <= 4 && y >= 2 && y <= 3) {
+                expected = 0x102030;
+            } else if (x >= 3 && x <= 5 && y >= 3 && y <= 4) {
+                expected = 0x000000;
+            }
+            EXPECT_EQ(ColourAt(image, x, y), expected) << x << "," << y;
+        }
+    }
+
+    // Intensity 50: t = 127, each channel 0 + trunc(255 * 128 / 255) = 128.
+    ASSERT_TRUE(image.Create(3, 2, 24, 0x102030, nullptr));
+    ASSERT_TRUE(ApplyDropShadow(image, Options(300, 0, 50, 1)));
+    EXPECT_EQ(ColourAt(image, 5, 4), 0x808080u);
+    EXPECT_EQ(ColourAt(image, 1, 1), 0xFFFFFFu);
+}
+
+TEST(DropShadow, DirectionPicksTheCorner) {
+    // Offset 2, no dither, 4 x 4 picture: m = 4; the shadow shows beyond the picture on the side
+    // it is moved to: direction 45 left and below, 300 right and below, 135 left and above,
+    // 200 right and above; any other direction hides it under the picture.
+    struct Case {
+        int direction;
+        uint32_t shadowX, shadowY;  // a pixel only the shadow covers
+        uint32_t clearX, clearY;    // the opposite corner beyond the picture
+    };
+    const Case cases[] = {{45, 3, 9, 8, 2},  {0, 3, 9, 8, 2},   {300, 8, 9, 3, 2},
+                          {359, 8, 9, 3, 2}, {135, 3, 2, 8, 9}, {90, 3, 2, 8, 9},
+                          {200, 8, 2, 3, 9}, {269, 8, 2, 3, 9}};
+    for (const Case& c : cases) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(4, 4, 24, 0x0000FF, nullptr));
+        ASSERT_TRUE(ApplyDropShadow(image, Options(c.direction, 0, 100, 2)));
+        ASSERT_EQ(image.GetWidth(), 12u);
+        EXPECT_EQ(ColourAt(image, c.shadowX, c.shadowY), 0x000000u) << c.direction;
+        EXPECT_EQ(ColourAt(image, c.clearX, c.clearY), 0xFFFFFFu) << c.direction;
+    }
+    for (int direction : {360, -1, 720}) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(4, 4, 24, 0x0000FF, nullptr));
+        ASSERT_TRUE(ApplyDropShadow(image, Options(direction, 0, 100, 2)));
+        for (uint32_t y = 0; y < 12; ++y) {
+            for (uint32_t x = 0; x < 12; ++x) {
+                const bool inside = x >= 4 && x < 8 && y >= 4 && y < 8;
+                EXPECT_EQ(ColourAt(image, x, y), inside ? 0x0000FFu : 0xFFFFFFu)
+                    << direction << " " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(DropShadow, DarkBackgroundMixesTheMarginByItsBlueByte) {
+    // Background 0x100000 (blue 16, nothing >= 50): the mask weight outside the picture is the
+    // background's blue byte, 16. Shadow 0xC0C0C0 at full intensity, no dither: a shadow pixel
+    // becomes 192 + trunc((16 - 192) * 16 / 255) = 181 in blue and 192 + trunc(-192 * 16 / 255)
+    // = 180 in green and red; the bare margin stays the background.
+    ZImage image;
+    ASSERT_TRUE(image.Create(3, 2, 24, 0x102030, nullptr));
+    DropShadowOptions o = Options(300, 0, 100, 1);
+    o.shadowColour = 0xC0C0C0;
+    o.backgroundColour = 0x100000;
+    ASSERT_TRUE(ApplyDropShadow(image, o));
+    EXPECT_EQ(ColourAt(image, 5, 4), 0xB5B4B4u);
+    EXPECT_EQ(ColourAt(image, 0, 0), 0x100000u);
+    EXPECT_EQ(ColourAt(image, 2, 2), 0x102030u);
+}
+
+TEST(DropShadow, ZeroIntensityLeavesThePictureOnTheBackground) {
+    for (ZColor background : {0xFFFFFFu, 0x203040u, 0x000000u}) {
+        for (bool plain : {false, true}) {
+            ZImage image;
+            ASSERT_TRUE(image.Create(210, 205, 24, 0, nullptr));
+            ByteNoise noise(4);
+            noise.Fill(image);
+            ZImage before;
+            ASSERT_TRUE(before.CopyFrom(image));
+            DropShadowOptions o = Options(315, 6, 0, 3);
+            o.backgroundColour = background;
+            o.plainRectangle = plain;
+            o.keyColour = 0x0000FE;  // not in the noise above at the tested pixels
+            ASSERT_TRUE(ApplyDropShadow(image, o));
+            const uint32_t m = 21;
+            ASSERT_EQ(image.GetWidth(), 210 + 2 * m);
+            for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+                for (uint32_t x = 0; x < image.GetWidth(); ++x) {
+                    const bool inside = x >= m && x < m + 210 && y >= m && y < m + 205;
+                    if (!inside) {
+                        ASSERT_EQ(ColourAt(image, x, y), background) << x << "," << y;
+                    }
+                }
+            }
+            for (uint32_t y = 0; y < 205; y += 7) {
+                for (uint32_t x = 0; x < 210; x += 5) {
+                    if (ColourAt(before, x, y) != 0x0000FEu) {
+                        EXPECT_EQ(ColourAt(image, x + m, y + m), ColourAt(before, x, y));
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(DropShadow, OutlinePathFollowsItsStepsExactly) {
+    struct Colours {
+        ZColor shadow, background, key;
+    };
+    const Colours colours[] = {{0x000000, 0xFFFFFF, 0xFF00FF}, {0x402010, 0xC0C0C0, 0xFF00FF},
+                               {0x000000, 0x313131, 0xFF00FF}, {0x808080, 0x320000, 0xFF00FF},
+                               {0x000000, 0x000000, 0xFF00FF}, {0xFF00FF, 0xFFFFFF, 0xFF00FF},
+                               {0x000000, 0xFF00FF, 0xFF00FF}, {0x123456, 0xFFFFFF, 0x000000},
+                               {0x123456, 0x101010, 0xFFFFFF}, {0xFFFFFF, 0x000031, 0x000000}};
+    const int directions[] = {0, 45, 90, 135, 180, 225, 270, 315, 359, 360, -5};
+    const uint32_t sizes[][2] = {{1, 1}, {5, 3}, {17, 12}, {2, 9}, {40, 31}};
+    uint32_t seed = 11;
+    int checked = 0;
+    for (const Colours& c : colours) {
+        for (int i = 0; i < 6; ++i, ++seed) {
+            DropShadowOptions o =
+                Options(directions[seed % 11], static_cast<int>(seed % 5) * 2,
+                        static_cast<int>((seed * 37) % 101), static_cast<int>(seed % 4));
+            o.shadowColour = c.shadow;
+            o.backgroundColour = c.background;
+            o.keyColour = c.key;
+            o.plainRectangle = (seed % 2) == 0;  // pictures of 200 or less take this path anyway
+            const uint32_t* size = sizes[seed % 5];
+            for (uint32_t bits : {24u, 32u}) {
+                ZImage image;
+                ASSERT_TRUE(image.Create(size[0], size[1], bits, 0, nullptr));
+                FillNoiseWithHoles(image, seed, c.key);
+                ZImage expected;
+                ASSERT_TRUE(expected.CopyFrom(image));
+                ASSERT_TRUE(ReferenceOutlineShadow(expected, o));
+                ASSERT_TRUE(ApplyDropShadow(image, o));
+                EXPECT_TRUE(SamePixels(image, expected))
+                    << "case " << seed << " bits " << bits << " size " << size[0] << "x" << size[1];
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 120);
+}
+
+TEST(DropShadow, OutlinePathFindsSparseHolesInLongRows) {
+    // Long rows with a few key pixels at block-boundary columns, and byte sequences that spell the
+    // key colour across two pixels (which are not key pixels): the outline path against its steps.
+    for (uint32_t bits : {24u, 32u}) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(101, 9, bits, 0, nullptr));
+        ByteNoise noise(bits);
+        noise.Fill(image);
+        for (uint32_t y = 0; y < 9; ++y) {
+            for (uint32_t x : {15u, 16u, 31u, 32u, 47u, 100u}) {
+                if ((x + y) % 3 != 0) {
+                    testing::SetPixel(image, x, y, 0xFF, 0x00, 0xFF);
+                }
+            }
+            // (., FF, 00) followed by (FF, ., .): the bytes FF 00 FF straddle two pixels.
+            testing::SetPixel(image, 60, y, 0x12, 0xFF, 0x00);
+            testing::SetPixel(image, 61, y, 0xFF, 0x34, 0x56);
+            testing::SetPixel(image, 70, y, 0x12, 0x34, 0xFF);
+            testing::SetPixel(image, 71, y, 0x00, 0xFF, 0x56);
+        }
+        for (int dither : {0, 2}) {
+            ZImage shadowed, expected;
+            ASSERT_TRUE(shadowed.CopyFrom(image));
+            ASSERT_TRUE(expected.CopyFrom(image));
+            const DropShadowOptions o = Options(300, dither, 80, 2);
+            ASSERT_TRUE(ReferenceOutlineShadow(expected, o));
+            ASSERT_TRUE(ApplyDropShadow(shadowed, o));
+            EXPECT_TRUE(SamePixels(shadowed, expected)) << bits << " bits, dither " << dither;
+        }
+    }
+}
+
+TEST(DropShadow, PicturesOf200OrLessTakeTheOutlinePath) {
+    // A key-colour hole: the outline path treats it as outside (the background shows through);
+    // the plain-rectangle path copies it as it is.
+    for (uint32_t side : {150u, 200u, 201u}) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(side + 10, side, 24, 0x00FF00, nullptr));
+        testing::SetPixel(image, 60, 60, 0xFF, 0x00, 0xFF);
+        DropShadowOptions o = Options(315, 0, 100, 3);
+        o.plainRectangle = true;
+        ASSERT_TRUE(ApplyDropShadow(image, o));
+        const uint32_t m = 6;
+        const ZColor hole = ColourAt(image, 60 + m, 60 + m);
+        if (side <= 200) {
+            EXPECT_EQ(hole, 0x000000u) << side;  // the shadow of the surrounding picture
+        } else {
+            EXPECT_EQ(hole, 0xFF00FFu) << side;
+        }
+    }
+}
+
+TEST(DropShadow, PlainRectangleWithoutDitherIsTheShiftedRectangle) {
+    // No blur: the sample's edges are sharp, and the pieces lay exactly the shadow rectangle
+    // (the picture's size, moved by the displacement) around the picture.
+    struct Case {
+        uint32_t w, h;
+        int direction, offset;
+    };
+    const Case cases[] = {{201, 201, 300, 2},
+                          {250, 210, 45, 3},
+                          {203, 260, 135, 5},
+                          {320, 205, 200, 1},
+                          {230, 240, 400, 4}};
+    for (const Case& c : cases) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(c.w, c.h, 32, 0, nullptr));
+        ByteNoise noise(c.w);
+        noise.Fill(image);
+        ZImage before;
+        ASSERT_TRUE(before.CopyFrom(image));
+        DropShadowOptions o = Options(c.direction, 0, 60, c.offset);
+        o.plainRectangle = true;
+        o.shadowColour = 0x0000A0;
+        o.backgroundColour = 0xE0F0FF;
+        ASSERT_TRUE(ApplyDropShadow(image, o));
+        const int m = 2 * c.offset;
+        int ox = 0, oy = 0;
+        if (c.direction == 300) {
+            ox = c.offset, oy = c.offset;
+        } else if (c.direction == 45) {
+            ox = -c.offset, oy = c.offset;
+        } else if (c.direction == 135) {
+            ox = -c.offset, oy = -c.offset;
+        } else if (c.direction == 200) {
+            ox = c.offset, oy = -c.offset;
+        }
+        // t = 153: each channel s + trunc((b - s) * 102 / 255).
+        const ZColor shadow = (0xA0 + (0xFF - 0xA0) * 102 / 255) | ((0xF0 * 102 / 255) << 8) |
+                              ((0xE0 * 102 / 255) << 16);
+        ASSERT_EQ(image.GetWidth(), c.w + 2 * m);
+        ASSERT_EQ(image.GetBitsPerPixel(), 24);
+        int mismatches = 0;
+        for (int y = 0; y < static_cast<int>(image.GetHeight()); ++y) {
+            for (int x = 0; x < static_cast<int>(image.GetWidth()); ++x) {
+                ZColor expected = 0xE0F0FF;
+                if (x >= m && x < m + int(c.w) && y >= m && y < m + int(c.h)) {
+                    expected = ColourAt(before, x - m, y - m);
+                } else if (x >= m + ox && x < m + ox + int(c.w) && y >= m + oy &&
+                           y < m + oy + int(c.h)) {
+                    expected = shadow;
+                }
+                mismatches += ColourAt(image, x, y) != expected;
+            }
+        }
+        EXPECT_EQ(mismatches, 0) << c.w << "x" << c.h << " direction " << c.direction;
+    }
+}
+
+TEST(DropShadow, PlainRectangleMatchesTheOutlinePathOnOpaquePictures) {
+    // With a background whose blue byte is 255 the outline path leaves the blurred silhouette
+    // unmixed; for an opaque picture well over 200 pixels and a blur that does not reach across
+    // the sample, both paths give the same margins.
+    for (int direction : {45, 315, 100, 250}) {
+        ZImage a;
+        ASSERT_TRUE(a.Create(320, 240, 24, 0, nullptr));
+        ByteNoise noise(direction);
+        noise.Fill(a);
+        for (uint32_t y = 0; y < 240; ++y) {
+            for (uint32_t x = 0; x < 320; ++x) {
+                if (ColourAt(a, x, y) == 0xFF00FF) {
+                    PixelAt(a, x, y)[0] = 0;
+                }
+            }
+        }
+        ZImage b;
+        ASSERT_TRUE(b.CopyFrom(a));
+        DropShadowOptions o = Options(direction, 8, 70, 4);
+        o.backgroundColour = 0xFFC0E0;
+        o.shadowColour = 0x203040;
+        ASSERT_TRUE(ApplyDropShadow(a, o));
+        o.plainRectangle = true;
+        ASSERT_TRUE(ApplyDropShadow(b, o));
+        EXPECT_TRUE(SamePixels(a, b)) << direction;
+    }
+}
+
+TEST(DropShadow, RefusesWithoutChangingAnything) {
+    ZImage empty;
+    EXPECT_FALSE(ApplyDropShadow(empty, Options(315, 4, 50, 3)));
+    EXPECT_FALSE(empty.IsValid());
+    const auto grey = testing::GreyPalette();
+    for (uint32_t bits : {1u, 4u, 8u, 16u}) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(7, 5, bits, 0x808080, grey.data()));
+        ZImage before;
+        ASSERT_TRUE(before.CopyFrom(image));
+        EXPECT_FALSE(ApplyDropShadow(image, Options(315, 4, 50, 3))) << bits;
+        EXPECT_TRUE(SameBytes(image, before));
+    }
+    ZImage image;
+    ASSERT_TRUE(image.Create(7, 5, 24, 0x808080, nullptr));
+    ZImage before;
+    ASSERT_TRUE(before.CopyFrom(image));
+    EXPECT_FALSE(ApplyDropShadow(image, Options(315, -1, 50, 3)));
+    EXPECT_FALSE(ApplyDropShadow(image, Options(315, 4, 50, -2)));
+    EXPECT_TRUE(SameBytes(image, before));
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,71 @@
+// Small pictures for the effect tests: filled byte by byte from a rule, read back by picture or
+// memory coordinates.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/ZError.h"
+#include "image/ZImage.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova::test {
+
+// A 24- or 32-bit picture whose byte c of the pixel at column x of memory row r is byte(x, r, c).
+inline void MakePicture(ZImage& image, uint32_t width, uint32_t height, uint32_t bits,
+                        const std::function<uint8_t(uint32_t, uint32_t, uint32_t)>& byte) {
+    ASSERT_TRUE(image.Create(width, height, bits, 0, nullptr));
+    const uint32_t step = bits / 8;
+    for (uint32_t r = 0; r < height; ++r) {
+        uint8_t* row = image.GetRow(r);
+        for (uint32_t x = 0; x < width; ++x) {
+            for (uint32_t c = 0; c < step; ++c) {
+                row[x * step + c] = byte(x, r, c);
+            }
+        }
+    }
+}
+
+// Deterministic noise: every byte of the picture different-looking, all 256 values reached.
+inline void MakeNoise(ZImage& image, uint32_t width, uint32_t height, uint32_t bits,
+                      uint32_t seed) {
+    uint32_t state = seed * 2654435761u + 12345u;
+    MakePicture(image, width, height, bits, [&](uint32_t, uint32_t, uint32_t) {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<uint8_t>(state >> 24);
+    });
+}
+
+// Byte c of the pixel at column x of memory row r.
+inline uint8_t At(const ZImage& image, uint32_t x, uint32_t r, uint32_t c) {
+    return image.GetRow(r)[x * (image.GetBitsPerPixel() / 8) + c];
+}
+
+// The same bytes over the whole pixel memory (padding included)?
+inline bool SameBytes(const ZImage& a, const ZImage& b) {
+    return a.GetPixelMemorySize() == b.GetPixelMemorySize() &&
+           std::equal(a.GetBits(), a.GetBits() + a.GetPixelMemorySize(), b.GetBits());
+}
+
+// The whole error log of the test's working folder.
+inline std::string ErrorLog() {
+    return ReadWholeFile(kErrorLogFileName);
+}
+
+inline void ClearErrorLog() {
+    WriteWholeFile(kErrorLogFileName, std::string());
+}
+
+inline const uint8_t* GreyPalette() {
+    static uint8_t palette[ZImage::kPaletteBytes];
+    for (int i = 0; i < ZImage::kPaletteEntries; ++i) {
+        palette[3 * i] = palette[3 * i + 1] = palette[3 * i + 2] = static_cast<uint8_t>(i);
+    }
+    return palette;
+}
+
+}  // namespace zentrova::test

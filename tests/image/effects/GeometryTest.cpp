@@ -1,0 +1,344 @@
+// Geometry: mirror, quarter turns and the canvas resize at every depth, checked pixel by pixel
+// against their mapping rules, with hand-made small pictures, odd sizes and 1 x 1.
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "image/ZImageEffects.h"
+#include "tests/image/CompositingTestSupport.h"
+
+namespace zentrova {
+namespace {
+
+using testing::ByteNoise;
+using testing::ColourAt;
+using testing::PixelAt;
+using testing::SameBytes;
+
+const uint32_t kDepths[] = {1, 4, 8, 16, 24, 32};
+
+// The whole stored value of the pixel at picture (x, y): palette index, 16-bit word, or the
+// blue, green, red (and alpha) bytes.
+uint32_t ValueAt(const ZImage& image, uint32_t x, uint32_t y) {
+    const uint32_t bits = image.GetBitsPerPixel();
+    const uint32_t r = image.GetHeight() - 1 - y;
+    if (bits <= 8) {
+        return image.GetPixelIndex(x, r);
+    }
+    const uint8_t* p = image.GetRow(r) + x * (bits / 8);
+    uint32_t v = 0;
+    std::memcpy(&v, p, bits / 8);
+    return v;
+}
+
+// A palette whose entries all differ, so that indices map to distinct colours.
+std::array<uint8_t, ZImage::kPaletteBytes> RampPalette() {
+    std::array<uint8_t, ZImage::kPaletteBytes> p{};
+    for (int i = 0; i < 256; ++i) {
+        p[3 * i] = static_cast<uint8_t>(i);
+        p[3 * i + 1] = static_cast<uint8_t>(255 - i);
+        p[3 * i + 2] = static_cast<uint8_t>(i * 7);
+    }
+    return p;
+}
+
+void MakeNoise(ZImage& image, uint32_t w, uint32_t h, uint32_t bits, uint32_t seed) {
+    const auto palette = RampPalette();
+    ASSERT_TRUE(image.Create(w, h, bits, 0, palette.data()));
+    ByteNoise noise(seed);
+    noise.Fill(image);
+}
+
+bool SamePicture(const ZImage& a, const ZImage& b) {
+    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight() ||
+        a.GetBitsPerPixel() != b.GetBitsPerPixel()) {
+        return false;
+    }
+    for (uint32_t y = 0; y < a.GetHeight(); ++y) {
+        for (uint32_t x = 0; x < a.GetWidth(); ++x) {
+            if (ValueAt(a, x, y) != ValueAt(b, x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Odd sizes, 1 x 1, and rows long enough for several blocks of the vector paths.
+const uint32_t kSizes[][2] = {{1, 1},  {1, 5},  {6, 1},   {3, 2},  {7, 5},
+                              {9, 13}, {17, 3}, {33, 34}, {70, 2}, {101, 3}};
+
+// Mirror -----------------------------------------------------------------------------------------
+
+TEST(Mirror, ThreePixelRowByHand) {
+    ZImage image;
+    ASSERT_TRUE(image.Create(3, 2, 24, 0, nullptr));
+    testing::SetPixel(image, 0, 0, 1, 2, 3);
+    testing::SetPixel(image, 1, 0, 4, 5, 6);
+    testing::SetPixel(image, 2, 0, 7, 8, 9);
+    testing::SetPixel(image, 0, 1, 10, 11, 12);
+    ASSERT_TRUE(Mirror(image));
+    EXPECT_EQ(ColourAt(image, 0, 0), 0x070809u);
+    EXPECT_EQ(ColourAt(image, 1, 0), 0x040506u);
+    EXPECT_EQ(ColourAt(image, 2, 0), 0x010203u);
+    EXPECT_EQ(ColourAt(image, 2, 1), 0x0A0B0Cu);
+    EXPECT_EQ(ColourAt(image, 0, 1), 0u);
+}
+
+TEST(Mirror, EveryDepthReversesEveryRow) {
+    for (uint32_t bits : kDepths) {
+        for (const auto& size : kSizes) {
+            ZImage image, before;
+            MakeNoise(image, size[0], size[1], bits, bits * 100 + size[0]);
+            image.dpiX = 72;
+            ASSERT_TRUE(before.CopyFrom(image));
+            ASSERT_TRUE(Mirror(image));
+            ASSERT_EQ(image.GetWidth(), size[0]);
+            int wrong = 0;
+            for (uint32_t y = 0; y < size[1]; ++y) {
+                for (uint32_t x = 0; x < size[0]; ++x) {
+                    wrong += ValueAt(image, x, y) != ValueAt(before, size[0] - 1 - x, y);
+                }
+            }
+            EXPECT_EQ(wrong, 0) << bits << " bits " << size[0] << "x" << size[1];
+            EXPECT_EQ(image.dpiX, 72);
+            ASSERT_TRUE(Mirror(image));
+            EXPECT_TRUE(SameBytes(image, before)) << bits << " bits, mirrored twice";
+        }
+    }
+}
+
+TEST(Mirror, EmptyImageIsRefused) {
+    ZImage empty;
+    EXPECT_FALSE(Mirror(empty));
+}
+
+// Rotation ---------------------------------------------------------------------------------------
+
+TEST(Rotate, ThreeByTwoByHand) {
+    // a b c        right:  d a     left:  c f
+    // d e f                e b            b e
+    //                      f c            a d
+    ZImage image;
+    ASSERT_TRUE(image.Create(3, 2, 24, 0, nullptr));
+    const ZColor a = 0x0A, b = 0x0B, c = 0x0C, d = 0x0D, e = 0x0E, f = 0x0F;
+    const ZColor colours[2][3] = {{a, b, c}, {d, e, f}};
+    for (uint32_t y = 0; y < 2; ++y) {
+        for (uint32_t x = 0; x < 3; ++x) {
+            testing::SetPixel(image, x, y, 0, 0, static_cast<uint8_t>(colours[y][x]));
+        }
+    }
+    ZImage left;
+    ASSERT_TRUE(left.CopyFrom(image));
+    ASSERT_TRUE(RotateRight(image));
+    ASSERT_EQ(image.GetWidth(), 2u);
+    ASSERT_EQ(image.GetHeight(), 3u);
+    const ZColor right[3][2] = {{d, a}, {e, b}, {f, c}};
+    for (uint32_t y = 0; y < 3; ++y) {
+        for (uint32_t x = 0; x < 2; ++x) {
+            EXPECT_EQ(ColourAt(image, x, y), right[y][x]) << x << "," << y;
+        }
+    }
+    ASSERT_TRUE(RotateLeft(left));
+    const ZColor expectedLeft[3][2] = {{c, f}, {b, e}, {a, d}};
+    for (uint32_t y = 0; y < 3; ++y) {
+        for (uint32_t x = 0; x < 2; ++x) {
+            EXPECT_EQ(ColourAt(left, x, y), expectedLeft[y][x]) << x << "," << y;
+        }
+    }
+}
+
+TEST(Rotate, EveryDepthFollowsTheMapping) {
+    for (uint32_t bits : kDepths) {
+        for (const auto& size : kSizes) {
+            const uint32_t w = size[0], h = size[1];
+            ZImage right, left, before;
+            MakeNoise(right, w, h, bits, bits * 31 + w * 7 + h);
+            right.dpiX = 150;
+            right.dpiY = 300;
+            ASSERT_TRUE(before.CopyFrom(right));
+            ASSERT_TRUE(left.CopyFrom(right));
+            ASSERT_TRUE(RotateRight(right));
+            ASSERT_TRUE(RotateLeft(left));
+            for (ZImage* turned : {&right, &left}) {
+                ASSERT_EQ(turned->GetWidth(), h);
+                ASSERT_EQ(turned->GetHeight(), w);
+                ASSERT_EQ(turned->GetBitsPerPixel(), bits);
+                EXPECT_EQ(turned->dpiX, 150);
+                EXPECT_EQ(turned->dpiY, 300);
+                uint8_t p1[ZImage::kPaletteBytes], p2[ZImage::kPaletteBytes];
+                ASSERT_TRUE(turned->GetPalette(p1));
+                ASSERT_TRUE(before.GetPalette(p2));
+                EXPECT_EQ(std::memcmp(p1, p2, sizeof p1), 0);
+            }
+            int wrongRight = 0, wrongLeft = 0;
+            for (uint32_t y = 0; y < h; ++y) {
+                for (uint32_t x = 0; x < w; ++x) {
+                    // Right: (x, y) -> (h - 1 - y, x); left: (x, y) -> (y, w - 1 - x).
+                    wrongRight += ValueAt(right, h - 1 - y, x) != ValueAt(before, x, y);
+                    wrongLeft += ValueAt(left, y, w - 1 - x) != ValueAt(before, x, y);
+                }
+            }
+            EXPECT_EQ(wrongRight, 0) << bits << " bits " << w << "x" << h;
+            EXPECT_EQ(wrongLeft, 0) << bits << " bits " << w << "x" << h;
+        }
+    }
+}
+
+TEST(Rotate, FourTurnsAndTurnBackGiveThePictureBack) {
+    for (uint32_t bits : kDepths) {
+        ZImage image, before;
+        MakeNoise(image, 11, 6, bits, bits);
+        ASSERT_TRUE(before.CopyFrom(image));
+        for (int i = 0; i < 4; ++i) {
+            ASSERT_TRUE(RotateRight(image));
+        }
+        EXPECT_TRUE(SamePicture(image, before)) << bits;
+        ASSERT_TRUE(RotateRight(image));
+        ASSERT_TRUE(RotateLeft(image));
+        EXPECT_TRUE(SamePicture(image, before)) << bits;
+    }
+}
+
+TEST(Rotate, KeepsTheTransparentIndexAndRefusesEmpty) {
+    ZImage image;
+    MakeNoise(image, 5, 3, 8, 2);
+    image.hasTransparentIndex = true;
+    image.transparentIndex = 7;
+    ASSERT_TRUE(RotateLeft(image));
+    EXPECT_TRUE(image.hasTransparentIndex);
+    EXPECT_EQ(image.transparentIndex, 7);
+    ZImage empty;
+    EXPECT_FALSE(RotateRight(empty));
+    EXPECT_FALSE(RotateLeft(empty));
+}
+
+// Canvas resize ----------------------------------------------------------------------------------
+
+TEST(ResizeCanvas, NineAnchorsOnALargerCanvas) {
+    // A 3 x 2 picture on a 8 x 7 canvas: X = 0, 8/2 - 3/2 = 3, 8 - 3 = 5; Y = 0, 7/2 - 2/2 = 2,
+    // 7 - 2 = 5.
+    const int xs[] = {0, 3, 5};
+    const int ys[] = {0, 2, 5};
+    for (int anchor = 0; anchor <= 8; ++anchor) {
+        ZImage image, before;
+        MakeNoise(image, 3, 2, 24, 5);
+        image.dpiX = image.dpiY = 200;
+        ASSERT_TRUE(before.CopyFrom(image));
+        ASSERT_TRUE(ResizeCanvas(image, 8, 7, anchor, 0x123456));
+        ASSERT_EQ(image.GetWidth(), 8u);
+        ASSERT_EQ(image.GetHeight(), 7u);
+        EXPECT_EQ(image.GetBitsPerPixel(), 24);
+        EXPECT_EQ(image.dpiX, 96);
+        EXPECT_EQ(image.dpiY, 96);
+        const int px = xs[anchor % 3], py = ys[anchor / 3];
+        for (int y = 0; y < 7; ++y) {
+            for (int x = 0; x < 8; ++x) {
+                const bool inside = x >= px && x < px + 3 && y >= py && y < py + 2;
+                const ZColor expected = inside ? ColourAt(before, x - px, y - py) : 0x123456;
+                EXPECT_EQ(ColourAt(image, x, y), expected) << anchor << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(ResizeCanvas, SmallerCanvasCutsByIntegerHalves) {
+    // 5 x 4 to 2 x 1 with anchor 4: X = 1 - 2 = -1, Y = 0 - 2 = -2: the canvas shows picture
+    // columns 1..2 of row 2. Anchor 8: X = 2 - 5 = -3, Y = 1 - 4 = -3: columns 3..4 of row 3.
+    ZImage before;
+    MakeNoise(before, 5, 4, 32, 8);
+    for (int anchor : {4, 8, 0}) {
+        ZImage image;
+        ASSERT_TRUE(image.CopyFrom(before));
+        ASSERT_TRUE(ResizeCanvas(image, 2, 1, anchor, 0));
+        const uint32_t firstColumn = anchor == 4 ? 1 : anchor == 8 ? 3 : 0;
+        const uint32_t row = anchor == 4 ? 2 : anchor == 8 ? 3 : 0;
+        for (uint32_t x = 0; x < 2; ++x) {
+            EXPECT_EQ(ValueAt(image, x, 0), ValueAt(before, firstColumn + x, row))
+                << anchor << " " << x;  // alpha included
+        }
+    }
+}
+
+TEST(ResizeCanvas, EveryDepthKeepsDepthAndPalette) {
+    // 5 x 3 picture on a 9 x 4 canvas, anchor 5: X = 9 - 5 = 4, Y = 2 - 1 = 1 (the odd column
+    // offset moves 4-bit pixels between half-bytes); then on a 3 x 2 canvas, anchor 1: X = 1 - 2
+    // = -1, Y = 0.
+    const auto palette = RampPalette();
+    for (uint32_t bits : kDepths) {
+        ZImage image, before;
+        MakeNoise(image, 5, 3, bits, bits + 40);
+        ASSERT_TRUE(before.CopyFrom(image));
+        ASSERT_TRUE(ResizeCanvas(image, 9, 4, 5, 0x000000));
+        ASSERT_EQ(image.GetBitsPerPixel(), bits);
+        uint8_t p[ZImage::kPaletteBytes];
+        ASSERT_TRUE(image.GetPalette(p));
+        if (bits <= 8) {
+            EXPECT_EQ(std::memcmp(p, palette.data(), sizeof p), 0);
+        }
+        ZImage fill;
+        ASSERT_TRUE(fill.Create(1, 1, bits, 0x000000, palette.data()));
+        const uint32_t fillValue = ValueAt(fill, 0, 0);
+        int wrong = 0;
+        for (uint32_t y = 0; y < 4; ++y) {
+            for (uint32_t x = 0; x < 9; ++x) {
+                const bool inside = x >= 4 && y >= 1;
+                wrong +=
+                    ValueAt(image, x, y) != (inside ? ValueAt(before, x - 4, y - 1) : fillValue);
+            }
+        }
+        EXPECT_EQ(wrong, 0) << bits;
+
+        ZImage cut;
+        ASSERT_TRUE(cut.CopyFrom(before));
+        ASSERT_TRUE(ResizeCanvas(cut, 3, 2, 1, 0xFFFFFF));
+        for (uint32_t y = 0; y < 2; ++y) {
+            for (uint32_t x = 0; x < 3; ++x) {
+                EXPECT_EQ(ValueAt(cut, x, y), ValueAt(before, x + 1, y)) << bits;
+            }
+        }
+    }
+}
+
+TEST(ResizeCanvas, OnePixelPictureAndCanvas) {
+    // 1 x 1 on 3 x 3, anchor 4: X = 3/2 - 1/2 = 1, Y = 1: the centre. Then 3 x 3 back to 1 x 1
+    // at anchor 8: X = 1 - 3 = -2, Y = -2: the bottom-right pixel.
+    ZImage image;
+    ASSERT_TRUE(image.Create(1, 1, 32, 0, nullptr));
+    testing::SetPixel(image, 0, 0, 1, 2, 3, 4);
+    ASSERT_TRUE(ResizeCanvas(image, 3, 3, 4, 0x0A0B0C));
+    for (uint32_t y = 0; y < 3; ++y) {
+        for (uint32_t x = 0; x < 3; ++x) {
+            const uint32_t expected = (x == 1 && y == 1) ? 0x04030201u : 0x000C0B0Au;
+            EXPECT_EQ(ValueAt(image, x, y), expected) << x << "," << y;
+        }
+    }
+    testing::SetPixel(image, 2, 2, 9, 8, 7, 6);
+    ASSERT_TRUE(ResizeCanvas(image, 1, 1, 8, 0));
+    EXPECT_EQ(ValueAt(image, 0, 0), 0x06070809u);
+}
+
+TEST(ResizeCanvas, RefusesBadArguments) {
+    ZImage image, before;
+    MakeNoise(image, 4, 4, 24, 1);
+    ASSERT_TRUE(before.CopyFrom(image));
+    EXPECT_FALSE(ResizeCanvas(image, 0, 5, 0, 0));
+    EXPECT_FALSE(ResizeCanvas(image, 5, 0, 0, 0));
+    EXPECT_FALSE(ResizeCanvas(image, -3, 5, 0, 0));
+    EXPECT_FALSE(ResizeCanvas(image, 5, 5, 9, 0));
+    EXPECT_FALSE(ResizeCanvas(image, 5, 5, -1, 0));
+    EXPECT_TRUE(SameBytes(image, before));
+    ZImage empty;
+    EXPECT_FALSE(ResizeCanvas(empty, 5, 5, 4, 0));
+    EXPECT_FALSE(empty.IsValid());
+    // The same size at anchor 0 is the picture itself, at 96 dpi.
+    image.dpiX = 300;
+    ASSERT_TRUE(ResizeCanvas(image, 4, 4, 0, 0xFFFFFF));
+    EXPECT_TRUE(SameBytes(image, before));
+    EXPECT_EQ(image.dpiX, 96);
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,283 @@
+// The skin object: paths, INI values, the images it loads and what Load and Release leave.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "codecs/ZImageCodecJpg.h"
+#include "core/FileSystem.h"
+#include "core/WideText.h"
+#include "tests/ui/skin/SkinTestFolder.h"
+#include "ui/skin/Skin.h"
+#include "ui/skin/SkinColor.h"
+
+namespace zentrova {
+namespace {
+
+using test::PixelAt;
+using test::SkinTestFolder;
+
+constexpr char kBlueIni[] =
+    "[Skin]\r\n"
+    "Name=\"Blue Sky\"\r\n"
+    "Author=A. Painter\r\n"
+    "WindowBackColor=FF8000\r\n"
+    "MainEditTextColor=102030\r\n"
+    "MainStaticTextColor=a0b0c0\r\n"
+    "ButtonTextColorDefault=FFF\r\n"
+    "ButtonTextColorHilight=#FF8000\r\n"
+    "cxPlayerButton=40\r\n"
+    "cyPlayerButton=0x20\r\n"
+    "cxPlayerImage=70000\r\n"
+    "IntroWindowTextPosX=-12\r\n";
+
+// "Blue": INI, a 24 x 120 Button picture with one marked pixel per frame row, and a 32-bit icon
+// strip of 19 icons of 6 x 4.
+void WriteBlueSkin(const SkinTestFolder& folder) {
+    ASSERT_TRUE(folder.WriteIni(L"Blue", kBlueIni));
+    ZImage button;
+    ASSERT_TRUE(button.Create(24, 120, 24, 0x808080, nullptr));
+    for (uint32_t row = 0; row < 5; ++row) {
+        test::SetPixel(button, 3, row * 24 + 5, static_cast<uint8_t>(row * 50), 1, 2);
+    }
+    ASSERT_TRUE(folder.WritePng(L"Blue", L"Button", button));
+    ZImage icons;
+    ASSERT_TRUE(test::MakeAlphaStrip(icons, 6, 4));
+    ASSERT_TRUE(folder.WritePng(L"Blue", L"ButtonIcons", icons));
+}
+
+TEST(Skin, BlueSkinUsesItsOwnFiles) {
+    SkinTestFolder folder;
+    WriteBlueSkin(folder);
+    Skin skin(folder.System());
+    ASSERT_TRUE(skin.Load(L"Blue"));
+    EXPECT_TRUE(skin.IsLoaded());
+    EXPECT_EQ(skin.GetName(), L"Blue");
+    const std::wstring skins = folder.ProgramFolder() + kNativeSeparator + L"Skins";
+    EXPECT_EQ(skin.GetFolder(), skins);
+    EXPECT_EQ(skin.GetIniPath(), skins + kNativeSeparator + L"Blue.ini");
+    EXPECT_EQ(skin.GetImagePath(L"Button", L".png"), skins + kNativeSeparator + L"BlueButton.png");
+
+    const ZImage& button = skin.GetButtonImage();
+    ASSERT_TRUE(button.IsValid());
+    EXPECT_EQ(button.GetWidth(), 24u);
+    EXPECT_EQ(button.GetHeight(), 120u);
+    for (uint32_t row = 0; row < 5; ++row) {
+        EXPECT_EQ(PixelAt(button, 3, row * 24 + 5)[0], row * 50) << "frame row " << row;
+    }
+    ASSERT_TRUE(skin.GetButtonIcons().IsValid());
+    EXPECT_EQ(skin.GetButtonIcons().GetWidth(), 114u);
+    EXPECT_EQ(skin.GetIconWidth(), 6u);
+    EXPECT_EQ(skin.GetIconHeight(), 4u);
+}
+
+TEST(Skin, ColoursNumbersAndTexts) {
+    SkinTestFolder folder;
+    WriteBlueSkin(folder);
+    Skin skin(folder.System());
+    ASSERT_TRUE(skin.Load(L"Blue"));
+    EXPECT_EQ(skin.GetColor(L"WindowBackColor"), 0x000080FFu);
+    EXPECT_EQ(skin.GetBackgroundColor(), 0x000080FFu);
+    EXPECT_EQ(skin.GetColor(L"MainEditTextColor"), 0x00302010u);
+    EXPECT_EQ(skin.GetColor(L"MainStaticTextColor"), 0x00C0B0A0u);
+    // Short, malformed and missing colours are black.
+    EXPECT_EQ(skin.GetColor(L"ButtonTextColorDefault"), 0u);
+    EXPECT_EQ(skin.GetColor(L"ButtonTextColorHilight"), 0u);
+    EXPECT_EQ(skin.GetColor(L"MenuTextColor"), 0u);
+
+    EXPECT_EQ(skin.GetPlayerButtonWidth(), 40u);
+    EXPECT_EQ(skin.GetPlayerButtonHeight(), 32u);
+    EXPECT_EQ(skin.GetPlayerImageWidth(), 70000u - 65536u);  // a 16-bit field
+    EXPECT_EQ(skin.GetPlayerImageHeight(), 16u);             // missing
+    EXPECT_EQ(skin.GetNumber(L"IntroWindowTextPosX"), -12);
+    EXPECT_EQ(skin.GetNumber(L"IntroWindowTextLineHeight"), 16);
+
+    EXPECT_EQ(skin.GetText(L"Name"), L"Blue Sky");
+    EXPECT_EQ(skin.GetText(L"Author", kSkinPreviewTextChars), L"A. Painter");
+    EXPECT_EQ(skin.GetText(L"Author", 3), L"A.");
+    EXPECT_EQ(skin.GetText(L"Nothing"), L"");
+}
+
+TEST(Skin, ThirtyTwoBitIconsArePremultiplied) {
+    SkinTestFolder folder;
+    WriteBlueSkin(folder);
+    Skin skin(folder.System());
+    ASSERT_TRUE(skin.Load(L"Blue"));
+    const ZImage& icons = skin.GetButtonIcons();
+    ASSERT_EQ(icons.GetBitsPerPixel(), 32u);
+    for (uint32_t i = 0; i < 19; ++i) {
+        for (uint32_t y = 0; y < 4; ++y) {
+            for (uint32_t x = 0; x < 6; ++x) {
+                const uint32_t a = test::StripAlpha(x, y);
+                const uint8_t* p = PixelAt(icons, i * 6 + x, y);
+                ASSERT_EQ(p[0], (10 * i + x) * a / 255) << i << " " << x << "," << y;
+                ASSERT_EQ(p[1], (200 - 10 * y) * a / 255) << i << " " << x << "," << y;
+                ASSERT_EQ(p[2], 13 * i * a / 255) << i << " " << x << "," << y;
+                ASSERT_EQ(p[3], a) << i << " " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(Skin, KeyedIconsStayAsReadAndTheIconWidthIsRoundedDown) {
+    SkinTestFolder folder;
+    ASSERT_TRUE(folder.WriteIni(L"Keyed", "[Skin]\n"));
+    ZImage strip;
+    ASSERT_TRUE(strip.Create(19 * 3 + 18, 5, 24, 0xFF00FF, nullptr));
+    test::SetPixel(strip, 4, 2, 11, 22, 33);
+    ASSERT_TRUE(folder.WritePng(L"Keyed", L"ButtonIcons", strip));
+    Skin skin(folder.System());
+    ASSERT_TRUE(skin.Load(L"Keyed"));
+    ASSERT_EQ(skin.GetButtonIcons().GetBitsPerPixel(), 24u);
+    EXPECT_EQ(skin.GetIconWidth(), 3u);  // 75 / 19
+    EXPECT_EQ(skin.GetIconHeight(), 5u);
+    const uint8_t* p = PixelAt(skin.GetButtonIcons(), 4, 2);
+    EXPECT_EQ(p[0], 11);
+    EXPECT_EQ(p[1], 22);
+    EXPECT_EQ(p[2], 33);
+    const uint8_t* key = PixelAt(skin.GetButtonIcons(), 0, 0);
+    EXPECT_EQ(key[0], 0xFF);
+    EXPECT_EQ(key[1], 0x00);
+    EXPECT_EQ(key[2], 0xFF);
+    // A strip narrower than 19 pixels has icons of width 0: nothing can be drawn from it.
+    ZImage narrow;
+    ASSERT_TRUE(narrow.Create(18, 5, 24, 0, nullptr));
+    ASSERT_TRUE(folder.WritePng(L"Narrow", L"ButtonIcons", narrow));
+    ASSERT_TRUE(skin.Load(L"Narrow"));
+    EXPECT_TRUE(skin.GetButtonIcons().IsValid());
+    EXPECT_EQ(skin.GetIconWidth(), 0u);
+}
+
+TEST(Skin, PngAndJpegImagesByName) {
+    SkinTestFolder folder;
+    WriteBlueSkin(folder);
+    ZImage background;
+    ASSERT_TRUE(background.Create(32, 16, 24, 0x3366CC, nullptr));
+    wchar_t error[260] = {};
+    ASSERT_TRUE(WriteJpg(folder.SkinFile(L"BlueBackground.jpg").c_str(), background, error, 260));
+    Skin skin(folder.System());
+    ASSERT_TRUE(skin.Load(L"Blue"));
+
+    ZImage image;
+    ASSERT_TRUE(skin.LoadJpg(image, L"Background"));
+    EXPECT_EQ(image.GetWidth(), 32u);
+    EXPECT_EQ(image.GetHeight(), 16u);
+    EXPECT_NEAR(PixelAt(image, 10, 10)[2], 0xCC, 3);  // red byte
+    EXPECT_NEAR(PixelAt(image, 10, 10)[0], 0x33, 3);  // blue byte
+
+    // The PNG of the same name does not exist: the image ends up empty.
+    EXPECT_FALSE(skin.LoadPng(image, L"Background"));
+    EXPECT_FALSE(image.IsValid());
+    ASSERT_TRUE(skin.LoadPng(image, L"Button"));
+    EXPECT_EQ(image.GetHeight(), 120u);
+    EXPECT_FALSE(skin.LoadJpg(image, L"Configure"));
+    EXPECT_FALSE(image.IsValid());
+    // A file that is not a picture.
+    ASSERT_TRUE(test::WriteWholeFile(folder.SkinFile(L"BlueMenuHot.png"), "not a picture"));
+    EXPECT_FALSE(skin.LoadPng(image, L"MenuHot"));
+    EXPECT_FALSE(image.IsValid());
+}
+
+TEST(Skin, MissingNameIsRefusedAndKeepsTheSkin) {
+    SkinTestFolder folder;
+    WriteBlueSkin(folder);
+    Skin skin(folder.System());
+    EXPECT_FALSE(skin.Load(nullptr));
+    EXPECT_FALSE(skin.Load(L""));
+    EXPECT_FALSE(skin.IsLoaded());
+    ASSERT_TRUE(skin.Load(L"Blue"));
+    EXPECT_FALSE(skin.Load(L""));
+    EXPECT_FALSE(skin.Load(std::wstring(300, L'x').c_str()));
+    EXPECT_TRUE(skin.IsLoaded());
+    EXPECT_EQ(skin.GetName(), L"Blue");
+    EXPECT_TRUE(skin.GetButtonIcons().IsValid());
+    EXPECT_EQ(skin.GetColor(L"WindowBackColor"), 0x000080FFu);
+}
+
+TEST(Skin, SkinWithoutFilesLoadsTheDefaults) {
+    SkinTestFolder folder;
+    Skin skin(folder.System());
+    ASSERT_TRUE(skin.Load(L"Nowhere"));
+    EXPECT_TRUE(skin.IsLoaded());
+    EXPECT_EQ(skin.GetPlayerButtonWidth(), 16u);
+    EXPECT_EQ(skin.GetPlayerButtonHeight(), 16u);
+    EXPECT_EQ(skin.GetPlayerImageWidth(), 16u);
+    EXPECT_EQ(skin.GetPlayerImageHeight(), 16u);
+    EXPECT_EQ(skin.GetColor(L"WindowBackColor"), kSkinFallbackColor);
+    EXPECT_FALSE(skin.GetButtonImage().IsValid());
+    EXPECT_FALSE(skin.GetButtonIcons().IsValid());
+    EXPECT_EQ(skin.GetIconWidth(), 0u);
+    EXPECT_EQ(skin.GetIconHeight(), 0u);
+}
+
+TEST(Skin, ReleaseClearsEverything) {
+    SkinTestFolder folder;
+    WriteBlueSkin(folder);
+    Skin skin(folder.System());
+    ASSERT_TRUE(skin.Load(L"Blue"));
+    skin.Release();
+    EXPECT_FALSE(skin.IsLoaded());
+    EXPECT_EQ(skin.GetName(), L"");
+    EXPECT_FALSE(skin.GetButtonImage().IsValid());
+    EXPECT_FALSE(skin.GetButtonIcons().IsValid());
+    EXPECT_EQ(skin.GetIconWidth(), 0u);
+    EXPECT_EQ(skin.GetIconHeight(), 0u);
+    EXPECT_EQ(skin.GetBackgroundBrush(), nullptr);
+    EXPECT_EQ(skin.GetBackgroundColor(), 0u);
+    EXPECT_EQ(skin.GetPlayerButtonWidth(), 0u);
+    EXPECT_EQ(skin.GetPlayerImageHeight(), 0u);
+    // The paths are computed again from the program folder and the (now empty) name.
+    const std::wstring skins = folder.ProgramFolder() + kNativeSeparator + L"Skins";
+    EXPECT_EQ(skin.GetFolder(), skins);
+    EXPECT_EQ(skin.GetIniPath(), skins + kNativeSeparator + L".ini");
+    EXPECT_EQ(skin.GetColor(L"WindowBackColor"), kSkinFallbackColor);
+    skin.Release();  // twice is harmless
+    EXPECT_FALSE(skin.IsLoaded());
+}
+
+TEST(Skin, ReloadReleasesTheOldImages) {
+    SkinTestFolder folder;
+    WriteBlueSkin(folder);
+    ASSERT_TRUE(folder.WriteIni(L"Plain", "[Skin]\nWindowBackColor=00FF00\n"));
+    ZImage strip;
+    ASSERT_TRUE(strip.Create(19 * 2, 3, 24, 0x0000FF, nullptr));
+    ASSERT_TRUE(folder.WritePng(L"Plain", L"ButtonIcons", strip));
+    Skin skin(folder.System());
+    ASSERT_TRUE(skin.Load(L"Blue"));
+    ASSERT_TRUE(skin.GetButtonImage().IsValid());
+    ASSERT_TRUE(skin.Load(L"Plain"));
+    EXPECT_EQ(skin.GetName(), L"Plain");
+    EXPECT_FALSE(skin.GetButtonImage().IsValid()) << "Blue's Button picture must be gone";
+    ASSERT_TRUE(skin.GetButtonIcons().IsValid());
+    EXPECT_EQ(skin.GetButtonIcons().GetBitsPerPixel(), 24u);
+    EXPECT_EQ(skin.GetIconWidth(), 2u);
+    EXPECT_EQ(skin.GetIconHeight(), 3u);
+    EXPECT_EQ(skin.GetPlayerButtonWidth(), 16u);
+    EXPECT_EQ(skin.GetBackgroundColor(), 0x0000FF00u);
+    EXPECT_EQ(skin.GetIniPath(), folder.ProgramFolder() + kNativeSeparator + L"Skins" +
+                                     kNativeSeparator + L"Plain.ini");
+    // And back: the same object loads Blue again in full.
+    ASSERT_TRUE(skin.Load(L"Blue"));
+    EXPECT_TRUE(skin.GetButtonImage().IsValid());
+    EXPECT_EQ(skin.GetIconWidth(), 6u);
+    EXPECT_EQ(skin.GetButtonIcons().GetBitsPerPixel(), 32u);
+}
+
+TEST(Skin, PathsBeforeLoading) {
+    SkinTestFolder folder;
+    Skin skin(folder.System());
+    EXPECT_FALSE(skin.IsLoaded());
+    const std::wstring skins = folder.ProgramFolder() + kNativeSeparator + L"Skins";
+    EXPECT_EQ(skin.GetFolder(), skins);
+    EXPECT_EQ(skin.GetIniPath(), skins + kNativeSeparator + L".ini");
+}
+
+TEST(Skin, HostProgramFolder) {
+    // The default skin object looks beside the running program.
+    Skin skin;
+    wchar_t program[kMaxPathChars] = {};
+    ASSERT_TRUE(GetProgramFolder(program, kMaxPathChars));
+    EXPECT_EQ(skin.GetFolder(), std::wstring(program) + kNativeSeparator + L"Skins");
+}
+
+}  // namespace
+}  // namespace zentrova

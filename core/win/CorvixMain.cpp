@@ -1,9 +1,18 @@
-// Entry of corvix.exe, the resident program: the "-exit" request, the single instance, COM, the
-// hidden main window and the message loop. The exit code is the quit message's, 1 after "-exit"
-// and -1 when another instance runs or COM cannot start.
+// Entry of corvix.exe, the resident program. Start-up, in order: the "-exit" request, the single
+// instance, COM, the settings, (the splash), the main window with the version check, the
+// language, (the skin), the capture hot keys and (the capture bar), then (the welcome intro or
+// the online check) and the message loop with its busy-cursor watchdog. The exit code is the
+// quit message's, 1 after "-exit" and -1 when another instance runs or start-up fails.
 #include <windows.h>
 #include <objbase.h>
 
+#include <memory>
+#include <string>
+
+#include "core/FileSystem.h"
+#include "core/win/Application.h"
+#include "core/win/BusyCursorWatchdog.h"
+#include "core/win/CommandIds.h"
 #include "core/win/MainWindow.h"
 #include "core/win/SingleInstance.h"
 
@@ -30,18 +39,69 @@ class ComScope {
     bool m_initialised;
 };
 
-int RunMessageLoop() {
+// The version check: sets the application's flags; an unsupported system is only warned about.
+void CheckVersion(Application& app) {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    const BOOL known = GetVersionExW(&info);
+#pragma GCC diagnostic pop
+    const WindowsVersionCheck check =
+        known ? CheckWindowsVersion(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion)
+              : CheckWindowsVersion(0xFFFFFFFFu, 0, 0);
+    app.version = check.flags;
+    if (check.warning != nullptr) {
+        ShowMainMessage(nullptr, L"%ls", check.warning);
+    }
+}
+
+// Creating the main window: version check, language, the window, the skin, the hot keys, the
+// capture bar. False when the window cannot be created.
+bool StartMainWindow(Application& app, MainWindow& window) {
+    CheckVersion(app);
+
+    std::wstring programFolder;
+    app.system.GetProgramFolder(programFolder);
+    app.language.StartFromSettings(app.settings, app.system, programFolder);
+
+    HWND hwnd = window.Create();
+    if (hwnd == nullptr) {
+        return false;
+    }
+
+    // The skin named by "SkinName". Without its files every window draws plainly.
+    app.skin.Load(app.settings.SkinName);
+    app.skinFound = PathExists(app.skin.GetIniPath().c_str());
+    // The owner-drawn menus are prepared for the main window here once the menu painter exists.
+
+    RegisterCaptureHotkeys(hwnd, app.settings);
+
+    // The capture bar is created here once the button bars exist (timer 3 also creates it).
+    return true;
+}
+
+int RunMessageLoop(Application& app) {
+    BusyCursorWatchdog watchdog;
     MSG msg{};
     for (;;) {
-        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             return static_cast<int>(msg.wParam);
         }
         if (got == -1) {
             return kExitFailure;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        watchdog.Start();  // with the first message; later calls do nothing
+        watchdog.BeforeDispatch();
+        const bool accelerator = app.editShortcuts && app.accelerators != nullptr &&
+                                 app.mainWindow != nullptr &&
+                                 TranslateAcceleratorW(app.mainWindow, app.accelerators, &msg);
+        if (!accelerator) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        watchdog.AfterDispatch();
     }
 }
 
@@ -67,10 +127,27 @@ int RunProgram(HINSTANCE instance, const wchar_t* commandLine) {
         return kExitFailure;
     }
 
-    if (CreateMainWindow(instance) == nullptr) {
+    auto app = std::make_unique<Application>(instance);
+    app->settingsStore.LoadSettings(app->settings);
+
+    // The splash picture ("IMAGE" resource "IMG_SPLASH", 3000 ms, fade 1500 ms) shows here when
+    // "GeneralShowSplashScreen" is set, once the splash window exists.
+
+    MainWindow window(*app);
+    if (!StartMainWindow(*app, window)) {
         return kExitFailure;
     }
-    return RunMessageLoop();
+
+    // The "Welcome" intro window with its two pointing arrows opens here when
+    // "IntroWindowWelcomeShow" is set, once the intro windows exist; otherwise the online
+    // information check starts here, once the online services exist.
+
+    app->accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kAcceleratorTableId));
+    const int exitCode = RunMessageLoop(*app);
+
+    // The online information check stops and the splash picture is released here once they
+    // exist. COM is released by its scope.
+    return exitCode;
 }
 
 }  // namespace

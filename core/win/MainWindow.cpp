@@ -1,26 +1,22 @@
+// The main window: class, creation, message routing, timers, hot keys, tray icon, message box.
+// The commands are in MainWindowCommands.cpp.
 #include "core/win/MainWindow.h"
 
 #include <cstdarg>
+#include <cstdio>
 #include <cwchar>
 
+#include "core/ZError.h"
+#include "core/win/CaptureStoreHostWin.h"
+#include "core/win/PrivateMessages.h"
 #include "core/win/resource.h"
 
 namespace zentrova {
 
 namespace {
 
-LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CLOSE:
-            DestroyWindow(hwnd);
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-        default:
-            return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-}
+constexpr const wchar_t* kModule = L"Core\\MainWindow";
+constexpr UINT kMessageBoxStyle = MB_OK | MB_ICONINFORMATION | MB_TOPMOST | MB_SETFOREGROUND;
 
 }  // namespace
 
@@ -28,7 +24,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.style = 0;
-    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.lpfnWndProc = &MainWindow::Proc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
     windowClass.hCursor = nullptr;
@@ -36,12 +32,6 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
         reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_APPWORKSPACE + 1));
     windowClass.lpszClassName = kMainWindowClass;
     return RegisterClassExW(&windowClass) != 0;
-}
-
-HWND CreateMainWindow(HINSTANCE instance) {
-    return CreateWindowExW(WS_EX_TOPMOST, kMainWindowClass, kMainWindowTitle,
-                           WS_POPUP | WS_CLIPSIBLINGS, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
 }
 
 void ShowMainMessage(HWND owner, const wchar_t* format, ...) {
@@ -53,7 +43,277 @@ void ShowMainMessage(HWND owner, const wchar_t* format, ...) {
         text[kMessageBoxMaxChars] = L'\0';
     }
     va_end(args);
-    MessageBoxW(owner, text, kMessageBoxCaption, MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
+    MessageBoxW(owner, text, kMessageBoxCaption, kMessageBoxStyle);
+}
+
+void ShowMainMessageA(HWND owner, const char* format, ...) {
+    char text[kMessageBoxMaxChars + 1] = "";
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof(text), format, args);  // cuts and terminates
+    va_end(args);
+    MessageBoxA(owner, text, "Zentrova Clarivue 2.1", kMessageBoxStyle);
+}
+
+void RegisterCaptureHotkeys(HWND hwnd, const SettingsRecord& record) {
+    for (const HotkeyRegistration& hotkey : GetHotkeyRegistrations(record)) {
+        if (!RegisterHotKey(hwnd, hotkey.id, hotkey.systemModifiers, hotkey.virtualKey)) {
+            // Held by another program: the command stays reachable from the tray menu.
+            ZTrace(kModule, __LINE__,
+                   L"hot key %d (key %u, modifiers %u) not registered, error %lu\n", hotkey.id,
+                   hotkey.virtualKey, hotkey.systemModifiers, GetLastError());
+        }
+    }
+}
+
+void UnregisterCaptureHotkeys(HWND hwnd) {
+    for (int id : kAllHotkeyIds) {
+        UnregisterHotKey(hwnd, id);
+    }
+}
+
+HWND MainWindow::Create() {
+    // Created hidden: the window has no visible area of its own outside the Edit Mode.
+    return CreateWindowExW(WS_EX_TOPMOST, kMainWindowClass, kMainWindowTitle,
+                           WS_POPUP | WS_CLIPSIBLINGS, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, nullptr, nullptr, m_app.instance, this);
+}
+
+LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<MainWindow*>(create->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        if (self != nullptr) {
+            self->m_hwnd = hwnd;
+            self->m_app.mainWindow = hwnd;
+        }
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        if (self != nullptr) {
+            self->m_hwnd = nullptr;
+            self->m_app.mainWindow = nullptr;
+        }
+    }
+    if (self == nullptr || message == WM_NCDESTROY) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_DESTROY:
+            OnShutdown();
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam != FALSE) {  // the session really ends
+                OnShutdown();
+            }
+            return 0;
+        case WM_CLOSE:
+            if (m_menuOpen) {
+                // Closing from inside the tray menu's loop (a "-exit" while the menu is open):
+                // that loop would swallow the quit message. Close the menu, then come back.
+                EndMenu();
+                PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
+                return 0;
+            }
+            DestroyWindow(m_hwnd);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // nothing is erased
+        case WM_PAINT: {
+            // The Edit Mode paints here (EditSession) once it exists; until then there is nothing
+            // to show.
+            PAINTSTRUCT paint;
+            BeginPaint(m_hwnd, &paint);
+            EndPaint(m_hwnd, &paint);
+            return 0;
+        }
+        case WM_KEYDOWN:
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_MOUSEWHEEL:
+        case WM_DISPLAYCHANGE:
+            // Forwarded to the Edit Mode (EditSession) once it exists.
+            break;
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+            // Owner-drawn menus and button bars draw here once they exist.
+            break;
+        case WM_TIMER:
+            OnTimer(wParam);
+            return 0;
+        case WM_HOTKEY:
+            OnHotkey(wParam, lParam);
+            return 0;
+        case WM_COMMAND:
+            if (OnCommand(LOWORD(wParam))) {
+                return 0;
+            }
+            break;
+        default:
+            if (message == UM_TRAY_NOTIFY) {
+                OnTrayNotify(lParam);
+                return 0;
+            }
+            if (message == UM_INTRO_CLOSED) {
+                OnIntroClosed(wParam, lParam);
+                return 0;
+            }
+            if (message == UM_CAPTURE_DONE) {
+                OnCaptureDone();
+                return 0;
+            }
+            break;
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+void MainWindow::OnCreate() {
+    SetTimer(m_hwnd, kTimerHover, kTimerHoverMs, nullptr);
+    SetTimer(m_hwnd, kTimerCaptureBarWatch, kTimerCaptureBarWatchMs, nullptr);
+    if (!m_tray.Add(m_hwnd, m_app.instance, kProductName)) {
+        ZTrace(kModule, __LINE__, L"tray icon not added\n");
+    }
+}
+
+void MainWindow::OnShutdown() {
+    if (m_shutDown) {
+        return;
+    }
+    m_shutDown = true;
+    KillTimer(m_hwnd, kTimerHover);
+    KillTimer(m_hwnd, kTimerCaptureBarWatch);
+    m_app.engine.TearDown();
+    m_app.settingsStore.SaveSettings(m_app.settings);
+    UnregisterCaptureHotkeys(m_hwnd);
+    // The owner-drawn menus' data is released here once they exist.
+    m_tray.Remove();
+    PostQuitMessage(0);
+}
+
+void MainWindow::OnTimer(UINT_PTR id) {
+    if (id == kTimerHover) {
+        POINT cursor{};
+        if (GetCursorPos(&cursor) && (cursor.x != m_lastCursor.x || cursor.y != m_lastCursor.y)) {
+            m_lastCursor = cursor;
+            // Hover tracking: every child window (the skinned controls) is visited with the
+            // cursor position here once skinned child controls exist.
+        }
+    } else if (id == kTimerCaptureBarWatch) {
+        if (!IsFullScreenInFront() && m_app.settings.GeneralShowCaptureBar != 0 &&
+            m_captureBar == nullptr) {
+            CreateCaptureBar();
+        }
+    }
+    // Timer 2 belongs to the Edit Mode (EditSession) once it exists.
+}
+
+void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
+    if (!IsWindowEnabled(m_hwnd)) {
+        return;
+    }
+    HotkeyEvent event;
+    event.id = static_cast<int>(wParam);
+    event.systemModifiers = LOWORD(lParam);
+    event.virtualKey = HIWORD(lParam);
+    const HotkeyDecision decision = DecideHotkey(m_app.settings, event, m_app.engine.IsActive(),
+                                                 [this] { return IsFullScreenInFront(); });
+    if (decision.start) {
+        StartCapture(decision.mode);
+    }
+}
+
+void MainWindow::OnTrayNotify(LPARAM lParam) {
+    if ((lParam != WM_LBUTTONDOWN && lParam != WM_RBUTTONDOWN) || !IsWindowEnabled(m_hwnd)) {
+        return;
+    }
+    HWND foreground = m_captureBar != nullptr ? m_captureBar : m_hwnd;
+    m_menuOpen = true;
+    const uint32_t command =
+        TrackTrayMenu(m_hwnd, foreground, m_app.instance, m_app.language.Handle(),
+                      m_app.settings.GeneralShowCaptureBar != 0);
+    m_menuOpen = false;
+    if (command != 0) {
+        PostMessageW(m_hwnd, WM_COMMAND, command, 0);
+    }
+}
+
+void MainWindow::OnIntroClosed(WPARAM wParam, LPARAM lParam) {
+    const auto* name = reinterpret_cast<const wchar_t*>(lParam);
+    if (name == nullptr) {
+        return;
+    }
+    const uint32_t showAgain = static_cast<uint32_t>(wParam);
+    SettingsRecord& s = m_app.settings;
+    if (std::wcscmp(name, L"Welcome") == 0) {
+        s.IntroWindowWelcomeShow = showAgain;
+        // The two start-up pointing arrows fade out here once they exist.
+    } else if (std::wcscmp(name, L"Capture") == 0) {
+        s.IntroWindowCaptureShow = showAgain;
+        if (IntroStartsMode(IntroGroup::Capture, m_app.introMode)) {
+            StartCapture(m_app.introMode);
+        }
+    } else if (std::wcscmp(name, L"CaptureScroll") == 0) {
+        s.IntroWindowCaptureScrollShow = showAgain;
+        if (IntroStartsMode(IntroGroup::CaptureScroll, m_app.introMode)) {
+            StartCapture(m_app.introMode);
+        }
+    } else if (std::wcscmp(name, L"EditModeWelcome") == 0) {
+        s.IntroWindowEditModeWelcomeShow = showAgain;
+        // The chain of Edit Mode intro windows ("EditModeActionBar", "EditModeMToolsBar",
+        // "EditModeImageBar") with their pointing arrows continues here once they exist.
+    }
+}
+
+void MainWindow::OnCaptureDone() {
+    CaptureStoreHostWin host(m_hwnd, m_app.engine);
+    CaptureStoreSettings settings;
+    settings.outputFolder = m_app.settings.CaptureOutputDirectory;
+    settings.captureType = static_cast<int32_t>(m_app.settings.CaptureType);
+    m_app.store.StoreCapture(host, settings, m_app.captures);
+}
+
+bool MainWindow::IsFullScreenInFront() {
+    if (m_app.editModeActive) {
+        return true;
+    }
+    HWND front = GetForegroundWindow();
+    if (front == nullptr || !IsWindowVisible(front) || IsIconic(front)) {
+        return false;
+    }
+    // The desktop itself (and the shell's desktop window, "Program Manager") is no full-screen
+    // program.
+    if (front == GetDesktopWindow() || front == GetShellWindow()) {
+        return false;
+    }
+    if ((GetWindowLongW(front, GWL_STYLE) & WS_POPUP) == 0) {
+        return false;
+    }
+    wchar_t title[32] = L"";
+    GetWindowTextW(front, title, 32);
+    if (std::wcscmp(title, L"Program Manager") == 0) {
+        return false;
+    }
+    RECT rect{};
+    if (!GetWindowRect(front, &rect)) {
+        return false;
+    }
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    if (rect.left > 0 || rect.top > 0 || rect.right < width || rect.bottom < height) {
+        return false;
+    }
+    DestroyCaptureBar();
+    return true;
 }
 
 }  // namespace zentrova

@@ -1,4 +1,5 @@
-// The main window of the resident program: its class, its creation and its message box helper.
+// The main window of the resident program, the hub every command goes through: tray icon and
+// menu, hot keys, capture commands, finished captures, Edit Mode commands.
 //
 // One hidden popup window of the class "ZentrovaClarivue2Class" stands for the running instance:
 // a second start finds it to bring it to the front, "-exit" finds it to close it.
@@ -6,25 +7,89 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
+#include "core/win/Application.h"
+#include "core/win/TrayIcon.h"
+
 namespace zentrova {
 
 constexpr const wchar_t* kMainWindowClass = L"ZentrovaClarivue2Class";
 constexpr const wchar_t* kMainWindowTitle = L"Zentrova Clarivue 2";
+constexpr const wchar_t* kProductName = L"Zentrova Clarivue 2";
 constexpr const wchar_t* kMessageBoxCaption = L"Zentrova Clarivue 2.1";
 
-// Longest text of one message box, in characters; longer texts are cut.
-constexpr int kMessageBoxMaxChars = 1024;
+// Timers of the main window (2 belongs to the Edit Mode).
+constexpr UINT_PTR kTimerHover = 1;
+constexpr UINT kTimerHoverMs = 50;
+constexpr UINT_PTR kTimerCaptureBarWatch = 3;
+constexpr UINT kTimerCaptureBarWatchMs = 1500;
 
-// Registers the main window class: no class style, the program icon (resource 102), no cursor,
-// background of the system colour COLOR_APPWORKSPACE.
+// Registers the main window class: no class style, the main window procedure, the program icon
+// (resource 102), no cursor, background of the system colour COLOR_APPWORKSPACE.
 bool RegisterMainWindowClass(HINSTANCE instance);
 
-// Creates the main window: topmost popup without owner at the default place and size. It stays
-// hidden; WM_CLOSE destroys it, which ends the message loop with exit code 0.
-HWND CreateMainWindow(HINSTANCE instance);
-
-// Shows a message box with the text filled from format (wide strings with %ls), the caption
-// "Zentrova Clarivue 2.1", the information icon, on top of all windows.
+// Shows a message box owned by owner with the text filled from format (printf rules, wide
+// strings with %ls, at most 1024 characters: longer texts are cut), the caption
+// "Zentrova Clarivue 2.1", the information icon, topmost and in the foreground.
 void ShowMainMessage(HWND owner, const wchar_t* format, ...);
+// The same for 8-bit text.
+void ShowMainMessageA(HWND owner, const char* format, ...);
+
+// Registers the record's capture hot keys on hwnd (identifiers 6-11; 2 and 3 for PrintScreen
+// and Alt+PrintScreen with "GeneralMonitorWindowsCaptureKey"). A key that another program holds
+// is not an error: it is logged, and its command stays reachable from the tray menu.
+void RegisterCaptureHotkeys(HWND hwnd, const SettingsRecord& record);
+// Unregisters identifiers 6-11, 2 and 3.
+void UnregisterCaptureHotkeys(HWND hwnd);
+
+class MainWindow {
+  public:
+    explicit MainWindow(Application& app) : m_app(app) {}
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Creates the window (topmost popup without owner at the default place and size, kept
+    // hidden: it has no visible area of its own until the Edit Mode paints it) and notes it in
+    // the application. On WM_CREATE it starts timers 1 and 3 and adds the tray icon. Null on
+    // failure. The object must outlive the window.
+    HWND Create();
+
+    // Full-screen check: true while the Edit Mode is active; otherwise true when the foreground
+    // window is a visible, not minimised popup (not "Program Manager") that covers at least the
+    // whole primary screen, in which case the capture bar is removed.
+    bool IsFullScreenInFront();
+
+  private:
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCreate();
+    void OnShutdown();
+    void OnTimer(UINT_PTR id);
+    void OnHotkey(WPARAM wParam, LPARAM lParam);
+    void OnTrayNotify(LPARAM lParam);
+    void OnIntroClosed(WPARAM wParam, LPARAM lParam);
+    void OnCaptureDone();
+    // WM_COMMAND; false for numbers this window does not handle (default handling).
+    bool OnCommand(uint32_t command);
+    void StartCaptureCommand(uint32_t command);
+    void StartCapture(CaptureMode mode);
+    void StopCaptureEnterEditMode();
+    void EnterEditMode();
+    void LeaveEditMode();
+    void ToggleCaptureBar();
+    void DestroyCaptureBar();
+    void CreateCaptureBar();
+    void OpenHelp(const wchar_t* topic);
+
+    Application& m_app;
+    HWND m_hwnd = nullptr;
+    TrayIcon m_tray;
+    HWND m_captureBar = nullptr;  // the capture bar's window, once the button bar exists
+    POINT m_lastCursor{-1, -1};
+    bool m_shutDown = false;
+    bool m_menuOpen = false;  // the tray menu is being tracked
+};
 
 }  // namespace zentrova

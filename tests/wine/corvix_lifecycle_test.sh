@@ -17,15 +17,13 @@ caption="Zentrova Clarivue 2.1"
 manifest=$(harness_tool resource "$corvix" 24 1 | tr -d '\r')
 check_true "manifest: common controls 6" grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
 check_true "manifest: per-monitor DPI awareness" grep -q '>PerMonitorV2, PerMonitor</dpiAwareness>' <<<"$manifest"
-check "icon 102: 16, 32 and 48 pixels" "widths=16 32 48" \
+check "icon 102: 16 to 256 pixels" "widths=16 20 24 32 40 48 64 256" \
   "$(harness_tool resource "$corvix" 14 102 | tr -d '\r' | grep widths)"
-# The 32-pixel picture drawn on black: transparent corner, lens centre, lens ring, capture dot, tile.
-pixels=""
-for xy in "0 0" "16 16" "16 10" "24 7" "4 16"; do
-  # shellcheck disable=SC2086 # x and y are two arguments
-  pixels="$pixels $(harness_tool iconpixel "$corvix" 102 32 $xy | tr -d '\r')"
-done
-check "icon 102 pixels" " 000000 143c78 ffffff dc2828 1e5aa0" "$pixels"
+# The 32-pixel picture drawn on black: a transparent corner, a drawn centre (the pictures
+# themselves are checked by the data file tests).
+check "icon 102: transparent corner" 000000 "$(harness_tool iconpixel "$corvix" 102 32 0 0 | tr -d '\r')"
+centre=$(harness_tool iconpixel "$corvix" 102 32 16 16 | tr -d '\r')
+check_true "icon 102: drawn centre ($centre)" test "$centre" != 000000
 
 # Nothing of an earlier run may be left in this prefix.
 check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"

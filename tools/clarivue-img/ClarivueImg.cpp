@@ -84,6 +84,9 @@ int RunClarivueImg(const std::vector<std::wstring>& args) {
     if (command == L"effect") {
         return img::RunEffect(rest);
     }
+    if (command == L"finish") {
+        return img::RunFinish(rest);
+    }
     if (command == L"blend") {
         return img::RunBlend(rest);
     }

@@ -1,5 +1,5 @@
 // The clarivue-img commands that reach the image library: resampling, compositing, gradients
-// and the effects. Each takes the arguments after its own name and returns the exit status.
+// the effects and the capture finishing. Each takes the arguments after its own name and returns the exit status.
 #pragma once
 
 #include "tools/clarivue-img/CommandSupport.h"
@@ -13,5 +13,6 @@ int RunPremultiply(const Arguments& args);
 int RunReplace(const Arguments& args, bool allBut);
 int RunGradient(const Arguments& args);
 int RunEffect(const Arguments& args);
+int RunFinish(const Arguments& args);
 
 }  // namespace zentrova::img

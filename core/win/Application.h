@@ -1,0 +1,54 @@
+// The application object: everything the resident program owns for the whole run. Created once
+// by the program entry (on the heap: the capture list with its histories is large), reached by
+// the main window through its window data.
+#pragma once
+
+#include <windows.h>
+
+#include "capture/CaptureList.h"
+#include "capture/StoreCapture.h"
+#include "capture/overlay/CaptureEngine.h"
+#include "config/Settings.h"
+#include "config/SettingsRecord.h"
+#include "config/SystemInfo.h"
+#include "core/win/CaptureHotkeys.h"
+#include "core/win/WindowsVersion.h"
+#include "lang/LanguageStartup.h"
+#include "ui/skin/Skin.h"
+
+namespace zentrova {
+
+struct Application {
+    explicit Application(HINSTANCE moduleInstance)
+        : instance(moduleInstance),
+          settingsStore(RegistryKey(RegistryRoot::CurrentUser), system),
+          skin(system) {}
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    HINSTANCE instance;
+    HostSystemInfo system;
+    SettingsStore settingsStore;
+    SettingsRecord settings{};
+    WindowsVersionFlags version;
+    LanguageSession language;
+    Skin skin;
+    // The skin's files were found: its colours stand (otherwise windows draw plainly).
+    bool skinFound = false;
+    CaptureList captures;
+    CaptureStore store;
+    CaptureEngine engine;
+
+    HWND mainWindow = nullptr;
+    HACCEL accelerators = nullptr;
+
+    // The Edit Mode's state as the main window sees it. The Edit Mode (EditSession) sets the
+    // shortcut flag while its keyboard shortcuts are wanted; until it exists both stay false.
+    bool editModeActive = false;
+    bool editShortcuts = false;
+
+    // The capture mode waiting for its intro window to be closed.
+    CaptureMode introMode = CaptureMode::SingleWindow;
+};
+
+}  // namespace zentrova

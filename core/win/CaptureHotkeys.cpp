@@ -1,0 +1,97 @@
+#include "core/win/CaptureHotkeys.h"
+
+#include "config/Hotkeys.h"
+#include "core/win/CommandIds.h"
+
+namespace zentrova {
+
+std::array<CaptureHotkey, 6> GetCaptureHotkeys(const SettingsRecord& r) {
+    return {{
+        {kHotkeyIdScrollingWindowText, r.GeneralHotkeyScrollingWindowText,
+         r.GeneralHotkeyScrollingWindowTextMod, CaptureMode::ScrollingText},
+        {kHotkeyIdScrollingWindowWebsite, r.GeneralHotkeyScrollingWindowWebsite,
+         r.GeneralHotkeyScrollingWindowWebsiteMod, CaptureMode::ScrollingWebsite},
+        {kHotkeyIdSingleWindow, r.GeneralHotkeySingleWindow, r.GeneralHotkeySingleWindowMod,
+         CaptureMode::SingleWindow},
+        {kHotkeyIdFreeRectRegion, r.GeneralHotkeyFreeRectRegion, r.GeneralHotkeyFreeRectRegionMod,
+         CaptureMode::FreeRectangle},
+        {kHotkeyIdFixedRegion, r.GeneralHotkeyFixedRegion, r.GeneralHotkeyFixedRegionMod,
+         CaptureMode::FixedRegion},
+        {kHotkeyIdFreeStyleRegion, r.GeneralHotkeyFreeStyleRegion,
+         r.GeneralHotkeyFreeStyleRegionMod, CaptureMode::FreeStyle},
+    }};
+}
+
+std::vector<HotkeyRegistration> GetHotkeyRegistrations(const SettingsRecord& record) {
+    std::vector<HotkeyRegistration> out;
+    for (const CaptureHotkey& hotkey : GetCaptureHotkeys(record)) {
+        if (hotkey.keyCode != 0) {
+            out.push_back(
+                {hotkey.id, ToSystemHotkeyModifiers(hotkey.storedModifiers), hotkey.keyCode});
+        }
+    }
+    if (record.GeneralMonitorWindowsCaptureKey != 0) {
+        out.push_back({kHotkeyIdPrintScreen, 0, kVirtualKeyPrintScreen});
+        out.push_back({kHotkeyIdAltPrintScreen, kSystemModAlt, kVirtualKeyPrintScreen});
+    }
+    return out;
+}
+
+HotkeyDecision DecideHotkey(const SettingsRecord& record, const HotkeyEvent& event,
+                            bool captureActive, const std::function<bool()>& isFullScreen) {
+    const bool printScreenId =
+        event.id == kHotkeyIdPrintScreen || event.id == kHotkeyIdAltPrintScreen;
+    if (printScreenId && record.GeneralMonitorWindowsCaptureKey != 0) {
+        const bool activeWindow =
+            event.id == kHotkeyIdAltPrintScreen || (isFullScreen && isFullScreen());
+        return {true, activeWindow ? CaptureMode::ActiveWindow : CaptureMode::FullDesktop};
+    }
+    for (const CaptureHotkey& hotkey : GetCaptureHotkeys(record)) {
+        const uint32_t wanted = ToSystemHotkeyModifiers(hotkey.storedModifiers);
+        if (hotkey.keyCode != 0 && hotkey.keyCode == event.virtualKey &&
+            (event.systemModifiers & wanted) == wanted) {
+            return {!captureActive, hotkey.mode};
+        }
+    }
+    return {};
+}
+
+bool GetCaptureCommand(uint32_t command, CaptureCommand& out) {
+    switch (command) {
+        case kCmdCaptureWindow:
+            out = {CaptureMode::SingleWindow, false, IntroGroup::Capture};
+            return true;
+        case kCmdCaptureFreeRectRegion:
+            out = {CaptureMode::FreeRectangle, true, IntroGroup::Capture};
+            return true;
+        case kCmdCaptureArea:
+            out = {CaptureMode::FixedRegion, false, IntroGroup::Capture};
+            return true;
+        case kCmdCaptureFreeStyleRegion:
+            out = {CaptureMode::FreeStyle, true, IntroGroup::Capture};
+            return true;
+        case kCmdCaptureScrollingWebsite:
+            out = {CaptureMode::ScrollingWebsite, false, IntroGroup::CaptureScroll};
+            return true;
+        case kCmdCaptureScrollingText:
+            out = {CaptureMode::ScrollingText, false, IntroGroup::CaptureScroll};
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsIntroDue(const SettingsRecord& record, IntroGroup group) {
+    return group == IntroGroup::Capture ? record.IntroWindowCaptureShow != 0
+                                        : record.IntroWindowCaptureScrollShow != 0;
+}
+
+bool IntroStartsMode(IntroGroup group, CaptureMode mode) {
+    if (group == IntroGroup::CaptureScroll) {
+        return mode == CaptureMode::ScrollingWebsite || mode == CaptureMode::ScrollingText;
+    }
+    return mode == CaptureMode::SingleWindow || mode == CaptureMode::FreeRectangle ||
+           mode == CaptureMode::FreeStyle || mode == CaptureMode::FixedRegion;
+}
+
+}  // namespace zentrova

@@ -1,0 +1,173 @@
+// The main window's commands: one dispatcher for the tray menu, accelerators, hot keys and the
+// button bars.
+#include <cwchar>
+
+#include "core/ZError.h"
+#include "core/win/CommandIds.h"
+#include "core/win/MainWindow.h"
+#include "core/win/PrivateMessages.h"
+#include "lang/TextLookup.h"
+
+namespace zentrova {
+
+namespace {
+
+constexpr const wchar_t* kModule = L"Core\\MainWindowCommands";
+
+// Commands whose windows and actions are not part of this program yet: the configure and
+// settings dialogs, the web links and online services, the about box, the Edit Mode's actions,
+// image commands, colour picker and mouse tools.
+void NotAvailableYet(uint32_t command) {
+    ZTrace(kModule, __LINE__, L"command %u is not available in this build\n", command);
+}
+
+}  // namespace
+
+bool MainWindow::OnCommand(uint32_t command) {
+    if (command < kFirstCommand || command > kLastCommand) {
+        return false;
+    }
+    // While the Edit Mode is active, menu and accelerator commands are first offered to it
+    // (EditSession) here once it exists.
+    switch (command) {
+        case kCmdCaptureWindow:
+        case kCmdCaptureFreeRectRegion:
+        case kCmdCaptureArea:
+        case kCmdCaptureScrollingWebsite:
+        case kCmdCaptureScrollingText:
+        case kCmdCaptureFreeStyleRegion:
+            StartCaptureCommand(command);
+            return true;
+        case kCmdStopCaptureEnterEditMode:
+        case kCmdStartEditMode:
+            StopCaptureEnterEditMode();
+            return true;
+        case kCmdEnterEditMode:
+            EnterEditMode();
+            return true;
+        case kCmdLeaveEditMode:
+            LeaveEditMode();
+            return true;
+        case kCmdShowCaptureBar:
+            ToggleCaptureBar();
+            return true;
+        case kCmdHelp:
+            OpenHelp(nullptr);
+            return true;
+        case kCmdHelpTopicCapture:
+            OpenHelp(L"capture_help");
+            return true;
+        case kCmdExit:
+            PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
+            return true;
+        default:
+            NotAvailableYet(command);
+            return true;
+    }
+}
+
+void MainWindow::StartCaptureCommand(uint32_t command) {
+    CaptureCommand capture;
+    if (!GetCaptureCommand(command, capture)) {
+        return;
+    }
+    // An open configure dialog is sent the command 1 (OK) here, so that it closes, once that
+    // dialog exists.
+    if (capture.regionMode) {
+        DestroyCaptureBar();  // not to be frozen into the picture
+    }
+    // Other modes hide the capture bar's tool tip here once the bar exists.
+    if (IsIntroDue(m_app.settings, capture.intro)) {
+        m_app.introMode = capture.mode;
+        // The intro window "Capture" / "CaptureScroll" opens here once the intro windows exist;
+        // the capture then starts when it is closed (UM_INTRO_CLOSED). Until then the capture
+        // starts at once.
+    }
+    StartCapture(capture.mode);
+}
+
+void MainWindow::StartCapture(CaptureMode mode) {
+    CaptureEngineContext context;
+    context.settings = &m_app.settings;
+    context.language = m_app.language.Handle();
+    if (m_app.skinFound) {
+        context.borderColour = m_app.skin.GetColor(L"CaptureBorderColor");
+        context.textColour = m_app.skin.GetColor(L"CaptureTextColor");
+    }
+    if (!m_app.engine.Start(m_hwnd, m_app.instance, mode, UM_CAPTURE_DONE, context)) {
+        ZTrace(kModule, __LINE__, L"capture mode %u did not start\n", static_cast<uint32_t>(mode));
+    }
+    // The capture bar comes back through timer 3.
+}
+
+void MainWindow::StopCaptureEnterEditMode() {
+    // The capture bar window gets the focus here once the bar exists.
+    m_app.engine.TearDown();  // a running capture is abandoned
+    if (m_app.captures.GetCount() == 0) {
+        m_app.captures.Clear();
+        wchar_t text[kLanguageTextChars] = L"";
+        GetLanguageMessage(m_app.language.Handle(), text, kLanguageTextChars,
+                           L"CaptureStopNoCaptures",
+                           L"No captures have been created in the last session. Therefore the "
+                           L"Edit Mode can not be started. You need to create a capture first.");
+        // The skinned OK box takes this text once it exists; until then the main window's
+        // message box shows it.
+        ShowMainMessage(m_hwnd, L"%ls", text);
+        return;
+    }
+    if (IsFullScreenInFront()) {
+        return;
+    }
+    PostMessageW(m_hwnd, WM_COMMAND, kCmdEnterEditMode, 0);
+}
+
+void MainWindow::EnterEditMode() {
+    // Entering the Edit Mode unregisters the capture hot keys (6-11, 2, 3), removes the capture
+    // bar, opens the editor (EditSession::Enter) and, when "IntroWindowEditModeWelcomeShow" is
+    // set, the intro window "EditModeWelcome". The editor is not part of this build: the program
+    // stays ready to capture and the captures stay in the list.
+    ZTrace(kModule, __LINE__, L"the Edit Mode is not available in this build (%d captures)\n",
+           m_app.captures.GetCount());
+}
+
+void MainWindow::LeaveEditMode() {
+    m_app.captures.Clear();
+    // The editor closes here (EditSession::Leave) once it exists.
+    m_app.editModeActive = false;
+    m_app.editShortcuts = false;
+    UnregisterCaptureHotkeys(m_hwnd);  // registered again exactly as at start-up
+    RegisterCaptureHotkeys(m_hwnd, m_app.settings);
+    CreateCaptureBar();
+}
+
+void MainWindow::ToggleCaptureBar() {
+    DestroyCaptureBar();
+    m_app.settings.GeneralShowCaptureBar = m_app.settings.GeneralShowCaptureBar != 0 ? 0 : 1;
+    if (m_app.settings.GeneralShowCaptureBar != 0) {
+        CreateCaptureBar();
+    }
+}
+
+void MainWindow::DestroyCaptureBar() {
+    // The capture bar (CButtonBar) is destroyed here once it exists.
+    m_captureBar = nullptr;
+}
+
+void MainWindow::CreateCaptureBar() {
+    if (m_app.settings.GeneralShowCaptureBar == 0) {
+        return;
+    }
+    // The skinned capture bar (CButtonBar::Create) is created here once the button bars exist:
+    // docked to the edge of "GeneralBBCaptureAlignment", with the nine buttons of the language's
+    // "ButtonLabels.Capture" and the commands 40128, 40127, 40107, 40108, 40155, 40109, 40026,
+    // 40006, 40084.
+}
+
+void MainWindow::OpenHelp(const wchar_t* topic) {
+    // The HTML Help file of the current language ("Help\CVX-<tag>.chm") opens here at
+    // "::/<topic>.htm" or "::/welcome.htm" once the help files are shipped.
+    ZTrace(kModule, __LINE__, L"help topic %ls is not available in this build\n",
+           topic != nullptr ? topic : L"welcome");
+}
+
+}  // namespace zentrova

@@ -1,0 +1,19 @@
+// The program's private window messages (fixed numbers shared by the main window, the capture
+// engine, the mouse hook library and the intro windows). Portable: plain numbers, no Win32 header.
+#pragma once
+
+#include <cstdint>
+
+namespace zentrova {
+
+// To the main window from its notification-area icon; lParam is the mouse message on the icon.
+constexpr uint32_t UM_TRAY_NOTIFY = 33068;  // 0x812C
+// To the main window from an intro window: wParam the new value of its show-again setting,
+// lParam its name (const wchar_t*).
+constexpr uint32_t UM_INTRO_CLOSED = 33168;  // 0x8190
+// To the capture overlay from the mouse hook library: wParam the mouse message (513, 514, 516).
+constexpr uint32_t UM_HOOK_MOUSE = 33169;  // 0x8191
+// To the main window from the capture engine: a capture is finished (wParam 1).
+constexpr uint32_t UM_CAPTURE_DONE = 33170;  // 0x8192
+
+}  // namespace zentrova

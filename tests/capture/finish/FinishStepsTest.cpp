@@ -1,0 +1,542 @@
+// The finishing steps one by one: settings, data file names, cursor position, the cursor's
+// shadow, the shape masks and the fader, with exact pixels.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "capture/finish/FinishPipeline.h"
+#include "config/SettingsRecord.h"
+#include "image/ZCompositing.h"
+#include "tests/image/CompositingTestSupport.h"
+
+namespace zentrova {
+namespace {
+
+using testing::ColourAt;
+using testing::SetPixel;
+
+constexpr ZColor kMagenta = 0xFF00FF;
+
+// Settings ---------------------------------------------------------------------------------------
+
+TEST(FinishOptions, TakesEveryCaptureSettingByItsName) {
+    SettingsRecord s{};
+    s.GeneralPlaySoundOnCapture = 1;
+    s.CaptureCursorIsValid = 2;  // any non-zero value switches on
+    s.CaptureCursorSparkle = 4;
+    s.CaptureShapeType = 7;
+    s.CaptureShapeTypeDirection = 3;
+    s.CaptureShapeFader = 6;
+    s.CaptureBackgroundColor = 0x00123456;
+    s.CaptureShadowIsValid = 0;
+    s.CaptureShadowCursorIsValid = 1;
+    s.CaptureShadowColor = 0x00ABCDEF;
+    s.CaptureShadowIntensity = 42;
+    s.CaptureShadowDirection = 135;
+    s.CaptureShadowOffset = 9;
+    s.CaptureShadowDither = 11;
+    const FinishOptions o = FinishOptionsFromSettings(s);
+    EXPECT_TRUE(o.playSound);
+    EXPECT_TRUE(o.cursor);
+    EXPECT_EQ(o.sparkle, 4u);
+    EXPECT_EQ(o.shapeType, 7u);
+    EXPECT_EQ(o.shapeDirection, 3u);
+    EXPECT_EQ(o.fader, 6u);
+    EXPECT_EQ(o.background, 0x00123456u);
+    EXPECT_FALSE(o.shadow);
+    EXPECT_TRUE(o.cursorShadow);
+    EXPECT_EQ(o.shadowColour, 0x00ABCDEFu);
+    EXPECT_EQ(o.shadowIntensity, 42u);
+    EXPECT_EQ(o.shadowDirection, 135u);
+    EXPECT_EQ(o.shadowOffset, 9u);
+    EXPECT_EQ(o.shadowDither, 11u);
+
+    s.GeneralPlaySoundOnCapture = 0;
+    s.CaptureCursorIsValid = 0;
+    s.CaptureShadowIsValid = 1;
+    s.CaptureShadowCursorIsValid = 0;
+    s.CaptureBackgroundColor = 0xFF00FF00;  // the unused top byte is dropped
+    const FinishOptions off = FinishOptionsFromSettings(s);
+    EXPECT_FALSE(off.playSound);
+    EXPECT_FALSE(off.cursor);
+    EXPECT_TRUE(off.shadow);
+    EXPECT_FALSE(off.cursorShadow);
+    EXPECT_EQ(off.background, 0x0000FF00u);
+}
+
+TEST(FinishOptions, DataFileNamesAndPaths) {
+    EXPECT_EQ(SparkleFileName(0), nullptr);
+    EXPECT_STREQ(SparkleFileName(1), L"mouse-balls.png");
+    EXPECT_STREQ(SparkleFileName(2), L"mouse-blob.png");
+    EXPECT_STREQ(SparkleFileName(3), L"mouse-crosshair.png");
+    EXPECT_STREQ(SparkleFileName(4), L"mouse-explosive.png");
+    EXPECT_STREQ(SparkleFileName(5), L"mouse-asterisk.png");
+    EXPECT_STREQ(SparkleFileName(6), L"mouse-x.png");
+    EXPECT_EQ(SparkleFileName(7), nullptr);
+
+    EXPECT_EQ(ShapeMaskFileName(0), nullptr);
+    EXPECT_EQ(ShapeMaskFileName(1), nullptr);
+    EXPECT_EQ(ShapeMaskFileName(2), nullptr);
+    EXPECT_STREQ(ShapeMaskFileName(3), L"CaptureShapeEffect_cloudy.png");
+    EXPECT_STREQ(ShapeMaskFileName(4), L"CaptureShapeEffect_concave.png");
+    EXPECT_STREQ(ShapeMaskFileName(5), L"CaptureShapeEffect_convex.png");
+    EXPECT_STREQ(ShapeMaskFileName(6), L"CaptureShapeEffect_saw.png");
+    EXPECT_STREQ(ShapeMaskFileName(7), L"CaptureShapeEffect_torn.png");
+    EXPECT_STREQ(ShapeMaskFileName(8), L"CaptureShapeEffect_zigzag.png");
+    EXPECT_EQ(ShapeMaskFileName(9), nullptr);
+
+#ifdef _WIN32
+    EXPECT_EQ(ShapeMaskPath(L"C:\\prog", 7), L"C:\\prog\\Masks\\CaptureShapeEffect_torn.png");
+    EXPECT_EQ(SparklePath(L"C:\\prog\\", 6), L"C:\\prog\\Mouse\\mouse-x.png");
+#else
+    EXPECT_EQ(ShapeMaskPath(L"/opt/prog", 7), L"/opt/prog/Masks/CaptureShapeEffect_torn.png");
+    EXPECT_EQ(SparklePath(L"/opt/prog/", 6), L"/opt/prog/Mouse/mouse-x.png");
+#endif
+    EXPECT_TRUE(ShapeMaskPath(L"/opt/prog", 2).empty());
+    EXPECT_TRUE(SparklePath(L"/opt/prog", 0).empty());
+}
+
+TEST(FinishOptions, CursorPositionPerMode) {
+    int32_t x = 0, y = 0;
+    // Window modes: relative to the window's top-left, then moved by (dx, dy).
+    CursorPositionInCapture(CaptureMode::SingleWindow, 500, 400, 100, 50, -1280, -200, 0, 0, x, y);
+    EXPECT_EQ(x, 400);
+    EXPECT_EQ(y, 350);
+    CursorPositionInCapture(CaptureMode::ActiveWindow, 90, 40, 100, 50, 0, 0, 3, 4, x, y);
+    EXPECT_EQ(x, -7);
+    EXPECT_EQ(y, -6);
+    // Region and desktop modes: virtual-screen coordinates (a screen left of the primary one).
+    CursorPositionInCapture(CaptureMode::FreeRectangle, -100, 10, 7, 7, -1280, -200, -300, -20, x,
+                            y);
+    EXPECT_EQ(x, -100 + 1280 - 300);
+    EXPECT_EQ(y, 10 + 200 - 20);
+    CursorPositionInCapture(CaptureMode::FreeStyle, 5, 6, 0, 0, 0, 0, -1, -2, x, y);
+    EXPECT_EQ(x, 4);
+    EXPECT_EQ(y, 4);
+    CursorPositionInCapture(CaptureMode::FullDesktop, 5, 6, 99, 99, 1280, 200, 0, 0, x, y);
+    EXPECT_EQ(x, 5 + 1280);  // absolute values, whatever the sign
+    EXPECT_EQ(y, 6 + 200);
+    // Fixed region: only (dx, dy), the region's half size.
+    CursorPositionInCapture(CaptureMode::FixedRegion, 777, 888, 1, 1, -5, -5, 320, 240, x, y);
+    EXPECT_EQ(x, 320);
+    EXPECT_EQ(y, 240);
+}
+
+TEST(FinishOptions, PlainRectangleFlagPerModeAndShape) {
+    const bool expected[8] = {false, true, true, true, false, true, false, false};
+    for (uint32_t m = 0; m < 8; ++m) {
+        EXPECT_EQ(PlainRectangleFlag(static_cast<CaptureMode>(m), false), expected[m]) << m;
+        EXPECT_FALSE(PlainRectangleFlag(static_cast<CaptureMode>(m), true)) << m;
+    }
+}
+
+TEST(FinishOptions, ReportCountsFailuresAndUnavailableStepsOnly) {
+    FinishReport r;
+    EXPECT_TRUE(r.AllWorked());
+    r.shape = StepOutcome::Skipped;
+    r.sound = StepOutcome::Done;
+    EXPECT_TRUE(r.AllWorked());
+    r.cursor = StepOutcome::Unavailable;
+    EXPECT_FALSE(r.AllWorked());
+    r.cursor = StepOutcome::Done;
+    r.fader = StepOutcome::Failed;
+    EXPECT_FALSE(r.AllWorked());
+}
+
+// Cursor ------------------------------------------------------------------------------------------
+
+TEST(FinishCursor, ShadowColourFromIntensity) {
+    // 100 %: the shadow colour itself; 0 %: the background colour.
+    EXPECT_EQ(CursorShadowColour(0x102030, 0xF0E0D0, 100), 0x102030u);
+    EXPECT_EQ(CursorShadowColour(0x102030, 0xF0E0D0, 0), 0xF0E0D0u);
+    // 50 %: t = 127; red 0 + 255 * 128 / 255 = 128; green 200 + (100 - 200) * 128 / 255 = 150
+    // (-12800 / 255 = -50.19, truncated to -50); blue 255 + (0 - 255) * 128 / 255 = 127.
+    EXPECT_EQ(CursorShadowColour(0xFFC800, 0x0064FF, 50), 0x7F9680u);
+    // Intensities above 100 count as 100.
+    EXPECT_EQ(CursorShadowColour(0x102030, 0xF0E0D0, 250), 0x102030u);
+}
+
+TEST(FinishCursor, DisplacementByDirection) {
+    struct Case {
+        uint32_t direction;
+        int32_t ox, oy;
+    };
+    const Case cases[] = {{0, -4, 4},   {89, -4, 4}, {90, -4, -4}, {179, -4, -4}, {180, 4, -4},
+                          {269, 4, -4}, {270, 4, 4}, {359, 4, 4},  {360, 0, 0},   {100000, 0, 0}};
+    for (const Case& c : cases) {
+        int32_t ox = 99, oy = 99;
+        CursorShadowDisplacement(c.direction, 4, ox, oy);
+        EXPECT_EQ(ox, c.ox) << c.direction;
+        EXPECT_EQ(oy, c.oy) << c.direction;
+    }
+}
+
+// A plain reference of the shadow mask: silhouette, five 3 x 3 means (outer ring kept), inverted.
+std::vector<int> ReferenceShadowMask(const std::vector<bool>& cursor, int w, int h) {
+    std::vector<int> v(static_cast<size_t>(w * h));
+    for (int i = 0; i < w * h; ++i) {
+        v[static_cast<size_t>(i)] = cursor[static_cast<size_t>(i)] ? 0 : 255;
+    }
+    for (int pass = 0; pass < 5; ++pass) {
+        std::vector<int> next = v;
+        for (int y = 1; y < h - 1; ++y) {
+            for (int x = 1; x < w - 1; ++x) {
+                int sum = 0;
+                for (int j = -1; j <= 1; ++j) {
+                    for (int i = -1; i <= 1; ++i) {
+                        sum += v[static_cast<size_t>((y + j) * w + x + i)];
+                    }
+                }
+                next[static_cast<size_t>(y * w + x)] = sum / 9;
+            }
+        }
+        v = next;
+    }
+    for (int& value : v) {
+        value = 255 - value;
+    }
+    return v;
+}
+
+TEST(FinishCursor, ShadowMaskIsTheBlurredInvertedSilhouette) {
+    const int w = 24, h = 20;
+    ZImage mask;
+    ASSERT_TRUE(mask.Create(w, h, 24, kMagenta, nullptr));
+    std::vector<bool> cursor(static_cast<size_t>(w * h), false);
+    // An arrow-like silhouette of several colours, one pixel of it almost magenta.
+    for (int y = 4; y < 15; ++y) {
+        for (int x = 6; x < 6 + (y - 3); ++x) {
+            cursor[static_cast<size_t>(y * w + x)] = true;
+            SetPixel(mask, x, y, static_cast<uint8_t>(x * 10), 0, static_cast<uint8_t>(y * 9));
+        }
+    }
+    SetPixel(mask, 7, 10, 255, 1, 255);
+    ASSERT_TRUE(MakeCursorShadowMask(mask));
+    const std::vector<int> expected = ReferenceShadowMask(cursor, w, h);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const int e = expected[static_cast<size_t>(y * w + x)];
+            ASSERT_EQ(ColourAt(mask, x, y), static_cast<uint32_t>(e) * 0x010101u) << x << "," << y;
+        }
+    }
+    // Far from the silhouette nothing; deep inside the silhouette the full weight.
+    EXPECT_EQ(ColourAt(mask, 22, 1), 0u);
+
+    ZImage deep;
+    ASSERT_TRUE(deep.Create(16, 16, 24, 0x000000, nullptr));
+    ASSERT_TRUE(MakeCursorShadowMask(deep));
+    EXPECT_EQ(ColourAt(deep, 8, 8), 0xFFFFFFu);
+    EXPECT_EQ(ColourAt(deep, 0, 0), 0xFFFFFFu);
+
+    ZImage shallow;
+    ASSERT_TRUE(shallow.Create(4, 4, 32, kMagenta, nullptr));
+    EXPECT_FALSE(MakeCursorShadowMask(shallow));
+}
+
+TEST(FinishCursor, ShadowBlendMixesTheColourThroughTheMask) {
+    ZImage capture;
+    ASSERT_TRUE(capture.Create(6, 5, 24, 0xFFFFFF, nullptr));
+    ZImage mask;
+    ASSERT_TRUE(mask.Create(3, 2, 24, 0x000000, nullptr));
+    SetPixel(mask, 0, 0, 255, 255, 255);
+    SetPixel(mask, 1, 0, 128, 128, 128);
+    SetPixel(mask, 2, 1, 10, 10, 10);
+    // Colour red 0, green 0x80, blue 0x40 on white at (2, 1).
+    ASSERT_TRUE(BlendShadowMask(capture, mask, 0x408000, 2, 1));
+    EXPECT_EQ(ColourAt(capture, 2, 1), 0x408000u);
+    // 255 + trunc((0 - 255) * 128 / 255) = 127; 255 + trunc((128 - 255) * 128 / 255) = 192;
+    // 255 + trunc((64 - 255) * 128 / 255) = 160.
+    EXPECT_EQ(ColourAt(capture, 3, 1), 0xA0C07Fu);
+    EXPECT_EQ(ColourAt(capture, 4, 1), 0xFFFFFFu);
+    // 255 + trunc(-255 * 10 / 255) = 245; 255 + trunc(-127 * 10 / 255) = 251 (-4.98 -> -4);
+    // 255 + trunc(-191 * 10 / 255) = 248 (-7.49 -> -7).
+    EXPECT_EQ(ColourAt(capture, 4, 2), 0xF8FBF5u);
+    EXPECT_EQ(ColourAt(capture, 1, 1), 0xFFFFFFu);
+
+    // Partly off the left edge: the mask's column 1 lands on column 0.
+    ZImage clipped;
+    ASSERT_TRUE(clipped.Create(6, 5, 24, 0xFFFFFF, nullptr));
+    ASSERT_TRUE(BlendShadowMask(clipped, mask, 0x000000, -1, 0));
+    EXPECT_EQ(ColourAt(clipped, 0, 0), 0x7F7F7Fu);
+    // Wholly outside: nothing to do, and that is no failure.
+    ZImage outside;
+    ASSERT_TRUE(outside.Create(6, 5, 24, 0xFFFFFF, nullptr));
+    EXPECT_TRUE(BlendShadowMask(outside, mask, 0x000000, 6, 0));
+    EXPECT_TRUE(BlendShadowMask(outside, mask, 0x000000, -3, 0));
+    EXPECT_TRUE(BlendShadowMask(outside, mask, 0x000000, 0, -2));
+    for (uint32_t y = 0; y < 5; ++y) {
+        for (uint32_t x = 0; x < 6; ++x) {
+            EXPECT_EQ(ColourAt(outside, x, y), 0xFFFFFFu);
+        }
+    }
+}
+
+TEST(FinishCursor, SparkleIsCentredOnTheCursor) {
+    ZImage capture;
+    ASSERT_TRUE(capture.Create(20, 20, 24, 0x000000, nullptr));
+    ZImage sparkle;
+    ASSERT_TRUE(sparkle.Create(5, 4, 32, 0x000000, nullptr));
+    for (uint32_t y = 0; y < 4; ++y) {
+        for (uint32_t x = 0; x < 5; ++x) {
+            SetPixel(sparkle, x, y, 0, 0, 0, 0);  // fully transparent
+        }
+    }
+    SetPixel(sparkle, 0, 0, 0, 0, 255, 255);  // opaque red at the top-left
+    SetPixel(sparkle, 4, 3, 255, 0, 0, 255);  // opaque blue at the bottom-right
+    SetPixel(sparkle, 2, 1, 0, 255, 0, 128);  // half green
+    // Top-left = (10 - 5 / 2, 10 - 4 / 2) = (8, 8).
+    ASSERT_TRUE(DrawSparkle(capture, sparkle, 10, 10));
+    EXPECT_EQ(ColourAt(capture, 8, 8), 0x0000FFu);
+    EXPECT_EQ(ColourAt(capture, 12, 11), 0xFF0000u);
+    EXPECT_EQ(ColourAt(capture, 10, 9), 0x008000u);  // 255 * 128 / 255 on black
+    EXPECT_EQ(ColourAt(capture, 9, 8), 0x000000u);   // transparent
+    EXPECT_EQ(ColourAt(capture, 7, 8), 0x000000u);
+    EXPECT_EQ(ColourAt(capture, 13, 11), 0x000000u);
+    // Off the picture: nothing drawn, not a failure.
+    EXPECT_TRUE(DrawSparkle(capture, sparkle, -10, 5));
+    ZImage notAlpha;
+    ASSERT_TRUE(notAlpha.Create(3, 3, 24, 0x0000FF, nullptr));
+    EXPECT_FALSE(DrawSparkle(capture, notAlpha, 5, 5));
+}
+
+TEST(FinishCursor, SparkleWithoutAlphaBecomesOpaque) {
+    ZImage sparkle;
+    ASSERT_TRUE(sparkle.Create(3, 2, 24, 0x00FF00, nullptr));
+    ASSERT_TRUE(PrepareSparkle(sparkle));
+    ASSERT_EQ(sparkle.GetBitsPerPixel(), 32);
+    EXPECT_EQ(testing::PixelAt(sparkle, 2, 1)[3], 255);
+    ZImage capture;
+    ASSERT_TRUE(capture.Create(4, 4, 24, 0x000000, nullptr));
+    ASSERT_TRUE(DrawSparkle(capture, sparkle, 1, 1));
+    EXPECT_EQ(ColourAt(capture, 0, 0), 0x00FF00u);
+    EXPECT_EQ(ColourAt(capture, 2, 1), 0x00FF00u);
+    EXPECT_EQ(ColourAt(capture, 3, 1), 0x000000u);
+    EXPECT_EQ(ColourAt(capture, 0, 2), 0x000000u);
+
+    ZImage withAlpha;
+    ASSERT_TRUE(withAlpha.Create(2, 2, 32, 0x00FF00, nullptr));
+    testing::SetPixel(withAlpha, 0, 0, 0, 255, 0, 7);
+    ASSERT_TRUE(PrepareSparkle(withAlpha));
+    EXPECT_EQ(testing::PixelAt(withAlpha, 0, 0)[3], 7);  // its own alpha is kept
+}
+
+// Shape ---------------------------------------------------------------------------------------
+
+TEST(FinishShape, DirectionRectangles) {
+    struct Case {
+        uint32_t direction;
+        int32_t l, t, r, b;
+    };
+    const Case cases[] = {{0, 0, 0, 300, 100},   {1, 100, 0, 400, 100}, {2, 0, 0, 300, 200},
+                          {3, 100, 0, 400, 200}, {4, 0, 100, 400, 200}, {5, 0, 0, 400, 100}};
+    for (const Case& c : cases) {
+        int32_t l = -1, t = -1, r = -1, b = -1;
+        ASSERT_TRUE(MaskDirectionRect(c.direction, 400, 200, l, t, r, b)) << c.direction;
+        EXPECT_EQ(l, c.l) << c.direction;
+        EXPECT_EQ(t, c.t) << c.direction;
+        EXPECT_EQ(r, c.r) << c.direction;
+        EXPECT_EQ(b, c.b) << c.direction;
+    }
+    int32_t l = 0, t = 0, r = 0, b = 0;
+    EXPECT_FALSE(MaskDirectionRect(6, 400, 200, l, t, r, b));
+    EXPECT_FALSE(MaskDirectionRect(99, 400, 200, l, t, r, b));
+}
+
+// A 24-bit mask file w x h: white left of column `edge`, black from it on.
+bool MakeHalfMask(ZImage& file, uint32_t w, uint32_t h, int32_t edge) {
+    return file.Create(w, h, 24, 0x000000, nullptr) &&
+           FillSolidRect(file, 0, 0, edge, static_cast<int32_t>(h), 0xFFFFFF);
+}
+
+TEST(FinishShape, MaskFileOutlineAllEdges) {
+    ZImage file;
+    ASSERT_TRUE(MakeHalfMask(file, 8, 6, 4));
+    ZImage m;
+    ASSERT_TRUE(m.Create(8, 6, 24, kMagenta, nullptr));
+    ASSERT_TRUE(DrawMaskFileOutline(m, file, 6));  // all four edges: nothing painted white
+    for (uint32_t y = 0; y < 6; ++y) {
+        // Columns 0 and the outer rows keep the unfiltered white: inverted black.
+        EXPECT_EQ(ColourAt(m, 0, y), 0x000000u) << y;
+        EXPECT_EQ(ColourAt(m, 4, y), kMagenta) << y;
+        EXPECT_EQ(ColourAt(m, 7, y), kMagenta) << y;
+    }
+    for (uint32_t y = 1; y < 5; ++y) {
+        EXPECT_EQ(ColourAt(m, 2, y), 0x000000u) << y;
+        // Column 3 is white next to black: mean 6 * 255 / 9 = 170, inverted 85, full weight.
+        EXPECT_EQ(ColourAt(m, 3, y), 0x555555u) << y;
+    }
+    // The outer rows are not filtered: column 3 there is plain white, inverted black.
+    EXPECT_EQ(ColourAt(m, 3, 0), 0x000000u);
+    EXPECT_EQ(ColourAt(m, 3, 5), 0x000000u);
+}
+
+TEST(FinishShape, MaskFileOutlineGreyEdgeMixesWithMagenta) {
+    ZImage file;
+    ASSERT_TRUE(file.Create(5, 5, 24, 0x000000, nullptr));
+    ASSERT_TRUE(FillSolidRect(file, 0, 0, 2, 5, 0xFFFFFF));
+    ASSERT_TRUE(FillSolidRect(file, 2, 0, 1, 5, 0x808080));
+    ZImage m;
+    ASSERT_TRUE(m.Create(5, 5, 24, kMagenta, nullptr));
+    ASSERT_TRUE(DrawMaskFileOutline(m, file, 7));
+    // Column 2, row 2: filtered (3 * 255 + 3 * 128 + 0) / 9 = 127, inverted 128, weight 128:
+    // blue 255 + trunc((128 - 255) * 128 / 255) = 192, green 0 + 128 * 128 / 255 = 64,
+    // red as blue.
+    EXPECT_EQ(ColourAt(m, 2, 2), 0xC040C0u);
+    // Column 1: (3 * 255 + 3 * 255 + 3 * 128) / 9 = 212, inverted 43, weight 255.
+    EXPECT_EQ(ColourAt(m, 1, 2), 0x2B2B2Bu);
+}
+
+TEST(FinishShape, MaskFileDirectionPaintsTheStraightEdgesWhite) {
+    // Direction 5 (bottom shaped) on a 150 x 130 file that is black everywhere: the top
+    // 30 rows (0 .. h - 100) become white, the rest stays the black outside.
+    ZImage file;
+    ASSERT_TRUE(file.Create(150, 130, 24, 0x000000, nullptr));
+    ZImage m;
+    ASSERT_TRUE(m.Create(150, 130, 24, kMagenta, nullptr));
+    ASSERT_TRUE(DrawMaskFileOutline(m, file, 5));
+    EXPECT_EQ(ColourAt(m, 75, 0), 0x000000u);
+    EXPECT_EQ(ColourAt(m, 75, 28), 0x000000u);
+    EXPECT_EQ(ColourAt(m, 75, 29), 0x555555u);  // white row next to black: 170 -> 85
+    EXPECT_EQ(ColourAt(m, 75, 30), kMagenta);
+    EXPECT_EQ(ColourAt(m, 75, 129), kMagenta);
+
+    // Direction 3 (left shaped): columns 100 .. w painted white.
+    ZImage file3;
+    ASSERT_TRUE(file3.Create(150, 130, 24, 0x000000, nullptr));
+    ZImage m3;
+    ASSERT_TRUE(m3.Create(150, 130, 24, kMagenta, nullptr));
+    ASSERT_TRUE(DrawMaskFileOutline(m3, file3, 3));
+    EXPECT_EQ(ColourAt(m3, 99, 60), kMagenta);
+    EXPECT_EQ(ColourAt(m3, 100, 60), 0x555555u);
+    EXPECT_EQ(ColourAt(m3, 101, 60), 0x000000u);
+    EXPECT_EQ(ColourAt(m3, 149, 60), 0x000000u);
+}
+
+TEST(FinishShape, MaskFileIsScaledToTheCapture) {
+    // A 40 x 40 file white in its left half, scaled to a 200 x 100 capture.
+    ZImage file;
+    ASSERT_TRUE(MakeHalfMask(file, 40, 40, 20));
+    ZImage m;
+    ASSERT_TRUE(m.Create(200, 100, 24, kMagenta, nullptr));
+    ASSERT_TRUE(DrawMaskFileOutline(m, file, 6));
+    EXPECT_EQ(ColourAt(m, 10, 50), 0x000000u);
+    EXPECT_EQ(ColourAt(m, 90, 50), 0x000000u);
+    EXPECT_EQ(ColourAt(m, 110, 50), kMagenta);
+    EXPECT_EQ(ColourAt(m, 199, 99), kMagenta);
+    // An 8-bit grey file is taken too.
+    ZImage grey;
+    const auto palette = testing::GreyPalette();
+    ASSERT_TRUE(grey.Create(10, 10, 8, 0xFFFFFF, palette.data()));
+    ZImage m8;
+    ASSERT_TRUE(m8.Create(30, 30, 24, kMagenta, nullptr));
+    ASSERT_TRUE(DrawMaskFileOutline(m8, grey, 6));
+    EXPECT_EQ(ColourAt(m8, 15, 15), 0x000000u);
+}
+
+TEST(FinishShape, CutOutKeepsTheCaptureInsideOnly) {
+    ZImage capture;
+    ASSERT_TRUE(capture.Create(4, 1, 24, 0x1E140A, nullptr));  // red 10, green 20, blue 30
+    SetPixel(capture, 1, 0, 255, 0, 255);                      // screen magenta inside
+    ZImage m;
+    ASSERT_TRUE(m.Create(4, 1, 24, kMagenta, nullptr));
+    SetPixel(m, 0, 0, 0, 0, 0);     // inside
+    SetPixel(m, 1, 0, 0, 0, 0);     // inside
+    SetPixel(m, 2, 0, 85, 85, 85);  // the edge
+    ZImage withShadow;
+    ASSERT_TRUE(withShadow.CopyFrom(capture));
+    ZImage m2;
+    ASSERT_TRUE(m2.CopyFrom(m));
+
+    ASSERT_TRUE(CutOutShape(capture, m, true, 0x00FF00));
+    EXPECT_EQ(ColourAt(capture, 0, 0), 0x1E140Au);
+    EXPECT_EQ(ColourAt(capture, 1, 0), kMagenta);  // stays the key for the shadow
+    // V = 255 - 85 = 170: 85 + trunc((10 - 85) * 170 / 255) = 35, 85 + trunc(-65 * 2 / 3) = 42
+    // (-43.3 -> -43), 85 + trunc(-55 * 2 / 3) = 49 (-36.7 -> -36).
+    EXPECT_EQ(ColourAt(capture, 2, 0), 0x312A23u);
+    EXPECT_EQ(ColourAt(capture, 3, 0), kMagenta);
+
+    // Shadow off: outside and the magenta inside become the background colour.
+    ASSERT_TRUE(CutOutShape(withShadow, m2, false, 0x00FF00));
+    EXPECT_EQ(ColourAt(withShadow, 0, 0), 0x1E140Au);
+    EXPECT_EQ(ColourAt(withShadow, 1, 0), 0x00FF00u);
+    EXPECT_EQ(ColourAt(withShadow, 2, 0), 0x312A23u);
+    EXPECT_EQ(ColourAt(withShadow, 3, 0), 0x00FF00u);
+
+    ZImage small;
+    ASSERT_TRUE(small.Create(3, 1, 24, kMagenta, nullptr));
+    EXPECT_FALSE(CutOutShape(withShadow, small, true, 0));
+}
+
+TEST(FinishShape, KeyToBackgroundOnlyWithoutShadow) {
+    ZImage capture;
+    ASSERT_TRUE(capture.Create(2, 1, 24, kMagenta, nullptr));
+    SetPixel(capture, 1, 0, 254, 0, 255);  // almost magenta: kept
+    ASSERT_TRUE(KeyToBackground(capture, true, 0x123456));
+    EXPECT_EQ(ColourAt(capture, 0, 0), kMagenta);
+    ASSERT_TRUE(KeyToBackground(capture, false, 0x123456));
+    EXPECT_EQ(ColourAt(capture, 0, 0), 0x123456u);
+    EXPECT_EQ(ColourAt(capture, 1, 0), 0xFE00FFu);
+}
+
+// Fader --------------------------------------------------------------------------------------
+
+// White capture faded into black: the result is the mask weight itself.
+std::vector<uint32_t> FadeWhite(uint32_t fader, uint32_t w, uint32_t h) {
+    ZImage capture;
+    std::vector<uint32_t> values;
+    if (!capture.Create(w, h, 24, 0xFFFFFF, nullptr) || !ApplyFader(capture, fader, 0x000000)) {
+        return values;
+    }
+    for (uint32_t y = 0; y < h; ++y) {
+        for (uint32_t x = 0; x < w; ++x) {
+            const uint32_t c = ColourAt(capture, x, y);
+            values.push_back(c & 0xFF);
+            if (c != (c & 0xFF) * 0x010101u) {
+                values.back() = 9999;  // channels differ: wrong
+            }
+        }
+    }
+    return values;
+}
+
+TEST(FinishFader, HorizontalAndVertical) {
+    // Column i of 4: 255 * i / 4 = 0, 63, 127, 191; reversed: 255 - 255 * i / 4 (truncated).
+    EXPECT_EQ(FadeWhite(1, 4, 1), (std::vector<uint32_t>{0, 63, 127, 191}));
+    EXPECT_EQ(FadeWhite(5, 4, 1), (std::vector<uint32_t>{255, 192, 128, 64}));
+    EXPECT_EQ(FadeWhite(3, 1, 4), (std::vector<uint32_t>{0, 63, 127, 191}));
+    EXPECT_EQ(FadeWhite(7, 1, 4), (std::vector<uint32_t>{255, 192, 128, 64}));
+}
+
+TEST(FinishFader, DiagonalsAndMirrors) {
+    // 2 x 2: k = x + y over w + h = 4.
+    EXPECT_EQ(FadeWhite(2, 2, 2), (std::vector<uint32_t>{0, 63, 63, 127}));
+    EXPECT_EQ(FadeWhite(4, 2, 2), (std::vector<uint32_t>{63, 0, 127, 63}));
+    EXPECT_EQ(FadeWhite(6, 2, 2), (std::vector<uint32_t>{255, 192, 192, 128}));
+    EXPECT_EQ(FadeWhite(8, 2, 2), (std::vector<uint32_t>{192, 255, 128, 192}));
+}
+
+TEST(FinishFader, LeftEdgeIsTheBackgroundAndRightEdgeNearlyTheCapture) {
+    const uint32_t w = 300;
+    ZImage capture;
+    ASSERT_TRUE(capture.Create(w, 3, 24, 0x6496C8, nullptr));  // red 200, green 150, blue 100
+    ASSERT_TRUE(ApplyFader(capture, 1, 0x0A141E));             // red 30, green 20, blue 10
+    for (uint32_t y = 0; y < 3; ++y) {
+        EXPECT_EQ(ColourAt(capture, 0, y), 0x0A141Eu);
+    }
+    // Weight 255 * 299 / 300 = 254: red 30 + 170 * 254 / 255 = 199, green 20 + 130 * 254 / 255
+    // = 149, blue 10 + 90 * 254 / 255 = 99.
+    EXPECT_EQ(ColourAt(capture, w - 1, 1), 0x6395C7u);
+}
+
+TEST(FinishFader, NoneOrUnknownLeavesTheCapture) {
+    ZImage capture;
+    ASSERT_TRUE(capture.Create(3, 3, 24, 0x445566, nullptr));
+    EXPECT_TRUE(ApplyFader(capture, 0, 0));
+    EXPECT_TRUE(ApplyFader(capture, 9, 0));
+    EXPECT_EQ(ColourAt(capture, 0, 0), 0x445566u);
+    ZImage empty;
+    EXPECT_FALSE(ApplyFader(empty, 1, 0));
+}
+
+}  // namespace
+}  // namespace zentrova

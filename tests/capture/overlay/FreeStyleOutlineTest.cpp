@@ -1,0 +1,124 @@
+#include "capture/overlay/FreeStyleOutline.h"
+
+#include <gtest/gtest.h>
+
+namespace zentrova {
+namespace {
+
+ZColor At(const ZImage& image, int32_t x, int32_t y) {
+    const uint8_t* p = image.GetRow(image.GetHeight() - 1u - static_cast<uint32_t>(y)) +
+                       static_cast<size_t>(x) * (image.GetBitsPerPixel() / 8u);
+    return ZColor{p[2]} | (ZColor{p[1]} << 8) | (ZColor{p[0]} << 16);
+}
+
+TEST(FreeStyleOutline, KeepsTheFirstPointsUpToItsCapacity) {
+    FreeStyleOutline outline;
+    EXPECT_FALSE(outline.Append(1, 1));  // not started
+    ASSERT_TRUE(outline.Start(16000));
+    for (int32_t i = 0; i < 16005; ++i) {
+        const bool added = outline.Append(i, -i);
+        EXPECT_EQ(i < 16000, added) << i;
+    }
+    EXPECT_EQ(16000u, outline.Count());
+    EXPECT_EQ(15999, outline.Points()[2 * 15999]);
+    EXPECT_EQ(-15999, outline.Points()[2 * 15999 + 1]);
+    EXPECT_FALSE(outline.Close());  // no room for the closing point
+    EXPECT_EQ(16000u, outline.Count());
+    ASSERT_TRUE(outline.Start(3));  // a new start empties the list
+    EXPECT_EQ(0u, outline.Count());
+    EXPECT_FALSE(outline.Close());
+    ASSERT_TRUE(outline.Append(4, 5));
+    ASSERT_TRUE(outline.Append(9, 5));
+    ASSERT_TRUE(outline.Close());
+    EXPECT_EQ(3u, outline.Count());
+    EXPECT_EQ(4, outline.Points()[4]);
+    EXPECT_EQ(5, outline.Points()[5]);
+    outline.Release();
+    EXPECT_EQ(0u, outline.Capacity());
+    EXPECT_FALSE(outline.Append(0, 0));
+}
+
+TEST(FreeStyleOutline, BoundingBoxGrownByTheMargin) {
+    FreeStyleOutline outline;
+    ASSERT_TRUE(outline.Start(10));
+    EXPECT_EQ(0, outline.BoundingBox(5).Width());
+    outline.Append(100, 50);
+    outline.Append(140, 20);
+    outline.Append(90, 80);
+    const PlaceRect box = outline.BoundingBox(5);
+    EXPECT_EQ(85, box.left);
+    EXPECT_EQ(15, box.top);
+    EXPECT_EQ(146, box.right);  // 140 inside, + 5
+    EXPECT_EQ(86, box.bottom);
+    EXPECT_EQ(61, box.Width());
+    EXPECT_EQ(71, box.Height());
+}
+
+TEST(PolygonRaster, SquareCoversThePixelsWhoseCentresAreInside) {
+    const int32_t square[] = {2, 1, 6, 1, 6, 4, 2, 4};
+    std::vector<uint8_t> mask;
+    ASSERT_TRUE(RasterisePolygonWinding(square, 4, 0, 0, 8, 6, mask));
+    for (int32_t y = 0; y < 6; ++y) {
+        for (int32_t x = 0; x < 8; ++x) {
+            const bool inside = x >= 2 && x < 6 && y >= 1 && y < 4;
+            EXPECT_EQ(inside ? 1 : 0, mask[static_cast<size_t>(y) * 8 + x]) << x << "," << y;
+        }
+    }
+    // Moved by (-2, -1): the same square at the corner.
+    ASSERT_TRUE(RasterisePolygonWinding(square, 4, -2, -1, 8, 6, mask));
+    EXPECT_EQ(1, mask[0]);
+    EXPECT_EQ(1, mask[3]);
+    EXPECT_EQ(0, mask[4]);
+    EXPECT_EQ(1, mask[2 * 8 + 3]);
+    EXPECT_EQ(0, mask[3 * 8]);
+}
+
+TEST(PolygonRaster, WindingRuleFillsTheOverlapOfAPentagram) {
+    // A five-pointed star drawn in one stroke: its centre has winding number 2 (filled by the
+    // non-zero rule, empty with even-odd).
+    const int32_t star[] = {50, 0, 79, 90, 2, 35, 98, 35, 21, 90};
+    std::vector<uint8_t> mask;
+    ASSERT_TRUE(RasterisePolygonWinding(star, 5, 0, 0, 100, 100, mask));
+    EXPECT_EQ(1, mask[50 * 100 + 50]);  // centre
+    EXPECT_EQ(1, mask[10 * 100 + 50]);  // top point
+    EXPECT_EQ(1, mask[40 * 100 + 10]);  // left point
+    EXPECT_EQ(0, mask[5 * 100 + 5]);    // outside
+    EXPECT_EQ(0, mask[85 * 100 + 50]);  // between the two lower points
+    // Fewer than three points: nothing inside.
+    ASSERT_TRUE(RasterisePolygonWinding(star, 2, 0, 0, 10, 10, mask));
+    EXPECT_EQ(100u, mask.size());
+    for (uint8_t m : mask) {
+        EXPECT_EQ(0, m);
+    }
+    EXPECT_FALSE(RasterisePolygonWinding(star, 5, 0, 0, 0, 10, mask));
+}
+
+TEST(FreeStyleCutOut, InsideFromTheFrozenPictureOutsideMagenta) {
+    ZImage frozen;
+    ASSERT_TRUE(frozen.Create(64, 48, 32, 0x00336699, nullptr));
+    FreeStyleOutline outline;
+    ASSERT_TRUE(outline.Start(16000));
+    // A triangle near the top-left corner; its grown box reaches past the picture.
+    outline.Append(2, 2);
+    outline.Append(30, 2);
+    outline.Append(2, 30);
+    outline.Close();
+    const PlaceRect box = outline.BoundingBox(5);
+    ZImage cut;
+    ASSERT_TRUE(CutOutOutline(frozen, outline, box, cut));
+    EXPECT_EQ(24, cut.GetBitsPerPixel());
+    EXPECT_EQ(39u, cut.GetWidth());  // -3 ... 35
+    EXPECT_EQ(39u, cut.GetHeight());
+    // cut (x, y) shows the frozen picture's (x - 3, y - 3).
+    EXPECT_EQ(0x00336699u, At(cut, 3 + 3, 3 + 3));   // (3, 3) inside
+    EXPECT_EQ(kKeyColour, At(cut, 0, 0));            // (-3, -3): off the picture
+    EXPECT_EQ(kKeyColour, At(cut, 3 + 25, 3 + 25));  // (25, 25): beyond the diagonal
+    EXPECT_EQ(kKeyColour, At(cut, 38, 38));
+    EXPECT_EQ(0x00336699u, At(cut, 3 + 14, 3 + 12));  // centre sum 27 < 32: inside
+    EXPECT_EQ(kKeyColour, At(cut, 3 + 17, 3 + 15));   // centre sum 33 > 32: outside
+    EXPECT_EQ(0x00336699u, At(cut, 3 + 2, 3 + 28));   // low on the left edge
+    EXPECT_EQ(kKeyColour, At(cut, 3 + 1, 3 + 10));    // left of the left edge
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,187 @@
+#include "capture/overlay/SelectionGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace zentrova {
+namespace {
+
+// A selection of 101 x 61 pixels: columns 100 ... 200, rows 50 ... 110.
+constexpr SelectionRect kSel{100, 50, 200, 110};
+
+TEST(SelectionHitTest, EdgesCornersInsideOutsideAtTheirBoundaries) {
+    // Top edge: 110 < x < 190 and 46 < y < 54.
+    EXPECT_EQ(SelectionHit::TopOrBottomEdge, HitTestSelection(kSel, 111, 47));
+    EXPECT_EQ(SelectionHit::TopOrBottomEdge, HitTestSelection(kSel, 189, 53));
+    EXPECT_EQ(SelectionHit::TopOrBottomEdge, HitTestSelection(kSel, 150, 113));  // bottom + 3
+    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 150, 46));           // top - 4
+    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 150, 114));          // bottom + 4
+    // x = 110 is not beyond left + 10: the top-left corner zone takes it (y < top + 10).
+    EXPECT_EQ(SelectionHit::TopLeft, HitTestSelection(kSel, 109, 50));
+    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 110, 46));
+    // Left and right edges: 60 < y < 100.
+    EXPECT_EQ(SelectionHit::LeftOrRightEdge, HitTestSelection(kSel, 97, 61));
+    EXPECT_EQ(SelectionHit::LeftOrRightEdge, HitTestSelection(kSel, 203, 99));
+    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 96, 80));
+    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 204, 80));
+    // Corners: the zones reach one pixel outside and 9 inside.
+    EXPECT_EQ(SelectionHit::TopLeft, HitTestSelection(kSel, 100, 50));
+    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 99, 49));
+    EXPECT_EQ(SelectionHit::BottomRight, HitTestSelection(kSel, 200, 110));
+    EXPECT_EQ(SelectionHit::BottomRight, HitTestSelection(kSel, 191, 101));
+    EXPECT_EQ(SelectionHit::TopRight, HitTestSelection(kSel, 200, 50));
+    EXPECT_EQ(SelectionHit::TopRight, HitTestSelection(kSel, 191, 59));
+    EXPECT_EQ(SelectionHit::BottomLeft, HitTestSelection(kSel, 100, 110));
+    EXPECT_EQ(SelectionHit::BottomLeft, HitTestSelection(kSel, 109, 101));
+    // Inside is strict; a point on the left edge line below the corner zone but above the edge
+    // zone's range is the left edge zone (x within 3 of left).
+    EXPECT_EQ(SelectionHit::Inside, HitTestSelection(kSel, 150, 80));
+    EXPECT_EQ(SelectionHit::Inside, HitTestSelection(kSel, 199, 60));
+    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 201, 80 + 40));
+}
+
+TEST(SelectionHitTest, EdgeZoneWinsOverCornerZoneWhereTheyOverlap) {
+    // Selection 40 x 40: top edge zone x in (10, 30), corner zones x < 10 or > 30.
+    const SelectionRect s{0, 0, 40, 40};
+    EXPECT_EQ(SelectionHit::TopOrBottomEdge, HitTestSelection(s, 11, 3));
+    EXPECT_EQ(SelectionHit::TopLeft, HitTestSelection(s, 9, 3));
+    EXPECT_EQ(SelectionHit::TopRight, HitTestSelection(s, 31, 3));
+    // The top-left zone is tested before the bottom-right one: on a tiny selection both match.
+    const SelectionRect tiny{10, 10, 15, 15};
+    EXPECT_EQ(SelectionHit::TopLeft, HitTestSelection(tiny, 12, 12));
+}
+
+TEST(SelectionHitTest, SmallSelectionHasNoCapturingInside) {
+    // Less than 20 pixels wide and high: every point strictly inside lies in a corner zone.
+    const SelectionRect s{300, 300, 319, 319};
+    for (int32_t y = 301; y < 319; ++y) {
+        for (int32_t x = 301; x < 319; ++x) {
+            const SelectionHit hit = HitTestSelection(s, x, y);
+            EXPECT_NE(SelectionHit::Inside, hit) << x << "," << y;
+            EXPECT_NE(SelectionHit::Outside, hit) << x << "," << y;
+        }
+    }
+    // At 21 pixels a centre point is inside again.
+    const SelectionRect larger{300, 300, 321, 321};
+    EXPECT_EQ(SelectionHit::Inside, HitTestSelection(larger, 310, 310));
+}
+
+TEST(SelectionHitTest, CursorsAndFlagsPerZone) {
+    EXPECT_EQ(SelectionCursor::SizeNS, CursorForHit(SelectionHit::TopOrBottomEdge));
+    EXPECT_EQ(SelectionCursor::SizeWE, CursorForHit(SelectionHit::LeftOrRightEdge));
+    EXPECT_EQ(SelectionCursor::SizeNWSE, CursorForHit(SelectionHit::TopLeft));
+    EXPECT_EQ(SelectionCursor::SizeNWSE, CursorForHit(SelectionHit::BottomRight));
+    EXPECT_EQ(SelectionCursor::SizeNESW, CursorForHit(SelectionHit::TopRight));
+    EXPECT_EQ(SelectionCursor::SizeNESW, CursorForHit(SelectionHit::BottomLeft));
+    EXPECT_EQ(SelectionCursor::Hand, CursorForHit(SelectionHit::Inside));
+    EXPECT_EQ(SelectionCursor::Cross, CursorForHit(SelectionHit::Outside));
+
+    const DragFlags vertical = DragFlagsForHit(SelectionHit::TopOrBottomEdge);
+    EXPECT_TRUE(vertical.verticalEdge);
+    EXPECT_FALSE(vertical.horizontalEdge);
+    const DragFlags horizontal = DragFlagsForHit(SelectionHit::LeftOrRightEdge);
+    EXPECT_FALSE(horizontal.verticalEdge);
+    EXPECT_TRUE(horizontal.horizontalEdge);
+    for (SelectionHit corner : {SelectionHit::TopLeft, SelectionHit::TopRight,
+                                SelectionHit::BottomLeft, SelectionHit::BottomRight}) {
+        EXPECT_TRUE(DragFlagsForHit(corner).verticalEdge);
+        EXPECT_TRUE(DragFlagsForHit(corner).horizontalEdge);
+    }
+    EXPECT_FALSE(DragFlagsForHit(SelectionHit::Inside).verticalEdge);
+    EXPECT_FALSE(DragFlagsForHit(SelectionHit::Outside).horizontalEdge);
+}
+
+TEST(SelectionDrag, NearerEdgeFollowsAndStopsAtTheVirtualScreen) {
+    DragFlags horizontal;
+    horizontal.horizontalEdge = true;
+    SelectionRect s = kSel;  // middle column 150
+    DragSelection(s, horizontal, 120, 999, 1024, 768);
+    EXPECT_EQ(120, s.left);
+    EXPECT_EQ(200, s.right);
+    EXPECT_EQ(50, s.top);  // the vertical edges stay
+    EXPECT_EQ(110, s.bottom);
+    DragSelection(s, horizontal, -30, 0, 1024, 768);
+    EXPECT_EQ(0, s.left);
+    DragSelection(s, horizontal, 5000, 0, 1024, 768);
+    EXPECT_EQ(1024, s.right);  // limited to the width itself, not width - 1
+    // Exactly on the middle (0 + (1024 - 0) / 2 = 512) nothing moves.
+    DragSelection(s, horizontal, 512, 0, 1024, 768);
+    EXPECT_EQ(0, s.left);
+    EXPECT_EQ(1024, s.right);
+
+    DragFlags vertical;
+    vertical.verticalEdge = true;
+    s = kSel;  // middle row 80
+    DragSelection(s, vertical, 0, 79, 1024, 768);
+    EXPECT_EQ(79, s.top);
+    EXPECT_EQ(100, s.left);
+    s = kSel;
+    DragSelection(s, vertical, 0, 81, 1024, 768);
+    EXPECT_EQ(81, s.bottom);
+    DragSelection(s, vertical, 0, 900, 1024, 768);
+    EXPECT_EQ(768, s.bottom);
+    s = kSel;
+    DragSelection(s, vertical, 0, -5, 1024, 768);
+    EXPECT_EQ(0, s.top);
+}
+
+TEST(SelectionDrag, CornerMovesBothAxesAndNewSelectionMovesBottomRight) {
+    DragFlags both;
+    both.horizontalEdge = true;
+    both.verticalEdge = true;
+    SelectionRect s = kSel;
+    DragSelection(s, both, 90, 40, 1024, 768);  // the top-left corner pulled out
+    EXPECT_EQ(90, s.left);
+    EXPECT_EQ(40, s.top);
+    EXPECT_EQ(200, s.right);
+    EXPECT_EQ(110, s.bottom);
+
+    SelectionRect fresh{300, 200, 300, 200};
+    DragSelection(fresh, DragFlags{}, 250, 180, 1024, 768);  // drawn up and to the left
+    EXPECT_EQ(300, fresh.left);
+    EXPECT_EQ(200, fresh.top);
+    EXPECT_EQ(250, fresh.right);
+    EXPECT_EQ(180, fresh.bottom);
+}
+
+TEST(SelectionFinish, NormalisesAndEmptiesDegenerateSelections) {
+    SelectionRect s{300, 200, 250, 180};
+    FinishSelection(s);
+    EXPECT_EQ(250, s.left);
+    EXPECT_EQ(180, s.top);
+    EXPECT_EQ(300, s.right);
+    EXPECT_EQ(200, s.bottom);
+    EXPECT_TRUE(HasSelection(s));
+    EXPECT_EQ(51, SelectionWidth(s));
+    EXPECT_EQ(21, SelectionHeight(s));
+
+    SelectionRect line{300, 200, 300, 260};  // no width
+    FinishSelection(line);
+    EXPECT_EQ(0, line.left);
+    EXPECT_EQ(0, line.top);
+    EXPECT_EQ(0, line.right);
+    EXPECT_EQ(0, line.bottom);
+    EXPECT_FALSE(HasSelection(line));
+
+    SelectionRect flat{10, 200, 40, 200};  // no height
+    FinishSelection(flat);
+    EXPECT_FALSE(HasSelection(flat));
+    EXPECT_EQ(0, flat.right);
+
+    SelectionRect thin{10, 10, 11, 11};  // one step each way is a selection (2 x 2 pixels)
+    FinishSelection(thin);
+    EXPECT_TRUE(HasSelection(thin));
+    EXPECT_EQ(2, SelectionWidth(thin));
+}
+
+TEST(SelectionHandles, CornersAndMidpointsInOrder) {
+    const auto h = SelectionHandleCentres(SelectionRect{10, 20, 31, 61});
+    const int32_t expected[8][2] = {{10, 20}, {20, 20}, {31, 20}, {31, 40},
+                                    {31, 61}, {20, 61}, {10, 61}, {10, 40}};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(expected[i][0], h[i].x) << i;
+        EXPECT_EQ(expected[i][1], h[i].y) << i;
+    }
+}
+
+}  // namespace
+}  // namespace zentrova

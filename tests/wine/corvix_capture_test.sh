@@ -1,0 +1,319 @@
+#!/usr/bin/env bash
+# corvix_capture_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
+# The resident program's capture side in the Wine desktop, driven by real key presses and clicks,
+# with a prepared registry (no splash, no intro windows, several captures per session, no
+# finishing effects, a known output folder):
+#   - the tray icon with its tool tip and its menu (right click), "Start Edit Mode" without
+#     captures, "Show CaptureBar" saved on exit, "Exit";
+#   - PrintScreen: "Clarivue - YYYY.MM.DD HH.MM - 001.bmp" holding the desktop as the screen
+#     shows it; Alt+PrintScreen: the active window; the next capture numbered 002 and nothing
+#     overwritten, also after a restart within the same minute;
+#   - F9 (free rectangle): drag a selection, click inside it: the selected pixels;
+#   - F9 held by another program: corvix starts without complaint, the region capture stays
+#     reachable from the tray menu.
+# Pictures go to BUILD/wine-env/out/corvix_capture_test/.
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+
+harness_init "$1" "$3"
+corvix=$2
+programtool=$4
+class=ZentrovaClarivue2Class
+regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
+captures="$HARNESS_OUT/captures"
+mkdir -p "$captures"
+captures_win="Z:${captures//\//\\}"
+
+reg() { "$WINE_LOADER" reg "$@" >/dev/null 2>&1; }
+reg_dword() { reg add "$regkey" /v "$1" /t REG_DWORD /d "$2" /f; }
+reg_read() {
+  "$WINE_LOADER" reg query "$regkey" /v "$1" 2>/dev/null | tr -d '\r' |
+    awk -v n="$1" '$1 == n { print $3 }'
+}
+
+# A fresh record: factory values except what this test fixes.
+reg delete "$regkey" /f
+for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
+  IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
+  CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
+  GeneralStartWithWindows; do
+  reg_dword "$v" 0
+done
+reg_dword CaptureType 1
+reg_dword GeneralMonitorWindowsCaptureKey 1
+reg_dword GeneralShowCaptureBar 1
+reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "$captures_win" /f
+check "prepared output folder" "$captures_win" "$(reg_read CaptureOutputDirectory)"
+
+# Keys reach Wine's hot keys only while the desktop window has the X input focus.
+focus_desktop() {
+  local id
+  id=$(xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1)
+  [ -n "$id" ] && xdotool windowfocus "$id" 2>/dev/null
+}
+# wait_file VAR PATTERN SECONDS: the newest capture file matching PATTERN (a glob in the folder).
+wait_file() {
+  local _wf_var=$1 _wf_pattern=$2 _wf_seconds=$3 _wf_i _wf_found
+  for ((_wf_i = 0; _wf_i < _wf_seconds * 20; _wf_i++)); do
+    # shellcheck disable=SC2086 # the pattern is a glob
+    _wf_found=$(cd "$captures" && ls -t $_wf_pattern 2>/dev/null | head -n 1)
+    if [ -n "$_wf_found" ]; then
+      sleep 0.3 # the writer closes the file
+      printf -v "$_wf_var" '%s' "$_wf_found"
+      return 0
+    fi
+    sleep 0.05
+  done
+  printf -v "$_wf_var" '%s' ""
+  return 1
+}
+count_files() { find "$captures" -name '*.bmp' | wc -l; }
+# BMP header: "bits width height xppm"
+bmp_header() {
+  python3 - "$1" <<'PY'
+import struct, sys
+d = open(sys.argv[1], 'rb').read(54)
+w, h, planes, bits = struct.unpack('<iiHH', d[18:30])
+xppm = struct.unpack('<i', d[38:42])[0]
+print(bits, w, h, xppm)
+PY
+}
+# pixel FILE X Y: "RRGGBB" of a picture file at (X, Y) from the top-left.
+pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6; }
+# differing FILE_A FILE_B: number of pixels that differ.
+differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+# crop_diff FILE_A FILE_B GEOMETRY: number of pixels that differ inside GEOMETRY (WxH+X+Y).
+crop_diff() {
+  convert "$1" -crop "$3" +repage "$HARNESS_OUT/crop_a.png"
+  convert "$2" -crop "$3" +repage "$HARNESS_OUT/crop_b.png"
+  differing "$HARNESS_OUT/crop_a.png" "$HARNESS_OUT/crop_b.png"
+}
+# Pixels per metre of the screen's 96 dpi as the BMP writer stores them: trunc(96 / 0.0254).
+ppm=3779
+stamp() { date +%Y.%m.%d\ %H.%M; }
+
+# The tray menu (class #32768) visible / closed; menu_open leaves its rectangle in MENU_RECT.
+menu_open() {
+  MENU_RECT=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null |
+    tr -d '\r' | sed -n 's/^rect=//p')
+  [ -n "$MENU_RECT" ]
+}
+menu_closed() { "$WINE_LOADER" "$programtool" hidden '#32768' 5000 </dev/null 2>/dev/null; }
+# Distance of each item's middle from the menu's top edge, in the order of menu 103 (rows of 17
+# pixels, separators of 9, a 3-pixel frame; Wine's default menu font).
+declare -A MENU_ITEM=([text]=10 [website]=27 [window]=44 [region]=61 [freestyle]=78 [area]=95
+  [configure]=121 [showbar]=147 [editmode]=164 [help]=190 [exit]=216)
+# tray_menu ITEM: opens the tray menu with a right click on the icon and clicks ITEM, as a user
+# would (keys typed into a tray menu under Wine reach it only now and then).
+tray_menu() {
+  local left top right bottom
+  focus_desktop
+  harness_click 1013 757 3
+  menu_open || return 1
+  read -r left top right bottom <<<"$MENU_RECT"
+  sleep 0.3
+  harness_click $((left + 60)) $((top + ${MENU_ITEM[$1]}))
+  menu_closed
+}
+
+check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"
+# Wine closes its desktop (task bar included) when the last program of the session ends: a
+# program that idles through the whole test keeps it, so that the notification area can be
+# compared before, during and after corvix's run.
+harness_start keeper "$programtool" hotkey 0x7B 0
+check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
+sleep 1
+harness_screenshot "$HARNESS_OUT/before.png"
+harness_mouse 600 300
+harness_start first "$corvix"
+check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
+sleep 1
+
+# --- Tray icon: bottom right of the Wine desktop's task bar -------------------------------------
+harness_mouse 600 300
+sleep 1
+harness_screenshot "$HARNESS_OUT/tray.png"
+# The notification area is the right end of the task bar; the icon replaces the bar's grey there.
+tray_diff=$(crop_diff "$HARNESS_OUT/before.png" "$HARNESS_OUT/tray.png" 40x24+984+744)
+check_true "tray icon drawn in the notification area ($tray_diff pixels changed)" \
+  test "${tray_diff:-0}" -gt 100
+# The tool tip comes when the pointer moves onto the icon and rests there.
+harness_mouse 600 300
+sleep 0.5
+harness_mouse 1010 755
+sleep 0.2
+harness_mouse 1013 757
+sleep 2
+harness_screenshot "$HARNESS_OUT/tray_tooltip.png"
+tip_diff=$(crop_diff "$HARNESS_OUT/tray.png" "$HARNESS_OUT/tray_tooltip.png" 200x30+824+710)
+check_true "tool tip shown over the icon ($tip_diff pixels changed)" test "${tip_diff:-0}" -gt 200
+
+focus_desktop
+harness_click 1013 757 3
+check "right click opens the tray menu" 0 "$(menu_open; echo $?)"
+sleep 0.5
+harness_screenshot "$HARNESS_OUT/tray_menu.png"
+harness_click 300 300
+check "a click beside the menu closes it" 0 "$(menu_closed; echo $?)"
+
+# "Start Edit Mode" without captures.
+harness_mouse 500 300
+tray_menu editmode
+box=$(harness_tool msgbox "Zentrova Clarivue 2.1" 10000 | tr -d '\r')
+check "Start Edit Mode without captures: the message" \
+  "No captures have been created in the last session. Therefore the Edit Mode can not be started. You need to create a capture first." \
+  "$(printf '%s\n' "$box" | sed -n 's/^text=//p')"
+harness_key Return
+check "message box closed" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
+check_true "corvix still runs" harness_alive "$first"
+
+# --- PrintScreen: the whole desktop -------------------------------------------------------------
+harness_mouse 500 300
+sleep 0.5
+harness_screenshot "$HARNESS_OUT/desktop.png"
+focus_desktop
+before=$(stamp)
+harness_key Print
+wait_file shot1 '*001.bmp' 15
+after=$(stamp)
+case "$shot1" in
+  "Clarivue - $before - 001.bmp" | "Clarivue - $after - 001.bmp") name_ok=yes ;;
+  *) name_ok="no: '$shot1' (time $before .. $after)" ;;
+esac
+check "PrintScreen: file named by date, time and number 001" yes "$name_ok"
+if [ -n "$shot1" ]; then
+  cp "$captures/$shot1" "$HARNESS_OUT/print_screen.bmp"
+  check "PrintScreen: 24-bit BMP of the desktop, 96 dpi" "24 1024 768 $ppm" \
+    "$(bmp_header "$captures/$shot1")"
+  check "PrintScreen: the desktop's pixels" 0 \
+    "$(differing "$HARNESS_OUT/desktop.png" "$captures/$shot1")"
+fi
+sum1=$(md5sum <"$captures/$shot1" 2>/dev/null)
+
+# --- Alt+PrintScreen: the active window ---------------------------------------------------------
+harness_start painter "$programtool" window "Clarivue Test Window" 200 150 300 200 3366CC
+painter_log=$HARNESS_LAST_LOG
+check "test window shown" 0 "$(harness_tool find ClarivueTestWindow 10000; echo $?)"
+for _ in $(seq 50); do
+  grep -q window= "$painter_log" && break
+  sleep 0.1
+done
+read -r wl wt wr wb < <(sed -n 's/^window=//p' "$painter_log" | tr -d '\r')
+read -r cl ct cr cb < <(sed -n 's/^client=//p' "$painter_log" | tr -d '\r')
+sleep 1
+focus_desktop
+harness_key alt+Print
+wait_file shot2 '*002.bmp' 15
+check_true "Alt+PrintScreen: second file numbered 002" test -n "$shot2"
+if [ -n "$shot2" ]; then
+  cp "$captures/$shot2" "$HARNESS_OUT/alt_print_screen.bmp"
+  check "Alt+PrintScreen: the window's size" "24 $((wr - wl)) $((wb - wt)) $ppm" \
+    "$(bmp_header "$captures/$shot2")"
+  # The middle of the client area, relative to the window.
+  check "Alt+PrintScreen: the window's client colour" 3366CC \
+    "$(pixel "$captures/$shot2" $(((cl + cr) / 2 - wl)) $(((ct + cb) / 2 - wt)))"
+fi
+kill "$painter" 2>/dev/null
+wait "$painter" 2>/dev/null
+check "test window closed" 0 "$(harness_tool gone ClarivueTestWindow 5000; echo $?)"
+
+# --- F9: free rectangle, drag a selection, click inside -----------------------------------------
+harness_mouse 600 400
+sleep 0.5
+harness_screenshot "$HARNESS_OUT/region_desktop.png"
+focus_desktop
+harness_key F9
+sleep 1.5
+harness_screenshot "$HARNESS_OUT/region_overlay.png"
+xdotool mousemove 100 100 mousedown 1
+sleep 0.2
+xdotool mousemove 200 150
+sleep 0.2
+xdotool mousemove 300 200
+sleep 0.2
+xdotool mouseup 1
+sleep 0.5
+harness_screenshot "$HARNESS_OUT/region_selected.png"
+harness_click 200 150
+wait_file shot3 '*003.bmp' 15
+check_true "F9 region: third file numbered 003" test -n "$shot3"
+if [ -n "$shot3" ]; then
+  cp "$captures/$shot3" "$HARNESS_OUT/region.bmp"
+  check "F9 region: 201 x 101 pixels (both edges included)" "24 201 101 $ppm" \
+    "$(bmp_header "$captures/$shot3")"
+  check "F9 region: the desktop's pixels of the selection" 0 \
+    "$(convert "$HARNESS_OUT/region_desktop.png" -crop 201x101+100+100 +repage \
+      "$HARNESS_OUT/region_expected.png" && differing "$HARNESS_OUT/region_expected.png" \
+      "$captures/$shot3")"
+fi
+check "first capture not overwritten" "$sum1" "$(md5sum <"$captures/$shot1" 2>/dev/null)"
+check "three captures in the folder" 3 "$(count_files)"
+
+# --- "Show CaptureBar" toggled from the tray menu and saved on exit; "Exit" ---------------------
+check "tray menu: Show CaptureBar chosen" 0 "$(tray_menu showbar; echo $?)"
+check "tray menu: Exit chosen" 0 "$(tray_menu exit; echo $?)"
+harness_wait_exit rc "$first" 20
+check "tray menu Exit: exit code 0" 0 "$rc"
+check "main window gone" 0 "$(harness_tool gone "$class" 5000; echo $?)"
+check "Show CaptureBar toggled off and saved" 0x0 "$(reg_read GeneralShowCaptureBar)"
+sleep 1
+harness_screenshot "$HARNESS_OUT/after_exit.png"
+gone_diff=$(crop_diff "$HARNESS_OUT/before.png" "$HARNESS_OUT/after_exit.png" 40x24+984+744)
+check "tray icon removed on exit" 0 "$gone_diff"
+
+# --- F9 held by another program; a restart within the minute -------------------------------------
+harness_start holder "$programtool" hotkey 0x78 0
+holder_log=$HARNESS_LAST_LOG
+for _ in $(seq 100); do
+  grep -q registered "$holder_log" && break
+  sleep 0.1
+done
+check "F9 held by another program" registered "$(head -n 1 "$holder_log" | tr -d '\r')"
+harness_start second "$corvix"
+check "corvix starts with F9 taken" 0 "$(harness_tool find "$class" 15000; echo $?)"
+check "no message about the taken key" 1 \
+  "$(harness_tool msgbox "Zentrova Clarivue 2.1" 2000 >/dev/null; echo $?)"
+harness_mouse 600 400
+focus_desktop
+harness_key F9
+sleep 1
+check "F9 goes to the program that holds it" pressed \
+  "$(sed -n 2p "$holder_log" | tr -d '\r')"
+check "F9 started no capture in corvix" 3 "$(count_files)"
+# The region capture from the tray menu.
+check "tray menu: Capture a Region chosen" 0 "$(tray_menu region; echo $?)"
+sleep 1.5
+xdotool mousemove 400 300 mousedown 1
+sleep 0.2
+xdotool mousemove 449 339
+sleep 0.2
+xdotool mouseup 1
+sleep 0.5
+harness_click 420 320
+# The session counter starts again at 1 after the restart: a name already taken within the same
+# minute gets " (2)".
+wait_file shot4 '*001*.bmp' 15
+shot4=$(cd "$captures" && ls -t ./*.bmp | head -n 1)
+shot4=${shot4#./}
+check "restart: four captures in the folder" 4 "$(count_files)"
+case "$shot4" in
+  "$shot1") first_name=same ;;
+  "${shot1%.bmp} (2).bmp" | "Clarivue - "*" - 001.bmp") first_name=ok ;;
+  *) first_name="unexpected '$shot4'" ;;
+esac
+check "restart: number 001 again, never the old file" ok "$first_name"
+check "restart: the old 001 is unchanged" "$sum1" "$(md5sum <"$captures/$shot1" 2>/dev/null)"
+check "tray region capture: 50 x 40 pixels" "24 50 40 $ppm" "$(bmp_header "$captures/$shot4")"
+kill "$holder" 2>/dev/null
+wait "$holder" 2>/dev/null
+
+# "-exit" while the tray menu is open: the menu closes and the program ends.
+focus_desktop
+harness_click 1013 757 3
+check "tray menu open before -exit" 0 "$(menu_open; echo $?)"
+harness_run rc 30 "$corvix" -exit
+check "-exit: exit code 1" 1 "$rc"
+harness_wait_exit rc "$second" 20
+check "second run ends with exit code 0" 0 "$rc"
+
+harness_finish

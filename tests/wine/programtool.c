@@ -1,0 +1,161 @@
+/* programtool: Windows helper for the resident program's window tests (run under Wine).
+ *
+ *   programtool hotkey VK MODS [MS]      register the hot key VK with the system modifiers MODS
+ *                                        on a hidden window of its own; print "registered" or
+ *                                        "failed", then "pressed" for each WM_HOTKEY it gets;
+ *                                        hold it for MS milliseconds (default: until killed)
+ *   programtool window TITLE X Y W H RRGGBB
+ *                                        show an overlapped, sizeable top-level window (class
+ *                                        "ClarivueTestWindow") at X, Y of size W x H whose client
+ *                                        area is one solid colour; activate it and print
+ *                                        "client=L T R B" (its client area in screen coordinates)
+ *                                        and "window=L T R B"; run until killed
+ *   programtool visible CLASS MS         exit 0 as soon as a visible top-level window of CLASS
+ *                                        exists (menus stay as hidden windows after closing);
+ *                                        print its rectangle "rect=L T R B"
+ *   programtool hidden CLASS MS          exit 0 as soon as no visible top-level window of CLASS
+ *                                        exists
+ * Exit code 1: failure or timed out; 2: bad arguments.
+ */
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <wchar.h>
+
+static COLORREF g_fill;
+
+static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        HBRUSH brush = CreateSolidBrush(g_fill);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    if (message == WM_HOTKEY) {
+        puts("pressed");
+        fflush(stdout);
+        return 0;
+    }
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+static HWND MakeWindow(const wchar_t* cls, const wchar_t* title, DWORD style, int x, int y, int w,
+                       int h) {
+    WNDCLASSW wc = {0};
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = GetModuleHandleW(NULL);
+    wc.hCursor = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
+    wc.lpszClassName = cls;
+    RegisterClassW(&wc);
+    return CreateWindowExW(0, wc.lpszClassName, title, style, x, y, w, h, NULL, NULL, wc.hInstance,
+                           NULL);
+}
+
+static int RunLoop(DWORD ms) {
+    if (ms != INFINITE)
+        SetTimer(NULL, 0, ms, NULL);
+    MSG msg;
+    while (GetMessageW(&msg, NULL, 0, 0) > 0) {
+        if (msg.message == WM_TIMER && msg.hwnd == NULL)
+            break;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
+static int HoldHotkey(UINT vk, UINT mods, DWORD ms) {
+    HWND hwnd = MakeWindow(L"ClarivueHotkeyHolder", L"programtool hotkey", WS_POPUP, 0, 0, 1, 1);
+    if (!hwnd)
+        return 1;
+    if (!RegisterHotKey(hwnd, 1, mods, vk)) {
+        puts("failed");
+        fflush(stdout);
+        return 1;
+    }
+    puts("registered");
+    fflush(stdout);
+    return RunLoop(ms);
+}
+
+static int ShowWindowOf(const wchar_t* title, int x, int y, int w, int h, unsigned long rgb) {
+    g_fill = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    HWND hwnd = MakeWindow(L"ClarivueTestWindow", title, WS_OVERLAPPEDWINDOW, x, y, w, h);
+    if (!hwnd)
+        return 1;
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    SetForegroundWindow(hwnd);
+    RECT window, client;
+    GetWindowRect(hwnd, &window);
+    GetClientRect(hwnd, &client);
+    MapWindowPoints(hwnd, NULL, (POINT*)&client, 2);
+    printf("client=%ld %ld %ld %ld\n", client.left, client.top, client.right, client.bottom);
+    printf("window=%ld %ld %ld %ld\n", window.left, window.top, window.right, window.bottom);
+    fflush(stdout);
+    return RunLoop(INFINITE);
+}
+
+struct VisibleSearch {
+    const wchar_t* cls;
+    BOOL found;
+    RECT rect;
+};
+
+static BOOL CALLBACK FindVisible(HWND hwnd, LPARAM param) {
+    struct VisibleSearch* search = (struct VisibleSearch*)param;
+    wchar_t cls[256] = L"";
+    GetClassNameW(hwnd, cls, 256);
+    if (IsWindowVisible(hwnd) && wcscmp(cls, search->cls) == 0) {
+        search->found = TRUE;
+        GetWindowRect(hwnd, &search->rect);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+/* Polls every 50 ms until a visible window of cls exists (wanted) or none does (!wanted). */
+static int WaitVisible(const wchar_t* cls, BOOL wanted, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        struct VisibleSearch search = {cls, FALSE, {0, 0, 0, 0}};
+        EnumWindows(FindVisible, (LPARAM)&search);
+        if (search.found == wanted) {
+            if (wanted)
+                printf("rect=%ld %ld %ld %ld\n", search.rect.left, search.rect.top,
+                       search.rect.right, search.rect.bottom);
+            return 0;
+        }
+        if (GetTickCount() - start >= timeoutMs)
+            return 1;
+        Sleep(50);
+    }
+}
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc >= 4 && wcscmp(argv[1], L"hotkey") == 0)
+        return HoldHotkey((UINT)wcstoul(argv[2], NULL, 0), (UINT)wcstoul(argv[3], NULL, 0),
+                          argc >= 5 ? (DWORD)wcstoul(argv[4], NULL, 10) : INFINITE);
+    if (argc >= 8 && wcscmp(argv[1], L"window") == 0)
+        return ShowWindowOf(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]),
+                            wcstoul(argv[7], NULL, 16));
+    if (argc >= 4 && wcscmp(argv[1], L"visible") == 0)
+        return WaitVisible(argv[2], TRUE, (DWORD)wcstoul(argv[3], NULL, 10));
+    if (argc >= 4 && wcscmp(argv[1], L"hidden") == 0)
+        return WaitVisible(argv[2], FALSE, (DWORD)wcstoul(argv[3], NULL, 10));
+    fputs(
+        "usage: programtool hotkey VK MODS [MS] | window TITLE X Y W H RRGGBB | "
+        "visible|hidden CLASS MS\n",
+        stderr);
+    return 2;
+}

@@ -75,4 +75,12 @@ bool AreaAverageBuffer(uint8_t* destination, uint32_t width, uint32_t height, co
 void DrawScaled(const ZImage& image, HDC__* dc, int x, int y, int width, int height,
                 int channelMode);
 
+namespace resample {
+
+// out[i] = the source column (or row) of destination sample i under No Smoothing, for n source
+// and m destination samples, by the error stepping of filter 0 (also used to stretch masks).
+void NearestSteps(uint32_t n, uint32_t m, uint32_t* out);
+
+}  // namespace resample
+
 }  // namespace zentrova

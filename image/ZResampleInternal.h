@@ -139,8 +139,4 @@ bool ResampleBicubic(const ConstPlane& src, const Plane& dst);
 bool ResampleGaussian(const ConstPlane& src, const Plane& dst);
 bool ResampleBilinear(const ConstPlane& src, const Plane& dst);
 
-// out[i] = the source column (or row) of destination sample i under No Smoothing, for n source
-// and m destination samples, by the error stepping of filter 0.
-void NearestSteps(uint32_t n, uint32_t m, uint32_t* out);
-
 }  // namespace zentrova::resample

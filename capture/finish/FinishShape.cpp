@@ -11,27 +11,13 @@
 
 #include "capture/finish/FinishPipeline.h"
 #include "image/ZCompositing.h"
+#include "image/ZResample.h"
 
 namespace zentrova {
 
 namespace {
 
 constexpr ZColor kWhite = 0xFFFFFF;
-
-// Source index of every destination index when n samples are stretched to m: the accumulator
-// grows by n per destination sample and while it exceeds m (strictly) the source advances.
-void NearestSteps(uint32_t n, uint32_t m, uint32_t* out) {
-    uint64_t accumulator = 0;
-    uint32_t source = 0;
-    for (uint32_t i = 0; i < m; ++i) {
-        out[i] = source;
-        accumulator += n;
-        while (accumulator > m) {
-            accumulator -= m;
-            ++source;
-        }
-    }
-}
 
 bool IsKey(const uint8_t* p) {
     return p[0] == 255 && p[1] == 0 && p[2] == 255;
@@ -83,8 +69,8 @@ class ScaledMask {
                 m_rows[y] = y;
             }
         } else {
-            NearestSteps(file.GetWidth(), width, m_columns.get());
-            NearestSteps(file.GetHeight(), height, m_rows.get());
+            resample::NearestSteps(file.GetWidth(), width, m_columns.get());
+            resample::NearestSteps(file.GetHeight(), height, m_rows.get());
         }
         file.FlushDrawing();
         return true;

@@ -38,12 +38,12 @@ void FillColour(HDC dc, const RECT& rect, COLORREF colour) {
     DeleteObject(brush);
 }
 
-RECT ToRect(const PlaceRect& r) {
+RECT ToRect(const ZRect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-PlaceRect ToPlace(const RECT& r) {
-    return PlaceRect{r.left, r.top, r.right, r.bottom};
+ZRect ToPlace(const RECT& r) {
+    return ZRect{r.left, r.top, r.right, r.bottom};
 }
 
 // The selection with its corners ordered, for drawing while a drag runs backwards.
@@ -350,7 +350,7 @@ void CaptureOverlay::FreeStyleRelease(CaptureEngine& engine) {
         return;  // a release without a press
     }
     engine.m_outline.Close();
-    const PlaceRect box = engine.m_outline.BoundingBox(5);
+    const ZRect box = engine.m_outline.BoundingBox(5);
     ZImage cut;
     if (!CutOutOutline(engine.m_result, engine.m_outline, box, cut) ||
         !engine.m_result.CopyFrom(cut)) {
@@ -367,7 +367,7 @@ void CaptureOverlay::CaptureFixedRegion(CaptureEngine& engine) {
     const int32_t height = static_cast<int32_t>(engine.m_context.settings->CaptureFixedHeight);
     RECT windowRect{};
     GetWindowRect(engine.m_overlay, &windowRect);
-    const PlaceRect source = FixedRegionSource(ToPlace(windowRect), width, height, kCaptionHeight);
+    const ZRect source = FixedRegionSource(ToPlace(windowRect), width, height, kCaptionHeight);
     if (width < 1 || height < 1 ||
         !engine.m_result.Create(static_cast<uint32_t>(width), static_cast<uint32_t>(height), 24,
                                 engine.m_context.settings->CaptureBackgroundColor, nullptr)) {
@@ -411,7 +411,7 @@ void CaptureOverlay::FollowCursor(CaptureEngine& engine) {
     if (!engine.m_active || engine.m_finished) {
         return;
     }
-    PlaceRect frame;
+    ZRect frame;
     if (IsWindowFramingMode(engine.m_mode)) {
         if (engine.m_inProgress) {
             return;
@@ -544,7 +544,7 @@ void CaptureOverlay::PaintInformation(CaptureEngine& engine, HDC dc, int32_t cur
     DrawTextW(dc, selected ? engine.m_captionSelection : engine.m_captionRegion, -1, &band,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 
-    const PlaceRect box = MagnifierBox(screen, cursorX, cursorY, engine.m_captionHeight);
+    const ZRect box = MagnifierBox(screen, cursorX, cursorY, engine.m_captionHeight);
     RECT textArea{box.left, box.top, box.right, box.top + kTextAreaHeight};
     FillColour(dc, textArea, engine.m_borderColour);
     uint8_t red = 0, green = 0, blue = 0;

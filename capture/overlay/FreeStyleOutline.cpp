@@ -41,7 +41,7 @@ bool FreeStyleOutline::Close() {
     return Append(m_points[0], m_points[1]);
 }
 
-PlaceRect FreeStyleOutline::BoundingBox(int32_t margin) const {
+ZRect FreeStyleOutline::BoundingBox(int32_t margin) const {
     if (m_count == 0) {
         return {};
     }
@@ -115,7 +115,7 @@ bool RasterisePolygonWinding(const int32_t* points, size_t count, int32_t dx, in
     return true;
 }
 
-bool CutOutOutline(const ZImage& frozen, const FreeStyleOutline& outline, const PlaceRect& box,
+bool CutOutOutline(const ZImage& frozen, const FreeStyleOutline& outline, const ZRect& box,
                    ZImage& target) {
     target.Destroy();
     if (box.Width() < 1 || box.Height() < 1 || !frozen.IsValid() ||

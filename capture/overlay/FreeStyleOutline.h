@@ -34,7 +34,7 @@ class FreeStyleOutline {
 
     // The bounding box of all points (right and bottom exclusive: the last column and row are
     // inside), grown by margin pixels on every side. Empty for an empty list.
-    PlaceRect BoundingBox(int32_t margin) const;
+    ZRect BoundingBox(int32_t margin) const;
 
   private:
     std::vector<int32_t> m_points;
@@ -53,7 +53,7 @@ bool RasterisePolygonWinding(const int32_t* points, size_t count, int32_t dx, in
 // which the pixels inside the outline are copied from frozen (24 or 32 bits; box in its
 // coordinates; pixels of the box outside frozen stay magenta). False when the image cannot be
 // made (target then empty).
-bool CutOutOutline(const ZImage& frozen, const FreeStyleOutline& outline, const PlaceRect& box,
+bool CutOutOutline(const ZImage& frozen, const FreeStyleOutline& outline, const ZRect& box,
                    ZImage& target);
 
 }  // namespace zentrova

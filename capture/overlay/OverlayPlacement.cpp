@@ -9,8 +9,8 @@ SelectionPoint ToVirtualScreen(const ScreenLayout& screen, int32_t screenX, int3
     return {screenX + std::abs(screen.virtualX), screenY + std::abs(screen.virtualY)};
 }
 
-PlaceRect FrameAroundWindow(const PlaceRect& window, int32_t captionHeight) {
-    PlaceRect frame;
+ZRect FrameAroundWindow(const ZRect& window, int32_t captionHeight) {
+    ZRect frame;
     frame.left = window.left - 4;
     frame.top = window.top - captionHeight;
     frame.right = frame.left + window.Width() + 8;
@@ -18,9 +18,9 @@ PlaceRect FrameAroundWindow(const PlaceRect& window, int32_t captionHeight) {
     return frame;
 }
 
-PlaceRect FixedRegionFrame(int32_t cursorX, int32_t cursorY, int32_t width, int32_t height,
+ZRect FixedRegionFrame(int32_t cursorX, int32_t cursorY, int32_t width, int32_t height,
                            int32_t captionHeight) {
-    PlaceRect frame;
+    ZRect frame;
     frame.left = cursorX - width / 2 - 4;
     frame.top = cursorY - height / 2 - captionHeight - 4;
     frame.right = frame.left + width + 8;
@@ -28,9 +28,9 @@ PlaceRect FixedRegionFrame(int32_t cursorX, int32_t cursorY, int32_t width, int3
     return frame;
 }
 
-PlaceRect FixedRegionSource(const PlaceRect& frame, int32_t width, int32_t height,
+ZRect FixedRegionSource(const ZRect& frame, int32_t width, int32_t height,
                             int32_t captionHeight) {
-    PlaceRect source;
+    ZRect source;
     source.left = frame.left + 4;
     source.top = frame.top + captionHeight;
     source.right = source.left + width;
@@ -38,18 +38,18 @@ PlaceRect FixedRegionSource(const PlaceRect& frame, int32_t width, int32_t heigh
     return source;
 }
 
-PlaceRect RegionCaptionBand(const ScreenLayout& screen, int32_t captionHeight) {
+ZRect RegionCaptionBand(const ScreenLayout& screen, int32_t captionHeight) {
     const SelectionPoint origin = ToVirtualScreen(screen, 0, 0);
     return {origin.x, origin.y, origin.x + screen.primaryWidth, origin.y + captionHeight};
 }
 
-PlaceRect MagnifierBox(const ScreenLayout& screen, int32_t cursorX, int32_t cursorY,
+ZRect MagnifierBox(const ScreenLayout& screen, int32_t cursorX, int32_t cursorY,
                        int32_t captionHeight) {
     const SelectionPoint origin = ToVirtualScreen(screen, 0, 0);
     const int32_t primaryRight = origin.x + screen.primaryWidth;
     const int32_t primaryBottom = origin.y + screen.primaryHeight;
     const int32_t height = kMagnifierSize + 2 * captionHeight;
-    PlaceRect box;
+    ZRect box;
     box.left = primaryRight - kMagnifierMargin - kMagnifierWidth;
     box.top = primaryBottom - kMagnifierMargin - height;
     if (primaryRight - cursorX < kMagnifierAvoidDistance &&
@@ -61,7 +61,7 @@ PlaceRect MagnifierBox(const ScreenLayout& screen, int32_t cursorX, int32_t curs
     return box;
 }
 
-WindowCaptureArea LimitWindowCaptureArea(const ScreenLayout& screen, const PlaceRect& window) {
+WindowCaptureArea LimitWindowCaptureArea(const ScreenLayout& screen, const ZRect& window) {
     WindowCaptureArea area;
     area.rect = window;
     area.rect.right = std::min(area.rect.right, screen.virtualWidth);
@@ -77,10 +77,10 @@ WindowCaptureArea LimitWindowCaptureArea(const ScreenLayout& screen, const Place
     return area;
 }
 
-PlaceRect NewerWindowsCaptureRect(const ScreenLayout& screen, const WindowCaptureArea& area,
-                                  const PlaceRect& window, WindowFrameKind kind,
+ZRect NewerWindowsCaptureRect(const ScreenLayout& screen, const WindowCaptureArea& area,
+                                  const ZRect& window, WindowFrameKind kind,
                                   int32_t clientWidth) {
-    PlaceRect rect = area.rect;
+    ZRect rect = area.rect;
     switch (kind) {
         case WindowFrameKind::Plain:
             break;

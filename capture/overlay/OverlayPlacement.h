@@ -5,18 +5,9 @@
 #include <cstdint>
 
 #include "capture/overlay/SelectionGeometry.h"
+#include "core/ZRect.h"
 
 namespace zentrova {
-
-// A rectangle by its edges (right and bottom exclusive, as Win32 RECT).
-struct PlaceRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-    int32_t Width() const { return right - left; }
-    int32_t Height() const { return bottom - top; }
-};
 
 // Position and size of the virtual screen (SM_XVIRTUALSCREEN ... SM_CYVIRTUALSCREEN) and the
 // primary screen's size (SM_CXSCREEN, SM_CYSCREEN; the primary screen's top-left corner is the
@@ -36,19 +27,19 @@ SelectionPoint ToVirtualScreen(const ScreenLayout& screen, int32_t screenX, int3
 
 // The overlay framing a window (window rectangle in screen coordinates): 4 pixels round it, and
 // the caption band of captionHeight above it.
-PlaceRect FrameAroundWindow(const PlaceRect& window, int32_t captionHeight);
+ZRect FrameAroundWindow(const ZRect& window, int32_t captionHeight);
 
 // The fixed-region overlay centred on the cursor (screen coordinates): position
 // (x - w/2 - 4, y - h/2 - captionHeight - 4), size (w + 8, captionHeight + h + 8).
-PlaceRect FixedRegionFrame(int32_t cursorX, int32_t cursorY, int32_t width, int32_t height,
+ZRect FixedRegionFrame(int32_t cursorX, int32_t cursorY, int32_t width, int32_t height,
                            int32_t captionHeight);
 // Where the fixed region's pixels are taken: the frame's position plus (4, captionHeight).
-PlaceRect FixedRegionSource(const PlaceRect& frame, int32_t width, int32_t height,
+ZRect FixedRegionSource(const ZRect& frame, int32_t width, int32_t height,
                             int32_t captionHeight);
 
 // Region modes, in virtual-screen coordinates: the caption band over the primary screen's whole
 // width, captionHeight high, at the primary screen's top.
-PlaceRect RegionCaptionBand(const ScreenLayout& screen, int32_t captionHeight);
+ZRect RegionCaptionBand(const ScreenLayout& screen, int32_t captionHeight);
 
 // The magnifier box: kMagnifierWidth wide, kMagnifierSize + 2 * captionHeight high, 50 pixels
 // from the primary screen's right and bottom edges; moved up to 50 pixels below the virtual
@@ -60,7 +51,7 @@ constexpr int32_t kMagnifierSource = 25;  // source pixels across
 constexpr int32_t kMagnifierZoom = 8;
 constexpr int32_t kMagnifierMargin = 50;
 constexpr int32_t kMagnifierAvoidDistance = 300;
-PlaceRect MagnifierBox(const ScreenLayout& screen, int32_t cursorX, int32_t cursorY,
+ZRect MagnifierBox(const ScreenLayout& screen, int32_t cursorX, int32_t cursorY,
                        int32_t captionHeight);
 
 // The part of a window that a window capture takes from its window rectangle (screen
@@ -68,11 +59,11 @@ PlaceRect MagnifierBox(const ScreenLayout& screen, int32_t cursorX, int32_t curs
 // raised to the virtual screen's origin; (offsetX, offsetY) is what was cut off on the left and
 // top, i.e. where the taken part starts inside the window.
 struct WindowCaptureArea {
-    PlaceRect rect;
+    ZRect rect;
     int32_t offsetX = 0;
     int32_t offsetY = 0;
 };
-WindowCaptureArea LimitWindowCaptureArea(const ScreenLayout& screen, const PlaceRect& window);
+WindowCaptureArea LimitWindowCaptureArea(const ScreenLayout& screen, const ZRect& window);
 
 // The frame the system draws round windows on newer Windows versions, by window kind.
 enum class WindowFrameKind {
@@ -88,8 +79,8 @@ enum class WindowFrameKind {
 // left of or above the virtual screen's origin, and is client width x (limited height - 8)
 // large: for a window maximised on a monitor this is the part visible on that monitor.
 // (screen gives the virtual screen's origin.)
-PlaceRect NewerWindowsCaptureRect(const ScreenLayout& screen, const WindowCaptureArea& area,
-                                  const PlaceRect& window, WindowFrameKind kind,
+ZRect NewerWindowsCaptureRect(const ScreenLayout& screen, const WindowCaptureArea& area,
+                                  const ZRect& window, WindowFrameKind kind,
                                   int32_t clientWidth);
 
 // Window styles relevant to the frame kind (the Win32 bits, so that this stays portable).

@@ -64,14 +64,14 @@ void CaptureOverlay::CaptureWindow(CaptureEngine& engine, HWND target) {
     const bool desktop = target == GetDesktopWindow();
     RECT windowRect{};
     WindowCaptureArea area;
-    PlaceRect window;
+    ZRect window;
     if (desktop) {
         area.rect =
-            PlaceRect{screen.virtualX, screen.virtualY, screen.virtualX + screen.virtualWidth,
+            ZRect{screen.virtualX, screen.virtualY, screen.virtualX + screen.virtualWidth,
                       screen.virtualY + screen.virtualHeight};
     } else {
         GetWindowRect(target, &windowRect);
-        window = PlaceRect{windowRect.left, windowRect.top, windowRect.right, windowRect.bottom};
+        window = ZRect{windowRect.left, windowRect.top, windowRect.right, windowRect.bottom};
         area = LimitWindowCaptureArea(screen, window);
     }
     const int32_t width = area.rect.Width();
@@ -126,7 +126,7 @@ void CaptureOverlay::CaptureWindow(CaptureEngine& engine, HWND target) {
         const WindowStyleBits bits = StyleBitsOf(target);
         RECT client{};
         GetClientRect(target, &client);
-        const PlaceRect shot =
+        const ZRect shot =
             NewerWindowsCaptureRect(screen, area, window, ClassifyWindowFrame(bits), client.right);
         if (shot.Width() >= 1 && shot.Height() >= 1 &&
             engine.m_result.Create(static_cast<uint32_t>(shot.Width()),

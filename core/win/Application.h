@@ -14,6 +14,8 @@
 #include "core/win/CaptureHotkeys.h"
 #include "core/win/WindowsVersion.h"
 #include "lang/LanguageStartup.h"
+#include "ui/dialogs/SkinnedDialog.h"
+#include "ui/menus/MenuSkin.h"
 #include "ui/skin/Skin.h"
 
 namespace zentrova {
@@ -35,6 +37,10 @@ struct Application {
     Skin skin;
     // The skin's files were found: its colours stand (otherwise windows draw plainly).
     bool skinFound = false;
+    // What the skinned dialogs and message boxes share (ShowOkBox, ShowYesNoBox).
+    SkinnedUi ui{skin, language};
+    // The owner-drawn menus (tray menu), started once the skin is loaded.
+    MenuSkin menuSkin;
     CaptureList captures;
     CaptureStore store;
     CaptureEngine engine;

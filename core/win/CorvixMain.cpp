@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/FileSystem.h"
+#include "core/ZError.h"
 #include "core/win/Application.h"
 #include "core/win/BusyCursorWatchdog.h"
 #include "core/win/CommandIds.h"
@@ -19,6 +20,7 @@
 namespace zentrova {
 namespace {
 
+constexpr const wchar_t* kModule = L"Core\\CorvixMain";
 constexpr int kExitAfterExitRequest = 1;
 constexpr int kExitFailure = -1;
 
@@ -73,11 +75,14 @@ bool StartMainWindow(Application& app, MainWindow& window) {
     // The skin named by "SkinName". Without its files every window draws plainly.
     app.skin.Load(app.settings.SkinName);
     app.skinFound = PathExists(app.skin.GetIniPath().c_str());
-    // The owner-drawn menus are prepared for the main window here once the menu painter exists.
+    // The skinned, owner-drawn menus; without the skin's files the system draws them.
+    if (app.skinFound && !app.menuSkin.Init(hwnd, app.skin, &app.language)) {
+        ZTrace(kModule, __LINE__, L"menu painter not started\n");
+    }
 
     RegisterCaptureHotkeys(hwnd, app.settings);
 
-    // The capture bar is created here once the button bars exist (timer 3 also creates it).
+    window.CreateCaptureBar();
     return true;
 }
 

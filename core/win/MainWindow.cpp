@@ -144,9 +144,17 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DISPLAYCHANGE:
             // Forwarded to the Edit Mode (EditSession) once it exists.
             break;
-        case WM_DRAWITEM:
         case WM_MEASUREITEM:
-            // Owner-drawn menus and button bars draw here once they exist.
+            if (m_app.menuSkin.MeasureItem(m_hwnd, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
+                                           nullptr)) {
+                return TRUE;
+            }
+            break;
+        case WM_DRAWITEM:
+            if (m_app.menuSkin.DrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), nullptr)) {
+                return TRUE;
+            }
+            // The button bars draw here once they exist.
             break;
         case WM_TIMER:
             OnTimer(wParam);
@@ -195,7 +203,7 @@ void MainWindow::OnShutdown() {
     m_app.engine.TearDown();
     m_app.settingsStore.SaveSettings(m_app.settings);
     UnregisterCaptureHotkeys(m_hwnd);
-    // The owner-drawn menus' data is released here once they exist.
+    m_app.menuSkin.Release();
     m_tray.Remove();
     PostQuitMessage(0);
 }
@@ -210,7 +218,7 @@ void MainWindow::OnTimer(UINT_PTR id) {
         }
     } else if (id == kTimerCaptureBarWatch) {
         if (!IsFullScreenInFront() && m_app.settings.GeneralShowCaptureBar != 0 &&
-            m_captureBar == nullptr) {
+            !m_captureBar.IsCreated()) {
             CreateCaptureBar();
         }
     }
@@ -236,11 +244,11 @@ void MainWindow::OnTrayNotify(LPARAM lParam) {
     if ((lParam != WM_LBUTTONDOWN && lParam != WM_RBUTTONDOWN) || !IsWindowEnabled(m_hwnd)) {
         return;
     }
-    HWND foreground = m_captureBar != nullptr ? m_captureBar : m_hwnd;
+    HWND foreground = m_captureBar.IsCreated() ? m_captureBar.GetWindow() : m_hwnd;
     m_menuOpen = true;
     const uint32_t command =
         TrackTrayMenu(m_hwnd, foreground, m_app.instance, m_app.language.Handle(),
-                      m_app.settings.GeneralShowCaptureBar != 0);
+                      m_app.settings.GeneralShowCaptureBar != 0, m_app.menuSkin.IsActive());
     m_menuOpen = false;
     if (command != 0) {
         PostMessageW(m_hwnd, WM_COMMAND, command, 0);

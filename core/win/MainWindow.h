@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "ui/buttonbar/ButtonBar.h"
 #include "core/win/Application.h"
 #include "core/win/TrayIcon.h"
 
@@ -62,6 +63,10 @@ class MainWindow {
     // whole primary screen, in which case the capture bar is removed.
     bool IsFullScreenInFront();
 
+    // The capture bar, docked to the edge of "GeneralBBCaptureAlignment", while
+    // "GeneralShowCaptureBar" is set and the skin has its picture (timer 3 re-creates it).
+    void CreateCaptureBar();
+
   private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCreate();
@@ -80,13 +85,12 @@ class MainWindow {
     void LeaveEditMode();
     void ToggleCaptureBar();
     void DestroyCaptureBar();
-    void CreateCaptureBar();
     void OpenHelp(const wchar_t* topic);
 
     Application& m_app;
     HWND m_hwnd = nullptr;
     TrayIcon m_tray;
-    HWND m_captureBar = nullptr;  // the capture bar's window, once the button bar exists
+    CButtonBar m_captureBar;  // the capture bar (created while "GeneralShowCaptureBar" is set)
     POINT m_lastCursor{-1, -1};
     bool m_shutDown = false;
     bool m_menuOpen = false;  // the tray menu is being tracked

@@ -6,7 +6,9 @@
 #include "core/win/CommandIds.h"
 #include "core/win/MainWindow.h"
 #include "core/win/PrivateMessages.h"
+#include "lang/LanguageKeys.h"
 #include "lang/TextLookup.h"
+#include "ui/dialogs/MessageBoxes.h"
 
 namespace zentrova {
 
@@ -75,8 +77,9 @@ void MainWindow::StartCaptureCommand(uint32_t command) {
     // dialog exists.
     if (capture.regionMode) {
         DestroyCaptureBar();  // not to be frozen into the picture
+    } else if (m_captureBar.IsCreated()) {
+        m_captureBar.HideTooltip();
     }
-    // Other modes hide the capture bar's tool tip here once the bar exists.
     if (IsIntroDue(m_app.settings, capture.intro)) {
         m_app.introMode = capture.mode;
         // The intro window "Capture" / "CaptureScroll" opens here once the intro windows exist;
@@ -101,7 +104,9 @@ void MainWindow::StartCapture(CaptureMode mode) {
 }
 
 void MainWindow::StopCaptureEnterEditMode() {
-    // The capture bar window gets the focus here once the bar exists.
+    if (m_captureBar.IsCreated()) {
+        SetFocus(m_captureBar.GetWindow());
+    }
     m_app.engine.TearDown();  // a running capture is abandoned
     if (m_app.captures.GetCount() == 0) {
         m_app.captures.Clear();
@@ -110,9 +115,9 @@ void MainWindow::StopCaptureEnterEditMode() {
                            L"CaptureStopNoCaptures",
                            L"No captures have been created in the last session. Therefore the "
                            L"Edit Mode can not be started. You need to create a capture first.");
-        // The skinned OK box takes this text once it exists; until then the main window's
-        // message box shows it.
-        ShowMainMessage(m_hwnd, L"%ls", text);
+        if (!ShowOkBox(m_app.ui, m_hwnd, L"%ls", text)) {
+            ShowMainMessage(m_hwnd, L"%ls", text);  // the dialog template could not be shown
+        }
         return;
     }
     if (IsFullScreenInFront()) {
@@ -149,18 +154,35 @@ void MainWindow::ToggleCaptureBar() {
 }
 
 void MainWindow::DestroyCaptureBar() {
-    // The capture bar (CButtonBar) is destroyed here once it exists.
-    m_captureBar = nullptr;
+    m_captureBar.Destroy();
 }
 
 void MainWindow::CreateCaptureBar() {
     if (m_app.settings.GeneralShowCaptureBar == 0) {
         return;
     }
-    // The skinned capture bar (CButtonBar::Create) is created here once the button bars exist:
-    // docked to the edge of "GeneralBBCaptureAlignment", with the nine buttons of the language's
-    // "ButtonLabels.Capture" and the commands 40128, 40127, 40107, 40108, 40155, 40109, 40026,
-    // 40006, 40084.
+    // Docked to the edge of "GeneralBBCaptureAlignment" (0 left, 1 top, 2 right, 3 bottom) with
+    // that edge's picture of the skin; without the picture there is no bar.
+    static constexpr const wchar_t* kPictures[] = {L"ButtonBarCaptureLeft", L"ButtonBarCaptureTop",
+                                                   L"ButtonBarCaptureRight",
+                                                   L"ButtonBarCaptureBottom"};
+    static constexpr uint32_t kCommands[] = {40128, 40127, 40107, 40108, 40155,
+                                             40109, 40026, 40006, 40084};
+    const uint32_t alignment = m_app.settings.GeneralBBCaptureAlignment;
+    ZImage picture;
+    if (alignment > 3 || !m_app.skin.LoadPng(picture, kPictures[alignment])) {
+        ZTrace(kModule, __LINE__, L"no capture bar picture for edge %u\n", alignment);
+        return;
+    }
+    wchar_t labels[kLanguageTextChars] = L"";
+    GetLanguageText(m_app.language.Handle(), labels, kLanguageTextChars, L"ButtonLabels",
+                    L"Capture", lang::BuiltInText(L"ButtonLabels", L"Capture"));
+    if (!m_captureBar.Create(m_hwnd, m_app.instance, m_app.skin.GetColor(L"ButtonBarHiddenColor"),
+                             m_app.skin.GetColor(L"ButtonBarToolTipBackColor"),
+                             m_app.skin.GetColor(L"ButtonBarToolTipTextColor"), alignment, true,
+                             false, true, 9, kCommands, labels, picture, false)) {
+        ZTrace(kModule, __LINE__, L"capture bar not created\n");
+    }
 }
 
 void MainWindow::OpenHelp(const wchar_t* topic) {

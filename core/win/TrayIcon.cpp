@@ -4,6 +4,7 @@
 
 #include <cwchar>
 
+#include "ui/menus/MenuSkin.h"
 #include "core/WideText.h"
 #include "core/win/CommandIds.h"
 #include "core/win/PrivateMessages.h"
@@ -75,7 +76,7 @@ void TrayIcon::Remove() {
 }
 
 uint32_t TrackTrayMenu(HWND owner, HWND foreground, HINSTANCE instance, ZtvLangManHandle lang,
-                       bool showCaptureBar) {
+                       bool showCaptureBar, bool ownerDrawn) {
     HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(kTrayMenuId));
     if (menu == nullptr) {
         return 0;
@@ -88,8 +89,9 @@ uint32_t TrackTrayMenu(HWND owner, HWND foreground, HINSTANCE instance, ZtvLangM
     for (const TrayMenuText& item : kTrayMenuTexts) {
         SetMenuItemFromLanguage(lang, popup, item.name, item.command);
     }
-    // Owner-drawn menus (the skinned look) are made here once the menu painter exists; until
-    // then the menu is drawn by the system.
+    if (ownerDrawn) {
+        MakeMenuOwnerDrawn(popup);
+    }
     CheckMenuItem(popup, kCmdShowCaptureBar,
                   MF_BYCOMMAND | (showCaptureBar ? MF_CHECKED : MF_UNCHECKED));
 

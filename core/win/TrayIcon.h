@@ -33,8 +33,10 @@ class TrayIcon {
 // English texts where the language has none), "Show CaptureBar" checked when showCaptureBar is
 // set. foreground (the capture bar, or the main window while there is none) is brought to the
 // foreground so that the menu closes when the user clicks elsewhere; the menu is tracked at the
-// cursor position. Returns the chosen command, 0 when none was chosen.
+// cursor position. With ownerDrawn the items are drawn by the skin's menu painter (the owner
+// forwards WM_MEASUREITEM and WM_DRAWITEM to it). Returns the chosen command, 0 when none was
+// chosen.
 uint32_t TrackTrayMenu(HWND owner, HWND foreground, HINSTANCE instance, ZtvLangManHandle lang,
-                       bool showCaptureBar);
+                       bool showCaptureBar, bool ownerDrawn);
 
 }  // namespace zentrova

@@ -45,7 +45,7 @@ TEST(FreeStyleOutline, BoundingBoxGrownByTheMargin) {
     outline.Append(100, 50);
     outline.Append(140, 20);
     outline.Append(90, 80);
-    const PlaceRect box = outline.BoundingBox(5);
+    const ZRect box = outline.BoundingBox(5);
     EXPECT_EQ(85, box.left);
     EXPECT_EQ(15, box.top);
     EXPECT_EQ(146, box.right);  // 140 inside, + 5
@@ -103,7 +103,7 @@ TEST(FreeStyleCutOut, InsideFromTheFrozenPictureOutsideMagenta) {
     outline.Append(30, 2);
     outline.Append(2, 30);
     outline.Close();
-    const PlaceRect box = outline.BoundingBox(5);
+    const ZRect box = outline.BoundingBox(5);
     ZImage cut;
     ASSERT_TRUE(CutOutOutline(frozen, outline, box, cut));
     EXPECT_EQ(24, cut.GetBitsPerPixel());

@@ -40,30 +40,30 @@ TEST(OverlayPlacement, VirtualScreenCoordinatesStayNonNegative) {
 }
 
 TEST(OverlayPlacement, FrameAroundWindowAndFixedRegion) {
-    const PlaceRect frame = FrameAroundWindow(PlaceRect{100, 200, 400, 500}, 24);
+    const ZRect frame = FrameAroundWindow(ZRect{100, 200, 400, 500}, 24);
     EXPECT_EQ(96, frame.left);
     EXPECT_EQ(176, frame.top);
     EXPECT_EQ(308, frame.Width());   // 300 + 8
     EXPECT_EQ(328, frame.Height());  // 300 + 24 + 4
 
-    const PlaceRect fixed = FixedRegionFrame(500, 400, 640, 480, 24);
+    const ZRect fixed = FixedRegionFrame(500, 400, 640, 480, 24);
     EXPECT_EQ(500 - 320 - 4, fixed.left);
     EXPECT_EQ(400 - 240 - 24 - 4, fixed.top);
     EXPECT_EQ(648, fixed.Width());
     EXPECT_EQ(24 + 480 + 8, fixed.Height());
-    const PlaceRect source = FixedRegionSource(fixed, 640, 480, 24);
+    const ZRect source = FixedRegionSource(fixed, 640, 480, 24);
     EXPECT_EQ(180, source.left);
     EXPECT_EQ(156, source.top);
     EXPECT_EQ(640, source.Width());
     EXPECT_EQ(480, source.Height());
     // Odd sizes: the half is truncated.
-    const PlaceRect odd = FixedRegionFrame(10, 10, 7, 5, 24);
+    const ZRect odd = FixedRegionFrame(10, 10, 7, 5, 24);
     EXPECT_EQ(10 - 3 - 4, odd.left);
     EXPECT_EQ(10 - 2 - 28, odd.top);
 }
 
 TEST(OverlayPlacement, CaptionBandCoversThePrimaryScreen) {
-    const PlaceRect band = RegionCaptionBand(TwoMonitors(), 24);
+    const ZRect band = RegionCaptionBand(TwoMonitors(), 24);
     EXPECT_EQ(1280, band.left);
     EXPECT_EQ(0, band.top);
     EXPECT_EQ(1280 + 1024, band.right);
@@ -72,33 +72,33 @@ TEST(OverlayPlacement, CaptionBandCoversThePrimaryScreen) {
 
 TEST(OverlayPlacement, MagnifierAvoidsTheCursorInTheBottomRightCorner) {
     const ScreenLayout s = OneMonitor();
-    const PlaceRect normal = MagnifierBox(s, 100, 100, 24);
+    const ZRect normal = MagnifierBox(s, 100, 100, 24);
     EXPECT_EQ(1024 - 50 - 200, normal.left);
     EXPECT_EQ(768 - 50 - 248, normal.top);
     EXPECT_EQ(200, normal.Width());
     EXPECT_EQ(248, normal.Height());
     // Within 300 pixels of both edges: moved to the top.
-    const PlaceRect moved = MagnifierBox(s, 1024 - 299, 768 - 299, 24);
+    const ZRect moved = MagnifierBox(s, 1024 - 299, 768 - 299, 24);
     EXPECT_EQ(774, moved.left);
     EXPECT_EQ(50, moved.top);
     // 300 away from the right edge: stays, even near the bottom.
     EXPECT_EQ(470, MagnifierBox(s, 1024 - 300, 760, 24).top);
     EXPECT_EQ(470, MagnifierBox(s, 1000, 768 - 300, 24).top);
     // Two monitors: placed on the primary screen in virtual-screen coordinates.
-    const PlaceRect two = MagnifierBox(TwoMonitors(), 1280 + 1000, 700, 24);
+    const ZRect two = MagnifierBox(TwoMonitors(), 1280 + 1000, 700, 24);
     EXPECT_EQ(1280 + 774, two.left);
     EXPECT_EQ(50, two.top);
 }
 
 TEST(OverlayPlacement, WindowCaptureAreaIsLimitedToTheVirtualScreen) {
     const ScreenLayout s = OneMonitor();
-    const WindowCaptureArea inside = LimitWindowCaptureArea(s, PlaceRect{10, 20, 110, 220});
+    const WindowCaptureArea inside = LimitWindowCaptureArea(s, ZRect{10, 20, 110, 220});
     EXPECT_EQ(10, inside.rect.left);
     EXPECT_EQ(100, inside.rect.Width());
     EXPECT_EQ(0, inside.offsetX);
     EXPECT_EQ(0, inside.offsetY);
 
-    const WindowCaptureArea cut = LimitWindowCaptureArea(s, PlaceRect{-30, -8, 1100, 800});
+    const WindowCaptureArea cut = LimitWindowCaptureArea(s, ZRect{-30, -8, 1100, 800});
     EXPECT_EQ(0, cut.rect.left);
     EXPECT_EQ(0, cut.rect.top);
     EXPECT_EQ(1024, cut.rect.right);
@@ -108,12 +108,12 @@ TEST(OverlayPlacement, WindowCaptureAreaIsLimitedToTheVirtualScreen) {
 
     // Off the left monitor's edge: raised to the origin -1280.
     const WindowCaptureArea left =
-        LimitWindowCaptureArea(TwoMonitors(), PlaceRect{-1300, 5, -1000, 50});
+        LimitWindowCaptureArea(TwoMonitors(), ZRect{-1300, 5, -1000, 50});
     EXPECT_EQ(-1280, left.rect.left);
     EXPECT_EQ(20, left.offsetX);
 
     // Wholly outside: no width left.
-    const WindowCaptureArea gone = LimitWindowCaptureArea(s, PlaceRect{1100, 10, 1200, 50});
+    const WindowCaptureArea gone = LimitWindowCaptureArea(s, ZRect{1100, 10, 1200, 50});
     EXPECT_LT(gone.rect.Width(), 1);
 }
 
@@ -150,24 +150,24 @@ TEST(OverlayPlacement, FrameKindsOfNewerWindows) {
 
 TEST(OverlayPlacement, NewerWindowsCaptureRectangles) {
     const ScreenLayout s = OneMonitor();
-    const PlaceRect dialogWindow{100, 100, 400, 300};
+    const ZRect dialogWindow{100, 100, 400, 300};
     const WindowCaptureArea dialogArea = LimitWindowCaptureArea(s, dialogWindow);
-    const PlaceRect d =
+    const ZRect d =
         NewerWindowsCaptureRect(s, dialogArea, dialogWindow, WindowFrameKind::FixedDialog, 0);
     EXPECT_EQ(95, d.left);
     EXPECT_EQ(95, d.top);
     EXPECT_EQ(405, d.right);
     EXPECT_EQ(305, d.bottom);
-    const PlaceRect p =
+    const ZRect p =
         NewerWindowsCaptureRect(s, dialogArea, dialogWindow, WindowFrameKind::Plain, 0);
     EXPECT_EQ(100, p.left);
     EXPECT_EQ(300, p.Width());
 
     // Maximised on a 1024 x 768 screen with a 40-pixel task bar: window (-8, -8) - (1032, 736),
     // client width 1024: taken from (0, 0), 1024 x (736 - 8) = the visible part.
-    const PlaceRect maxWindow{-8, -8, 1032, 736};
+    const ZRect maxWindow{-8, -8, 1032, 736};
     const WindowCaptureArea maxArea = LimitWindowCaptureArea(s, maxWindow);
-    const PlaceRect m =
+    const ZRect m =
         NewerWindowsCaptureRect(s, maxArea, maxWindow, WindowFrameKind::Maximised, 1024);
     EXPECT_EQ(0, m.left);
     EXPECT_EQ(0, m.top);
@@ -175,9 +175,9 @@ TEST(OverlayPlacement, NewerWindowsCaptureRectangles) {
     EXPECT_EQ(728, m.Height());
     // Maximised on the left monitor of two: its own corner, not the primary's.
     const ScreenLayout two = TwoMonitors();
-    const PlaceRect leftMax{-1288, -8, 8, 1000};
+    const ZRect leftMax{-1288, -8, 8, 1000};
     const WindowCaptureArea leftArea = LimitWindowCaptureArea(two, leftMax);
-    const PlaceRect lm =
+    const ZRect lm =
         NewerWindowsCaptureRect(two, leftArea, leftMax, WindowFrameKind::Maximised, 1280);
     EXPECT_EQ(-1280, lm.left);
     EXPECT_EQ(0, lm.top);

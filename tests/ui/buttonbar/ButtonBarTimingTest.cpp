@@ -1,0 +1,101 @@
+// The fades of a button bar and the auto-hide decisions of its 100-ms timer.
+#include <gtest/gtest.h>
+
+#include "ui/buttonbar/ButtonBarTiming.h"
+
+namespace zentrova {
+namespace {
+
+TEST(ButtonBarFade, FadeInReachesOpaqueAt300Ms) {
+    EXPECT_EQ(FadeAlpha(FadeDirection::In, 0), 0);
+    EXPECT_EQ(FadeAlpha(FadeDirection::In, 20), 17);    // 20 * 255 / 300
+    EXPECT_EQ(FadeAlpha(FadeDirection::In, 150), 127);  // 127.5 rounds down
+    EXPECT_EQ(FadeAlpha(FadeDirection::In, 299), 254);
+    EXPECT_EQ(FadeAlpha(FadeDirection::In, 300), 255);
+    EXPECT_EQ(FadeAlpha(FadeDirection::In, 5000), 255);
+    // A timer that fires very late (or a tick count that wrapped far) stays at the end.
+    EXPECT_EQ(FadeAlpha(FadeDirection::In, 0xFFFFFFFFu), 255);
+    EXPECT_FALSE(FadeFinished(FadeDirection::In, 0));
+    EXPECT_FALSE(FadeFinished(FadeDirection::In, 299));
+    EXPECT_TRUE(FadeFinished(FadeDirection::In, 300));
+}
+
+TEST(ButtonBarFade, FadeOutReachesTransparentAt300Ms) {
+    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 0), 255);
+    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 20), 238);
+    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 150), 128);
+    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 299), 1);
+    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 300), 0);
+    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 0xFFFFFFFFu), 0);
+    EXPECT_FALSE(FadeFinished(FadeDirection::Out, 299));
+    EXPECT_TRUE(FadeFinished(FadeDirection::Out, 300));
+    EXPECT_EQ(FadeAlpha(FadeDirection::None, 0), 255);
+    EXPECT_TRUE(FadeFinished(FadeDirection::None, 0));
+}
+
+TEST(ButtonBarFade, AlphaRisesInTwentyMillisecondSteps) {
+    uint8_t previous = 0;
+    for (uint32_t t = 20; t <= 300; t += 20) {
+        const uint8_t alpha = FadeAlpha(FadeDirection::In, t);
+        EXPECT_GT(alpha, previous) << t;
+        previous = alpha;
+    }
+    EXPECT_EQ(previous, 255);
+}
+
+// A reversed fade continues from the alpha the other one reached, for every alpha, also when the
+// tick count wraps around in between.
+TEST(ButtonBarFade, ReversingKeepsTheAlpha) {
+    for (uint32_t now : {1000u, 50u, 0xFFFFFFF0u}) {
+        for (int a = 0; a <= 255; ++a) {
+            const auto alpha = static_cast<uint8_t>(a);
+            const uint32_t in = FadeStartForAlpha(FadeDirection::In, alpha, now);
+            EXPECT_EQ(FadeAlpha(FadeDirection::In, now - in), alpha) << a;
+            const uint32_t out = FadeStartForAlpha(FadeDirection::Out, alpha, now);
+            EXPECT_EQ(FadeAlpha(FadeDirection::Out, now - out), alpha) << a;
+        }
+    }
+    // From the far end the fade starts now; half way it started 150 ms ago.
+    EXPECT_EQ(FadeStartForAlpha(FadeDirection::In, 0, 1000), 1000u);
+    EXPECT_EQ(FadeStartForAlpha(FadeDirection::Out, 255, 1000), 1000u);
+    EXPECT_EQ(FadeStartForAlpha(FadeDirection::Out, 128, 1000), 850u);
+}
+
+TEST(ButtonBarAutoHide, EachCase) {
+    // Cursor on a bar without auto-hide: the tooltip is shown, the state is left alone.
+    AutoHideState s{false, false};
+    EXPECT_EQ(AutoHideTick(true, false, s), AutoHideAction::ShowTooltip);
+    EXPECT_FALSE(s.hidden);
+    EXPECT_FALSE(s.prevHidden);
+    // Cursor off a bar without auto-hide: tooltip hidden and the bar repainted.
+    EXPECT_EQ(AutoHideTick(false, false, s), AutoHideAction::HideTooltipAndRepaint);
+    EXPECT_FALSE(s.hidden);
+    // Cursor on a collapsed strip: expand.
+    s = {true, true};
+    EXPECT_EQ(AutoHideTick(true, true, s), AutoHideAction::ExpandAndFadeIn);
+    EXPECT_FALSE(s.hidden);
+    EXPECT_FALSE(s.prevHidden);
+    // Cursor off a shown bar: fade out.
+    s = {false, false};
+    EXPECT_EQ(AutoHideTick(false, true, s), AutoHideAction::HideTooltipAndFadeOut);
+    EXPECT_TRUE(s.hidden);
+    EXPECT_TRUE(s.prevHidden);
+}
+
+// The user's path: the bar starts collapsed, the mouse touches the strip, stays, leaves, stays
+// away, and comes back while the bar is still fading out.
+TEST(ButtonBarAutoHide, CollapsedExpandedCollapsedAgain) {
+    AutoHideState s{true, true};
+    EXPECT_EQ(AutoHideTick(false, true, s), AutoHideAction::None);
+    EXPECT_EQ(AutoHideTick(true, true, s), AutoHideAction::ExpandAndFadeIn);
+    EXPECT_EQ(AutoHideTick(true, true, s), AutoHideAction::None);
+    EXPECT_EQ(AutoHideTick(true, true, s), AutoHideAction::None);
+    EXPECT_EQ(AutoHideTick(false, true, s), AutoHideAction::HideTooltipAndFadeOut);
+    EXPECT_EQ(AutoHideTick(false, true, s), AutoHideAction::None);
+    EXPECT_TRUE(s.hidden);
+    EXPECT_EQ(AutoHideTick(true, true, s), AutoHideAction::ExpandAndFadeIn);
+    EXPECT_FALSE(s.hidden);
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,222 @@
+#!/usr/bin/env bash
+# buttonbar_test.sh BUILD BUTTONBAR_PROBE_EXE WINTOOL_EXE SKINS_DIR
+# The capture bar in the Wine desktop (1024 x 768), driven by real input through the X server,
+# for each shipped skin (Default and Tiny in English, Small in German) at each screen edge:
+# * it starts collapsed: a 4-pixel strip at the edge in the hidden colour with a black frame;
+# * the mouse on the strip expands it at the next 100-ms tick of the bar and fades it in over
+#   300 ms (times from the bar's own state log, not from the test's clock);
+# * the shown bar has the expected rectangle and no magenta pixel on screen (colour key);
+# * the button under the mouse shows its hover cell, a pressed button its pressed cell, exactly
+#   the pixels of the skin picture (its magenta pixels show what is behind);
+# * the tooltip sits beside the bar on its inner side, framed in the text colour;
+# * a left click posts the command with lParam 0, a right click with lParam 1;
+# * the mouse off the bar hides the tooltip, fades the bar out over 300 ms and collapses it.
+# Screenshots: BUILD/wine-env/out/buttonbar_test/<skin>-<edge>-{collapsed,shown,pressed}.png.
+# shellcheck disable=SC2154 # pid and rc are set by the harness (printf -v)
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/../../wine/harness.sh"
+
+harness_init "$1" "$3"
+probe=$2
+skins=$4
+
+# Colour of one pixel of a picture as rrggbb.
+pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6 | tr 'A-F' 'a-f'; }
+# Number of pixels in which two pictures differ.
+differing() { compare -metric AE "$1" "$2" null: 2>&1; }
+# Number of magenta pixels of a picture.
+magenta_count() {
+  convert "$1" -fill black +opaque '#FF00FF' -fill white -opaque '#FF00FF' \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+# What the screen must show for a skin cell over the screenshot's own crop: the cell's pixels,
+# with the screenshot's pixels where the cell is magenta (transparent through the colour key).
+expected_cell() {  # expected_cell SHOT_CROP PICTURE GEOMETRY OUT
+  convert "$1" \( "$2" -crop "$3" +repage -transparent '#FF00FF' \) -composite "$4"
+}
+
+wait_file() {  # wait_file PATH SECONDS
+  local i
+  for ((i = 0; i < $2 * 10; i++)); do
+    [ -e "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# wait_line FILE FROM REGEX SECONDS: prints the first line after line FROM that matches REGEX.
+wait_line() {
+  local i line
+  for ((i = 0; i < $4 * 20; i++)); do
+    line=$(tail -n +"$(($2 + 1))" "$1" 2>/dev/null | grep -E -m1 -- "$3")
+    if [ -n "$line" ]; then
+      echo "$line"
+      return 0
+    fi
+    sleep 0.05
+  done
+  return 1
+}
+lines() { wc -l <"$1" 2>/dev/null | tr -d ' ' || echo 0; }
+field() { sed -n "s/.*[ ^]$2=\([^ ]*\).*/\1/p" <<<" $1"; }
+tick() { field "$1" tick; }
+# The tooltip text: the rest of the line.
+tiptext() { sed -n 's/.* text=//p' <<<"$1"; }
+
+edges=(Left Top Right Bottom)
+
+# run_edge SKIN LANGUAGE CELL ALIGNMENT COLLAPSED_RECT SHOWN_RECT LABEL
+# Rectangles as X,Y,W,H; LABEL: the tooltip of button 2 ("Capture Single Window", 40107).
+run_edge() {
+  local skin=$1 language=$2 n=$3 a=$4 strip=$5 shown=$6 label=$7
+  local edge=${edges[$a]} name="$1-${edges[$a]}"
+  local dir="$HARNESS_OUT/$name"
+  local state="$dir/state.log" commands="$dir/commands.log"
+  mkdir -p "$dir"
+  harness_start pid "$probe" "$skin" "$a" "Z:$dir" "$language"
+  if ! wait_file "$dir/ready" 30; then
+    check "$name: probe ready" yes no
+    return
+  fi
+  check "$name: cell and screen" "cell=${n}x${n} screen=1024x768" "$(tr -d '\r\n' <"$dir/ready")"
+
+  # Collapsed at the start: the strip, opaque.
+  local line
+  line=$(wait_line "$state" 0 "collapsed=1" 5)
+  check "$name: starts collapsed at $strip" "$strip 255" "$(field "$line" bar) $(field "$line" alpha)"
+  IFS=, read -r sx sy sw sh <<<"$strip"
+  IFS=, read -r bx by bw bh <<<"$shown"
+  sleep 0.3
+  harness_screenshot "$HARNESS_OUT/$name-collapsed.png"
+  local cx=$((sx + sw / 2)) cy=$((sy + sh / 2))
+  check "$name: strip in the hidden colour, black frame" "1e88e5 000000 000000" \
+    "$(pixel "$HARNESS_OUT/$name-collapsed.png" $cx $cy) \
+$(pixel "$HARNESS_OUT/$name-collapsed.png" $sx $sy) \
+$(pixel "$HARNESS_OUT/$name-collapsed.png" $((sx + sw - 1)) $((sy + sh - 1)))" 
+
+  # Mouse on the strip, over button 4: expands at the next tick, fades in over 300 ms.
+  local mx my
+  if [ "$a" = 0 ] || [ "$a" = 2 ]; then
+    mx=$((sx + 1)); my=$((sy + 4 * n + n / 2))
+  else
+    mx=$((sx + 4 * n + n / 2)); my=$((sy + 1))
+  fi
+  local mark
+  mark=$(lines "$state")
+  harness_mouse $mx $my
+  local on expanded done
+  on=$(wait_line "$state" "$mark" "cursor=$mx,$my " 5)
+  expanded=$(wait_line "$state" "$mark" "collapsed=0" 5)
+  done=$(wait_line "$state" "$mark" "collapsed=0 fade=0 alpha=255" 5)
+  check "$name: expanded to $shown" "$shown" "$(field "$expanded" bar)"
+  check "$name: expanding starts with a transparent bar fading in" "1 0" \
+    "$(field "$expanded" fade) $(($(field "$expanded" alpha) < 60 ? 0 : 1))"
+  local dt_expand=$(($(tick "$expanded") - $(tick "$on")))
+  local dt_fade=$(($(tick "$done") - $(tick "$expanded")))
+  check_true "$name: expanded at the next tick (${dt_expand} ms)" test "$dt_expand" -le 250
+  check_true "$name: faded in over 300 ms (${dt_fade} ms)" \
+    test "$dt_fade" -ge 280 -a "$dt_fade" -le 1500
+
+  # Mouse on button 2: hover cell and tooltip.
+  local ix iy gx gy
+  if [ "$a" = 0 ] || [ "$a" = 2 ]; then
+    gx=0; gy=$((2 * n)); ix=$((bx + n / 2)); iy=$((by + 2 * n + n / 2))
+  else
+    gx=$((2 * n)); gy=0; ix=$((bx + 2 * n + n / 2)); iy=$((by + n / 2))
+  fi
+  mark=$(lines "$state")
+  harness_mouse $ix $iy
+  line=$(wait_line "$state" "$mark" "cursor=$ix,$iy tip=1 .*text=$label\$" 5)
+  check "$name: tooltip of button 2" "$label" "$(tiptext "$line")"
+  sleep 0.3
+  local shot="$HARNESS_OUT/$name-shown.png"
+  harness_screenshot "$shot"
+  local picture="$skins/${skin}ButtonBarCapture$edge.png"
+  convert "$shot" -crop "${bw}x${bh}+${bx}+${by}" +repage "$dir/bar.png"
+  check "$name: no magenta on screen" 0 "$(magenta_count "$dir/bar.png")"
+  convert "$shot" -crop "${n}x${n}+$((bx + gx))+$((by + gy))" +repage "$dir/cell.png"
+  expected_cell "$dir/cell.png" "$picture" "${n}x${n}+$((2 * n))+$n" "$dir/hover.png"
+  expected_cell "$dir/cell.png" "$picture" "${n}x${n}+$((2 * n))+0" "$dir/normal.png"
+  check "$name: button 2 shows its hover cell" 0 "$(differing "$dir/cell.png" "$dir/hover.png")"
+  check_true "$name: hover cell differs from the normal one" \
+    test "$(differing "$dir/cell.png" "$dir/normal.png")" -gt 0
+  # The neighbour keeps its normal cell.
+  local nx=$((bx + gx + (a % 2 == 1 ? n : 0))) ny=$((by + gy + (a % 2 == 0 ? n : 0)))
+  convert "$shot" -crop "${n}x${n}+$nx+$ny" +repage "$dir/next.png"
+  expected_cell "$dir/next.png" "$picture" "${n}x${n}+$((3 * n))+0" "$dir/next-normal.png"
+  check "$name: button 3 shows its normal cell" 0 \
+    "$(differing "$dir/next.png" "$dir/next-normal.png")"
+
+  # Tooltip beside the bar, on its inner side.
+  IFS=, read -r tx ty tw th <<<"$(field "$line" tiprect)"
+  local want
+  case $a in
+    0) want="$((bx + bw)),$iy" ;;
+    1) want="$((ix - tw / 2)),$((by + bh))" ;;
+    2) want="$((bx - tw)),$iy" ;;
+    3) want="$((ix - tw / 2)),$((by - th))" ;;
+  esac
+  check "$name: tooltip placed at $want" "$want" "$tx,$ty"
+  check_true "$name: tooltip has a size (${tw}x${th})" test "$tw" -gt 40 -a "$th" -ge 10
+  check "$name: tooltip frame and background" "ffffff ffffff 0d2b45" \
+    "$(pixel "$shot" "$tx" "$ty") $(pixel "$shot" $((tx + tw - 1)) $((ty + th - 1))) \
+$(pixel "$shot" $((tx + 1)) $((ty + th / 2)))"
+
+  # Press: the pressed cell; release: the command with lParam 0; right click: lParam 1.
+  mark=$(lines "$state")
+  xdotool mousedown 1
+  wait_line "$state" "$mark" "pressed=1" 5 >/dev/null
+  sleep 0.3
+  harness_screenshot "$HARNESS_OUT/$name-pressed.png"
+  convert "$HARNESS_OUT/$name-pressed.png" -crop "${n}x${n}+$((bx + gx))+$((by + gy))" +repage \
+    "$dir/pcell.png"
+  expected_cell "$dir/pcell.png" "$picture" "${n}x${n}+$((2 * n))+$((2 * n))" "$dir/pressed.png"
+  check "$name: pressed button shows its pressed cell" 0 \
+    "$(differing "$dir/pcell.png" "$dir/pressed.png")"
+  xdotool mouseup 1
+  line=$(wait_line "$commands" 0 "id=" 5)
+  check "$name: left click posts 40107, lParam 0" "40107 0" \
+    "$(field "$line" id) $(field "$line" lparam)"
+  xdotool click 3
+  line=$(wait_line "$commands" 1 "id=" 5)
+  check "$name: right click posts 40107, lParam 1" "40107 1" \
+    "$(field "$line" id) $(field "$line" lparam)"
+
+  # Mouse away: tooltip hidden, fade out over 300 ms, then the strip again.
+  mark=$(lines "$state")
+  harness_mouse 512 300
+  local out collapsed
+  out=$(wait_line "$state" "$mark" "fade=2" 5)
+  collapsed=$(wait_line "$state" "$mark" "collapsed=1" 5)
+  check "$name: fading out hides the tooltip" "0 1" "$(field "$out" tip) $(field "$out" hidden)"
+  local dt_out=$(($(tick "$collapsed") - $(tick "$out")))
+  check_true "$name: faded out over 300 ms (${dt_out} ms)" \
+    test "$dt_out" -ge 280 -a "$dt_out" -le 1500
+  check "$name: collapsed again at $strip, opaque" "$strip 255 0" \
+    "$(field "$collapsed" bar) $(field "$collapsed" alpha) $(field "$collapsed" fade)"
+  sleep 0.3
+  harness_screenshot "$HARNESS_OUT/$name-collapsed-again.png"
+  check "$name: strip painted again" "1e88e5" \
+    "$(pixel "$HARNESS_OUT/$name-collapsed-again.png" $cx $cy)"
+
+  touch "$dir/quit"
+  harness_wait_exit rc "$pid" 20
+  check "$name: probe ends with 0" 0 "$rc"
+}
+
+# Per skin: cell n; vertical bars start at y = 384 - 9n/2, horizontal ones at x = 512 - 9n/2.
+#   Default 42: 195 and 323; Small 34: 231 and 359; Tiny 26: 267 and 395.
+run_skin() {  # run_skin SKIN LANGUAGE N TOP LEFT LABEL
+  local skin=$1 language=$2 n=$3 t=$4 l=$5 label=$6 len=$((9 * $3))
+  run_edge "$skin" "$language" "$n" 0 "0,$t,4,$len" "0,$t,$n,$len" "$label"
+  run_edge "$skin" "$language" "$n" 1 "$l,0,$len,4" "$l,0,$len,$n" "$label"
+  run_edge "$skin" "$language" "$n" 2 "1020,$t,4,$len" "$((1024 - n)),$t,$n,$len" "$label"
+  run_edge "$skin" "$language" "$n" 3 "$l,764,$len,4" "$l,$((768 - n)),$len,$n" "$label"
+}
+
+harness_mouse 512 300
+run_skin Default en-us 42 195 323 "Capture Single Window"
+run_skin Small de-de 34 231 359 "Einzelnes Fenster aufnehmen"
+run_skin Tiny en-us 26 267 395 "Capture Single Window"
+
+harness_finish

@@ -1,0 +1,10 @@
+// Control identifiers of the demo dialog of dialog_demo.exe.
+#pragma once
+
+#define IDC_DEMO_NORMAL 1001
+#define IDC_DEMO_DISABLED 1002
+#define IDC_DEMO_HOVER 1003
+#define IDC_DEMO_MULTI 1004
+#define IDC_DEMO_PLAIN 1005
+#define IDC_DEMO_TEXT 1006
+#define IDC_DEMO_EDIT 1007

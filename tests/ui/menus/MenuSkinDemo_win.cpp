@@ -1,0 +1,231 @@
+// menu_skin_demo.exe PROGRAM_FOLDER SKIN LANGUAGE CHECKED GRAYED
+//
+// A window ("MenuSkin Demo", class "ZMenuSkinDemo", at 40, 40) for the window test of the
+// owner-drawn menus: a right click opens the tray-style menu (the items of the program's tray
+// menu with their built-in texts, replaced by the language's where it has them) at the cursor,
+// drawn by MenuSkin with SKIN from PROGRAM_FOLDER\Skins and LANGUAGE from PROGRAM_FOLDER\Lang.
+// CHECKED 1 puts the check mark on "Show CaptureBar", GRAYED 1 grays "Start Edit Mode".
+//
+// Prints (flushed at once) "measure ID W H" for every WM_MEASUREITEM, "item POS ID LEFT TOP RIGHT
+// BOTTOM" (screen rectangles) once the menu shows, "rtl 0|1", and "chosen ID" when the menu
+// closes (0 for none). Choosing "Exit" (40106) ends the program.
+#include <windows.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "config/SystemInfo.h"
+#include "lang/LanguageStartup.h"
+#include "lang/TextLookupWin.h"
+#include "ui/menus/MenuSkin.h"
+#include "ui/skin/Skin.h"
+
+namespace {
+
+using namespace zentrova;
+
+class FixedFolderSystem final : public SystemInfo {
+  public:
+    explicit FixedFolderSystem(std::wstring folder) : m_folder(std::move(folder)) {}
+    bool GetDefaultPrinterName(std::wstring&) const override { return false; }
+    bool GetPictureFolder(std::wstring&) const override { return false; }
+    int32_t GetPrimaryScreenWidth() const override { return 0; }
+    uint32_t GetSystemDefaultLocale() const override { return 0; }
+    bool GetLocaleText(uint32_t, LocaleItem, std::wstring&) const override { return false; }
+    bool GetProgramFolder(std::wstring& folder) const override {
+        folder = m_folder;
+        return true;
+    }
+
+  private:
+    std::wstring m_folder;
+};
+
+struct TrayItem {
+    UINT command;  // 0: separator
+    const wchar_t* text;
+    const wchar_t* name;
+};
+constexpr TrayItem kTrayItems[] = {
+    {40128, L"Capture a scrolling Window (Text)", L"File_CaptureScrollingText"},
+    {40127, L"Capture a scrolling Window (Website)", L"File_CaptureScrollingWindow"},
+    {40107, L"Capture a Window\tF11", L"File_CaptureWindow"},
+    {40108, L"Capture a Region\tShift+F11", L"File_CaptureFreeRectRegion"},
+    {40155, L"Capture a Free Style Region\tShift+F11", L"File_CaptureFreeStyleRegion"},
+    {40109, L"Capture a Predefined Area\tCtrl+F11", L"File_CaptureArea"},
+    {0, nullptr, nullptr},
+    {40006, L"Configure...", L"Tray_Configure"},
+    {0, nullptr, nullptr},
+    {40152, L"Show CaptureBar", L"Tray_ShowCaptureBar"},
+    {40151, L"Start Edit Mode", L"Tray_StartEditMode"},
+    {0, nullptr, nullptr},
+    {40118, L"&Help", L"Tray_Help"},
+    {0, nullptr, nullptr},
+    {40106, L"Exit", L"Tray_Exit"},
+};
+constexpr UINT_PTR kReportTimer = 7;
+
+struct Demo {
+    Demo(const std::wstring& folder) : system(folder), skin(system) {}
+    FixedFolderSystem system;
+    LanguageSession language;
+    Skin skin;
+    MenuSkin menuSkin;
+    bool checked = false;
+    bool grayed = false;
+    HMENU popup = nullptr;
+    bool reported = false;
+};
+
+void Print(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::vprintf(format, args);
+    va_end(args);
+    std::fflush(stdout);
+}
+
+// The popup menu's own window maps the rectangles to the screen (no owner window given).
+void ReportItems(Demo& demo) {
+    if (demo.reported || demo.popup == nullptr) {
+        return;
+    }
+    const int count = GetMenuItemCount(demo.popup);
+    RECT first{};
+    if (count <= 0 || !GetMenuItemRect(nullptr, demo.popup, 0, &first) ||
+        first.right <= first.left) {
+        return;  // not shown yet
+    }
+    for (int position = 0; position < count; ++position) {
+        RECT rect{};
+        GetMenuItemRect(nullptr, demo.popup, static_cast<UINT>(position), &rect);
+        Print("item %d %u %ld %ld %ld %ld\n", position, GetMenuItemID(demo.popup, position),
+              rect.left, rect.top, rect.right, rect.bottom);
+    }
+    Print("rtl %d\n", demo.menuSkin.IsRightToLeft() ? 1 : 0);
+    demo.reported = true;
+}
+
+UINT OpenMenu(HWND window, Demo& demo) {
+    HMENU popup = CreatePopupMenu();
+    for (const TrayItem& item : kTrayItems) {
+        if (item.command == 0) {
+            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuW(popup, MF_STRING, item.command, item.text);
+        }
+    }
+    for (const TrayItem& item : kTrayItems) {
+        if (item.command != 0) {
+            SetMenuItemFromLanguage(demo.language.Handle(), popup, item.name, item.command);
+        }
+    }
+    MakeMenuOwnerDrawn(popup);
+    CheckMenuItem(popup, 40152, MF_BYCOMMAND | (demo.checked ? MF_CHECKED : MF_UNCHECKED));
+    if (demo.grayed) {
+        EnableMenuItem(popup, 40151, MF_BYCOMMAND | MF_GRAYED);
+    }
+    demo.popup = popup;
+    demo.reported = false;
+    SetTimer(window, kReportTimer, 100, nullptr);
+    SetForegroundWindow(window);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(popup, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                         cursor.x, cursor.y, 0, window, nullptr));
+    KillTimer(window, kReportTimer);
+    PostMessageW(window, WM_NULL, 0, 0);
+    demo.popup = nullptr;
+    DestroyMenu(popup);
+    return chosen;
+}
+
+LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* demo = reinterpret_cast<Demo*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    switch (message) {
+        case WM_NCCREATE: {
+            auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+            SetWindowLongPtrW(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+            break;
+        }
+        case WM_CREATE:
+            if (!demo->menuSkin.Init(window, demo->skin, &demo->language)) {
+                Print("init failed\n");
+            }
+            return 0;
+        case WM_RBUTTONDOWN: {
+            const UINT chosen = OpenMenu(window, *demo);
+            Print("chosen %u\n", chosen);
+            if (chosen == 40106) {
+                DestroyWindow(window);
+            }
+            return 0;
+        }
+        case WM_TIMER:
+            if (wParam == kReportTimer && demo != nullptr) {
+                ReportItems(*demo);
+            }
+            return 0;
+        case WM_MEASUREITEM: {
+            auto* data = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (demo->menuSkin.MeasureItem(window, data, nullptr)) {
+                Print("measure %u %u %u\n", data->itemID, data->itemWidth, data->itemHeight);
+                return TRUE;
+            }
+            break;
+        }
+        case WM_DRAWITEM:
+            if (demo->menuSkin.DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), nullptr)) {
+                return TRUE;
+            }
+            break;
+        case WM_DESTROY:
+            demo->menuSkin.Release();
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 6) {
+        std::fprintf(stderr, "usage: menu_skin_demo PROGRAM_FOLDER SKIN LANGUAGE CHECKED GRAYED\n");
+        return 2;
+    }
+    Demo demo(argv[1]);
+    demo.language.Start(argv[1], argv[3]);
+    demo.skin.Load(argv[2]);
+    demo.checked = std::wcscmp(argv[4], L"1") == 0;
+    demo.grayed = std::wcscmp(argv[5], L"1") == 0;
+
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DemoProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = L"ZMenuSkinDemo";
+    if (!RegisterClassW(&windowClass)) {
+        return 1;
+    }
+    HWND window =
+        CreateWindowExW(0, L"ZMenuSkinDemo", L"MenuSkin Demo", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40,
+                        40, 360, 240, nullptr, nullptr, instance, &demo);
+    if (window == nullptr) {
+        return 1;
+    }
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}

@@ -14,6 +14,11 @@ std::vector<LanguageKey> MakeTable() {
         {L"Messages", L"CaptureStopNoCaptures",
          L"No captures have been created in the last session. Therefore the Edit Mode can not "
          L"be started. You need to create a capture first."},
+        // Help commands when the help file or the system's help viewer is missing (%s: the help
+        // folder).
+        {L"Messages", L"HelpNotAvailable",
+         L"The help could not be opened. Either no help file was found in the folder \"%s\", or "
+         L"this system has no HTML Help viewer."},
         // Tray menu. The menu resource shows fixed shortcut hints, but the capture hot keys are
         // configurable (and by default not F11), so the language files leave the hints out.
         {L"Menu", L"File_CaptureScrollingText", L"Capture a scrolling Window (Text)"},

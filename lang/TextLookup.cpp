@@ -68,4 +68,22 @@ std::vector<std::wstring> GetLanguageList(ZtvLangManHandle lang, const wchar_t* 
     }
 }
 
+std::wstring FillLanguageText(const wchar_t* text, const wchar_t* value) {
+    std::wstring result;
+    bool filled = false;
+    for (const wchar_t* p = text; p != nullptr && *p != L'\0'; ++p) {
+        if (p[0] == L'%' && p[1] == L'%') {
+            result += L'%';
+            ++p;
+        } else if (p[0] == L'%' && p[1] == L's' && !filled) {
+            result += value != nullptr ? value : L"";
+            filled = true;
+            ++p;
+        } else {
+            result += *p;
+        }
+    }
+    return result;
+}
+
 }  // namespace zentrova

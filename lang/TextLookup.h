@@ -38,4 +38,9 @@ const wchar_t* GetLanguageMessage(ZtvLangManHandle lang, wchar_t* out, size_t ca
 std::vector<std::wstring> GetLanguageList(ZtvLangManHandle lang, const wchar_t* section,
                                           const wchar_t* name, const wchar_t* builtIn);
 
+// A language text with its "%s" filled: the first "%s" is replaced by value, "%%" becomes "%",
+// any other "%" stays as it is. Language files are data, so their texts are never used as
+// printf formats.
+std::wstring FillLanguageText(const wchar_t* text, const wchar_t* value);
+
 }  // namespace zentrova

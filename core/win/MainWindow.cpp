@@ -10,6 +10,7 @@
 #include "core/win/CaptureStoreHostWin.h"
 #include "core/win/PrivateMessages.h"
 #include "core/win/resource.h"
+#include "ui/dialogs/SkinnedDialog.h"
 
 namespace zentrova {
 
@@ -210,12 +211,9 @@ void MainWindow::OnShutdown() {
 
 void MainWindow::OnTimer(UINT_PTR id) {
     if (id == kTimerHover) {
-        POINT cursor{};
-        if (GetCursorPos(&cursor) && (cursor.x != m_lastCursor.x || cursor.y != m_lastCursor.y)) {
-            m_lastCursor = cursor;
-            // Hover tracking: every child window (the skinned controls) is visited with the
-            // cursor position here once skinned child controls exist.
-        }
+        // Hover tracking: when the cursor has moved, the skinned buttons among the child
+        // windows repaint with their hover state.
+        OnSkinnedTimer(m_app.ui.Hover(), m_hwnd);
     } else if (id == kTimerCaptureBarWatch) {
         if (!IsFullScreenInFront() && m_app.settings.GeneralShowCaptureBar != 0 &&
             !m_captureBar.IsCreated()) {

@@ -9,9 +9,10 @@
 
 #include <cstdint>
 
-#include "ui/buttonbar/ButtonBar.h"
 #include "core/win/Application.h"
+#include "core/win/HtmlHelpViewer.h"
 #include "core/win/TrayIcon.h"
+#include "ui/buttonbar/ButtonBar.h"
 
 namespace zentrova {
 
@@ -90,8 +91,8 @@ class MainWindow {
     Application& m_app;
     HWND m_hwnd = nullptr;
     TrayIcon m_tray;
-    CButtonBar m_captureBar;  // the capture bar (created while "GeneralShowCaptureBar" is set)
-    POINT m_lastCursor{-1, -1};
+    CButtonBar m_captureBar;  // created while "GeneralShowCaptureBar" is set
+    HtmlHelpViewer m_help;
     bool m_shutDown = false;
     bool m_menuOpen = false;  // the tray menu is being tracked
 };

@@ -1,13 +1,16 @@
 // The main window's commands: one dispatcher for the tray menu, accelerators, hot keys and the
 // button bars.
 #include <cwchar>
+#include <string>
 
+#include "config/JoinPath.h"
 #include "core/ZError.h"
 #include "core/win/CommandIds.h"
 #include "core/win/MainWindow.h"
 #include "core/win/PrivateMessages.h"
 #include "lang/LanguageKeys.h"
 #include "lang/TextLookup.h"
+#include "lang/ztv_lang/ztv_lang.h"
 #include "ui/dialogs/MessageBoxes.h"
 
 namespace zentrova {
@@ -186,10 +189,26 @@ void MainWindow::CreateCaptureBar() {
 }
 
 void MainWindow::OpenHelp(const wchar_t* topic) {
-    // The HTML Help file of the current language ("Help\CVX-<tag>.chm") opens here at
-    // "::/<topic>.htm" or "::/welcome.htm" once the help files are shipped.
-    ZTrace(kModule, __LINE__, L"help topic %ls is not available in this build\n",
-           topic != nullptr ? topic : L"welcome");
+    // Below other topmost windows, so that the help window can come to the front.
+    SetWindowPos(m_hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    std::wstring programFolder;
+    m_app.system.GetProgramFolder(programFolder);
+    const std::wstring helpFolder = JoinPath(programFolder, L"Help");
+    // The help file of the current language, or the English one.
+    const wchar_t* file = ztvLangMan_findLocalFile(m_app.language.Handle(), helpFolder.c_str(),
+                                                   L"CVX-", L".chm", L"en-us");
+    if (m_help.Show(m_hwnd, file, topic)) {
+        return;
+    }
+    ZTrace(kModule, __LINE__, L"help topic %ls not shown (file %ls)\n",
+           topic != nullptr ? topic : L"welcome", file != nullptr ? file : L"none");
+    wchar_t text[kLanguageTextChars] = L"";
+    GetLanguageMessage(m_app.language.Handle(), text, kLanguageTextChars, L"HelpNotAvailable",
+                       lang::BuiltInText(kMessagesSection, L"HelpNotAvailable"));
+    const std::wstring message = FillLanguageText(text, helpFolder.c_str());
+    if (!ShowOkBox(m_app.ui, m_hwnd, L"%ls", message.c_str())) {
+        ShowMainMessage(m_hwnd, L"%ls", message.c_str());
+    }
 }
 
 }  // namespace zentrova

@@ -143,5 +143,16 @@ TEST_F(TextLookupTest, FirstStartOnASystemWithoutItsLanguageFileShowsEnglish) {
     EXPECT_EQ(Text(L"Dlg_General", L"Title", L"x"), L"General");
 }
 
+TEST(FillLanguageText, FillsTheFirstPlaceholderOnly) {
+    EXPECT_EQ(FillLanguageText(L"No help in \"%s\".", L"C:\\Help"), L"No help in \"C:\\Help\".");
+    EXPECT_EQ(FillLanguageText(L"%s and %s", L"a"), L"a and %s");
+    EXPECT_EQ(FillLanguageText(L"100%% of %s", L"x"), L"100% of x");
+    // A stray conversion stays text: the file's text is never a format.
+    EXPECT_EQ(FillLanguageText(L"%d %n %ls", L"x"), L"%d %n %ls");
+    EXPECT_EQ(FillLanguageText(L"ends with %", L"x"), L"ends with %");
+    EXPECT_EQ(FillLanguageText(L"%s", nullptr), L"");
+    EXPECT_EQ(FillLanguageText(nullptr, L"x"), L"");
+}
+
 }  // namespace
 }  // namespace zentrova::test

@@ -58,6 +58,9 @@ COLOURS = {
     'IntroWindowTextH2Color': rgb('#1565C0'),
     'IntroWindowTextH3Color': rgb('#546E7A'),
     'CurrentCaptureDisplayTextColor': NAVY,
+    # The capture overlay: window frame, caption bands, handles and cross-hair; caption text.
+    'CaptureBorderColor': BLUE,
+    'CaptureTextColor': rgb('#FFFFFF'),
 }
 
 # Sizes per skin. cell: one bar button (square); icon: the icon inside it; radius: outer

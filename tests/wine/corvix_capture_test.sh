@@ -99,10 +99,14 @@ menu_open() {
   [ -n "$MENU_RECT" ]
 }
 menu_closed() { "$WINE_LOADER" "$programtool" hidden '#32768' 5000 </dev/null 2>/dev/null; }
-# Distance of each item's middle from the menu's top edge, in the order of menu 103 (rows of 17
-# pixels, separators of 9, a 3-pixel frame; Wine's default menu font).
+# Distance of each item's middle from the menu's top edge, in the order of menu 103: drawn by the
+# system (rows of 17 pixels, separators of 9, a 3-pixel frame; Wine's default menu font) or, when
+# the skin's files are beside the program, owner-drawn by the skin (rows of 21 pixels, separators
+# of 9, 273 pixels high in all).
 declare -A MENU_ITEM=([text]=10 [website]=27 [window]=44 [region]=61 [freestyle]=78 [area]=95
   [configure]=121 [showbar]=147 [editmode]=164 [help]=190 [exit]=216)
+declare -A SKIN_MENU_ITEM=([text]=12 [website]=33 [window]=54 [region]=75 [freestyle]=96
+  [area]=117 [configure]=147 [showbar]=177 [editmode]=198 [help]=228 [exit]=258)
 # tray_menu ITEM: opens the tray menu with a right click on the icon and clicks ITEM, as a user
 # would (keys typed into a tray menu under Wine reach it only now and then).
 tray_menu() {
@@ -112,7 +116,11 @@ tray_menu() {
   menu_open || return 1
   read -r left top right bottom <<<"$MENU_RECT"
   sleep 0.3
-  harness_click $((left + 60)) $((top + ${MENU_ITEM[$1]}))
+  if [ $((bottom - top)) -gt 250 ]; then
+    harness_click $((left + 60)) $((top + ${SKIN_MENU_ITEM[$1]}))
+  else
+    harness_click $((left + 60)) $((top + ${MENU_ITEM[$1]}))
+  fi
   menu_closed
 }
 
@@ -159,7 +167,9 @@ check "a click beside the menu closes it" 0 "$(menu_closed; echo $?)"
 # "Start Edit Mode" without captures.
 harness_mouse 500 300
 tray_menu editmode
-box=$(harness_tool msgbox "Zentrova Clarivue 2.1" 10000 | tr -d '\r')
+# The program's own OK box: a dialog with the message in its control 3101.
+box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
+  2>/dev/null | tr -d '\r')
 check "Start Edit Mode without captures: the message" \
   "No captures have been created in the last session. Therefore the Edit Mode can not be started. You need to create a capture first." \
   "$(printf '%s\n' "$box" | sed -n 's/^text=//p')"
@@ -272,7 +282,8 @@ check "F9 held by another program" registered "$(head -n 1 "$holder_log" | tr -d
 harness_start second "$corvix"
 check "corvix starts with F9 taken" 0 "$(harness_tool find "$class" 15000; echo $?)"
 check "no message about the taken key" 1 \
-  "$(harness_tool msgbox "Zentrova Clarivue 2.1" 2000 >/dev/null; echo $?)"
+  "$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 2000 </dev/null \
+    >/dev/null 2>&1; echo $?)"
 harness_mouse 600 400
 focus_desktop
 harness_key F9

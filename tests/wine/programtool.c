@@ -15,6 +15,8 @@
  *                                        print its rectangle "rect=L T R B"
  *   programtool hidden CLASS MS          exit 0 as soon as no visible top-level window of CLASS
  *                                        exists
+ *   programtool dialogtext CAPTION ID MS wait for a visible dialog (class #32770) titled CAPTION
+ *                                        and print "text=" and the text of its control ID
  * Exit code 1: failure or timed out; 2: bad arguments.
  */
 #include <windows.h>
@@ -142,6 +144,26 @@ static int WaitVisible(const wchar_t* cls, BOOL wanted, DWORD timeoutMs) {
     }
 }
 
+/* Polls every 50 ms for a visible dialog titled caption; prints the text of its control id. */
+static int DialogText(const wchar_t* caption, int id, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        HWND box = FindWindowW(L"#32770", caption);
+        if (box != NULL && IsWindowVisible(box)) {
+            wchar_t text[2048] = L"";
+            GetDlgItemTextW(box, id, text, 2048);
+            char utf8[4 * 2048] = "";
+            WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, (int)sizeof utf8, NULL, NULL);
+            printf("text=%s\n", utf8);
+            fflush(stdout);
+            return 0;
+        }
+        if (GetTickCount() - start >= timeoutMs)
+            return 1;
+        Sleep(50);
+    }
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc >= 4 && wcscmp(argv[1], L"hotkey") == 0)
         return HoldHotkey((UINT)wcstoul(argv[2], NULL, 0), (UINT)wcstoul(argv[3], NULL, 0),
@@ -153,9 +175,11 @@ int wmain(int argc, wchar_t** argv) {
         return WaitVisible(argv[2], TRUE, (DWORD)wcstoul(argv[3], NULL, 10));
     if (argc >= 4 && wcscmp(argv[1], L"hidden") == 0)
         return WaitVisible(argv[2], FALSE, (DWORD)wcstoul(argv[3], NULL, 10));
+    if (argc >= 5 && wcscmp(argv[1], L"dialogtext") == 0)
+        return DialogText(argv[2], _wtoi(argv[3]), (DWORD)wcstoul(argv[4], NULL, 10));
     fputs(
         "usage: programtool hotkey VK MODS [MS] | window TITLE X Y W H RRGGBB | "
-        "visible|hidden CLASS MS\n",
+        "visible|hidden CLASS MS | dialogtext CAPTION ID MS\n",
         stderr);
     return 2;
 }

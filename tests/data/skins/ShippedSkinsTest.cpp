@@ -38,7 +38,9 @@ const char* const kColourKeys[] = {"WindowBackColor",
                                    "IntroWindowTextH1Color",
                                    "IntroWindowTextH2Color",
                                    "IntroWindowTextH3Color",
-                                   "CurrentCaptureDisplayTextColor"};
+                                   "CurrentCaptureDisplayTextColor",
+                                   "CaptureBorderColor",
+                                   "CaptureTextColor"};
 
 const char* const kNumberKeys[] = {"cxPlayerButton",
                                    "cyPlayerButton",

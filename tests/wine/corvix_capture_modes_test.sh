@@ -1,0 +1,326 @@
+#!/usr/bin/env bash
+# corvix_capture_modes_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
+# The capture modes of the resident program end to end in the Wine desktop, driven by real key
+# presses, drags and clicks; every stored file is compared with a screenshot taken before:
+#   first run (capture bar on, no finishing effects, background colour #00ff00, free style on F8):
+#   - Shift+F9 (single window) on a known test window: exactly that window, size and pixels;
+#   - Escape and a right click during region captures store nothing, and the next capture is
+#     numbered without a gap;
+#   - F8 (free style): a lasso drag; inside the outline the screen's pixels, outside it the
+#     background colour;
+#   second run (factory finishing settings but the sound, capture bar off, another folder):
+#   - F9 rectangles of W x H wider and narrower than 200 pixels: (W + 2m) x (H + 2m) with the
+#     drop shadow's margin m = 2 * 3 + trunc(2.5 * 8) = 26, the picture unchanged at (m, m), the
+#     shadow at the bottom right and the background at the top left.
+# Screenshots of the capture bar strip, the tray menu and the overlay in the rectangle and free
+# style modes go to BUILD/wine-env/out/corvix_capture_modes_test/.
+# shellcheck disable=SC2154 # corvix_pid, painter and rc are set by the harness (printf -v)
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+
+harness_init "$1" "$3"
+corvix=$2
+programtool=$4
+class=ZentrovaClarivue2Class
+regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
+
+reg() { "$WINE_LOADER" reg "$@" >/dev/null 2>&1; }
+reg_dword() { reg add "$regkey" /v "$1" /t REG_DWORD /d "$2" /f; }
+reg_read() {
+  "$WINE_LOADER" reg query "$regkey" /v "$1" 2>/dev/null | tr -d '\r' |
+    awk -v n="$1" '$1 == n { print $3 }'
+}
+# use_folder DIR: the output folder of the next run (made empty).
+use_folder() {
+  captures=$1
+  rm -rf "$captures"
+  mkdir -p "$captures"
+  reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
+}
+focus_desktop() {
+  local id
+  id=$(xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1)
+  [ -n "$id" ] && xdotool windowfocus "$id" 2>/dev/null
+}
+# wait_file VAR PATTERN SECONDS: the newest capture file matching PATTERN (a glob in the folder).
+wait_file() {
+  local _wf_var=$1 _wf_pattern=$2 _wf_seconds=$3 _wf_i _wf_found
+  for ((_wf_i = 0; _wf_i < _wf_seconds * 20; _wf_i++)); do
+    # shellcheck disable=SC2086 # the pattern is a glob
+    _wf_found=$(cd "$captures" && ls -t $_wf_pattern 2>/dev/null | head -n 1)
+    if [ -n "$_wf_found" ]; then
+      sleep 0.3 # the writer closes the file
+      printf -v "$_wf_var" '%s' "$_wf_found"
+      return 0
+    fi
+    sleep 0.05
+  done
+  printf -v "$_wf_var" '%s' ""
+  return 1
+}
+count_files() { find "$captures" -name '*.bmp' | wc -l; }
+# "WIDTH HEIGHT BITS" of a BMP file.
+bmp_size() {
+  python3 - "$1" <<'PY'
+import struct, sys
+d = open(sys.argv[1], 'rb').read(30)
+w, h, planes, bits = struct.unpack('<iiHH', d[18:30])
+print(w, h, bits)
+PY
+}
+pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6 | tr 'A-F' 'a-f'; }
+# Number of differing pixels of two pictures or crops (IMAGE[WxH+X+Y]).
+differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+# Number of pixels of exactly COLOUR (#rrggbb) in a picture.
+colour_count() {
+  convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+# drag X1 Y1 X2 Y2: press at the first point, move in steps, release at the second.
+drag() {
+  harness_mouse "$1" "$2"
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.2
+  harness_mouse $((($1 + $3) / 2)) $((($2 + $4) / 2))
+  sleep 0.2
+  harness_mouse "$3" "$4"
+  sleep 0.3
+  xdotool mouseup 1
+  sleep 0.3
+}
+# start_corvix: a run of the program with the record as it is now; waits for its main window.
+start_corvix() {
+  harness_mouse 600 500
+  harness_start corvix_pid "$corvix"
+  check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
+  sleep 1
+}
+stop_corvix() {
+  harness_run rc 30 "$corvix" -exit
+  harness_wait_exit rc "$corvix_pid" 20
+  check "corvix ends with exit code 0" 0 "$rc"
+}
+
+reg delete "$regkey" /f
+for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
+  IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
+  CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
+  GeneralStartWithWindows; do
+  reg_dword "$v" 0
+done
+reg_dword CaptureType 1
+reg_dword GeneralShowCaptureBar 1
+reg_dword CaptureBackgroundColor 0x00FF00
+reg_dword GeneralHotkeyFreeStyleRegion 0x77
+reg_dword GeneralHotkeyFreeStyleRegionMod 0
+use_folder "$HARNESS_OUT/captures"
+
+# Wine closes its desktop when the last program ends: a program that idles through the test
+# keeps it (and the screen stays the same between the runs).
+harness_start keeper "$programtool" hotkey 0x7B 0
+check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
+sleep 1
+harness_screenshot "$HARNESS_OUT/no_bar.png"
+start_corvix
+
+# --- The capture bar's strip and the tray menu ----------------------------------------------------
+harness_mouse 600 500
+sleep 1
+harness_screenshot "$HARNESS_OUT/bar_strip.png"
+strip_rows=$(compare -metric AE "$HARNESS_OUT/no_bar.png[1024x8+0+0]" \
+  "$HARNESS_OUT/bar_strip.png[1024x8+0+0]" "$HARNESS_OUT/bar_strip_diff.png" 2>&1 | cut -d' ' -f1)
+check_true "capture bar: a strip at the top edge ($strip_rows pixels changed)" \
+  test "${strip_rows:-0}" -gt 20
+# The pointer on the strip opens the bar; away from it the bar collapses again.
+harness_mouse 512 1
+sleep 1.5
+harness_screenshot "$HARNESS_OUT/bar_open.png"
+bar_rows=$(differing "$HARNESS_OUT/no_bar.png[1024x24+0+8]" "$HARNESS_OUT/bar_open.png[1024x24+0+8]")
+check_true "capture bar: opens under the pointer ($bar_rows pixels changed below the strip)" \
+  test "${bar_rows:-0}" -gt 1000
+harness_mouse 600 500
+sleep 1.5
+harness_screenshot "$HARNESS_OUT/bar_closed.png"
+check "capture bar: collapses to the strip again" 0 \
+  "$(differing "$HARNESS_OUT/bar_strip.png" "$HARNESS_OUT/bar_closed.png")"
+# tray_shot FILE: the tray menu opened with a right click on the icon, FILE a screenshot of it.
+tray_shot() {
+  focus_desktop
+  harness_click 1013 757 3
+  check "tray menu opens" 0 "$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null \
+    >/dev/null 2>&1; echo $?)"
+  harness_mouse 600 500
+  sleep 0.7
+  harness_screenshot "$1"
+  harness_key Escape
+  harness_click 600 500
+  "$WINE_LOADER" "$programtool" hidden '#32768' 5000 </dev/null >/dev/null 2>&1
+  sleep 0.3
+}
+tray_shot "$HARNESS_OUT/tray_menu.png"
+
+# --- Shift+F9: the window under the cursor ------------------------------------------------------
+harness_start painter "$programtool" window "Clarivue Test Window" 200 150 300 200 3366CC
+painter_log=$HARNESS_LAST_LOG
+check "test window shown" 0 "$(harness_tool find ClarivueTestWindow 10000; echo $?)"
+for _ in $(seq 50); do
+  grep -q window= "$painter_log" && break
+  sleep 0.1
+done
+read -r wl wt wr wb < <(sed -n 's/^window=//p' "$painter_log" | tr -d '\r')
+sleep 1
+harness_mouse 700 600
+sleep 0.3
+harness_screenshot "$HARNESS_OUT/window_desktop.png"
+focus_desktop
+harness_key shift+F9
+sleep 1
+harness_mouse 330 260
+sleep 0.3
+harness_mouse 350 250
+sleep 0.7
+harness_screenshot "$HARNESS_OUT/overlay_window.png"
+xdotool click 1
+wait_file shot1 '*001.bmp' 15
+check_true "Shift+F9: a file numbered 001" test -n "$shot1"
+if [ -n "$shot1" ]; then
+  cp "$captures/$shot1" "$HARNESS_OUT/single_window.bmp"
+  check "Shift+F9: the window's size" "$((wr - wl)) $((wb - wt)) 24" "$(bmp_size "$captures/$shot1")"
+  # The frame is taken from the screen and cut to a rounded rectangle (corner size 9 x 9): the
+  # window's pixels everywhere but in the 4 x 4 corner squares, the background colour there.
+  ww=$((wr - wl))
+  wh=$((wb - wt))
+  check "Shift+F9: the window's pixels but the corners, across" 0 \
+    "$(differing "$HARNESS_OUT/window_desktop.png[$((ww - 8))x$wh+$((wl + 4))+$wt]" \
+      "$captures/${shot1}[$((ww - 8))x$wh+4+0]")"
+  check "Shift+F9: the window's pixels but the corners, down" 0 \
+    "$(differing "$HARNESS_OUT/window_desktop.png[${ww}x$((wh - 8))+$wl+$((wt + 4))]" \
+      "$captures/${shot1}[${ww}x$((wh - 8))+0+4]")"
+  corners=$(colour_count "$captures/$shot1" '#00FF00')
+  check "Shift+F9: only the rounded corners differ, in the background colour" "$corners" \
+    "$(differing "$HARNESS_OUT/window_desktop.png[${ww}x$wh+$wl+$wt]" "$captures/$shot1")"
+  check_true "Shift+F9: each corner rounded off ($corners pixels)" \
+    test "$corners" -ge 8 -a "$corners" -le 40
+  check "Shift+F9: the corner pixels" "00ff00 00ff00 00ff00 00ff00" \
+    "$(pixel "$captures/$shot1" 0 0) $(pixel "$captures/$shot1" $((ww - 1)) 0) $(pixel \
+      "$captures/$shot1" 0 $((wh - 1))) $(pixel "$captures/$shot1" $((ww - 1)) $((wh - 1)))"
+fi
+
+# --- Escape and the right button cancel a region capture ----------------------------------------
+focus_desktop
+harness_key F9
+sleep 1
+drag 620 420 700 480
+harness_key Escape
+sleep 1.5
+check "Escape with a selection: nothing stored" 1 "$(count_files)"
+focus_desktop
+harness_key F9
+sleep 1
+harness_click 650 450 3
+sleep 1.5
+check "right click before a selection: nothing stored" 1 "$(count_files)"
+focus_desktop
+harness_key F8
+sleep 1
+harness_key Escape
+sleep 1.5
+check "Escape in free style: nothing stored" 1 "$(count_files)"
+
+# --- F8: free style, a lasso round the test window's upper left corner --------------------------
+harness_mouse 600 500
+sleep 0.5
+harness_screenshot "$HARNESS_OUT/freestyle_desktop.png"
+focus_desktop
+harness_key F8
+sleep 1
+harness_mouse 170 130
+sleep 0.2
+xdotool mousedown 1
+sleep 0.1
+for xy in "220 120" "280 135" "320 180" "330 240" "290 280" "220 275" "180 240" "160 180" \
+  "168 135"; do
+  # shellcheck disable=SC2086 # x and y are two arguments
+  harness_mouse $xy
+  sleep 0.1
+done
+sleep 0.4
+harness_screenshot "$HARNESS_OUT/overlay_freestyle.png"
+xdotool mouseup 1
+wait_file shot2 '*002.bmp' 15
+check_true "free style: the next file is numbered 002 (no gap after the cancels)" test -n "$shot2"
+check "free style: two files in the folder" 2 "$(count_files)"
+if [ -n "$shot2" ]; then
+  cp "$captures/$shot2" "$HARNESS_OUT/freestyle.bmp"
+  # Points span 160 ... 330 and 120 ... 280; the box is 5 pixels larger on every side.
+  check "free style: bounding box 181 x 171" "181 171 24" "$(bmp_size "$captures/$shot2")"
+  outside=$(colour_count "$captures/$shot2" '#00FF00')
+  check "free style: only the background outside differs from the screen" "$outside" \
+    "$(differing "$HARNESS_OUT/freestyle_desktop.png[181x171+155+115]" "$captures/$shot2")"
+  check_true "free style: a large part is outside ($outside pixels)" test "$outside" -gt 6000
+  check_true "free style: a large part is inside" test "$outside" -lt 25000
+  check "free style: box corner in the background colour" 00ff00 \
+    "$(pixel "$captures/$shot2" 0 0)"
+  check "free style: inside the window's client area" 3366cc "$(pixel "$captures/$shot2" 130 100)"
+  check "free style: inside, the frame at the window's corner from the screen" \
+    "$(pixel "$HARNESS_OUT/freestyle_desktop.png" 205 155)" "$(pixel "$captures/$shot2" 50 40)"
+fi
+kill "$painter" 2>/dev/null
+wait "$painter" 2>/dev/null
+stop_corvix
+
+# --- Second run: the factory finishing (drop shadow on), the capture bar off --------------------
+for v in CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
+  CaptureBackgroundColor; do
+  reg delete "$regkey" /v "$v" /f
+done
+reg_dword GeneralShowCaptureBar 0
+use_folder "$HARNESS_OUT/captures_shadow"
+start_corvix
+# "Show CaptureBar" shows its state by its icon (left of the item, about 178 pixels below the
+# menu's top): it differs between the bar on and off.
+tray_shot "$HARNESS_OUT/tray_menu_bar_off.png"
+check_true "tray menu: the Show CaptureBar icon tells the bar's state" test \
+  "$(differing "$HARNESS_OUT/tray_menu.png[28x24+762+661]" \
+    "$HARNESS_OUT/tray_menu_bar_off.png[28x24+762+661]")" -gt 10
+margin=$((2 * 3 + 25 * 8 / 10))
+# region W H X Y NUMBER: an F9 rectangle of W x H at (X, Y); checks the file with the shadow.
+region() {
+  local w=$1 h=$2 x=$3 y=$4 n=$5 file fw fh
+  harness_mouse 900 700
+  sleep 0.5
+  harness_screenshot "$HARNESS_OUT/shadow_desktop_$n.png"
+  focus_desktop
+  harness_key F9
+  sleep 1
+  drag "$x" "$y" $((x + w - 1)) $((y + h - 1))
+  [ "$n" = 001 ] && harness_screenshot "$HARNESS_OUT/overlay_rectangle.png"
+  harness_click $((x + w / 2)) $((y + h / 2))
+  wait_file file "*$n.bmp" 15
+  check_true "shadow $w x $h: file numbered $n" test -n "$file"
+  [ -n "$file" ] || return
+  cp "$captures/$file" "$HARNESS_OUT/shadow_$n.bmp"
+  fw=$((w + 2 * margin))
+  fh=$((h + 2 * margin))
+  check "shadow $w x $h: file of (W + 2m) x (H + 2m)" "$fw $fh 24" "$(bmp_size "$captures/$file")"
+  check "shadow $w x $h: the picture at (m, m) unchanged" 0 \
+    "$(differing "$HARNESS_OUT/shadow_desktop_$n.png[${w}x$h+$x+$y]" \
+      "$captures/${file}[${w}x$h+$margin+$margin]")"
+  check "shadow $w x $h: background at the top left" ffffff "$(pixel "$captures/$file" 0 0)"
+  check "shadow $w x $h: background at the top right" ffffff \
+    "$(pixel "$captures/$file" $((fw - 1)) 0)"
+  # Direction 315 moves the shadow 3 pixels right and down: just outside the picture's bottom
+  # right corner it is dark, just outside its top left corner it is light.
+  local dark light
+  dark=$(convert "$captures/$file" -format "%[fx:round(255*p{$((margin + w + 1)),$((margin + h + 1))}.g)]" info:)
+  light=$(convert "$captures/$file" -format "%[fx:round(255*p{$((margin - 2)),$((margin - 2))}.g)]" info:)
+  check_true "shadow $w x $h: darker at the bottom right ($dark) than at the top left ($light)" \
+    test "$dark" -lt $((light - 40))
+}
+region 250 220 300 250 001
+region 150 100 120 420 002
+check "shadow: two files in the folder" 2 "$(count_files)"
+stop_corvix
+
+harness_finish

@@ -17,6 +17,7 @@
 # shellcheck disable=SC2154 # corvix_pid, painter and rc are set by the harness (printf -v)
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 harness_init "$1" "$3"
 corvix=$2
@@ -24,12 +25,6 @@ programtool=$4
 class=ZentrovaClarivue2Class
 regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
 
-reg() { "$WINE_LOADER" reg "$@" >/dev/null 2>&1; }
-reg_dword() { reg add "$regkey" /v "$1" /t REG_DWORD /d "$2" /f; }
-reg_read() {
-  "$WINE_LOADER" reg query "$regkey" /v "$1" 2>/dev/null | tr -d '\r' |
-    awk -v n="$1" '$1 == n { print $3 }'
-}
 # use_folder DIR: the output folder of the next run (made empty).
 use_folder() {
   captures=$1
@@ -37,28 +32,6 @@ use_folder() {
   mkdir -p "$captures"
   reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
 }
-focus_desktop() {
-  local id
-  id=$(xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1)
-  [ -n "$id" ] && xdotool windowfocus "$id" 2>/dev/null
-}
-# wait_file VAR PATTERN SECONDS: the newest capture file matching PATTERN (a glob in the folder).
-wait_file() {
-  local _wf_var=$1 _wf_pattern=$2 _wf_seconds=$3 _wf_i _wf_found
-  for ((_wf_i = 0; _wf_i < _wf_seconds * 20; _wf_i++)); do
-    # shellcheck disable=SC2086 # the pattern is a glob
-    _wf_found=$(cd "$captures" && ls -t $_wf_pattern 2>/dev/null | head -n 1)
-    if [ -n "$_wf_found" ]; then
-      sleep 0.3 # the writer closes the file
-      printf -v "$_wf_var" '%s' "$_wf_found"
-      return 0
-    fi
-    sleep 0.05
-  done
-  printf -v "$_wf_var" '%s' ""
-  return 1
-}
-count_files() { find "$captures" -name '*.bmp' | wc -l; }
 # "WIDTH HEIGHT BITS" of a BMP file.
 bmp_size() {
   python3 - "$1" <<'PY'
@@ -69,8 +42,6 @@ print(w, h, bits)
 PY
 }
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6 | tr 'A-F' 'a-f'; }
-# Number of differing pixels of two pictures or crops (IMAGE[WxH+X+Y]).
-differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
 # Number of pixels of exactly COLOUR (#rrggbb) in a picture.
 colour_count() {
   convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \

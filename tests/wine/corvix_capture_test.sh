@@ -14,6 +14,7 @@
 # Pictures go to BUILD/wine-env/out/corvix_capture_test/.
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 harness_init "$1" "$3"
 corvix=$2
@@ -23,13 +24,6 @@ regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
 captures="$HARNESS_OUT/captures"
 mkdir -p "$captures"
 captures_win="Z:${captures//\//\\}"
-
-reg() { "$WINE_LOADER" reg "$@" >/dev/null 2>&1; }
-reg_dword() { reg add "$regkey" /v "$1" /t REG_DWORD /d "$2" /f; }
-reg_read() {
-  "$WINE_LOADER" reg query "$regkey" /v "$1" 2>/dev/null | tr -d '\r' |
-    awk -v n="$1" '$1 == n { print $3 }'
-}
 
 # A fresh record: factory values except what this test fixes.
 reg delete "$regkey" /f
@@ -45,29 +39,6 @@ reg_dword GeneralShowCaptureBar 1
 reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "$captures_win" /f
 check "prepared output folder" "$captures_win" "$(reg_read CaptureOutputDirectory)"
 
-# Keys reach Wine's hot keys only while the desktop window has the X input focus.
-focus_desktop() {
-  local id
-  id=$(xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1)
-  [ -n "$id" ] && xdotool windowfocus "$id" 2>/dev/null
-}
-# wait_file VAR PATTERN SECONDS: the newest capture file matching PATTERN (a glob in the folder).
-wait_file() {
-  local _wf_var=$1 _wf_pattern=$2 _wf_seconds=$3 _wf_i _wf_found
-  for ((_wf_i = 0; _wf_i < _wf_seconds * 20; _wf_i++)); do
-    # shellcheck disable=SC2086 # the pattern is a glob
-    _wf_found=$(cd "$captures" && ls -t $_wf_pattern 2>/dev/null | head -n 1)
-    if [ -n "$_wf_found" ]; then
-      sleep 0.3 # the writer closes the file
-      printf -v "$_wf_var" '%s' "$_wf_found"
-      return 0
-    fi
-    sleep 0.05
-  done
-  printf -v "$_wf_var" '%s' ""
-  return 1
-}
-count_files() { find "$captures" -name '*.bmp' | wc -l; }
 # BMP header: "bits width height xppm"
 bmp_header() {
   python3 - "$1" <<'PY'
@@ -80,8 +51,6 @@ PY
 }
 # pixel FILE X Y: "RRGGBB" of a picture file at (X, Y) from the top-left.
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6; }
-# differing FILE_A FILE_B: number of pixels that differ.
-differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
 # crop_diff FILE_A FILE_B GEOMETRY: number of pixels that differ inside GEOMETRY (WxH+X+Y).
 crop_diff() {
   convert "$1" -crop "$3" +repage "$HARNESS_OUT/crop_a.png"

@@ -1,0 +1,35 @@
+# Shared by the corvix.exe window tests (sourced after harness.sh): the program's registry record,
+# the capture output folder and waiting for capture files. The caller sets regkey and captures.
+
+reg() { "$WINE_LOADER" reg "$@" >/dev/null 2>&1; }
+reg_dword() { reg add "$regkey" /v "$1" /t REG_DWORD /d "$2" /f; }
+reg_read() {
+  "$WINE_LOADER" reg query "$regkey" /v "$1" 2>/dev/null | tr -d '\r' |
+    awk -v n="$1" '$1 == n { print $3 }'
+}
+
+# Keys reach Wine's hot keys only while the desktop window has the X input focus.
+focus_desktop() {
+  local id
+  id=$(xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1)
+  [ -n "$id" ] && xdotool windowfocus "$id" 2>/dev/null
+}
+# wait_file VAR PATTERN SECONDS: the newest capture file matching PATTERN (a glob in the folder).
+wait_file() {
+  local _wf_var=$1 _wf_pattern=$2 _wf_seconds=$3 _wf_i _wf_found
+  for ((_wf_i = 0; _wf_i < _wf_seconds * 20; _wf_i++)); do
+    # shellcheck disable=SC2086 # the pattern is a glob
+    _wf_found=$(cd "$captures" && ls -t $_wf_pattern 2>/dev/null | head -n 1)
+    if [ -n "$_wf_found" ]; then
+      sleep 0.3 # the writer closes the file
+      printf -v "$_wf_var" '%s' "$_wf_found"
+      return 0
+    fi
+    sleep 0.05
+  done
+  printf -v "$_wf_var" '%s' ""
+  return 1
+}
+count_files() { find "$captures" -name '*.bmp' | wc -l; }
+# differing A B: number of pixels that differ between two pictures or crops (FILE[WxH+X+Y]).
+differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }

@@ -12,6 +12,8 @@
 #   - F9 rectangles of W x H wider and narrower than 200 pixels: (W + 2m) x (H + 2m) with the
 #     drop shadow's margin m = 2 * 3 + trunc(2.5 * 8) = 26, the picture unchanged at (m, m), the
 #     shadow at the bottom right and the background at the top left.
+#   - the capture bar: its strip, opening under the pointer, and its free-rectangle button
+#     starting a region capture.
 # Screenshots of the capture bar strip, the tray menu and the overlay in the rectangle and free
 # style modes go to BUILD/wine-env/out/corvix_capture_modes_test/.
 # shellcheck disable=SC2154 # corvix_pid, painter and rc are set by the harness (printf -v)
@@ -115,6 +117,26 @@ sleep 1.5
 harness_screenshot "$HARNESS_OUT/bar_closed.png"
 check "capture bar: collapses to the strip again" 0 \
   "$(differing "$HARNESS_OUT/bar_strip.png" "$HARNESS_OUT/bar_closed.png")"
+# The bar's fourth button (free rectangle) starts that capture: the overlay's caption band covers
+# the top edge (the bar itself is removed for region captures); Escape leaves without a file and
+# the bar comes back.
+harness_mouse 512 1
+sleep 1.5
+harness_click 469 21
+sleep 1.5
+harness_screenshot "$HARNESS_OUT/bar_started_region.png"
+band=$(differing "$HARNESS_OUT/no_bar.png[1024x20+0+2]" "$HARNESS_OUT/bar_started_region.png[1024x20+0+2]")
+check_true "capture bar: its free-rectangle button starts the region capture ($band pixels)" \
+  test "${band:-0}" -gt 15000
+focus_desktop
+harness_key Escape
+sleep 1
+check "capture bar: the cancelled capture stored nothing" 0 "$(count_files)"
+harness_mouse 600 500
+sleep 2.5
+harness_screenshot "$HARNESS_OUT/bar_back.png"
+check "capture bar: back as the strip after the capture" 0 \
+  "$(differing "$HARNESS_OUT/bar_strip.png" "$HARNESS_OUT/bar_back.png")"
 # tray_shot FILE: the tray menu opened with a right click on the icon, FILE a screenshot of it.
 tray_shot() {
   focus_desktop

@@ -68,4 +68,22 @@ inline const uint8_t* GreyPalette() {
     return palette;
 }
 
+// Runs `effect` on an empty picture and on an 8-bit one: both are refused, the 8-bit picture stays
+// as it was, and each refusal writes the log line "Image\ZImageEffects - Line: <line> - ZErr: 14".
+template <typename Effect>
+void ExpectShallowRefusalsLogged(Effect effect, int line) {
+    ClearErrorLog();
+    ZImage empty;
+    EXPECT_FALSE(effect(empty));
+    ZImage grey;
+    ASSERT_TRUE(grey.Create(4, 4, 8, 0, GreyPalette()));
+    grey.GetRow(1)[1] = 77;
+    EXPECT_FALSE(effect(grey));
+    EXPECT_EQ(grey.GetRow(1)[1], 77);
+    const std::string entry =
+        "Image\\ZImageEffects - Line: " + std::to_string(line) + " - ZErr: 14\r\n";
+    EXPECT_EQ(ErrorLog(), entry + entry);
+    ClearErrorLog();
+}
+
 }  // namespace zentrova::test

@@ -22,6 +22,10 @@ bool CreateOneDirectory(const wchar_t* path);
 // Deletes a file; false when it did not exist or could not be deleted.
 bool DeleteFileAt(const wchar_t* path);
 
+// Moves the file from over the file to (which may exist) in one step; false, both untouched,
+// when that is not possible.
+bool MoveFileReplacing(const wchar_t* from, const wchar_t* to);
+
 // Creates a new, empty, uniquely named file in the system's temporary folder whose name starts
 // with prefix (on Windows through GetTempFileNameW: "zedXXXX.tmp" for prefix "zed").
 // Writes the full path (at most kMaxPathChars characters with terminator) into out.

@@ -54,6 +54,13 @@ bool DeleteFileAt(const wchar_t* path) {
     return ::unlink(Narrow(path).c_str()) == 0;
 }
 
+bool MoveFileReplacing(const wchar_t* from, const wchar_t* to) {
+    if (from == nullptr || to == nullptr || *from == L'\0' || *to == L'\0') {
+        return false;
+    }
+    return ::rename(Narrow(from).c_str(), Narrow(to).c_str()) == 0;
+}
+
 std::vector<std::wstring> ListFolderFiles(const wchar_t* folder) {
     std::vector<std::wstring> names;
     if (folder == nullptr || *folder == L'\0') {

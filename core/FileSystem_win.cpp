@@ -36,6 +36,13 @@ bool DeleteFileAt(const wchar_t* path) {
     return DeleteFileW(path) != FALSE;
 }
 
+bool MoveFileReplacing(const wchar_t* from, const wchar_t* to) {
+    if (from == nullptr || to == nullptr || *from == L'\0' || *to == L'\0') {
+        return false;
+    }
+    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
 std::vector<std::wstring> ListFolderFiles(const wchar_t* folder) {
     std::vector<std::wstring> names;
     if (folder == nullptr || *folder == L'\0') {

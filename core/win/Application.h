@@ -13,6 +13,8 @@
 #include "config/SystemInfo.h"
 #include "core/win/CaptureHotkeys.h"
 #include "core/win/WindowsVersion.h"
+#include "editmode/EditSession.h"
+#include "editmode/actions/OutputFiles.h"
 #include "lang/LanguageStartup.h"
 #include "ui/dialogs/SkinnedDialog.h"
 #include "ui/menus/MenuSkin.h"
@@ -44,12 +46,15 @@ struct Application {
     CaptureList captures;
     CaptureStore store;
     CaptureEngine engine;
+    // The Edit Mode's editor and the files its actions write.
+    DiskOutputFiles outputFiles;
+    EditSession editSession{captures, settings, outputFiles};
 
     HWND mainWindow = nullptr;
     HACCEL accelerators = nullptr;
 
-    // The Edit Mode's state as the main window sees it. The Edit Mode (EditSession) sets the
-    // shortcut flag while its keyboard shortcuts are wanted; until it exists both stay false.
+    // The Edit Mode's state as the main window sees it: active, and whether its keyboard
+    // shortcuts are wanted (off while a dialog or text field has the keyboard).
     bool editModeActive = false;
     bool editShortcuts = false;
 

@@ -129,21 +129,25 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;  // nothing is erased
-        case WM_PAINT: {
-            // The Edit Mode paints here (EditSession) once it exists; until then there is nothing
-            // to show.
-            PAINTSTRUCT paint;
-            BeginPaint(m_hwnd, &paint);
-            EndPaint(m_hwnd, &paint);
+        case WM_PAINT:
+            if (!HandleEditMode(message, wParam, lParam)) {
+                // Outside the Edit Mode the window is hidden and has nothing to show.
+                PAINTSTRUCT paint;
+                BeginPaint(m_hwnd, &paint);
+                EndPaint(m_hwnd, &paint);
+            }
             return 0;
-        }
         case WM_KEYDOWN:
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_MOUSEWHEEL:
         case WM_DISPLAYCHANGE:
-            // Forwarded to the Edit Mode (EditSession) once it exists.
+        case WM_CAPTURECHANGED:
+        case WM_SETCURSOR:
+            if (HandleEditMode(message, wParam, lParam)) {
+                return message == WM_SETCURSOR ? TRUE : 0;
+            }
             break;
         case WM_MEASUREITEM:
             if (m_app.menuSkin.MeasureItem(m_hwnd, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
@@ -202,6 +206,7 @@ void MainWindow::OnShutdown() {
     KillTimer(m_hwnd, kTimerHover);
     KillTimer(m_hwnd, kTimerCaptureBarWatch);
     m_app.engine.TearDown();
+    m_edit.Leave();
     m_app.settingsStore.SaveSettings(m_app.settings);
     UnregisterCaptureHotkeys(m_hwnd);
     m_app.menuSkin.Release();
@@ -219,8 +224,48 @@ void MainWindow::OnTimer(UINT_PTR id) {
             !m_captureBar.IsCreated()) {
             CreateCaptureBar();
         }
+    } else if (id == kTimerEditScroll) {
+        m_edit.OnTimer();
     }
-    // Timer 2 belongs to the Edit Mode (EditSession) once it exists.
+}
+
+bool MainWindow::HandleEditMode(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!m_edit.IsActive()) {
+        return false;
+    }
+    const auto x = static_cast<int32_t>(static_cast<int16_t>(LOWORD(lParam)));
+    const auto y = static_cast<int32_t>(static_cast<int16_t>(HIWORD(lParam)));
+    switch (message) {
+        case WM_PAINT:
+            m_edit.OnPaint();
+            return true;
+        case WM_KEYDOWN:
+            return m_edit.OnKeyDown(wParam);
+        case WM_MOUSEMOVE:
+            m_edit.OnMouseMove(x, y);
+            return true;
+        case WM_LBUTTONDOWN:
+            m_edit.OnMouseDown(x, y);
+            return true;
+        case WM_LBUTTONUP:
+            m_edit.OnMouseUp(x, y);
+            return true;
+        case WM_MOUSEWHEEL:
+            m_edit.OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam));
+            return true;
+        case WM_DISPLAYCHANGE:
+            m_edit.OnDisplayChange();
+            return true;
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != m_hwnd) {
+                m_edit.OnCaptureLost();
+            }
+            return true;
+        case WM_SETCURSOR:
+            return LOWORD(lParam) == HTCLIENT && m_edit.OnSetCursor();
+        default:
+            return false;
+    }
 }
 
 void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {

@@ -12,6 +12,7 @@
 #include "core/win/Application.h"
 #include "core/win/HtmlHelpViewer.h"
 #include "core/win/TrayIcon.h"
+#include "editmode/win/EditWindow_win.h"
 #include "ui/buttonbar/ButtonBar.h"
 
 namespace zentrova {
@@ -47,7 +48,8 @@ void UnregisterCaptureHotkeys(HWND hwnd);
 
 class MainWindow {
   public:
-    explicit MainWindow(Application& app) : m_app(app) {}
+    explicit MainWindow(Application& app)
+        : m_app(app), m_edit(app, [this](const wchar_t* topic) { OpenHelp(topic); }) {}
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -70,6 +72,8 @@ class MainWindow {
 
   private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // The Edit Mode's share of the messages; true when it took the message.
+    bool HandleEditMode(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCreate();
     void OnShutdown();
     void OnTimer(UINT_PTR id);
@@ -93,6 +97,7 @@ class MainWindow {
     TrayIcon m_tray;
     CButtonBar m_captureBar;  // created while "GeneralShowCaptureBar" is set
     HtmlHelpViewer m_help;
+    EditWindow m_edit;  // the Edit Mode on this window
     bool m_shutDown = false;
     bool m_menuOpen = false;  // the tray menu is being tracked
 };

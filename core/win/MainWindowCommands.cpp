@@ -32,8 +32,10 @@ bool MainWindow::OnCommand(uint32_t command) {
     if (command < kFirstCommand || command > kLastCommand) {
         return false;
     }
-    // While the Edit Mode is active, menu and accelerator commands are first offered to it
-    // (EditSession) here once it exists.
+    // While the Edit Mode is active, menu, accelerator and bar commands are first offered to it.
+    if (m_edit.OnCommand(command)) {
+        return true;
+    }
     switch (command) {
         case kCmdCaptureWindow:
         case kCmdCaptureFreeRectRegion:
@@ -130,17 +132,21 @@ void MainWindow::StopCaptureEnterEditMode() {
 }
 
 void MainWindow::EnterEditMode() {
-    // Entering the Edit Mode unregisters the capture hot keys (6-11, 2, 3), removes the capture
-    // bar, opens the editor (EditSession::Enter) and, when "IntroWindowEditModeWelcomeShow" is
-    // set, the intro window "EditModeWelcome". The editor is not part of this build: the program
-    // stays ready to capture and the captures stay in the list.
-    ZTrace(kModule, __LINE__, L"the Edit Mode is not available in this build (%d captures)\n",
-           m_app.captures.GetCount());
+    if (m_edit.IsActive()) {
+        return;
+    }
+    UnregisterCaptureHotkeys(m_hwnd);
+    DestroyCaptureBar();
+    m_app.editModeActive = true;
+    m_app.editShortcuts = true;
+    m_edit.Enter(m_hwnd);
+    // The intro window "EditModeWelcome" opens here, when "IntroWindowEditModeWelcomeShow" is
+    // set, once the intro windows exist.
 }
 
 void MainWindow::LeaveEditMode() {
     m_app.captures.Clear();
-    // The editor closes here (EditSession::Leave) once it exists.
+    m_edit.Leave();
     m_app.editModeActive = false;
     m_app.editShortcuts = false;
     UnregisterCaptureHotkeys(m_hwnd);  // registered again exactly as at start-up

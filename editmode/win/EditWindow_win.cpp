@@ -1,0 +1,606 @@
+#include "editmode/win/EditWindow_win.h"
+
+#include <shellapi.h>
+
+#include <cwchar>
+#include <string>
+
+#include "core/WideText.h"
+#include "core/ZError.h"
+#include "core/win/Application.h"
+#include "core/win/CommandIds.h"
+#include "core/win/resource.h"
+#include "editmode/paint/EditPainter.h"
+#include "editmode/view/CaptureCaption.h"
+#include "image/ZResample.h"
+#include "lang/LanguageKeys.h"
+#include "lang/TextLookup.h"
+#include "ui/dialogs/MessageBoxes.h"
+
+namespace zentrova {
+
+namespace {
+
+constexpr const wchar_t* kModule = L"EditMode\\EditWindow";
+
+enum CursorIndex { kArrow, kCross, kMove, kSizeNS, kSizeWE, kSizeNWSE, kSizeNESW, kHand, kGrab };
+
+int CursorIndexFor(ToolCursor cursor) {
+    switch (cursor) {
+        case ToolCursor::Arrow:
+            return kArrow;
+        case ToolCursor::Cross:
+            return kCross;
+        case ToolCursor::Move:
+            return kMove;
+        case ToolCursor::SizeNS:
+            return kSizeNS;
+        case ToolCursor::SizeWE:
+            return kSizeWE;
+        case ToolCursor::SizeNWSE:
+            return kSizeNWSE;
+        case ToolCursor::SizeNESW:
+            return kSizeNESW;
+        case ToolCursor::Hand:
+            return kHand;
+        case ToolCursor::Grab:
+            return kGrab;
+    }
+    return kArrow;
+}
+
+int CursorIndexForEdges(uint32_t edges) {
+    switch (edges) {
+        case kEdgeLeft:
+        case kEdgeRight:
+            return kSizeWE;
+        case kEdgeTop:
+        case kEdgeBottom:
+            return kSizeNS;
+        case kEdgeLeft | kEdgeTop:
+        case kEdgeRight | kEdgeBottom:
+            return kSizeNWSE;
+        default:
+            return kSizeNESW;
+    }
+}
+
+struct BarDefinition {
+    const wchar_t* picture;
+    const wchar_t* labelsKey;
+    uint32_t alignment;
+    bool statesInColumns;
+    uint32_t count;
+    uint32_t commands[16];
+};
+
+constexpr BarDefinition kActionBar = {L"ButtonBarActions",
+                                      L"EditActions",
+                                      2,
+                                      true,
+                                      8,
+                                      {40030, 40031, 40078, 40153, 40032, 40033, 40080, 40079}};
+constexpr BarDefinition kImageBar = {L"ButtonBarImage",
+                                     L"EditImage",
+                                     1,
+                                     false,
+                                     16,
+                                     {40039, 40040, 40041, 40042, 40043, 40045, 40044, 40119, 40120,
+                                      40121, 40122, 40123, 40077, 40046, 40085, 40083}};
+constexpr BarDefinition kToolBar = {L"ButtonBarMouseTools",
+                                    L"EditMouseTools",
+                                    0,
+                                    true,
+                                    15,
+                                    {40086, 40087, 40088, 40089, 40090, 40092, 40093, 40091, 40094,
+                                     40095, 40096, 40097, 40098, 40099, 40100}};
+
+}  // namespace
+
+EditWindow::EditWindow(Application& app, HelpOpener openHelp)
+    : m_app(app), m_session(app.editSession), m_openHelp(std::move(openHelp)) {}
+
+EditWindow::~EditWindow() {
+    if (m_infoFont != nullptr) {
+        DeleteObject(m_infoFont);
+    }
+}
+
+bool EditWindow::Enter(HWND window) {
+    if (m_session.IsActive()) {
+        return true;
+    }
+    m_window = window;
+    LockWindowUpdate(window);
+    PlaceWindow();
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(window);
+    SetActiveWindow(window);
+    LockWindowUpdate(nullptr);
+    if (!MakeScreenPictures()) {
+        ZTrace(kModule, __LINE__, L"no back buffer of %d x %d\n", m_screenWidth, m_screenHeight);
+    }
+    LoadCursors();
+    CreateBars();
+    MakeInfoFont();
+    m_infoColour = m_app.skinFound ? m_app.skin.GetColor(L"CurrentCaptureDisplayTextColor") : 0;
+    m_frameColour = 0;  // black until the text tools first make their controls
+    m_scrollHover = 0;
+    m_prevNextHover = 0;
+    SetFocus(window);
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    m_session.Begin(*this, m_screenWidth, m_screenHeight);
+    Repaint();
+    return true;
+}
+
+void EditWindow::Leave() {
+    if (!m_session.IsActive()) {
+        return;
+    }
+    EndDrag();
+    if (m_timerRunning) {
+        KillTimer(m_window, kTimerEditScroll);
+        m_timerRunning = false;
+    }
+    const bool openFolder = m_session.GetOpenFolderOnLeave();
+    m_session.End();
+    LockWindowUpdate(m_window);
+    DestroyBars();
+    if (m_infoFont != nullptr) {
+        DeleteObject(m_infoFont);
+        m_infoFont = nullptr;
+    }
+    m_scrollButtons.Release();
+    m_prevNextButtons.Release();
+    m_background.Destroy();
+    m_backBuffer.Destroy();
+    ShowWindow(m_window, SW_HIDE);
+    LockWindowUpdate(nullptr);
+    // The collected e-mail attachments are sent here once e-mail exists.
+    if (openFolder) {
+        ShellExecuteW(nullptr, L"open", m_app.settings.CaptureOutputDirectory, nullptr, nullptr,
+                      SW_SHOWNORMAL);
+    }
+}
+
+void EditWindow::PlaceWindow() {
+    m_screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    m_screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    MoveWindow(m_window, 0, 0, m_screenWidth, m_screenHeight, FALSE);
+    ShowWindow(m_window, SW_SHOW);
+}
+
+bool EditWindow::MakeScreenPictures() {
+    const auto w = static_cast<uint32_t>(m_screenWidth);
+    const auto h = static_cast<uint32_t>(m_screenHeight);
+    if (!m_backBuffer.Create(w, h, 24, 0xFFFFFF, nullptr)) {
+        return false;
+    }
+    // The skin's background, stretched once to the screen; without one the paint clears white.
+    m_background.Destroy();
+    if (m_app.skinFound && (m_app.skin.LoadPng(m_background, L"Background") ||
+                            m_app.skin.LoadJpg(m_background, L"Background"))) {
+        if (!ResizeForDisplay(m_background, m_screenWidth, m_screenHeight) ||
+            !m_background.SetBitDepth(24)) {
+            m_background.Destroy();
+        }
+    }
+    ZImage picture;
+    if (m_app.skin.LoadPng(picture, L"ScrollButton")) {
+        m_scrollButtons.Load(picture, 5);
+    }
+    if (m_app.skin.LoadPng(picture, L"PrevNextButton")) {
+        m_prevNextButtons.Load(picture, 3);
+    }
+    return true;
+}
+
+void EditWindow::CreateBars() {
+    const bool autoHide = m_app.settings.EditModeEditBarStyle == 0;
+    const struct {
+        CButtonBar* bar;
+        const BarDefinition* definition;
+    } bars[] = {{&m_actionBar, &kActionBar}, {&m_imageBar, &kImageBar}, {&m_toolBar, &kToolBar}};
+    for (const auto& entry : bars) {
+        const BarDefinition& d = *entry.definition;
+        ZImage picture;
+        if (!m_app.skin.LoadPng(picture, d.picture)) {
+            ZTrace(kModule, __LINE__, L"no bar picture %ls\n", d.picture);
+            continue;
+        }
+        wchar_t labels[kLanguageTextChars] = L"";
+        GetLanguageText(m_app.language.Handle(), labels, kLanguageTextChars, L"ButtonLabels",
+                        d.labelsKey, lang::BuiltInText(L"ButtonLabels", d.labelsKey));
+        if (!entry.bar->Create(
+                m_window, m_app.instance, m_app.skin.GetColor(L"ButtonBarHiddenColor"),
+                m_app.skin.GetColor(L"ButtonBarToolTipBackColor"),
+                m_app.skin.GetColor(L"ButtonBarToolTipTextColor"), d.alignment, true, true,
+                autoHide, d.count, d.commands, labels, picture, d.statesInColumns)) {
+            ZTrace(kModule, __LINE__, L"bar %ls not created\n", d.picture);
+        }
+    }
+}
+
+void EditWindow::DestroyBars() {
+    m_actionBar.Destroy();
+    m_imageBar.Destroy();
+    m_toolBar.Destroy();
+}
+
+void EditWindow::LoadCursors() {
+    static const LPCWSTR kSystem[] = {IDC_ARROW,  IDC_CROSS,    IDC_SIZEALL, IDC_SIZENS,
+                                      IDC_SIZEWE, IDC_SIZENWSE, IDC_SIZENESW};
+    for (int i = 0; i < 7; ++i) {
+        m_cursors[i] = LoadCursorW(nullptr, kSystem[i]);
+    }
+    m_cursors[kHand] = LoadCursorW(m_app.instance, MAKEINTRESOURCEW(IDR_CURSOR_HAND));
+    m_cursors[kGrab] = LoadCursorW(m_app.instance, MAKEINTRESOURCEW(IDR_CURSOR_GRAB));
+    for (HCURSOR& cursor : m_cursors) {
+        if (cursor == nullptr) {
+            cursor = m_cursors[kArrow];
+        }
+    }
+    m_cursor = m_cursors[kArrow];
+}
+
+void EditWindow::MakeInfoFont() {
+    if (m_infoFont != nullptr) {
+        DeleteObject(m_infoFont);
+        m_infoFont = nullptr;
+    }
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    LOGFONTW font{};
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+        font = metrics.lfSmCaptionFont;
+    } else {
+        std::wcscpy(font.lfFaceName, L"Tahoma");
+    }
+    font.lfHeight = 32;
+    font.lfWidth = 0;
+    font.lfWeight = FW_BOLD;
+    font.lfItalic = TRUE;
+    font.lfQuality = ANTIALIASED_QUALITY;
+    m_infoFont = CreateFontIndirectW(&font);
+}
+
+ZRect EditWindow::ScrollButtonsRect() const {
+    const int32_t w = m_scrollButtons.GetFrameWidth();
+    const int32_t h = m_scrollButtons.GetFrameHeight();
+    return ZRect{m_screenWidth - w, m_screenHeight - h, m_screenWidth, m_screenHeight};
+}
+
+ZRect EditWindow::PrevNextRect() const {
+    const int32_t h = m_prevNextButtons.GetFrameHeight();
+    return ZRect{0, m_screenHeight - h, m_prevNextButtons.GetFrameWidth(), m_screenHeight};
+}
+
+void EditWindow::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_window, &paint);
+    if (m_session.IsActive() && m_backBuffer.IsValid()) {
+        m_backBuffer.FlushDrawing();
+        EditPaintScene scene;
+        scene.background = m_background.IsValid() ? &m_background : nullptr;
+        scene.image = m_session.HasPicture() ? &m_session.GetPicture() : nullptr;
+        scene.view = &m_session.View();
+        scene.cache = &m_session.Cache();
+        scene.frame = m_session.Canvas().IsActive() ? m_session.Canvas().GetFrame()
+                                                    : m_session.View().GetImageRect();
+        scene.drawFrame = m_session.HasPicture();
+        scene.frameColour = m_frameColour;
+        scene.scrollButtons = &m_scrollButtons;
+        scene.scrollHover = m_scrollHover;
+        scene.prevNextButtons = &m_prevNextButtons;
+        scene.prevNextHover = m_prevNextHover;
+        PaintEditScene(m_backBuffer, scene);
+        if (m_session.GetTool() != nullptr) {
+            m_session.GetTool()->DrawLive(m_session, m_backBuffer);
+        }
+        DrawCaptureText(m_backBuffer.GetDC());
+        m_backBuffer.Draw(dc, 0, 0, SRCCOPY);
+    }
+    EndPaint(m_window, &paint);
+}
+
+void EditWindow::DrawCaptureText(HDC dc) {
+    const CaptureList& list = m_session.Captures();
+    std::wstring path;
+    if (!list.GetPath(list.GetCurrent(), path)) {
+        return;
+    }
+    const int32_t w =
+        m_session.HasPicture() ? static_cast<int32_t>(m_session.GetPicture().GetWidth()) : 0;
+    const int32_t h =
+        m_session.HasPicture() ? static_cast<int32_t>(m_session.GetPicture().GetHeight()) : 0;
+    const std::wstring text =
+        FormatCaptureCaption(path, w, h, list.GetCurrent() + 1, list.GetCount());
+    HGDIOBJ oldFont =
+        SelectObject(dc, m_infoFont != nullptr ? m_infoFont : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, m_infoColour);
+    RECT rect{m_prevNextButtons.GetFrameWidth(), m_screenHeight - (2 * metrics.tmHeight + 40),
+              m_screenWidth - m_scrollButtons.GetFrameWidth(), m_screenHeight};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_CENTER | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    GdiFlush();
+}
+
+ToolPointer EditWindow::MakePointer(int32_t x, int32_t y) {
+    ToolPointer pointer;
+    pointer.window = ZPoint{x, y};
+    pointer.pixel = m_session.View().WindowToImage(x, y);
+    pointer.dx = x - m_lastMouse.x;
+    pointer.dy = y - m_lastMouse.y;
+    m_lastMouse = ZPoint{x, y};
+    return pointer;
+}
+
+void EditWindow::StartDrag(Drag drag, bool confine) {
+    m_drag = drag;
+    SetCapture(m_window);
+    if (confine) {
+        RECT client;
+        GetClientRect(m_window, &client);
+        MapWindowPoints(m_window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        ClipCursor(&client);
+    }
+}
+
+void EditWindow::EndDrag() {
+    if (m_drag == Drag::None) {
+        return;
+    }
+    m_drag = Drag::None;
+    ClipCursor(nullptr);
+    if (GetCapture() == m_window) {
+        ReleaseCapture();
+    }
+}
+
+void EditWindow::OnCaptureLost() {
+    if (m_drag == Drag::Tool && m_session.GetTool() != nullptr) {
+        m_session.GetTool()->Cancel(m_session);
+    } else if (m_drag == Drag::Canvas) {
+        m_session.Canvas().Cancel();
+    }
+    if (m_drag != Drag::None) {
+        m_drag = Drag::None;
+        ClipCursor(nullptr);
+        Repaint();
+    }
+}
+
+void EditWindow::OnMouseDown(int32_t x, int32_t y) {
+    if (!m_session.IsActive()) {
+        return;
+    }
+    m_lastMouse = ZPoint{x, y};
+    UpdateHover(x, y);
+    if (m_scrollButtons.IsLoaded() && ScrollButtonsRect().Contains(x, y)) {
+        return;
+    }
+    if (m_prevNextHover != 0) {
+        m_session.Step(m_prevNextHover == 1 ? -1 : 1);
+        return;
+    }
+    if (m_session.HasPicture()) {
+        const uint32_t edges = HitTestCanvasBorder(m_session.View().GetImageRect(), x, y);
+        if (edges != kEdgeNone) {
+            m_session.Canvas().Begin(m_session.View().GetImageRect(), edges, x, y);
+            m_cursor = m_cursors[CursorIndexForEdges(edges)];
+            SetCursor(m_cursor);
+            StartDrag(Drag::Canvas, true);
+            return;
+        }
+    }
+    EditTool* tool = m_session.GetTool();
+    if (tool != nullptr && tool->Press(m_session, MakePointer(x, y))) {
+        StartDrag(Drag::Tool, tool->ConfinesCursor());
+        SetCursorFor(x, y);
+    }
+}
+
+void EditWindow::OnMouseMove(int32_t x, int32_t y) {
+    if (!m_session.IsActive()) {
+        return;
+    }
+    UpdateHover(x, y);
+    if (m_drag == Drag::Canvas) {
+        if (m_session.Canvas().MoveTo(x, y)) {
+            Repaint();
+        }
+        m_lastMouse = ZPoint{x, y};
+        return;
+    }
+    if (m_drag == Drag::Tool && m_session.GetTool() != nullptr) {
+        m_session.GetTool()->Move(m_session, MakePointer(x, y));
+        return;
+    }
+    m_lastMouse = ZPoint{x, y};
+    SetCursorFor(x, y);
+}
+
+void EditWindow::OnMouseUp(int32_t x, int32_t y) {
+    if (!m_session.IsActive()) {
+        return;
+    }
+    const Drag drag = m_drag;
+    EndDrag();
+    if (drag == Drag::Canvas) {
+        const CanvasChange change = m_session.Canvas().Finish(
+            m_session.View().GetZoom(), static_cast<int32_t>(m_session.GetPicture().GetWidth()),
+            static_cast<int32_t>(m_session.GetPicture().GetHeight()));
+        if (change.changed) {
+            m_session.ResizeCanvas(change.width, change.height, change.anchor);
+        }
+        Repaint();
+    } else if (drag == Drag::Tool && m_session.GetTool() != nullptr) {
+        m_session.GetTool()->Release(m_session, MakePointer(x, y));
+    }
+    SetCursorFor(x, y);
+}
+
+void EditWindow::SetCursorFor(int32_t x, int32_t y) {
+    int index = kArrow;
+    if (m_scrollButtons.IsLoaded() && ScrollButtonsRect().Contains(x, y)) {
+        index = kArrow;
+    } else if (m_prevNextHover != 0) {
+        index = kArrow;
+    } else if (m_session.HasPicture() && m_drag != Drag::Tool &&
+               HitTestCanvasBorder(m_session.View().GetImageRect(), x, y) != kEdgeNone) {
+        index = CursorIndexForEdges(HitTestCanvasBorder(m_session.View().GetImageRect(), x, y));
+    } else if (m_session.GetTool() != nullptr) {
+        ToolPointer pointer;
+        pointer.window = ZPoint{x, y};
+        pointer.pixel = m_session.View().WindowToImage(x, y);
+        index =
+            CursorIndexFor(m_session.GetTool()->CursorAt(m_session, pointer, m_drag == Drag::Tool));
+    }
+    m_cursor = m_cursors[index];
+    SetCursor(m_cursor);
+}
+
+bool EditWindow::OnSetCursor() {
+    if (!m_session.IsActive() || m_cursor == nullptr) {
+        return false;
+    }
+    SetCursor(m_cursor);
+    return true;
+}
+
+void EditWindow::UpdateHover(int32_t x, int32_t y) {
+    int32_t scroll = 0;
+    if (m_scrollButtons.IsLoaded() && ScrollButtonsRect().Contains(x, y)) {
+        const ZRect r = ScrollButtonsRect();
+        scroll = m_scrollButtons.HitTest(x - r.left, y - r.top);
+    }
+    int32_t prevNext = 0;
+    if (m_prevNextButtons.IsLoaded() && PrevNextRect().Contains(x, y)) {
+        const ZRect r = PrevNextRect();
+        prevNext = m_prevNextButtons.HitTest(x - r.left, y - r.top);
+    }
+    if (scroll != m_scrollHover || prevNext != m_prevNextHover) {
+        m_scrollHover = scroll;
+        m_prevNextHover = prevNext;
+        Repaint();
+    }
+    if (m_scrollHover != 0 && !m_timerRunning) {
+        m_timerRunning = SetTimer(m_window, kTimerEditScroll, kTimerEditScrollMs, nullptr) != 0;
+    } else if (m_scrollHover == 0 && m_timerRunning) {
+        KillTimer(m_window, kTimerEditScroll);
+        m_timerRunning = false;
+    }
+}
+
+void EditWindow::OnTimer() {
+    if (!m_session.IsActive()) {
+        KillTimer(m_window, kTimerEditScroll);
+        m_timerRunning = false;
+        return;
+    }
+    // The cursor may have left the window (onto a bar) without a mouse move reaching it.
+    POINT cursor;
+    GetCursorPos(&cursor);
+    if (WindowFromPoint(cursor) != m_window) {
+        cursor.x = cursor.y = -1;
+    } else {
+        ScreenToClient(m_window, &cursor);
+    }
+    UpdateHover(cursor.x, cursor.y);
+    if (m_scrollHover == 0) {
+        return;
+    }
+    const int32_t step =
+        (GetAsyncKeyState(VK_LBUTTON) & 0x8000) ? kArrowPanStepFast : kArrowPanStep;
+    static constexpr int32_t kDx[5] = {0, 0, 0, 1, -1};
+    static constexpr int32_t kDy[5] = {0, 1, -1, 0, 0};
+    m_session.Pan(kDx[m_scrollHover] * step, kDy[m_scrollHover] * step);
+}
+
+bool EditWindow::OnKeyDown(WPARAM key) {
+    if (!m_session.IsActive()) {
+        return false;
+    }
+    int arrow;
+    switch (key) {
+        case VK_LEFT:
+            arrow = 0;
+            break;
+        case VK_UP:
+            arrow = 1;
+            break;
+        case VK_RIGHT:
+            arrow = 2;
+            break;
+        case VK_DOWN:
+            arrow = 3;
+            break;
+        default:
+            return false;
+    }
+    m_session.ArrowKey(arrow, (GetKeyState(VK_CONTROL) & 0x8000) != 0,
+                       (GetKeyState(VK_SHIFT) & 0x8000) != 0);
+    return true;
+}
+
+void EditWindow::OnMouseWheel(int32_t delta, WPARAM keys) {
+    if (m_session.IsActive()) {
+        m_session.Wheel(delta, (keys & MK_SHIFT) != 0);
+    }
+}
+
+void EditWindow::OnDisplayChange() {
+    if (!m_session.IsActive()) {
+        return;
+    }
+    PlaceWindow();
+    MakeScreenPictures();
+    m_session.SetScreenSize(m_screenWidth, m_screenHeight);
+    DestroyBars();
+    CreateBars();
+    Repaint();
+}
+
+bool EditWindow::OnCommand(uint32_t id) {
+    if (!m_session.IsActive() || !m_session.HasCommand(id)) {
+        return false;
+    }
+    m_session.RunCommand(id);
+    return true;
+}
+
+void EditWindow::Beep() {
+    ::Beep(200, 100);
+}
+
+void EditWindow::ShowError(const wchar_t* text) {
+    // The message box has the keyboard while it is open.
+    const bool shortcuts = m_app.editShortcuts;
+    m_app.editShortcuts = false;
+    if (!ShowOkBox(m_app.ui, m_window, L"%ls", text)) {
+        MessageBoxW(m_window, text, L"Zentrova Clarivue 2.1", MB_OK | MB_ICONINFORMATION);
+    }
+    m_app.editShortcuts = shortcuts;
+}
+
+void EditWindow::RequestLeave() {
+    PostMessageW(m_window, WM_COMMAND, kCmdLeaveEditMode, 0);
+}
+
+void EditWindow::Repaint() {
+    if (m_window != nullptr && m_session.IsActive()) {
+        InvalidateRect(m_window, nullptr, FALSE);
+    }
+}
+
+void EditWindow::OpenHelp(const wchar_t* topic) {
+    if (m_openHelp) {
+        m_openHelp(topic);
+    }
+}
+
+}  // namespace zentrova

@@ -1,0 +1,112 @@
+// EditWindow: the Edit Mode on the main window. While the Edit Mode is active the main window
+// covers the screen and hands this object its paint, mouse, keyboard, wheel, timer 2, cursor
+// and display-change messages and the Edit Mode's commands. It owns what only a window has: the
+// three button bars, the back buffer, the skin pictures, the cursors and the capture text's
+// font, and drives the portable EditSession, which holds the state and does the arithmetic.
+// Windows build only.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+
+#include "editmode/EditHost.h"
+#include "editmode/EditSession.h"
+#include "editmode/view/KeyedButtons.h"
+#include "image/ZImage.h"
+#include "ui/buttonbar/ButtonBar.h"
+
+namespace zentrova {
+
+struct Application;
+
+// The Edit Mode's timer on the main window: the scroll arrows, every 20 ms.
+constexpr UINT_PTR kTimerEditScroll = 2;
+constexpr UINT kTimerEditScrollMs = 20;
+
+class EditWindow final : public EditHost {
+  public:
+    using HelpOpener = std::function<void(const wchar_t* topic)>;
+    EditWindow(Application& app, HelpOpener openHelp);
+    ~EditWindow() override;
+    EditWindow(const EditWindow&) = delete;
+    EditWindow& operator=(const EditWindow&) = delete;
+
+    // Covers the screen with window, makes the bars and pictures and shows the current capture.
+    bool Enter(HWND window);
+    // Releases everything and hides the window; opens the output folder when an action asked.
+    void Leave();
+    bool IsActive() const { return m_session.IsActive(); }
+
+    // Routed window messages; each does nothing while not active.
+    void OnPaint();
+    void OnMouseDown(int32_t x, int32_t y);
+    void OnMouseMove(int32_t x, int32_t y);
+    void OnMouseUp(int32_t x, int32_t y);
+    // True when the key was used (arrow keys).
+    bool OnKeyDown(WPARAM key);
+    void OnMouseWheel(int32_t delta, WPARAM keys);
+    void OnTimer();
+    void OnDisplayChange();
+    // The mouse capture went elsewhere: drags end, the cursor is free.
+    void OnCaptureLost();
+    // WM_SETCURSOR over the client area: true when the cursor was set.
+    bool OnSetCursor();
+    // A command of the bars or the keyboard: true when the Edit Mode has it.
+    bool OnCommand(uint32_t id);
+
+    // EditHost
+    void Beep() override;
+    void ShowError(const wchar_t* text) override;
+    void RequestLeave() override;
+    void Repaint() override;
+    void OpenHelp(const wchar_t* topic) override;
+
+    // For the window tests and the benchmark: the painted screen.
+    const ZImage& GetBackBuffer() const { return m_backBuffer; }
+
+  private:
+    enum class Drag { None, Tool, Canvas };
+
+    void PlaceWindow();
+    bool MakeScreenPictures();
+    void CreateBars();
+    void DestroyBars();
+    void LoadCursors();
+    void MakeInfoFont();
+    void DrawCaptureText(HDC dc);
+    ZRect ScrollButtonsRect() const;
+    ZRect PrevNextRect() const;
+    void UpdateHover(int32_t x, int32_t y);
+    void StartDrag(Drag drag, bool confine);
+    void EndDrag();
+    void SetCursorFor(int32_t x, int32_t y);
+    ToolPointer MakePointer(int32_t x, int32_t y);
+
+    Application& m_app;
+    EditSession& m_session;
+    HelpOpener m_openHelp;
+    HWND m_window = nullptr;
+    CButtonBar m_actionBar;
+    CButtonBar m_imageBar;
+    CButtonBar m_toolBar;
+    ZImage m_backBuffer;
+    ZImage m_background;
+    KeyedButtons m_scrollButtons;
+    KeyedButtons m_prevNextButtons;
+    int32_t m_scrollHover = 0;
+    int32_t m_prevNextHover = 0;
+    bool m_timerRunning = false;
+    HFONT m_infoFont = nullptr;
+    ZColor m_infoColour = 0;
+    ZColor m_frameColour = 0;
+    HCURSOR m_cursors[9] = {};
+    HCURSOR m_cursor = nullptr;
+    Drag m_drag = Drag::None;
+    ZPoint m_lastMouse;
+    int32_t m_screenWidth = 0;
+    int32_t m_screenHeight = 0;
+};
+
+}  // namespace zentrova

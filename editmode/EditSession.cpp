@@ -48,6 +48,9 @@ void EditSession::Begin(EditHost& host, int32_t screenWidth, int32_t screenHeigh
     m_wheel = 0;
     m_view.SetScreen(screenWidth, screenHeight);
     m_tool = m_tools[static_cast<size_t>(ToolNumber::Scroll)].get();
+    if (!m_captures.IsValid(m_captures.GetCurrent())) {
+        m_captures.StepNext();
+    }
     LoadCurrent();
 }
 

@@ -83,8 +83,9 @@ class EditSession {
     ZoomCache& Cache() { return m_cache; }
     bool SetZoom(int32_t zoom);
     bool Pan(int32_t dx, int32_t dy);
-    // The mouse wheel: deltas are summed by size; each full notch (120) zooms in (positive) or
-    // out (negative). Ignored with Shift.
+    // The mouse wheel: the sizes of the deltas are summed; once the sum reaches 120 it starts
+    // again at 0 and the zoom steps once, in for a positive delta, out for a negative one.
+    // Ignored with Shift.
     void Wheel(int32_t delta, bool shift);
 
     SelectionFrame& Selection() { return m_selection; }

@@ -142,12 +142,14 @@ bool SelectionFrame::DragTo(ZPoint pixel, int32_t windowDx, int32_t windowDy, in
             break;
         }
         case FrameGrab::Inside: {
-            m_carryX += int64_t{windowDx} * kZoomOne * kZoomOne / zoom;
-            m_carryY += int64_t{windowDy} * kZoomOne * kZoomOne / zoom;
-            const int32_t stepX = static_cast<int32_t>(m_carryX / kZoomOne);
-            const int32_t stepY = static_cast<int32_t>(m_carryY / kZoomOne);
-            m_carryX -= int64_t{stepX} * kZoomOne;
-            m_carryY -= int64_t{stepY} * kZoomOne;
+            // Kept in window units so that no fraction of a picture pixel is lost: three
+            // window pixels at zoom 3000 are exactly one picture pixel.
+            m_carryX += int64_t{windowDx} * kZoomOne;
+            m_carryY += int64_t{windowDy} * kZoomOne;
+            const int32_t stepX = static_cast<int32_t>(m_carryX / zoom);
+            const int32_t stepY = static_cast<int32_t>(m_carryY / zoom);
+            m_carryX -= int64_t{stepX} * zoom;
+            m_carryY -= int64_t{stepY} * zoom;
             Move(stepX, stepY);
             break;
         }

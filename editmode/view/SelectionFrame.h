@@ -75,7 +75,7 @@ class SelectionFrame {
     bool m_dragging = false;
     FrameGrab m_grab = FrameGrab::None;
     ZPoint m_anchor;       // a new frame: the pressed pixel
-    int64_t m_carryX = 0;  // moving: motion not yet used, thousandths of a picture pixel
+    int64_t m_carryX = 0;  // moving: motion not yet used, thousandths of a window pixel
     int64_t m_carryY = 0;
     int32_t m_imageWidth = 0;
     int32_t m_imageHeight = 0;

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <cwchar>
+#include <initializer_list>
 #include <string>
 
 #include "core/WideText.h"
@@ -560,8 +561,11 @@ void EditWindow::OnDisplayChange() {
     PlaceWindow();
     MakeScreenPictures();
     m_session.SetScreenSize(m_screenWidth, m_screenHeight);
-    DestroyBars();
-    CreateBars();
+    for (CButtonBar* bar : {&m_actionBar, &m_imageBar, &m_toolBar}) {
+        if (bar->IsCreated()) {
+            bar->Reposition();
+        }
+    }
     Repaint();
 }
 

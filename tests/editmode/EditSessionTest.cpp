@@ -1,0 +1,291 @@
+// EditSession with its commands and actions: loading, history, canvas, zoom, stepping, and the
+// Keep / Erase sequences against a file system that fails on purpose.
+#include "editmode/EditSession.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "codecs/ZImageCodecBmp.h"
+#include "core/FileSystem.h"
+#include "core/LoadImage.h"
+#include "core/WideText.h"
+#include "editmode/EditCommands.h"
+#include "tests/editmode/EditTestPictures.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova {
+namespace {
+
+using test::PatternColour;
+using Log = std::vector<std::wstring>;
+
+constexpr ZColor kRed = 0x0000FF;
+constexpr ZColor kBlue = 0xFF0000;
+
+class RecordingHost final : public EditHost {
+  public:
+    void Beep() override { ++beeps; }
+    void ShowError(const wchar_t* text) override { errors.push_back(text); }
+    void RequestLeave() override { ++leaves; }
+    void Repaint() override {}
+    void OpenHelp(const wchar_t*) override {}
+    int beeps = 0;
+    int leaves = 0;
+    Log errors;
+};
+
+// The real files, with a log of the changing calls and switches to make them fail.
+class FailingFiles final : public OutputFiles {
+  public:
+    bool Write(const wchar_t* path, const ZImage& image, OutputFormat format, wchar_t* errorText,
+               size_t capacity) override {
+        log.push_back(L"write " + std::wstring(path));
+        if (failWrite) {
+            CopyText(errorText, capacity, L"disk full");
+            return false;
+        }
+        return disk.Write(path, image, format, errorText, capacity);
+    }
+    bool Replace(const wchar_t* from, const wchar_t* to) override {
+        log.push_back(L"replace " + std::wstring(from) + L" > " + to);
+        return !failReplace && disk.Replace(from, to);
+    }
+    bool Remove(const wchar_t* path) override {
+        log.push_back(L"remove " + std::wstring(path));
+        return !failRemove && disk.Remove(path);
+    }
+    bool Exists(const wchar_t* path) override { return disk.Exists(path); }
+
+    DiskOutputFiles disk;
+    bool failWrite = false, failReplace = false, failRemove = false;
+    Log log;
+};
+
+// The picture is width x height of the seed's pattern, with the 2 x 2 square at (0, 0) in
+// corner (0: no square).
+::testing::AssertionResult Shows(const ZImage& picture, int32_t width, int32_t height, int32_t seed,
+                                 ZColor corner = 0) {
+    return test::PixelsAre(picture, width, height, [=](int32_t x, int32_t y) {
+        return corner != 0 && x < 2 && y < 2 ? corner : PatternColour(x, y, seed);
+    });
+}
+
+::testing::AssertionResult FileShows(const std::wstring& path, int32_t width, int32_t height,
+                                     int32_t seed, ZColor corner = 0) {
+    ZImage image;
+    if (!LoadImageFromFile(image, path.c_str()) || !image.SetBitDepth(24)) {
+        return ::testing::AssertionFailure() << "not readable";
+    }
+    return Shows(image, width, height, seed, corner);
+}
+
+struct Bench {
+    // Writes name as a BMP of seed's pattern and enters it into the list.
+    std::wstring AddCapture(const wchar_t* name, int32_t width, int32_t height, int32_t seed) {
+        ZImage image;
+        EXPECT_TRUE(test::MakePattern(image, width, height, seed));
+        const std::wstring path = folder.File(name);
+        EXPECT_TRUE(WriteBmp(path.c_str(), image));
+        EXPECT_TRUE(captures.Add(path.c_str(), image));
+        return path;
+    }
+    void Begin() { session.Begin(host, 800, 600); }
+    // Paints the 2 x 2 corner of the picture and commits it.
+    void Edit(ZColor colour) {
+        session.GetPictureForChange().FillRect(0, 0, 2, 2, colour);
+        EXPECT_TRUE(session.CommitChange());
+    }
+
+    test::TempFolder folder;
+    CaptureList captures;
+    SettingsRecord settings{};
+    FailingFiles files;
+    RecordingHost host;
+    EditSession session{captures, settings, files};
+};
+
+TEST(EditSessionTest, KeepWritesBesideThenReplacesThenDeletesTheCapture) {
+    struct Case {
+        OutputFormat format;
+        const wchar_t* extension;
+        uint32_t command;
+    };
+    for (const Case& c : {Case{OutputFormat::Bmp, L".bmp", edit_cmd::kKeep},
+                          Case{OutputFormat::Png, L".png", edit_cmd::kKeepOpenFolder}}) {
+        Bench b;
+        const std::wstring first = b.AddCapture(L"one.bmp", 6, 4, 1);
+        b.AddCapture(L"two.bmp", 5, 3, 2);
+        b.settings.CaptureOutputFormat = static_cast<uint32_t>(c.format);
+        b.Begin();
+        b.Edit(kRed);
+        ASSERT_TRUE(b.session.RunCommand(c.command));
+
+        const std::wstring target = b.folder.File(L"one") + c.extension;
+        Log expected = {L"write " + target + L"~tmp", L"replace " + target + L"~tmp > " + target};
+        if (target != first) {
+            expected.push_back(L"remove " + first);  // only once the output is in place
+        }
+        EXPECT_EQ(b.files.log, expected);
+        EXPECT_TRUE(FileShows(target, 6, 4, 1, kRed)) << c.extension;
+        EXPECT_EQ(PathExists(first.c_str()), target == first);
+        EXPECT_EQ(b.session.GetOpenFolderOnLeave(), c.command == edit_cmd::kKeepOpenFolder);
+        // On to the next capture at once.
+        EXPECT_FALSE(b.captures.IsValid(0));
+        EXPECT_EQ(b.captures.GetCurrent(), 1);
+        EXPECT_TRUE(Shows(b.session.GetPicture(), 5, 3, 2));
+    }
+}
+
+TEST(EditSessionTest, FailedKeepShowsTheWriterTextAndKeepsTheCapture) {
+    struct Case {
+        bool failWrite;
+        const wchar_t* message;
+        size_t calls;  // write, [replace,] remove the temporary file
+    };
+    for (const Case& c :
+         {Case{true, L"Failed Save Capture: disk full", 2},
+          Case{false, L"Failed Save Capture: The new file could not take the place of the old one.",
+               3}}) {
+        Bench b;
+        const std::wstring first = b.AddCapture(L"one.bmp", 6, 4, 1);
+        b.settings.CaptureOutputFormat = static_cast<uint32_t>(OutputFormat::Png);
+        b.Begin();
+        b.Edit(kRed);
+        b.files.failWrite = c.failWrite;
+        b.files.failReplace = !c.failWrite;
+        EXPECT_FALSE(b.session.RunCommand(edit_cmd::kKeep));
+
+        EXPECT_EQ(b.host.errors, Log{c.message});
+        EXPECT_EQ(b.host.beeps, 1);
+        const std::wstring temporary = b.folder.File(L"one.png~tmp");
+        ASSERT_EQ(b.files.log.size(), c.calls);
+        EXPECT_EQ(b.files.log.back(), L"remove " + temporary);
+        EXPECT_FALSE(PathExists(temporary.c_str()));
+        EXPECT_TRUE(FileShows(first, 6, 4, 1));
+        EXPECT_TRUE(b.captures.IsValid(0));
+        EXPECT_EQ(b.captures.GetHistory(0)->GetNext(), 2);
+        EXPECT_TRUE(Shows(b.session.GetPicture(), 6, 4, 1, kRed));
+    }
+}
+
+TEST(EditSessionTest, EraseDeletesAndAdvancesUnlessTheFileStays) {
+    Bench b;
+    const std::wstring first = b.AddCapture(L"one.bmp", 4, 3, 1);
+    const std::wstring second = b.AddCapture(L"two.bmp", 5, 2, 2);
+    b.Begin();
+    ASSERT_TRUE(b.session.RunCommand(edit_cmd::kErase));
+    EXPECT_EQ(b.files.log, Log{L"remove " + first});
+    EXPECT_FALSE(PathExists(first.c_str()));
+    EXPECT_TRUE(Shows(b.session.GetPicture(), 5, 2, 2));
+
+    b.files.failRemove = true;
+    EXPECT_FALSE(b.session.RunCommand(edit_cmd::kErase));
+    EXPECT_EQ(b.host.errors, Log{L"The capture file could not be deleted:\n" + second});
+    EXPECT_EQ(b.host.beeps, 1);
+    EXPECT_TRUE(b.captures.IsValid(1));
+}
+
+TEST(EditSessionTest, MissingFileComesFromHistoryElseOnlyEraseRuns) {
+    Bench b;
+    const std::wstring first = b.AddCapture(L"one.bmp", 4, 3, 1);
+    ASSERT_TRUE(DeleteFileAt(first.c_str()));
+    b.Begin();
+    EXPECT_TRUE(Shows(b.session.GetPicture(), 4, 3, 1));
+    EXPECT_EQ(b.host.beeps, 0);
+
+    b.captures.GetHistory(0)->Reset();
+    EXPECT_FALSE(b.session.LoadCurrent());
+    EXPECT_EQ(b.host.beeps, 1);
+    EXPECT_TRUE(b.session.IsUnloadable());
+    EXPECT_FALSE(b.session.RunCommand(edit_cmd::kKeep));
+    EXPECT_EQ(b.host.beeps, 2);
+    EXPECT_TRUE(b.files.log.empty());
+
+    // Erasing the last capture clears the list and leaves.
+    EXPECT_TRUE(b.session.RunCommand(edit_cmd::kErase));
+    EXPECT_EQ(b.host.leaves, 1);
+    EXPECT_EQ(b.captures.GetCount(), 0);
+}
+
+TEST(EditSessionTest, StepLoadsAtOnceWrapsRoundAndShowsTheLatestEdit) {
+    Bench b;
+    const std::wstring first = b.AddCapture(L"a.bmp", 4, 3, 0);
+    b.AddCapture(L"b.bmp", 3, 2, 1);
+    b.AddCapture(L"c.bmp", 2, 2, 2);
+    b.Begin();
+    b.Edit(kRed);
+    ASSERT_TRUE(b.session.Step(-1));
+    EXPECT_TRUE(Shows(b.session.GetPicture(), 2, 2, 2));
+    ASSERT_TRUE(b.session.Step(+1));
+    EXPECT_TRUE(Shows(b.session.GetPicture(), 4, 3, 0, kRed));
+    EXPECT_TRUE(FileShows(first, 4, 3, 0));
+}
+
+TEST(EditSessionTest, UndoAndRedoWalkTheCommittedChanges) {
+    Bench b;
+    b.AddCapture(L"one.bmp", 4, 3, 1);
+    b.Begin();
+    b.Edit(kRed);
+    b.Edit(kBlue);
+    const ZImage& picture = b.session.GetPicture();
+    const std::pair<uint32_t, ZColor> steps[] = {{edit_cmd::kUndo, kRed},  {edit_cmd::kUndo, 0},
+                                                 {edit_cmd::kUndo, 0},     {edit_cmd::kRedo, kRed},
+                                                 {edit_cmd::kRedo, kBlue}, {edit_cmd::kRedo, kBlue},
+                                                 {edit_cmd::kUndo, kRed}};
+    for (const auto& [command, corner] : steps) {
+        EXPECT_TRUE(b.session.RunCommand(command));
+        EXPECT_TRUE(Shows(picture, 4, 3, 1, corner)) << command;
+    }
+}
+
+TEST(EditSessionTest, CanvasResizeFillsWithBackgroundColourAndUndoes) {
+    Bench b;
+    b.AddCapture(L"one.bmp", 6, 4, 1);
+    b.settings.CaptureBackgroundColor = kBlue;
+    b.Begin();
+    ASSERT_TRUE(b.session.ResizeCanvas(9, 6, 0));
+    const ZImage& picture = b.session.GetPicture();
+    EXPECT_TRUE(test::PixelsAre(picture, 9, 6, [](int32_t x, int32_t y) {
+        return x < 6 && y < 4 ? PatternColour(x, y, 1) : kBlue;
+    }));
+    EXPECT_EQ(b.session.View().GetImageWidth(), 9);
+    ASSERT_TRUE(b.session.Undo());
+    EXPECT_TRUE(Shows(picture, 6, 4, 1));
+
+    EXPECT_FALSE(b.session.ResizeCanvas(70000, 70000, 0));
+    EXPECT_EQ(b.host.beeps, 1);
+    EXPECT_TRUE(Shows(picture, 6, 4, 1));
+    EXPECT_EQ(b.captures.GetHistory(0)->GetNext(), 2);
+}
+
+TEST(EditSessionTest, ZoomCommandsAndWheelStepExactly) {
+    Bench b;
+    b.AddCapture(L"one.bmp", 4, 3, 1);
+    b.Begin();
+    const EditView& view = b.session.View();
+    const std::pair<uint32_t, int32_t> steps[] = {{edit_cmd::kZoomIn, 1100},
+                                                  {edit_cmd::kZoomIn, 1200},
+                                                  {edit_cmd::kZoomOut, 1100},
+                                                  {edit_cmd::kZoomOut, kZoomOne}};
+    for (const auto& [command, zoom] : steps) {
+        EXPECT_TRUE(b.session.RunCommand(command));
+        EXPECT_EQ(view.GetZoom(), zoom);
+    }
+    b.session.SetZoom(kZoomMin);
+    EXPECT_FALSE(b.session.RunCommand(edit_cmd::kZoomOut));
+    EXPECT_EQ(view.GetZoom(), kZoomMin);
+    EXPECT_TRUE(b.session.RunCommand(edit_cmd::kZoom100));
+    for (const int32_t expected : {kZoomOne, kZoomOne, 1100}) {
+        b.session.Wheel(40, false);
+        EXPECT_EQ(view.GetZoom(), expected);
+    }
+    b.session.Wheel(120, true);  // with Shift: not a zoom
+    EXPECT_EQ(view.GetZoom(), 1100);
+    b.session.Wheel(-120, false);
+    EXPECT_EQ(view.GetZoom(), kZoomOne);
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,316 @@
+#!/usr/bin/env bash
+# corvix_editmode_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
+# The Edit Mode of the resident program end to end in the Wine desktop, driven by real keys,
+# clicks, drags and the mouse wheel. Five PrintScreen captures are collected (CaptureType 1);
+# before the Edit Mode is started from the tray menu their files are replaced by known patterns
+# (cells of 10 x 10 pixels in distinct colours with a fine gradient inside), so that the screen
+# and the written files can be compared pixel by pixel:
+#   1  P1 320 x 250: drawn 1:1 at (352, 259); two zoom-out steps: 256 x 200 at (384, 284); one
+#      wheel notch up: 288 x 225 at (368, 271); previous from the first capture shows the last,
+#      next from the last shows the first again;
+#   2  P2 1600 x 1200: a drag of the scroll tool moves the screen content by the drag; a very
+#      long drag stops with the picture's top left corner on the centre lines (512, 384);
+#   3  P3 300 x 200: Enter while a folder blocks the temporary file: the "Failed Save Capture"
+#      box, the capture file and the picture stay; then a drag of the right border by 40 pixels
+#      and Enter: a PNG 40 pixels wider, the new columns in CaptureBackgroundColor;
+#   4  P4 200 x 160: border drag, Ctrl+Z, Enter: the PNG holds the picture as captured (the
+#      history's first state is the capture, not the replaced file);
+#   5  P5 240 x 180: Enter: a PNG with exactly its pixels, the BMP removed;
+#   then 1 and 2 again: Escape erases 1's file; Escape on 2, the last capture, leaves the Edit
+#   Mode: the capture bar's strip and the hot keys (PrintScreen) come back.
+# On the screen the picture is compared with the pattern as the editor frames it: the frame's
+# black 4 x 4 handles cover the picture's outermost pixels at its corners and edge middles.
+# Screenshots (1:1, zoomed, panned, the error box) go to BUILD/wine-env/out/corvix_editmode_test/.
+# shellcheck disable=SC2154 # keeper, corvix_pid and rc are set by the harness (printf -v)
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
+
+harness_init "$1" "$3"
+corvix=$2
+programtool=$4
+class=ZentrovaClarivue2Class
+regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
+captures="$HARNESS_OUT/captures"
+mkdir -p "$captures"
+out=$HARNESS_OUT
+# CaptureBackgroundColor is 0x00BBGGRR: 0x00336699 is #996633.
+background_reg=0x00336699
+background_rgb='#996633'
+
+# pattern W H SEED FILE: a 24-bit picture of W x H (BMP or PNG by FILE's extension).
+pattern() {
+  /usr/bin/python3 - "$@" <<'PY'
+import random, sys
+from PIL import Image, ImageChops
+w, h, seed, path = int(sys.argv[1]), int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
+rnd = random.Random(seed)
+cw, ch = (w + 9) // 10, (h + 9) // 10
+cells = Image.new('RGB', (cw, ch))
+cells.putdata([tuple(rnd.randrange(16, 200) for _ in range(3)) for _ in range(cw * ch)])
+cells = cells.resize((cw * 10, ch * 10), Image.NEAREST).crop((0, 0, w, h))
+tile = Image.new('RGB', (10, 10))
+tile.putdata([(3 * x, 3 * y, 2 * (x + y)) for y in range(10) for x in range(10)])
+fine = Image.new('RGB', (w, h))
+for y in range(0, h, 10):
+    for x in range(0, w, 10):
+        fine.paste(tile, (x, y))
+ImageChops.add(cells, fine).save(path)
+PY
+}
+# with_handles PICTURE OUT: PICTURE as the Edit Mode draws it: the black 4 x 4 handles of its
+# frame (the outline runs just outside the picture, columns -1 and W, rows -1 and H; each handle
+# is centred on a corner or an edge's middle, so it covers the picture's outer pixels there).
+with_handles() {
+  local w h l=-1 t=-1 r b mx my x y draw=()
+  read -r w h < <(identify -format '%w %h\n' "$1")
+  r=$w
+  b=$h
+  mx=$((l + (r - l) / 2))
+  my=$((t + (b - t) / 2))
+  for x in $l $mx $r; do
+    for y in $t $my $b; do
+      [ "$x" = "$mx" ] && [ "$y" = "$my" ] && continue
+      draw+=(-draw "rectangle $((x - 2)),$((y - 2)) $((x + 1)),$((y + 1))")
+    done
+  done
+  convert "$1" +antialias -fill black "${draw[@]}" "$2"
+}
+# differing_near A B: pixels of A and B further apart than a small tolerance (rounding of the
+# area averaging).
+differing_near() { compare -metric AE -fuzz 3% "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+# Number of pixels of exactly COLOUR (#rrggbb) in a picture.
+colour_count() {
+  convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+# shown VAR FILE GEOMETRY EXPECTED [near]: screenshots into FILE until its GEOMETRY (WxH+X+Y)
+# shows the picture EXPECTED (exactly, or with the tolerance of differing_near) or 5 s passed;
+# VAR gets the number of differing pixels of the last screenshot.
+shown() {
+  local _sh_var=$1 _sh_file=$2 _sh_geometry=$3 _sh_expected=$4 _sh_mode=${5:-exact} _sh_i _sh_n
+  for ((_sh_i = 0; _sh_i < 25; _sh_i++)); do
+    harness_screenshot "$_sh_file"
+    if [ "$_sh_mode" = near ]; then
+      _sh_n=$(differing_near "${_sh_file}[$_sh_geometry]" "$_sh_expected")
+    else
+      _sh_n=$(differing "${_sh_file}[$_sh_geometry]" "$_sh_expected")
+    fi
+    [ "$_sh_n" = 0 ] && break
+    sleep 0.2
+  done
+  printf -v "$_sh_var" '%s' "$_sh_n"
+}
+# drag X1 Y1 X2 Y2: press, move there in four steps, release.
+drag() {
+  local i
+  harness_mouse "$1" "$2"
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.15
+  for i in 1 2 3 4; do
+    harness_mouse $(($1 + ($3 - $1) * i / 4)) $(($2 + ($4 - $2) * i / 4))
+    sleep 0.15
+  done
+  xdotool mouseup 1
+  sleep 0.2
+}
+# Keys go to the Edit Mode through the desktop window's X focus; the pointer rests away from the
+# bars at the screen's edges and the buttons in its lower corners.
+press() {
+  harness_mouse 700 150
+  focus_desktop
+  harness_key "$@"
+}
+# wait_gone FILE: true as soon as FILE no longer exists (5 s at most).
+wait_gone() {
+  local i
+  for ((i = 0; i < 50; i++)); do
+    [ -e "$1" ] || return 0
+    sleep 0.1
+  done
+  return 1
+}
+# close_box: presses Enter on the program's OK box until it is gone.
+close_box() {
+  for _ in 1 2 3; do
+    sleep 0.3
+    harness_key Return
+    harness_tool gone '#32770' 2000 >/dev/null && return 0
+  done
+  return 1
+}
+# Previous and next: the left and the right half of the picture in the lower left corner.
+prev_next() {
+  harness_mouse "$1" 742
+  sleep 0.3
+  harness_click "$1" 742
+  sleep 0.2
+  harness_mouse 700 150
+}
+previous() { prev_next 31; }
+next() { prev_next 84; }
+
+# A fresh record: factory values except what this test fixes.
+reg delete "$regkey" /f
+for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
+  IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
+  CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
+  GeneralStartWithWindows; do
+  reg_dword "$v" 0
+done
+reg_dword CaptureType 1
+reg_dword GeneralMonitorWindowsCaptureKey 1
+reg_dword GeneralShowCaptureBar 1
+reg_dword CaptureBackgroundColor "$background_reg"
+reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
+
+# The patterns, made while Wine starts its programs.
+patterns=()
+for p in "320 250 1" "1600 1200 2" "300 200 3" "200 160 4" "240 180 5"; do
+  # shellcheck disable=SC2086 # width, height and seed
+  pattern $p "$out/p${p##* }.png" &
+  patterns+=("$!")
+done
+
+harness_start keeper "$programtool" hotkey 0x7B 0
+check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
+sleep 0.5
+harness_mouse 700 150
+harness_screenshot "$out/no_corvix.png"
+harness_start corvix_pid "$corvix"
+check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
+wait "${patterns[@]}"
+for n in 1 2 3 4 5; do
+  with_handles "$out/p$n.png" "$out/p${n}_shown.png"
+done
+
+# --- Five captures, their files replaced by the patterns ------------------------------------------
+declare -a name
+for n in 1 2 3 4 5; do
+  press Print
+  wait_file file "*00$n.bmp" 15
+  name[n]=${file%.bmp}
+done
+check_true "five captures stored" test -n "${name[5]}"
+cp "$captures/${name[4]}.bmp" "$out/captured4.bmp"
+for n in 1 2 3 4 5; do
+  convert "$out/p$n.png" -type TrueColor "BMP3:$captures/${name[n]}.bmp"
+done
+harness_mouse 700 150
+sleep 0.5
+harness_screenshot "$out/before_edit.png"
+
+# --- Start Edit Mode from the tray menu ---------------------------------------------------------
+focus_desktop
+harness_click 1013 757 3
+menu=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null | tr -d '\r' |
+  sed -n 's/^rect=//p')
+read -r left top _ bottom <<<"${menu:-0 0 0 0}"
+sleep 0.3
+# The item's distance from the menu's top: owner-drawn by the skin, or drawn by the system.
+if [ $((bottom - top)) -gt 250 ]; then item=198; else item=164; fi
+harness_click $((left + 60)) $((top + item))
+harness_mouse 700 150
+
+# --- 1: P1 at 1:1, zoomed out twice, a wheel notch up ---------------------------------------------
+shown diff "$out/edit_1to1.png" 320x250+352+259 "$out/p1_shown.png"
+check "1:1: the 320 x 250 picture exactly at (352, 259)" 0 "$diff"
+press minus minus
+convert "$out/p1.png" -scale 256x200! "$out/p1_800.png"
+with_handles "$out/p1_800.png" "$out/p1_800.png"
+shown diff "$out/edit_zoom800.png" 256x200+384+284 "$out/p1_800.png" near
+check "two zoom-out steps: 256 x 200 at (384, 284)" 0 "$diff"
+xdotool click 4
+convert "$out/p1.png" -scale 288x225! "$out/p1_900.png"
+with_handles "$out/p1_900.png" "$out/p1_900.png"
+shown diff "$out/edit_zoom900.png" 288x225+368+271 "$out/p1_900.png" near
+check "a wheel notch up: 288 x 225 at (368, 271)" 0 "$diff"
+
+
+# --- Previous from the first capture shows the last, next from the last the first ---------------
+previous
+shown diff "$out/edit_previous.png" 240x180+392+294 "$out/p5_shown.png"
+check "previous from the first capture: the last one (P5 at (392, 294))" 0 "$diff"
+next
+shown diff "$out/edit_next.png" 320x250+352+259 "$out/p1_shown.png"
+check "next from the last capture: the first one again, at 1:1" 0 "$diff"
+
+# --- 2: the scroll tool pans a picture larger than the screen -------------------------------------
+# A new picture taller and wider than the screen shows its top left part 10 pixels from the edges.
+next
+shown diff "$out/edit_pan_start.png" 600x400+200+150 "$out/p2_shown.png[600x400+190+140]"
+check "1600 x 1200 picture: its top left corner at (10, 10)" 0 "$diff"
+drag 300 300 400 350
+shown diff "$out/edit_panned.png" 600x400+200+150 "$out/p2_shown.png[600x400+90+90]"
+check "a drag of (100, 50) moves the picture by exactly (100, 50)" 0 "$diff"
+drag 200 200 900 690
+shown diff "$out/edit_pan_limit.png" 400x250+512+384 "$out/p2_shown.png[400x250+0+0]"
+check "a very long drag stops with the corner on the centre lines (512, 384)" 0 "$diff"
+
+# --- 3: a failed write keeps the capture; a border drag widens the canvas ------------------------
+# P3 300 x 200 is drawn at (362, 284); its right border is grabbed 2 pixels right of the picture.
+next
+shown diff "$out/edit_p3.png" 300x200+362+284 "$out/p3_shown.png"
+mkdir "$captures/${name[3]}.png~tmp"
+press Return
+box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
+  2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
+harness_screenshot "$out/edit_failed_box.png"
+check "failed write: the OK box says so ($box)" "Failed Save Capture" "${box:0:19}"
+check "failed write: the box closed by Enter" 0 "$(close_box; echo $?)"
+check_true "failed write: the capture file stays" test -f "$captures/${name[3]}.bmp"
+shown diff "$out/edit_after_failure.png" 300x200+362+284 "$out/p3_shown.png"
+check "failed write: the Edit Mode still shows the capture" 0 "$diff"
+rmdir "$captures/${name[3]}.png~tmp"
+drag 664 384 704 384
+press Return
+wait_gone "$captures/${name[3]}.bmp"
+png=$captures/${name[3]}.png
+check "border drag +40, Enter: a PNG of 340 x 200" "340 200" "$(identify -format '%w %h' "$png" 2>&1)"
+check "border drag: the picture's pixels unchanged at the left" 0 \
+  "$(differing "${png}[300x200+0+0]" "$out/p3.png")"
+check "border drag: the new 40 columns in CaptureBackgroundColor" 8000 \
+  "$(convert "$png" -crop 40x200+300+0 +repage "$out/canvas_new.png" &&
+    colour_count "$out/canvas_new.png" "$background_rgb")"
+
+# --- 4: border drag, Ctrl+Z, Enter: the picture as captured ----------------------------------------
+# P4 200 x 160 is drawn at (412, 304).
+shown diff "$out/edit_p4.png" 200x160+412+304 "$out/p4_shown.png"
+check "after Enter the next capture is shown" 0 "$diff"
+drag 614 384 654 384
+press ctrl+z Return
+wait_gone "$captures/${name[4]}.bmp"
+check "border drag, Ctrl+Z, Enter: the PNG holds the picture as captured" 0 \
+  "$(differing "$captures/${name[4]}.png" "$out/captured4.bmp")"
+
+# --- 5: Enter writes exactly the picture and removes the BMP --------------------------------------
+shown diff "$out/edit_p5.png" 240x180+392+294 "$out/p5_shown.png"
+press Return
+check "Enter: the capture's BMP removed" 0 "$(wait_gone "$captures/${name[5]}.bmp"; echo $?)"
+check "Enter: a PNG with exactly the capture's pixels" 0 \
+  "$(differing "$captures/${name[5]}.png" "$out/p5.png")"
+
+# --- Escape erases; after the last capture the Edit Mode closes ------------------------------------
+# After the last capture of the list the first one (P1) is current again.
+shown diff "$out/edit_p1_again.png" 320x250+352+259 "$out/p1_shown.png"
+check "after Enter on the last capture the first one is shown" 0 "$diff"
+press Escape
+check "Escape: the capture's file deleted" 0 "$(wait_gone "$captures/${name[1]}.bmp"; echo $?)"
+shown diff "$out/edit_p2_again.png" 600x400+200+150 "$out/p2_shown.png[600x400+190+140]"
+press Escape
+check "Escape on the last capture: its file deleted" 0 \
+  "$(wait_gone "$captures/${name[2]}.bmp"; echo $?)"
+# The desktop as it was before the Edit Mode, the capture bar's strip at the top edge included.
+shown diff "$out/after_edit.png" 1024x768+0+0 "$out/before_edit.png"
+strip=$(differing "$out/no_corvix.png[1024x8+0+0]" "$out/after_edit.png[1024x8+0+0]")
+check_true "after the Edit Mode: the desktop with the capture bar's strip ($diff, $strip pixels)" \
+  test "$diff" = 0 -a "$strip" -gt 20
+press Print
+wait_file file '*006.bmp' 10
+check_true "after the Edit Mode: PrintScreen captures again ($file)" test -n "$file"
+
+harness_run rc 30 "$corvix" -exit
+harness_wait_exit rc "$corvix_pid" 20
+check "corvix ends with exit code 0" 0 "$rc"
+harness_finish

@@ -125,6 +125,7 @@ def print_editmode_table(ours):
         ("history push", "EditHistoryPush", 150.0),
         ("history undo", "EditHistoryUndo", 150.0),
         ("history redo", "EditHistoryRedo", 150.0),
+        ("colour picker mouse move (hue)", "ColorPickerMouseMove/3", 5.0),
     ], ours, "EditBackBufferCopy")
 
 

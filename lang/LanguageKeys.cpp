@@ -152,6 +152,7 @@ std::vector<LanguageKey> MakeTable() {
         {L"Dlg_ColorPicker", L"Title", L"Choose Color"},
         {L"Dlg_ColorPicker", L"OriginalColor", L"Original"},
         {L"Dlg_ColorPicker", L"SelectedColor", L"Selected"},
+        {L"Dlg_ColorPicker", L"Opacity", L"Opacity:"},
         {L"Dlg_ColorPicker", L"Ok", L"Ok"},
         {L"Dlg_ColorPicker", L"Cancel", L"Cancel"},
 

@@ -61,8 +61,8 @@ bool BufferedFileWriter::Open(const wchar_t* path) {
 
 bool BufferedFileWriter::Close() {
     const bool ok = m_file.IsOpen() && Flush();
-    m_file.Close();
-    return ok;
+    const bool closed = m_file.Close();
+    return ok && closed;
 }
 
 bool BufferedFileWriter::Write(const void* data, size_t count) {

@@ -23,17 +23,16 @@ bool ZFile::Open(const wchar_t* path, Mode mode) {
     return true;
 }
 
-void ZFile::Close() {
+bool ZFile::Close() {
     if (!m_isOpen) {
-        return;
+        return true;
     }
-    if (m_ownsHandle) {
-        CloseHandle();
-    }
+    const bool closed = !m_ownsHandle || CloseHandle();
     m_handle = -1;
     m_ownsHandle = false;
     m_isOpen = false;
     m_path.clear();
+    return closed;
 }
 
 bool ZFile::ReadByte(uint8_t& out) {

@@ -25,7 +25,10 @@ class ZFile {
 
     // Opens path (resolved to its full path); closes a file that was open before.
     bool Open(const wchar_t* path, Mode mode);
-    void Close();
+    // Closes the file. False when the system reports a failure on closing (data written before
+    // may not have reached the file: a writer treats the file as incomplete); true when it closed
+    // cleanly or was not open.
+    bool Close();
     bool IsOpen() const { return m_isOpen; }
     // Full path of the open file; empty when closed.
     const std::wstring& GetPath() const { return m_path; }
@@ -51,7 +54,7 @@ class ZFile {
   private:
     // Platform seam (ZFile_win.cpp / ZFile_posix.cpp).
     bool OpenHandle(const std::wstring& fullPath, Mode mode);
-    void CloseHandle();
+    bool CloseHandle();
 
     intptr_t m_handle = -1;  // HANDLE or file descriptor; -1 when closed
     bool m_ownsHandle = false;

@@ -30,8 +30,10 @@ bool ZFile::OpenHandle(const std::wstring& fullPath, Mode mode) {
     return true;
 }
 
-void ZFile::CloseHandle() {
-    ::close(static_cast<int>(m_handle));
+bool ZFile::CloseHandle() {
+    // The descriptor is released even when close reports an error (also EINTR on Linux), so it
+    // is never closed twice; the error means that written data may be lost.
+    return ::close(static_cast<int>(m_handle)) == 0;
 }
 
 size_t ZFile::Read(void* buffer, size_t count) {

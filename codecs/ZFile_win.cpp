@@ -28,8 +28,8 @@ bool ZFile::OpenHandle(const std::wstring& fullPath, Mode mode) {
     return true;
 }
 
-void ZFile::CloseHandle() {
-    ::CloseHandle(AsHandle(m_handle));
+bool ZFile::CloseHandle() {
+    return ::CloseHandle(AsHandle(m_handle)) != FALSE;
 }
 
 size_t ZFile::Read(void* buffer, size_t count) {

@@ -11,11 +11,13 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string>
 
 #include "codecs/BmpByteReader.h"
 #include "codecs/BmpDecode.h"
 #include "codecs/BmpHeader.h"
 #include "codecs/ZFile.h"
+#include "core/FileSystem.h"
 #include "core/WideText.h"
 #include "core/ZError.h"
 
@@ -185,6 +187,14 @@ int32_t PixelsPerMetre(int32_t dpi) {
     return static_cast<int32_t>(std::clamp(ppm, double{INT32_MIN}, double{INT32_MAX}));
 }
 
+// A file as the writer's output: its writes, and closing it as the finish.
+class BmpFileOutput final : public BmpOutput {
+  public:
+    bool Write(const void* bytes, size_t count) override { return file.Write(bytes, count); }
+    bool Finish() override { return file.Close(); }
+    ZFile file;
+};
+
 void CopyError(wchar_t* errorText, size_t capacity, const wchar_t* message) {
     if (errorText != nullptr && capacity > 0) {
         CopyText(errorText, capacity, message);
@@ -247,7 +257,7 @@ bool ReadBmp(ZImage& image, const wchar_t* path, uint32_t* errorCode) {
     return true;
 }
 
-bool WriteBmp(const wchar_t* path, const ZImage& image, wchar_t* errorText,
+bool WriteBmp(BmpOutput& output, const ZImage& image, wchar_t* errorText,
               size_t errorTextCapacity) {
     if (!image.IsValid()) {
         CopyError(errorText, errorTextCapacity, L"");
@@ -279,17 +289,36 @@ bool WriteBmp(const wchar_t* path, const ZImage& image, wchar_t* errorText,
         std::memcpy(table + i * 4, image.GetPaletteEntryBgr(static_cast<int>(i)), 3);
     }
 
-    ZFile file;
-    if (!file.Open(path, ZFile::Mode::CreateForWrite)) {
+    image.FlushDrawing();
+    // Finish runs also after a failed write: the output is complete (a file closed) either way.
+    const bool written = output.Write(headers, headersBytes) &&
+                         output.Write(image.GetBits(), static_cast<size_t>(pixelBytes));
+    const bool finished = output.Finish();
+    if (!written || !finished) {
+        CopyError(errorText, errorTextCapacity, bmp::kWriteFailed);
+        return false;
+    }
+    return true;
+}
+
+bool WriteBmp(const wchar_t* path, const ZImage& image, wchar_t* errorText,
+              size_t errorTextCapacity) {
+    if (!image.IsValid()) {
+        CopyError(errorText, errorTextCapacity, L"");
+        return false;
+    }
+    BmpFileOutput output;
+    if (!output.file.Open(path, ZFile::Mode::CreateForWrite)) {
         CopyError(errorText, errorTextCapacity, bmp::kWriteOpenFailed);
         return false;
     }
-    // Write errors after a successful open are not reported.
-    image.FlushDrawing();
-    file.Write(headers, headersBytes);
-    file.Write(image.GetBits(), static_cast<size_t>(pixelBytes));
-    file.Close();
-    return true;
+    const std::wstring fullPath = output.file.GetPath();  // closing forgets it
+    if (WriteBmp(output, image, errorText, errorTextCapacity)) {
+        return true;
+    }
+    // An incomplete picture must not pass for a capture or a converted file.
+    DeleteFileAt(fullPath.c_str());
+    return false;
 }
 
 }  // namespace zentrova

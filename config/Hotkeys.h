@@ -17,6 +17,8 @@ constexpr uint32_t kSystemModAlt = 1;
 constexpr uint32_t kSystemModControl = 2;
 constexpr uint32_t kSystemModShift = 4;
 constexpr uint32_t kSystemModWin = 8;
+// Registration only: a key held down reports once, not once per keyboard repeat (MOD_NOREPEAT).
+constexpr uint32_t kSystemModNoRepeat = 0x4000;
 
 // Identifiers the record's hot keys are registered under on the main window.
 constexpr int kHotkeyIdPrintScreen = 2;

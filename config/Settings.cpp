@@ -1,10 +1,16 @@
 // Loading, saving and resetting the settings record, driven by the settings table.
 #include "config/Settings.h"
 
+#include <algorithm>
+
 #include "config/JoinPath.h"
 #include "core/WideText.h"
+#include "image/ZImage.h"
 
 namespace zentrova {
+
+static_assert(kMaxFixedRegionSide == ZImage::kMaxPixels,
+              "the fixed region may be as long as the longest picture, no longer");
 
 namespace {
 
@@ -75,6 +81,8 @@ bool SettingsStore::LoadSettings(SettingsRecord& record) const {
                 m_registry.ReadDword(m_keyPath.c_str(), def.name, NumberDefault(def, record)));
         }
     }
+    record.CaptureFixedWidth = std::min(record.CaptureFixedWidth, kMaxFixedRegionSide);
+    record.CaptureFixedHeight = std::min(record.CaptureFixedHeight, kMaxFixedRegionSide);
     return true;
 }
 

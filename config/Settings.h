@@ -18,6 +18,10 @@ constexpr int32_t kSmallSkinScreenWidth = 800;
 constexpr const wchar_t* kSmallSkinName = L"Small";
 constexpr const wchar_t* kDefaultSkinName = L"Default";
 
+// Largest side of the fixed capture region: the image library's limit of pixels in a picture
+// (ZImage::kMaxPixels), far enough below 2^31 for the frame round the region.
+constexpr uint32_t kMaxFixedRegionSide = uint32_t{1} << 28;
+
 class SettingsStore {
   public:
     // registry: the root the record lives under (HKEY_CURRENT_USER); system: the source of the
@@ -26,7 +30,9 @@ class SettingsStore {
                   const wchar_t* keyPath = kSettingsKeyPath);
 
     // Fills every field of the record, in table order, from the stored value or, when that is
-    // missing or not of a usable type or size, from its default. Never fails: returns true.
+    // missing or not of a usable type or size, from its default. The fixed region's size
+    // ("CaptureFixedWidth", "CaptureFixedHeight") is clamped to kMaxFixedRegionSide, so that no
+    // stored value can overflow the capture's frame arithmetic. Never fails: returns true.
     bool LoadSettings(SettingsRecord& record) const;
 
     // Writes every value of the table in table order (numbers as REG_DWORD, texts as REG_SZ

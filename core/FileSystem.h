@@ -19,7 +19,8 @@ bool DirectoryExists(const wchar_t* path);
 // Creates one folder level; false when it could not be created (or already exists).
 bool CreateOneDirectory(const wchar_t* path);
 
-// Deletes a file; false when it did not exist or could not be deleted.
+// Deletes a file (a link itself, not what it points to); false when it did not exist, is a
+// device or could not be deleted.
 bool DeleteFileAt(const wchar_t* path);
 
 // Moves the file from over the file to (which may exist) in one step; false, both untouched,

@@ -51,7 +51,14 @@ bool DeleteFileAt(const wchar_t* path) {
     if (path == nullptr || *path == L'\0') {
         return false;
     }
-    return ::unlink(Narrow(path).c_str()) == 0;
+    const std::string name = Narrow(path);
+    // A device node is never a file of the program's (a writer failing on one must not remove
+    // it, which root could); a link is removed itself, not what it points to.
+    struct stat st {};
+    if (::lstat(name.c_str(), &st) == 0 && (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))) {
+        return false;
+    }
+    return ::unlink(name.c_str()) == 0;
 }
 
 bool MoveFileReplacing(const wchar_t* from, const wchar_t* to) {

@@ -165,9 +165,19 @@ bool EditHistory::WriteStateFile(const wchar_t* path, const ZImage& image) {
 
     image.FlushDrawing();
     ZFile file;
-    return file.Open(path, ZFile::Mode::CreateForWrite) &&
-           file.Write(head, kHeaderBytes + tableBytes) &&
-           file.Write(image.GetBits(), image.GetPixelMemorySize());
+    if (!file.Open(path, ZFile::Mode::CreateForWrite)) {
+        return false;
+    }
+    const std::wstring fullPath = file.GetPath();  // closing forgets it
+    const bool written = file.Write(head, kHeaderBytes + tableBytes) &&
+                         file.Write(image.GetBits(), image.GetPixelMemorySize());
+    // Closing is checked as well: an error there can mean that written data never arrived.
+    const bool closed = file.Close();
+    if (written && closed) {
+        return true;
+    }
+    DeleteFileAt(fullPath.c_str());  // no partial state file is left behind
+    return false;
 }
 
 bool EditHistory::ReadStateFile(const wchar_t* path, ZImage& image) {

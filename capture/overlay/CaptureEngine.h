@@ -30,7 +30,9 @@
 // * The scrolling modes (1, 2) frame the window under the cursor; their capture is not written
 //   yet, so a click there only beeps.
 //
-// Starting while a capture is active tears the old one down first. Everything runs on the main
+// Starting while a capture is active tears the old one down first; a finished capture whose done
+// message has not been handled yet would be lost with it, so the owner stores that one before it
+// starts the next (MainWindow::StoreWaitingCapture). Everything runs on the main
 // window's thread. The engine is a Windows object: its members are implemented in
 // CaptureEngine_win.cpp; this header only declares the Win32 handle types, so that portable code
 // may name the engine.

@@ -8,6 +8,7 @@
 
 #include "capture/overlay/CaptureEngine.h"
 #include "capture/overlay/CaptureOverlay_win.h"
+#include "capture/overlay/OverlayPixels.h"
 #include "config/SettingsRecord.h"
 
 namespace zentrova {
@@ -51,11 +52,11 @@ ScreenLayout CurrentScreenLayout() {
 uint32_t ScreenImageDepth() {
     HDC screen = GetDC(nullptr);
     if (screen == nullptr) {
-        return 24;
+        return OverlayImageDepth(0);
     }
     const int depth = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
     ReleaseDC(nullptr, screen);
-    return depth > 8 ? static_cast<uint32_t>(depth) : 24u;
+    return OverlayImageDepth(depth);
 }
 
 void ShowCaptureMessage(HWND owner, const wchar_t* format, ...) {
@@ -107,7 +108,7 @@ bool CaptureEngine::Start(HWND__* owner, HINSTANCE__* instance, CaptureMode mode
         return false;
     }
 
-    // The back buffer: the virtual screen's size at the screen's depth, white.
+    // The back buffer: the virtual screen's size at the frozen desktop's depth, white.
     const ScreenLayout screen = CurrentScreenLayout();
     const uint32_t depth = ScreenImageDepth();
     if (!m_backBuffer.Create(static_cast<uint32_t>(screen.virtualWidth),

@@ -21,8 +21,8 @@ constexpr WORD kPenCursorResource = 142;
 
 // The layout of the screens now.
 ScreenLayout CurrentScreenLayout();
-// Bits per pixel of the screen (bits x planes); depths of 8 and below give 24 (the images of the
-// overlay carry no palette).
+// Depth of the overlay's images for the screen now (OverlayImageDepth of its bits x planes):
+// 32 on a 32-bit screen, else 24.
 uint32_t ScreenImageDepth();
 // The main window's message box: printf-style text (at most 1024 characters), caption
 // "Zentrova Clarivue 2.1", information icon, topmost, in front.

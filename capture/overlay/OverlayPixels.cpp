@@ -85,6 +85,10 @@ void TintArea(ZImage& image, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
 
 }  // namespace
 
+uint32_t OverlayImageDepth(int32_t screenBits) {
+    return screenBits == 32 ? 32u : 24u;
+}
+
 bool CopyArea(const ZImage& source, int32_t x, int32_t y, ZImage& target) {
     if (!IsDirectColour(source) || !IsDirectColour(target)) {
         return false;

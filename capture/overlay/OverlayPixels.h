@@ -11,6 +11,12 @@
 
 namespace zentrova {
 
+// Depth of the overlay's images (the frozen desktop, the back buffer) for a screen of
+// screenBits bits per pixel: 32 for a 32-bit screen, 24 for any other (15, 16, 8 or fewer, or
+// unknown). Copying the screen into the image converts its pixels, so the pixel work below,
+// which takes 24 and 32 bits only, applies at every screen depth.
+uint32_t OverlayImageDepth(int32_t screenBits);
+
 // Copies the part of source that lies under target placed at (x, y) of source into target
 // (target's size; pixels outside source keep target's colour). Both 24 or 32 bits (a 32-bit
 // target's alpha byte becomes 255). False on an empty image or another depth.

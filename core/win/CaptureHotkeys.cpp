@@ -26,13 +26,15 @@ std::vector<HotkeyRegistration> GetHotkeyRegistrations(const SettingsRecord& rec
     std::vector<HotkeyRegistration> out;
     for (const CaptureHotkey& hotkey : GetCaptureHotkeys(record)) {
         if (hotkey.keyCode != 0) {
-            out.push_back(
-                {hotkey.id, ToSystemHotkeyModifiers(hotkey.storedModifiers), hotkey.keyCode});
+            out.push_back({hotkey.id,
+                           ToSystemHotkeyModifiers(hotkey.storedModifiers) | kSystemModNoRepeat,
+                           hotkey.keyCode});
         }
     }
     if (record.GeneralMonitorWindowsCaptureKey != 0) {
-        out.push_back({kHotkeyIdPrintScreen, 0, kVirtualKeyPrintScreen});
-        out.push_back({kHotkeyIdAltPrintScreen, kSystemModAlt, kVirtualKeyPrintScreen});
+        out.push_back({kHotkeyIdPrintScreen, kSystemModNoRepeat, kVirtualKeyPrintScreen});
+        out.push_back(
+            {kHotkeyIdAltPrintScreen, kSystemModAlt | kSystemModNoRepeat, kVirtualKeyPrintScreen});
     }
     return out;
 }

@@ -27,7 +27,7 @@ struct CaptureHotkey {
 std::array<CaptureHotkey, 6> GetCaptureHotkeys(const SettingsRecord& record);
 
 // One RegisterHotKey call: identifier, system modifiers (1 Alt, 2 Control, 4 Shift, 8 Windows
-// key) and virtual key.
+// key, 0x4000 no repeat) and virtual key.
 struct HotkeyRegistration {
     int id = 0;
     uint32_t systemModifiers = 0;
@@ -37,7 +37,8 @@ struct HotkeyRegistration {
 // The registrations the record asks for, in this order: the six capture hot keys (identifiers
 // 6-11, modifiers converted to the system's form; a hot key without a key code, 0, is not
 // registered: it has no key to watch), then with "GeneralMonitorWindowsCaptureKey" PrintScreen
-// without modifier (2) and Alt+PrintScreen (3).
+// without modifier (2) and Alt+PrintScreen (3). Every registration carries kSystemModNoRepeat:
+// holding a key down starts one capture, not one per keyboard repeat.
 std::vector<HotkeyRegistration> GetHotkeyRegistrations(const SettingsRecord& record);
 
 // Every identifier the main window may have registered: 6-11, 2 and 3.

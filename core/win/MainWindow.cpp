@@ -73,6 +73,12 @@ void UnregisterCaptureHotkeys(HWND hwnd) {
     }
 }
 
+MainWindow::~MainWindow() {
+    if (m_hwnd != nullptr) {
+        DestroyWindow(m_hwnd);  // WM_NCDESTROY clears the window's data
+    }
+}
+
 HWND MainWindow::Create() {
     // Created hidden: the window has no visible area of its own outside the Edit Mode.
     return CreateWindowExW(WS_EX_TOPMOST, kMainWindowClass, kMainWindowTitle,
@@ -185,6 +191,11 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnCaptureDone();
                 return 0;
             }
+            if (m_taskbarCreated != 0 && message == m_taskbarCreated) {
+                // A new taskbar (Explorer restarted) has no icons: ours goes in again.
+                AddTrayIcon();
+                return 0;
+            }
             break;
     }
     return DefWindowProcW(m_hwnd, message, wParam, lParam);
@@ -193,7 +204,13 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::OnCreate() {
     SetTimer(m_hwnd, kTimerHover, kTimerHoverMs, nullptr);
     SetTimer(m_hwnd, kTimerCaptureBarWatch, kTimerCaptureBarWatchMs, nullptr);
+    m_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    AddTrayIcon();
+}
+
+void MainWindow::AddTrayIcon() {
     if (!m_tray.Add(m_hwnd, m_app.instance, kProductName)) {
+        // Timer 3 tries again (the shell may not be ready yet when the program starts).
         ZTrace(kModule, __LINE__, L"tray icon not added\n");
     }
 }
@@ -205,6 +222,7 @@ void MainWindow::OnShutdown() {
     m_shutDown = true;
     KillTimer(m_hwnd, kTimerHover);
     KillTimer(m_hwnd, kTimerCaptureBarWatch);
+    StoreWaitingCapture();
     m_app.engine.TearDown();
     m_edit.Leave();
     m_app.settingsStore.SaveSettings(m_app.settings);
@@ -220,6 +238,9 @@ void MainWindow::OnTimer(UINT_PTR id) {
         // windows repaint with their hover state.
         OnSkinnedTimer(m_app.ui.Hover(), m_hwnd);
     } else if (id == kTimerCaptureBarWatch) {
+        if (!m_tray.IsAdded()) {
+            m_tray.Add(m_hwnd, m_app.instance, kProductName);  // the first add failed
+        }
         if (!IsFullScreenInFront() && m_app.settings.GeneralShowCaptureBar != 0 &&
             !m_captureBar.IsCreated()) {
             CreateCaptureBar();
@@ -331,6 +352,12 @@ void MainWindow::OnCaptureDone() {
     settings.outputFolder = m_app.settings.CaptureOutputDirectory;
     settings.captureType = static_cast<int32_t>(m_app.settings.CaptureType);
     m_app.store.StoreCapture(host, settings, m_app.captures);
+}
+
+void MainWindow::StoreWaitingCapture() {
+    if (m_app.engine.GetFinishedCapture() != nullptr) {
+        OnCaptureDone();  // its done message, when it comes, finds nothing left to store
+    }
 }
 
 bool MainWindow::IsFullScreenInFront() {

@@ -50,6 +50,9 @@ class MainWindow {
   public:
     explicit MainWindow(Application& app)
         : m_app(app), m_edit(app, [this](const wchar_t* topic) { OpenHelp(topic); }) {}
+    // Destroys the window when it still exists (the session's end quits the message loop
+    // without destroying it), so that no message reaches this object once it is gone.
+    ~MainWindow();
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -57,8 +60,9 @@ class MainWindow {
 
     // Creates the window (topmost popup without owner at the default place and size, kept
     // hidden: it has no visible area of its own until the Edit Mode paints it) and notes it in
-    // the application. On WM_CREATE it starts timers 1 and 3 and adds the tray icon. Null on
-    // failure. The object must outlive the window.
+    // the application. On WM_CREATE it starts timers 1 and 3 and adds the tray icon; the icon
+    // is added again when the taskbar is re-created ("TaskbarCreated") and, when the first add
+    // failed, on timer 3 until it succeeds. Null on failure.
     HWND Create();
 
     // Full-screen check: true while the Edit Mode is active; otherwise true when the foreground
@@ -81,6 +85,10 @@ class MainWindow {
     void OnTrayNotify(LPARAM lParam);
     void OnIntroClosed(WPARAM wParam, LPARAM lParam);
     void OnCaptureDone();
+    // Stores a capture that is finished but not stored yet (its UM_CAPTURE_DONE still waits in
+    // the queue): before a new capture starts or the engine is torn down, so that none is lost.
+    void StoreWaitingCapture();
+    void AddTrayIcon();
     // WM_COMMAND; false for numbers this window does not handle (default handling).
     bool OnCommand(uint32_t command);
     void StartCaptureCommand(uint32_t command);
@@ -99,7 +107,8 @@ class MainWindow {
     HtmlHelpViewer m_help;
     EditWindow m_edit;  // the Edit Mode on this window
     bool m_shutDown = false;
-    bool m_menuOpen = false;  // the tray menu is being tracked
+    bool m_menuOpen = false;    // the tray menu is being tracked
+    UINT m_taskbarCreated = 0;  // the shell's "TaskbarCreated" message
 };
 
 }  // namespace zentrova

@@ -102,6 +102,9 @@ void MainWindow::StartCapture(CaptureMode mode) {
         context.borderColour = m_app.skin.GetColor(L"CaptureBorderColor");
         context.textColour = m_app.skin.GetColor(L"CaptureTextColor");
     }
+    // A capture finished a moment ago (a second PrintScreen queued behind the first) is stored
+    // before the new one replaces it in the engine.
+    StoreWaitingCapture();
     if (!m_app.engine.Start(m_hwnd, m_app.instance, mode, UM_CAPTURE_DONE, context)) {
         ZTrace(kModule, __LINE__, L"capture mode %u did not start\n", static_cast<uint32_t>(mode));
     }
@@ -112,6 +115,7 @@ void MainWindow::StopCaptureEnterEditMode() {
     if (m_captureBar.IsCreated()) {
         SetFocus(m_captureBar.GetWindow());
     }
+    StoreWaitingCapture();
     m_app.engine.TearDown();  // a running capture is abandoned
     if (m_app.captures.GetCount() == 0) {
         m_app.captures.Clear();

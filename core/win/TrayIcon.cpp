@@ -56,7 +56,8 @@ bool TrayIcon::Add(HWND owner, HINSTANCE instance, const wchar_t* toolTip) {
     data.uCallbackMessage = UM_TRAY_NOTIFY;
     data.hIcon = LoadTrayIcon(instance);
     CopyText(data.szTip, sizeof(data.szTip) / sizeof(data.szTip[0]), toolTip);
-    if (!Shell_NotifyIconW(NIM_ADD, &data)) {
+    // A busy shell may time out on the add and still take the icon: then it can be modified.
+    if (!Shell_NotifyIconW(NIM_ADD, &data) && !Shell_NotifyIconW(NIM_MODIFY, &data)) {
         return false;
     }
     m_owner = owner;

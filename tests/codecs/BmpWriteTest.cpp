@@ -1,7 +1,9 @@
 // Writing BMP files: header fields, colour table, pixel bytes, round trips, failures.
 #include <cstring>
 #include <cwchar>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -211,6 +213,79 @@ TEST_F(BmpWriteTest, WritingReplacesALongerFile) {
     ASSERT_EQ(out.size(), 54u + 16u);
     EXPECT_EQ(static_cast<uint8_t>(out[54]), 0xFF);
 }
+
+// An output that takes the writer's bytes until a chosen step fails: step 1 the headers, step 2
+// the pixel rows, step 3 the finish; 0 never fails.
+class FailingOutput final : public BmpOutput {
+  public:
+    explicit FailingOutput(int failingStep) : m_failingStep(failingStep) {}
+    bool Write(const void* bytes, size_t count) override {
+        ++steps;
+        bytesTaken.append(static_cast<const char*>(bytes), count);
+        return steps != m_failingStep;
+    }
+    bool Finish() override {
+        ++steps;
+        finished = true;
+        return steps != m_failingStep;
+    }
+    int steps = 0;
+    bool finished = false;
+    std::string bytesTaken;
+
+  private:
+    int m_failingStep;
+};
+
+TEST_F(BmpWriteTest, EveryFailingWriteAndTheFinishAreReported) {
+    ZImage image;
+    ASSERT_TRUE(image.Create(3, 2, 24, 0x204060, nullptr));
+    ASSERT_TRUE(WriteBmp(Path().c_str(), image));
+    const std::string whole = ReadWholeFile(Path());
+
+    struct Case {
+        const char* what;
+        int failingStep;
+        int stepsTaken;  // writing stops at the failure; the output is finished in any case
+    };
+    const Case cases[] = {
+        {"headers", 1, 2},
+        {"pixel rows", 2, 3},
+        {"finish (closing the file)", 3, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FailingOutput output(c.failingStep);
+        wchar_t text[260] = L"untouched";
+        EXPECT_FALSE(WriteBmp(output, image, text, 260));
+        EXPECT_STREQ(text, L"Couldn't write BMP File!");
+        EXPECT_EQ(output.steps, c.stepsTaken);
+        EXPECT_TRUE(output.finished);
+    }
+    // Without a failure the output gets exactly the file's bytes.
+    FailingOutput output(0);
+    EXPECT_TRUE(WriteBmp(output, image));
+    EXPECT_EQ(output.bytesTaken, whole);
+}
+
+#ifndef _WIN32
+// A capture folder on a full disk: the file opens, its writes fail. The partial file goes, the
+// device the link pointed to stays.
+TEST_F(BmpWriteTest, FullDeviceGivesTheWriteErrorAndLeavesNoFile) {
+    std::error_code error;
+    std::filesystem::create_symlink("/dev/full", std::filesystem::path(Path()), error);
+    if (error || !PathExists(L"/dev/full")) {
+        GTEST_SKIP() << "no /dev/full to link to";
+    }
+    ZImage image;
+    ASSERT_TRUE(image.Create(64, 64, 24, 0x123456, nullptr));
+    wchar_t text[260] = L"";
+    EXPECT_FALSE(WriteBmp(Path().c_str(), image, text, 260));
+    EXPECT_STREQ(text, L"Couldn't write BMP File!");
+    EXPECT_FALSE(std::filesystem::is_symlink(std::filesystem::path(Path()), error));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full", error));
+}
+#endif
 
 }  // namespace
 }  // namespace zentrova::test

@@ -178,6 +178,30 @@ TEST_F(SettingsStoreTest, NumbersAreTakenOnlyFromFourByteDwords) {
     }
 }
 
+TEST_F(SettingsStoreTest, FixedRegionSizesAreClampedToThePictureLimit) {
+    struct Case {
+        uint32_t stored;
+        uint32_t expected;
+    };
+    const Case cases[] = {
+        {0xFFFFFFFFu, 1u << 28},
+        {0x80000000u, 1u << 28},
+        {0x7FFFFFFFu, 1u << 28},
+        {(1u << 28) + 1, 1u << 28},
+        {1u << 28, 1u << 28},
+        {1920, 1920},
+        {0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        ASSERT_TRUE(Store(L"CaptureFixedWidth", kRegDword, DwordBytes(c.stored)));
+        ASSERT_TRUE(Store(L"CaptureFixedHeight", kRegDword, DwordBytes(c.stored)));
+        const SettingsRecord record = Load();
+        EXPECT_EQ(record.CaptureFixedWidth, c.expected);
+        EXPECT_EQ(record.CaptureFixedHeight, c.expected);
+    }
+}
+
 TEST_F(SettingsStoreTest, FontBytesKeepTheLowByteAndFontNumbersAreSigned) {
     ASSERT_TRUE(Store(L"MToolsDrawTextFontItalic", kRegDword, DwordBytes(0x101)));
     ASSERT_TRUE(Store(L"MToolsDrawTextFontCharSet", kRegDword, DwordBytes(0xFFFFFFCC)));

@@ -13,6 +13,8 @@ constexpr uint32_t kF11 = 122;
 constexpr uint32_t kPrint = 44;
 // System modifiers of WM_HOTKEY.
 constexpr uint32_t kAlt = 1, kCtrl = 2, kShift = 4, kWin = 8;
+// Every registration asks for no repeats (MOD_NOREPEAT).
+constexpr uint32_t kOnce = 0x4000;
 
 // The hot keys as a fresh installation has them: website Ctrl+F9, single window Shift+F9,
 // free rectangle F9, the others without a key; PrintScreen watched.
@@ -33,8 +35,11 @@ bool operator==(const HotkeyRegistration& a, const HotkeyRegistration& b) {
 
 TEST(HotkeyRegistrations, FactoryHotkeysRegisterKeyedPairsThenPrintScreen) {
     const std::vector<HotkeyRegistration> got = GetHotkeyRegistrations(FactoryHotkeys());
-    const std::vector<HotkeyRegistration> want = {
-        {7, kCtrl, kF9}, {8, kShift, kF9}, {9, 0, kF9}, {2, 0, kPrint}, {3, kAlt, kPrint}};
+    const std::vector<HotkeyRegistration> want = {{7, kOnce | kCtrl, kF9},
+                                                  {8, kOnce | kShift, kF9},
+                                                  {9, kOnce, kF9},
+                                                  {2, kOnce, kPrint},
+                                                  {3, kOnce | kAlt, kPrint}};
     ASSERT_EQ(want.size(), got.size());
     for (size_t i = 0; i < want.size(); ++i) {
         EXPECT_TRUE(want[i] == got[i]) << "entry " << i << ": id " << got[i].id << " mods "
@@ -57,12 +62,12 @@ TEST(HotkeyRegistrations, StoredModifiersAreConvertedBitByBit) {
     r.GeneralHotkeyFreeStyleRegion = 'F';
     r.GeneralHotkeyFreeStyleRegionMod = 4 | 1;
     const std::vector<HotkeyRegistration> got = GetHotkeyRegistrations(r);
-    const std::vector<HotkeyRegistration> want = {{6, kShift, 'A'},
-                                                  {7, kCtrl, 'B'},
-                                                  {8, kAlt, 'C'},
-                                                  {9, kWin, 'D'},
-                                                  {10, kAlt | kCtrl | kShift | kWin, 'E'},
-                                                  {11, kAlt | kShift, 'F'}};
+    const std::vector<HotkeyRegistration> want = {{6, kOnce | kShift, 'A'},
+                                                  {7, kOnce | kCtrl, 'B'},
+                                                  {8, kOnce | kAlt, 'C'},
+                                                  {9, kOnce | kWin, 'D'},
+                                                  {10, kOnce | kAlt | kCtrl | kShift | kWin, 'E'},
+                                                  {11, kOnce | kAlt | kShift, 'F'}};
     ASSERT_EQ(want.size(), got.size());  // PrintScreen not watched
     for (size_t i = 0; i < want.size(); ++i) {
         EXPECT_TRUE(want[i] == got[i]) << "entry " << i << ": id " << got[i].id << " mods "

@@ -2,8 +2,10 @@
 #include "editmode/EditHistory.h"
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -536,6 +538,25 @@ TEST(EditHistoryFileTest, DamagedStateFileMakesUndoFailWithoutHarm) {
     EXPECT_TRUE(history.Clear());
     EXPECT_FALSE(PathExists(state1.c_str()));
 }
+
+#ifndef _WIN32
+// A temporary folder on a full disk: the state file opens, its writes fail. No partial state file
+// is left (the link goes, the device it pointed to stays).
+TEST(EditHistoryFileTest, StateFileOnAFullDeviceFailsAndLeavesNoFile) {
+    TempFolder folder;
+    const std::wstring path = folder.File(L"state.tmp");
+    std::error_code error;
+    std::filesystem::create_symlink("/dev/full", std::filesystem::path(path), error);
+    if (error || !PathExists(L"/dev/full")) {
+        GTEST_SKIP() << "no /dev/full to link to";
+    }
+    ZImage image;
+    MakePicture(image, 16, 16, 5);
+    EXPECT_FALSE(EditHistory::WriteStateFile(path.c_str(), image));
+    EXPECT_FALSE(std::filesystem::is_symlink(std::filesystem::path(path), error));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full", error));
+}
+#endif
 
 }  // namespace
 }  // namespace zentrova

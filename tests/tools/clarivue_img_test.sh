@@ -129,6 +129,11 @@ head -1 err.txt | grep -q "Couldn't open file for saving!" || fail "PNG write fa
 expect_error 0 "$@" convert "$data/bmpsuite/g/rgb24.bmp" "$work/out.xyz"
 expect_error 0 "$@" convert "$data/bmpsuite/g/rgb24.bmp" "$work/no/such/folder/out.bmp"
 head -1 err.txt | grep -q "Couldn't open BMP File for writing!" || fail "write failure text '$(head -1 err.txt)'"
+# A full disk (a link to the full device): the file opens, the writes fail; the BMP writer's error.
+if [ -c /dev/full ] && ln -s /dev/full "$work/full.bmp"; then
+    expect_error 0 "$@" convert "$data/bmpsuite/g/rgb24.bmp" "$work/full.bmp"
+    head -1 err.txt | grep -q "Couldn't write BMP File!" || fail "full device: text '$(head -1 err.txt)'"
+fi
 expect_error 0 "$@" frobnicate
 expect_error 0 "$@" info
 

@@ -4,10 +4,12 @@
 # with a prepared registry (no splash, no intro windows, several captures per session, no
 # finishing effects, a known output folder):
 #   - the tray icon with its tool tip and its menu (right click), "Start Edit Mode" without
-#     captures, "Help" without a help file, "Show CaptureBar" saved on exit, "Exit";
+#     captures, "Help" without a help file; the icon back with its menu after a restart of the
+#     taskbar ("TaskbarCreated"), "Show CaptureBar" saved on exit, "Exit";
 #   - PrintScreen: "Clarivue - YYYY.MM.DD HH.MM - 001.bmp" holding the desktop as the screen
 #     shows it; Alt+PrintScreen: the active window; the next capture numbered 002 and nothing
-#     overwritten, also after a restart within the same minute;
+#     overwritten, also after a restart within the same minute; PrintScreen and Alt+PrintScreen
+#     queued together (the second arrives before the first capture is stored): both files;
 #   - F9 (free rectangle): drag a selection, click inside it: the selected pixels;
 #   - F9 held by another program: corvix starts without complaint, the region capture stays
 #     reachable from the tray menu.
@@ -213,6 +215,29 @@ if [ -n "$shot2" ]; then
   check "Alt+PrintScreen: the window's client colour" 3366CC \
     "$(pixel "$captures/$shot2" $(((cl + cr) / 2 - wl)) $(((ct + cb) / 2 - wt)))"
 fi
+
+# --- PrintScreen and Alt+PrintScreen queued together: the first capture is stored before the
+# second starts (two hot-key messages in the queue before the first is handled) -----------------
+harness_mouse 500 600
+sleep 0.3
+harness_screenshot "$HARNESS_OUT/queued_desktop.png"
+# WM_HOTKEY (0x312): identifier 2 with PrintScreen (44 in the high word), identifier 3 with Alt.
+check "two hot-key messages posted" 0 \
+  "$(harness_tool post "$class" 0x312 2 0x2C0000 0x312 3 0x2C0001; echo $?)"
+wait_file shot_q2 '*004.bmp' 15
+shot_q1=$(cd "$captures" && ls ./*003.bmp 2>/dev/null | head -n 1)
+shot_q1=${shot_q1#./}
+check_true "queued hot keys: two files, 003 and 004" test -n "$shot_q1" -a -n "$shot_q2"
+if [ -n "$shot_q1" ] && [ -n "$shot_q2" ]; then
+  check "queued PrintScreen (003): the desktop's size" "24 1024 768 $ppm" \
+    "$(bmp_header "$captures/$shot_q1")"
+  check "queued PrintScreen (003): the desktop's pixels" 0 \
+    "$(differing "$HARNESS_OUT/queued_desktop.png" "$captures/$shot_q1")"
+  check "queued Alt+PrintScreen (004): the window's size" "24 $((wr - wl)) $((wb - wt)) $ppm" \
+    "$(bmp_header "$captures/$shot_q2")"
+  check "queued Alt+PrintScreen (004): the window's client colour" 3366CC \
+    "$(pixel "$captures/$shot_q2" $(((cl + cr) / 2 - wl)) $(((ct + cb) / 2 - wt)))"
+fi
 kill "$painter" 2>/dev/null
 wait "$painter" 2>/dev/null
 check "test window closed" 0 "$(harness_tool gone ClarivueTestWindow 5000; echo $?)"
@@ -235,8 +260,8 @@ xdotool mouseup 1
 sleep 0.5
 harness_screenshot "$HARNESS_OUT/region_selected.png"
 harness_click 200 150
-wait_file shot3 '*003.bmp' 15
-check_true "F9 region: third file numbered 003" test -n "$shot3"
+wait_file shot3 '*005.bmp' 15
+check_true "F9 region: fifth file numbered 005" test -n "$shot3"
 if [ -n "$shot3" ]; then
   cp "$captures/$shot3" "$HARNESS_OUT/region.bmp"
   check "F9 region: 201 x 101 pixels (both edges included)" "24 201 101 $ppm" \
@@ -247,9 +272,13 @@ if [ -n "$shot3" ]; then
       "$captures/$shot3")"
 fi
 check "first capture not overwritten" "$sum1" "$(md5sum <"$captures/$shot1" 2>/dev/null)"
-check "three captures in the folder" 3 "$(count_files)"
+check "five captures in the folder" 5 "$(count_files)"
 
 # --- "Show CaptureBar" toggled from the tray menu and saved on exit; "Exit" ---------------------
+# A new taskbar knows no icons: deleted behind the program's back, the icon comes back with the
+# shell's "TaskbarCreated", and its menu works (the two choices below).
+renewed=$(harness_tool tray "$class" 544 5000 | tr -d '\r' | tr '\n' ' ')
+check "tray icon deleted, then back after TaskbarCreated" "deleted=1 gone=1 back=1 " "$renewed"
 check "tray menu: Show CaptureBar chosen" 0 "$(tray_menu showbar; echo $?)"
 check "tray menu: Exit chosen" 0 "$(tray_menu exit; echo $?)"
 harness_wait_exit rc "$first" 20
@@ -280,7 +309,7 @@ harness_key F9
 sleep 1
 check "F9 goes to the program that holds it" pressed \
   "$(sed -n 2p "$holder_log" | tr -d '\r')"
-check "F9 started no capture in corvix" 3 "$(count_files)"
+check "F9 started no capture in corvix" 5 "$(count_files)"
 # The region capture from the tray menu.
 check "tray menu: Capture a Region chosen" 0 "$(tray_menu region; echo $?)"
 sleep 1.5
@@ -296,7 +325,7 @@ harness_click 420 320
 wait_file shot4 '*001*.bmp' 15
 shot4=$(cd "$captures" && ls -t ./*.bmp | head -n 1)
 shot4=${shot4#./}
-check "restart: four captures in the folder" 4 "$(count_files)"
+check "restart: six captures in the folder" 6 "$(count_files)"
 case "$shot4" in
   "$shot1") first_name=same ;;
   "${shot1%.bmp} (2).bmp" | "Clarivue - "*" - 001.bmp") first_name=ok ;;

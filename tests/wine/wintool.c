@@ -11,9 +11,19 @@
  *                                      manifest (24) its text, for an icon group (14) the widths
  *   wintool iconpixel EXE ID SIZE X Y  load icon ID at SIZE pixels, draw it on black and print the
  *                                      colour at (X, Y) as RRGGBB
+ *   wintool post CLASS MSG WPARAM LPARAM [MSG WPARAM LPARAM]...
+ *                                      post the messages (numbers, 0x for hexadecimal) to that
+ *                                      window one right after the other, so that they all wait
+ *                                      in its queue together
+ *   wintool tray CLASS ID TIMEOUT_MS   the notification icon ID of that window as after a restart
+ *                                      of the taskbar: delete it, then send the window the shell's
+ *                                      "TaskbarCreated"; print "deleted=", "gone=" (the shell no
+ *                                      longer knows it) and "back=" (it knows it again within
+ *                                      TIMEOUT_MS), each 1 or 0
  * Exit code 1: not found / timed out; 2: bad arguments.
  */
 #include <windows.h>
+#include <shellapi.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -167,9 +177,65 @@ static int IconPixel(const wchar_t* path, WORD id, int size, int x, int y) {
     return result;
 }
 
+static int PostMessages(const wchar_t* cls, int count, wchar_t** args) {
+    HWND hwnd = FindWindowW(cls, NULL);
+    if (!hwnd || count < 3 || count % 3 != 0)
+        return hwnd ? 2 : 1;
+    UINT message[16];
+    WPARAM wParam[16];
+    LPARAM lParam[16];
+    int n = 0;
+    for (int i = 0; i + 2 < count && n < 16; i += 3, ++n) {
+        message[n] = (UINT)wcstoul(args[i], NULL, 0);
+        wParam[n] = (WPARAM)wcstoull(args[i + 1], NULL, 0);
+        lParam[n] = (LPARAM)wcstoull(args[i + 2], NULL, 0);
+    }
+    /* Parsed first: nothing comes between the posts. */
+    for (int i = 0; i < n; ++i) {
+        if (!PostMessageW(hwnd, message[i], wParam[i], lParam[i]))
+            return 1;
+    }
+    return 0;
+}
+
+/* The shell knows the icon (hwnd, id): modifying nothing about it succeeds. */
+static BOOL TrayIconKnown(HWND hwnd, UINT id) {
+    NOTIFYICONDATAW data;
+    memset(&data, 0, sizeof data);
+    data.cbSize = sizeof data;
+    data.hWnd = hwnd;
+    data.uID = id;
+    return Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+static int RenewTrayIcon(const wchar_t* cls, UINT id, DWORD timeoutMs) {
+    HWND hwnd = FindWindowW(cls, NULL);
+    if (!hwnd)
+        return 1;
+    NOTIFYICONDATAW data;
+    memset(&data, 0, sizeof data);
+    data.cbSize = sizeof data;
+    data.hWnd = hwnd;
+    data.uID = id;
+    BOOL deleted = Shell_NotifyIconW(NIM_DELETE, &data);
+    BOOL gone = !TrayIconKnown(hwnd, id);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(hwnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_NORMAL,
+                        timeoutMs, &result);
+    DWORD start = GetTickCount();
+    BOOL back = TrayIconKnown(hwnd, id);
+    while (!back && GetTickCount() - start < timeoutMs) {
+        Sleep(50);
+        back = TrayIconKnown(hwnd, id);
+    }
+    printf("deleted=%d\ngone=%d\nback=%d\n", deleted ? 1 : 0, gone ? 1 : 0, back ? 1 : 0);
+    return deleted && gone && back ? 0 : 1;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        fputs("usage: wintool find|gone|info|msgbox|mutex|resource|iconpixel NAME ...\n", stderr);
+        fputs("usage: wintool find|gone|info|msgbox|mutex|resource|iconpixel|post|tray NAME ...\n",
+              stderr);
         return 2;
     }
     const wchar_t* command = argv[1];
@@ -193,6 +259,11 @@ int wmain(int argc, wchar_t** argv) {
             return 2;
         return IconPixel(name, (WORD)_wtoi(argv[3]), size, x, y);
     }
+    if (wcscmp(command, L"post") == 0)
+        return PostMessages(name, argc - 3, argv + 3);
+    if (wcscmp(command, L"tray") == 0 && argc >= 5)
+        return RenewTrayIcon(name, (UINT)wcstoul(argv[3], NULL, 10),
+                             (DWORD)wcstoul(argv[4], NULL, 10));
     fputs("wintool: unknown command\n", stderr);
     return 2;
 }

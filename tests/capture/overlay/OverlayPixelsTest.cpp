@@ -37,6 +37,16 @@ ZColor PatternAt(int32_t x, int32_t y) {
            (200u << 16);
 }
 
+TEST(OverlayPixels, ImagesAreTwentyFourOrThirtyTwoBitsAtEveryScreenDepth) {
+    const struct {
+        int32_t screen;
+        uint32_t image;
+    } cases[] = {{32, 32}, {24, 24}, {16, 24}, {15, 24}, {8, 24}, {4, 24}, {1, 24}, {0, 24}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(OverlayImageDepth(c.screen), c.image) << c.screen << "-bit screen";
+    }
+}
+
 TEST(OverlayPixels, CopyAreaFrom32BitsClipsAndKeepsTheFill) {
     ZImage frozen;
     ASSERT_TRUE(frozen.Create(40, 30, 32, 0, nullptr));

@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# corvix_depth16_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
+# The region captures on a 16-bit screen. The test runs in a desktop of its own: an Xvfb of depth
+# 16 and a copy of the prefix (BUILD/wineprefix16) with its own wineserver, both ended at the end.
+# With a coloured test window on the screen:
+#   - PrintScreen: the whole desktop, as the system converts it to 24 bits (the reference);
+#   - F9: a dragged rectangle, a click inside it: a 24-bit file with the reference's pixels there;
+#   - F8 (free style): a lasso: inside the reference's pixels, outside the background colour.
+# Pictures go to BUILD/wine-env/out/corvix_depth16_test/.
+# shellcheck disable=SC2154 # corvix_pid and rc are set by the harness (printf -v)
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
+
+harness_init "$1" "$3"
+corvix=$2
+programtool=$4
+class=ZentrovaClarivue2Class
+regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
+captures="$HARNESS_OUT/captures"
+mkdir -p "$captures"
+
+# --- The 16-bit desktop ---------------------------------------------------------------------------
+export WINEPREFIX="$HARNESS_BUILD/wineprefix16"
+"$CLARIVUE_WINE_DIR/make-prefix.sh" "$WINEPREFIX" "$CLARIVUE_WINE_TEMPLATE" || exit 1
+setsid Xvfb -displayfd 3 -screen 0 1024x768x16 -nolisten tcp -noreset \
+  3>"$HARNESS_OUT/display" </dev/null >"$HARNESS_OUT/xvfb.log" 2>&1 &
+xvfb_pid=$!
+stop_desktop() {
+  harness_cleanup
+  "$WINE_SERVER" -k >/dev/null 2>&1
+  "$WINE_SERVER" -w >/dev/null 2>&1
+  kill "$xvfb_pid" 2>/dev/null
+}
+trap stop_desktop EXIT
+for _ in $(seq 100); do
+  [ -s "$HARNESS_OUT/display" ] && break
+  sleep 0.1
+done
+HARNESS_DISPLAY=$(tr -d '\n' <"$HARNESS_OUT/display")
+export DISPLAY=":$HARNESS_DISPLAY"
+check "16-bit screen" "16 planes" \
+  "$(xdpyinfo 2>/dev/null | sed -n 's/^ *depth of root window: *//p')"
+"$WINE_SERVER" -p </dev/null >/dev/null 2>&1
+
+# The record in one import: no splash, no intro windows, several captures per session, no
+# finishing effects, background colour #00ff00, free style on F8, a known output folder.
+{
+  echo 'REGEDIT4'
+  echo
+  echo "[HKEY_CURRENT_USER\\Software\\Zentrova\\Zentrova Clarivue 2]"
+  for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
+    IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
+    CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
+    GeneralStartWithWindows GeneralShowCaptureBar GeneralHotkeyFreeStyleRegionMod; do
+    echo "\"$v\"=dword:00000000"
+  done
+  echo '"CaptureType"=dword:00000001'
+  echo '"GeneralMonitorWindowsCaptureKey"=dword:00000001'
+  echo '"CaptureBackgroundColor"=dword:0000ff00'
+  echo '"GeneralHotkeyFreeStyleRegion"=dword:00000077'
+  echo "\"CaptureOutputDirectory\"=\"Z:${captures//\//\\\\}\""
+} >"$HARNESS_OUT/record.reg"
+reg delete "$regkey" /f
+reg import "Z:${HARNESS_OUT//\//\\}\\record.reg"
+check "record imported" 0x1 "$(reg_read CaptureType)"
+
+harness_start painter "$programtool" window "Clarivue Test Window" 200 150 300 200 3366CC
+check "test window shown" 0 "$(harness_tool find ClarivueTestWindow 20000; echo $?)"
+harness_mouse 700 600
+harness_start corvix_pid "$corvix"
+check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
+sleep 1
+
+# --- PrintScreen: the reference -------------------------------------------------------------------
+harness_mouse 700 600
+focus_desktop
+harness_key Print
+wait_file reference '*001.bmp' 15
+check_true "PrintScreen: file 001" test -n "$reference"
+[ -n "$reference" ] && cp "$captures/$reference" "$HARNESS_OUT/reference.bmp"
+
+# --- F9: a rectangle of 201 x 141 at (150, 120) ---------------------------------------------------
+focus_desktop
+harness_key F9
+sleep 1
+xdotool mousemove 150 120 mousedown 1
+sleep 0.2
+xdotool mousemove 250 190
+sleep 0.2
+xdotool mousemove 350 260
+sleep 0.2
+xdotool mouseup 1
+sleep 0.5
+harness_screenshot "$HARNESS_OUT/region_overlay.png"
+harness_click 250 190
+wait_file region '*002.bmp' 15
+check_true "F9 region: file 002" test -n "$region"
+if [ -n "$region" ] && [ -n "$reference" ]; then
+  cp "$captures/$region" "$HARNESS_OUT/region.bmp"
+  check "F9 region: 24-bit file of 201 x 141" "201x141 24" \
+    "$(python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(30); w,h,p,b=struct.unpack("<iiHH",d[18:30]); print(f"{w}x{h} {b}")' "$captures/$region")"
+  check "F9 region: the screen's pixels of the selection" 0 \
+    "$(differing "$HARNESS_OUT/reference.bmp[201x141+150+120]" "$captures/$region")"
+fi
+
+# --- F8: free style, a lasso round the test window's upper left corner ---------------------------
+focus_desktop
+harness_key F8
+sleep 1
+harness_mouse 170 130
+sleep 0.2
+xdotool mousedown 1
+sleep 0.1
+for xy in "220 120" "280 135" "320 180" "330 240" "290 280" "220 275" "180 240" "160 180" \
+  "168 135"; do
+  # shellcheck disable=SC2086 # x and y are two arguments
+  harness_mouse $xy
+  sleep 0.1
+done
+sleep 0.3
+xdotool mouseup 1
+wait_file lasso '*003.bmp' 15
+check_true "free style: file 003" test -n "$lasso"
+if [ -n "$lasso" ] && [ -n "$reference" ]; then
+  cp "$captures/$lasso" "$HARNESS_OUT/freestyle.bmp"
+  # Points span 160 ... 330 and 120 ... 280; the box is 5 pixels larger on every side.
+  outside=$(convert "$captures/$lasso" -fill black +opaque '#00FF00' -fill white \
+    -opaque '#00FF00' -format '%[fx:round(mean*w*h)]' info:)
+  check "free style: only the background outside differs from the screen" "$outside" \
+    "$(differing "$HARNESS_OUT/reference.bmp[181x171+155+115]" "$captures/$lasso")"
+  check_true "free style: inside and outside both large ($outside of 30951 outside)" \
+    test "$outside" -gt 6000 -a "$outside" -lt 25000
+fi
+
+harness_run rc 30 "$corvix" -exit
+harness_wait_exit rc "$corvix_pid" 20
+check "corvix ends with exit code 0" 0 "$rc"
+
+harness_finish

@@ -129,6 +129,41 @@ def print_editmode_table(ours):
     ], ours, "EditBackBufferCopy")
 
 
+def run_pdf(binary, picture):
+    """The PDF export's time (median of 5) and the tall picture's memory (one run)."""
+    env = dict(os.environ, CLARIVUE_BENCH_PICTURE=picture)
+    times = {}
+    for name, extra in (("PdfExport", ["--benchmark_repetitions=5",
+                                       "--benchmark_report_aggregates_only=true"]),
+                        ("PdfTallMemory", [])):
+        out = subprocess.run([binary, "--benchmark_format=json", f"--benchmark_filter=BM_{name}$"]
+                             + extra, env=env, check=True, capture_output=True, text=True).stdout
+        for b in json.loads(out)["benchmarks"]:
+            if b.get("aggregate_name", "median") == "median":
+                times[name] = b["real_time"]
+                for counter in ("picture_mb", "export_peak_mb", "peak_ratio"):
+                    if counter in b:
+                        times[counter] = b[counter]
+    return times
+
+
+def print_pdf_table(pdf, codec, pillow):
+    """The PDF export against our PNG write and Pillow's PNG save (same run), and its memory."""
+    ours = dict(pdf)
+    if "PngWrite" in codec:
+        ours["PngWrite"] = codec["PngWrite"]
+    print_ratio_table("PDF export (4K)", [
+        ("PDF export vs our PNG write", "PdfExport", "PngWrite", 1.25),
+    ], ours, ours, "PNG write")
+    print_ratio_table("PDF export (4K)", [
+        ("PDF export vs Pillow PNG", "PdfExport", "png_save_l6", 1.0),
+    ], ours, pillow, "Pillow")
+    if "peak_ratio" in pdf:
+        ratio = pdf["peak_ratio"]
+        print(f"{'PDF 1920 x 50000: peak MB':28} {pdf['export_peak_mb']:8.1f} {'picture MB':>22} "
+              f"{pdf['picture_mb']:8.1f} {ratio:6.2f} {2.0:6.2f}{'' if ratio <= 2.0 else '  OVER'}")
+
+
 def time_pillow_jpeg_optimised(png_path, runs=7):
     """Pillow's JPEG save at quality 90 with optimised Huffman tables, as the program writes."""
     script = (
@@ -178,6 +213,8 @@ def main():
                 effects.update(run_ours(path, bmp))
         editmode_binary = os.path.join(build, "bench", "editmode_bench")
         editmode = run_ours(editmode_binary, bmp) if os.path.exists(editmode_binary) else {}
+        pdf_binary = os.path.join(build, "bench", "pdf_bench")
+        pdf = run_pdf(pdf_binary, bmp) if os.path.exists(pdf_binary) else {}
         pillow_jpeg_optimised = time_pillow_jpeg_optimised(png)
         for name in ("compositing_bench", "resample_bench"):
             path = os.path.join(build, "bench", name)
@@ -209,6 +246,8 @@ def main():
         print_effects_tables(effects, pillow)
     if editmode:
         print_editmode_table(editmode)
+    if pdf:
+        print_pdf_table(pdf, codec, pillow)
 
 
 if __name__ == "__main__":

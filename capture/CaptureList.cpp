@@ -51,6 +51,15 @@ bool CaptureList::GetPath(int index, std::wstring& out) const {
     return true;
 }
 
+bool CaptureList::SetPath(int index, const wchar_t* path) {
+    if (!IsValid(index) || path == nullptr || path[0] == L'\0' ||
+        std::wstring(path).size() >= kMaxPathChars) {
+        return false;
+    }
+    m_slots[index].path = path;
+    return true;
+}
+
 EditHistory* CaptureList::GetHistory(int index) {
     if (index < 0 || index >= m_count || !m_slots[index].valid) {
         return nullptr;

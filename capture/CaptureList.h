@@ -43,6 +43,9 @@ class CaptureList {
     bool IsValid(int index) const;
     // Copies the path of slot index into out; false (out untouched) unless the slot is valid.
     bool GetPath(int index, std::wstring& out) const;
+    // The capture file of slot index was renamed to path: false (unchanged) unless the slot is
+    // valid and path is not empty and at most 259 characters long.
+    bool SetPath(int index, const wchar_t* path);
     // The history of slot index; null unless 0 <= index < count and the slot is valid.
     EditHistory* GetHistory(int index);
 

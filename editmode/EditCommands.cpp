@@ -3,9 +3,11 @@
 #include <memory>
 
 #include "editmode/EditSession.h"
+#include "editmode/actions/ClipboardAction.h"
 #include "editmode/actions/EraseAction.h"
 #include "editmode/actions/HelpCommand.h"
 #include "editmode/actions/KeepAction.h"
+#include "editmode/actions/SaveAsAction.h"
 #include "editmode/commands/HistoryCommands.h"
 #include "editmode/commands/NotAvailableCommand.h"
 #include "editmode/commands/ToolCommand.h"
@@ -18,7 +20,7 @@ namespace {
 // Commands of the bars whose feature this build does not have yet: they stay on the bars and
 // answer with a beep and a log line.
 constexpr uint32_t kNotAvailable[] = {
-    40032, 40033, 40080, 40153,                              // clipboard, e-mail, print, save as
+    40033, 40080,                                            // e-mail, print
     40034, 40035, 40036, 40037, 40038, 40044, 40045, 40046,  // image commands
     40055, 40077, 40085, 40119, 40120, 40121, 40122, 40123, 40139, 40140,
     40141, 40142, 40143, 40144, 40145, 40146, 40147, 40054, 40099,
@@ -41,6 +43,8 @@ void RegisterEditCommands(EditSession& s) {
     s.RegisterCommand(edit_cmd::kErase, std::make_unique<EraseAction>());
     s.RegisterCommand(edit_cmd::kKeep, std::make_unique<KeepAction>(false));
     s.RegisterCommand(edit_cmd::kKeepOpenFolder, std::make_unique<KeepAction>(true));
+    s.RegisterCommand(edit_cmd::kSaveAs, std::make_unique<SaveAsAction>());
+    s.RegisterCommand(edit_cmd::kCopyToClipboard, std::make_unique<ClipboardAction>());
     s.RegisterCommand(edit_cmd::kActionHelp, std::make_unique<HelpCommand>(L"action_help"));
     s.RegisterCommand(edit_cmd::kImageHelp, std::make_unique<HelpCommand>(L"image_help"));
     s.RegisterCommand(edit_cmd::kToolHelp, std::make_unique<HelpCommand>(L"mousetools_help"));

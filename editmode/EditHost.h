@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+#include "image/ZImage.h"
 
 namespace zentrova {
 
@@ -19,6 +22,22 @@ class EditHost {
     virtual void Repaint() = 0;
     // Opens the help file at topic.
     virtual void OpenHelp(const wchar_t* topic) = 0;
+
+    // What only a window can do; a host without it answers false.
+    // The system's Save As dialog for the capture at capturePath (its folder and file name to
+    // start with) with the four picture types; filterIndex (1-4) is the type shown first and
+    // receives the one chosen. False when cancelled; otherwise chosen is the full path.
+    virtual bool ChooseSaveAsPath(const std::wstring& /*capturePath*/, int32_t& /*filterIndex*/,
+                                  std::wstring& /*chosen*/) {
+        return false;
+    }
+    // Asks the user; true for Yes.
+    virtual bool AskYesNo(const wchar_t* /*text*/) { return false; }
+    // Puts the picture on the clipboard (a bitmap for the screen, CF_DIBV5 and "PNG"); a
+    // clipboard that is busy is tried again for a short while. False when it could not be done.
+    virtual bool CopyToClipboard(const ZImage& /*picture*/) { return false; }
+    // Shows or hides the colour bar of the tools with a colour to pick.
+    virtual void ShowColourBar(bool /*shown*/) {}
 };
 
 }  // namespace zentrova

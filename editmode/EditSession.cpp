@@ -289,6 +289,28 @@ void EditSession::RegisterCommand(uint32_t id, std::unique_ptr<EditCommand> comm
     m_commands[id] = std::move(command);
 }
 
+int32_t EditSession::GetOutputFormat() const {
+    return m_saveAsTypePending ? m_saveAsType
+                               : static_cast<int32_t>(m_settings.CaptureOutputFormat);
+}
+
+void EditSession::SetPendingSaveAsType(int32_t type) {
+    if (type >= 0 && type <= 3) {
+        m_saveAsType = type;
+        m_saveAsTypePending = true;
+    }
+}
+
+void EditSession::SetSaveAsFilterIndex(int32_t index) {
+    if (index >= 1 && index <= 4) {
+        m_saveAsFilterIndex = index;
+    }
+}
+
+bool EditSession::SetCurrentPath(const std::wstring& path) {
+    return m_captures.SetPath(m_captures.GetCurrent(), path.c_str());
+}
+
 bool EditSession::RunCommand(uint32_t id) {
     const auto found = m_commands.find(id);
     if (found == m_commands.end()) {

@@ -107,6 +107,20 @@ class EditSession {
     // capture (with a beep).
     bool RunCommand(uint32_t id);
 
+    // Output format and Save As -----------------------------------------------------------------
+    // The format (0 BMP, 1 JPG, 2 PNG, 3 PDF) of the next output: the Save As type once after a
+    // Save As, otherwise "CaptureOutputFormat".
+    int32_t GetOutputFormat() const;
+    // Save As chose type: the next output is written in it once.
+    void SetPendingSaveAsType(int32_t type);
+    // An output was written: a pending Save As type is used up.
+    void UsePendingSaveAsType() { m_saveAsTypePending = false; }
+    // The Save As dialog's remembered filter index (1-4), 3 until the user chooses another.
+    int32_t GetSaveAsFilterIndex() const { return m_saveAsFilterIndex; }
+    void SetSaveAsFilterIndex(int32_t index);
+    // The current capture's file is now at path (renamed); false for an invalid slot.
+    bool SetCurrentPath(const std::wstring& path);
+
     // Leaving -------------------------------------------------------------------------------
     bool GetOpenFolderOnLeave() const { return m_openFolderOnLeave; }
     void SetOpenFolderOnLeave(bool open) { m_openFolderOnLeave = open; }
@@ -114,6 +128,7 @@ class EditSession {
     CaptureList& Captures() { return m_captures; }
     const CaptureList& Captures() const { return m_captures; }
     SettingsRecord& Settings() { return m_settings; }
+    const SettingsRecord& Settings() const { return m_settings; }
     OutputFiles& Files() { return m_files; }
     EditHost& Host() { return *m_host; }
 
@@ -135,6 +150,9 @@ class EditSession {
     CanvasDrag m_canvas;
     int32_t m_wheel = 0;
     bool m_openFolderOnLeave = false;
+    bool m_saveAsTypePending = false;
+    int32_t m_saveAsType = 0;
+    int32_t m_saveAsFilterIndex = 3;
     std::array<std::unique_ptr<EditTool>, kToolCount> m_tools;
     EditTool* m_tool = nullptr;
     std::map<uint32_t, std::unique_ptr<EditCommand>> m_commands;

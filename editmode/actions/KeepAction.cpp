@@ -19,7 +19,7 @@ constexpr const wchar_t* kModule = L"EditMode\\KeepAction";
 bool WriteCaptureOutput(EditSession& session, std::wstring& written) {
     const std::wstring path = session.GetCurrentPath();
     wchar_t errorText[kMaxPathChars] = L"";
-    const int32_t format = static_cast<int32_t>(session.Settings().CaptureOutputFormat);
+    const int32_t format = session.GetOutputFormat();
     if (path.empty() || !WriteOutput(session.Files(), path, format, session.GetPicture(), written,
                                      errorText, kMaxPathChars)) {
         session.Host().Beep();
@@ -28,6 +28,7 @@ bool WriteCaptureOutput(EditSession& session, std::wstring& written) {
         session.Host().ShowError(message);
         return false;
     }
+    session.UsePendingSaveAsType();
     if (!EqualsNoCase(written, path) && !session.Files().Remove(path.c_str())) {
         // The output is safe; the capture file merely stays behind.
         ZTrace(kModule, __LINE__, L"capture file %ls not deleted\n", path.c_str());

@@ -19,7 +19,8 @@ class KeepAction final : public EditCommand {
     bool m_openFolder;
 };
 
-// The step every writing action shares: writes the working picture in the output format beside
+// The step every writing action shares: writes the working picture in the output format (the
+// pending Save As type once, if there is one) beside
 // the current capture file, then deletes the capture file when the output went to another name.
 // False (message shown, nothing deleted) when the write failed. written: the output's path.
 bool WriteCaptureOutput(EditSession& session, std::wstring& written);

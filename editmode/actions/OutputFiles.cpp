@@ -3,6 +3,7 @@
 #include "codecs/ZImageCodecBmp.h"
 #include "codecs/ZImageCodecJpg.h"
 #include "codecs/ZImageCodecPng.h"
+#include "codecs/ZPdfExport.h"
 #include "core/FileSystem.h"
 #include "core/WideText.h"
 
@@ -32,8 +33,8 @@ std::wstring ReplaceExtension(const std::wstring& path, const wchar_t* extension
     return result + extension;
 }
 
-bool DiskOutputFiles::Write(const wchar_t* path, const ZImage& image, OutputFormat format,
-                            wchar_t* errorText, size_t capacity) {
+bool DiskOutputFiles::Write(const wchar_t* path, const wchar_t* target, const ZImage& image,
+                            OutputFormat format, wchar_t* errorText, size_t capacity) {
     switch (format) {
         case OutputFormat::Bmp:
             return WriteBmp(path, image, errorText, capacity);
@@ -42,7 +43,7 @@ bool DiskOutputFiles::Write(const wchar_t* path, const ZImage& image, OutputForm
         case OutputFormat::Png:
             return WritePng(path, image, errorText, capacity);
         case OutputFormat::Pdf:
-            break;
+            return WritePdf(path, image, target, errorText, capacity);
     }
     CopyText(errorText, capacity, kNoFormat);
     return false;
@@ -74,8 +75,8 @@ bool WriteOutput(OutputFiles& files, const std::wstring& capturePath, int32_t fo
         CopyText(errorText, capacity, kPathTooLong);
         return false;
     }
-    if (!files.Write(temporary.c_str(), image, static_cast<OutputFormat>(format), errorText,
-                     capacity)) {
+    if (!files.Write(temporary.c_str(), target.c_str(), image, static_cast<OutputFormat>(format),
+                     errorText, capacity)) {
         files.Remove(temporary.c_str());
         return false;
     }

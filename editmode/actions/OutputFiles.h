@@ -27,27 +27,28 @@ class OutputFiles {
   public:
     virtual ~OutputFiles() = default;
     // Writes image to path in format; on failure a message into errorText (capacity characters
-    // with the terminator) and false. The file may be left incomplete.
-    virtual bool Write(const wchar_t* path, const ZImage& image, OutputFormat format,
-                       wchar_t* errorText, size_t capacity) = 0;
+    // with the terminator) and false. The file may be left incomplete. target is the name the
+    // file will have once complete (a PDF document's title).
+    virtual bool Write(const wchar_t* path, const wchar_t* target, const ZImage& image,
+                       OutputFormat format, wchar_t* errorText, size_t capacity) = 0;
     // Moves from over to (replacing it) in one step.
     virtual bool Replace(const wchar_t* from, const wchar_t* to) = 0;
     virtual bool Remove(const wchar_t* path) = 0;
     virtual bool Exists(const wchar_t* path) = 0;
 };
 
-// The real files: the BMP, JPEG (quality 90, optimised, comment "Zentrova Clarivue 2.1") and
-// PNG writers and the platform's file system. PDF is not written here.
+// The real files: the BMP, JPEG (quality 90, optimised, comment "Zentrova Clarivue 2.1"), PNG
+// and PDF (codecs/ZPdfExport.h) writers and the platform's file system.
 class DiskOutputFiles final : public OutputFiles {
   public:
-    bool Write(const wchar_t* path, const ZImage& image, OutputFormat format, wchar_t* errorText,
-               size_t capacity) override;
+    bool Write(const wchar_t* path, const wchar_t* target, const ZImage& image, OutputFormat format,
+               wchar_t* errorText, size_t capacity) override;
     bool Replace(const wchar_t* from, const wchar_t* to) override;
     bool Remove(const wchar_t* path) override;
     bool Exists(const wchar_t* path) override;
 };
 
-// Writes image beside capturePath in format: the capture's path with the format's extension.
+// Writes image beside capturePath in format (0-3): the capture's path with the format's extension.
 // The picture goes to "<target>~tmp" first, which then replaces the target. On success the
 // target's path is in written. On failure nothing existing was touched, the temporary file is
 // gone and errorText holds the writer's message.

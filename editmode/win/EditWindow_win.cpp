@@ -13,6 +13,8 @@
 #include "core/win/resource.h"
 #include "editmode/paint/EditPainter.h"
 #include "editmode/view/CaptureCaption.h"
+#include "editmode/win/Clipboard_win.h"
+#include "editmode/win/SaveAsDialog_win.h"
 #include "image/ZResample.h"
 #include "lang/LanguageKeys.h"
 #include "lang/TextLookup.h"
@@ -23,6 +25,21 @@ namespace zentrova {
 namespace {
 
 constexpr const wchar_t* kModule = L"EditMode\\EditWindow";
+
+// A dialog or box has the keyboard while it is open: the Edit Mode's shortcuts are off.
+class ShortcutsOff {
+  public:
+    explicit ShortcutsOff(bool& shortcuts) : m_shortcuts(shortcuts), m_was(shortcuts) {
+        shortcuts = false;
+    }
+    ~ShortcutsOff() { m_shortcuts = m_was; }
+    ShortcutsOff(const ShortcutsOff&) = delete;
+    ShortcutsOff& operator=(const ShortcutsOff&) = delete;
+
+  private:
+    bool& m_shortcuts;
+    bool m_was;
+};
 
 enum CursorIndex { kArrow, kCross, kMove, kSizeNS, kSizeWE, kSizeNWSE, kSizeNESW, kHand, kGrab };
 
@@ -582,13 +599,25 @@ void EditWindow::Beep() {
 }
 
 void EditWindow::ShowError(const wchar_t* text) {
-    // The message box has the keyboard while it is open.
-    const bool shortcuts = m_app.editShortcuts;
-    m_app.editShortcuts = false;
+    ShortcutsOff off(m_app.editShortcuts);
     if (!ShowOkBox(m_app.ui, m_window, L"%ls", text)) {
         MessageBoxW(m_window, text, L"Zentrova Clarivue 2.1", MB_OK | MB_ICONINFORMATION);
     }
-    m_app.editShortcuts = shortcuts;
+}
+
+bool EditWindow::ChooseSaveAsPath(const std::wstring& capturePath, int32_t& filterIndex,
+                                  std::wstring& chosen) {
+    ShortcutsOff off(m_app.editShortcuts);
+    return RunSaveAsDialog(m_window, capturePath, filterIndex, chosen);
+}
+
+bool EditWindow::AskYesNo(const wchar_t* text) {
+    ShortcutsOff off(m_app.editShortcuts);
+    return ShowYesNoBox(m_app.ui, m_window, kOkBoxCaption, text);
+}
+
+bool EditWindow::CopyToClipboard(const ZImage& picture) {
+    return PutPictureOnClipboard(m_window, picture);
 }
 
 void EditWindow::RequestLeave() {

@@ -62,6 +62,10 @@ class EditWindow final : public EditHost {
     void RequestLeave() override;
     void Repaint() override;
     void OpenHelp(const wchar_t* topic) override;
+    bool ChooseSaveAsPath(const std::wstring& capturePath, int32_t& filterIndex,
+                          std::wstring& chosen) override;
+    bool AskYesNo(const wchar_t* text) override;
+    bool CopyToClipboard(const ZImage& picture) override;
 
     // For the window tests and the benchmark: the painted screen.
     const ZImage& GetBackBuffer() const { return m_backBuffer; }

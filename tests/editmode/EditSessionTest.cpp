@@ -8,9 +8,11 @@
 #include <gtest/gtest.h>
 
 #include "codecs/ZImageCodecBmp.h"
+#include "codecs/ZImageCodecPng.h"
 #include "core/FileSystem.h"
 #include "core/LoadImage.h"
 #include "core/WideText.h"
+#include "editmode/actions/ClipboardAction.h"
 #include "editmode/EditCommands.h"
 #include "tests/editmode/EditTestPictures.h"
 #include "tests/support/TempFolder.h"
@@ -31,22 +33,45 @@ class RecordingHost final : public EditHost {
     void RequestLeave() override { ++leaves; }
     void Repaint() override {}
     void OpenHelp(const wchar_t*) override {}
+    // The Save As dialog answers with saveAsPath and saveAsIndex (cancel when the path is empty).
+    bool ChooseSaveAsPath(const std::wstring& capturePath, int32_t& filterIndex,
+                          std::wstring& chosen) override {
+        dialogs.push_back(capturePath + L" " + std::to_wstring(filterIndex));
+        filterIndex = saveAsIndex;
+        chosen = saveAsPath;
+        return !saveAsPath.empty();
+    }
+    bool AskYesNo(const wchar_t* text) override {
+        questions.push_back(text);
+        return answerYes;
+    }
+    bool CopyToClipboard(const ZImage& picture) override {
+        clipboardWidth = clipboardWorks ? static_cast<int32_t>(picture.GetWidth()) : 0;
+        return clipboardWorks;
+    }
     int beeps = 0;
     int leaves = 0;
     Log errors;
+    Log dialogs;
+    Log questions;
+    std::wstring saveAsPath;
+    int32_t saveAsIndex = 3;
+    bool answerYes = false;
+    bool clipboardWorks = true;
+    int32_t clipboardWidth = 0;
 };
 
 // The real files, with a log of the changing calls and switches to make them fail.
 class FailingFiles final : public OutputFiles {
   public:
-    bool Write(const wchar_t* path, const ZImage& image, OutputFormat format, wchar_t* errorText,
-               size_t capacity) override {
+    bool Write(const wchar_t* path, const wchar_t* target, const ZImage& image, OutputFormat format,
+               wchar_t* errorText, size_t capacity) override {
         log.push_back(L"write " + std::wstring(path));
         if (failWrite) {
             CopyText(errorText, capacity, L"disk full");
             return false;
         }
-        return disk.Write(path, image, format, errorText, capacity);
+        return disk.Write(path, target, image, format, errorText, capacity);
     }
     bool Replace(const wchar_t* from, const wchar_t* to) override {
         log.push_back(L"replace " + std::wstring(from) + L" > " + to);
@@ -135,6 +160,171 @@ TEST(EditSessionTest, KeepWritesBesideThenReplacesThenDeletesTheCapture) {
         EXPECT_FALSE(b.captures.IsValid(0));
         EXPECT_EQ(b.captures.GetCurrent(), 1);
         EXPECT_TRUE(Shows(b.session.GetPicture(), 5, 3, 2));
+    }
+}
+
+TEST(EditSessionTest, KeepWritesEachOutputFormat) {
+    for (const OutputFormat format :
+         {OutputFormat::Bmp, OutputFormat::Jpg, OutputFormat::Png, OutputFormat::Pdf}) {
+        Bench b;
+        const std::wstring capture = b.AddCapture(L"one.bmp", 6, 4, 1);
+        b.settings.CaptureOutputFormat = static_cast<uint32_t>(format);
+        b.Begin();
+        ASSERT_TRUE(b.session.RunCommand(edit_cmd::kKeep));
+        const std::wstring target =
+            ReplaceExtension(capture, OutputExtension(static_cast<int32_t>(format)));
+        if (format == OutputFormat::Bmp || format == OutputFormat::Png) {
+            EXPECT_TRUE(FileShows(target, 6, 4, 1));
+        } else {
+            // Byte for byte what the format's writer makes of the picture (a PDF's Title is the
+            // target's path); their pages and pixels: pdf_export_test.sh, the codec tests.
+            ZImage picture;
+            ASSERT_TRUE(test::MakePattern(picture, 6, 4, 1));
+            const std::wstring reference = b.folder.File(L"reference");
+            wchar_t error[kMaxPathChars] = L"";
+            ASSERT_TRUE(DiskOutputFiles().Write(reference.c_str(), target.c_str(), picture, format,
+                                                error, kMaxPathChars));
+            EXPECT_EQ(test::ReadWholeFile(target), test::ReadWholeFile(reference));
+        }
+        EXPECT_EQ(PathExists(capture.c_str()), format == OutputFormat::Bmp);
+    }
+}
+
+// The example of the Save As dialog: capture x.bmp, name "shot", type JPG.
+TEST(EditSessionTest, SaveAsWritesTheTypeRenamesTheCaptureAndTheNextKeepUsesTheTypeOnce) {
+    Bench b;
+    const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
+    b.AddCapture(L"y.bmp", 5, 3, 2);
+    b.settings.CaptureOutputFormat = static_cast<uint32_t>(OutputFormat::Png);
+    b.Begin();
+    b.Edit(kRed);
+    b.host.saveAsPath = b.folder.File(L"shot");
+    b.host.saveAsIndex = 2;
+    ASSERT_TRUE(b.session.RunCommand(edit_cmd::kSaveAs));
+    EXPECT_EQ(b.host.dialogs, Log{x + L" 3"});  // the capture's name, PNG remembered at first
+    const std::wstring shot = b.folder.File(L"shot.bmp");
+    ZImage jpeg;
+    ASSERT_TRUE(LoadImageFromFile(jpeg, b.folder.File(L"shot.jpg").c_str()));
+    EXPECT_EQ(jpeg.GetWidth(), 6u);
+    EXPECT_EQ(b.session.GetCurrentPath(), shot);
+    EXPECT_FALSE(PathExists(x.c_str()));
+    EXPECT_TRUE(FileShows(shot, 6, 4, 1));  // renamed, not rewritten
+    EXPECT_TRUE(b.captures.IsValid(0));     // the capture stays current
+    EXPECT_EQ(b.session.GetSaveAsFilterIndex(), 2);
+    EXPECT_TRUE(b.host.questions.empty());
+
+    // The next output is a JPEG once, then PNG again.
+    b.files.log.clear();
+    ASSERT_TRUE(b.session.RunCommand(edit_cmd::kKeep));
+    EXPECT_EQ(b.files.log.front(), L"write " + b.folder.File(L"shot.jpg~tmp"));
+    EXPECT_FALSE(PathExists(shot.c_str()));
+    ASSERT_TRUE(b.session.RunCommand(edit_cmd::kKeep));
+    EXPECT_TRUE(FileShows(b.folder.File(L"y.png"), 5, 3, 2));
+}
+
+TEST(EditSessionTest, SaveAsPdfUnderTheCapturesNameKeepsTheCapture) {
+    Bench b;
+    const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
+    b.Begin();
+    b.Edit(kRed);
+    b.host.saveAsPath = b.folder.File(L"x.pdf");
+    b.host.saveAsIndex = 4;
+    ASSERT_TRUE(b.session.RunCommand(edit_cmd::kSaveAs));
+    EXPECT_TRUE(PathExists(b.folder.File(L"x.pdf").c_str()));
+    EXPECT_TRUE(FileShows(x, 6, 4, 1));  // neither a slice nor a backup took its place
+    EXPECT_EQ(b.session.GetCurrentPath(), x);
+    EXPECT_EQ(ListFolderFiles(b.folder.Path().c_str()).size(), 2u);
+}
+
+TEST(EditSessionTest, SaveAsAsksBeforeAForcedExtensionReplacesAFile) {
+    for (const bool yes : {false, true}) {
+        Bench b;
+        const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
+        const std::wstring other = b.folder.File(L"other.png");
+        ZImage small;
+        ASSERT_TRUE(test::MakePattern(small, 3, 3, 2));
+        wchar_t error[kMaxPathChars] = L"";
+        ASSERT_TRUE(WritePng(other.c_str(), small, error, kMaxPathChars));
+        b.Begin();
+        b.host.saveAsPath = b.folder.File(L"other.jpg");  // type PNG: other.png
+        b.host.answerYes = yes;
+        EXPECT_EQ(b.session.RunCommand(edit_cmd::kSaveAs), yes);
+        EXPECT_EQ(b.host.questions, Log{other + L" already exists.\nDo you want to replace it?"});
+        EXPECT_TRUE(FileShows(other, yes ? 6 : 3, yes ? 4 : 3, yes ? 1 : 2));
+        // No is a cancel: the next output is not the Save As type.
+        EXPECT_EQ(b.session.GetOutputFormat(), yes ? 2 : 0);
+        // "other.bmp" is free: the capture takes that name only when the file was written.
+        EXPECT_EQ(b.session.GetCurrentPath(), yes ? b.folder.File(L"other.bmp") : x);
+    }
+}
+
+// Saved as BMP beside the capture under a new name: that file is the capture's new name, which
+// the capture file must not replace; both stay.
+TEST(EditSessionTest, SaveAsBmpBesideTheCaptureKeepsBothFiles) {
+    Bench b;
+    const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
+    b.Begin();
+    b.Edit(kRed);
+    b.host.saveAsPath = b.folder.File(L"shot.bmp");
+    b.host.saveAsIndex = 1;
+    ASSERT_TRUE(b.session.RunCommand(edit_cmd::kSaveAs));
+    EXPECT_TRUE(FileShows(b.folder.File(L"shot.bmp"), 6, 4, 1, kRed));
+    EXPECT_TRUE(FileShows(x, 6, 4, 1));
+    EXPECT_EQ(b.session.GetCurrentPath(), x);
+    EXPECT_TRUE(b.host.errors.empty());
+}
+
+TEST(EditSessionTest, SaveAsCancelledOrFailedChangesNothing) {
+    Bench b;
+    const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
+    b.Begin();
+    EXPECT_FALSE(b.session.RunCommand(edit_cmd::kSaveAs));  // cancelled
+    EXPECT_TRUE(b.files.log.empty());
+    EXPECT_EQ(b.session.GetSaveAsFilterIndex(), 3);
+
+    b.host.saveAsPath = b.folder.File(L"shot.png");
+    b.files.failWrite = true;
+    EXPECT_FALSE(b.session.RunCommand(edit_cmd::kSaveAs));
+    EXPECT_EQ(b.host.errors, Log{L"Failed Save Capture: disk full"});
+    EXPECT_EQ(b.session.GetCurrentPath(), x);
+    EXPECT_TRUE(FileShows(x, 6, 4, 1));
+    EXPECT_FALSE(PathExists(b.folder.File(L"shot.png~tmp").c_str()));
+
+    // A capture name that is taken: the file is written, the capture keeps its name.
+    b.files.failWrite = false;
+    b.AddCapture(L"shot.bmp", 2, 2, 3);
+    b.host.errors.clear();
+    EXPECT_TRUE(b.session.RunCommand(edit_cmd::kSaveAs));
+    EXPECT_TRUE(FileShows(b.folder.File(L"shot.png"), 6, 4, 1));
+    EXPECT_EQ(b.host.errors, Log{L"The capture file could not be renamed to shot.bmp."});
+    EXPECT_EQ(b.session.GetCurrentPath(), x);
+    EXPECT_TRUE(FileShows(b.folder.File(L"shot.bmp"), 2, 2, 3));
+}
+
+TEST(EditSessionTest, ClipboardFirstThenTheOutputOrTheDeletion) {
+    struct Case {
+        bool clipboardWorks;
+        bool deleteAfter;
+        bool advances;
+        bool captureStays;
+        bool pngWritten;
+    };
+    for (const Case& c :
+         {Case{true, false, true, false, true}, Case{true, true, true, false, false},
+          Case{false, false, false, true, false}, Case{false, true, false, true, false}}) {
+        Bench b;
+        const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
+        b.AddCapture(L"y.bmp", 5, 3, 2);
+        b.settings.CaptureOutputFormat = static_cast<uint32_t>(OutputFormat::Png);
+        b.settings.EditModeDeleteCaptureAfterAction = c.deleteAfter;
+        b.host.clipboardWorks = c.clipboardWorks;
+        b.Begin();
+        EXPECT_EQ(b.session.RunCommand(edit_cmd::kCopyToClipboard), c.advances);
+        EXPECT_EQ(b.host.clipboardWidth, c.clipboardWorks ? 6 : 0);
+        EXPECT_EQ(b.captures.IsValid(0), !c.advances);
+        EXPECT_EQ(PathExists(x.c_str()), c.captureStays);
+        EXPECT_EQ(PathExists(b.folder.File(L"x.png").c_str()), c.pngWritten);
+        EXPECT_EQ(b.host.errors, c.clipboardWorks ? Log{} : Log{kClipboardFailed});
     }
 }
 

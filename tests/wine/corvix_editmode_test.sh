@@ -16,8 +16,14 @@
 #   4  P4 200 x 160: border drag, Ctrl+Z, Enter: the PNG holds the picture as captured (the
 #      history's first state is the capture, not the replaced file);
 #   5  P5 240 x 180: Enter: a PNG with exactly its pixels, the BMP removed;
-#   then 1 and 2 again: Escape erases 1's file; Escape on 2, the last capture, leaves the Edit
-#   Mode: the capture bar's strip and the hot keys (PrintScreen) come back.
+#   then 1 again, through the Save As dialog (Ctrl+S, the name and type filled in by programtool):
+#   PDF under the capture's own name: one landscape A4 page with exactly P1 at its top left, the
+#   capture file (the old slice name) untouched; a folder nobody may write (/proc): the box, the
+#   capture stays; the name "Bild-äöü€-Ωλ" (Greek: outside the ANSI code page) as JPG: a JPEG
+#   of that name, the capture renamed to it; Escape erases it; Ctrl+C on 2, the last capture:
+#   the clipboard's PNG (read through X) holds exactly P2, the output is the Save As type JPG
+#   (once), the BMP gone, and the Edit Mode closes: the capture bar's strip and the hot keys
+#   (PrintScreen) come back.
 # On the screen the picture is compared with the pattern as the editor frames it: the frame's
 # black 4 x 4 handles cover the picture's outermost pixels at its corners and edge middles.
 # Screenshots (1:1, zoomed, panned, the error box) go to BUILD/wine-env/out/corvix_editmode_test/.
@@ -295,12 +301,74 @@ check "Enter: a PNG with exactly the capture's pixels" 0 \
 # After the last capture of the list the first one (P1) is current again.
 shown diff "$out/edit_p1_again.png" 320x250+352+259 "$out/p1_shown.png"
 check "after Enter on the last capture the first one is shown" 0 "$diff"
+
+# --- Save As -------------------------------------------------------------------------------------
+# save_as TYPE NAME: Ctrl+S, then the dialog's type and name; VAR dialog gets what it showed.
+save_as() {
+  press ctrl+s
+  dialog=$("$WINE_LOADER" "$programtool" savedialog "Save As" "$1" "$2" 10000 </dev/null \
+    2>/dev/null | tr -d '\r' | tr '\n' ' ')
+}
+cp "$captures/${name[1]}.bmp" "$out/capture1.bmp"
+press ctrl+s
+dialog=$("$WINE_LOADER" "$programtool" savedialog "Save As" 4 - 10000 </dev/null 2>/dev/null |
+  tr -d '\r' | tr '\n' ' ')
+harness_screenshot "$out/saveas_dialog.png"
+"$WINE_LOADER" "$programtool" savedialog "Save As" 4 "${name[1]}.pdf" 10000 >/dev/null 2>&1 \
+  </dev/null
+check "Save As: the dialog starts with the capture's name and PNG" \
+  "name=${name[1]}.bmp type=3 " "$dialog"
+wait_file pdf "${name[1]}.pdf" 10
+rm -f "$out"/pdfpage-*.png
+pdfimages -png "$captures/${name[1]}.pdf" "$out/pdfpage" 2>/dev/null
+check "Save As PDF: one page of 842 x 595 (landscape A4)" "842 595" \
+  "$(ls "$out"/pdfpage-*.png 2>/dev/null | xargs -r identify -format '%w %h\n' | tr '\n' '|' |
+    sed 's/|$//')"
+check "Save As PDF: P1 exactly at the page's top left" 0 \
+  "$(differing "$out/pdfpage-000.png[320x250+0+0]" "$out/p1.png")"
+check "Save As PDF: white beside and below it" "$((842 * 595 - 320 * 250))" \
+  "$(colour_count "$out/pdfpage-000.png" '#ffffff')"
+check_true "Save As PDF under the capture's name: the capture file untouched" \
+  cmp -s "$captures/${name[1]}.bmp" "$out/capture1.bmp"
+shown diff "$out/edit_after_saveas.png" 320x250+352+259 "$out/p1_shown.png"
+check "Save As: the capture stays current" 0 "$diff"
+
+save_as 3 'Z:\proc\clarivue.png'
+box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
+  2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
+harness_screenshot "$out/saveas_failed_box.png"
+check "Save As into /proc: the type remembered (PDF), the box ($box)" \
+  "type=4 Failed Save Capture" "$(grep -o 'type=[0-9]' <<<"$dialog") ${box:0:19}"
+check "Save As into /proc: the box closed by Enter" 0 "$(close_box; echo $?)"
+check_true "Save As into /proc: the capture file untouched" \
+  cmp -s "$captures/${name[1]}.bmp" "$out/capture1.bmp"
+
+renamed='Bild-äöü€-Ωλ'
+save_as 2 'Bild-\u00e4\u00f6\u00fc\u20ac-\u03a9\u03bb'
+wait_gone "$captures/${name[1]}.bmp"
+check "Save As JPG with a non-ASCII name: a JPEG of 320 x 250" "JPEG 320 250" \
+  "$(identify -format '%m %w %h' "$captures/$renamed.jpg" 2>&1)"
+check_true "Save As with a new name: the capture file renamed to $renamed.bmp" \
+  cmp -s "$captures/$renamed.bmp" "$out/capture1.bmp"
+
 press Escape
-check "Escape: the capture's file deleted" 0 "$(wait_gone "$captures/${name[1]}.bmp"; echo $?)"
+check "Escape: the (renamed) capture's file deleted" 0 \
+  "$(wait_gone "$captures/$renamed.bmp"; echo $?)"
 shown diff "$out/edit_p2_again.png" 600x400+200+150 "$out/p2_shown.png[600x400+190+140]"
-press Escape
-check "Escape on the last capture: its file deleted" 0 \
-  "$(wait_gone "$captures/${name[2]}.bmp"; echo $?)"
+
+# --- Ctrl+C on the last capture: clipboard, PNG written, the Edit Mode closes ---------------------
+# The Save As type JPG was not used by the erase: this output is a JPEG, once.
+press ctrl+c
+check "Ctrl+C: the capture's BMP removed" 0 "$(wait_gone "$captures/${name[2]}.bmp"; echo $?)"
+check "Ctrl+C after Save As as JPG: the output is a JPEG of 1600 x 1200" "JPEG 1600 1200" \
+  "$(identify -format '%m %w %h' "$captures/${name[2]}.jpg" 2>&1)"
+for _ in 1 2 3 4 5 6 7 8 9 10; do
+  xclip -selection clipboard -t image/png -o >"$out/clipboard.png" 2>/dev/null &&
+    identify "$out/clipboard.png" >/dev/null 2>&1 && break
+  sleep 0.3
+done
+check "Ctrl+C: the clipboard's PNG holds exactly the picture" 0 \
+  "$(differing "$out/clipboard.png" "$out/p2.png")"
 # The desktop as it was before the Edit Mode, the capture bar's strip at the top edge included.
 shown diff "$out/after_edit.png" 1024x768+0+0 "$out/before_edit.png"
 strip=$(differing "$out/no_corvix.png[1024x8+0+0]" "$out/after_edit.png[1024x8+0+0]")

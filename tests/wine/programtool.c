@@ -17,9 +17,17 @@
  *                                        exists
  *   programtool dialogtext CAPTION ID MS wait for a visible dialog (class #32770) titled CAPTION
  *                                        and print "text=" and the text of its control ID
+ *   programtool savedialog CAPTION TYPE NAME MS
+ *                                        wait for the visible file dialog titled CAPTION, print
+ *                                        "name=" its file name and "type=" its type (1-based);
+ *                                        then choose type TYPE, enter NAME (\uXXXX stands for
+ *                                        that character) and press its OK button; NAME "-"
+ *                                        only prints and leaves the dialog open
  * Exit code 1: failure or timed out; 2: bad arguments.
  */
 #include <windows.h>
+
+#include <dlgs.h>
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -164,6 +172,63 @@ static int DialogText(const wchar_t* caption, int id, DWORD timeoutMs) {
     }
 }
 
+/* Copies text into out (capacity characters), turning each \uXXXX into that UTF-16 unit. */
+static void Unescape(const wchar_t* text, wchar_t* out, size_t capacity) {
+    size_t n = 0;
+    while (*text != L'\0' && n + 1 < capacity) {
+        if (text[0] == L'\\' && text[1] == L'u' && wcslen(text) >= 6) {
+            wchar_t hex[5] = {text[2], text[3], text[4], text[5], L'\0'};
+            out[n++] = (wchar_t)wcstoul(hex, NULL, 16);
+            text += 6;
+        } else {
+            out[n++] = *text++;
+        }
+    }
+    out[n] = L'\0';
+}
+
+static void PrintUtf8(const char* label, const wchar_t* text) {
+    char utf8[4 * MAX_PATH] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, (int)sizeof utf8, NULL, NULL);
+    printf("%s=%s\n", label, utf8);
+}
+
+/* Fills in the file dialog titled caption: type (1-based) and name, then OK. */
+static int SaveDialog(const wchar_t* caption, int type, const wchar_t* name, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    HWND dialog = NULL;
+    while ((dialog = FindWindowW(L"#32770", caption)) == NULL || !IsWindowVisible(dialog)) {
+        if (GetTickCount() - start >= timeoutMs)
+            return 1;
+        Sleep(50);
+    }
+    HWND types = GetDlgItem(dialog, cmb1);
+    HWND file = GetDlgItem(dialog, cmb13);
+    if (file == NULL)
+        file = GetDlgItem(dialog, edt1);
+    if (types == NULL || file == NULL)
+        return 1;
+    /* The dialog fills in its start name after it is shown. */
+    /* GetWindowText does not ask a window of another process: WM_GETTEXT does. */
+    wchar_t text[MAX_PATH] = L"";
+    while (SendMessageW(file, WM_GETTEXT, MAX_PATH, (LPARAM)text) == 0 &&
+           GetTickCount() - start < timeoutMs)
+        Sleep(50);
+    PrintUtf8("name", text);
+    printf("type=%d\n", (int)SendMessageW(types, CB_GETCURSEL, 0, 0) + 1);
+    fflush(stdout);
+    if (wcscmp(name, L"-") == 0)
+        return 0;
+    SendMessageW(types, CB_SETCURSEL, (WPARAM)(type - 1), 0);
+    /* As a choice made in the list: the selection changes, then it is confirmed. */
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), (LPARAM)types);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), (LPARAM)types);
+    Unescape(name, text, MAX_PATH);
+    SendMessageW(file, WM_SETTEXT, 0, (LPARAM)text);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(dialog, IDOK));
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc >= 4 && wcscmp(argv[1], L"hotkey") == 0)
         return HoldHotkey((UINT)wcstoul(argv[2], NULL, 0), (UINT)wcstoul(argv[3], NULL, 0),
@@ -177,9 +242,11 @@ int wmain(int argc, wchar_t** argv) {
         return WaitVisible(argv[2], FALSE, (DWORD)wcstoul(argv[3], NULL, 10));
     if (argc >= 5 && wcscmp(argv[1], L"dialogtext") == 0)
         return DialogText(argv[2], _wtoi(argv[3]), (DWORD)wcstoul(argv[4], NULL, 10));
+    if (argc >= 6 && wcscmp(argv[1], L"savedialog") == 0)
+        return SaveDialog(argv[2], _wtoi(argv[3]), argv[4], (DWORD)wcstoul(argv[5], NULL, 10));
     fputs(
         "usage: programtool hotkey VK MODS [MS] | window TITLE X Y W H RRGGBB | "
-        "visible|hidden CLASS MS | dialogtext CAPTION ID MS\n",
+        "visible|hidden CLASS MS | dialogtext CAPTION ID MS | savedialog CAPTION TYPE NAME MS\n",
         stderr);
     return 2;
 }

@@ -5,6 +5,8 @@
 
 #include "codecs/ZImageCodecJpg.h"
 #include "codecs/ZImageCodecPng.h"
+#include "codecs/ZPdfExport.h"
+#include "core/WideText.h"
 #include "tools/clarivue-img/CommandSupport.h"
 #include "tools/clarivue-img/ImageCommands.h"
 
@@ -57,6 +59,17 @@ int Convert(const Arguments& args) {
     return 0;
 }
 
+// The PDF export of the editor, for batch use.
+int Pdf(const std::wstring& in, const std::wstring& out) {
+    ZImage image;
+    int status = 1;
+    if (!img::LoadPicture(image, in, status)) {
+        return status;
+    }
+    wchar_t errorText[kMaxPathChars] = L"";
+    return ExportPdf(out.c_str(), image, errorText, kMaxPathChars) ? 0 : img::Fail(0, errorText);
+}
+
 }  // namespace
 
 int RunClarivueImg(const std::vector<std::wstring>& args) {
@@ -95,6 +108,9 @@ int RunClarivueImg(const std::vector<std::wstring>& args) {
     }
     if (command == L"replace" || command == L"replace-all-but") {
         return img::RunReplace(rest, command == L"replace-all-but");
+    }
+    if (command == L"pdf") {
+        return rest.size() == 2 ? Pdf(rest[0], rest[1]) : img::Usage("pdf takes IN and OUT");
     }
     if (command == L"gradient") {
         return img::RunGradient(rest);

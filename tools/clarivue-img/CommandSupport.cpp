@@ -70,6 +70,8 @@ constexpr const char* kUsage =
     "  gradient OUT W H FROM TO MODE\n"
     "                    a new 24-bit picture with a gradient; MODE 0 horizontal,\n"
     "                    1 vertical, 2 diagonal, 3 radial\n"
+    "  pdf IN OUT        write IN as a PDF document OUT: one picture per page, the\n"
+    "                    page size by the picture's width, scaled with filter 4\n"
     "  --help            show this text\n"
     "\n"
     "On failure the exit status is 1 and the first line on stderr is\n"

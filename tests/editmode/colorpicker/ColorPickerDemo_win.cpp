@@ -1,9 +1,9 @@
 // colorpicker_demo.exe: shows the colour picker for the window test (colorpicker_window_test.sh),
 // one dialog after the other in one process.
 //
-//   colorpicker_demo PROGRAM_DIR LANG_DIR_PARENT SPEC...
+//   colorpicker_demo PROGRAM_DIR LANG_DIR_PARENT REQUEST...
 //
-// PROGRAM_DIR holds the "Skins" folder, LANG_DIR_PARENT the "Lang" folder. Each SPEC is
+// PROGRAM_DIR holds the "Skins" folder, LANG_DIR_PARENT the "Lang" folder. Each REQUEST is
 // "SKIN,LANGUAGE,MODE,RRGGBB[,OPACITY]": the picker in that skin and language, created with the
 // colour (written as on the web) and the opacity, shown in the opacity mode MODE. For each dialog
 // the program prints, once it is painted,
@@ -62,7 +62,7 @@ void CALLBACK FindPicker(HWND, UINT, UINT_PTR id, DWORD) {
     std::fflush(stdout);
 }
 
-struct Spec {
+struct Request {
     std::wstring skin;
     std::wstring language;
     int mode = 0;
@@ -70,46 +70,46 @@ struct Spec {
     int opacity = 100;
 };
 
-bool ParseSpec(const wchar_t* text, Spec& spec) {
+bool ParseRequest(const wchar_t* text, Request& request) {
     wchar_t skin[64] = L"";
     wchar_t language[16] = L"";
     unsigned rgb = 0;
-    int fields = std::swscanf(text, L"%63l[^,],%15l[^,],%d,%x,%d", skin, language, &spec.mode, &rgb,
-                              &spec.opacity);
+    int fields = std::swscanf(text, L"%63l[^,],%15l[^,],%d,%x,%d", skin, language, &request.mode,
+                              &rgb, &request.opacity);
     if (fields < 4) {
         return false;
     }
-    spec.skin = skin;
-    spec.language = language;
-    spec.colour = (rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16;
+    request.skin = skin;
+    request.language = language;
+    request.colour = (rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16;
     return true;
 }
 
 int Run(int argc, wchar_t** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: colorpicker_demo PROGRAM_DIR LANG_PARENT SPEC...\n");
+        std::fprintf(stderr, "usage: colorpicker_demo PROGRAM_DIR LANG_PARENT REQUEST...\n");
         return 100;
     }
     test::FakeSystemInfo system;
     system.programFolder = argv[1];
     int okCount = 0;
     for (int i = 3; i < argc; ++i) {
-        Spec spec;
-        if (!ParseSpec(argv[i], spec)) {
+        Request request;
+        if (!ParseRequest(argv[i], request)) {
             return 101;
         }
         Skin skin(system);
-        if (!skin.Load(spec.skin.c_str())) {
+        if (!skin.Load(request.skin.c_str())) {
             return 102;
         }
         LanguageSession language;
-        language.Start(argv[2], spec.language.c_str());
+        language.Start(argv[2], request.language.c_str());
         SkinnedUi ui(skin, language);
         CColorPicker picker(ui);
-        picker.Create(nullptr, spec.colour);
-        picker.SetOpacity(spec.opacity);
+        picker.Create(nullptr, request.colour);
+        picker.SetOpacity(request.opacity);
         SetTimer(nullptr, 0, 50, FindPicker);
-        const bool ok = picker.Show(spec.mode);
+        const bool ok = picker.Show(request.mode);
         okCount += ok ? 1 : 0;
         std::printf("result %d %d %u %u %u %u %u %u %u\n", i - 2, ok ? 1 : 0, picker.GetRed(),
                     picker.GetGreen(), picker.GetBlue(), picker.GetHue(), picker.GetSaturation(),

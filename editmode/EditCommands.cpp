@@ -8,6 +8,7 @@
 #include "editmode/actions/HelpCommand.h"
 #include "editmode/actions/KeepAction.h"
 #include "editmode/actions/SaveAsAction.h"
+#include "editmode/commands/ConfirmCommand.h"
 #include "editmode/commands/HistoryCommands.h"
 #include "editmode/commands/NotAvailableCommand.h"
 #include "editmode/commands/ToolCommand.h"
@@ -22,8 +23,8 @@ namespace {
 constexpr uint32_t kNotAvailable[] = {
     40033, 40080,                                            // e-mail, print
     40034, 40035, 40036, 40037, 40038, 40044, 40045, 40046,  // image commands
-    40055, 40077, 40085, 40119, 40120, 40121, 40122, 40123, 40139, 40140,
-    40141, 40142, 40143, 40144, 40145, 40146, 40147, 40054, 40099,
+    40055, 40077, 40085, 40119, 40120, 40121, 40122, 40123, 40139,
+    40140, 40141, 40142, 40143, 40144, 40145, 40146, 40147, 40099,
 };
 
 // Tool numbers of the tool commands 40086 ... 40098 (the bar's order is not the numbers').
@@ -48,6 +49,8 @@ void RegisterEditCommands(EditSession& s) {
     s.RegisterCommand(edit_cmd::kActionHelp, std::make_unique<HelpCommand>(L"action_help"));
     s.RegisterCommand(edit_cmd::kImageHelp, std::make_unique<HelpCommand>(L"image_help"));
     s.RegisterCommand(edit_cmd::kToolHelp, std::make_unique<HelpCommand>(L"mousetools_help"));
+    s.RegisterCommand(edit_cmd::kConfirmYes, std::make_unique<ConfirmCommand>(true));
+    s.RegisterCommand(edit_cmd::kConfirmNo, std::make_unique<ConfirmCommand>(false));
     s.RegisterCommand(edit_cmd::kUndo, std::make_unique<UndoCommand>());
     s.RegisterCommand(edit_cmd::kRedo, std::make_unique<RedoCommand>());
     s.RegisterCommand(edit_cmd::kZoomIn, std::make_unique<ZoomCommand>(ZoomCommand::Kind::In));

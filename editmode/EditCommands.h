@@ -25,6 +25,9 @@ constexpr uint32_t kImageHelp = 40083;
 constexpr uint32_t kFirstTool = 40086;  // Scroll; the tools follow in their bar order
 constexpr uint32_t kToolConfigure = 40099;
 constexpr uint32_t kToolHelp = 40100;
+constexpr uint32_t kConfirmYes = 40101;  // the buttons under a waiting shape
+constexpr uint32_t kConfirmNo = 40102;
+constexpr uint32_t kPickColour = 40054;  // the colour bar; the window reads the pixel
 constexpr uint32_t kSaveAs = 40153;
 }  // namespace edit_cmd
 

@@ -6,6 +6,7 @@
 #include "core/ZError.h"
 #include "editmode/EditCommands.h"
 #include "editmode/tools/EditTools.h"
+#include "editmode/tools/ToolSettings.h"
 #include "image/ZImageEffects.h"
 
 namespace zentrova {
@@ -275,6 +276,7 @@ bool EditSession::SelectTool(ToolNumber number) {
         m_tool = m_tools[index].get();
         m_selection.Clear();
         if (m_host != nullptr) {
+            m_host->ShowColourBar(ToolShowsColourBar(number));
             m_host->Repaint();
         }
     }

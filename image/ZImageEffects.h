@@ -20,9 +20,9 @@
 namespace zentrova {
 
 // Error-log codes of the effects.
-constexpr int kEffectErrorNoMemory = 12;   // no memory for a working buffer or image
-constexpr int kEffectErrorInvalid = 13;    // invalid argument or image; working copy not made
-constexpr int kEffectErrorTooShallow = 14; // the image is empty or has fewer than 24 bits
+constexpr int kEffectErrorNoMemory = 12;    // no memory for a working buffer or image
+constexpr int kEffectErrorInvalid = 13;     // invalid argument or image; working copy not made
+constexpr int kEffectErrorTooShallow = 14;  // the image is empty or has fewer than 24 bits
 
 constexpr const wchar_t* kEffectsModule = L"Image\\ZImageEffects";
 
@@ -31,12 +31,12 @@ constexpr const wchar_t* kEffectsModule = L"Image\\ZImageEffects";
 struct DropShadowOptions {
     ZColor shadowColour = 0x000000;
     ZColor backgroundColour = 0xFFFFFF;
-    int directionDegrees = 315; // 0..359; anything else puts the shadow straight under
-    int dither = 8;             // blur radius; 0 leaves the shadow sharp
-    int intensityPercent = 50;  // 100 = the shadow colour, 0 = the background colour
-    int offset = 3;             // shadow displacement in pixels
-    bool plainRectangle = false; // build the shadow from a small sample (pictures > 200 px)
-    ZColor keyColour = 0xFF00FF; // pixels of this colour count as outside the picture
+    int directionDegrees = 315;   // 0..359; anything else puts the shadow straight under
+    int dither = 8;               // blur radius; 0 leaves the shadow sharp
+    int intensityPercent = 50;    // 100 = the shadow colour, 0 = the background colour
+    int offset = 3;               // shadow displacement in pixels
+    bool plainRectangle = false;  // build the shadow from a small sample (pictures > 200 px)
+    ZColor keyColour = 0xFF00FF;  // pixels of this colour count as outside the picture
 };
 
 // The margin added on every side: 2 * offset + trunc(2.5 * dither).
@@ -51,18 +51,18 @@ bool ApplyDropShadow(ZImage& image, const DropShadowOptions& options);
 
 // Filter indices 1..12, in this fixed order.
 enum class NeighbourhoodFilter : int {
-    Mean3 = 1,      // mean of the 3 x 3 neighbourhood
-    Mean5 = 2,      // mean of the 5 x 5 neighbourhood
-    SoftBlur = 3,   // (4c + 4 neighbours) >> 3
-    Sharpen = 4,    // (9c - 4 neighbours) / 5
-    SharpenMore = 5, // (6c - 4 neighbours) / 2
-    Edges = 6,      // 8c + 128 - 8 neighbours
+    Mean3 = 1,        // mean of the 3 x 3 neighbourhood
+    Mean5 = 2,        // mean of the 5 x 5 neighbourhood
+    SoftBlur = 3,     // (4c + 4 neighbours) >> 3
+    Sharpen = 4,      // (9c - 4 neighbours) / 5
+    SharpenMore = 5,  // (6c - 4 neighbours) / 2
+    Edges = 6,        // 8c + 128 - 8 neighbours
     EmbossDiagonal = 7,
     EmbossVertical = 8,
     EmbossAntiDiagonal = 9,
-    Maximum = 10,   // dilate
-    Minimum = 11,   // erode
-    MaxMinusCentre = 12, // outline (pencil drawing)
+    Maximum = 10,         // dilate
+    Minimum = 11,         // erode
+    MaxMinusCentre = 12,  // outline (pencil drawing)
 };
 
 constexpr int kFirstFilterIndex = 1;
@@ -89,6 +89,10 @@ bool BoxBlur(ZImage& image, int radius, int passes);
 // kept. Angles that are not finite or beyond +-360 are refused. Logs code 14 (line 146) for an
 // empty or shallow picture, 13 (line 151) when the working copy cannot be made.
 bool SpinBlur(ZImage& image, double angle);
+// The spin blur computed only for the part x, y, w, h (picture coordinates from the top, clipped
+// to the picture): every sample still comes from the whole picture around its centre, so the
+// part's pixels come out exactly as SpinBlur gives them; the rest stays unchanged.
+bool SpinBlurPart(ZImage& image, double angle, int32_t x, int32_t y, int32_t w, int32_t h);
 
 // 24 or 32 bits: a raised-button frame `frameWidth` wide, light top and left, dark bottom and
 // right; strength 0..1. A frame wider or taller than the picture becomes min(width, height) - 1;
@@ -131,4 +135,4 @@ constexpr int kLastCanvasAnchor = 8;
 // given size filled with `fill` (cut where it does not fit); the resolution becomes 96 dpi.
 bool ResizeCanvas(ZImage& image, int width, int height, int anchor, ZColor fill);
 
-} // namespace zentrova
+}  // namespace zentrova

@@ -174,6 +174,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             OnHotkey(wParam, lParam);
             return 0;
         case WM_COMMAND:
+            m_edit.SetCommandParameter(lParam);  // the colour bar's right click
             if (OnCommand(LOWORD(wParam))) {
                 return 0;
             }

@@ -61,6 +61,10 @@ class EditTool {
     virtual bool ConfinesCursor() const { return true; }
     // Paints the pending state (frame, stroke) over the picture in the 24-bit screen buffer.
     virtual void DrawLive(const EditSession& /*session*/, ZImage& /*buffer*/) const {}
+    // A shape waits for "Yes" or "No" (the window shows the two buttons under the frame).
+    virtual bool IsAwaitingConfirm() const { return false; }
+    // "Yes" commits the pending shape, "No" drops it.
+    virtual void Confirm(EditSession& /*session*/, bool /*yes*/) {}
 };
 
 }  // namespace zentrova

@@ -6,7 +6,7 @@
 
 namespace zentrova {
 
-class SelectTool final : public EditTool {
+class SelectTool : public EditTool {
   public:
     ToolNumber Number() const override { return ToolNumber::Select; }
     bool Press(EditSession& session, const ToolPointer& pointer) override;

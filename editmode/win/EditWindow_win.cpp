@@ -11,7 +11,10 @@
 #include "core/win/Application.h"
 #include "core/win/CommandIds.h"
 #include "core/win/resource.h"
+#include "editmode/EditCommands.h"
 #include "editmode/paint/EditPainter.h"
+#include "editmode/tools/SelectTool.h"
+#include "editmode/tools/ToolSettings.h"
 #include "editmode/view/CaptureCaption.h"
 #include "editmode/win/Clipboard_win.h"
 #include "editmode/win/SaveAsDialog_win.h"
@@ -25,6 +28,8 @@ namespace zentrova {
 namespace {
 
 constexpr const wchar_t* kModule = L"EditMode\\EditWindow";
+constexpr int32_t kConfirmButtonWidth = 70;
+constexpr int32_t kConfirmButtonHeight = 22;
 
 // A dialog or box has the keyboard while it is open: the Edit Mode's shortcuts are off.
 class ShortcutsOff {
@@ -140,6 +145,7 @@ bool EditWindow::Enter(HWND window) {
     }
     LoadCursors();
     CreateBars();
+    CreateConfirmButtons();
     MakeInfoFont();
     m_infoColour = m_app.skinFound ? m_app.skin.GetColor(L"CurrentCaptureDisplayTextColor") : 0;
     m_frameColour = 0;  // black until the text tools first make their controls
@@ -165,6 +171,7 @@ void EditWindow::Leave() {
     m_session.End();
     LockWindowUpdate(m_window);
     DestroyBars();
+    DestroyConfirmButtons();
     if (m_infoFont != nullptr) {
         DeleteObject(m_infoFont);
         m_infoFont = nullptr;
@@ -244,6 +251,113 @@ void EditWindow::DestroyBars() {
     m_actionBar.Destroy();
     m_imageBar.Destroy();
     m_toolBar.Destroy();
+    m_colourBar.Destroy();
+}
+
+void EditWindow::ShowColourBar(bool shown) {
+    if (!shown) {
+        m_colourBar.Destroy();
+        return;
+    }
+    if (m_colourBar.IsCreated()) {
+        return;
+    }
+    ZImage picture;
+    if (!m_app.skin.LoadPng(picture, L"ButtonBarChooseColor")) {
+        ZTrace(kModule, __LINE__, L"no colour bar picture\n");
+        return;
+    }
+    wchar_t label[kLanguageTextChars] = L"";
+    GetLanguageText(m_app.language.Handle(), label, kLanguageTextChars, L"ButtonLabels",
+                    L"EditChooseColor", lang::BuiltInText(L"ButtonLabels", L"EditChooseColor"));
+    const uint32_t command = edit_cmd::kPickColour;
+    m_colourBar.Create(m_window, m_app.instance, m_app.skin.GetColor(L"ButtonBarHiddenColor"),
+                       m_app.skin.GetColor(L"ButtonBarToolTipBackColor"),
+                       m_app.skin.GetColor(L"ButtonBarToolTipTextColor"), 3, true, true, true, 1,
+                       &command, label, picture, false);
+}
+
+// The colour under the mouse in the colour bar (the screen's pixel when the bar's own device
+// context cannot tell) becomes the tool's colour, or with the right button its fill colour.
+void EditWindow::PickColour() {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    COLORREF colour = CLR_INVALID;
+    if (HWND bar = m_colourBar.GetWindow(); bar != nullptr) {
+        POINT inBar = cursor;
+        ScreenToClient(bar, &inBar);
+        HDC dc = ::GetDC(bar);
+        colour = GetPixel(dc, inBar.x, inBar.y);
+        ReleaseDC(bar, dc);
+    }
+    if (colour == CLR_INVALID) {
+        HDC screen = ::GetDC(nullptr);
+        colour = GetPixel(screen, cursor.x, cursor.y);
+        ReleaseDC(nullptr, screen);
+    }
+    if (!StorePickedColour(m_session.Settings(), m_session.GetToolNumber(), colour,
+                           m_commandParameter == 1)) {
+        Beep();
+        return;
+    }
+    Repaint();
+}
+
+void EditWindow::CreateConfirmButtons() {
+    static const wchar_t* const kNames[2] = {L"Yes", L"No"};
+    const uint32_t ids[2] = {edit_cmd::kConfirmYes, edit_cmd::kConfirmNo};
+    for (int i = 0; i < 2; ++i) {
+        wchar_t text[kLanguageTextChars] = L"";
+        GetLanguageMessage(m_app.language.Handle(), text, kLanguageTextChars, kNames[i], kNames[i]);
+        m_confirmButtons[i] = CreateWindowExW(
+            0, L"BUTTON", text, WS_CHILD | BS_PUSHBUTTON, 0, 0, kConfirmButtonWidth,
+            kConfirmButtonHeight, m_window, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ids[i])),
+            m_app.instance, nullptr);
+        if (m_confirmButtons[i] != nullptr) {
+            SendMessageW(m_confirmButtons[i], WM_SETFONT,
+                         reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+        }
+    }
+    m_confirmShown = false;
+}
+
+void EditWindow::DestroyConfirmButtons() {
+    for (HWND& button : m_confirmButtons) {
+        if (button != nullptr) {
+            DestroyWindow(button);
+            button = nullptr;
+        }
+    }
+    m_confirmShown = false;
+}
+
+// "Yes" and "No" side by side, centred 4 pixels under a shape that waits for them.
+void EditWindow::PlaceConfirmButtons() {
+    const EditTool* tool = m_session.GetTool();
+    const bool show =
+        tool != nullptr && tool->IsAwaitingConfirm() && m_session.Selection().Exists();
+    if (!show) {
+        if (m_confirmShown) {
+            for (HWND button : m_confirmButtons) {
+                ShowWindow(button, SW_HIDE);
+            }
+            m_confirmShown = false;
+        }
+        return;
+    }
+    const ZRect frame = FrameWindowRect(m_session);
+    if (m_confirmShown && frame == m_confirmFrame) {
+        return;
+    }
+    const int32_t centre = frame.left + frame.Width() / 2;
+    const int32_t top = frame.bottom + 4;
+    const int32_t lefts[2] = {centre - kConfirmButtonWidth, centre};
+    for (int i = 0; i < 2; ++i) {
+        SetWindowPos(m_confirmButtons[i], HWND_TOP, lefts[i], top, kConfirmButtonWidth,
+                     kConfirmButtonHeight, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    }
+    m_confirmFrame = frame;
+    m_confirmShown = true;
 }
 
 void EditWindow::LoadCursors() {
@@ -317,6 +431,15 @@ void EditWindow::OnPaint() {
             m_session.GetTool()->DrawLive(m_session, m_backBuffer);
         }
         DrawCaptureText(m_backBuffer.GetDC());
+        PlaceConfirmButtons();
+        // The buttons paint themselves; the copy leaves them alone.
+        for (HWND button : m_confirmButtons) {
+            RECT r;
+            if (m_confirmShown && button != nullptr && GetWindowRect(button, &r)) {
+                MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&r), 2);
+                ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+            }
+        }
         m_backBuffer.Draw(dc, 0, 0, SRCCOPY);
     }
     EndPaint(m_window, &paint);
@@ -587,6 +710,10 @@ void EditWindow::OnDisplayChange() {
 }
 
 bool EditWindow::OnCommand(uint32_t id) {
+    if (m_session.IsActive() && id == edit_cmd::kPickColour) {
+        PickColour();
+        return true;
+    }
     if (!m_session.IsActive() || !m_session.HasCommand(id)) {
         return false;
     }

@@ -66,6 +66,11 @@ class EditWindow final : public EditHost {
                           std::wstring& chosen) override;
     bool AskYesNo(const wchar_t* text) override;
     bool CopyToClipboard(const ZImage& picture) override;
+    void ShowColourBar(bool shown) override;
+
+    // The lParam of the WM_COMMAND being handled (1: the colour bar was clicked with the right
+    // mouse button).
+    void SetCommandParameter(LPARAM parameter) { m_commandParameter = parameter; }
 
     // For the window tests and the benchmark: the painted screen.
     const ZImage& GetBackBuffer() const { return m_backBuffer; }
@@ -87,6 +92,10 @@ class EditWindow final : public EditHost {
     void EndDrag();
     void SetCursorFor(int32_t x, int32_t y);
     ToolPointer MakePointer(int32_t x, int32_t y);
+    void CreateConfirmButtons();
+    void DestroyConfirmButtons();
+    void PlaceConfirmButtons();
+    void PickColour();
 
     Application& m_app;
     EditSession& m_session;
@@ -95,6 +104,11 @@ class EditWindow final : public EditHost {
     CButtonBar m_actionBar;
     CButtonBar m_imageBar;
     CButtonBar m_toolBar;
+    CButtonBar m_colourBar;
+    HWND m_confirmButtons[2] = {};  // "Yes", "No"
+    bool m_confirmShown = false;
+    ZRect m_confirmFrame;
+    LPARAM m_commandParameter = 0;
     ZImage m_backBuffer;
     ZImage m_background;
     KeyedButtons m_scrollButtons;

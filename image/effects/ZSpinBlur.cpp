@@ -89,8 +89,9 @@ bool Fits32Bits(const SpinGeometry& g) {
     return GrownBound(static_cast<double>(Reach(g) + 8) * 65536.0, g) >= 0.0;
 }
 
-void PortableRow(const uint32_t* pixels, const SpinGeometry& g, int64_t y, uint32_t* out) {
-    for (int64_t x = 0; x < g.width; ++x) {
+void PortableRow(const uint32_t* pixels, const SpinGeometry& g, int64_t y, int64_t xBegin,
+                 int64_t xEnd, uint32_t* out) {
+    for (int64_t x = xBegin; x < xEnd; ++x) {
         const uint32_t self = pixels[y * g.width + x];
         uint32_t blue = self & 0xFF;
         uint32_t green = (self >> 8) & 0xFF;
@@ -219,7 +220,8 @@ __attribute__((target("avx2"))) void Avx2Chunk(const uint32_t* pixels, const Spi
 // drift[r]: how far, in whole pixels along either axis, a sample can lie from its own pixel when
 // the pixel is at most r pixels from the centre along either axis.
 __attribute__((target("avx2"))) void Avx2Row(const uint32_t* pixels, const SpinGeometry& g,
-                                             const int64_t* drift, int64_t y, uint32_t* out) {
+                                             const int64_t* drift, int64_t y, int64_t xBegin,
+                                             int64_t xEnd, uint32_t* out) {
     Avx2Constants k;
     k.plus = _mm256_set1_epi32(static_cast<int>(g.step));
     k.minus = _mm256_set1_epi32(static_cast<int>(-g.step));
@@ -230,7 +232,7 @@ __attribute__((target("avx2"))) void Avx2Row(const uint32_t* pixels, const SpinG
     k.lastColumn = _mm256_set1_epi32(static_cast<int>(g.width - 1));
     k.lastRow = _mm256_set1_epi32(static_cast<int>(g.height - 1));
     const bool unitQ = g.q == 1;
-    for (int64_t x0 = 0; x0 < g.width; x0 += 8) {
+    for (int64_t x0 = xBegin; x0 < xEnd; x0 += 8) {
         const int64_t x1 = x0 + 7;
         const int64_t r =
             std::max({std::llabs(x0 - g.cx), std::llabs(x1 - g.cx), std::llabs(y - g.cy)});
@@ -255,6 +257,12 @@ bool HasAvx2() {
 }  // namespace
 
 bool SpinBlur(ZImage& image, double angle) {
+    return SpinBlurPart(image, angle, 0, 0, static_cast<int32_t>(image.GetWidth()),
+                        static_cast<int32_t>(image.GetHeight()));
+}
+
+bool SpinBlurPart(ZImage& image, double angle, int32_t partX, int32_t partY, int32_t partWidth,
+                  int32_t partHeight) {
     if (!image.IsValid() || (image.GetBitsPerPixel() != 24 && image.GetBitsPerPixel() != 32)) {
         return ZError(nullptr, kEffectErrorTooShallow, kEffectsModule, 146);
     }
@@ -263,6 +271,16 @@ bool SpinBlur(ZImage& image, double angle) {
     }
     const uint32_t width = image.GetWidth();
     const uint32_t height = image.GetHeight();
+    // The part, clipped to the picture, as columns xBegin..xEnd and memory rows rBegin..rEnd.
+    const int64_t xBegin = std::max<int64_t>(partX, 0);
+    const int64_t xEnd = std::min<int64_t>(int64_t{partX} + std::max(partWidth, 0), width);
+    const int64_t yBegin = std::max<int64_t>(partY, 0);
+    const int64_t yEnd = std::min<int64_t>(int64_t{partY} + std::max(partHeight, 0), height);
+    if (xBegin >= xEnd || yBegin >= yEnd) {
+        return true;
+    }
+    const int64_t rBegin = int64_t{height} - yEnd;
+    const int64_t rEnd = int64_t{height} - yBegin;
     const size_t pixelCount = size_t{width} * height;
     std::unique_ptr<uint32_t[]> pixels(new (std::nothrow) uint32_t[pixelCount + kSlackWords]);
     std::unique_ptr<uint32_t[]> row(new (std::nothrow) uint32_t[size_t{width} + kSlackWords]);
@@ -303,18 +321,18 @@ bool SpinBlur(ZImage& image, double angle) {
         }
     }
 #endif
-    for (uint32_t r = 0; r < height; ++r) {
+    for (int64_t r = rBegin; r < rEnd; ++r) {
 #if defined(ZENTROVA_SPIN_AVX2)
         if (drift) {
-            Avx2Row(pixels.get(), geometry, drift.get(), r, row.get());
+            Avx2Row(pixels.get(), geometry, drift.get(), r, xBegin, xEnd, row.get());
         } else {
-            PortableRow(pixels.get(), geometry, r, row.get());
+            PortableRow(pixels.get(), geometry, r, xBegin, xEnd, row.get());
         }
 #else
-        PortableRow(pixels.get(), geometry, r, row.get());
+        PortableRow(pixels.get(), geometry, r, xBegin, xEnd, row.get());
 #endif
-        uint8_t* p = image.GetRow(r);
-        for (uint32_t x = 0; x < width; ++x, p += bytesPerPixel) {
+        uint8_t* p = image.GetRow(static_cast<uint32_t>(r)) + xBegin * bytesPerPixel;
+        for (int64_t x = xBegin; x < xEnd; ++x, p += bytesPerPixel) {
             const uint32_t v = row[x];
             p[0] = static_cast<uint8_t>(v);
             p[1] = static_cast<uint8_t>(v >> 8);

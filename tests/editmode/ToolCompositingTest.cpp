@@ -1,0 +1,277 @@
+// The compositing steps of the annotation tools, exact pixels on small pictures. The pen drawing
+// is replaced by a filled square (the tools pass GDI's pens in the Windows build).
+#include "editmode/tools/ToolCompositing.h"
+
+#include <gtest/gtest.h>
+
+#include "core/ZError.h"
+#include "image/ZImageEffects.h"
+#include "tests/editmode/EditTestPictures.h"
+#include "tests/image/effects/EffectPictures.h"
+
+namespace zentrova {
+namespace {
+
+using test::PixelAt;
+
+constexpr ZColor kGrey = 0xC0C0C0;
+
+// A figure: the square [x, x + size) x [y, y + size) of the picture.
+ShapeDraw Square(int32_t x, int32_t y, int32_t size) {
+    return [=](ZImage& target, int32_t dx, int32_t dy, ZColor colour) {
+        return target.FillRect(x + dx, y + dy, size, size, colour);
+    };
+}
+
+bool Flat(ZImage& picture, int32_t w, int32_t h, ZColor colour) {
+    return picture.Create(static_cast<uint32_t>(w), static_cast<uint32_t>(h), 24, colour, nullptr);
+}
+
+struct OffsetCase {
+    int32_t direction;
+    ZPoint expected;
+};
+
+TEST(ToolShadow, OffsetByDirection) {
+    const OffsetCase cases[] = {
+        {0, {-3, 3}},   {89, {-3, 3}},  {90, {-3, -3}}, {179, {-3, -3}},
+        {180, {3, -3}}, {269, {3, -3}}, {270, {3, 3}},  {316, {3, 3}},
+        {359, {3, 3}},  {360, {0, 0}},  {-1, {0, 0}},
+    };
+    for (const OffsetCase& c : cases) {
+        const ZPoint p = ShadowOffset(c.direction, 3);
+        EXPECT_TRUE(p == c.expected) << c.direction << ": " << p.x << "," << p.y;
+    }
+}
+
+TEST(ToolShadow, ColourMovesTowardsWhiteWithLowerIntensity) {
+    EXPECT_EQ(ShadowColour(0x204080, 100), 0x204080u);
+    EXPECT_EQ(ShadowColour(0x204080, 0), 0xFFFFFFu);
+    // I = 50: a = 255 - 127 = 128; 0x80 + 127 * 128 / 255 = 128 + 63, 0x40 + 191 * 128 / 255 =
+    // 64 + 95, 0x20 + 223 * 128 / 255 = 32 + 111.
+    EXPECT_EQ(ShadowColour(0x204080, 50), 0x8F9FBFu);
+    EXPECT_EQ(ShadowColour(0x204080, 500), 0x204080u);  // clamped to 100
+}
+
+TEST(ToolShadow, WorkRectHoldsDitherMarginAndOffset) {
+    ToolShadow shadow;
+    shadow.enabled = true;
+    shadow.dither = 2;
+    shadow.offset = 5;
+    // 80 x 16 bounds: 4 x 2 + 80 / 8 + 5 = 23 on every side, clipped to the picture.
+    EXPECT_TRUE(StrokeWorkRect(ZRect{100, 50, 180, 66}, shadow, 1000, 1000) ==
+                (ZRect{77, 27, 203, 89}));
+    EXPECT_TRUE(StrokeWorkRect(ZRect{10, 10, 90, 26}, shadow, 100, 40) == (ZRect{0, 0, 100, 40}));
+    shadow.enabled = false;  // no shadow, no offset
+    EXPECT_TRUE(StrokeWorkRect(ZRect{100, 50, 180, 66}, shadow, 1000, 1000) ==
+                (ZRect{82, 32, 198, 84}));
+    EXPECT_TRUE(StrokeWorkRect(ZRect{2000, 0, 2010, 10}, shadow, 100, 100).IsEmpty());
+}
+
+TEST(ToolShadow, PlainShadowBlendsTheBackgroundBackAt96) {
+    ZImage picture;
+    ASSERT_TRUE(Flat(picture, 40, 40, kGrey));
+    StrokeLook look;
+    look.shadow.enabled = true;
+    look.shadow.smoothed = false;
+    look.shadow.colour = 0x000000;
+    look.shadow.direction = 316;
+    look.shadow.offset = 3;
+    look.shadow.dither = 0;
+    look.colour = 0x0000FF;
+    ASSERT_TRUE(RenderStroke(picture, ZRect{10, 10, 14, 14}, look, Square(10, 10, 4)));
+    // Shadow only (shifted by (3, 3)): (192 * 96 + 0 * 159 + 127) / 255 = 72.
+    EXPECT_EQ(PixelAt(picture, 16, 16), 0x484848u);
+    EXPECT_EQ(PixelAt(picture, 12, 12), 0x0000FFu);  // the shape over it
+    EXPECT_EQ(PixelAt(picture, 18, 18), kGrey);      // beside
+}
+
+TEST(ToolShadow, SmoothedShadowWithDitherZeroIsSharpAndLogsNothing) {
+    ZImage picture;
+    ASSERT_TRUE(Flat(picture, 40, 40, kGrey));
+    StrokeLook look;
+    look.shadow.enabled = true;
+    look.shadow.smoothed = true;
+    look.shadow.colour = 0x000000;
+    look.shadow.intensity = 50;
+    look.shadow.direction = 0;  // (-o, +o)
+    look.shadow.offset = 2;
+    look.shadow.dither = 0;
+    look.colour = 0x00FF00;
+    test::ClearErrorLog();
+    ASSERT_TRUE(RenderStroke(picture, ZRect{10, 10, 14, 14}, look, Square(10, 10, 4)));
+    EXPECT_EQ(test::ErrorLog(), "");
+    // The shadow is the lightened colour, sharp: 0 + 255 * 128 / 255 = 128.
+    EXPECT_EQ(PixelAt(picture, 8, 15), 0x808080u);
+    EXPECT_EQ(PixelAt(picture, 7, 15), kGrey);
+    EXPECT_EQ(PixelAt(picture, 12, 12), 0x00FF00u);
+}
+
+TEST(ToolShadow, SmoothedShadowIsBlurredByTheDither) {
+    ZImage picture;
+    ASSERT_TRUE(Flat(picture, 60, 60, 0xFFFFFF));
+    StrokeLook look;
+    look.shadow.enabled = true;
+    look.shadow.direction = 316;
+    look.shadow.offset = 3;
+    look.shadow.dither = 1;
+    look.colour = 0x0000FF;
+    ASSERT_TRUE(RenderStroke(picture, ZRect{20, 20, 30, 30}, look, Square(20, 20, 10)));
+    // Copy and mask blurred (radius 1): just beside the shadow's edge a soft grey; far away
+    // nothing.
+    EXPECT_NE(PixelAt(picture, 33, 30), 0xFFFFFFu);
+    EXPECT_NE(PixelAt(picture, 33, 30), 0x000000u);
+    EXPECT_EQ(PixelAt(picture, 40, 40), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(picture, 25, 25), 0x0000FFu);
+}
+
+TEST(ToolStroke, HighQualityShapeIsSmoothedAtItsEdges) {
+    ZImage picture;
+    ASSERT_TRUE(Flat(picture, 30, 30, 0xFFFFFF));
+    StrokeLook look;
+    look.highQuality = true;
+    look.colour = 0x000000;
+    ASSERT_TRUE(RenderStroke(picture, ZRect{10, 10, 16, 16}, look, Square(10, 10, 6)));
+    EXPECT_EQ(PixelAt(picture, 12, 12), 0x000000u);  // inside: mean of black is black
+    // The corner pixel: 4 of 9 black in the copy and in the mask; the inverted mask weight is
+    // 255 - trunc(5 * 255 / 9) = 114, the copy trunc(5 * 255 / 9) = 141:
+    // 255 + trunc((141 - 255) * 114 / 255) = 205.
+    EXPECT_EQ(PixelAt(picture, 10, 10), 0xCDCDCDu);
+    EXPECT_EQ(PixelAt(picture, 8, 8), 0xFFFFFFu);
+}
+
+TEST(ToolMarker, StraightBarBelowTwentyPixelsOfSpread) {
+    EXPECT_TRUE(MarkerUsesStraightBar({{0, 0}, {100, 5}, {200, 19}}));
+    EXPECT_TRUE(MarkerUsesStraightBar({{0, 0}, {5, 100}, {19, 200}}));
+    EXPECT_FALSE(MarkerUsesStraightBar({{0, 0}, {100, 20}, {200, 0}}));
+    EXPECT_FALSE(MarkerUsesStraightBar({}));
+}
+
+TEST(ToolMarker, TheStrokeIsAndedWithTheColour) {
+    ZImage picture;
+    ASSERT_TRUE(Flat(picture, 30, 30, kGrey));
+    const ShapeDraw drawAnd = [](ZImage& target, int32_t dx, int32_t dy, ZColor) {
+        // The AND pen: the target's pixels ANDed with yellow.
+        for (int32_t y = 10; y < 20; ++y) {
+            for (int32_t x = 5; x < 25; ++x) {
+                const ZColor c = test::PixelAt(target, x + dx, y + dy) & 0x00FFFF;
+                target.FillRect(x + dx, y + dy, 1, 1, c);
+            }
+        }
+        return true;
+    };
+    ASSERT_TRUE(RenderMarkerStroke(picture, ZRect{0, 0, 30, 30}, drawAnd, Square(5, 10, 10)));
+    EXPECT_EQ(PixelAt(picture, 8, 14), 0x00C0C0u);  // (C0, C0, 00) on the bar
+    EXPECT_EQ(PixelAt(picture, 8, 28), kGrey);      // beside it unchanged
+}
+
+struct HighlightCase {
+    int32_t transparency;
+    ZColor outside;
+};
+
+TEST(ToolHighlight, FourStripsOutsideTheFrame) {
+    // 0x646464 over C0C0C0: alpha trunc(T * 255 / 100); (100 * a + 192 * (255 - a) + 127) / 255.
+    const HighlightCase cases[] = {{0, kGrey}, {50, 0x929292}, {100, 0x646464}, {250, 0x646464}};
+    for (const HighlightCase& c : cases) {
+        ZImage picture;
+        ASSERT_TRUE(Flat(picture, 20, 16, kGrey));
+        const ZRect whole{0, 0, 20, 16};
+        ASSERT_TRUE(
+            HighlightOutside(picture, whole, ZRect{5, 4, 12, 10}, 0x646464, c.transparency));
+        EXPECT_TRUE(test::PixelsAre(picture, 20, 16, [&](int32_t x, int32_t y) {
+            return ZRect{5, 4, 12, 10}.Contains(x, y) ? kGrey : c.outside;
+        })) << c.transparency;
+    }
+}
+
+TEST(ToolHighlight, AFrameReachingOutOfTheAreaLeavesNoDoubleStrips) {
+    ZImage picture;
+    ASSERT_TRUE(Flat(picture, 10, 10, kGrey));
+    ASSERT_TRUE(HighlightOutside(picture, ZRect{2, 2, 8, 8}, ZRect{-5, 4, 6, 20}, 0x000000, 100));
+    EXPECT_TRUE(test::PixelsAre(picture, 10, 10, [](int32_t x, int32_t y) {
+        const bool inArea = ZRect{2, 2, 8, 8}.Contains(x, y);
+        const bool inFrame = ZRect{2, 4, 6, 8}.Contains(x, y);
+        return inArea && !inFrame ? 0x000000u : kGrey;
+    }));
+}
+
+TEST(ToolLive, LayerPixelsTakeTheColourOrAndIt) {
+    ZImage buffer;
+    ZImage layer;
+    ASSERT_TRUE(Flat(buffer, 8, 8, kGrey));
+    ASSERT_TRUE(Flat(layer, 8, 8, 0xFFFFFF));
+    layer.FillRect(2, 2, 3, 1, 0x000000);
+    ASSERT_TRUE(LayStrokeLayer(buffer, layer, ZRect{0, 0, 4, 8}, 0x00FFFF, true));
+    EXPECT_EQ(PixelAt(buffer, 2, 2), 0x00C0C0u);
+    EXPECT_EQ(PixelAt(buffer, 4, 2), kGrey);  // outside the rectangle laid
+    ASSERT_TRUE(LayStrokeLayer(buffer, layer, ZRect{0, 0, 8, 8}, 0x0000FF, false));
+    EXPECT_EQ(PixelAt(buffer, 4, 2), 0x0000FFu);
+    EXPECT_EQ(PixelAt(buffer, 4, 3), kGrey);
+}
+
+TEST(ToolBlend, ConstantAlphaRoundsAsThePlatform) {
+    ZImage picture;
+    ZImage source;
+    ASSERT_TRUE(Flat(picture, 4, 4, 0x000000));
+    ASSERT_TRUE(Flat(source, 2, 2, 0xFFFFFF));
+    ASSERT_TRUE(BlendConstantAlpha(picture, source, 3, -1, 96));
+    EXPECT_EQ(PixelAt(picture, 3, 0), 0x606060u);  // (255 * 96 + 127) / 255 = 96
+    EXPECT_EQ(PixelAt(picture, 3, 1), 0x000000u);
+    EXPECT_EQ(PixelAt(picture, 2, 0), 0x000000u);
+}
+
+// The spotlight on a flat picture: a null darkening mask leaves the tint everywhere (a flat
+// picture stays flat under the spin blur, except where it samples the white beyond the picture);
+// a null shape brings the selection back unchanged, at its own place.
+TEST(ToolSpotlight, TintOutsideSelectionBackInside) {
+    ZImage picture;
+    ASSERT_TRUE(test::MakePattern(picture, 40, 30));
+    ZImage original;
+    ASSERT_TRUE(original.CopyFrom(picture));
+    const ZRect selection{0, 0, 10, 8};  // in the corner: the enlarged picture is 70 x 52
+    ASSERT_TRUE(ApplySpotlight(picture, selection, 0xFFFFFF, nullptr, nullptr));
+    for (int32_t y = 0; y < 8; ++y) {
+        for (int32_t x = 0; x < 10; ++x) {
+            ASSERT_EQ(PixelAt(picture, x, y), PixelAt(original, x, y)) << x << "," << y;
+        }
+    }
+    EXPECT_NE(PixelAt(picture, 30, 20), PixelAt(original, 30, 20));  // blurred
+}
+
+TEST(ToolSpotlight, MasksDecideWhatChanges) {
+    ZImage picture;
+    ASSERT_TRUE(Flat(picture, 40, 30, kGrey));
+    ZImage keepAll;  // a black darkening mask keeps the picture; a black shape takes the tint
+    ASSERT_TRUE(Flat(keepAll, 8, 8, 0x000000));
+    ZImage white;
+    ASSERT_TRUE(Flat(white, 8, 8, 0xFFFFFF));
+    ZImage p1;
+    ASSERT_TRUE(p1.CopyFrom(picture));
+    ASSERT_TRUE(ApplySpotlight(p1, ZRect{10, 10, 20, 20}, 0x00FFFF, &keepAll, &white));
+    EXPECT_TRUE(test::PixelsAre(p1, 40, 30, [](int32_t, int32_t) { return kGrey; }));
+    ZImage p2;
+    ASSERT_TRUE(p2.CopyFrom(picture));
+    ASSERT_TRUE(ApplySpotlight(p2, ZRect{10, 10, 20, 20}, 0x00FFFF, &white, &keepAll));
+    // Everywhere the tint (C0 AND 00FFFF) of the flat middle, where the blur sees the picture.
+    EXPECT_EQ(PixelAt(p2, 15, 15), 0x00C0C0u);
+    EXPECT_EQ(PixelAt(p2, 2, 15), 0x00C0C0u);
+    EXPECT_FALSE(ApplySpotlight(p2, ZRect{50, 50, 60, 60}, 0x00FFFF, nullptr, nullptr));
+}
+
+TEST(ToolSpotlight, SpinBlurPartEqualsTheWholeBlurThere) {
+    ZImage whole;
+    ASSERT_TRUE(test::MakePattern(whole, 37, 23, 4));
+    ZImage part;
+    ASSERT_TRUE(part.CopyFrom(whole));
+    ZImage original;
+    ASSERT_TRUE(original.CopyFrom(whole));
+    ASSERT_TRUE(SpinBlur(whole, 3.0));
+    ASSERT_TRUE(SpinBlurPart(part, 3.0, 5, 4, 20, 12));
+    EXPECT_TRUE(test::PixelsAre(part, 37, 23, [&](int32_t x, int32_t y) {
+        return ZRect{5, 4, 25, 16}.Contains(x, y) ? PixelAt(whole, x, y) : PixelAt(original, x, y);
+    }));
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,200 @@
+#!/usr/bin/env bash
+# corvix_tools_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
+# The annotation tools of the Edit Mode through corvix.exe, with the factory tool settings
+# (high quality, smoothed shadow) except a solid line and a green rubber. Two PrintScreen
+# captures are replaced by flat 600 x 400 pictures of C0C0C0, drawn at (212, 184) on the screen.
+#   1  a pencil stroke; a second one, undone; marker (yellow bar), rubber, a leftward line, a
+#      horizontal dual-head arrow, a rectangle and an ellipse (each confirmed with its "Yes"
+#      button); Enter: the PNG has each stroke's colour on it, the picture 20 pixels beside it,
+#      the picture where the undone stroke was, outside the ellipse's corner;
+#   2  a highlight area (50 %): on the screen the frame untouched, the outside veiled; then a
+#      spotlight; Enter: the spotlight's middle untouched, the rest tinted.
+# Screenshots of the live drawing and of the results go to BUILD/wine-env/out/corvix_tools_test/.
+# shellcheck disable=SC2154 # keeper and corvix_pid are set by the harness (printf -v)
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
+
+harness_init "$1" "$3"
+corvix=$2
+programtool=$4
+class=ZentrovaClarivue2Class
+regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
+captures="$HARNESS_OUT/captures"
+mkdir -p "$captures"
+out=$HARNESS_OUT
+X0=212
+Y0=184
+
+# The colour (#rrggbb) of a pixel of a picture.
+pixel() { convert "$1" -format "#%[hex:p{$2,$3}]" info: | tr 'A-F' 'a-f' | cut -c1-7; }
+# A tool: the command of its bar button, as the bar posts it.
+tool() {
+  harness_tool post "$class" 0x111 "$1" 0 >/dev/null
+  sleep 0.3
+}
+# drag X1 Y1 X2 Y2 [SHOT]: a drag in picture pixels (four steps), a screenshot before the release.
+drag() {
+  local i
+  harness_mouse $((X0 + $1)) $((Y0 + $2))
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.1
+  for i in 1 2 3 4; do
+    harness_mouse $((X0 + $1 + ($3 - $1) * i / 4)) $((Y0 + $2 + ($4 - $2) * i / 4))
+    sleep 0.1
+  done
+  [ -n "${5:-}" ] && sleep 0.3 && harness_screenshot "$out/$5"
+  xdotool mouseup 1
+  sleep 0.3
+}
+# yes X1 Y1 X2 Y2: the "Yes" button under the frame from (X1, Y1) to (X2, Y2) (picture pixels):
+# 70 x 22, its right edge on the frame's middle, 4 pixels under the frame.
+yes_button() {
+  sleep 0.3
+  harness_click $((X0 + ($1 + $3 + 1) / 2 - 35)) $((Y0 + $4 + 1 + 4 + 11))
+  sleep 0.4
+}
+# wait_png FILE: until FILE exists (5 s at most) and its writer closed it.
+wait_png() {
+  for _ in $(seq 50); do
+    [ -e "$1" ] && break
+    sleep 0.1
+  done
+  sleep 0.3
+}
+press() {
+  harness_mouse 700 150
+  focus_desktop
+  harness_key "$@"
+}
+
+reg delete "$regkey" /f
+for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
+  IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
+  CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
+  GeneralStartWithWindows; do
+  reg_dword "$v" 0
+done
+reg_dword CaptureType 1
+reg_dword GeneralMonitorWindowsCaptureKey 1
+reg_dword GeneralShowCaptureBar 1
+reg_dword MToolsLineStyle 0
+reg_dword MToolsErasorColor 0x0000FF00
+reg_dword MToolsMarkerColor 1
+reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
+convert -size 600x400 xc:'#c0c0c0' -type TrueColor "BMP3:$out/flat.bmp"
+
+harness_start keeper "$programtool" hotkey 0x7B 0
+check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
+harness_start corvix_pid "$corvix"
+check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
+sleep 1
+declare -a name
+for n in 1 2; do
+  press Print
+  wait_file file "*00$n.bmp" 15
+  name[n]=${file%.bmp}
+done
+check_true "two captures stored" test -n "${name[2]}"
+for n in 1 2; do
+  cp "$out/flat.bmp" "$captures/${name[n]}.bmp"
+done
+
+# The Edit Mode from the tray menu (owner-drawn by the skin, or drawn by the system).
+focus_desktop
+harness_click 1013 757 3
+menu=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null | tr -d '\r' |
+  sed -n 's/^rect=//p')
+read -r left top _ bottom <<<"${menu:-0 0 0 0}"
+sleep 0.3
+if [ $((bottom - top)) -gt 250 ]; then item=198; else item=164; fi
+harness_click $((left + 60)) $((top + item))
+sleep 1
+
+# --- 1: strokes --------------------------------------------------------------------------------
+tool 40093 # pencil
+drag 30 80 150 80
+# The second stroke is undone (the state before it holds the first one: the capture as taken,
+# state 0, is not the flat picture).
+drag 30 30 150 30 pencil_live.png
+press ctrl+z
+tool 40092 # marker
+drag 30 140 150 140 marker_live.png
+tool 40088 # rubber
+drag 30 200 150 200
+tool 40091 # line, leftward
+drag 150 260 30 260 line_live.png
+tool 40094 # arrow, horizontal: tip at 200, tail at 400
+drag 200 60 400 60 arrow_live.png
+tool 40089 # rectangle
+drag 200 120 380 230
+harness_screenshot "$out/rectangle_pending.png"
+yes_button 200 120 380 230
+tool 40090 # ellipse
+drag 420 120 580 230
+yes_button 420 120 580 230
+harness_mouse 700 150
+sleep 0.5
+harness_screenshot "$out/strokes.png"
+press Return
+png=$captures/${name[1]}.png
+wait_png "$png"
+check_true "Enter: a PNG of the first capture" test -f "$png"
+# PLACE X Y EXPECTED, one line each: what the kept picture holds.
+while read -r what x y expected; do
+  check "$what ($x, $y)" "$expected" "$(pixel "$png" "$x" "$y")"
+done <<'EOF'
+pencil-undone 90 30 #c0c0c0
+pencil 90 80 #ff0000
+pencil-beside 90 100 #c0c0c0
+marker-bar 90 140 #c0c000
+marker-beside 90 162 #c0c0c0
+rubber 90 200 #00ff00
+rubber-beside 90 225 #c0c0c0
+line 90 260 #005abe
+line-beside 90 280 #c0c0c0
+arrow-tip-head 210 60 #ff8a00
+arrow-shaft 300 60 #ff8a00
+arrow-tail-head 390 60 #ff8a00
+arrow-beside 300 80 #c0c0c0
+arrow-before-tip 190 60 #c0c0c0
+rectangle-fill 290 175 #c0c080
+rectangle-frame 200 175 #ffb929
+rectangle-corner 200 120 #c0c0c0
+ellipse-fill 500 175 #c0c080
+ellipse-frame 420 175 #ffb929
+ellipse-corner 421 121 #c0c0c0
+EOF
+
+# --- 2: highlight, then spotlight --------------------------------------------------------------
+sleep 0.5
+tool 40096 # highlight area
+drag 100 100 300 250
+harness_screenshot "$out/highlight_pending.png"
+yes_button 100 100 300 250
+harness_mouse 700 150
+sleep 0.5
+harness_screenshot "$out/highlight.png"
+check "highlight: the frame untouched on the screen" '#c0c0c0' \
+  "$(pixel "$out/highlight.png" $((X0 + 200)) $((Y0 + 175)))"
+check "highlight: the outside veiled (0x646464 at 50 %) on the screen" '#929292' \
+  "$(pixel "$out/highlight.png" $((X0 + 50)) $((Y0 + 50)))"
+tool 40095 # spotlight
+drag 380 80 580 320 spotlight_live.png
+yes_button 380 80 580 320
+harness_mouse 700 150
+sleep 0.5
+harness_screenshot "$out/highlight_spotlight.png"
+press Return
+png=$captures/${name[2]}.png
+wait_png "$png"
+while read -r what x y expected; do
+  check "$what ($x, $y)" "$expected" "$(pixel "$png" "$x" "$y")"
+done <<'EOF'
+spotlight-tinted-frame-of-highlight 200 175 #4080c0
+spotlight-middle 480 200 #929292
+spotlight-far-corner 5 395 #028092
+EOF
+
+harness_finish

@@ -35,7 +35,20 @@ enum class ToolNumber : int32_t {
 constexpr int32_t kToolCount = 13;
 
 // The cursors a tool shows.
-enum class ToolCursor { Arrow, Cross, Move, SizeNS, SizeWE, SizeNWSE, SizeNESW, Hand, Grab };
+enum class ToolCursor {
+    Arrow,
+    Cross,
+    Move,
+    SizeNS,
+    SizeWE,
+    SizeNWSE,
+    SizeNESW,
+    Hand,
+    Grab,
+    Pencil,
+    Marker,
+    Rubber
+};
 
 struct ToolPointer {
     ZPoint window;   // client coordinates

@@ -90,7 +90,16 @@ void FreehandTool::Cancel(EditSession&) {
 }
 
 ToolCursor FreehandTool::CursorAt(const EditSession&, const ToolPointer&, bool) const {
-    return ToolCursor::Cross;
+    switch (Number()) {
+        case ToolNumber::Pencil:
+            return ToolCursor::Pencil;
+        case ToolNumber::Marker:
+            return ToolCursor::Marker;
+        case ToolNumber::Rubber:
+            return ToolCursor::Rubber;
+        default:
+            return ToolCursor::Cross;
+    }
 }
 
 void FreehandTool::DrawLive(const EditSession&, ZImage& buffer) const {

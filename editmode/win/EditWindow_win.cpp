@@ -46,7 +46,21 @@ class ShortcutsOff {
     bool m_was;
 };
 
-enum CursorIndex { kArrow, kCross, kMove, kSizeNS, kSizeWE, kSizeNWSE, kSizeNESW, kHand, kGrab };
+enum CursorIndex {
+    kArrow,
+    kCross,
+    kMove,
+    kSizeNS,
+    kSizeWE,
+    kSizeNWSE,
+    kSizeNESW,
+    kHand,
+    kGrab,
+    kPencil,
+    kMarker,
+    kRubber,
+    kCursorCount
+};
 
 int CursorIndexFor(ToolCursor cursor) {
     switch (cursor) {
@@ -68,6 +82,12 @@ int CursorIndexFor(ToolCursor cursor) {
             return kHand;
         case ToolCursor::Grab:
             return kGrab;
+        case ToolCursor::Pencil:
+            return kPencil;
+        case ToolCursor::Marker:
+            return kMarker;
+        case ToolCursor::Rubber:
+            return kRubber;
     }
     return kArrow;
 }
@@ -361,6 +381,7 @@ void EditWindow::PlaceConfirmButtons() {
 }
 
 void EditWindow::LoadCursors() {
+    static_assert(sizeof(m_cursors) / sizeof(m_cursors[0]) == kCursorCount);
     static const LPCWSTR kSystem[] = {IDC_ARROW,  IDC_CROSS,    IDC_SIZEALL, IDC_SIZENS,
                                       IDC_SIZEWE, IDC_SIZENWSE, IDC_SIZENESW};
     for (int i = 0; i < 7; ++i) {
@@ -368,6 +389,9 @@ void EditWindow::LoadCursors() {
     }
     m_cursors[kHand] = LoadCursorW(m_app.instance, MAKEINTRESOURCEW(IDR_CURSOR_HAND));
     m_cursors[kGrab] = LoadCursorW(m_app.instance, MAKEINTRESOURCEW(IDR_CURSOR_GRAB));
+    m_cursors[kPencil] = LoadCursorW(m_app.instance, MAKEINTRESOURCEW(IDR_CURSOR_PENCIL));
+    m_cursors[kMarker] = LoadCursorW(m_app.instance, MAKEINTRESOURCEW(IDR_CURSOR_MARKER));
+    m_cursors[kRubber] = LoadCursorW(m_app.instance, MAKEINTRESOURCEW(IDR_CURSOR_RUBBER));
     for (HCURSOR& cursor : m_cursors) {
         if (cursor == nullptr) {
             cursor = m_cursors[kArrow];

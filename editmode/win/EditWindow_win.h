@@ -119,7 +119,7 @@ class EditWindow final : public EditHost {
     HFONT m_infoFont = nullptr;
     ZColor m_infoColour = 0;
     ZColor m_frameColour = 0;
-    HCURSOR m_cursors[9] = {};
+    HCURSOR m_cursors[12] = {};  // by CursorIndex (EditWindow_win.cpp)
     HCURSOR m_cursor = nullptr;
     Drag m_drag = Drag::None;
     ZPoint m_lastMouse;

@@ -24,6 +24,11 @@ check "icon 102: 16 to 256 pixels" "widths=16 20 24 32 40 48 64 256" \
 check "icon 102: transparent corner" 000000 "$(harness_tool iconpixel "$corvix" 102 32 0 0 | tr -d '\r')"
 centre=$(harness_tool iconpixel "$corvix" 102 32 16 16 | tr -d '\r')
 check_true "icon 102: drawn centre ($centre)" test "$centre" != 000000
+# The cursors: the overlay's pen, the Edit Mode's hands, pencil, marker and rubber.
+cursors=$(for id in 111 112 113 114 115 142; do
+  harness_tool resource "$corvix" 12 "$id" >/dev/null && printf '%s ' "$id"
+done)
+check "cursor groups in the program" "111 112 113 114 115 142 " "$cursors"
 
 # Nothing of an earlier run may be left in this prefix.
 check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"

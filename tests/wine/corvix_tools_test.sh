@@ -3,7 +3,7 @@
 # The annotation tools of the Edit Mode through corvix.exe, with the factory tool settings
 # (high quality, smoothed shadow) except a solid line and a green rubber. Two PrintScreen
 # captures are replaced by flat 600 x 400 pictures of C0C0C0, drawn at (212, 184) on the screen.
-#   1  a pencil stroke; a second one, undone; marker (yellow bar), rubber, a leftward line, a
+#   1  a pencil stroke in a colour picked from the colour bar; a second one, undone; marker (yellow bar), rubber, a leftward line, a
 #      horizontal dual-head arrow, a rectangle and an ellipse (each confirmed with its "Yes"
 #      button); Enter: the PNG has each stroke's colour on it, the picture 20 pixels beside it,
 #      the picture where the undone stroke was, outside the ellipse's corner;
@@ -114,6 +114,15 @@ sleep 1
 
 # --- 1: strokes --------------------------------------------------------------------------------
 tool 40093 # pencil
+# Its colour picked from the colour bar at the bottom (shown while the pointer is over it): the
+# screen's pixel under the click.
+harness_mouse 500 766
+sleep 0.3
+harness_mouse 600 750
+sleep 1.5
+harness_screenshot "$out/colour_bar.png"
+picked=$(pixel "$out/colour_bar.png" 600 750)
+harness_click 600 750
 drag 30 80 150 80
 # The second stroke is undone (the state before it holds the first one: the capture as taken,
 # state 0, is not the flat picture).
@@ -144,9 +153,9 @@ check_true "Enter: a PNG of the first capture" test -f "$png"
 # PLACE X Y EXPECTED, one line each: what the kept picture holds.
 while read -r what x y expected; do
   check "$what ($x, $y)" "$expected" "$(pixel "$png" "$x" "$y")"
-done <<'EOF'
+done <<EOF
 pencil-undone 90 30 #c0c0c0
-pencil 90 80 #ff0000
+pencil-picked-colour 90 80 $picked
 pencil-beside 90 100 #c0c0c0
 marker-bar 90 140 #c0c000
 marker-beside 90 162 #c0c0c0

@@ -149,7 +149,13 @@ bool BlendColourRect(ZImage& picture, const ZRect& rect, ZColor colour, int32_t 
     return true;
 }
 
-bool RenderSmoothStroke(ZImage& picture, const ZRect& rect, ZColor colour, const ShapeDraw& draw) {
+namespace {
+
+// Draws the shape into a copy of the picture's part under rect (drawCopy in copyColour) and in
+// black into a white mask of that size (drawMask), smooths the mask (and with smoothCopy the copy)
+// with the 3 x 3 mean, and blends the copy back through the inverted mask.
+bool BlendThroughSmoothedMask(ZImage& picture, const ZRect& rect, const ShapeDraw& drawCopy,
+                              ZColor copyColour, const ShapeDraw& drawMask, bool smoothCopy) {
     const ZRect work = Intersect(PictureRect(picture), rect);
     if (!Is24Bits(picture) || work.IsEmpty()) {
         return false;
@@ -159,12 +165,20 @@ bool RenderSmoothStroke(ZImage& picture, const ZRect& rect, ZColor colour, const
     if (!CopyPart(picture, work, copy) || !WhiteMask(work, mask)) {
         return false;
     }
-    draw(copy, -work.left, -work.top, colour);
-    draw(mask, -work.left, -work.top, kBlack);
-    ApplyFilter(copy, static_cast<int>(NeighbourhoodFilter::Mean3));
+    drawCopy(copy, -work.left, -work.top, copyColour);
+    drawMask(mask, -work.left, -work.top, kBlack);
+    if (smoothCopy) {
+        ApplyFilter(copy, static_cast<int>(NeighbourhoodFilter::Mean3));
+    }
     ApplyFilter(mask, static_cast<int>(NeighbourhoodFilter::Mean3));
     Invert(mask);
     return BlendMasked(picture, copy, mask, work.left, work.top);
+}
+
+}  // namespace
+
+bool RenderSmoothStroke(ZImage& picture, const ZRect& rect, ZColor colour, const ShapeDraw& draw) {
+    return BlendThroughSmoothedMask(picture, rect, draw, colour, draw, true);
 }
 
 bool RenderStroke(ZImage& picture, const ZRect& shapeBounds, const StrokeLook& look,
@@ -225,20 +239,7 @@ bool MarkerUsesStraightBar(const std::vector<ZPoint>& points) {
 
 bool RenderMarkerStroke(ZImage& picture, const ZRect& rect, const ShapeDraw& drawAnd,
                         const ShapeDraw& drawMask) {
-    const ZRect work = Intersect(PictureRect(picture), rect);
-    if (!Is24Bits(picture) || work.IsEmpty()) {
-        return false;
-    }
-    ZImage copy;
-    ZImage mask;
-    if (!CopyPart(picture, work, copy) || !WhiteMask(work, mask)) {
-        return false;
-    }
-    drawAnd(copy, -work.left, -work.top, kBlack);
-    drawMask(mask, -work.left, -work.top, kBlack);
-    ApplyFilter(mask, static_cast<int>(NeighbourhoodFilter::Mean3));
-    Invert(mask);
-    return BlendMasked(picture, copy, mask, work.left, work.top);
+    return BlendThroughSmoothedMask(picture, rect, drawAnd, kBlack, drawMask, false);
 }
 
 bool HighlightOutside(ZImage& picture, const ZRect& area, const ZRect& selection, ZColor colour,

@@ -1,0 +1,172 @@
+// The scrolling capture's rules and its stitcher.
+#include <cstdint>
+
+#include <gtest/gtest.h>
+
+#include "capture/scroll/ScrollRules.h"
+#include "capture/scroll/ScrollStitcher.h"
+
+namespace zentrova {
+namespace {
+
+TEST(ScrollRules, PageGeometryOfOrdinaryWindowsAndTheBrowserControl) {
+    ScrollWindowFacts plain{false, 800, 600, 800, 600, 1, 1, 17, 17};
+    ScrollWindowFacts browser{true, 800, 600, 800, 600, 1, 1, 17, 17};
+    ScrollWindowFacts framed{true, 780, 580, 800, 600, 1, 1, 17, 17};
+    const struct {
+        const char* what;
+        ScrollWindowFacts facts;
+        ScrollKind kind;
+        ScrollPage full, step;
+    } cases[] = {
+        {"plain text",
+         plain,
+         ScrollKind::Text,
+         {0, 0, 0, 0, 0, 800, 600},
+         {0, 0, 0, 0, 0, 800, 600}},
+        {"plain website: bottom band",
+         plain,
+         ScrollKind::Website,
+         {0, 0, 0, 0, 0, 800, 600},
+         {0, 0, 0, 0, 300, 800, 300}},
+        {"browser website: cuts and offset",
+         browser,
+         ScrollKind::Website,
+         {2, 19, 19, 2, 2, 779, 579},
+         {2, 19, 19, 2, 279, 779, 300}},
+        {"browser inside a frame: no cuts",
+         framed,
+         ScrollKind::Website,
+         {2, 0, 0, 2, 2, 778, 578},
+         {2, 0, 0, 2, 278, 778, 300}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& [got, want] :
+             {std::pair{FullPage(c.facts), c.full}, std::pair{StepPage(c.facts, c.kind), c.step}}) {
+            EXPECT_EQ(got.browserOffset, want.browserOffset);
+            EXPECT_EQ(got.rightCut, want.rightCut);
+            EXPECT_EQ(got.bottomCut, want.bottomCut);
+            EXPECT_EQ(got.x, want.x);
+            EXPECT_EQ(got.y, want.y);
+            EXPECT_EQ(got.width, want.width);
+            EXPECT_EQ(got.height, want.height);
+        }
+    }
+    // 300 usable rows are not enough for the band: the full page.
+    ScrollWindowFacts short300{false, 800, 300, 800, 300, 1, 1, 17, 17};
+    EXPECT_EQ(StepPage(short300, ScrollKind::Website).height, 300);
+    EXPECT_EQ(StepPage(short300, ScrollKind::Website).y, 0);
+}
+
+TEST(ScrollRules, ComparedWidthRightHalfWheelPoint) {
+    const struct {
+        ScrollKind kind;
+        int32_t page, compared;
+    } widths[] = {{ScrollKind::Text, 1920, 1920},   {ScrollKind::Website, 500, 500},
+                  {ScrollKind::Website, 600, 600},  {ScrollKind::Website, 601, 600},
+                  {ScrollKind::Website, 1199, 600}, {ScrollKind::Website, 1200, 600},
+                  {ScrollKind::Website, 1920, 960}};
+    for (const auto& c : widths) {
+        EXPECT_EQ(ComparedWidth(c.kind, c.page), c.compared) << c.page;
+    }
+    EXPECT_EQ(MatchThreshold(ScrollKind::Website), 98);
+    EXPECT_EQ(MatchThreshold(ScrollKind::Text), 99);
+    const ColumnRange same = RightHalf(800, 800);
+    EXPECT_EQ(same.x0, 399);
+    EXPECT_EQ(same.w, 400);
+    const ColumnRange narrower = RightHalf(800, 500);  // never past the page
+    EXPECT_EQ(narrower.x0, 399);
+    EXPECT_EQ(narrower.w, 101);
+    EXPECT_EQ(RightHalf(800, 300).w, 0);
+    const WheelPoint p = WheelPointFor(100, 900, 700, 19);
+    EXPECT_EQ(p.x, 880);
+    EXPECT_EQ(p.y, 290);  // 700 / 2 - 60
+    EXPECT_EQ(WheelPointFor(500, 900, 700, 0).y, 501);
+}
+
+TEST(ScrollRules, StopsAfterFourStepsWithoutProgressOrAnUnchangedView) {
+    // (percent, shift) per step, and whether the capture goes on after it.
+    const struct {
+        const char* what;
+        std::vector<std::pair<int32_t, int32_t>> steps;
+        std::vector<bool> goOn;
+    } cases[] = {
+        {"already at the end", {{100, 0}}, {false}},
+        {"scrolling, then the end", {{99, 40}, {100, 40}, {100, 0}}, {true, true, false}},
+        {"a blinking caret four times",
+         {{99, 0}, {99, 0}, {99, 0}, {99, 0}},
+         {true, true, true, false}},
+        {"progress does not reset the counter",
+         {{99, 0}, {99, 0}, {99, 0}, {99, 5}, {99, 0}},
+         {true, true, true, true, false}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScrollProgress progress;
+        for (size_t i = 0; i < c.steps.size(); ++i) {
+            EXPECT_EQ(progress.AfterStep(c.steps[i].first, c.steps[i].second), c.goOn[i]) << i;
+        }
+    }
+}
+
+// A page whose picture row y has every byte (base + y) & 0xFF.
+struct Rows : ZImage {
+    Rows(uint32_t width, uint32_t height, uint8_t base, uint32_t bits = 24) {
+        Fill(*this, width, height, base, bits);
+    }
+    static void Fill(ZImage& page, uint32_t width, uint32_t height, uint8_t base, uint32_t bits) {
+        EXPECT_TRUE(page.Create(width, height, bits, 0, nullptr));
+        for (uint32_t y = 0; y < height; ++y) {
+            uint8_t* row = page.GetRow(height - 1 - y);
+            for (uint32_t i = 0; i < width * (bits / 8); ++i) {
+                row[i] = static_cast<uint8_t>(base + y);
+            }
+        }
+    }
+};
+
+uint8_t TopLeftByte(const ZImage& image, uint32_t y) {
+    return image.GetRow(image.GetHeight() - 1 - y)[0];
+}
+
+TEST(ScrollStitcher, CollectsExactlyTheRowsInOrder) {
+    ScrollStitcher stitcher;
+    ASSERT_TRUE(stitcher.Start(Rows(5, 4, 10)));                // rows 10..13
+    ASSERT_TRUE(stitcher.AppendBottomRows(Rows(5, 4, 20), 2));  // 22, 23
+    ASSERT_TRUE(stitcher.AppendBottomRows(Rows(5, 4, 30), 0));
+    ASSERT_TRUE(stitcher.AppendTopRows(Rows(5, 4, 40, 32), 1));  // 40 (converted from 32 bits)
+    EXPECT_FALSE(stitcher.AppendBottomRows(Rows(6, 4, 50), 1));  // another width
+    EXPECT_FALSE(stitcher.AppendBottomRows(Rows(5, 4, 50), 5));  // more rows than the page has
+    EXPECT_EQ(stitcher.GetHeight(), 7);
+    ZImage result;
+    ASSERT_TRUE(stitcher.TakeResult(result));
+    ASSERT_EQ(result.GetHeight(), 7u);
+    ASSERT_EQ(result.GetBitsPerPixel(), 24);
+    const uint8_t want[] = {10, 11, 12, 13, 22, 23, 40};
+    for (uint32_t y = 0; y < 7; ++y) {
+        EXPECT_EQ(TopLeftByte(result, y), want[y]) << y;
+    }
+    EXPECT_EQ(stitcher.GetHeight(), 0);
+    EXPECT_FALSE(stitcher.TakeResult(result));
+}
+
+TEST(ScrollStitcher, HoldsTheRowsInBlocksWithoutCopyingThemAgain) {
+    // 1920-pixel rows: 2912 rows fill a 16 MB block; 50 pages of 100 rows need two blocks.
+    ScrollStitcher stitcher;
+    const Rows page(1920, 100, 0);
+    ASSERT_TRUE(stitcher.Start(page));
+    EXPECT_EQ(stitcher.GetStorageBytes(), size_t{2912} * 5760);
+    for (int i = 1; i < 50; ++i) {
+        ASSERT_TRUE(stitcher.AppendBottomRows(page, 100));
+    }
+    EXPECT_EQ(stitcher.GetStorageBytes(), size_t{2} * 2912 * 5760);
+    ZImage result;
+    ASSERT_TRUE(stitcher.TakeResult(result));
+    EXPECT_EQ(result.GetHeight(), 5000u);
+    EXPECT_EQ(TopLeftByte(result, 2912), 2912 % 100);  // the first row of the second block
+    EXPECT_EQ(TopLeftByte(result, 4999), 99);
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -27,8 +27,10 @@
 // * The free-style cut-out rasterises the outline itself (non-zero winding, pixel centres) rather
 //   than through a GDI clip region, with the same result for the user.
 // * Without MouseHook.dll the overlay's own button messages stand in for the hook's.
-// * The scrolling modes (1, 2) frame the window under the cursor; their capture is not written
-//   yet, so a click there only beeps.
+// * The scrolling modes (1, 2) grab the picked window's pages from its own device context (it
+//   is made topmost for the capture, so nothing covers it) and stitch them in memory; every stop
+//   (done, Escape, the window gone, the size limit, a teardown) shows the cursor again and gives
+//   the window back its topmost state.
 //
 // Starting while a capture is active tears the old one down first; a finished capture whose done
 // message has not been handled yet would be lost with it, so the owner stores that one before it
@@ -44,6 +46,8 @@
 #include "capture/overlay/CaptureMode.h"
 #include "capture/overlay/FreeStyleOutline.h"
 #include "capture/overlay/SelectionGeometry.h"
+#include "capture/scroll/ScrollRules.h"
+#include "capture/scroll/ScrollStitcher.h"
 #include "core/win/PrivateMessages.h"
 #include "image/ZImage.h"
 #include "lang/ztv_lang/ztv_lang.h"
@@ -170,9 +174,11 @@ class CaptureEngine {
     wchar_t m_captionRegion[kCaptionChars] = {};
     wchar_t m_captionSelection[kCaptionChars] = {};
     CaptureMode m_mode = CaptureMode::SingleWindow;
-    int32_t m_accumulatedHeight = 0;
-    int32_t m_noProgressCount = 0;
-    SelectionRect m_selection;  // virtual-screen coordinates
+    ScrollStitcher m_stitcher;         // the rows collected (its height is the accumulated height)
+    ScrollProgress m_progress;         // the no-progress counter
+    bool m_cursorHidden = false;       // by the scrolling capture
+    bool m_pickedMadeTopmost = false;  // the picked window was not topmost before
+    SelectionRect m_selection;         // virtual-screen coordinates
     bool m_dragging = false;
     bool m_verticalEdge = false;    // the top or bottom edge is being moved
     bool m_horizontalEdge = false;  // the left or right edge is being moved

@@ -174,6 +174,9 @@ bool CaptureEngine::TearDown() {
     m_backBuffer.Destroy();
     m_previousPage.Destroy();
     m_currentPage.Destroy();
+    CaptureOverlay::ScrollRelease(*this);
+    m_stitcher.Clear();
+    m_progress.Reset();
     if (m_overlay != nullptr) {
         KillTimer(m_overlay, kTimerScrollStep);
         KillTimer(m_overlay, kTimerFollow);

@@ -197,10 +197,7 @@ void CaptureOverlay::OnMouseEvent(CaptureEngine& engine, UINT mouseMessage) {
                 }
                 case CaptureMode::ScrollingWebsite:
                 case CaptureMode::ScrollingText:
-                    // SCROLLING CAPTURE CALL SITE: the scrolling capture (its start here, its
-                    // step on timer 3, its early stop on Escape) is not written yet. Until it is,
-                    // these modes only frame the window under the cursor and a click beeps.
-                    FailureBeep();
+                    ScrollStart(engine);
                     break;
                 case CaptureMode::FreeRectangle:
                     RectanglePress(engine, cursor.x, cursor.y);
@@ -224,8 +221,12 @@ void CaptureOverlay::OnMouseEvent(CaptureEngine& engine, UINT mouseMessage) {
             }
             break;
         case WM_RBUTTONDOWN:
-            // Cancel: everything is released, the owner hears nothing.
-            engine.TearDown();
+            if (IsScrollingMode(engine.m_mode) && engine.m_inProgress) {
+                ScrollStop(engine);  // Escape while collecting keeps what was collected
+            } else {
+                // Cancel: everything is released, the owner hears nothing.
+                engine.TearDown();
+            }
             break;
         default:
             break;
@@ -403,8 +404,9 @@ void CaptureOverlay::OnTimer(CaptureEngine& engine, UINT_PTR id) {
         }
     } else if (id == kTimerFollow) {
         FollowCursor(engine);
+    } else if (id == kTimerScrollStep) {
+        ScrollStep(engine);
     }
-    // Timer 3 belongs to the scrolling capture (not written yet).
 }
 
 void CaptureOverlay::FollowCursor(CaptureEngine& engine) {
@@ -475,10 +477,6 @@ void CaptureOverlay::PaintFramingModes(CaptureEngine& engine, HDC dc, int width,
     FillColour(dc, RECT{0, 0, width, height}, kMagenta);
     const RECT band{2, 4, width - 2, kCaptionHeight};
     FillColour(dc, band, engine.m_borderColour);
-    const int middle = height / 2;
-    if (engine.m_inProgress) {
-        FillColour(dc, RECT{0, middle - 40, width, middle + 40}, engine.m_borderColour);
-    }
     HPEN pen = CreatePen(PS_SOLID, 4, engine.m_borderColour);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -490,16 +488,12 @@ void CaptureOverlay::PaintFramingModes(CaptureEngine& engine, HDC dc, int width,
     HGDIOBJ oldFont = engine.m_captionFont ? SelectObject(dc, engine.m_captionFont) : nullptr;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, engine.m_textColour);
-    if (engine.m_inProgress) {
-        RECT text{0, middle - 26, width, middle + 40};
-        DrawTextW(dc, engine.m_captionInProgress, -1, &text,
-                  DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
-    } else {
-        // A frame narrower than the text (a small fixed region) ends it with an ellipsis.
-        RECT text = band;
-        DrawTextW(dc, engine.m_captionIdle, -1, &text,
-                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    }
+    // While a scrolling capture runs its caption stands in the band above the window, never over
+    // the window's pixels that are being taken. A frame narrower than the text (a small fixed
+    // region) ends it with an ellipsis.
+    RECT text = band;
+    DrawTextW(dc, engine.m_inProgress ? engine.m_captionInProgress : engine.m_captionIdle, -1,
+              &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     if (oldFont != nullptr) {
         SelectObject(dc, oldFont);
     }

@@ -45,6 +45,14 @@ class CaptureOverlay {
     // The window capture of a target (modes 0, 6, 7).
     static void CaptureWindow(CaptureEngine& engine, HWND target);
 
+    // The scrolling capture (ScrollCapture_win.cpp): the start on a click, the step on timer 3,
+    // the stop with what was collected (done, Escape, the window gone), and the release of the
+    // cursor and the window's topmost state on every way out (also a teardown).
+    static void ScrollStart(CaptureEngine& engine);
+    static void ScrollStep(CaptureEngine& engine);
+    static void ScrollStop(CaptureEngine& engine);
+    static void ScrollRelease(CaptureEngine& engine);
+
   private:
     static void OnMouseEvent(CaptureEngine& engine, UINT mouseMessage);
     static void OnMouseMove(CaptureEngine& engine, int32_t x, int32_t y);

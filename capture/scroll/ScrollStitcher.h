@@ -32,12 +32,13 @@ class ScrollStitcher {
     // The collected rows as a 24-bit picture; false when nothing was collected or it cannot be
     // made. The stitcher is empty afterwards.
     bool TakeResult(ZImage& out);
+    // Forgets every row.
+    void Clear();
 
   private:
     bool AppendRows(const ZImage& page, int32_t firstPictureRow, int32_t rows);
     size_t RowBytes() const { return static_cast<size_t>(m_width) * 3; }
     uint8_t* RowAt(int32_t y) const;
-    void Clear();
 
     std::vector<std::unique_ptr<uint8_t[]>> m_blocks;  // m_blockRows rows each, top-down
     size_t m_blockRows = 0;

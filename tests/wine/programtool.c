@@ -15,6 +15,11 @@
  *                                        print its rectangle "rect=L T R B"
  *   programtool hidden CLASS MS          exit 0 as soon as no visible top-level window of CLASS
  *                                        exists
+ *   programtool scrollwin TITLE X Y W H ROWS
+ *                                        a window with a vertical scroll bar over a document of
+ *                                        ROWS rows, row c in one colour: red c & 255, green
+ *                                        c >> 8, blue 0x80; a line is 48 rows; prints its client
+ *                                        rectangle
  *   programtool dialogtext CAPTION ID MS wait for a visible dialog (class #32770) titled CAPTION
  *                                        and print "text=" and the text of its control ID
  *   programtool savedialog CAPTION TYPE NAME MS
@@ -96,6 +101,83 @@ static int HoldHotkey(UINT vk, UINT mods, DWORD ms) {
     puts("registered");
     fflush(stdout);
     return RunLoop(ms);
+}
+
+/* The scrolling document of "scrollwin". */
+static int g_rows;
+static int g_top;
+
+static int ScrollLimit(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    int limit = g_rows - (client.bottom - client.top);
+    return limit > 0 ? limit : 0;
+}
+
+static LRESULT CALLBACK ScrollProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        for (int y = client.top; y < client.bottom; ++y) {
+            int c = g_top + y;
+            HBRUSH brush = CreateSolidBrush(c < g_rows ? RGB(c & 0xFF, c >> 8, 0x80) : RGB(0, 0, 0));
+            RECT row = {client.left, y, client.right, y + 1};
+            FillRect(dc, &row, brush);
+            DeleteObject(brush);
+        }
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    if (message == WM_VSCROLL) {
+        int top = g_top;
+        switch (LOWORD(wParam)) {
+            case SB_TOP: top = 0; break;
+            case SB_BOTTOM: top = ScrollLimit(hwnd); break;
+            case SB_LINEDOWN: top += 48; break;
+            case SB_LINEUP: top -= 48; break;
+            default: break;
+        }
+        top = top < 0 ? 0 : top > ScrollLimit(hwnd) ? ScrollLimit(hwnd) : top;
+        if (top != g_top) {
+            g_top = top;
+            SetScrollPos(hwnd, SB_VERT, g_top, TRUE);
+            InvalidateRect(hwnd, NULL, FALSE);
+            UpdateWindow(hwnd);
+        }
+        return 0;
+    }
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+static int ShowScrollWindow(const wchar_t* title, int x, int y, int w, int h, int rows) {
+    g_rows = rows;
+    WNDCLASSW wc = {0};
+    wc.lpfnWndProc = ScrollProc;
+    wc.hInstance = GetModuleHandleW(NULL);
+    wc.hCursor = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
+    wc.lpszClassName = L"ClarivueScrollWindow";
+    RegisterClassW(&wc);
+    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_VSCROLL, x,
+                                y, w, h, NULL, NULL, wc.hInstance, NULL);
+    if (!hwnd)
+        return 1;
+    SetScrollRange(hwnd, SB_VERT, 0, ScrollLimit(hwnd), FALSE);
+    g_top = ScrollLimit(hwnd) / 2; /* the capture scrolls to the top itself */
+    SetScrollPos(hwnd, SB_VERT, g_top, FALSE);
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    MapWindowPoints(hwnd, NULL, (POINT*)&client, 2);
+    printf("client=%ld %ld %ld %ld\n", client.left, client.top, client.right, client.bottom);
+    fflush(stdout);
+    return RunLoop(INFINITE);
 }
 
 static int ShowWindowOf(const wchar_t* title, int x, int y, int w, int h, unsigned long rgb) {
@@ -233,6 +315,9 @@ int wmain(int argc, wchar_t** argv) {
     if (argc >= 4 && wcscmp(argv[1], L"hotkey") == 0)
         return HoldHotkey((UINT)wcstoul(argv[2], NULL, 0), (UINT)wcstoul(argv[3], NULL, 0),
                           argc >= 5 ? (DWORD)wcstoul(argv[4], NULL, 10) : INFINITE);
+    if (argc >= 8 && wcscmp(argv[1], L"scrollwin") == 0)
+        return ShowScrollWindow(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
+                                _wtoi(argv[6]), _wtoi(argv[7]));
     if (argc >= 8 && wcscmp(argv[1], L"window") == 0)
         return ShowWindowOf(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]),
                             wcstoul(argv[7], NULL, 16));
@@ -246,6 +331,7 @@ int wmain(int argc, wchar_t** argv) {
         return SaveDialog(argv[2], _wtoi(argv[3]), argv[4], (DWORD)wcstoul(argv[5], NULL, 10));
     fputs(
         "usage: programtool hotkey VK MODS [MS] | window TITLE X Y W H RRGGBB | "
+        "scrollwin TITLE X Y W H ROWS | "
         "visible|hidden CLASS MS | dialogtext CAPTION ID MS | savedialog CAPTION TYPE NAME MS\n",
         stderr);
     return 2;

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# corvix_scroll_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
+# The scrolling capture through corvix.exe on a test window with a vertical scroll bar over a
+# document whose every row has its own colour (programtool scrollwin), left scrolled half-way:
+#   - "Capture a scrolling Window (Text)" (40128), a click on the window: the stored picture is
+#     the whole document, every row exactly, and the window is no longer topmost afterwards;
+#   - the same on a document far too long to finish, Escape after a moment: the stored picture
+#     is the document's first rows, exactly, with nothing unfilled below them.
+# Pictures go to BUILD/wine-env/out/corvix_scroll_test/.
+# shellcheck disable=SC2154 # keeper, corvix_pid and the windows are set by the harness (printf -v)
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
+
+harness_init "$1" "$3"
+corvix=$2
+programtool=$4
+class=ZentrovaClarivue2Class
+regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
+captures="$HARNESS_OUT/captures"
+mkdir -p "$captures"
+out=$HARNESS_OUT
+
+# expected ROWS WIDTH FILE: the document's first ROWS rows, WIDTH pixels wide, as a PPM.
+expected() {
+  /usr/bin/python3 - "$1" "$2" "$3" <<'PY'
+import sys
+rows, width, path = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
+with open(path, "wb") as f:
+    f.write(b"P6 %d %d 255\n" % (width, rows))
+    for c in range(rows):
+        f.write(bytes((c & 255, c >> 8, 0x80)) * width)
+PY
+}
+# scroll_capture DOC_ROWS [ESCAPE_AFTER]: a scrolling window of DOC_ROWS rows, captured in text
+# mode; sets `client` (its client rectangle) and `shot` (the stored file).
+scroll_capture() {
+  harness_start doc "$programtool" scrollwin "Clarivue Scroll Window" 200 120 420 360 "$1"
+  check "scroll window shown" 0 "$(harness_tool find ClarivueScrollWindow 20000; echo $?)"
+  sleep 0.5
+  client=$(sed -n 's/^client=//p' "$HARNESS_LAST_LOG" | tr -d '\r')
+  read -r cl ct cr cb <<<"$client"
+  harness_tool post "$class" 0x111 40128 0 >/dev/null
+  sleep 1
+  harness_mouse $(((cl + cr) / 2)) $(((ct + cb) / 2))
+  sleep 0.5
+  harness_click $(((cl + cr) / 2)) $(((ct + cb) / 2))
+  if [ -n "${2:-}" ]; then
+    sleep "$2"
+    harness_key Escape
+  fi
+  wait_file shot "*00${3}.bmp" 60
+}
+
+reg delete "$regkey" /f
+for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
+  IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
+  CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
+  GeneralStartWithWindows GeneralShowCaptureBar; do
+  reg_dword "$v" 0
+done
+reg_dword CaptureType 1
+reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
+
+harness_start keeper "$programtool" hotkey 0x7B 0
+check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
+harness_start corvix_pid "$corvix"
+check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
+sleep 1
+
+# --- The whole document ------------------------------------------------------------------------
+scroll_capture 3000 "" 1
+check_true "text mode: a file" test -n "$shot"
+width=$((cr - cl))
+if [ -n "$shot" ]; then
+  cp "$captures/$shot" "$out/whole.bmp"
+  check "the whole document: its size" "${width}x3000" "$(identify -format '%wx%h' "$out/whole.bmp")"
+  expected 3000 "$width" "$out/whole_expected.ppm"
+  check "the whole document: every row exactly" 0 \
+    "$(differing "$out/whole.bmp" "$out/whole_expected.ppm")"
+fi
+exstyle=$(harness_tool info ClarivueScrollWindow | tr -d '\r' | sed -n 's/^exstyle=//p')
+check "the window is not topmost any more" 0 "$((${exstyle:-8} & 8))"
+kill "$doc" 2>/dev/null
+check "scroll window closed" 0 "$(harness_tool gone ClarivueScrollWindow 5000; echo $?)"
+
+# --- Escape while collecting ---------------------------------------------------------------------
+scroll_capture 60000 1.5 2
+check_true "Escape: a file" test -n "$shot"
+if [ -n "$shot" ]; then
+  cp "$captures/$shot" "$out/escaped.bmp"
+  rows=$(identify -format '%h' "$out/escaped.bmp")
+  check_true "Escape: part of the document ($rows rows)" test "$rows" -gt 340 -a "$rows" -lt 60000
+  expected "$rows" "$width" "$out/escaped_expected.ppm"
+  check "Escape: the rows collected, exactly" 0 \
+    "$(differing "$out/escaped.bmp" "$out/escaped_expected.ppm")"
+fi
+kill "$doc" 2>/dev/null
+
+harness_finish

@@ -46,8 +46,7 @@
 #include "capture/overlay/CaptureMode.h"
 #include "capture/overlay/FreeStyleOutline.h"
 #include "capture/overlay/SelectionGeometry.h"
-#include "capture/scroll/ScrollRules.h"
-#include "capture/scroll/ScrollStitcher.h"
+#include "capture/scroll/ScrollSession.h"
 #include "core/win/PrivateMessages.h"
 #include "image/ZImage.h"
 #include "lang/ztv_lang/ztv_lang.h"
@@ -163,7 +162,6 @@ class CaptureEngine {
     bool m_active = false;
     ZImage m_result;
     ZImage m_backBuffer;
-    ZImage m_previousPage;
     ZImage m_currentPage;
     HWND__* m_pickedWindow = nullptr;
     bool m_inProgress = false;
@@ -174,8 +172,7 @@ class CaptureEngine {
     wchar_t m_captionRegion[kCaptionChars] = {};
     wchar_t m_captionSelection[kCaptionChars] = {};
     CaptureMode m_mode = CaptureMode::SingleWindow;
-    ScrollStitcher m_stitcher;         // the rows collected (its height is the accumulated height)
-    ScrollProgress m_progress;         // the no-progress counter
+    ScrollSession m_scroll;            // the rows collected, the steps' decisions
     bool m_cursorHidden = false;       // by the scrolling capture
     bool m_pickedMadeTopmost = false;  // the picked window was not topmost before
     SelectionRect m_selection;         // virtual-screen coordinates

@@ -172,11 +172,9 @@ bool CaptureEngine::TearDown() {
     m_hookInstalled = false;
     m_result.Destroy();
     m_backBuffer.Destroy();
-    m_previousPage.Destroy();
     m_currentPage.Destroy();
     CaptureOverlay::ScrollRelease(*this);
-    m_stitcher.Clear();
-    m_progress.Reset();
+    m_scroll.Clear();
     if (m_overlay != nullptr) {
         KillTimer(m_overlay, kTimerScrollStep);
         KillTimer(m_overlay, kTimerFollow);

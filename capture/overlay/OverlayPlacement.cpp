@@ -19,7 +19,7 @@ ZRect FrameAroundWindow(const ZRect& window, int32_t captionHeight) {
 }
 
 ZRect FixedRegionFrame(int32_t cursorX, int32_t cursorY, int32_t width, int32_t height,
-                           int32_t captionHeight) {
+                       int32_t captionHeight) {
     ZRect frame;
     frame.left = cursorX - width / 2 - 4;
     frame.top = cursorY - height / 2 - captionHeight - 4;
@@ -28,8 +28,7 @@ ZRect FixedRegionFrame(int32_t cursorX, int32_t cursorY, int32_t width, int32_t 
     return frame;
 }
 
-ZRect FixedRegionSource(const ZRect& frame, int32_t width, int32_t height,
-                            int32_t captionHeight) {
+ZRect FixedRegionSource(const ZRect& frame, int32_t width, int32_t height, int32_t captionHeight) {
     ZRect source;
     source.left = frame.left + 4;
     source.top = frame.top + captionHeight;
@@ -44,7 +43,7 @@ ZRect RegionCaptionBand(const ScreenLayout& screen, int32_t captionHeight) {
 }
 
 ZRect MagnifierBox(const ScreenLayout& screen, int32_t cursorX, int32_t cursorY,
-                       int32_t captionHeight) {
+                   int32_t captionHeight) {
     const SelectionPoint origin = ToVirtualScreen(screen, 0, 0);
     const int32_t primaryRight = origin.x + screen.primaryWidth;
     const int32_t primaryBottom = origin.y + screen.primaryHeight;
@@ -78,8 +77,7 @@ WindowCaptureArea LimitWindowCaptureArea(const ScreenLayout& screen, const ZRect
 }
 
 ZRect NewerWindowsCaptureRect(const ScreenLayout& screen, const WindowCaptureArea& area,
-                                  const ZRect& window, WindowFrameKind kind,
-                                  int32_t clientWidth) {
+                              const ZRect& window, WindowFrameKind kind, int32_t clientWidth) {
     ZRect rect = area.rect;
     switch (kind) {
         case WindowFrameKind::Plain:

@@ -32,10 +32,9 @@ ZRect FrameAroundWindow(const ZRect& window, int32_t captionHeight);
 // The fixed-region overlay centred on the cursor (screen coordinates): position
 // (x - w/2 - 4, y - h/2 - captionHeight - 4), size (w + 8, captionHeight + h + 8).
 ZRect FixedRegionFrame(int32_t cursorX, int32_t cursorY, int32_t width, int32_t height,
-                           int32_t captionHeight);
+                       int32_t captionHeight);
 // Where the fixed region's pixels are taken: the frame's position plus (4, captionHeight).
-ZRect FixedRegionSource(const ZRect& frame, int32_t width, int32_t height,
-                            int32_t captionHeight);
+ZRect FixedRegionSource(const ZRect& frame, int32_t width, int32_t height, int32_t captionHeight);
 
 // Region modes, in virtual-screen coordinates: the caption band over the primary screen's whole
 // width, captionHeight high, at the primary screen's top.
@@ -52,7 +51,7 @@ constexpr int32_t kMagnifierZoom = 8;
 constexpr int32_t kMagnifierMargin = 50;
 constexpr int32_t kMagnifierAvoidDistance = 300;
 ZRect MagnifierBox(const ScreenLayout& screen, int32_t cursorX, int32_t cursorY,
-                       int32_t captionHeight);
+                   int32_t captionHeight);
 
 // The part of a window that a window capture takes from its window rectangle (screen
 // coordinates): right and bottom limited to the virtual screen's width and height, left and top
@@ -80,8 +79,7 @@ enum class WindowFrameKind {
 // large: for a window maximised on a monitor this is the part visible on that monitor.
 // (screen gives the virtual screen's origin.)
 ZRect NewerWindowsCaptureRect(const ScreenLayout& screen, const WindowCaptureArea& area,
-                                  const ZRect& window, WindowFrameKind kind,
-                                  int32_t clientWidth);
+                              const ZRect& window, WindowFrameKind kind, int32_t clientWidth);
 
 // Window styles relevant to the frame kind (the Win32 bits, so that this stays portable).
 struct WindowStyleBits {

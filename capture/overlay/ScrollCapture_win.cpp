@@ -125,7 +125,7 @@ void ScrollOneStep(HWND window, const ScrollWindowFacts& facts, const ScrollPage
 }
 
 // Draws the lines of an EDIT control into the stitcher; false when nothing could be drawn.
-bool RenderEditLines(HWND edit, int32_t pageWidth, ScrollStitcher& stitcher) {
+bool RenderEditLines(HWND edit, int32_t pageWidth, ScrollSession& session) {
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0));
     HDC editDc = GetDC(edit);
     if (editDc == nullptr) {
@@ -176,9 +176,7 @@ bool RenderEditLines(HWND edit, int32_t pageWidth, ScrollStitcher& stitcher) {
                   DT_SINGLELINE | DT_VCENTER | DT_HIDEPREFIX | align);
         SelectObject(dc, old);
         page.FlushDrawing();
-        const bool added =
-            started ? stitcher.AppendBottomRows(page, lineHeight) : stitcher.Start(page);
-        if (!added) {
+        if (!session.AppendDrawnRows(page)) {
             break;  // the picture's limit: what was drawn stays
         }
         started = true;
@@ -220,26 +218,14 @@ void CaptureOverlay::ScrollStart(CaptureEngine& engine) {
     RedrawWindow(target, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Sleep(kSettleMs);
 
-    engine.m_progress.Reset();
-    engine.m_stitcher.Clear();
+    engine.m_scroll.Clear();
     if (!HasClass(target, L"EDIT")) {
         const ScrollWindowFacts facts = FactsOf(target);
-        if (!GrabPage(target, FullPage(facts), engine.m_previousPage) ||
-            !engine.m_stitcher.Start(engine.m_previousPage)) {
+        if (!GrabPage(target, FullPage(facts), engine.m_currentPage) ||
+            !engine.m_scroll.Begin(KindOf(engine.m_mode), engine.m_currentPage)) {
             ZTrace(kModule, __LINE__, L"the first page could not be taken\n");
             ScrollStop(engine);
             return;
-        }
-        if (KindOf(engine.m_mode) == ScrollKind::Website &&
-            engine.m_previousPage.GetHeight() > static_cast<uint32_t>(kWebsiteBandRows)) {
-            // Compared from now on: the bottom band, as every later page is taken.
-            ZImage band;
-            const uint32_t width = engine.m_previousPage.GetWidth();
-            if (band.Create(width, kWebsiteBandRows, 24, 0, nullptr)) {
-                std::memcpy(band.GetBits(), engine.m_previousPage.GetBits(),
-                            static_cast<size_t>(band.GetStride()) * kWebsiteBandRows);
-                engine.m_previousPage.Swap(band);
-            }
         }
     }
     SetTimer(engine.m_overlay, kTimerScrollStep, kScrollStepMs, nullptr);
@@ -257,36 +243,18 @@ void CaptureOverlay::ScrollStep(CaptureEngine& engine) {
     }
     const ScrollWindowFacts facts = FactsOf(target);
     if (HasClass(target, L"EDIT")) {
-        if (!RenderEditLines(target, FullPage(facts).width, engine.m_stitcher)) {
+        if (!RenderEditLines(target, FullPage(facts).width, engine.m_scroll)) {
             ShowCaptureMessage(engine.m_owner, L"Failed to create CurrentPageImage?!");
         }
         ScrollStop(engine);
         return;
     }
-    const ScrollKind kind = KindOf(engine.m_mode);
     ScrollOneStep(target, facts, FullPage(facts));
-    OverlapResult overlap;
-    const ScrollPage page = StepPage(facts, kind);
-    if (GrabRepaintedPage(target, page, engine.m_previousPage, engine.m_currentPage)) {
-        const int32_t threshold = MatchThreshold(kind);
-        overlap = FindOverlap(engine.m_currentPage, engine.m_previousPage, 0,
-                              ComparedWidth(kind, page.width), threshold);
-        if (kind == ScrollKind::Website && !overlap.found) {
-            const ColumnRange half = RightHalf(engine.m_stitcher.GetWidth(), page.width);
-            if (half.w > 0) {
-                overlap = FindOverlap(engine.m_currentPage, engine.m_previousPage, half.x0, half.w,
-                                      threshold);
-            }
-        }
-        if (overlap.found && overlap.shift >= 1 &&
-            !engine.m_stitcher.AppendBottomRows(engine.m_currentPage, overlap.shift)) {
-            ScrollStop(engine);  // the picture's limit, or a page of another width
-            return;
-        }
-        engine.m_previousPage.Swap(engine.m_currentPage);
-    }
-    const int32_t newRows = overlap.found ? overlap.shift : 0;
-    if (engine.m_progress.AfterStep(overlap.percent, newRows)) {
+    const bool goOn = GrabRepaintedPage(target, StepPage(facts, KindOf(engine.m_mode)),
+                                        engine.m_scroll.PreviousPage(), engine.m_currentPage)
+                          ? engine.m_scroll.Step(engine.m_currentPage)
+                          : engine.m_scroll.StepWithoutPage();
+    if (goOn) {
         SetTimer(engine.m_overlay, kTimerScrollStep, kScrollStepMs, nullptr);
     } else {
         ScrollStop(engine);
@@ -311,9 +279,8 @@ void CaptureOverlay::ScrollRelease(CaptureEngine& engine) {
 
 void CaptureOverlay::ScrollStop(CaptureEngine& engine) {
     ScrollRelease(engine);
-    engine.m_progress.Reset();
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    if (!engine.m_stitcher.TakeResult(engine.m_result)) {
+    if (!engine.m_scroll.Finish(engine.m_result)) {
         Beep(200, 200);  // nothing was collected (an empty EDIT control, no first page)
         engine.TearDown();
         return;

@@ -66,9 +66,8 @@ void CaptureOverlay::CaptureWindow(CaptureEngine& engine, HWND target) {
     WindowCaptureArea area;
     ZRect window;
     if (desktop) {
-        area.rect =
-            ZRect{screen.virtualX, screen.virtualY, screen.virtualX + screen.virtualWidth,
-                      screen.virtualY + screen.virtualHeight};
+        area.rect = ZRect{screen.virtualX, screen.virtualY, screen.virtualX + screen.virtualWidth,
+                          screen.virtualY + screen.virtualHeight};
     } else {
         GetWindowRect(target, &windowRect);
         window = ZRect{windowRect.left, windowRect.top, windowRect.right, windowRect.bottom};

@@ -36,7 +36,7 @@ bool ScrollStitcher::Start(const ZImage& page) {
     }
     m_width = static_cast<int32_t>(page.GetWidth());
     m_blockRows = std::max<size_t>(1, kBlockBytes / RowBytes());
-    if (!AppendRows(page, 0, static_cast<int32_t>(page.GetHeight()))) {
+    if (!AppendPageRows(page, 0, static_cast<int32_t>(page.GetHeight()))) {
         Clear();
         return false;
     }
@@ -45,16 +45,26 @@ bool ScrollStitcher::Start(const ZImage& page) {
 
 bool ScrollStitcher::AppendBottomRows(const ZImage& page, int32_t rows) {
     return page.IsValid() && rows >= 0 && rows <= static_cast<int32_t>(page.GetHeight()) &&
-           AppendRows(page, static_cast<int32_t>(page.GetHeight()) - rows, rows);
+           AppendPageRows(page, static_cast<int32_t>(page.GetHeight()) - rows, rows);
 }
 
 bool ScrollStitcher::AppendTopRows(const ZImage& page, int32_t rows) {
     return page.IsValid() && rows >= 0 && rows <= static_cast<int32_t>(page.GetHeight()) &&
-           AppendRows(page, 0, rows);
+           AppendPageRows(page, 0, rows);
 }
 
-bool ScrollStitcher::AppendRows(const ZImage& page, int32_t firstPictureRow, int32_t rows) {
-    if (m_width <= 0 || static_cast<int32_t>(page.GetWidth()) != m_width) {
+bool ScrollStitcher::DropBottomRows(int32_t rows) {
+    if (rows < 0 || rows >= m_rows) {
+        return false;
+    }
+    m_rows -= rows;
+    return true;
+}
+
+bool ScrollStitcher::AppendPageRows(const ZImage& page, int32_t firstPictureRow, int32_t rows) {
+    if (m_width <= 0 || static_cast<int32_t>(page.GetWidth()) != m_width || rows < 0 ||
+        firstPictureRow < 0 ||
+        int64_t{firstPictureRow} + rows > static_cast<int64_t>(page.GetHeight())) {
         return false;
     }
     const uint64_t newRows = static_cast<uint64_t>(m_rows) + static_cast<uint64_t>(rows);

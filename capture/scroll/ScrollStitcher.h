@@ -23,6 +23,11 @@ class ScrollStitcher {
     bool AppendBottomRows(const ZImage& page, int32_t rows);
     // Appends the top `rows` rows of page.
     bool AppendTopRows(const ZImage& page, int32_t rows);
+    // Appends rows firstPictureRow ... firstPictureRow + rows - 1 (from the top) of page.
+    bool AppendPageRows(const ZImage& page, int32_t firstPictureRow, int32_t rows);
+    // Forgets the last `rows` rows collected (a footer that is to come once at the end); false,
+    // nothing changed, unless at least one row stays.
+    bool DropBottomRows(int32_t rows);
 
     int32_t GetWidth() const { return m_width; }
     int32_t GetHeight() const { return m_rows; }  // rows collected
@@ -36,7 +41,6 @@ class ScrollStitcher {
     void Clear();
 
   private:
-    bool AppendRows(const ZImage& page, int32_t firstPictureRow, int32_t rows);
     size_t RowBytes() const { return static_cast<size_t>(m_width) * 3; }
     uint8_t* RowAt(int32_t y) const;
 

@@ -1,10 +1,15 @@
 // The scrolling capture's rules and its stitcher.
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "capture/scroll/ScrollRules.h"
+#include "capture/scroll/ScrollSession.h"
 #include "capture/scroll/ScrollStitcher.h"
+#include "capture/scroll/StickyBands.h"
 
 namespace zentrova {
 namespace {
@@ -166,6 +171,124 @@ TEST(ScrollStitcher, HoldsTheRowsInBlocksWithoutCopyingThemAgain) {
     EXPECT_EQ(result.GetHeight(), 5000u);
     EXPECT_EQ(TopLeftByte(result, 2912), 2912 % 100);  // the first row of the second block
     EXPECT_EQ(TopLeftByte(result, 4999), 99);
+}
+
+// A document row: every pixel different within the row (no row is of one colour) and every row
+// different from every other.
+void DocumentRow(int32_t c, uint32_t width, uint8_t* out) {
+    for (uint32_t x = 0; x < width; ++x) {
+        out[x * 3] = static_cast<uint8_t>(c);
+        out[x * 3 + 1] = static_cast<uint8_t>(c >> 8);
+        out[x * 3 + 2] = static_cast<uint8_t>(x * 16);
+    }
+}
+
+// What the window shows scrolled to `top`: `header` rows of the document's rows 5000... stay at
+// the top, `footer` rows of 6000... at the bottom, the document's rows top... between them.
+void View(ZImage& page, uint32_t width, int32_t height, int32_t top, int32_t header = 0,
+          int32_t footer = 0) {
+    ASSERT_TRUE(page.Create(width, static_cast<uint32_t>(height), 24, 0, nullptr));
+    for (int32_t y = 0; y < height; ++y) {
+        const int32_t c = y < header             ? 5000 + y
+                          : y >= height - footer ? 6000 + y
+                                                 : top + y - header;
+        DocumentRow(c, width, page.GetRow(static_cast<uint32_t>(height - 1 - y)));
+    }
+}
+
+// Runs a capture over a document of `rows` scrolling rows, `step` rows per step; the result's
+// rows as document row numbers.
+std::vector<int32_t> Capture(ScrollKind kind, int32_t height, int32_t rows, int32_t step,
+                             int32_t header = 0, int32_t footer = 0) {
+    const uint32_t width = 8;
+    const int32_t limit = std::max(0, rows - (height - header - footer));
+    ScrollSession session;
+    ZImage page;
+    View(page, width, height, 0, header, footer);
+    EXPECT_TRUE(session.Begin(kind, page));
+    int32_t top = 0;
+    for (int guard = 0; guard < 1000; ++guard) {
+        top = std::min(top + step, limit);
+        ZImage full;
+        View(full, width, height, top, header, footer);
+        ZImage stepPage;
+        const ScrollPage geometry =
+            StepPage(ScrollWindowFacts{false, 8, height, 8, height, 1, 1, 17, 17}, kind);
+        EXPECT_TRUE(CopyPageRows(full, geometry.y, geometry.height, stepPage));
+        if (!session.Step(stepPage)) {
+            break;
+        }
+    }
+    ZImage result;
+    EXPECT_TRUE(session.Finish(result));
+    std::vector<int32_t> out;
+    for (uint32_t y = 0; y < result.GetHeight(); ++y) {
+        const uint8_t* row = result.GetRow(result.GetHeight() - 1 - y);
+        out.push_back(row[0] | row[1] << 8);
+    }
+    return out;
+}
+
+std::vector<int32_t> Expected(int32_t rows, int32_t header = 0, int32_t footer = 0,
+                              int32_t height = 0) {
+    std::vector<int32_t> out;
+    for (int32_t y = 0; y < header; ++y) {
+        out.push_back(5000 + y);
+    }
+    for (int32_t c = 0; c < rows; ++c) {
+        out.push_back(c);
+    }
+    for (int32_t y = height - footer; y < height; ++y) {
+        out.push_back(6000 + y);
+    }
+    return out;
+}
+
+TEST(ScrollSession, StitchesTheWholeDocumentInBothModes) {
+    EXPECT_EQ(Capture(ScrollKind::Text, 40, 250, 7), Expected(250));
+    EXPECT_EQ(Capture(ScrollKind::Text, 40, 250, 1), Expected(250));  // one row per step
+    EXPECT_EQ(Capture(ScrollKind::Text, 40, 30, 7), Expected(40));    // nothing to scroll
+    EXPECT_EQ(Capture(ScrollKind::Website, 400, 1500, 120), Expected(1500));
+}
+
+TEST(ScrollSession, KeepsAHeaderAndAFooterThatStayInPlaceOnce) {
+    EXPECT_EQ(Capture(ScrollKind::Text, 60, 300, 9, 6, 0), Expected(300, 6, 0, 60));
+    EXPECT_EQ(Capture(ScrollKind::Text, 60, 300, 9, 6, 5), Expected(300, 6, 5, 60));
+    EXPECT_EQ(Capture(ScrollKind::Text, 60, 300, 9, 0, 5), Expected(300, 0, 5, 60));
+}
+
+TEST(ScrollSession, StepsWithoutPagesStopAfterFour) {
+    ScrollSession session;
+    ZImage page;
+    View(page, 8, 20, 0);
+    ASSERT_TRUE(session.Begin(ScrollKind::Text, page));
+    EXPECT_TRUE(session.StepWithoutPage());
+    EXPECT_TRUE(session.StepWithoutPage());
+    EXPECT_TRUE(session.StepWithoutPage());
+    EXPECT_FALSE(session.StepWithoutPage());
+    ZImage result;
+    ASSERT_TRUE(session.Finish(result));
+    EXPECT_EQ(result.GetHeight(), 20u);  // the first page, nothing unfilled
+}
+
+TEST(StickyBands, IdenticalRowsAtTheEdgesWithoutPlainOnes) {
+    ZImage a, b;
+    View(a, 8, 50, 0, 6, 4);
+    View(b, 8, 50, 10, 6, 4);
+    StickyBands bands = FindStickyBands(a, b);
+    EXPECT_EQ(bands.top, 6);
+    EXPECT_EQ(bands.bottom, 4);
+    EXPECT_FALSE(FindStickyBands(a, a).Any());  // nothing moved
+    // A plain white row under the header belongs to no band.
+    for (ZImage* page : {&a, &b}) {
+        std::memset(page->GetRow(50 - 1 - 6), 0xFF, 8 * 3);
+        std::memset(page->GetRow(50 - 1 - 0), 0xFF, 8 * 3);
+    }
+    bands = FindStickyBands(a, b);
+    EXPECT_EQ(bands.top, 6);  // rows 0 (plain, but inside) to 5; row 6 plain at the band's end
+    ZImage c;
+    View(c, 8, 49, 10);
+    EXPECT_FALSE(FindStickyBands(a, c).Any());  // another size
 }
 
 }  // namespace

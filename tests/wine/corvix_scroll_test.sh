@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # corvix_scroll_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The scrolling capture through corvix.exe on a test window with a vertical scroll bar over a
-# document whose every row has its own colour (programtool scrollwin), left scrolled half-way:
-#   - "Capture a scrolling Window (Text)" (40128), a click on the window: the stored picture is
-#     the whole document, every row exactly, and the window is no longer topmost afterwards;
-#   - the same on a document far too long to finish, Escape after a moment: the stored picture
-#     is the document's first rows, exactly, with nothing unfilled below them.
+# The scrolling capture through corvix.exe on test windows over a document whose every row has
+# its own colour (programtool scrollwin), left scrolled half-way; "Capture a scrolling Window
+# (Text)" (40128) and a click on the window:
+#   - with a vertical scroll bar: the stored picture is the whole document, every row exactly,
+#     and the window is no longer topmost afterwards;
+#   - without one (Home and the wheel scroll it): the whole document;
+#   - with a header band that stays in place: the header once, then the whole document;
+#   - a window that never scrolls: its one page;
+#   - a document far too long to finish, Escape after a moment: the stored picture is the
+#     document's first rows, exactly, with nothing unfilled below them.
 # Pictures go to BUILD/wine-env/out/corvix_scroll_test/.
 # shellcheck disable=SC2154 # keeper, corvix_pid and the windows are set by the harness (printf -v)
 set -u
@@ -21,21 +25,25 @@ captures="$HARNESS_OUT/captures"
 mkdir -p "$captures"
 out=$HARNESS_OUT
 
-# expected ROWS WIDTH FILE: the document's first ROWS rows, WIDTH pixels wide, as a PPM.
+# expected ROWS WIDTH FILE [HEADER]: HEADER rows of the header band, then the document's first
+# ROWS rows, WIDTH pixels wide, as a PPM.
 expected() {
-  /usr/bin/python3 - "$1" "$2" "$3" <<'PY'
+  /usr/bin/python3 - "$1" "$2" "$3" "${4:-0}" <<'PY'
 import sys
-rows, width, path = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
+rows, width, path, header = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3], int(sys.argv[4])
 with open(path, "wb") as f:
-    f.write(b"P6 %d %d 255\n" % (width, rows))
+    f.write(b"P6 %d %d 255\n" % (width, header + rows))
+    for y in range(header):
+        f.write(b"".join(bytes((x & 255, 200, y)) for x in range(width)))
     for c in range(rows):
         f.write(bytes((c & 255, c >> 8, 0x80)) * width)
 PY
 }
-# scroll_capture DOC_ROWS [ESCAPE_AFTER]: a scrolling window of DOC_ROWS rows, captured in text
-# mode; sets `client` (its client rectangle) and `shot` (the stored file).
+# scroll_capture DOC_ROWS ESCAPE_AFTER NUMBER [MODE]: a scrolling window of DOC_ROWS rows,
+# captured in text mode (Escape after ESCAPE_AFTER seconds unless empty); sets cl ct cr cb (its
+# client rectangle) and `shot` (the stored file numbered NUMBER).
 scroll_capture() {
-  harness_start doc "$programtool" scrollwin "Clarivue Scroll Window" 200 120 420 360 "$1"
+  harness_start doc "$programtool" scrollwin "Clarivue Scroll Window" 200 120 420 360 "$1" "${4:-}"
   check "scroll window shown" 0 "$(harness_tool find ClarivueScrollWindow 20000; echo $?)"
   sleep 0.5
   client=$(sed -n 's/^client=//p' "$HARNESS_LAST_LOG" | tr -d '\r')
@@ -84,8 +92,31 @@ check "the window is not topmost any more" 0 "$((${exstyle:-8} & 8))"
 kill "$doc" 2>/dev/null
 check "scroll window closed" 0 "$(harness_tool gone ClarivueScrollWindow 5000; echo $?)"
 
+# check_document WHAT ROWS [HEADER]: the stored file is the header and the document's first ROWS
+# rows, exactly.
+check_document() {
+  check_true "$1: a file" test -n "$shot"
+  [ -n "$shot" ] || return
+  cp "$captures/$shot" "$out/$1.bmp"
+  expected "$2" "$((cr - cl))" "$out/$1_expected.ppm" "${3:-0}"
+  check "$1: every row exactly" 0 "$(differing "$out/$1.bmp" "$out/$1_expected.ppm")"
+}
+
+scroll_capture 1000 "" 2 wheel
+check_document wheel 1000
+kill "$doc" 2>/dev/null
+harness_tool gone ClarivueScrollWindow 5000 >/dev/null
+scroll_capture 1000 "" 3 header
+check_document header 1000 30
+kill "$doc" 2>/dev/null
+harness_tool gone ClarivueScrollWindow 5000 >/dev/null
+scroll_capture 1000 "" 4 static
+check_document static $((cb - ct))
+kill "$doc" 2>/dev/null
+harness_tool gone ClarivueScrollWindow 5000 >/dev/null
+
 # --- Escape while collecting ---------------------------------------------------------------------
-scroll_capture 60000 1.5 2
+scroll_capture 60000 1.5 5
 check_true "Escape: a file" test -n "$shot"
 if [ -n "$shot" ]; then
   cp "$captures/$shot" "$out/escaped.bmp"

@@ -15,11 +15,14 @@
  *                                        print its rectangle "rect=L T R B"
  *   programtool hidden CLASS MS          exit 0 as soon as no visible top-level window of CLASS
  *                                        exists
- *   programtool scrollwin TITLE X Y W H ROWS
+ *   programtool scrollwin TITLE X Y W H ROWS [MODE]
  *                                        a window with a vertical scroll bar over a document of
  *                                        ROWS rows, row c in one colour: red c & 255, green
  *                                        c >> 8, blue 0x80; a line is 48 rows; prints its client
- *                                        rectangle
+ *                                        rectangle. MODE "wheel": no scroll bar, the wheel (16
+ *                                        rows a notch) and Home scroll it; "header": the top 30
+ *                                        rows stay (row y: red x & 255, green 200, blue y);
+ *                                        "static": it never scrolls
  *   programtool dialogtext CAPTION ID MS wait for a visible dialog (class #32770) titled CAPTION
  *                                        and print "text=" and the text of its control ID
  *   programtool savedialog CAPTION TYPE NAME MS
@@ -106,11 +109,13 @@ static int HoldHotkey(UINT vk, UINT mods, DWORD ms) {
 /* The scrolling document of "scrollwin". */
 static int g_rows;
 static int g_top;
+static int g_header;    /* rows of the band that stays at the top */
+static BOOL g_static;   /* the view never moves */
 
 static int ScrollLimit(HWND hwnd) {
     RECT client;
     GetClientRect(hwnd, &client);
-    int limit = g_rows - (client.bottom - client.top);
+    int limit = g_static ? 0 : g_rows - (client.bottom - client.top - g_header);
     return limit > 0 ? limit : 0;
 }
 
@@ -121,13 +126,29 @@ static LRESULT CALLBACK ScrollProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
         RECT client;
         GetClientRect(hwnd, &client);
         for (int y = client.top; y < client.bottom; ++y) {
-            int c = g_top + y;
+            if (y < g_header) {
+                for (int x = client.left; x < client.right; ++x)
+                    SetPixel(dc, x, y, RGB(x & 0xFF, 200, y));
+                continue;
+            }
+            int c = g_top + y - g_header;
             HBRUSH brush = CreateSolidBrush(c < g_rows ? RGB(c & 0xFF, c >> 8, 0x80) : RGB(0, 0, 0));
             RECT row = {client.left, y, client.right, y + 1};
             FillRect(dc, &row, brush);
             DeleteObject(brush);
         }
         EndPaint(hwnd, &paint);
+        return 0;
+    }
+    if (message == WM_MOUSEWHEEL || message == WM_KEYDOWN) {
+        int top = message == WM_KEYDOWN ? (wParam == VK_HOME ? 0 : g_top)
+                                        : g_top - GET_WHEEL_DELTA_WPARAM(wParam) / 120 * 16;
+        top = top < 0 ? 0 : top > ScrollLimit(hwnd) ? ScrollLimit(hwnd) : top;
+        if (top != g_top) {
+            g_top = top;
+            InvalidateRect(hwnd, NULL, FALSE);
+            UpdateWindow(hwnd);
+        }
         return 0;
     }
     if (message == WM_VSCROLL) {
@@ -155,16 +176,20 @@ static LRESULT CALLBACK ScrollProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-static int ShowScrollWindow(const wchar_t* title, int x, int y, int w, int h, int rows) {
+static int ShowScrollWindow(const wchar_t* title, int x, int y, int w, int h, int rows,
+                            const wchar_t* mode) {
     g_rows = rows;
+    g_header = wcscmp(mode, L"header") == 0 ? 30 : 0;
+    g_static = wcscmp(mode, L"static") == 0;
+    DWORD style = WS_OVERLAPPEDWINDOW | (wcscmp(mode, L"wheel") == 0 ? 0 : WS_VSCROLL);
     WNDCLASSW wc = {0};
     wc.lpfnWndProc = ScrollProc;
     wc.hInstance = GetModuleHandleW(NULL);
     wc.hCursor = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
     wc.lpszClassName = L"ClarivueScrollWindow";
     RegisterClassW(&wc);
-    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_VSCROLL, x,
-                                y, w, h, NULL, NULL, wc.hInstance, NULL);
+    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, title, style, x, y, w, h, NULL, NULL,
+                                wc.hInstance, NULL);
     if (!hwnd)
         return 1;
     SetScrollRange(hwnd, SB_VERT, 0, ScrollLimit(hwnd), FALSE);
@@ -317,7 +342,7 @@ int wmain(int argc, wchar_t** argv) {
                           argc >= 5 ? (DWORD)wcstoul(argv[4], NULL, 10) : INFINITE);
     if (argc >= 8 && wcscmp(argv[1], L"scrollwin") == 0)
         return ShowScrollWindow(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
-                                _wtoi(argv[6]), _wtoi(argv[7]));
+                                _wtoi(argv[6]), _wtoi(argv[7]), argc >= 9 ? argv[8] : L"");
     if (argc >= 8 && wcscmp(argv[1], L"window") == 0)
         return ShowWindowOf(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]), _wtoi(argv[6]),
                             wcstoul(argv[7], NULL, 16));
@@ -331,7 +356,7 @@ int wmain(int argc, wchar_t** argv) {
         return SaveDialog(argv[2], _wtoi(argv[3]), argv[4], (DWORD)wcstoul(argv[5], NULL, 10));
     fputs(
         "usage: programtool hotkey VK MODS [MS] | window TITLE X Y W H RRGGBB | "
-        "scrollwin TITLE X Y W H ROWS | "
+        "scrollwin TITLE X Y W H ROWS [MODE] | "
         "visible|hidden CLASS MS | dialogtext CAPTION ID MS | savedialog CAPTION TYPE NAME MS\n",
         stderr);
     return 2;

@@ -19,6 +19,7 @@ namespace {
 constexpr const wchar_t* kModule = L"Capture\\ScrollCapture";
 constexpr DWORD kSettleMs = 100;
 constexpr int kEditLineChars = 2048;
+constexpr int32_t kEditMaxLineHeight = 1000;
 constexpr DWORD kRepaintPollMs = 10;
 constexpr DWORD kSettledMs = 60;
 constexpr DWORD kRepaintLimitMs = 400;
@@ -124,64 +125,77 @@ void ScrollOneStep(HWND window, const ScrollWindowFacts& facts, const ScrollPage
                  MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
 }
 
-// Draws the lines of an EDIT control into the stitcher; false when nothing could be drawn.
+// Draws the lines of an EDIT control into the session; false when the line picture could not be
+// made (a control without lines draws nothing and is no failure).
 bool RenderEditLines(HWND edit, int32_t pageWidth, ScrollSession& session) {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0));
-    HDC editDc = GetDC(edit);
-    if (editDc == nullptr) {
-        return false;
+    // The control's colours, as its device context tells them (the system's window colours when
+    // it cannot).
+    COLORREF background = GetSysColor(COLOR_WINDOW);
+    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    if (HDC editDc = GetDC(edit); editDc != nullptr) {
+        background = GetPixel(editDc, 1, 1);
+        text = GetTextColor(editDc);
+        ReleaseDC(edit, editDc);
     }
-    const COLORREF background = GetPixel(editDc, 1, 1);
-    const COLORREF text = GetTextColor(editDc);
-    ReleaseDC(edit, editDc);
+    // The control's font belongs to its program: a font of ours is made from its description
+    // (the dialog font when the control does not tell it).
+    LOGFONTW description{};
+    HFONT theirs = reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0));
+    const bool described =
+        theirs != nullptr && GetObjectType(theirs) == OBJ_FONT &&
+        GetObjectW(theirs, sizeof(description), &description) == sizeof(description) &&
+        description.lfHeight > -kEditMaxLineHeight && description.lfHeight < kEditMaxLineHeight;
+    HFONT ours = described ? CreateFontIndirectW(&description) : nullptr;
+    HGDIOBJ font = ours != nullptr ? ours : GetStockObject(DEFAULT_GUI_FONT);
 
+    bool made = false;
     ZImage page;
-    if (pageWidth < 1 || !page.Create(static_cast<uint32_t>(pageWidth), 1, 24, 0, nullptr)) {
-        return false;
-    }
-    HFONT old = static_cast<HFONT>(
-        SelectObject(page.GetDC(), font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(page.GetDC(), &metrics);
-    SelectObject(page.GetDC(), old);
-    const int32_t lineHeight = metrics.tmHeight;
-    const int32_t lines = static_cast<int32_t>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
-    if (lineHeight < 1 || lines < 1 ||
-        !page.Create(static_cast<uint32_t>(pageWidth), static_cast<uint32_t>(lineHeight), 24, 0,
-                     nullptr)) {
-        return false;
-    }
-    const LONG_PTR style = GetWindowLongPtrW(edit, GWL_STYLE);
-    const UINT align = (style & ES_CENTER) ? DT_CENTER : (style & ES_RIGHT) ? DT_RIGHT : DT_LEFT;
-    const COLORREF fill = background == CLR_INVALID ? RGB(255, 255, 255) : background;
-    std::vector<wchar_t> buffer(kEditLineChars + 1);
-    bool started = false;
-    for (int32_t line = 0; line < lines; ++line) {
-        buffer[0] = static_cast<wchar_t>(kEditLineChars);  // EM_GETLINE reads the size here
-        const LRESULT length = SendMessageW(edit, EM_GETLINE, static_cast<WPARAM>(line),
-                                            reinterpret_cast<LPARAM>(buffer.data()));
-        const int count =
-            static_cast<int>(std::min<LRESULT>(std::max<LRESULT>(length, 0), kEditLineChars));
-        HDC dc = page.GetDC();
-        HBRUSH brush = CreateSolidBrush(fill);
-        RECT all{0, 0, pageWidth, lineHeight};
-        FillRect(dc, &all, brush);
-        DeleteObject(brush);
-        old = static_cast<HFONT>(
-            SelectObject(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT)));
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, text);
-        RECT box{2, 0, pageWidth, lineHeight};
-        DrawTextW(dc, buffer.data(), count, &box,
-                  DT_SINGLELINE | DT_VCENTER | DT_HIDEPREFIX | align);
-        SelectObject(dc, old);
-        page.FlushDrawing();
-        if (!session.AppendDrawnRows(page)) {
-            break;  // the picture's limit: what was drawn stays
+    if (pageWidth >= 1 && page.Create(static_cast<uint32_t>(pageWidth), 1, 24, 0, nullptr)) {
+        HGDIOBJ old = SelectObject(page.GetDC(), font);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(page.GetDC(), &metrics);
+        SelectObject(page.GetDC(), old);
+        const int32_t lineHeight = metrics.tmHeight;
+        const int32_t lines = static_cast<int32_t>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
+        made = lines < 1 || (lineHeight >= 1 && lineHeight <= kEditMaxLineHeight &&
+                             page.Create(static_cast<uint32_t>(pageWidth),
+                                         static_cast<uint32_t>(lineHeight), 24, 0, nullptr));
+        if (made && lines >= 1) {
+            const LONG_PTR style = GetWindowLongPtrW(edit, GWL_STYLE);
+            const UINT align = (style & ES_CENTER)  ? DT_CENTER
+                               : (style & ES_RIGHT) ? DT_RIGHT
+                                                    : DT_LEFT;
+            const COLORREF fill = background == CLR_INVALID ? RGB(255, 255, 255) : background;
+            std::vector<wchar_t> buffer(kEditLineChars + 1);
+            for (int32_t line = 0; line < lines; ++line) {
+                buffer[0] = static_cast<wchar_t>(kEditLineChars);  // EM_GETLINE reads the size
+                const LRESULT length = SendMessageW(edit, EM_GETLINE, static_cast<WPARAM>(line),
+                                                    reinterpret_cast<LPARAM>(buffer.data()));
+                const int count = static_cast<int>(
+                    std::min<LRESULT>(std::max<LRESULT>(length, 0), kEditLineChars));
+                HDC dc = page.GetDC();
+                HBRUSH brush = CreateSolidBrush(fill);
+                RECT all{0, 0, pageWidth, lineHeight};
+                FillRect(dc, &all, brush);
+                DeleteObject(brush);
+                old = SelectObject(dc, font);
+                SetBkMode(dc, TRANSPARENT);
+                SetTextColor(dc, text);
+                RECT box{2, 0, pageWidth, lineHeight};
+                DrawTextW(dc, buffer.data(), count, &box,
+                          DT_SINGLELINE | DT_VCENTER | DT_HIDEPREFIX | align);
+                SelectObject(dc, old);
+                page.FlushDrawing();
+                if (!session.AppendDrawnRows(page)) {
+                    break;  // the picture's limit: what was drawn stays
+                }
+            }
         }
-        started = true;
     }
-    return started;
+    if (ours != nullptr) {
+        DeleteObject(ours);
+    }
+    return made;
 }
 
 }  // namespace

@@ -11,6 +11,10 @@
 #include "editmode/commands/ConfirmCommand.h"
 #include "editmode/commands/HistoryCommands.h"
 #include "editmode/commands/NotAvailableCommand.h"
+#include "editmode/commands/PictureCommands.h"
+#include "editmode/commands/RenameCommand.h"
+#include "editmode/commands/ResizeCommands.h"
+#include "editmode/commands/SelectionCommands.h"
 #include "editmode/commands/ToolCommand.h"
 #include "editmode/commands/ZoomCommands.h"
 
@@ -21,10 +25,8 @@ namespace {
 // Commands of the bars whose feature this build does not have yet: they stay on the bars and
 // answer with a beep and a log line.
 constexpr uint32_t kNotAvailable[] = {
-    40033, 40080,                                            // e-mail, print
-    40034, 40035, 40036, 40037, 40038, 40044, 40045, 40046,  // image commands
-    40055, 40077, 40085, 40119, 40120, 40121, 40122, 40123, 40139,
-    40140, 40141, 40142, 40143, 40144, 40145, 40146, 40147, 40099,
+    40033, 40080,  // e-mail, print
+    40034, 40035, 40099,
 };
 
 // Tool numbers of the tool commands 40086 ... 40098 (the bar's order is not the numbers').
@@ -33,6 +35,32 @@ constexpr ToolNumber kToolOfCommand[] = {
     ToolNumber::Ellipse, ToolNumber::Line,      ToolNumber::Marker,        ToolNumber::Pencil,
     ToolNumber::Arrow,   ToolNumber::Spotlight, ToolNumber::HighlightArea, ToolNumber::Callout,
     ToolNumber::Text,
+};
+
+struct PictureEffectEntry {
+    uint32_t command;
+    PictureEffect effect;
+};
+constexpr PictureEffectEntry kPictureEffects[] = {
+    {edit_cmd::kRotateLeft, PictureEffect::RotateLeft},
+    {edit_cmd::kRotateRight, PictureEffect::RotateRight},
+    {edit_cmd::kMirror, PictureEffect::Mirror},
+    {edit_cmd::kFlip, PictureEffect::Flip},
+    {edit_cmd::kDropShadow, PictureEffect::DropShadow},
+    {edit_cmd::kPencilDrawing, PictureEffect::Pencil},
+    {edit_cmd::kGrayscale, PictureEffect::Grayscale},
+};
+
+struct SelectionEffectEntry {
+    uint32_t command;
+    SelectionEffect effect;
+};
+constexpr SelectionEffectEntry kSelectionEffects[] = {
+    {edit_cmd::kPixelize, SelectionEffect::Pixelize},
+    {edit_cmd::kMenuPixelize, SelectionEffect::Pixelize},
+    {edit_cmd::kMenuBlur, SelectionEffect::Blur},
+    {edit_cmd::kMenuSharpen, SelectionEffect::Sharpen},
+    {edit_cmd::kMenuButtonize, SelectionEffect::Buttonize},
 };
 
 }  // namespace
@@ -56,6 +84,26 @@ void RegisterEditCommands(EditSession& s) {
     s.RegisterCommand(edit_cmd::kZoomIn, std::make_unique<ZoomCommand>(ZoomCommand::Kind::In));
     s.RegisterCommand(edit_cmd::kZoom100, std::make_unique<ZoomCommand>(ZoomCommand::Kind::One));
     s.RegisterCommand(edit_cmd::kZoomOut, std::make_unique<ZoomCommand>(ZoomCommand::Kind::Out));
+    for (const auto& [command, effect] : kPictureEffects) {
+        s.RegisterCommand(command, std::make_unique<PictureEffectCommand>(effect));
+    }
+    for (const auto& [command, effect] : kSelectionEffects) {
+        s.RegisterCommand(command, std::make_unique<SelectionEffectCommand>(effect));
+    }
+    for (uint32_t command : {edit_cmd::kCrop, edit_cmd::kMenuCrop}) {
+        s.RegisterCommand(command, std::make_unique<CropCommand>());
+    }
+    for (uint32_t command : {edit_cmd::kCut, edit_cmd::kMenuCut}) {
+        s.RegisterCommand(command, std::make_unique<CutSelectionCommand>());
+    }
+    for (uint32_t command : {edit_cmd::kZoomSelection, edit_cmd::kMenuZoomSelection}) {
+        s.RegisterCommand(command, std::make_unique<ZoomSelectionCommand>());
+    }
+    s.RegisterCommand(edit_cmd::kMenuCopy, std::make_unique<CopySelectionCommand>());
+    s.RegisterCommand(edit_cmd::kMenuPaste, std::make_unique<PasteSelectionCommand>());
+    s.RegisterCommand(edit_cmd::kRename, std::make_unique<RenameCommand>());
+    s.RegisterCommand(edit_cmd::kResizeImage, std::make_unique<ResizeImageCommand>());
+    s.RegisterCommand(edit_cmd::kResizeCanvas, std::make_unique<ResizeCanvasCommand>());
     uint32_t id = edit_cmd::kFirstTool;
     for (ToolNumber tool : kToolOfCommand) {
         s.RegisterCommand(id++, std::make_unique<ToolCommand>(tool));

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include "editmode/commands/ResizeChoice.h"
 #include "image/ZImage.h"
 
 namespace zentrova {
@@ -36,6 +38,31 @@ class EditHost {
     // Puts the picture on the clipboard (a bitmap for the screen, CF_DIBV5 and "PNG"); a
     // clipboard that is busy is tried again for a short while. False when it could not be done.
     virtual bool CopyToClipboard(const ZImage& /*picture*/) { return false; }
+    // Reads the clipboard's picture (CF_DIBV5, CF_DIB, "PNG" or a bitmap, in that order) as 24
+    // bits. False when there is none or the clipboard stayed busy.
+    virtual bool PasteFromClipboard(ZImage& /*picture*/) { return false; }
+    // The text of section and name in the current language, builtIn without one.
+    virtual std::wstring LanguageText(const wchar_t* /*section*/, const wchar_t* /*name*/,
+                                      const wchar_t* builtIn) {
+        return builtIn;
+    }
+    // The Rename dialog, starting with name: every "Ok" hands the typed name to attempt, and the
+    // dialog closes when attempt returns true. False when cancelled or the dialog could not be
+    // made (the user heard a beep).
+    virtual bool AskCaptureName(const std::wstring& /*name*/,
+                                const std::function<bool(const std::wstring&)>& /*attempt*/) {
+        return false;
+    }
+    // The Resize dialog, starting with start (the picture's size in pixels): every "Ok" hands the
+    // choice (in pixels) to attempt, and the dialog closes when attempt returns true. False when
+    // cancelled or the dialog could not be made.
+    virtual bool AskResize(const ResizeChoice& /*start*/,
+                           const std::function<bool(const ResizeChoice&)>& /*attempt*/) {
+        return false;
+    }
+    // The Resize Canvas dialog on choice (the colour picker may change its fill); false when
+    // cancelled or the dialog could not be made.
+    virtual bool AskCanvas(CanvasChoice& /*choice*/) { return false; }
     // Shows or hides the colour bar of the tools with a colour to pick.
     virtual void ShowColourBar(bool /*shown*/) {}
 };

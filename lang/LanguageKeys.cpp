@@ -118,6 +118,7 @@ std::vector<LanguageKey> MakeTable() {
          kList},
         // Every "Choose Color..." button of the dialogs and settings pages.
         {L"Messages", L"ChooseColor", L"Choose Color..."},
+        {L"Messages", L"MsgResizeCanvasFailed", L"Failed to resize canvas!"},
 
         // ---- Rename dialog ----
         {L"Dlg_Rename", L"Title", L"Rename"},
@@ -125,6 +126,8 @@ std::vector<LanguageKey> MakeTable() {
         {L"Dlg_Rename", L"Cancel", L"Cancel"},
         {L"Dlg_Rename", L"MsgFileIdentical",
          L"Failed to rename because source and destination are identical"},
+        {L"Dlg_Rename", L"MsgFileExists", L"A file of that name exists already."},
+        {L"Dlg_Rename", L"MsgRenameFailed", L"The capture could not be renamed."},
 
         // ---- Print dialog ----
         {L"Dlg_Print", L"Title", L"Print Image"},

@@ -58,6 +58,7 @@ void SelectTool::Move(EditSession& session, const ToolPointer& pointer) {
 void SelectTool::Release(EditSession& session, const ToolPointer& pointer) {
     Move(session, pointer);
     session.Selection().EndDrag();
+    session.Host().Repaint();  // the buttons under the frame come back
 }
 
 void SelectTool::Cancel(EditSession& session) {

@@ -85,7 +85,51 @@ HBITMAP MakeScreenBitmap(const ZImage& picture) {
     return bitmap;
 }
 
+// The bytes of a clipboard format read by reader; false when the format is not there.
+template <typename Reader>
+bool ReadBytes(UINT format, Reader reader, ZImage& picture) {
+    HANDLE data = GetClipboardData(format);
+    if (data == nullptr) {
+        return false;
+    }
+    const SIZE_T size = GlobalSize(data);
+    const void* bytes = GlobalLock(data);
+    if (bytes == nullptr) {
+        return false;
+    }
+    const bool ok = reader(static_cast<const uint8_t*>(bytes), static_cast<size_t>(size), picture);
+    GlobalUnlock(data);
+    return ok;
+}
+
+bool ReadBitmap(ZImage& picture) {
+    HANDLE bitmap = GetClipboardData(CF_BITMAP);
+    return bitmap != nullptr && picture.CreateFromBitmap(static_cast<HBITMAP>(bitmap)) &&
+           (picture.GetBitsPerPixel() == 24 || picture.SetBitDepth(24));
+}
+
 }  // namespace
+
+bool TakePictureFromClipboard(HWND owner, ZImage& picture) {
+    OpenClipboardScope clipboard(owner);
+    if (!clipboard.IsOpen()) {
+        ZTrace(kModule, __LINE__, L"the clipboard could not be opened (%lu)\n", GetLastError());
+        return false;
+    }
+    const UINT pngFormat = RegisterClipboardFormatW(L"PNG");
+    return (IsClipboardFormatAvailable(CF_DIBV5) && ReadBytes(CF_DIBV5, ReadPackedDib, picture)) ||
+           (IsClipboardFormatAvailable(CF_DIB) && ReadBytes(CF_DIB, ReadPackedDib, picture)) ||
+           (pngFormat != 0 && IsClipboardFormatAvailable(pngFormat) &&
+            ReadBytes(pngFormat, ReadPngBytes, picture)) ||
+           (IsClipboardFormatAvailable(CF_BITMAP) && ReadBitmap(picture));
+}
+
+bool ClipboardHasPicture() {
+    const UINT pngFormat = RegisterClipboardFormatW(L"PNG");
+    return IsClipboardFormatAvailable(CF_DIBV5) || IsClipboardFormatAvailable(CF_DIB) ||
+           IsClipboardFormatAvailable(CF_BITMAP) ||
+           (pngFormat != 0 && IsClipboardFormatAvailable(pngFormat));
+}
 
 bool PutPictureOnClipboard(HWND owner, const ZImage& picture) {
     std::vector<uint8_t> dib;

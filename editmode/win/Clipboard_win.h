@@ -14,4 +14,10 @@ namespace zentrova {
 // not be put on it.
 bool PutPictureOnClipboard(HWND owner, const ZImage& picture);
 
+// Reads the clipboard's picture as 24 bits, preferring CF_DIBV5, then CF_DIB, "PNG" and last
+// CF_BITMAP. A busy clipboard is tried again as above. False when it holds no readable picture.
+bool TakePictureFromClipboard(HWND owner, ZImage& picture);
+// True when the clipboard holds a picture in one of those forms.
+bool ClipboardHasPicture();
+
 }  // namespace zentrova

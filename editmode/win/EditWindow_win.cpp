@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <initializer_list>
 #include <string>
@@ -13,14 +14,18 @@
 #include "core/win/resource.h"
 #include "editmode/EditCommands.h"
 #include "editmode/paint/EditPainter.h"
+#include "editmode/commands/SelectionArithmetic.h"
 #include "editmode/tools/SelectTool.h"
 #include "editmode/tools/ToolSettings.h"
 #include "editmode/view/CaptureCaption.h"
 #include "editmode/win/Clipboard_win.h"
+#include "editmode/win/RenameDialog_win.h"
+#include "editmode/win/ResizeDialogs_win.h"
 #include "editmode/win/SaveAsDialog_win.h"
 #include "image/ZResample.h"
 #include "lang/LanguageKeys.h"
 #include "lang/TextLookup.h"
+#include "lang/TextLookupWin.h"
 #include "ui/dialogs/MessageBoxes.h"
 
 namespace zentrova {
@@ -30,6 +35,28 @@ namespace {
 constexpr const wchar_t* kModule = L"EditMode\\EditWindow";
 constexpr int32_t kConfirmButtonWidth = 70;
 constexpr int32_t kConfirmButtonHeight = 22;
+// The "More..." button under the selection: opens the selection menu (a window command only).
+constexpr uint32_t kSelectMore = 40148;
+
+struct MenuEntry {
+    uint32_t command;  // 0: a separator
+    const wchar_t* name;
+    const wchar_t* text;
+};
+constexpr MenuEntry kSelectionMenu[] = {
+    {edit_cmd::kMenuCopy, L"SelectCopy", L"Copy"},
+    {edit_cmd::kMenuPaste, L"SelectPaste", L"Paste"},
+    {edit_cmd::kMenuCut, L"SelectCut", L"Cut"},
+    {edit_cmd::kMenuCrop, L"SelectCrop", L"Crop"},
+    {0, nullptr, nullptr},
+    {edit_cmd::kMenuButtonize, L"SelectButtonize", L"Buttonize"},
+    {edit_cmd::kMenuPixelize, L"SelectPixelize", L"Pixelize"},
+    {0, nullptr, nullptr},
+    {edit_cmd::kMenuBlur, L"SelectBlur", L"Blur"},
+    {edit_cmd::kMenuSharpen, L"SelectSharpen", L"Sharpen"},
+    {0, nullptr, nullptr},
+    {edit_cmd::kMenuZoomSelection, L"SelectZoom", L"Zoom into Selection"},
+};
 
 // A dialog or box has the keyboard while it is open: the Edit Mode's shortcuts are off.
 class ShortcutsOff {
@@ -166,6 +193,7 @@ bool EditWindow::Enter(HWND window) {
     LoadCursors();
     CreateBars();
     CreateConfirmButtons();
+    CreateSelectionButtons();
     MakeInfoFont();
     m_infoColour = m_app.skinFound ? m_app.skin.GetColor(L"CurrentCaptureDisplayTextColor") : 0;
     m_frameColour = 0;  // black until the text tools first make their controls
@@ -192,6 +220,7 @@ void EditWindow::Leave() {
     LockWindowUpdate(m_window);
     DestroyBars();
     DestroyConfirmButtons();
+    DestroySelectionButtons();
     if (m_infoFont != nullptr) {
         DeleteObject(m_infoFont);
         m_infoFont = nullptr;
@@ -380,6 +409,137 @@ void EditWindow::PlaceConfirmButtons() {
     m_confirmShown = true;
 }
 
+void EditWindow::ExcludeButtons(HDC dc, const HWND* buttons, int count, bool shown) const {
+    for (int i = 0; shown && i < count; ++i) {
+        RECT r;
+        if (buttons[i] != nullptr && GetWindowRect(buttons[i], &r)) {
+            MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&r), 2);
+            ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+        }
+    }
+}
+
+void EditWindow::CreateSelectionButtons() {
+    static const wchar_t* const kNames[4][2] = {{L"SelectCrop", L"Crop"},
+                                                {L"SelectPixelize", L"Pixelize"},
+                                                {L"SelectZoom", L"Zoom"},
+                                                {L"SelectMore", L"More..."}};
+    const uint32_t ids[4] = {edit_cmd::kCrop, edit_cmd::kPixelize, edit_cmd::kZoomSelection,
+                             kSelectMore};
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+        m_selectionFont = CreateFontIndirectW(&metrics.lfMenuFont);
+    }
+    for (int i = 0; i < 4; ++i) {
+        wchar_t text[kLanguageTextChars] = L"";
+        GetLanguageText(m_app.language.Handle(), text, kLanguageTextChars, L"MouseTools",
+                        kNames[i][0], kNames[i][1]);
+        m_selectionButtons[i] = CreateWindowExW(
+            0, L"BUTTON", text, WS_CHILD | BS_PUSHBUTTON, 0, 0, kSelectionButtonMinWidth,
+            kSelectionButtonHeight, m_window,
+            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ids[i])), m_app.instance, nullptr);
+        if (m_selectionButtons[i] != nullptr) {
+            HGDIOBJ font = m_selectionFont != nullptr ? static_cast<HGDIOBJ>(m_selectionFont)
+                                                      : GetStockObject(DEFAULT_GUI_FONT);
+            SendMessageW(m_selectionButtons[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        }
+    }
+    // Every text must fit its button, however small the frame.
+    m_selectionTextWidth = 0;
+    if (HDC dc = ::GetDC(m_window); dc != nullptr) {
+        HGDIOBJ previous =
+            SelectObject(dc, m_selectionFont != nullptr ? static_cast<HGDIOBJ>(m_selectionFont)
+                                                        : GetStockObject(DEFAULT_GUI_FONT));
+        for (HWND button : m_selectionButtons) {
+            wchar_t text[kLanguageTextChars] = L"";
+            SIZE extent{};
+            const int length =
+                button != nullptr ? GetWindowTextW(button, text, kLanguageTextChars) : 0;
+            if (length > 0 && GetTextExtentPoint32W(dc, text, length, &extent)) {
+                m_selectionTextWidth = std::max<int32_t>(m_selectionTextWidth, extent.cx + 12);
+            }
+        }
+        SelectObject(dc, previous);
+        ReleaseDC(m_window, dc);
+    }
+    m_selectionShown = false;
+}
+
+void EditWindow::DestroySelectionButtons() {
+    for (HWND& button : m_selectionButtons) {
+        if (button != nullptr) {
+            DestroyWindow(button);
+            button = nullptr;
+        }
+    }
+    if (m_selectionFont != nullptr) {
+        DeleteObject(m_selectionFont);
+        m_selectionFont = nullptr;
+    }
+    m_selectionShown = false;
+}
+
+// The four buttons under the Select tool's frame, while there is one.
+void EditWindow::PlaceSelectionButtons() {
+    const bool show = m_session.GetToolNumber() == ToolNumber::Select &&
+                      m_session.Selection().Exists() && !m_session.Selection().IsDragging();
+    if (!show) {
+        if (m_selectionShown) {
+            for (HWND button : m_selectionButtons) {
+                ShowWindow(button, SW_HIDE);
+            }
+            m_selectionShown = false;
+        }
+        return;
+    }
+    const ZRect frame = FrameWindowRect(m_session);
+    if (m_selectionShown && frame == m_selectionFrame) {
+        return;
+    }
+    const auto rects = SelectionButtonRects(frame, m_selectionTextWidth);
+    for (size_t i = 0; i < rects.size(); ++i) {
+        const ZRect& r = rects[i];
+        SetWindowPos(m_selectionButtons[i], HWND_TOP, r.left, r.top, r.Width(), r.Height(),
+                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    }
+    m_selectionFrame = frame;
+    m_selectionShown = true;
+}
+
+// The selection menu at the lower left corner of "More..."; Paste is greyed without a picture
+// on the clipboard.
+void EditWindow::ShowSelectionMenu() {
+    HMENU menu = CreatePopupMenu();
+    if (menu == nullptr) {
+        Beep();
+        return;
+    }
+    for (const MenuEntry& entry : kSelectionMenu) {
+        if (entry.command == 0) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        AppendMenuW(menu, MF_STRING, entry.command, entry.text);
+        SetMenuItemFromLanguage(m_app.language.Handle(), menu, entry.name, entry.command);
+    }
+    EnableMenuItem(menu, edit_cmd::kMenuPaste,
+                   MF_BYCOMMAND | (ClipboardHasPicture() ? MF_ENABLED : MF_GRAYED));
+    if (m_app.menuSkin.IsActive()) {
+        MakeMenuOwnerDrawn(menu);
+    }
+    RECT more{};
+    GetWindowRect(m_selectionButtons[3], &more);
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
+                       more.left, more.bottom, 0, m_window, nullptr));
+    DestroyMenu(menu);
+    if (chosen != 0) {
+        m_session.RunCommand(chosen);
+    }
+    Repaint();
+}
+
 void EditWindow::LoadCursors() {
     static_assert(sizeof(m_cursors) / sizeof(m_cursors[0]) == kCursorCount);
     static const LPCWSTR kSystem[] = {IDC_ARROW,  IDC_CROSS,    IDC_SIZEALL, IDC_SIZENS,
@@ -456,14 +616,10 @@ void EditWindow::OnPaint() {
         }
         DrawCaptureText(m_backBuffer.GetDC());
         PlaceConfirmButtons();
+        PlaceSelectionButtons();
         // The buttons paint themselves; the copy leaves them alone.
-        for (HWND button : m_confirmButtons) {
-            RECT r;
-            if (m_confirmShown && button != nullptr && GetWindowRect(button, &r)) {
-                MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&r), 2);
-                ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
-            }
-        }
+        ExcludeButtons(dc, m_confirmButtons, 2, m_confirmShown);
+        ExcludeButtons(dc, m_selectionButtons, 4, m_selectionShown);
         m_backBuffer.Draw(dc, 0, 0, SRCCOPY);
     }
     EndPaint(m_window, &paint);
@@ -738,10 +894,19 @@ bool EditWindow::OnCommand(uint32_t id) {
         PickColour();
         return true;
     }
-    if (!m_session.IsActive() || !m_session.HasCommand(id)) {
+    const bool more = m_session.IsActive() && id == kSelectMore;
+    if (!more && (!m_session.IsActive() || !m_session.HasCommand(id))) {
         return false;
     }
-    m_session.RunCommand(id);
+    if (more) {
+        ShowSelectionMenu();
+    } else {
+        m_session.RunCommand(id);
+    }
+    // A click on a button under the frame leaves the keys with the Edit Mode.
+    if (GetFocus() != m_window && IsWindowVisible(m_window)) {
+        SetFocus(m_window);
+    }
     return true;
 }
 
@@ -769,6 +934,45 @@ bool EditWindow::AskYesNo(const wchar_t* text) {
 
 bool EditWindow::CopyToClipboard(const ZImage& picture) {
     return PutPictureOnClipboard(m_window, picture);
+}
+
+std::wstring EditWindow::LanguageText(const wchar_t* section, const wchar_t* name,
+                                      const wchar_t* builtIn) {
+    wchar_t text[kLanguageTextChars] = L"";
+    GetLanguageText(m_app.language.Handle(), text, kLanguageTextChars, section, name, builtIn);
+    return text;
+}
+
+bool EditWindow::RunModal(const std::function<bool()>& dialog) {
+    ShortcutsOff off(m_app.editShortcuts);
+    const bool enabled = IsWindowEnabled(m_window) != FALSE;
+    if (enabled) {
+        EnableWindow(m_window, FALSE);
+    }
+    const bool done = dialog();
+    if (enabled) {
+        EnableWindow(m_window, TRUE);
+        SetFocus(m_window);
+    }
+    return done;
+}
+
+bool EditWindow::AskCaptureName(const std::wstring& name,
+                                const std::function<bool(const std::wstring&)>& attempt) {
+    return RunModal([&] { return RunRenameDialog(m_app.ui, m_window, name, attempt); });
+}
+
+bool EditWindow::AskResize(const ResizeChoice& start,
+                           const std::function<bool(const ResizeChoice&)>& attempt) {
+    return RunModal([&] { return RunResizeDialog(m_app.ui, m_window, start, attempt); });
+}
+
+bool EditWindow::AskCanvas(CanvasChoice& choice) {
+    return RunModal([&] { return RunCanvasDialog(m_app.ui, m_window, choice); });
+}
+
+bool EditWindow::PasteFromClipboard(ZImage& picture) {
+    return TakePictureFromClipboard(m_window, picture);
 }
 
 void EditWindow::RequestLeave() {

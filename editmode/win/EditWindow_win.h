@@ -66,6 +66,14 @@ class EditWindow final : public EditHost {
                           std::wstring& chosen) override;
     bool AskYesNo(const wchar_t* text) override;
     bool CopyToClipboard(const ZImage& picture) override;
+    bool PasteFromClipboard(ZImage& picture) override;
+    std::wstring LanguageText(const wchar_t* section, const wchar_t* name,
+                              const wchar_t* builtIn) override;
+    bool AskCaptureName(const std::wstring& name,
+                        const std::function<bool(const std::wstring&)>& attempt) override;
+    bool AskResize(const ResizeChoice& start,
+                   const std::function<bool(const ResizeChoice&)>& attempt) override;
+    bool AskCanvas(CanvasChoice& choice) override;
     void ShowColourBar(bool shown) override;
 
     // The lParam of the WM_COMMAND being handled (1: the colour bar was clicked with the right
@@ -96,6 +104,14 @@ class EditWindow final : public EditHost {
     void DestroyConfirmButtons();
     void PlaceConfirmButtons();
     void PickColour();
+    // Runs a modal dialog with the window disabled and the shortcuts off.
+    bool RunModal(const std::function<bool()>& dialog);
+    void CreateSelectionButtons();
+    void DestroySelectionButtons();
+    void PlaceSelectionButtons();
+    void ShowSelectionMenu();
+    // Keeps the child buttons out of the back buffer's copy to the window.
+    void ExcludeButtons(HDC dc, const HWND* buttons, int count, bool shown) const;
 
     Application& m_app;
     EditSession& m_session;
@@ -108,6 +124,11 @@ class EditWindow final : public EditHost {
     HWND m_confirmButtons[2] = {};  // "Yes", "No"
     bool m_confirmShown = false;
     ZRect m_confirmFrame;
+    HWND m_selectionButtons[4] = {};  // "Crop", "Pixelize", "Zoom", "More..."
+    HFONT m_selectionFont = nullptr;
+    int32_t m_selectionTextWidth = 0;  // what the widest button text needs
+    bool m_selectionShown = false;
+    ZRect m_selectionFrame;
     LPARAM m_commandParameter = 0;
     ZImage m_backBuffer;
     ZImage m_background;

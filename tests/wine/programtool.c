@@ -31,6 +31,8 @@
  *                                        then choose type TYPE, enter NAME (\uXXXX stands for
  *                                        that character) and press its OK button; NAME "-"
  *                                        only prints and leaves the dialog open
+ *   programtool clipboard FORMAT FILE    write the clipboard's data of FORMAT ("DIBV5", "DIB" or a
+ *                                        registered name such as "PNG") byte for byte to FILE
  * Exit code 1: failure or timed out; 2: bad arguments.
  */
 #include <windows.h>
@@ -336,6 +338,28 @@ static int SaveDialog(const wchar_t* caption, int type, const wchar_t* name, DWO
     return 0;
 }
 
+static int SaveClipboard(const wchar_t* name, const wchar_t* path) {
+    UINT format = wcscmp(name, L"DIBV5") == 0 ? CF_DIBV5
+                  : wcscmp(name, L"DIB") == 0 ? CF_DIB
+                                              : RegisterClipboardFormatW(name);
+    if (format == 0 || !OpenClipboard(NULL))
+        return 1;
+    int rc = 1;
+    HANDLE data = GetClipboardData(format);
+    const void* bytes = data != NULL ? GlobalLock(data) : NULL;
+    if (bytes != NULL) {
+        FILE* file = _wfopen(path, L"wb");
+        if (file != NULL) {
+            const size_t size = GlobalSize(data);
+            rc = fwrite(bytes, 1, size, file) == size ? 0 : 1;
+            rc = fclose(file) == 0 ? rc : 1;
+        }
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return rc;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc >= 4 && wcscmp(argv[1], L"hotkey") == 0)
         return HoldHotkey((UINT)wcstoul(argv[2], NULL, 0), (UINT)wcstoul(argv[3], NULL, 0),
@@ -354,10 +378,13 @@ int wmain(int argc, wchar_t** argv) {
         return DialogText(argv[2], _wtoi(argv[3]), (DWORD)wcstoul(argv[4], NULL, 10));
     if (argc >= 6 && wcscmp(argv[1], L"savedialog") == 0)
         return SaveDialog(argv[2], _wtoi(argv[3]), argv[4], (DWORD)wcstoul(argv[5], NULL, 10));
+    if (argc >= 4 && wcscmp(argv[1], L"clipboard") == 0)
+        return SaveClipboard(argv[2], argv[3]);
     fputs(
         "usage: programtool hotkey VK MODS [MS] | window TITLE X Y W H RRGGBB | "
         "scrollwin TITLE X Y W H ROWS [MODE] | "
-        "visible|hidden CLASS MS | dialogtext CAPTION ID MS | savedialog CAPTION TYPE NAME MS\n",
+        "visible|hidden CLASS MS | dialogtext CAPTION ID MS | savedialog CAPTION TYPE NAME MS | "
+        "clipboard FORMAT FILE\n",
         stderr);
     return 2;
 }

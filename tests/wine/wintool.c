@@ -20,6 +20,8 @@
  *                                      "TaskbarCreated"; print "deleted=", "gone=" (the shell no
  *                                      longer knows it) and "back=" (it knows it again within
  *                                      TIMEOUT_MS), each 1 or 0
+ *   wintool child CLASS ID             print "rect=L T R B" (screen) and "visible=" 1 or 0 of the
+ *                                      child window ID of that window
  * Exit code 1: not found / timed out; 2: bad arguments.
  */
 #include <windows.h>
@@ -232,9 +234,20 @@ static int RenewTrayIcon(const wchar_t* cls, UINT id, DWORD timeoutMs) {
     return deleted && gone && back ? 0 : 1;
 }
 
+static int ChildRect(const wchar_t* cls, int id) {
+    HWND window = FindWindowW(cls, NULL);
+    HWND child = window != NULL ? GetDlgItem(window, id) : NULL;
+    RECT r;
+    if (child == NULL || !GetWindowRect(child, &r))
+        return 1;
+    printf("rect=%ld %ld %ld %ld\nvisible=%d\n", r.left, r.top, r.right, r.bottom,
+           IsWindowVisible(child) ? 1 : 0);
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        fputs("usage: wintool find|gone|info|msgbox|mutex|resource|iconpixel|post|tray NAME ...\n",
+        fputs("usage: wintool find|gone|info|msgbox|mutex|resource|iconpixel|post|tray|child NAME ...\n",
               stderr);
         return 2;
     }
@@ -259,6 +272,8 @@ int wmain(int argc, wchar_t** argv) {
             return 2;
         return IconPixel(name, (WORD)_wtoi(argv[3]), size, x, y);
     }
+    if (wcscmp(command, L"child") == 0 && argc >= 4)
+        return ChildRect(name, _wtoi(argv[3]));
     if (wcscmp(command, L"post") == 0)
         return PostMessages(name, argc - 3, argv + 3);
     if (wcscmp(command, L"tray") == 0 && argc >= 5)

@@ -1,0 +1,28 @@
+// Control identifiers of the Edit Mode's dialogs (EditDialogs.rc).
+#pragma once
+
+// Rename: the new name and the current one.
+#define IDC_RENAME_EDIT 3301
+#define IDC_RENAME_CURRENT 3302
+
+// Resize Image.
+#define IDC_RESIZE_WIDTH_LABEL 3311
+#define IDC_RESIZE_WIDTH 3312
+#define IDC_RESIZE_HEIGHT_LABEL 3313
+#define IDC_RESIZE_HEIGHT 3314
+#define IDC_RESIZE_UNIT 3315
+#define IDC_RESIZE_PROPORTIONS 3316
+#define IDC_RESIZE_FILTER_LABEL 3317
+#define IDC_RESIZE_FILTER 3318
+
+// Resize Canvas.
+#define IDC_CANVAS_GROUP 3321
+#define IDC_CANVAS_WIDTH_LABEL 3322
+#define IDC_CANVAS_WIDTH 3323
+#define IDC_CANVAS_HEIGHT_LABEL 3324
+#define IDC_CANVAS_HEIGHT 3325
+#define IDC_CANVAS_POSITION_LABEL 3326
+#define IDC_CANVAS_POSITION 3327
+#define IDC_CANVAS_FILL_LABEL 3328
+#define IDC_CANVAS_SWATCH 3329
+#define IDC_CANVAS_CHOOSE 3330

@@ -1,0 +1,540 @@
+// The image commands on the whole picture and the Select tool's commands: pixels, sizes, one
+// history state per change, nothing changed on failure; the selection arithmetic.
+#include <cstring>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "codecs/ZImageCodecBmp.h"
+#include "editmode/EditCommands.h"
+#include "editmode/EditSession.h"
+#include "editmode/actions/ClipboardPicture.h"
+#include "core/FileSystem.h"
+#include "editmode/commands/RenameCommand.h"
+#include "editmode/commands/ResizeCommands.h"
+#include "editmode/commands/SelectionArithmetic.h"
+#include "image/ZImageEffects.h"
+#include "tests/editmode/EditTestPictures.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova {
+namespace {
+
+using test::PatternColour;
+using test::PixelAt;
+using test::PixelsAre;
+
+class ClipboardHost final : public EditHost {
+  public:
+    void Beep() override { ++beeps; }
+    void ShowError(const wchar_t* text) override { errors.push_back(text); }
+    void RequestLeave() override {}
+    void Repaint() override {}
+    void OpenHelp(const wchar_t*) override {}
+    bool CopyToClipboard(const ZImage& picture) override {
+        return clipboardWorks && clipboard.CopyFrom(picture);
+    }
+    bool PasteFromClipboard(ZImage& picture) override {
+        return clipboard.IsValid() && picture.CopyFrom(clipboard);
+    }
+    // The Rename dialog: shown the name, tries the typed names in turn, cancelled after them.
+    bool AskCaptureName(const std::wstring& name,
+                        const std::function<bool(const std::wstring&)>& attempt) override {
+        shownName = name;
+        for (const std::wstring& typed : typedNames) {
+            if (attempt(typed)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    std::wstring shownName;
+    std::vector<std::wstring> typedNames;
+    // The Resize dialog: shown start, answers each of the choices in turn, then cancels.
+    bool AskResize(const ResizeChoice& start,
+                   const std::function<bool(const ResizeChoice&)>& attempt) override {
+        resizeStart = start;
+        for (const ResizeChoice& choice : resizeChoices) {
+            if (attempt(choice)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    bool AskCanvas(CanvasChoice& choice) override {
+        canvasStart = choice;
+        choice = canvasAnswer;
+        return canvasOk;
+    }
+    ResizeChoice resizeStart;
+    std::vector<ResizeChoice> resizeChoices;
+    CanvasChoice canvasStart;
+    CanvasChoice canvasAnswer;
+    bool canvasOk = true;
+    int beeps = 0;
+    std::vector<std::wstring> errors;
+    bool clipboardWorks = true;
+    ZImage clipboard;
+};
+
+struct Editor {
+    explicit Editor(int32_t width = 6, int32_t height = 4) {
+        ZImage image;
+        EXPECT_TRUE(test::MakePattern(image, width, height));
+        const std::wstring path = folder.File(L"capture.bmp");
+        EXPECT_TRUE(WriteBmp(path.c_str(), image));
+        EXPECT_TRUE(captures.Add(path.c_str(), image));
+        session.Begin(host, 1600, 1000);
+    }
+    const ZImage& Picture() const { return session.GetPicture(); }
+    int States() { return session.GetHistory()->GetCurrent(); }
+    void Select(int32_t l, int32_t t, int32_t r, int32_t b) {
+        session.SelectTool(ToolNumber::Select);
+        ASSERT_TRUE(session.Selection().Set(ZRect{l, t, r, b}, Width(), Height()));
+    }
+    int32_t Width() const { return static_cast<int32_t>(Picture().GetWidth()); }
+    int32_t Height() const { return static_cast<int32_t>(Picture().GetHeight()); }
+
+    test::TempFolder folder;
+    CaptureList captures;
+    SettingsRecord settings{};
+    DiskOutputFiles files;
+    ClipboardHost host;
+    EditSession session{captures, settings, files};
+};
+
+ZColor Grey(ZColor c) {
+    const ZColor b = c >> 16;
+    return b | (b << 8) | (b << 16);
+}
+
+TEST(PictureCommandsTest, EachCommandTransformsThePictureAndPushesOneState) {
+    struct Case {
+        uint32_t command;
+        int32_t width, height;
+        ZColor (*at)(int32_t x, int32_t y);
+    };
+    // The 6 x 4 pattern P; each case gives the result's pixel (x, y).
+    const Case cases[] = {
+        {edit_cmd::kRotateRight, 4, 6,
+         [](int32_t x, int32_t y) { return PatternColour(y, 3 - x); }},
+        {edit_cmd::kRotateLeft, 4, 6, [](int32_t x, int32_t y) { return PatternColour(5 - y, x); }},
+        {edit_cmd::kMirror, 6, 4, [](int32_t x, int32_t y) { return PatternColour(5 - x, y); }},
+        {edit_cmd::kFlip, 6, 4, [](int32_t x, int32_t y) { return PatternColour(x, 3 - y); }},
+        {edit_cmd::kGrayscale, 6, 4,
+         [](int32_t x, int32_t y) { return Grey(PatternColour(x, y)); }},
+    };
+    for (const Case& c : cases) {
+        Editor e;
+        ASSERT_TRUE(e.session.RunCommand(c.command)) << c.command;
+        EXPECT_EQ(e.Picture().GetBitsPerPixel(), 24);
+        EXPECT_TRUE(PixelsAre(e.Picture(), c.width, c.height, c.at)) << c.command;
+        EXPECT_EQ(e.States(), 1) << c.command;
+        EXPECT_EQ(e.host.beeps, 0);
+        ASSERT_TRUE(e.session.Undo());
+        EXPECT_TRUE(
+            PixelsAre(e.Picture(), 6, 4, [](int32_t x, int32_t y) { return PatternColour(x, y); }));
+    }
+}
+
+TEST(PictureCommandsTest, DropShadowGrowsByItsMarginsAndPencilGivesGrey24Bits) {
+    Editor e(30, 20);
+    e.settings.CaptureShadowOffset = 3;
+    e.settings.CaptureShadowDither = 8;
+    e.settings.CaptureShadowDirection = 315;
+    e.settings.CaptureShadowIntensity = 100;
+    e.settings.CaptureBackgroundColor = 0xFFFFFF;
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kDropShadow));
+    const int32_t margin = DropShadowMargin(3, 8);
+    EXPECT_EQ(e.Width(), 30 + 2 * margin);
+    EXPECT_EQ(e.Height(), 20 + 2 * margin);
+    EXPECT_EQ(PixelAt(e.Picture(), margin, margin), PatternColour(0, 0));
+    EXPECT_EQ(PixelAt(e.Picture(), 0, 0), 0xFFFFFFu);  // the background colour
+
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kPencilDrawing));
+    EXPECT_EQ(e.Picture().GetBitsPerPixel(), 24);
+    const ZColor c = PixelAt(e.Picture(), 20, 20);
+    EXPECT_EQ(c, Grey(c));
+    EXPECT_EQ(e.States(), 2);
+}
+
+TEST(PictureCommandsTest, AFailingEffectBeepsAndLeavesPictureAndHistory) {
+    Editor e;
+    e.settings.CaptureShadowOffset = static_cast<decltype(e.settings.CaptureShadowOffset)>(-1);
+    EXPECT_FALSE(e.session.RunCommand(edit_cmd::kDropShadow));
+    EXPECT_EQ(e.host.beeps, 1);
+    EXPECT_EQ(e.States(), 0);
+    EXPECT_TRUE(
+        PixelsAre(e.Picture(), 6, 4, [](int32_t x, int32_t y) { return PatternColour(x, y); }));
+}
+
+TEST(SelectionArithmeticTest, ClipsTheSelectionToThePicture) {
+    struct Case {
+        ZRect selection;
+        bool left;
+        ZRect clipped;
+    };
+    for (const Case& c :
+         {Case{{2, 1, 5, 3}, true, {2, 1, 5, 3}}, Case{{-3, -2, 20, 30}, true, {0, 0, 6, 4}},
+          Case{{5, 3, 9, 9}, true, {5, 3, 6, 4}}, Case{{6, 0, 9, 4}, false, {}},
+          Case{{2, 2, 2, 3}, false, {}}}) {
+        ZRect clipped;
+        EXPECT_EQ(ClipSelection(c.selection, 6, 4, clipped), c.left);
+        if (c.left) {
+            EXPECT_EQ(clipped, c.clipped);
+        }
+    }
+}
+
+TEST(SelectionArithmeticTest, ButtonsSitCentredUnderTheFrameWithLimitedWidths) {
+    struct Case {
+        ZRect frame;
+        int32_t width;
+    };
+    for (const Case& c : {Case{{100, 50, 300, 150}, 50}, Case{{100, 50, 140, 60}, 24},
+                          Case{{0, 0, 1000, 10}, 100}, Case{{0, 0, 403, 10}, 100}}) {
+        const auto rects = SelectionButtonRects(c.frame);
+        const int32_t centre = c.frame.left + c.frame.Width() / 2;
+        for (int32_t i = 0; i < 4; ++i) {
+            const ZRect& r = rects[static_cast<size_t>(i)];
+            EXPECT_EQ(r, (ZRect{centre + (i - 2) * c.width, c.frame.bottom + 4,
+                                centre + (i - 1) * c.width, c.frame.bottom + 26}));
+        }
+    }
+}
+
+TEST(SelectionArithmeticTest, ButtonsAreNeverNarrowerThanTheirTexts) {
+    for (const auto& [frameWidth, textWidth, width] :
+         {std::tuple{40, 60, 60}, std::tuple{400, 60, 100}, std::tuple{1000, 130, 130},
+          std::tuple{40, 10, 24}}) {
+        const auto rects = SelectionButtonRects(ZRect{0, 0, frameWidth, 10}, textWidth);
+        EXPECT_EQ(rects[0].Width(), width) << frameWidth << " " << textWidth;
+        EXPECT_EQ(rects[2].left, frameWidth / 2);
+    }
+}
+
+TEST(SelectionArithmeticTest, ZoomIntoSelectionIsLimitedAndPutsTheCornerTopLeft) {
+    struct Case {
+        ZRect selection;
+        int32_t imageWidth, imageHeight;
+        int32_t zoom;
+    };
+    for (const Case& c : {Case{{40, 30, 240, 130}, 800, 600, 8000},  // min(8, 10)
+                          Case{{0, 0, 1, 1}, 800, 600, kZoomMax},    // 1600 x limited
+                          Case{{0, 0, 800000, 10}, 900000, 600, kZoomMin},
+                          Case{{1000, 7, 1003, 9}, 40000, 30000, kZoomMax}}) {
+        SelectionZoom z;
+        ASSERT_TRUE(ZoomIntoSelection(c.selection, c.imageWidth, c.imageHeight, 1600, 1000, z));
+        EXPECT_EQ(z.zoom, c.zoom);
+        EditView view;
+        view.SetScreen(1600, 1000);
+        view.ShowNewImage(c.imageWidth, c.imageHeight);
+        view.SetZoom(z.zoom);
+        view.SetScroll(z.scrollX, z.scrollY);
+        if (c.zoom != kZoomMin) {
+            EXPECT_EQ(view.ImageToWindow(c.selection.left, c.selection.top), (ZPoint{0, 0}));
+        }
+    }
+    SelectionZoom z;
+    EXPECT_FALSE(ZoomIntoSelection(ZRect{}, 10, 10, 1600, 1000, z));
+}
+
+TEST(SelectionCommandsTest, CropGivesTheSelectionsPixelsAndUndoBringsThePictureBack) {
+    Editor e(200, 120);
+    e.Select(30, 40, 130, 90);
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kCrop));
+    EXPECT_TRUE(PixelsAre(e.Picture(), 100, 50,
+                          [](int32_t x, int32_t y) { return PatternColour(x + 30, y + 40); }));
+    EXPECT_FALSE(e.session.Selection().Exists());
+    EXPECT_EQ(e.States(), 1);
+    ASSERT_TRUE(e.session.Undo());
+    EXPECT_EQ(e.Width(), 200);
+    // Without a selection: a beep, nothing else.
+    EXPECT_FALSE(e.session.RunCommand(edit_cmd::kMenuCrop));
+    EXPECT_EQ(e.host.beeps, 1);
+}
+
+TEST(SelectionCommandsTest, ASelectionFromBeforeARotationIsClippedFirst) {
+    Editor e(20, 8);
+    e.Select(10, 2, 20, 8);
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kRotateRight));  // now 8 x 20
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kMenuCrop));
+    // (10, 2) - (20, 8) kept inside 8 x 20: (7, 2) - (8, 8), the last column's pixels.
+    EXPECT_EQ(e.Width(), 1);
+    EXPECT_EQ(e.Height(), 6);
+    EXPECT_EQ(e.States(), 2);
+}
+
+TEST(SelectionCommandsTest, PixelizeMakesBlocksInsideTheSelectionOnly) {
+    Editor e(30, 30);
+    e.Select(5, 5, 25, 25);
+    ZImage expected;
+    ASSERT_TRUE(expected.CopyFrom(e.Picture()));
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kPixelize));
+    EXPECT_EQ(e.States(), 1);
+    EXPECT_EQ(PixelAt(e.Picture(), 4, 4), PatternColour(4, 4));
+    EXPECT_EQ(PixelAt(e.Picture(), 25, 25), PatternColour(25, 25));
+    // Blocks of 8, 8 and 4 columns across the 20 selected ones.
+    for (int32_t y = 5; y < 25; ++y) {
+        for (const auto& [from, to] : {std::pair{5, 13}, std::pair{13, 21}, std::pair{21, 25}}) {
+            for (int32_t x = from; x < to; ++x) {
+                EXPECT_EQ(PixelAt(e.Picture(), x, y), PixelAt(e.Picture(), from, y));
+            }
+        }
+    }
+}
+
+TEST(SelectionCommandsTest, BlurSharpenButtonizeChangeOnlyTheSelection) {
+    for (uint32_t command : {edit_cmd::kMenuBlur, edit_cmd::kMenuSharpen, edit_cmd::kMenuButtonize,
+                             edit_cmd::kMenuPixelize}) {
+        Editor e(60, 50);
+        e.Select(10, 10, 50, 40);
+        ASSERT_TRUE(e.session.RunCommand(command)) << command;
+        EXPECT_EQ(e.States(), 1);
+        bool changed = false;
+        for (int32_t y = 0; y < 50; ++y) {
+            for (int32_t x = 0; x < 60; ++x) {
+                const bool inside = x >= 10 && x < 50 && y >= 10 && y < 40;
+                const bool same = PixelAt(e.Picture(), x, y) == PatternColour(x, y);
+                if (!inside) {
+                    ASSERT_TRUE(same) << command << " " << x << "," << y;
+                }
+                changed |= !same;
+            }
+        }
+        EXPECT_TRUE(changed) << command;
+    }
+}
+
+TEST(SelectionCommandsTest, CopyPutsThePixelsOnTheClipboardAndPushesNothing) {
+    Editor e(20, 10);
+    e.Select(2, 3, 7, 9);
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kMenuCopy));
+    EXPECT_TRUE(PixelsAre(e.host.clipboard, 5, 6,
+                          [](int32_t x, int32_t y) { return PatternColour(x + 2, y + 3); }));
+    EXPECT_EQ(e.States(), 0);
+}
+
+TEST(SelectionCommandsTest, CutCopiesFirstThenWhitensAndABusyClipboardLosesNothing) {
+    for (const bool works : {true, false}) {
+        Editor e(20, 10);
+        e.host.clipboardWorks = works;
+        e.Select(2, 3, 7, 9);
+        EXPECT_EQ(e.session.RunCommand(edit_cmd::kCut), works);
+        const auto inside = [](int32_t x, int32_t y) { return x >= 2 && x < 7 && y >= 3 && y < 9; };
+        EXPECT_TRUE(PixelsAre(e.Picture(), 20, 10, [&](int32_t x, int32_t y) {
+            return works && inside(x, y) ? test::kWhite : PatternColour(x, y);
+        }));
+        EXPECT_EQ(e.States(), works ? 1 : 0);
+        EXPECT_EQ(e.host.errors.size(), works ? 0u : 1u);
+        if (works) {
+            EXPECT_TRUE(PixelsAre(e.host.clipboard, 5, 6, [](int32_t x, int32_t y) {
+                return PatternColour(x + 2, y + 3);
+            }));
+        }
+    }
+}
+
+TEST(SelectionCommandsTest, PasteStretchesTheClipboardIntoTheSelection) {
+    Editor e(300, 200);
+    ASSERT_TRUE(e.host.clipboard.Create(10, 10, 24, 0x3366CC, nullptr));
+    e.Select(50, 40, 250, 140);
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kMenuPaste));
+    EXPECT_EQ(e.States(), 1);
+    for (const auto& [x, y] : {std::pair{50, 40}, std::pair{249, 139}, std::pair{150, 90}}) {
+        EXPECT_EQ(PixelAt(e.Picture(), x, y), 0x3366CCu);
+    }
+    EXPECT_EQ(PixelAt(e.Picture(), 49, 40), PatternColour(49, 40));
+    EXPECT_EQ(PixelAt(e.Picture(), 250, 139), PatternColour(250, 139));
+    // An empty clipboard: a beep, nothing pushed.
+    e.host.clipboard.Destroy();
+    EXPECT_FALSE(e.session.RunCommand(edit_cmd::kMenuPaste));
+    EXPECT_EQ(e.States(), 1);
+}
+
+TEST(SelectionCommandsTest, ZoomIntoSelectionPushesNothingAndChoosesScroll) {
+    Editor e(800, 600);
+    e.Select(40, 30, 240, 130);
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kZoomSelection));
+    EXPECT_EQ(e.session.View().GetZoom(), 8000);
+    EXPECT_EQ(e.session.View().ImageToWindow(40, 30), (ZPoint{0, 0}));
+    EXPECT_EQ(e.session.GetToolNumber(), ToolNumber::Scroll);
+    EXPECT_FALSE(e.session.Selection().Exists());
+    EXPECT_EQ(e.States(), 0);
+}
+
+TEST(RenameTest, NamesWindowsForbidsAreRefused) {
+    struct Case {
+        const wchar_t* name;
+        NameCheck check;
+    };
+    for (const Case& c :
+         {Case{L"Holiday 2026", NameCheck::Ok}, Case{L"50% off", NameCheck::Ok},
+          Case{L"", NameCheck::Empty},          Case{L"a%%b", NameCheck::Forbidden},
+          Case{L"a$b", NameCheck::Forbidden},   Case{L"a/b", NameCheck::Forbidden},
+          Case{L"a\\b", NameCheck::Forbidden},  Case{L"a:b", NameCheck::Forbidden},
+          Case{L"a?b", NameCheck::Forbidden},   Case{L"a*b", NameCheck::Forbidden},
+          Case{L"a\"b", NameCheck::Forbidden},  Case{L"a<b", NameCheck::Forbidden},
+          Case{L"a>b", NameCheck::Forbidden},   Case{L"a|b", NameCheck::Forbidden},
+          Case{L"a\tb", NameCheck::Forbidden},  Case{L"name.", NameCheck::Forbidden},
+          Case{L"name ", NameCheck::Forbidden}, Case{L"nul", NameCheck::Forbidden},
+          Case{L"COM7", NameCheck::Forbidden},  Case{L"COM", NameCheck::Ok},
+          Case{L"console", NameCheck::Ok}}) {
+        EXPECT_EQ(CheckCaptureName(c.name), c.check) << std::wstring(c.name).size();
+    }
+    EXPECT_EQ(NameWithoutExtension(L"shot.001.bmp"), L"shot.001");
+    EXPECT_EQ(NameWithoutExtension(L"shot"), L"shot");
+}
+
+TEST(RenameTest, TheDialogStaysUntilANameWorksAndKeepsTheExtension) {
+    Editor e;
+    const std::wstring taken = e.folder.File(L"taken.bmp");
+    ASSERT_TRUE(WriteBmp(taken.c_str(), e.Picture()));
+    e.host.typedNames = {L"", L"a:b", L"capture", L"taken", L"new name"};
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kRename));
+    EXPECT_EQ(e.host.shownName, L"capture");
+    EXPECT_EQ(e.host.beeps, 2);  // empty, forbidden
+    EXPECT_EQ(e.host.errors, (std::vector<std::wstring>{
+                                 L"Failed to rename because source and destination are identical",
+                                 L"A file of that name exists already."}));
+    const std::wstring renamed = e.folder.File(L"new name.bmp");
+    EXPECT_EQ(e.session.GetCurrentPath(), renamed);
+    EXPECT_TRUE(PathExists(renamed.c_str()));
+    EXPECT_FALSE(PathExists(e.folder.File(L"capture.bmp").c_str()));
+    EXPECT_EQ(e.States(), 0);
+    // Cancelled: nothing changes.
+    e.host.typedNames.clear();
+    EXPECT_FALSE(e.session.RunCommand(edit_cmd::kRename));
+    EXPECT_EQ(e.session.GetCurrentPath(), renamed);
+}
+
+TEST(ResizeArithmeticTest, UnitsDecimalsAndSignificantDigits) {
+    // 50 % of 801 x 601 is 400 x 300; at 96 dpi 960 pixels are 10 inch; 2.5 inch are 240.
+    EXPECT_EQ(ResizeFinalPixels(50, ResizeUnit::Percent, 801, 96), 400);
+    EXPECT_EQ(ResizeFinalPixels(50, ResizeUnit::Percent, 601, 96), 300);
+    EXPECT_EQ(FormatResizeField(ResizeFromPixels(960, ResizeUnit::Inch, 960, 96)), L"10");
+    EXPECT_EQ(ResizeFinalPixels(2.5, ResizeUnit::Inch, 10, 96), 240);
+    EXPECT_EQ(ResizeFinalPixels(0.2, ResizeUnit::Pixel, 10, 96), 1);
+    EXPECT_EQ(ResizeFinalPixels(9000, ResizeUnit::Pixel, 10, 96), kResizeLimit);
+    EXPECT_EQ(FormatResizeField(ResizeFromPixels(800, ResizeUnit::Centimeter, 800, 96)),
+              L"21.166667");
+    EXPECT_EQ(FormatResizeField(100.0 / 3), L"33.333333");
+    // Proportions: Percent copies, Pixel whole pixels, the others 8 significant digits.
+    EXPECT_EQ(ProportionalField(40, ResizeUnit::Percent, 801, 601), 40);
+    EXPECT_EQ(ProportionalField(400, ResizeUnit::Pixel, 801, 601), 300);
+    EXPECT_EQ(FormatResizeField(ProportionalField(10, ResizeUnit::Centimeter, 800, 600)), L"7.5");
+    EXPECT_EQ(FormatResizeField(ProportionalField(10, ResizeUnit::Inch, 3, 1)), L"3.3333333");
+    struct Parse {
+        const wchar_t* text;
+        bool ok;
+        double value;
+    };
+    for (const Parse& p :
+         {Parse{L"2.5", true, 2.5}, Parse{L" 2,5 ", true, 2.5}, Parse{L"960", true, 960},
+          Parse{L"", false, 0}, Parse{L"1.2.3", false, 0}, Parse{L"-4", false, 0},
+          Parse{L"4x", false, 0}, Parse{L".", false, 0}}) {
+        double value = -1;
+        EXPECT_EQ(ParseResizeField(p.text, value), p.ok) << p.value;
+        if (p.ok) {
+            EXPECT_EQ(value, p.value);
+        }
+    }
+    EXPECT_EQ(LimitCanvasSize(5001), 5000);
+    EXPECT_EQ(LimitCanvasSize(0), 1);
+}
+
+TEST(ResizeCommandsTest, ResizePushesOneStateAndAnUnchangedSizeNone) {
+    Editor e(801, 601);
+    e.settings.ResizeConstrainProportions = 1;
+    e.host.resizeChoices = {ResizeChoice{801, 601, 2, false}};
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kResizeImage));
+    EXPECT_EQ(e.host.resizeStart.width, 801);
+    EXPECT_TRUE(e.host.resizeStart.proportions);
+    EXPECT_EQ(e.States(), 0);
+    EXPECT_EQ(e.settings.ResizeScaleType, 3u);
+    EXPECT_EQ(e.settings.ResizeConstrainProportions, 0u);
+
+    e.host.resizeChoices = {ResizeChoice{400, 300, 0, true}};
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kResizeImage));
+    EXPECT_EQ(e.Width(), 400);
+    EXPECT_EQ(e.Height(), 300);
+    EXPECT_EQ(e.Picture().GetBitsPerPixel(), 24);
+    EXPECT_EQ(e.States(), 1);
+}
+
+TEST(ResizeCommandsTest, CanvasTakesSizeAnchorAndFillAndRemembersThem) {
+    Editor e(6, 4);
+    e.settings.ResizeCanvasPosition = 4;
+    e.settings.ResizeCanvasColor = 0x123456;
+    e.host.canvasAnswer = CanvasChoice{8, 5001, 8, 0x00FF00};
+    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kResizeCanvas));
+    EXPECT_EQ(e.host.canvasStart.anchor, 4);
+    EXPECT_EQ(e.host.canvasStart.fill, 0x123456u);
+    EXPECT_EQ(e.Width(), 8);
+    EXPECT_EQ(e.Height(), 5000);
+    EXPECT_EQ(PixelAt(e.Picture(), 0, 0), 0x00FF00u);
+    EXPECT_EQ(PixelAt(e.Picture(), 7, 4999), PatternColour(5, 3));  // bottom-right anchor
+    EXPECT_EQ(e.settings.ResizeCanvasPosition, 8u);
+    EXPECT_EQ(e.settings.ResizeCanvasColor, 0x00FF00u);
+    EXPECT_EQ(e.States(), 1);
+    e.host.canvasOk = false;  // cancelled
+    EXPECT_FALSE(e.session.RunCommand(edit_cmd::kResizeCanvas));
+    EXPECT_EQ(e.States(), 1);
+}
+
+// The paste side reads back what the copy side writes, and the other usual forms.
+TEST(ClipboardReadTest, DibsAndPngGiveThePixelsBack) {
+    const auto pattern = [](int32_t x, int32_t y) { return PatternColour(x, y, 4); };
+    ZImage picture;
+    ASSERT_TRUE(test::MakePattern(picture, 5, 3, 4));
+    std::vector<uint8_t> dib;
+    std::vector<uint8_t> png;
+    ASSERT_TRUE(MakeDibV5(picture, dib));
+    ASSERT_TRUE(MakePngBytes(picture, png));
+    ZImage read;
+    ASSERT_TRUE(ReadPackedDib(dib.data(), dib.size(), read));
+    EXPECT_TRUE(PixelsAre(read, 5, 3, pattern));
+    ASSERT_TRUE(ReadPngBytes(png.data(), png.size(), read));
+    EXPECT_TRUE(PixelsAre(read, 5, 3, pattern));
+
+    // A 32-bit top-down CF_DIB with bit fields (40-byte header, masks after it).
+    ZImage deep;
+    ASSERT_TRUE(deep.CopyFrom(picture));
+    ASSERT_TRUE(deep.SetBitDepth(32));
+    std::vector<uint8_t> v5;
+    ASSERT_TRUE(MakeDibV5(deep, v5));
+    std::vector<uint8_t> top(40 + 12 + 5 * 4 * 3);
+    std::memcpy(top.data(), v5.data(), 40);
+    top[0] = 40;
+    const int32_t negative = -3;
+    std::memcpy(&top[8], &negative, 4);
+    top[16] = 3;  // BI_BITFIELDS
+    const uint32_t masks[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
+    std::memcpy(&top[40], masks, 12);
+    for (int r = 0; r < 3; ++r) {
+        std::memcpy(&top[52 + 20 * r], v5.data() + 124 + 20 * (2 - r), 20);
+    }
+    ASSERT_TRUE(ReadPackedDib(top.data(), top.size(), read));
+    EXPECT_TRUE(PixelsAre(read, 5, 3, pattern));
+
+    // Beyond 8 MB of rows the PNG is stored uncompressed: still every pixel.
+    ZImage big;
+    ASSERT_TRUE(test::MakePattern(big, 1800, 1600, 5));
+    ASSERT_TRUE(MakePngBytes(big, png));
+    EXPECT_GT(png.size(), size_t{1800} * 1600 * 3);
+    ASSERT_TRUE(ReadPngBytes(png.data(), png.size(), read));
+    EXPECT_TRUE(
+        PixelsAre(read, 1800, 1600, [](int32_t x, int32_t y) { return PatternColour(x, y, 5); }));
+
+    // Short or unknown forms are refused.
+    EXPECT_FALSE(ReadPackedDib(top.data(), top.size() - 1, read));
+    top[16] = 1;  // RLE8
+    EXPECT_FALSE(ReadPackedDib(top.data(), top.size(), read));
+    EXPECT_FALSE(ReadPngBytes(dib.data(), dib.size(), read));
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,289 @@
+#!/usr/bin/env bash
+# corvix_imagecmds_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
+# The image commands and the Select tool's commands through corvix.exe. Five PrintScreen captures
+# are replaced by one 240 x 160 test picture P (a gradient with a red 10 x 10 square at the
+# top-left and at (20, 20), green at the top-right, blue at the bottom-left), drawn at (392, 304)
+# on the screen. Frames start 8 pixels or more inside the picture, away from its canvas border.
+#   1  Rotate 90° Right: the kept PNG is 160 x 240, P turned (red top-right, blue top-left);
+#   2  Grayscale, then Drop Shadow: the picture grows by 26 on every side (offset 3, softness 8),
+#      every pixel grey;
+#   3  the Select tool: its four buttons under a frame (screenshot, also of the "More..." menu);
+#      Pixelize on (8, 40)-(48, 80) (button): blocks of 8; Cut of (100, 60)-(160, 100): another
+#      process reads CF_DIBV5 and "PNG" back, exactly those pixels, while the area turns white;
+#   4  Copy of the red square, Paste into (20, 40)-(220, 140): red there;
+#   5  Crop (button) of (20, 30)-(120, 80): the kept PNG is exactly those 100 x 50 pixels of P;
+#      Rename: a forbidden name is refused, the new one renames the file on disk;
+#   6  an 801 x 601 capture: the Resize Canvas dialog (looked at, cancelled); Resize in Percent,
+#      50 typed into the width (the height follows): 400 x 300.
+# Screenshots go to BUILD/wine-env/out/corvix_imagecmds_test/; the language is English, or
+# CLARIVUE_TEST_LANGUAGE (for example de-de, to look at the German texts).
+# shellcheck disable=SC2154 # keeper and corvix_pid are set by the harness (printf -v)
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
+
+harness_init "$1" "$3"
+corvix=$2
+programtool=$4
+class=ZentrovaClarivue2Class
+regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
+captures="$HARNESS_OUT/captures"
+mkdir -p "$captures"
+out=$HARNESS_OUT
+X0=392
+Y0=304
+
+pixel() { convert "$1" -format "#%[hex:p{$2,$3}]" info: | tr 'A-F' 'a-f' | cut -c1-7; }
+# not_colour FILE COLOUR: the number of pixels of another colour.
+not_colour() {
+  convert "$1" -fill black -opaque "$2" -fill white +opaque black \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+size() { identify -format '%w %h' "$1" 2>&1; }
+command() {
+  harness_tool post "$class" 0x111 "$1" 0 >/dev/null
+  sleep 0.4
+}
+# select L T R B: a new frame from picture pixel (L, T) to (R, B) (exclusive) with the Select tool.
+select_frame() {
+  harness_mouse $((X0 + $1)) $((Y0 + $2))
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.1
+  harness_mouse $((X0 + ($1 + $3) / 2)) $((Y0 + ($2 + $4) / 2))
+  sleep 0.1
+  harness_mouse $((X0 + $3 - 1)) $((Y0 + $4 - 1))
+  sleep 0.1
+  xdotool mouseup 1
+  sleep 0.4
+}
+# select_back L T R B: the same frame dragged from its bottom-right pixel to its top-left one
+# (a press away from the buttons under a frame made before).
+select_back() {
+  harness_mouse $((X0 + $3 - 1)) $((Y0 + $4 - 1))
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.1
+  harness_mouse $((X0 + ($1 + $3) / 2)) $((Y0 + ($2 + $4) / 2))
+  sleep 0.1
+  harness_mouse $((X0 + $1)) $((Y0 + $2))
+  sleep 0.1
+  xdotool mouseup 1
+  sleep 0.4
+}
+# button ID: clicks the middle of the button ID under the frame (40038 Crop, 40036 Pixelize,
+# 40055 Zoom, 40148 More...), found as the main window's child.
+button() {
+  local rect l t r b
+  rect=$(harness_tool child "$class" "$1" | tr -d '\r' | sed -n 's/^rect=//p')
+  read -r l t r b <<<"${rect:-0 0 0 0}"
+  harness_click $(((l + r) / 2)) $(((t + b) / 2))
+  sleep 0.5
+}
+wait_png() {
+  for _ in $(seq 50); do
+    [ -e "$1" ] && break
+    sleep 0.1
+  done
+  sleep 0.3
+}
+press() {
+  harness_mouse 700 150
+  focus_desktop
+  harness_key "$@"
+}
+# keep N: Enter keeps capture N as PNG; the PNG's path in kept.
+keep() {
+  press Return
+  kept=$captures/${name[$1]}.png
+  wait_png "$kept"
+}
+
+reg delete "$regkey" /f
+for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
+  IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
+  CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
+  GeneralStartWithWindows; do
+  reg_dword "$v" 0
+done
+reg_dword CaptureType 1
+reg_dword GeneralMonitorWindowsCaptureKey 1
+reg_dword GeneralShowCaptureBar 1
+reg_dword LanguageDetected 1
+reg add "$regkey" /v LanguageFile /t REG_SZ /d "${CLARIVUE_TEST_LANGUAGE:-en-us}" /f
+reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
+convert -size 240x160 xc:'#808080' -channel R -fx 'i/239*0.8+0.1' -channel G -fx 'j/159*0.8+0.1' \
+  +channel \
+  -fill '#ff0000' -draw 'rectangle 0,0 9,9' -draw 'rectangle 20,20 29,29' -fill '#00ff00' -draw 'rectangle 230,0 239,9' \
+  -fill '#0000ff' -draw 'rectangle 0,150 9,159' -type TrueColor "BMP3:$out/p.bmp"
+convert "$out/p.bmp" "$out/p.png"
+
+harness_start keeper "$programtool" hotkey 0x7B 0
+check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
+harness_start corvix_pid "$corvix"
+check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
+sleep 1
+declare -a name
+for n in 1 2 3 4 5 6; do
+  press Print
+  wait_file file "*00$n.bmp" 15
+  name[n]=${file%.bmp}
+done
+check_true "six captures stored" test -n "${name[6]}"
+for n in 1 2 3 4 5; do
+  cp "$out/p.bmp" "$captures/${name[n]}.bmp"
+done
+convert -size 801x601 xc:'#4080c0' -type TrueColor "BMP3:$captures/${name[6]}.bmp"
+
+# The Edit Mode from the tray menu.
+focus_desktop
+harness_click 1013 757 3
+menu=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null | tr -d '\r' |
+  sed -n 's/^rect=//p')
+read -r left top _ bottom <<<"${menu:-0 0 0 0}"
+sleep 0.3
+if [ $((bottom - top)) -gt 250 ]; then item=198; else item=164; fi
+harness_click $((left + 60)) $((top + item))
+sleep 1
+
+# --- 1: rotate right -----------------------------------------------------------------------------
+command 40044
+keep 1
+check "rotate right: 160 x 240" "160 240" "$(size "$kept")"
+check "rotate right: red at the top-right" '#ff0000' "$(pixel "$kept" 155 4)"
+check "rotate right: green at the bottom-right" '#00ff00' "$(pixel "$kept" 155 235)"
+check "rotate right: blue at the top-left" '#0000ff' "$(pixel "$kept" 4 4)"
+
+# --- 2: grayscale, drop shadow -----------------------------------------------------------------
+command 40123
+command 40121
+keep 2
+check "drop shadow: grown by 26 on every side" "292 212" "$(size "$kept")"
+check "grayscale: every pixel grey" 0 \
+  "$(convert "$kept" -fx 'r==g&&g==b?0:1' -format '%[fx:round(mean*w*h)]' info:)"
+
+# --- 3: select, pixelize, cut, copy and paste ------------------------------------------------------
+command 40087 # Select
+select_frame 8 40 48 80
+harness_mouse 700 150
+sleep 0.3
+harness_screenshot "$out/selection_buttons.png"
+# Under the 40-pixel frame: each button as wide as its text needs (more than a quarter of the
+# frame), 22 high, 4 pixels under it, side by side and centred.
+rects=""
+for id in 40038 40036 40055 40148; do
+  rects="$rects $(harness_tool child "$class" $id | tr -d '\r' | sed -n 's/^rect=//p')"
+done
+read -r l0 t0 r0 b0 l1 _ r1 _ l2 _ r2 _ l3 _ r3 _ <<<"$rects"
+check "selection buttons: 4 pixels under the frame, 22 high" "$((Y0 + 84)) 22" "$t0 $((b0 - t0))"
+check_true "selection buttons: side by side ($rects)" test "$r0" = "$l1" -a "$r1" = "$l2" -a "$r2" = "$l3"
+check "selection buttons: centred under the frame" $((X0 + 28)) "$l2"
+check_true "selection buttons: wider than a quarter of the frame" test $((r0 - l0)) -gt 24
+button 40036 # Pixelize
+select_frame 100 60 160 100
+harness_screenshot "$out/selection_cut_frame.png"
+button 40148 # More...
+sleep 0.5
+harness_screenshot "$out/selection_menu.png"
+check "More...: the selection menu opens" 0 \
+  "$("$WINE_LOADER" "$programtool" visible '#32768' 3000 >/dev/null 2>&1; echo $?)"
+harness_key Escape
+check "Escape closes the menu" 0 \
+  "$("$WINE_LOADER" "$programtool" hidden '#32768' 3000 >/dev/null 2>&1; echo $?)"
+command 40141 # Cut
+for format in DIBV5 PNG; do
+  rm -f "$out/clip.$format"
+  harness_run rc 20 "$programtool" clipboard "$format" "Z:${out//\//\\}\\clip.$format"
+  check "cut: another process reads $format" 0 "$rc"
+done
+# The DIBV5 as a BMP file: a 14-byte file header in front (pixels at 14 + 124).
+size_v5=$(stat -c %s "$out/clip.DIBV5" 2>/dev/null || echo 0)
+python3 -c 'import struct, sys
+d = open(sys.argv[1], "rb").read()
+open(sys.argv[2], "wb").write(b"BM" + struct.pack("<IHHI", 14 + len(d), 0, 0, 138) + d)' \
+  "$out/clip.DIBV5" "$out/clip_dibv5.bmp"
+check "cut: CF_DIBV5 of 60 x 40 with 24 bits (124 + 180 x 40 bytes)" $((124 + 180 * 40)) "$size_v5"
+check "cut: CF_DIBV5 holds exactly the cut pixels" 0 \
+  "$(differing "$out/clip_dibv5.bmp" "$out/p.png[60x40+100+60]")"
+check "cut: \"PNG\" holds exactly the cut pixels" 0 \
+  "$(differing "png:$out/clip.PNG" "$out/p.png[60x40+100+60]")"
+harness_mouse 700 150
+sleep 0.5
+harness_screenshot "$out/after_cut.png"
+keep 3
+convert "$kept" -crop 40x40+8+40 +repage -sample 5x5 -sample 40x40 "$out/blocks.png"
+check "pixelize: blocks of 8 (each 8 x 8 block one colour)" 0 \
+  "$(differing "$out/blocks.png" "png:$kept[40x40+8+40]")"
+check "pixelize: the picture beside the selection unchanged" 0 \
+  "$(differing "png:$kept[8x40+0+40]" "$out/p.png[8x40+0+40]")"
+check "cut: the area white" 0 "$(not_colour "png:$kept[60x40+100+60]" '#ffffff')"
+
+# --- 4: copy and paste ---------------------------------------------------------------------------
+command 40087
+select_frame 20 20 30 30
+command 40139 # Copy
+harness_run rc 20 "$programtool" clipboard DIBV5 "Z:${out//\//\\}\\copy.DIBV5"
+check "copy: the clipboard holds the 10 x 10 square (124 + 32 x 10 bytes)" 444 \
+  "$(stat -c %s "$out/copy.DIBV5" 2>/dev/null)"
+select_back 20 40 220 140
+command 40140 # Paste
+harness_mouse 700 150
+sleep 0.3
+harness_screenshot "$out/after_paste.png"
+keep 4
+check "paste: the 10 x 10 red square stretched over 200 x 100" 0 \
+  "$(not_colour "png:$kept[200x100+20+40]" '#ff0000')"
+check "paste: the picture beside it unchanged" 0 \
+  "$(differing "png:$kept[20x100+0+40]" "$out/p.png[20x100+0+40]")"
+
+# --- 5: crop -------------------------------------------------------------------------------------
+command 40087
+select_frame 20 30 120 80
+button 40038 # Crop
+# Rename: the dialog starts with the name; a forbidden name beeps and stays; the new name
+# renames the file on disk, keeping its extension.
+command 40085
+check "rename: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
+sleep 0.5
+harness_screenshot "$out/rename_dialog.png"
+harness_type 'bad:name'
+harness_key Return
+sleep 0.5
+check "rename: a forbidden name leaves the dialog open" 0 "$(harness_tool find '#32770' 100; echo $?)"
+check_true "rename: nothing renamed yet" test -f "$captures/${name[5]}.bmp"
+harness_key ctrl+a
+harness_type 'renamed shot'
+harness_key Return
+check "rename: the dialog closes" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
+check_true "rename: the file renamed on disk" test -f "$captures/renamed shot.bmp" \
+  -a ! -e "$captures/${name[5]}.bmp"
+name[5]="renamed shot"
+keep 5
+check "crop: exactly the selected 100 x 50 pixels" 0 \
+  "$(differing "png:$kept" "$out/p.png[100x50+20+30]")"
+check "crop: 100 x 50" "100 50" "$(size "$kept")"
+
+# --- 6: Resize Canvas (looked at, cancelled) and Resize to 50 % -----------------------------------
+command 40046
+check "canvas: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
+sleep 0.5
+harness_screenshot "$out/canvas_dialog.png"
+harness_key Escape
+check "canvas: Escape cancels" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
+command 40077
+check "resize: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
+sleep 0.5
+harness_key Tab Up # the unit list: Percent; both fields become 100
+harness_key shift+Tab ctrl+a
+harness_type '50'
+sleep 0.3
+harness_screenshot "$out/resize_dialog.png"
+harness_key Return
+check "resize: the dialog closes" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
+keep 6
+check "resize: 50 % of 801 x 601 is 400 x 300" "400 300" "$(size "$kept")"
+
+harness_run rc 30 "$corvix" -exit
+harness_wait_exit rc "$corvix_pid" 20
+check "corvix ends with exit code 0" 0 "$rc"
+harness_finish

@@ -12,7 +12,6 @@ import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SHARED = os.path.normpath(os.path.join(HERE, "..", "..", "shared", "bench"))
 
 
 def run_ours(binary, picture, counters=None):
@@ -182,7 +181,7 @@ def time_pillow_jpeg_optimised(png_path, runs=7):
 
 
 def run_pillow():
-    out = subprocess.run(["/usr/bin/python3", os.path.join(SHARED, "peers.py"), "bmp_", "png_",
+    out = subprocess.run(["/usr/bin/python3", os.path.join(HERE, "pillow_times.py"), "bmp_", "png_",
                           "jpeg_", "composite", "resize_", "reduce_", "box_blur", "smooth_",
                           "blur_", "max_", "mirror", "rotate_", "grayscale"],
                          check=True, capture_output=True, text=True).stdout
@@ -199,7 +198,7 @@ def main():
     binary = os.path.join(build, "bench", "foundation_bench")
     with tempfile.TemporaryDirectory() as tmp:
         bmp, png = os.path.join(tmp, "desktop.bmp"), os.path.join(tmp, "desktop.png")
-        subprocess.run(["/usr/bin/python3", os.path.join(SHARED, "make_test_picture.py"), bmp, png],
+        subprocess.run(["/usr/bin/python3", os.path.join(HERE, "desktop_picture.py"), bmp, png],
                        check=True, capture_output=True)
         ours = run_ours(binary, bmp)
         codec_binary = os.path.join(build, "bench", "codec_bench")

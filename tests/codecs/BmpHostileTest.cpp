@@ -307,6 +307,10 @@ TEST_F(BmpHostileTest, Rle8DeltasPastTheRowOrThePicture) {
     // A delta far to the right: nothing more on that row.
     ASSERT_TRUE(Read(Rle8(4, 2, Bytes({0, 2, 200, 0, 2, 5, 0, 0, 1, 8, 0, 1})), image));
     ExpectRows(image, {{8, 9, 9, 9}, {9, 9, 9, 9}});
+    // A delta just past the end of each row: the run after it draws nothing, not into a
+    // neighbouring row.
+    ASSERT_TRUE(Read(Rle8(4, 2, Bytes({0, 2, 5, 0, 1, 5, 0, 0, 0, 2, 5, 0, 1, 5, 0, 1})), image));
+    ExpectRows(image, {{9, 9, 9, 9}, {9, 9, 9, 9}});
     // A delta beyond the last row ends decoding; the rest of the data is never drawn.
     ASSERT_TRUE(Read(Rle8(3, 2, Bytes({1, 4, 0, 2, 0, 250, 3, 5, 0, 0, 3, 5})), image));
     ExpectRows(image, {{9, 9, 9}, {4, 9, 9}});

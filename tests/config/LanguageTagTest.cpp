@@ -42,6 +42,10 @@ TEST(MakeLanguageTag, JoinsIsoLanguageAndCountryInLowerCase) {
         Tag(WithTexts({{LocaleItem::IsoLanguageName, L"PT"}, {LocaleItem::IsoCountryName, L"BR"}}),
             kLocale),
         L"pt-br");
+    EXPECT_EQ(  // both ends of the letters, and the characters beside them kept
+        Tag(WithTexts({{LocaleItem::IsoLanguageName, L"A@"}, {LocaleItem::IsoCountryName, L"Z["}}),
+            kLocale),
+        L"a@-z[");
     // Another locale of the same system has no texts.
     EXPECT_EQ(Tag(WithTexts({{LocaleItem::IsoLanguageName, L"de"}}), 0x0409), L"");
 }

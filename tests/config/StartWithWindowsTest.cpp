@@ -87,9 +87,9 @@ TEST_F(StartWithWindowsTest, TheRunningProgramsFolderHoldsThisTestProgram) {
     EXPECT_NE(folder.back(), L'\\');
     EXPECT_NE(folder.back(), L'/');
 #ifdef _WIN32
-    EXPECT_TRUE(PathExists((folder + L"\\settings_tests.exe").c_str()));
+    EXPECT_TRUE(PathExists((folder + L"\\clarivue_tests.exe").c_str()));
 #else
-    EXPECT_TRUE(PathExists((folder + L"/settings_tests").c_str()));
+    EXPECT_TRUE(PathExists((folder + L"/clarivue_tests").c_str()));
 #endif
     record.GeneralStartWithWindows = 1;
     EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), host));

@@ -22,8 +22,8 @@ std::wstring Text(const LanguageFile& file, const std::wstring& key) {
 TEST(LanguageFileTest, ReadsHeaderSectionsAndTexts) {
     LanguageFile file;
     ASSERT_TRUE(
-        ParseLanguageFile("\xEF\xBB\xBF# a translator's comment\r\n"
-                          "[Language]\r\n"
+        ParseLanguageFile("\xEF\xBB\xBF[Language]\r\n"
+                          "# a translator's = comment\r\n"
                           "ID = de-de\r\n"
                           "NativeName = Deutsch\r\n"
                           "EnglishName=German\r\n"
@@ -33,7 +33,7 @@ TEST(LanguageFileTest, ReadsHeaderSectionsAndTexts) {
                           "[Dlg_General]\r\n"
                           "Title = Allgemein\r\n"
                           "  CaptureBarAlignmentCBX =Links|Oben||Unten  \r\n"
-                          "; another comment\n"
+                          "; another = comment\n"
                           "[Messages]\n"
                           "Two = first\\nsecond\\tand a \\\\ backslash\n"
                           "Spaced = \"  kept  \"\n"

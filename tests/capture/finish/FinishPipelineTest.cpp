@@ -99,28 +99,6 @@ class ProgramFolder {
     test::TempFolder m_temp;
 };
 
-TEST(FinishPipeline, DefaultsComeFromTheSettingsTable) {
-    SettingsRecord record{};
-    FillSettingNumberDefaults(record);
-    const FinishOptions o = FinishOptionsFromSettings(record);
-    EXPECT_TRUE(o.playSound);
-    EXPECT_FALSE(o.cursor);
-    EXPECT_EQ(o.sparkle, 0u);
-    EXPECT_EQ(o.shapeType, 0u);
-    EXPECT_EQ(o.shapeDirection, 5u);
-    EXPECT_EQ(o.fader, 0u);
-    EXPECT_EQ(o.background, 0xFFFFFFu);
-    EXPECT_TRUE(o.shadow);
-    EXPECT_TRUE(o.cursorShadow);
-    EXPECT_EQ(o.shadowColour, 0u);
-    EXPECT_EQ(o.shadowIntensity, 100u);
-    EXPECT_EQ(o.shadowDirection, 315u);
-    EXPECT_EQ(o.shadowOffset, 3u);
-    EXPECT_EQ(o.shadowDither, 8u);
-    // A colour defaulting to the capture background follows it.
-    EXPECT_EQ(record.MToolsErasorColor, 0xFFFFFFu);
-}
-
 TEST(FinishPipeline, EverythingOffKeepsThePixelsButMagenta) {
     for (uint32_t mode = 0; mode < kCaptureModeCount; ++mode) {
         ZImage capture, original;

@@ -21,32 +21,6 @@ namespace {
            << bottom << ")";
 }
 
-TEST(MenuLayout, IconsByCommand) {
-    // The whole table of the product: command, icon.
-    const struct {
-        uint32_t command;
-        int icon;
-    } table[] = {
-        {40006, 16}, {40114, 16}, {40008, 1},  {40009, 2},  {40010, 3},  {40011, 4},  {40012, 5},
-        {40013, 6},  {40015, 7},  {40017, 8},  {40026, 15}, {40127, 26}, {40027, 14}, {40081, 18},
-        {40106, 17}, {40107, 24}, {40108, 27}, {40109, 28}, {40110, 9},  {40115, 10}, {40116, 11},
-        {40117, 13}, {40118, 12}, {40128, 25}, {40139, 19}, {40140, 20}, {40141, 21}, {40142, 30},
-        {40143, 31}, {40144, 35}, {40145, 34}, {40146, 32}, {40147, 33}, {40151, 29}, {40155, 36},
-    };
-    for (const auto& entry : table) {
-        EXPECT_EQ(entry.icon, MenuIconForCommand(entry.command, false)) << entry.command;
-        EXPECT_EQ(entry.icon, MenuIconForCommand(entry.command, true)) << entry.command;
-    }
-    // "Show CaptureBar" follows its check mark.
-    EXPECT_EQ(22, MenuIconForCommand(40152, false));
-    EXPECT_EQ(23, MenuIconForCommand(40152, true));
-    // Commands without an icon, the neighbours of listed ones, separators and title items.
-    for (uint32_t command : {0u, 40005u, 40007u, 40014u, 40016u, 40028u, 40084u, 40111u, 40148u,
-                             40150u, 40153u, 40154u, 40156u, 65531u}) {
-        EXPECT_EQ(kMenuNoIcon, MenuIconForCommand(command, false)) << command;
-    }
-}
-
 TEST(MenuLayout, RightToLeftLanguages) {
     EXPECT_TRUE(IsRightToLeftLanguage(L"he-il"));
     EXPECT_TRUE(IsRightToLeftLanguage(L"ar-sa"));

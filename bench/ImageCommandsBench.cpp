@@ -35,7 +35,9 @@ class ClipboardHost final : public EditHost {
     bool CopyToClipboard(const ZImage& picture) override {
         return MakeDibV5(picture, dib) && MakePngBytes(picture, png);
     }
-    bool PasteFromClipboard(ZImage& picture) override { return picture.CopyFrom(pasted); }
+    ClipboardRead PasteFromClipboard(ZImage& picture) override {
+        return picture.CopyFrom(pasted) ? ClipboardRead::Picture : ClipboardRead::NoPicture;
+    }
     int beeps = 0;
     ZImage pasted;
     std::vector<uint8_t> dib;

@@ -39,8 +39,11 @@ class EditHost {
     // clipboard that is busy is tried again for a short while. False when it could not be done.
     virtual bool CopyToClipboard(const ZImage& /*picture*/) { return false; }
     // Reads the clipboard's picture (CF_DIBV5, CF_DIB, "PNG" or a bitmap, in that order) as 24
-    // bits. False when there is none or the clipboard stayed busy.
-    virtual bool PasteFromClipboard(ZImage& /*picture*/) { return false; }
+    // bits: Picture, NoPicture, or Busy when another program kept the clipboard open.
+    enum class ClipboardRead { Picture, NoPicture, Busy };
+    virtual ClipboardRead PasteFromClipboard(ZImage& /*picture*/) {
+        return ClipboardRead::NoPicture;
+    }
     // The text of section and name in the current language, builtIn without one.
     virtual std::wstring LanguageText(const wchar_t* /*section*/, const wchar_t* /*name*/,
                                       const wchar_t* builtIn) {

@@ -11,6 +11,8 @@ namespace zentrova {
 
 constexpr const wchar_t* kClipboardFailed =
     L"The picture could not be copied to the clipboard: another program is using it.";
+constexpr const wchar_t* kClipboardBusy =
+    L"The clipboard could not be read: another program is using it.";
 
 class ClipboardAction final : public EditCommand {
   public:

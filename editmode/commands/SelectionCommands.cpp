@@ -125,7 +125,12 @@ bool PasteSelectionCommand::Run(EditSession& session) {
         return false;
     }
     ZImage pasted;
-    if (!session.Host().PasteFromClipboard(pasted) ||
+    const EditHost::ClipboardRead read = session.Host().PasteFromClipboard(pasted);
+    if (read == EditHost::ClipboardRead::Busy) {
+        session.Host().ShowError(kClipboardBusy);  // nothing changed: the user may try again
+        return false;
+    }
+    if (read != EditHost::ClipboardRead::Picture ||
         !Resize(pasted, rect.Width(), rect.Height(), kBilinear) ||
         (pasted.GetBitsPerPixel() != 24 && !pasted.SetBitDepth(24))) {
         session.Host().Beep();

@@ -110,9 +110,10 @@ bool ReadBitmap(ZImage& picture) {
 
 }  // namespace
 
-bool TakePictureFromClipboard(HWND owner, ZImage& picture) {
+bool TakePictureFromClipboard(HWND owner, ZImage& picture, bool& busy) {
     OpenClipboardScope clipboard(owner);
-    if (!clipboard.IsOpen()) {
+    busy = !clipboard.IsOpen();
+    if (busy) {
         ZTrace(kModule, __LINE__, L"the clipboard could not be opened (%lu)\n", GetLastError());
         return false;
     }

@@ -15,8 +15,9 @@ namespace zentrova {
 bool PutPictureOnClipboard(HWND owner, const ZImage& picture);
 
 // Reads the clipboard's picture as 24 bits, preferring CF_DIBV5, then CF_DIB, "PNG" and last
-// CF_BITMAP. A busy clipboard is tried again as above. False when it holds no readable picture.
-bool TakePictureFromClipboard(HWND owner, ZImage& picture);
+// CF_BITMAP. A busy clipboard is tried again as above. False when it holds no readable picture,
+// busy then telling whether it could not be opened at all.
+bool TakePictureFromClipboard(HWND owner, ZImage& picture, bool& busy);
 // True when the clipboard holds a picture in one of those forms.
 bool ClipboardHasPicture();
 

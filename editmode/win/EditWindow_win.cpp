@@ -971,8 +971,12 @@ bool EditWindow::AskCanvas(CanvasChoice& choice) {
     return RunModal([&] { return RunCanvasDialog(m_app.ui, m_window, choice); });
 }
 
-bool EditWindow::PasteFromClipboard(ZImage& picture) {
-    return TakePictureFromClipboard(m_window, picture);
+EditHost::ClipboardRead EditWindow::PasteFromClipboard(ZImage& picture) {
+    bool busy = false;
+    if (TakePictureFromClipboard(m_window, picture, busy)) {
+        return ClipboardRead::Picture;
+    }
+    return busy ? ClipboardRead::Busy : ClipboardRead::NoPicture;
 }
 
 void EditWindow::RequestLeave() {

@@ -66,7 +66,7 @@ class EditWindow final : public EditHost {
                           std::wstring& chosen) override;
     bool AskYesNo(const wchar_t* text) override;
     bool CopyToClipboard(const ZImage& picture) override;
-    bool PasteFromClipboard(ZImage& picture) override;
+    ClipboardRead PasteFromClipboard(ZImage& picture) override;
     std::wstring LanguageText(const wchar_t* section, const wchar_t* name,
                               const wchar_t* builtIn) override;
     bool AskCaptureName(const std::wstring& name,

@@ -37,8 +37,12 @@ class ClipboardHost final : public EditHost {
     bool CopyToClipboard(const ZImage& picture) override {
         return clipboardWorks && clipboard.CopyFrom(picture);
     }
-    bool PasteFromClipboard(ZImage& picture) override {
-        return clipboard.IsValid() && picture.CopyFrom(clipboard);
+    ClipboardRead PasteFromClipboard(ZImage& picture) override {
+        if (!clipboardWorks) {
+            return ClipboardRead::Busy;
+        }
+        return clipboard.IsValid() && picture.CopyFrom(clipboard) ? ClipboardRead::Picture
+                                                                  : ClipboardRead::NoPicture;
     }
     // The Rename dialog: shown the name, tries the typed names in turn, cancelled after them.
     bool AskCaptureName(const std::wstring& name,
@@ -349,9 +353,15 @@ TEST(SelectionCommandsTest, PasteStretchesTheClipboardIntoTheSelection) {
     }
     EXPECT_EQ(PixelAt(e.Picture(), 49, 40), PatternColour(49, 40));
     EXPECT_EQ(PixelAt(e.Picture(), 250, 139), PatternColour(250, 139));
-    // An empty clipboard: a beep, nothing pushed.
-    e.host.clipboard.Destroy();
+    // A busy clipboard: the user is told, nothing pushed; an empty one: a beep.
+    e.host.clipboardWorks = false;
     EXPECT_FALSE(e.session.RunCommand(edit_cmd::kMenuPaste));
+    EXPECT_EQ(e.host.errors.size(), 1u);
+    e.host.clipboardWorks = true;
+    e.host.clipboard.Destroy();
+    const int beeps = e.host.beeps;
+    EXPECT_FALSE(e.session.RunCommand(edit_cmd::kMenuPaste));
+    EXPECT_EQ(e.host.beeps, beeps + 1);
     EXPECT_EQ(e.States(), 1);
 }
 

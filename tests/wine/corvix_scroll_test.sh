@@ -8,6 +8,7 @@
 #   - without one (Home and the wheel scroll it): the whole document;
 #   - with a header band that stays in place: the header once, then the whole document;
 #   - a window that never scrolls: its one page;
+#   - a multi-line EDIT control: drawn line by line, a line height per line of its text;
 #   - a document far too long to finish, Escape after a moment: the stored picture is the
 #     document's first rows, exactly, with nothing unfilled below them.
 # Pictures go to BUILD/wine-env/out/corvix_scroll_test/.
@@ -115,8 +116,33 @@ check_document static $((cb - ct))
 kill "$doc" 2>/dev/null
 harness_tool gone ClarivueScrollWindow 5000 >/dev/null
 
+harness_start doc "$programtool" editwin "Clarivue Edit Window" 200 120 420 360 60
+check "edit window shown" 0 "$(harness_tool find ClarivueEditWindow 20000; echo $?)"
+sleep 0.5
+read -r cl ct cr cb <<<"$(sed -n 's/^client=//p' "$HARNESS_LAST_LOG" | tr -d '\r')"
+line=$(sed -n 's/^line=//p' "$HARNESS_LAST_LOG" | tr -d '\r')
+harness_tool post "$class" 0x111 40128 0 >/dev/null
+sleep 1
+harness_mouse $(((cl + cr) / 2)) $(((ct + cb) / 2))
+sleep 0.5
+harness_click $(((cl + cr) / 2)) $(((ct + cb) / 2))
+wait_file shot "*005.bmp" 20
+check_true "EDIT control: a file" test -n "$shot"
+if [ -n "$shot" ]; then
+  cp "$captures/$shot" "$out/edit.bmp"
+  check "EDIT control: 60 lines of $line rows, the control's width" "$((cr - cl))x$((60 * line))" \
+    "$(identify -format '%wx%h' "$out/edit.bmp")"
+  check "EDIT control: its background" '#ffffff' \
+    "$(convert "$out/edit.bmp" -format '#%[hex:p{1,1}]' info: | tr 'A-F' 'a-f' | cut -c1-7)"
+  dark=$(convert "$out/edit.bmp" -crop "200x$((3 * line))+0+0" -threshold 50% \
+    -format '%[fx:int(w*h*(1-mean))]' info:)
+  check_true "EDIT control: the first lines' text drawn ($dark dark pixels)" test "${dark:-0}" -gt 100
+fi
+kill "$doc" 2>/dev/null
+harness_tool gone ClarivueEditWindow 5000 >/dev/null
+
 # --- Escape while collecting ---------------------------------------------------------------------
-scroll_capture 60000 1.5 5
+scroll_capture 60000 1.5 6
 check_true "Escape: a file" test -n "$shot"
 if [ -n "$shot" ]; then
   cp "$captures/$shot" "$out/escaped.bmp"

@@ -23,6 +23,11 @@
  *                                        rows a notch) and Home scroll it; "header": the top 30
  *                                        rows stay (row y: red x & 255, green 200, blue y);
  *                                        "static": it never scrolls
+ *   programtool editwin TITLE X Y W H LINES
+ *                                        a window filled by a multi-line EDIT control (dialog
+ *                                        font) holding LINES lines "Line n of the text"; prints
+ *                                        the control's client rectangle and "line=" the font's
+ *                                        line height
  *   programtool dialogtext CAPTION ID MS wait for a visible dialog (class #32770) titled CAPTION
  *                                        and print "text=" and the text of its control ID
  *   programtool savedialog CAPTION TYPE NAME MS
@@ -207,6 +212,41 @@ static int ShowScrollWindow(const wchar_t* title, int x, int y, int w, int h, in
     return RunLoop(INFINITE);
 }
 
+static int ShowEditWindow(const wchar_t* title, int x, int y, int w, int h, int lines) {
+    HWND hwnd = MakeWindow(L"ClarivueEditWindow", title, WS_OVERLAPPEDWINDOW, x, y, w, h);
+    if (!hwnd)
+        return 1;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    HWND edit = CreateWindowExW(0, L"EDIT", L"",
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL,
+                                0, 0, client.right, client.bottom, hwnd, NULL,
+                                GetModuleHandleW(NULL), NULL);
+    if (!edit)
+        return 1;
+    HFONT font = (HFONT)GetStockObject(DEFAULT_GUI_FONT);
+    SendMessageW(edit, WM_SETFONT, (WPARAM)font, FALSE);
+    wchar_t* text = calloc((size_t)lines * 40 + 1, sizeof(wchar_t));
+    for (int i = 0; i < lines; ++i)
+        swprintf(text + wcslen(text), 40, L"%lsLine %d of the text", i ? L"\r\n" : L"", i + 1);
+    SetWindowTextW(edit, text);
+    free(text);
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    HDC dc = GetDC(edit);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(edit, dc);
+    GetClientRect(edit, &client);
+    MapWindowPoints(edit, NULL, (POINT*)&client, 2);
+    printf("client=%ld %ld %ld %ld\n", client.left, client.top, client.right, client.bottom);
+    printf("line=%ld\n", metrics.tmHeight);
+    fflush(stdout);
+    return RunLoop(INFINITE);
+}
+
 static int ShowWindowOf(const wchar_t* title, int x, int y, int w, int h, unsigned long rgb) {
     g_fill = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
     HWND hwnd = MakeWindow(L"ClarivueTestWindow", title, WS_OVERLAPPEDWINDOW, x, y, w, h);
@@ -364,6 +404,9 @@ int wmain(int argc, wchar_t** argv) {
     if (argc >= 4 && wcscmp(argv[1], L"hotkey") == 0)
         return HoldHotkey((UINT)wcstoul(argv[2], NULL, 0), (UINT)wcstoul(argv[3], NULL, 0),
                           argc >= 5 ? (DWORD)wcstoul(argv[4], NULL, 10) : INFINITE);
+    if (argc >= 8 && wcscmp(argv[1], L"editwin") == 0)
+        return ShowEditWindow(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
+                              _wtoi(argv[6]), _wtoi(argv[7]));
     if (argc >= 8 && wcscmp(argv[1], L"scrollwin") == 0)
         return ShowScrollWindow(argv[2], _wtoi(argv[3]), _wtoi(argv[4]), _wtoi(argv[5]),
                                 _wtoi(argv[6]), _wtoi(argv[7]), argc >= 9 ? argv[8] : L"");
@@ -382,7 +425,7 @@ int wmain(int argc, wchar_t** argv) {
         return SaveClipboard(argv[2], argv[3]);
     fputs(
         "usage: programtool hotkey VK MODS [MS] | window TITLE X Y W H RRGGBB | "
-        "scrollwin TITLE X Y W H ROWS [MODE] | "
+        "scrollwin TITLE X Y W H ROWS [MODE] | editwin TITLE X Y W H LINES | "
         "visible|hidden CLASS MS | dialogtext CAPTION ID MS | savedialog CAPTION TYPE NAME MS | "
         "clipboard FORMAT FILE\n",
         stderr);

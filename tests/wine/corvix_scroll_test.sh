@@ -6,6 +6,7 @@
 #   - with a vertical scroll bar: the stored picture is the whole document, every row exactly,
 #     and the window is no longer topmost afterwards;
 #   - without one (Home and the wheel scroll it): the whole document;
+#   - the same window in "Capture a scrolling Window (Website)" (40127): the whole document;
 #   - with a header band that stays in place: the header once, then the whole document;
 #   - a window that never scrolls: its one page;
 #   - a multi-line EDIT control: drawn line by line, a line height per line of its text;
@@ -40,16 +41,16 @@ with open(path, "wb") as f:
         f.write(bytes((c & 255, c >> 8, 0x80)) * width)
 PY
 }
-# scroll_capture DOC_ROWS ESCAPE_AFTER NUMBER [MODE]: a scrolling window of DOC_ROWS rows,
-# captured in text mode (Escape after ESCAPE_AFTER seconds unless empty); sets cl ct cr cb (its
-# client rectangle) and `shot` (the stored file numbered NUMBER).
+# scroll_capture DOC_ROWS ESCAPE_AFTER NUMBER [MODE [COMMAND]]: a scrolling window of DOC_ROWS
+# rows, captured in text mode (40128) or by COMMAND (Escape after ESCAPE_AFTER seconds unless
+# empty); sets cl ct cr cb (its client rectangle) and `shot` (the stored file numbered NUMBER).
 scroll_capture() {
   harness_start doc "$programtool" scrollwin "Clarivue Scroll Window" 200 120 420 360 "$1" "${4:-}"
   check "scroll window shown" 0 "$(harness_tool find ClarivueScrollWindow 20000; echo $?)"
   sleep 0.5
   client=$(sed -n 's/^client=//p' "$HARNESS_LAST_LOG" | tr -d '\r')
   read -r cl ct cr cb <<<"$client"
-  harness_tool post "$class" 0x111 40128 0 >/dev/null
+  harness_tool post "$class" 0x111 "${5:-40128}" 0 >/dev/null
   sleep 1
   harness_mouse $(((cl + cr) / 2)) $(((ct + cb) / 2))
   sleep 0.5
@@ -107,11 +108,15 @@ scroll_capture 1000 "" 2 wheel
 check_document wheel 1000
 kill "$doc" 2>/dev/null
 harness_tool gone ClarivueScrollWindow 5000 >/dev/null
-scroll_capture 1000 "" 3 header
+scroll_capture 1000 "" 3 "" 40127
+check_document website 1000
+kill "$doc" 2>/dev/null
+harness_tool gone ClarivueScrollWindow 5000 >/dev/null
+scroll_capture 1000 "" 4 header
 check_document header 1000 30
 kill "$doc" 2>/dev/null
 harness_tool gone ClarivueScrollWindow 5000 >/dev/null
-scroll_capture 1000 "" 4 static
+scroll_capture 1000 "" 5 static
 check_document static $((cb - ct))
 kill "$doc" 2>/dev/null
 harness_tool gone ClarivueScrollWindow 5000 >/dev/null
@@ -126,7 +131,7 @@ sleep 1
 harness_mouse $(((cl + cr) / 2)) $(((ct + cb) / 2))
 sleep 0.5
 harness_click $(((cl + cr) / 2)) $(((ct + cb) / 2))
-wait_file shot "*005.bmp" 20
+wait_file shot "*006.bmp" 20
 check_true "EDIT control: a file" test -n "$shot"
 if [ -n "$shot" ]; then
   cp "$captures/$shot" "$out/edit.bmp"
@@ -142,7 +147,7 @@ kill "$doc" 2>/dev/null
 harness_tool gone ClarivueEditWindow 5000 >/dev/null
 
 # --- Escape while collecting ---------------------------------------------------------------------
-scroll_capture 60000 1.5 6
+scroll_capture 60000 1.5 7
 check_true "Escape: a file" test -n "$shot"
 if [ -n "$shot" ]; then
   cp "$captures/$shot" "$out/escaped.bmp"

@@ -32,14 +32,7 @@ set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
-harness_init "$1" "$3"
-corvix=$2
-programtool=$4
-class=ZentrovaClarivue2Class
-regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
-captures="$HARNESS_OUT/captures"
-mkdir -p "$captures"
-out=$HARNESS_OUT
+corvix_test_init "$@"
 # CaptureBackgroundColor is 0x00BBGGRR: 0x00336699 is #996633.
 background_reg=0x00336699
 background_rgb='#996633'
@@ -158,18 +151,10 @@ previous() { prev_next 31; }
 next() { prev_next 84; }
 
 # A fresh record: factory values except what this test fixes.
-reg delete "$regkey" /f
-for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
-  IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
-  CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
-  GeneralStartWithWindows; do
-  reg_dword "$v" 0
-done
-reg_dword CaptureType 1
+quiet_record
 reg_dword GeneralMonitorWindowsCaptureKey 1
 reg_dword GeneralShowCaptureBar 1
 reg_dword CaptureBackgroundColor "$background_reg"
-reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
 
 # The patterns, made while Wine starts its programs.
 patterns=()

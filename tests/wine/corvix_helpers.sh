@@ -33,3 +33,42 @@ wait_file() {
 count_files() { find "$captures" -name '*.bmp' | wc -l; }
 # differing A B: number of pixels that differ between two pictures or crops (FILE[WxH+X+Y]).
 differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+
+# corvix_test_init BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE: the harness, and the names the
+# corvix.exe tests share: corvix, programtool, class, regkey, captures (made) and out.
+corvix_test_init() {
+  harness_init "$1" "$3"
+  corvix=$2
+  programtool=$4
+  class=ZentrovaClarivue2Class
+  regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
+  captures="$HARNESS_OUT/captures"
+  out=$HARNESS_OUT
+  mkdir -p "$captures"
+}
+# quiet_record: a fresh record without splash, intro windows, capture sound, finishing effects or
+# start with Windows; several captures per session, stored into $captures. The caller adds its
+# own values after it.
+quiet_record() {
+  local v
+  reg delete "$regkey" /f
+  for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
+    IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
+    CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
+    GeneralStartWithWindows; do
+    reg_dword "$v" 0
+  done
+  reg_dword CaptureType 1
+  reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
+}
+# start_session: a program that idles through the test (Wine closes its desktop, task bar
+# included, when the last program ends), then corvix.exe, both checked.
+start_session() {
+  harness_start keeper "$programtool" hotkey 0x7B 0
+  check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
+  harness_start corvix_pid "$corvix"
+  check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
+  sleep 1
+}
+# pixel FILE X Y: the colour of a pixel as #rrggbb.
+pixel() { convert "$1" -format "#%[hex:p{$2,$3}]" info: | tr 'A-F' 'a-f' | cut -c1-7; }

@@ -22,18 +22,10 @@ set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
-harness_init "$1" "$3"
-corvix=$2
-programtool=$4
-class=ZentrovaClarivue2Class
-regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
-captures="$HARNESS_OUT/captures"
-mkdir -p "$captures"
-out=$HARNESS_OUT
+corvix_test_init "$@"
 X0=392
 Y0=304
 
-pixel() { convert "$1" -format "#%[hex:p{$2,$3}]" info: | tr 'A-F' 'a-f' | cut -c1-7; }
 # not_colour FILE COLOUR: the number of pixels of another colour.
 not_colour() {
   convert "$1" -fill black -opaque "$2" -fill white +opaque black \
@@ -99,30 +91,18 @@ keep() {
   wait_png "$kept"
 }
 
-reg delete "$regkey" /f
-for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
-  IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
-  CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
-  GeneralStartWithWindows; do
-  reg_dword "$v" 0
-done
-reg_dword CaptureType 1
+quiet_record
 reg_dword GeneralMonitorWindowsCaptureKey 1
 reg_dword GeneralShowCaptureBar 1
 reg_dword LanguageDetected 1
 reg add "$regkey" /v LanguageFile /t REG_SZ /d "${CLARIVUE_TEST_LANGUAGE:-en-us}" /f
-reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
 convert -size 240x160 xc:'#808080' -channel R -fx 'i/239*0.8+0.1' -channel G -fx 'j/159*0.8+0.1' \
   +channel \
   -fill '#ff0000' -draw 'rectangle 0,0 9,9' -draw 'rectangle 20,20 29,29' -fill '#00ff00' -draw 'rectangle 230,0 239,9' \
   -fill '#0000ff' -draw 'rectangle 0,150 9,159' -type TrueColor "BMP3:$out/p.bmp"
 convert "$out/p.bmp" "$out/p.png"
 
-harness_start keeper "$programtool" hotkey 0x7B 0
-check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
-harness_start corvix_pid "$corvix"
-check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
-sleep 1
+start_session
 declare -a name
 for n in 1 2 3 4 5 6; do
   press Print

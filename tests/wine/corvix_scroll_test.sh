@@ -18,14 +18,7 @@ set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
-harness_init "$1" "$3"
-corvix=$2
-programtool=$4
-class=ZentrovaClarivue2Class
-regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
-captures="$HARNESS_OUT/captures"
-mkdir -p "$captures"
-out=$HARNESS_OUT
+corvix_test_init "$@"
 
 # expected ROWS WIDTH FILE [HEADER]: HEADER rows of the header band, then the document's first
 # ROWS rows, WIDTH pixels wide, as a PPM.
@@ -62,21 +55,10 @@ scroll_capture() {
   wait_file shot "*00${3}.bmp" 60
 }
 
-reg delete "$regkey" /f
-for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
-  IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
-  CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
-  GeneralStartWithWindows GeneralShowCaptureBar; do
-  reg_dword "$v" 0
-done
-reg_dword CaptureType 1
-reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
+quiet_record
+reg_dword GeneralShowCaptureBar 0
 
-harness_start keeper "$programtool" hotkey 0x7B 0
-check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
-harness_start corvix_pid "$corvix"
-check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
-sleep 1
+start_session
 
 # --- The whole document ------------------------------------------------------------------------
 scroll_capture 3000 "" 1

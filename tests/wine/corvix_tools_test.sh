@@ -15,19 +15,10 @@ set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
-harness_init "$1" "$3"
-corvix=$2
-programtool=$4
-class=ZentrovaClarivue2Class
-regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
-captures="$HARNESS_OUT/captures"
-mkdir -p "$captures"
-out=$HARNESS_OUT
+corvix_test_init "$@"
 X0=212
 Y0=184
 
-# The colour (#rrggbb) of a pixel of a picture.
-pixel() { convert "$1" -format "#%[hex:p{$2,$3}]" info: | tr 'A-F' 'a-f' | cut -c1-7; }
 # A tool: the command of its bar button, as the bar posts it.
 tool() {
   harness_tool post "$class" 0x111 "$1" 0 >/dev/null
@@ -69,27 +60,15 @@ press() {
   harness_key "$@"
 }
 
-reg delete "$regkey" /f
-for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
-  IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
-  CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
-  GeneralStartWithWindows; do
-  reg_dword "$v" 0
-done
-reg_dword CaptureType 1
+quiet_record
 reg_dword GeneralMonitorWindowsCaptureKey 1
 reg_dword GeneralShowCaptureBar 1
 reg_dword MToolsLineStyle 0
 reg_dword MToolsErasorColor 0x0000FF00
 reg_dword MToolsMarkerColor 1
-reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
 convert -size 600x400 xc:'#c0c0c0' -type TrueColor "BMP3:$out/flat.bmp"
 
-harness_start keeper "$programtool" hotkey 0x7B 0
-check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
-harness_start corvix_pid "$corvix"
-check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
-sleep 1
+start_session
 declare -a name
 for n in 1 2; do
   press Print

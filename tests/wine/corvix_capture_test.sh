@@ -18,27 +18,13 @@ set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
-harness_init "$1" "$3"
-corvix=$2
-programtool=$4
-class=ZentrovaClarivue2Class
-regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
-captures="$HARNESS_OUT/captures"
-mkdir -p "$captures"
+corvix_test_init "$@"
 captures_win="Z:${captures//\//\\}"
 
 # A fresh record: factory values except what this test fixes.
-reg delete "$regkey" /f
-for v in GeneralShowSplashScreen IntroWindowWelcomeShow IntroWindowCaptureShow \
-  IntroWindowCaptureScrollShow IntroWindowEditModeWelcomeShow GeneralPlaySoundOnCapture \
-  CaptureShadowIsValid CaptureCursorIsValid CaptureShapeType CaptureShapeFader \
-  GeneralStartWithWindows; do
-  reg_dword "$v" 0
-done
-reg_dword CaptureType 1
+quiet_record
 reg_dword GeneralMonitorWindowsCaptureKey 1
 reg_dword GeneralShowCaptureBar 1
-reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "$captures_win" /f
 check "prepared output folder" "$captures_win" "$(reg_read CaptureOutputDirectory)"
 
 # BMP header: "bits width height xppm"

@@ -12,13 +12,7 @@ set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
-harness_init "$1" "$3"
-corvix=$2
-programtool=$4
-class=ZentrovaClarivue2Class
-regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
-captures="$HARNESS_OUT/captures"
-mkdir -p "$captures"
+corvix_test_init "$@"
 
 # --- The 16-bit desktop ---------------------------------------------------------------------------
 export WINEPREFIX="$HARNESS_BUILD/wineprefix16"

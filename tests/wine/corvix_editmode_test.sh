@@ -116,11 +116,6 @@ drag() {
 }
 # Keys go to the Edit Mode through the desktop window's X focus; the pointer rests away from the
 # bars at the screen's edges and the buttons in its lower corners.
-press() {
-  harness_mouse 700 150
-  focus_desktop
-  harness_key "$@"
-}
 # wait_gone FILE: true as soon as FILE no longer exists (5 s at most).
 wait_gone() {
   local i

@@ -72,3 +72,17 @@ start_session() {
 }
 # pixel FILE X Y: the colour of a pixel as #rrggbb.
 pixel() { convert "$1" -format "#%[hex:p{$2,$3}]" info: | tr 'A-F' 'a-f' | cut -c1-7; }
+# wait_png FILE: until FILE exists (5 s at most) and its writer closed it.
+wait_png() {
+  for _ in $(seq 50); do
+    [ -e "$1" ] && break
+    sleep 0.1
+  done
+  sleep 0.3
+}
+# press KEYS...: keys to the Edit Mode, the pointer parked on the screen's empty top right.
+press() {
+  harness_mouse 700 150
+  focus_desktop
+  harness_key "$@"
+}

@@ -72,18 +72,6 @@ button() {
   harness_click $(((l + r) / 2)) $(((t + b) / 2))
   sleep 0.5
 }
-wait_png() {
-  for _ in $(seq 50); do
-    [ -e "$1" ] && break
-    sleep 0.1
-  done
-  sleep 0.3
-}
-press() {
-  harness_mouse 700 150
-  focus_desktop
-  harness_key "$@"
-}
 # keep N: Enter keeps capture N as PNG; the PNG's path in kept.
 keep() {
   press Return

@@ -46,19 +46,6 @@ yes_button() {
   harness_click $((X0 + ($1 + $3 + 1) / 2 - 35)) $((Y0 + $4 + 1 + 4 + 11))
   sleep 0.4
 }
-# wait_png FILE: until FILE exists (5 s at most) and its writer closed it.
-wait_png() {
-  for _ in $(seq 50); do
-    [ -e "$1" ] && break
-    sleep 0.1
-  done
-  sleep 0.3
-}
-press() {
-  harness_mouse 700 150
-  focus_desktop
-  harness_key "$@"
-}
 
 quiet_record
 reg_dword GeneralMonitorWindowsCaptureKey 1

@@ -166,9 +166,7 @@ sleep 1
 harness_mouse 700 600
 sleep 0.3
 harness_screenshot "$HARNESS_OUT/window_desktop.png"
-focus_desktop
-harness_key shift+F9
-sleep 1
+overlay_key shift+F9
 harness_mouse 330 260
 sleep 0.3
 harness_mouse 350 250
@@ -201,22 +199,16 @@ if [ -n "$shot1" ]; then
 fi
 
 # --- Escape and the right button cancel a region capture ----------------------------------------
-focus_desktop
-harness_key F9
-sleep 1
+overlay_key F9
 drag 620 420 700 480
 harness_key Escape
 sleep 1.5
 check "Escape with a selection: nothing stored" 1 "$(count_files)"
-focus_desktop
-harness_key F9
-sleep 1
+overlay_key F9
 harness_click 650 450 3
 sleep 1.5
 check "right click before a selection: nothing stored" 1 "$(count_files)"
-focus_desktop
-harness_key F8
-sleep 1
+overlay_key F8
 harness_key Escape
 sleep 1.5
 check "Escape in free style: nothing stored" 1 "$(count_files)"
@@ -225,9 +217,7 @@ check "Escape in free style: nothing stored" 1 "$(count_files)"
 harness_mouse 600 500
 sleep 0.5
 harness_screenshot "$HARNESS_OUT/freestyle_desktop.png"
-focus_desktop
-harness_key F8
-sleep 1
+overlay_key F8
 harness_mouse 170 130
 sleep 0.2
 xdotool mousedown 1
@@ -284,9 +274,7 @@ region() {
   harness_mouse 900 700
   sleep 0.5
   harness_screenshot "$HARNESS_OUT/shadow_desktop_$n.png"
-  focus_desktop
-  harness_key F9
-  sleep 1
+  overlay_key F9
   drag "$x" "$y" $((x + w - 1)) $((y + h - 1))
   [ "$n" = 001 ] && harness_screenshot "$HARNESS_OUT/overlay_rectangle.png"
   harness_click $((x + w / 2)) $((y + h / 2))

@@ -81,18 +81,6 @@ tray_menu() {
   menu_closed
 }
 
-# close_box: presses Enter on the program's OK box until it is gone (a key pressed while the box
-# is still taking the focus can be lost on a busy machine); true when it closed.
-close_box() {
-  local try
-  for try in 1 2 3; do
-    sleep 0.5
-    harness_key Return
-    harness_tool gone '#32770' 2000 >/dev/null && return 0
-  done
-  return 1
-}
-
 check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"
 # Wine closes its desktop (task bar included) when the last program of the session ends: a
 # program that idles through the whole test keeps it, so that the notification area can be
@@ -142,7 +130,7 @@ box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 1000
 check "Start Edit Mode without captures: the message" \
   "No captures have been created in the last session. Therefore the Edit Mode can not be started. You need to create a capture first." \
   "$(printf '%s\n' "$box" | sed -n 's/^text=//p')"
-check "message box closed by Enter" 0 "$(close_box; echo $?)"
+check "message box closed with its OK button" 0 "$(click_box_ok; echo $?)"
 check_true "corvix still runs" harness_alive "$first"
 
 # "Help" with no help file beside the program: the user is told where the help was looked for.
@@ -153,7 +141,7 @@ box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 1000
 check_true "Help without a help file: the user is told ($box)" \
   grep -q '^The help could not be opened. Either no help file was found in the folder ".*Help"' \
   <<<"$box"
-check "help message closed by Enter" 0 "$(close_box; echo $?)"
+check "help message closed with its OK button" 0 "$(click_box_ok; echo $?)"
 
 # --- PrintScreen: the whole desktop -------------------------------------------------------------
 harness_mouse 500 300
@@ -232,9 +220,7 @@ check "test window closed" 0 "$(harness_tool gone ClarivueTestWindow 5000; echo 
 harness_mouse 600 400
 sleep 0.5
 harness_screenshot "$HARNESS_OUT/region_desktop.png"
-focus_desktop
-harness_key F9
-sleep 1.5
+overlay_key F9
 harness_screenshot "$HARNESS_OUT/region_overlay.png"
 xdotool mousemove 100 100 mousedown 1
 sleep 0.2
@@ -292,7 +278,10 @@ check "no message about the taken key" 1 \
 harness_mouse 600 400
 focus_desktop
 harness_key F9
-sleep 1
+for _ in $(seq 50); do
+  [ "$(sed -n 2p "$holder_log" | tr -d '\r')" = pressed ] && break
+  sleep 0.1
+done
 check "F9 goes to the program that holds it" pressed \
   "$(sed -n 2p "$holder_log" | tr -d '\r')"
 check "F9 started no capture in corvix" 5 "$(count_files)"

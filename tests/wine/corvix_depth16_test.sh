@@ -75,9 +75,7 @@ check_true "PrintScreen: file 001" test -n "$reference"
 [ -n "$reference" ] && cp "$captures/$reference" "$HARNESS_OUT/reference.bmp"
 
 # --- F9: a rectangle of 201 x 141 at (150, 120) ---------------------------------------------------
-focus_desktop
-harness_key F9
-sleep 1
+overlay_key F9
 xdotool mousemove 150 120 mousedown 1
 sleep 0.2
 xdotool mousemove 250 190
@@ -99,9 +97,7 @@ if [ -n "$region" ] && [ -n "$reference" ]; then
 fi
 
 # --- F8: free style, a lasso round the test window's upper left corner ---------------------------
-focus_desktop
-harness_key F8
-sleep 1
+overlay_key F8
 harness_mouse 170 130
 sleep 0.2
 xdotool mousedown 1

@@ -14,6 +14,32 @@ focus_desktop() {
   id=$(xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1)
   [ -n "$id" ] && xdotool windowfocus "$id" 2>/dev/null
 }
+# click_box_ok: clicks the OK button of the program's box, as a user would, until the box is gone
+# (keys typed into a box opened from the tray menu reach it only now and then under Wine on a
+# busy machine; a click goes where the pointer is). True when it closed.
+click_box_ok() {
+  local left top right bottom
+  for _ in 1 2 3; do
+    read -r left top right bottom < <(harness_tool child '#32770' 1 | tr -d '\r' | sed -n 's/^rect=//p')
+    [ -n "$bottom" ] && harness_click $(((left + right) / 2)) $(((top + bottom) / 2))
+    harness_tool gone '#32770' 2000 >/dev/null && return 0
+  done
+  return 1
+}
+# overlay_key KEY: presses the capture hot key KEY on the desktop and waits until the capture
+# overlay has changed the screen (at most 10 s); true when it came.
+overlay_key() {
+  local before="$HARNESS_OUT/overlay_before.png" now="$HARNESS_OUT/overlay_now.png"
+  harness_screenshot "$before"
+  focus_desktop
+  harness_key "$1"
+  for _ in $(seq 50); do
+    harness_screenshot "$now"
+    [ "$(differing "$before" "$now")" -gt 1000 ] 2>/dev/null && sleep 0.3 && return 0
+    sleep 0.2
+  done
+  return 1
+}
 # wait_file VAR PATTERN SECONDS: the newest capture file matching PATTERN (a glob in the folder).
 wait_file() {
   local _wf_var=$1 _wf_pattern=$2 _wf_seconds=$3 _wf_i _wf_found

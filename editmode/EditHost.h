@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editmode/commands/ResizeChoice.h"
+#include "editmode/print/PrintChoice.h"
 #include "image/ZImage.h"
 
 namespace zentrova {
@@ -66,6 +67,16 @@ class EditHost {
     // The Resize Canvas dialog on choice (the colour picker may change its fill); false when
     // cancelled or the dialog could not be made.
     virtual bool AskCanvas(CanvasChoice& /*choice*/) { return false; }
+    // The print dialog on choice (the printers, the resolution, layout and orientation); false
+    // when cancelled or the dialog could not be made.
+    virtual bool AskPrint(PrintChoice& /*choice*/) { return false; }
+    // Prints picture as choice says, as one document named document. True once the document was
+    // started (the pages went to the printer); false when the printer could not be opened or
+    // lacks what printing a picture needs, or the document could not be started.
+    virtual bool PrintPicture(const ZImage& /*picture*/, const PrintChoice& /*choice*/,
+                              const std::wstring& /*document*/) {
+        return false;
+    }
     // Shows or hides the colour bar of the tools with a colour to pick.
     virtual void ShowColourBar(bool /*shown*/) {}
 };

@@ -28,6 +28,8 @@ PACKAGES=(
   wine wine64 fonts-wine xvfb xauth xdotool imagemagick x11-utils util-linux
   # checking PDF documents and the clipboard through X (the Edit Mode's Save As and Copy)
   qpdf poppler-utils xclip
+  # rendering the test printer's PostScript output
+  ghostscript
   # Wine's X11 driver: render, screen and cursor extensions (recommended by libwine)
   libxrender1 libxrandr2 libxcursor1 libxi6 libxcomposite1 libxinerama1 libxfixes3
   # test data generators and formatting

@@ -14,6 +14,7 @@
 #include "editmode/EditHost.h"
 #include "editmode/EditSession.h"
 #include "editmode/view/KeyedButtons.h"
+#include "editmode/win/PrinterDevice_win.h"
 #include "image/ZImage.h"
 #include "ui/buttonbar/ButtonBar.h"
 
@@ -75,6 +76,9 @@ class EditWindow final : public EditHost {
                    const std::function<bool(const ResizeChoice&)>& attempt) override;
     bool AskCanvas(CanvasChoice& choice) override;
     void ShowColourBar(bool shown) override;
+    bool AskPrint(PrintChoice& choice) override;
+    bool PrintPicture(const ZImage& picture, const PrintChoice& choice,
+                      const std::wstring& document) override;
 
     // The lParam of the WM_COMMAND being handled (1: the colour bar was clicked with the right
     // mouse button).
@@ -130,6 +134,7 @@ class EditWindow final : public EditHost {
     bool m_selectionShown = false;
     ZRect m_selectionFrame;
     LPARAM m_commandParameter = 0;
+    PrinterDevice m_printer;
     ZImage m_backBuffer;
     ZImage m_background;
     KeyedButtons m_scrollButtons;

@@ -49,8 +49,22 @@ class RecordingHost final : public EditHost {
         clipboardWidth = clipboardWorks ? static_cast<int32_t>(picture.GetWidth()) : 0;
         return clipboardWorks;
     }
+    // The print dialog answers with printChoice unless printCancelled; the print starts when
+    // printStarts.
+    bool AskPrint(PrintChoice& choice) override {
+        printAsked = choice;
+        choice = printChoice;
+        return !printCancelled;
+    }
+    bool PrintPicture(const ZImage& picture, const PrintChoice&, const std::wstring& doc) override {
+        printed.push_back(doc + L" " + std::to_wstring(picture.dpiX));
+        return printStarts;
+    }
     int beeps = 0;
     int leaves = 0;
+    PrintChoice printAsked, printChoice;
+    bool printCancelled = false, printStarts = true;
+    Log printed;
     Log errors;
     Log dialogs;
     Log questions;
@@ -325,6 +339,46 @@ TEST(EditSessionTest, ClipboardFirstThenTheOutputOrTheDeletion) {
         EXPECT_EQ(PathExists(x.c_str()), c.captureStays);
         EXPECT_EQ(PathExists(b.folder.File(L"x.png").c_str()), c.pngWritten);
         EXPECT_EQ(b.host.errors, c.clipboardWorks ? Log{} : Log{kClipboardFailed});
+    }
+}
+
+TEST(EditSessionTest, PrintEndsTheCaptureOnlyOnceTheDocumentStarted) {
+    struct Case {
+        bool cancelled, starts, deleteAfter, stay;
+        bool printed, advances, bmpStays, pngWritten;
+    };
+    const Case cases[] = {
+        {true, true, false, false, false, false, true, false},
+        {false, false, false, false, true, false, true, false},
+        {false, true, false, false, true, true, false, true},
+        {false, true, true, false, true, true, false, false},
+        {false, true, false, true, true, false, false, true},
+        {false, true, true, true, true, false, true, false},
+    };
+    for (const Case& c : cases) {
+        Bench b;
+        const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
+        b.AddCapture(L"y.bmp", 5, 3, 2);
+        b.settings.CaptureOutputFormat = static_cast<uint32_t>(OutputFormat::Png);
+        b.settings.EditModeDeleteCaptureAfterAction = c.deleteAfter;
+        b.settings.EditModePrintCommandDoNotAdvanceToNextCapture = c.stay;
+        CopyText(b.settings.EditModePrintPrinter, 260, L"Old");
+        b.settings.EditModePrintStyle = 7;  // out of range: the default layout
+        b.host.printCancelled = c.cancelled;
+        b.host.printStarts = c.starts;
+        b.host.printChoice = PrintChoice{L"Office", 300, PrintStyle::PagesVertically, true};
+        b.Begin();
+        b.session.GetPictureForChange().dpiX = 0;
+        EXPECT_EQ(b.session.RunCommand(edit_cmd::kPrint), c.printed && c.starts);
+        EXPECT_EQ(b.host.printAsked.printer, L"Old");
+        EXPECT_EQ(b.host.printAsked.dpi, 96);
+        EXPECT_EQ(b.host.printAsked.style, PrintStyle::BestFitOnlyBig);
+        EXPECT_EQ(b.host.printed, c.printed ? Log{L"Zentrova Clarivue 2 : " + x + L" 300"} : Log{});
+        EXPECT_EQ(std::wstring(b.settings.EditModePrintPrinter), c.cancelled ? L"Old" : L"Office");
+        EXPECT_EQ(b.settings.EditModePrintStyle, c.cancelled ? 7u : 3u);
+        EXPECT_EQ(b.captures.IsValid(0), !c.advances);
+        EXPECT_EQ(PathExists(x.c_str()), c.bmpStays);
+        EXPECT_EQ(PathExists(b.folder.File(L"x.png").c_str()), c.pngWritten);
     }
 }
 

@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# corvix_print_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE PRINTERTOOL_EXE PPD
+# Print Image through corvix.exe on a PostScript test printer that writes to a file (Letter,
+# 300 dpi, printable area 2400 x 3000 at (75, 150)), rendered with Ghostscript. Two captures at
+# 100 dpi, printed in page-high strips (3 device pixels a picture pixel):
+#   1  240 x 160, a red block at (40, 30)-(99, 79): Cancel prints nothing and keeps the capture;
+#      Ok prints one page with the block at its physical size and place;
+#   2  200 x 2500, a green band on the first ten rows and a blue one on the last ten: three
+#      pages (1000, 1000 and 500 rows), nothing lost, no blank page.
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
+
+corvix_test_init "$1" "$2" "$3" "$4"
+printertool=$5
+ppd=$6
+printer="Clarivue Test Printer"
+ps="$out/print.ps"
+rm -f "$ps" "$out"/page-*.png
+
+# wait_print: until the printer's file is complete (its size stays), at most 20 s.
+wait_print() {
+  local size=-1 now
+  for _ in $(seq 100); do
+    now=$(stat -c %s "$ps" 2>/dev/null || echo -1)
+    [ "$now" -gt 0 ] && [ "$now" = "$size" ] && return 0
+    size=$now
+    sleep 0.2
+  done
+  return 1
+}
+# render: the printed pages as page-N.png at 300 dpi; prints their count.
+render() {
+  rm -f "$out"/page-*.png
+  gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r300 -sOutputFile="$out/page-%d.png" "$ps"
+  find "$out" -name 'page-*.png' | wc -l
+}
+# box PAGE COLOUR: the bounding box of COLOUR on a page as WxH+X+Y.
+box() { convert "$1" -fill black +opaque "$2" -trim -format '%wx%h%X%Y' info: 2>/dev/null; }
+print_dialog() {
+  harness_tool post "$class" 0x111 40080 0 >/dev/null
+  "$WINE_LOADER" "$programtool" dialogtext "Print Image" 3350 10000 </dev/null 2>/dev/null |
+    tr -d '\r' | sed -n 's/^text=//p'
+}
+
+check "test printer added" 0 "$("$WINE_LOADER" "$printertool" add "$printer" \
+  "Z:${ppd//\//\\}" "$ps" </dev/null >/dev/null 2>&1; echo $?)"
+quiet_record
+reg_dword EditModePrintStyle 3
+reg add "$regkey" /v EditModePrintPrinter /t REG_SZ /d "$printer" /f
+convert -size 240x160 xc:white -fill '#ff0000' -draw 'rectangle 40,30 99,79' -type TrueColor \
+  -units PixelsPerInch -density 100 "BMP3:$out/blocks.bmp"
+convert -size 200x2500 xc:white -fill '#00ff00' -draw 'rectangle 0,0 199,9' -fill '#0000ff' \
+  -draw 'rectangle 0,2490 199,2499' -type TrueColor -units PixelsPerInch -density 100 \
+  "BMP3:$out/tall.bmp"
+
+start_session
+for n in 1 2; do
+  press Print
+  wait_file file "*00$n.bmp" 15
+  name[n]=$file
+done
+check_true "two captures stored" test -n "${name[2]}"
+cp "$out/blocks.bmp" "$captures/${name[1]}"
+cp "$out/tall.bmp" "$captures/${name[2]}"
+harness_tool post "$class" 0x111 40028 0 >/dev/null
+sleep 1.5
+
+# --- 1: Cancel, then Ok -------------------------------------------------------------------------
+check "the dialog in English" "Resolution (DPI):" "$(print_dialog)"
+sleep 0.5
+harness_screenshot "$out/print_dialog.png"
+harness_key Escape
+check "Cancel closes the dialog" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
+sleep 1
+check_true "Cancel prints nothing" test ! -e "$ps"
+check "Cancel keeps the capture" "$(md5sum <"$out/blocks.bmp")" "$(md5sum <"$captures/${name[1]}")"
+print_dialog >/dev/null
+check "Ok prints" 0 "$(click_box_ok; wait_print; echo $?)"
+check "one page" 1 "$(render)"
+check "the block at its physical size and place" "180x150+195+240" \
+  "$(box "$out/page-1.png" '#ff0000')"
+
+# --- 2: three strips ----------------------------------------------------------------------------
+sleep 1
+rm -f "$ps"
+print_dialog >/dev/null
+check "Ok prints the tall picture" 0 "$(click_box_ok; wait_print; echo $?)"
+check "three pages" 3 "$(render)"
+check "page 1 starts with the first rows" "600x30+75+150" "$(box "$out/page-1.png" '#00ff00')"
+check "page 3 ends with the last rows" "600x30+75+1620" "$(box "$out/page-3.png" '#0000ff')"
+check "both captures printed: the Edit Mode is left" 0 \
+  "$("$WINE_LOADER" "$programtool" hidden "$class" 5000 </dev/null >/dev/null 2>&1; echo $?)"
+
+"$WINE_LOADER" "$corvix" -exit </dev/null >/dev/null 2>&1
+harness_finish

@@ -4,6 +4,7 @@
 
 #include "editmode/EditSession.h"
 #include "editmode/actions/ClipboardAction.h"
+#include "editmode/actions/EmailAction.h"
 #include "editmode/actions/EraseAction.h"
 #include "editmode/actions/HelpCommand.h"
 #include "editmode/actions/KeepAction.h"
@@ -26,7 +27,6 @@ namespace {
 // Commands of the bars whose feature this build does not have yet: they stay on the bars and
 // answer with a beep and a log line.
 constexpr uint32_t kNotAvailable[] = {
-    40033,  // e-mail
     40034, 40035, 40099,
 };
 
@@ -75,6 +75,7 @@ void RegisterEditCommands(EditSession& s) {
     s.RegisterCommand(edit_cmd::kKeepOpenFolder, std::make_unique<KeepAction>(true));
     s.RegisterCommand(edit_cmd::kSaveAs, std::make_unique<SaveAsAction>());
     s.RegisterCommand(edit_cmd::kPrint, std::make_unique<PrintAction>());
+    s.RegisterCommand(edit_cmd::kSendByEmail, std::make_unique<EmailAction>());
     s.RegisterCommand(edit_cmd::kCopyToClipboard, std::make_unique<ClipboardAction>());
     s.RegisterCommand(edit_cmd::kActionHelp, std::make_unique<HelpCommand>(L"action_help"));
     s.RegisterCommand(edit_cmd::kImageHelp, std::make_unique<HelpCommand>(L"image_help"));

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "editmode/commands/ResizeChoice.h"
 #include "editmode/print/PrintChoice.h"
@@ -77,6 +78,8 @@ class EditHost {
                               const std::wstring& /*document*/) {
         return false;
     }
+    // Opens the folder of the files with them selected.
+    virtual void ShowFiles(const std::vector<std::wstring>& /*files*/) {}
     // Shows or hides the colour bar of the tools with a colour to pick.
     virtual void ShowColourBar(bool /*shown*/) {}
 };

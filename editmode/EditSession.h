@@ -18,9 +18,11 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "capture/CaptureList.h"
 #include "config/SettingsRecord.h"
+#include "editmode/mail/MailMessage.h"
 #include "editmode/EditHost.h"
 #include "editmode/actions/OutputFiles.h"
 #include "editmode/commands/EditCommand.h"
@@ -125,6 +127,9 @@ class EditSession {
     bool GetOpenFolderOnLeave() const { return m_openFolderOnLeave; }
     void SetOpenFolderOnLeave(bool open) { m_openFolderOnLeave = open; }
 
+    // The e-mail attachments collected during this visit; they leave when the Edit Mode is left.
+    std::vector<MailAttachment>& MailAttachments() { return m_mailAttachments; }
+
     CaptureList& Captures() { return m_captures; }
     const CaptureList& Captures() const { return m_captures; }
     SettingsRecord& Settings() { return m_settings; }
@@ -150,6 +155,7 @@ class EditSession {
     CanvasDrag m_canvas;
     int32_t m_wheel = 0;
     bool m_openFolderOnLeave = false;
+    std::vector<MailAttachment> m_mailAttachments;
     bool m_saveAsTypePending = false;
     int32_t m_saveAsType = 0;
     int32_t m_saveAsFilterIndex = 3;

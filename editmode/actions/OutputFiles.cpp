@@ -89,4 +89,12 @@ bool WriteOutput(OutputFiles& files, const std::wstring& capturePath, int32_t fo
     return true;
 }
 
+std::wstring OutputFiles::TempFolder() {
+    std::wstring folder = GetTempFolder();
+    if (!folder.empty() && folder.back() != L'\\' && folder.back() != L'/') {
+        folder += L'\\';
+    }
+    return folder;
+}
+
 }  // namespace zentrova

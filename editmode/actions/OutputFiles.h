@@ -35,6 +35,8 @@ class OutputFiles {
     virtual bool Replace(const wchar_t* from, const wchar_t* to) = 0;
     virtual bool Remove(const wchar_t* path) = 0;
     virtual bool Exists(const wchar_t* path) = 0;
+    // The folder of temporary files (the e-mail attachments), with a separator at its end.
+    virtual std::wstring TempFolder();
 };
 
 // The real files: the BMP, JPEG (quality 90, optimised, comment "Zentrova Clarivue 2.1"), PNG

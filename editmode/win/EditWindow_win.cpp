@@ -231,7 +231,7 @@ void EditWindow::Leave() {
     m_backBuffer.Destroy();
     ShowWindow(m_window, SW_HIDE);
     LockWindowUpdate(nullptr);
-    // The collected e-mail attachments are sent here once e-mail exists.
+    SendCollectedAttachments();
     if (openFolder) {
         ShellExecuteW(nullptr, L"open", m_app.settings.CaptureOutputDirectory, nullptr, nullptr,
                       SW_SHOWNORMAL);

@@ -76,6 +76,7 @@ class EditWindow final : public EditHost {
                    const std::function<bool(const ResizeChoice&)>& attempt) override;
     bool AskCanvas(CanvasChoice& choice) override;
     void ShowColourBar(bool shown) override;
+    void ShowFiles(const std::vector<std::wstring>& files) override;
     bool AskPrint(PrintChoice& choice) override;
     bool PrintPicture(const ZImage& picture, const PrintChoice& choice,
                       const std::wstring& document) override;
@@ -110,6 +111,8 @@ class EditWindow final : public EditHost {
     void PickColour();
     // Runs a modal dialog with the window disabled and the shortcuts off.
     bool RunModal(const std::function<bool()>& dialog);
+    // Hands the collected e-mail attachments to the mail program (on leaving).
+    void SendCollectedAttachments();
     void CreateSelectionButtons();
     void DestroySelectionButtons();
     void PlaceSelectionButtons();

@@ -14,6 +14,7 @@
 #include "core/WideText.h"
 #include "editmode/actions/ClipboardAction.h"
 #include "editmode/EditCommands.h"
+#include "editmode/mail/SendCollectedMail.h"
 #include "tests/editmode/EditTestPictures.h"
 #include "tests/support/TempFolder.h"
 
@@ -51,6 +52,7 @@ class RecordingHost final : public EditHost {
     }
     // The print dialog answers with printChoice unless printCancelled; the print starts when
     // printStarts.
+    void ShowFiles(const std::vector<std::wstring>& files) override { shown = files; }
     bool AskPrint(PrintChoice& choice) override {
         printAsked = choice;
         choice = printChoice;
@@ -65,6 +67,7 @@ class RecordingHost final : public EditHost {
     PrintChoice printAsked, printChoice;
     bool printCancelled = false, printStarts = true;
     Log printed;
+    Log shown;
     Log errors;
     Log dialogs;
     Log questions;
@@ -96,9 +99,11 @@ class FailingFiles final : public OutputFiles {
         return !failRemove && disk.Remove(path);
     }
     bool Exists(const wchar_t* path) override { return disk.Exists(path); }
+    std::wstring TempFolder() override { return temp.empty() ? disk.TempFolder() : temp; }
 
     DiskOutputFiles disk;
     bool failWrite = false, failReplace = false, failRemove = false;
+    std::wstring temp;
     Log log;
 };
 
@@ -379,6 +384,83 @@ TEST(EditSessionTest, PrintEndsTheCaptureOnlyOnceTheDocumentStarted) {
         EXPECT_EQ(b.captures.IsValid(0), !c.advances);
         EXPECT_EQ(PathExists(x.c_str()), c.bmpStays);
         EXPECT_EQ(PathExists(b.folder.File(L"x.png").c_str()), c.pngWritten);
+    }
+}
+
+// The mail program: answers with result and records the message.
+class RecordingSender final : public MailSender {
+  public:
+    MailResult Send(const MailMessage& m, uint32_t& code) override {
+        messages.push_back(m);
+        code = 3;
+        return result;
+    }
+    MailResult result = MailResult::Sent;
+    std::vector<MailMessage> messages;
+};
+
+TEST(EditSessionTest, EmailCollectsCopiesAndDeletesOutputsOnlyOnceTheMailWasTaken) {
+    using R = MailResult;
+    struct Case {
+        R result;
+        bool answerYes;
+        bool outputsGone;
+        const wchar_t* error;  // 0: none
+        bool shown;
+    };
+    const Case cases[] = {
+        {R::Sent, false, true, nullptr, false},
+        {R::Cancelled, false, false, nullptr, false},
+        {R::NotInstalled, true, false, nullptr, true},
+        {R::NotInstalled, false, false, nullptr, false},
+        {R::LogonFailed, false, false, L"MAPI: Failed to log on.", false},
+        {R::SendFailed, false, false, L"(error 3)", false},
+    };
+    for (const Case& c : cases) {
+        Bench b;
+        const std::wstring mailFolder = b.folder.File(L"mail");
+        ASSERT_TRUE(CreateOneDirectory(mailFolder.c_str()));
+        b.files.temp = mailFolder + L"/";
+        const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
+        const std::wstring y = b.AddCapture(L"y.bmp", 5, 3, 2);
+        b.settings.EditModeDeleteCaptureAfterAction = 1;
+        b.host.answerYes = c.answerYes;
+        b.Begin();
+        ASSERT_TRUE(b.session.RunCommand(edit_cmd::kSendByEmail));
+        b.settings.CaptureOutputFormat = static_cast<uint32_t>(OutputFormat::Jpg);
+        ASSERT_TRUE(b.session.RunCommand(edit_cmd::kSendByEmail));
+        // BMP output: a PNG copy; JPG output: a JPG copy. Both outputs still there.
+        const Log attached{mailFolder + L"/x.png", mailFolder + L"/y.jpg"};
+        EXPECT_TRUE(FileShows(attached[0], 6, 4, 1));
+        EXPECT_TRUE(PathExists(attached[1].c_str()));
+        EXPECT_TRUE(PathExists(x.c_str()));
+        EXPECT_TRUE(PathExists(b.folder.File(L"y.jpg").c_str()));
+
+        RecordingSender sender;
+        sender.result = c.result;
+        EXPECT_EQ(SendCollectedMail(b.session.MailAttachments(), b.settings, sender, b.host,
+                                    b.files),
+                  c.result == R::Sent);
+        ASSERT_EQ(sender.messages.size(), 1u);
+        const MailMessage& m = sender.messages[0];
+        EXPECT_EQ(m.files, attached);
+        EXPECT_EQ(m.subject, L"x.png");
+        EXPECT_EQ(m.to, L"Please enter the recipient");
+        EXPECT_EQ(m.note, kMailNote);
+        EXPECT_EQ(PathExists(x.c_str()), !c.outputsGone);
+        EXPECT_EQ(PathExists(b.folder.File(L"y.jpg").c_str()), !c.outputsGone);
+        EXPECT_TRUE(PathExists(attached[0].c_str()));
+        EXPECT_EQ(b.host.shown, c.shown ? attached : Log{});
+        ASSERT_EQ(b.host.errors.size(), c.error != nullptr ? 1u : 0u);
+        if (c.error != nullptr) {
+            EXPECT_NE(b.host.errors[0].find(c.error), std::wstring::npos) << b.host.errors[0];
+            EXPECT_NE(b.host.errors[0].find(mailFolder), std::wstring::npos);
+        }
+        EXPECT_TRUE(b.session.MailAttachments().empty());
+        // Nothing collected: nothing is handed over.
+        EXPECT_FALSE(SendCollectedMail(b.session.MailAttachments(), b.settings, sender, b.host,
+                                       b.files));
+        EXPECT_EQ(sender.messages.size(), 1u);
     }
 }
 

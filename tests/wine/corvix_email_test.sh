@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# corvix_email_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE MAPISTUB_DLL
+# Send by eMail through corvix.exe with a stand-in Simple MAPI library (MAPI32.DLL beside the
+# program, taken instead of Wine's own) that records its calls and copies the attachments when
+# the message is handed over:
+#   1  three captures e-mailed in one visit: on leaving, one logon, one message with three PNG
+#      attachments (the captures' pixels), one logoff; the outputs stay;
+#   2  a visit without e-mail loads nothing;
+#   3  a message the mail program refuses: the user is told where the attachments are, and
+#      nothing is deleted ("EditModeDeleteCaptureAfterAction" on).
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
+
+corvix_test_init "$1" "$2" "$3" "$4"
+stub="$(dirname "$corvix")/MAPI32.DLL"
+mail="$out/mail"
+rm -rf "$mail"
+mkdir -p "$mail"
+cp "$5" "$stub"
+trap 'rm -f "$stub"' EXIT
+export WINEDLLOVERRIDES="mscoree,mshtml=;mapi32=n"
+export CLARIVUE_MAPI_DIR="Z:${mail//\//\\}"
+# The mail program is announced in win.ini as Simple MAPI programs do.
+grep -q '^MAPI=1' "$WINEPREFIX/drive_c/windows/win.ini" 2>/dev/null ||
+  printf '[Mail]\r\nMAPI=1\r\n' >>"$WINEPREFIX/drive_c/windows/win.ini"
+
+calls() { tr -d '\r' <"$mail/calls.txt" 2>/dev/null; }
+edit_mode() {
+  harness_tool post "$class" 0x111 40028 0 >/dev/null
+  sleep 1.5
+}
+# capture N: a PrintScreen capture numbered N; its name in shot.
+capture() {
+  press Print
+  wait_file shot "*00$1.bmp" 15
+}
+
+quiet_record
+start_session
+for n in 1 2 3; do
+  capture "$n"
+  cp "$captures/$shot" "$out/capture$n.bmp"
+  first=${first:-$shot}
+done
+edit_mode
+for n in 1 2 3; do
+  harness_tool post "$class" 0x111 40033 0 >/dev/null
+  sleep 1
+done
+for _ in $(seq 50); do
+  calls | grep -q logoff && break
+  sleep 0.2
+done
+expected="loaded
+logon flags=0x23
+resolve Please enter the recipient
+send subject=${first%.bmp}.png flags=0x8"
+check "one logon, one message, one logoff" "$expected" "$(calls | head -n 4)"
+check "three attachments" 3 "$(calls | grep -c '^file ')"
+for n in 1 2 3; do
+  name=$(calls | sed -n "s/^file //p" | sed -n "${n}p")
+  check "attachment $n: the capture's pixels as PNG" "PNG 0" \
+    "$(identify -format '%m ' "$mail/$name" 2>/dev/null)$(differing "$out/capture$n.bmp" "$mail/$name")"
+done
+check "logged off" "logoff 7" "$(calls | tail -n 1)"
+check "the outputs stay (PNG, the output format)" 3 "$(find "$captures" -name '*.png' | wc -l)"
+
+# --- 2: no e-mail, nothing loaded ----------------------------------------------------------------
+rm -f "$mail/calls.txt"
+capture 4
+edit_mode
+harness_tool post "$class" 0x111 40031 0 >/dev/null
+sleep 2
+check_true "a visit without e-mail loads nothing" test ! -e "$mail/calls.txt"
+
+# --- 3: refused -----------------------------------------------------------------------------------
+printf send >"$mail/mode.txt"
+reg_dword EditModeDeleteCaptureAfterAction 1
+"$WINE_LOADER" "$corvix" -exit </dev/null >/dev/null 2>&1
+sleep 1
+start_session
+capture 1
+kept=$shot
+edit_mode
+harness_tool post "$class" 0x111 40033 0 >/dev/null
+box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
+  2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
+harness_screenshot "$out/refused.png"
+check_true "refused: the user is told where the attachments are ($box)" \
+  grep -q 'did not take the message (error 2)' <<<"$box"
+check "refused: the box closes" 0 "$(click_box_ok; echo $?)"
+check_true "refused: the capture's output stays" test -e "$captures/${kept%.bmp}.png"
+
+"$WINE_LOADER" "$corvix" -exit </dev/null >/dev/null 2>&1
+harness_finish

@@ -56,6 +56,14 @@ class MapiLibrary {
     HMODULE m_module = nullptr;
 };
 
+std::wstring Extension(const std::wstring& file) {
+    const size_t dot = file.find_last_of(L'.');
+    const size_t slash = file.find_last_of(L"\\/");
+    return dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)
+               ? std::wstring()
+               : file.substr(dot);
+}
+
 // text in the system's 8-bit code page; false when a character has no place there.
 bool ToAnsi(const std::wstring& text, std::string& out) {
     out.clear();
@@ -75,25 +83,34 @@ bool ToAnsi(const std::wstring& text, std::string& out) {
     return !lost;
 }
 
-// An 8-bit path for file: its own, or (for a name the code page cannot hold) a copy in the
-// temporary folder named "Capture N" with the file's extension.
+// An 8-bit path for file: its own, else its short form, else (for a folder the code page cannot
+// hold) a copy in the temporary folder named "Capture N" with the file's extension.
 bool AttachablePath(const std::wstring& file, size_t index, std::string& out) {
     if (ToAnsi(file, out)) {
         return true;
     }
-    const size_t dot = file.find_last_of(L'.');
-    const std::wstring extension = dot == std::wstring::npos ? L"" : file.substr(dot);
+    wchar_t shortPath[MAX_PATH] = L"";
+    const DWORD chars = GetShortPathNameW(file.c_str(), shortPath, MAX_PATH);
+    if (chars > 0 && chars < MAX_PATH && ToAnsi(shortPath, out)) {
+        return true;
+    }
     std::wstring copy = GetTempFolder();
     if (!copy.empty() && copy.back() != L'\\') {
         copy += L'\\';
     }
-    copy += L"Capture " + std::to_wstring(index + 1) + extension;
+    copy += L"Capture " + std::to_wstring(index + 1) + Extension(file);
     return ToAnsi(copy, out) && CopyFileW(file.c_str(), copy.c_str(), FALSE);
 }
 
-std::string FileName(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+// The name the mail shows for file: its own, or "Capture N" with its extension.
+std::string AttachmentName(const std::wstring& file, size_t index) {
+    const size_t slash = file.find_last_of(L"\\/");
+    std::string name;
+    if (ToAnsi(slash == std::wstring::npos ? file : file.substr(slash + 1), name)) {
+        return name;
+    }
+    ToAnsi(L"Capture " + std::to_wstring(index + 1) + Extension(file), name);
+    return name;
 }
 
 }  // namespace
@@ -139,7 +156,7 @@ MailResult MapiMailer::Send(const MailMessage& message, uint32_t& code) {
         if (!AttachablePath(message.files[i], i, paths[i])) {
             continue;
         }
-        names[i] = FileName(paths[i]);
+        names[i] = AttachmentName(message.files[i], i);
         MapiFileDesc file{};
         file.nPosition = static_cast<ULONG>(-1);
         file.lpszPathName = paths[i].data();

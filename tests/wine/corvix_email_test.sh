@@ -6,8 +6,9 @@
 #   1  three captures e-mailed in one visit: on leaving, one logon, one message with three PNG
 #      attachments (the captures' pixels), one logoff; the outputs stay;
 #   2  a visit without e-mail loads nothing;
-#   3  a message the mail program refuses: the user is told where the attachments are, and
-#      nothing is deleted ("EditModeDeleteCaptureAfterAction" on).
+#   3  a temporary folder whose name the 8-bit code page cannot hold ("Tëmp-Ω"): the attachment
+#      still reaches the mail program; it refuses the message: the user is told where the
+#      attachments are, and nothing is deleted ("EditModeDeleteCaptureAfterAction" on).
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
@@ -74,10 +75,22 @@ harness_tool post "$class" 0x111 40031 0 >/dev/null
 sleep 2
 check_true "a visit without e-mail loads nothing" test ! -e "$mail/calls.txt"
 
-# --- 3: refused -----------------------------------------------------------------------------------
+# --- 3: a temporary folder beyond the code page, refused ---------------------------------------
 printf send >"$mail/mode.txt"
 reg_dword EditModeDeleteCaptureAfterAction 1
 "$WINE_LOADER" "$corvix" -exit </dev/null >/dev/null 2>&1
+temp="$out/Tëmp-Ω"
+mkdir -p "$temp"
+printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Environment]\r\n"TEMP"="%s"\r\n"TMP"="%s"\r\n' \
+  "Z:${temp//\//\\\\}" "Z:${temp//\//\\\\}" | iconv -f UTF-8 -t UTF-16 >"$out/temp.reg"
+"$WINE_LOADER" regedit /S "Z:${out//\//\\}\\temp.reg" </dev/null >/dev/null 2>&1
+restore_temp() {
+  for v in TEMP TMP; do
+    reg add 'HKCU\Environment' /v $v /t REG_EXPAND_SZ /d '%USERPROFILE%\Temp' /f
+  done
+}
+trap 'rm -f "$stub"; restore_temp' EXIT
+rm -f "$mail/calls.txt"
 sleep 1
 start_session
 capture 1
@@ -90,6 +103,10 @@ harness_screenshot "$out/refused.png"
 check_true "refused: the user is told where the attachments are ($box)" \
   grep -q 'did not take the message (error 2)' <<<"$box"
 check "refused: the box closes" 0 "$(click_box_ok; echo $?)"
+check "the attachment from the folder beyond the code page reached the mail program" "PNG" \
+  "$(identify -format '%m' "$mail/$(calls | sed -n 's/^file //p')" 2>/dev/null)"
+check_true "it went by an 8-bit path ($(calls | sed -n 's/^path //p'))" \
+  test -n "$(calls | sed -n 's/^path //p')"
 check_true "refused: the capture's output stays" test -e "$captures/${kept%.bmp}.png"
 
 "$WINE_LOADER" "$corvix" -exit </dev/null >/dev/null 2>&1

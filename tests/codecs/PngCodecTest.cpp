@@ -150,58 +150,6 @@ TEST_F(PngCodecTest, PaletteTransparencyIsCompositedOverTheWindowColour) {
     }
 }
 
-TEST_F(PngCodecTest, TwoBitGreyBecomesFourBitsWithFourGreys) {
-    // 6 pixels: 0 1 2 3 3 2 -> bytes 00011011 11100000
-    for (uint8_t interlace : {0, 1}) {
-        std::string file;
-        if (interlace == 0) {
-            file = PlainPng(6, 1, 2, 0, {std::string("\x1B\xE0", 2)});
-        } else {
-            // Adam7 of a 6 x 1 picture: pass 1 has pixel 0, pass 2 pixel 4, pass 4 pixel 2,
-            // pass 6 pixels 1, 3, 5; each pass row has its filter byte.
-            std::string raw;
-            raw += std::string("\0\x00", 2);  // pass 1: pixel 0 = 0
-            raw += std::string("\0\xC0", 2);  // pass 2: pixel 4 = 3
-            raw += std::string("\0\x80", 2);  // pass 4: pixel 2 = 2
-            raw += std::string("\0\x78", 2);  // pass 6: 1, 3, 2 -> 01 11 10
-            uLongf size = compressBound(static_cast<uLong>(raw.size()));
-            std::string packed(size, '\0');
-            compress2(reinterpret_cast<Bytef*>(&packed[0]), &size,
-                      reinterpret_cast<const Bytef*>(raw.data()), static_cast<uLong>(raw.size()),
-                      6);
-            packed.resize(size);
-            file = kSignature + Ihdr(6, 1, 2, 0, 1) + Chunk("IDAT", packed) + Chunk("IEND", "");
-        }
-        ZImage image;
-        ASSERT_TRUE(ReadPng(image, Store(file).c_str())) << int(interlace);
-        ASSERT_EQ(image.GetBitsPerPixel(), 4);
-        const int expected[] = {0, 1, 2, 3, 3, 2};
-        for (uint32_t x = 0; x < 6; ++x) {
-            EXPECT_EQ(image.GetPixelIndex(x, 0), expected[x])
-                << x << " interlace " << int(interlace);
-        }
-        const int greys[] = {0, 85, 170, 255};
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(image.GetPaletteEntryBgr(i)[0], greys[i]);
-        }
-    }
-}
-
-TEST_F(PngCodecTest, SixteenBitChannelsKeepTheirHighBytes) {
-    // RGB 16: (0x1234, 0xABCD, 0xFF01) and grey 16: 0x8899.
-    const std::string rgb = PlainPng(1, 1, 16, 2, {std::string("\x12\x34\xAB\xCD\xFF\x01", 6)});
-    ZImage image;
-    ASSERT_TRUE(ReadPng(image, Store(rgb).c_str()));
-    ASSERT_EQ(image.GetBitsPerPixel(), 24);
-    EXPECT_EQ(PixelAt(image, 0, 0)[0], 0xFF);
-    EXPECT_EQ(PixelAt(image, 0, 0)[1], 0xAB);
-    EXPECT_EQ(PixelAt(image, 0, 0)[2], 0x12);
-    const std::string grey = PlainPng(1, 1, 16, 0, {std::string("\x88\x99", 2)});
-    ASSERT_TRUE(ReadPng(image, Store(grey).c_str()));
-    ASSERT_EQ(image.GetBitsPerPixel(), 8);
-    EXPECT_EQ(image.GetPixelIndex(0, 0), 0x88);
-}
-
 TEST_F(PngCodecTest, AFileThatEndsEarlyKeepsTheRowsRead) {
     // Large enough that half the file holds more than the library's first 8 KiB read.
     const uint32_t w = 256;

@@ -91,24 +91,6 @@ HotkeyDecision Decide(const SettingsRecord& r, int id, uint32_t mods, uint32_t k
     });
 }
 
-TEST(HotkeyMatching, FactoryHotkeysEachStartTheirMode) {
-    const SettingsRecord r = FactoryHotkeys();
-    struct Case {
-        int id;
-        uint32_t mods;
-        CaptureMode mode;
-    } cases[] = {
-        {7, kCtrl, CaptureMode::ScrollingWebsite},
-        {8, kShift, CaptureMode::SingleWindow},
-        {9, 0, CaptureMode::FreeRectangle},
-    };
-    for (const Case& c : cases) {
-        const HotkeyDecision d = Decide(r, c.id, c.mods, kF9);
-        EXPECT_TRUE(d.start) << c.id;
-        EXPECT_EQ(c.mode, d.mode) << c.id;
-    }
-}
-
 TEST(HotkeyMatching, FirstMatchInOrderWinsByKeyAndIncludedModifiers) {
     // Scrolling text on F9 alone, scrolling website on Ctrl+F9: Ctrl+F9 starts the scrolling
     // text capture, which is tested first and whose (no) modifiers are among the event's.

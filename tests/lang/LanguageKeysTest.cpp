@@ -207,16 +207,6 @@ TEST(LanguageKeyTableTest, ListsHaveOneItemPerButtonOrSettingValue) {
     EXPECT_EQ(lists, expected.size());
 }
 
-TEST(LanguageKeyTableTest, IntroLineNames) {
-    EXPECT_EQ(lang::IntroWindowNames().size(), 7u);
-    EXPECT_EQ(lang::IntroLineName(L"Welcome", 1), L"Welcome01");
-    EXPECT_EQ(lang::IntroLineName(L"EditModeMToolsBar", 19), L"EditModeMToolsBar19");
-    EXPECT_EQ(lang::IntroLineName(L"Capture", 10), L"Capture10");
-    // The missing-line text is itself a format with the product name.
-    EXPECT_EQ(FormatIntroLine(lang::kIntroMissingLine),
-              L"Zentrova Clarivue 2 Missing Language Translation...");
-}
-
 TEST_F(LanguageFilesTest, EnglishHasEveryKeyWithTheBuiltInText) {
     EXPECT_STREQ(ztvLangMan_getNativeLangName(m_lang, m_english), L"English");
     EXPECT_STREQ(ztvLangMan_getEnglishLangName(m_lang, m_english), L"English");

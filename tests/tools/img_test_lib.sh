@@ -26,55 +26,11 @@ expect_error() {
     head -1 err.txt | grep -q "^error $code: ." || fail "'$*' first stderr line '$(head -1 err.txt)', expected code $code"
 }
 
-# pixel FILE X Y: the colour RRGGBB of picture pixel (X, Y) of a bottom-up 24-bit BMP.
-pixel() {
-    w=$(field "$1" 18 4); h=$(field "$1" 22 4); off=$(field "$1" 10 4)
-    stride=$(( (w * 3 + 3) / 4 * 4 ))
-    at=$(( off + (h - 1 - $3) * stride + 3 * $2 ))
-    od -An -tx1 -j "$at" -N 3 "$1" | awk '{ printf "%s%s%s", toupper($3), toupper($2), toupper($1) }'
-}
-
 # ok COMMAND...: the command succeeds.
 ok() {
     run "$@"
     [ "$(cat rc)" = 0 ] || fail "'$*' exit status $(cat rc): $(head -1 err.txt)"
 }
-
-# expect_pixels FILE "X Y RRGGBB" ...: the named pixels have those colours.
-expect_pixels() {
-    file=$1; shift
-    for spec_line in "$@"; do
-        set -- $spec_line
-        got=$(pixel "$file" "$1" "$2")
-        [ "$got" = "$3" ] || fail "$file pixel ($1, $2) is $got, expected $3"
-    done
-}
-
-# expect_pixels_below FILE TOLERANCE "X Y RRGGBB" ...: each channel of the named pixels lies from
-# TOLERANCE below the expected value up to it (truncated float sums of the smooth filters).
-expect_pixels_below() {
-    file=$1; tolerance=$2; shift 2
-    for spec_line in "$@"; do
-        set -- $spec_line
-        got=$(pixel "$file" "$1" "$2")
-        printf '%s %s %s\n' "$got" "$3" "$tolerance" | awk '
-            function digit(c) { return index("0123456789ABCDEF", c) - 1 }
-            function byte(text, i) { return 16 * digit(substr(text, 2 * i + 1, 1)) + digit(substr(text, 2 * i + 2, 1)) }
-            {
-            for (i = 0; i < 3; i++) {
-                g = byte($1, i); e = byte($2, i)
-                if (g > e || g < e - $3) bad = 1
-            }
-            exit bad }' || fail "$file pixel ($1, $2) is $got, expected $3 or at most $tolerance below"
-    done
-}
-
-# expect_info FILE "W H BITS": the picture's size and depth.
-expect_info() {
-    run $TOOL info "$1"
-    [ "$(cut -d' ' -f1-3 out.txt)" = "$2" ] || fail "info $1 gave '$(cat out.txt)', expected '$2'"
-}
-
 
 # finish NAME: reports the result and exits.
 finish() {

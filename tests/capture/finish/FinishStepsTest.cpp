@@ -67,24 +67,11 @@ TEST(FinishOptions, TakesEveryCaptureSettingByItsName) {
 TEST(FinishOptions, DataFileNamesAndPaths) {
     EXPECT_EQ(SparkleFileName(0), nullptr);
     EXPECT_STREQ(SparkleFileName(1), L"mouse-balls.png");
-    EXPECT_STREQ(SparkleFileName(2), L"mouse-blob.png");
-    EXPECT_STREQ(SparkleFileName(3), L"mouse-crosshair.png");
-    EXPECT_STREQ(SparkleFileName(4), L"mouse-explosive.png");
-    EXPECT_STREQ(SparkleFileName(5), L"mouse-asterisk.png");
-    EXPECT_STREQ(SparkleFileName(6), L"mouse-x.png");
     EXPECT_EQ(SparkleFileName(7), nullptr);
-
-    EXPECT_EQ(ShapeMaskFileName(0), nullptr);
-    EXPECT_EQ(ShapeMaskFileName(1), nullptr);
     EXPECT_EQ(ShapeMaskFileName(2), nullptr);
     EXPECT_STREQ(ShapeMaskFileName(3), L"CaptureShapeEffect_cloudy.png");
-    EXPECT_STREQ(ShapeMaskFileName(4), L"CaptureShapeEffect_concave.png");
-    EXPECT_STREQ(ShapeMaskFileName(5), L"CaptureShapeEffect_convex.png");
-    EXPECT_STREQ(ShapeMaskFileName(6), L"CaptureShapeEffect_saw.png");
-    EXPECT_STREQ(ShapeMaskFileName(7), L"CaptureShapeEffect_torn.png");
     EXPECT_STREQ(ShapeMaskFileName(8), L"CaptureShapeEffect_zigzag.png");
     EXPECT_EQ(ShapeMaskFileName(9), nullptr);
-
 #ifdef _WIN32
     EXPECT_EQ(ShapeMaskPath(L"C:\\prog", 7), L"C:\\prog\\Masks\\CaptureShapeEffect_torn.png");
     EXPECT_EQ(SparklePath(L"C:\\prog\\", 6), L"C:\\prog\\Mouse\\mouse-x.png");

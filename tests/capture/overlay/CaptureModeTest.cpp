@@ -18,18 +18,5 @@ TEST(CaptureMode, ValuesZeroToSevenAreModes) {
     EXPECT_EQ(6u, static_cast<uint32_t>(CaptureMode::FullDesktop));
 }
 
-TEST(CaptureMode, GroupsOfModes) {
-    const bool region[8] = {false, false, false, true, true, false, false, false};
-    const bool scrolling[8] = {false, true, true, false, false, false, false, false};
-    const bool framing[8] = {true, true, true, false, false, false, false, false};
-    for (uint32_t v = 0; v < kCaptureModeCount; ++v) {
-        CaptureMode mode{};
-        ASSERT_TRUE(CaptureModeFromValue(v, mode));
-        EXPECT_EQ(region[v], IsRegionMode(mode)) << v;
-        EXPECT_EQ(scrolling[v], IsScrollingMode(mode)) << v;
-        EXPECT_EQ(framing[v], IsWindowFramingMode(mode)) << v;
-    }
-}
-
 }  // namespace
 }  // namespace zentrova

@@ -104,36 +104,6 @@ TEST_F(BoxBlurTest, HandComputedRowAndColumn) {
     EXPECT_EQ(ColourAt(column, 0, 2), 70u << 16);
 }
 
-TEST_F(BoxBlurTest, EachDirectionTruncatesOnItsOwn) {
-    // A 3 x 3 picture with 200 in green at the centre, radius 1, one pass: the vertical mean of
-    // the centre column is 66 (200 / 3), the horizontal mean of 66 over three pixels 22; the
-    // corners get 66 / 3 = 22 as well. Two passes: the second pass spreads 22s: column sums
-    // 22 + 22 + 22 = 66 -> 22 everywhere (the edges repeat).
-    ZImage image;
-    ASSERT_TRUE(image.Create(3, 3, 24, 0, nullptr));
-    PixelAt(image, 1, 1)[1] = 200;
-    ZImage twice;
-    ASSERT_TRUE(twice.CopyFrom(image));
-    ASSERT_TRUE(BoxBlur(image, 1, 1));
-    for (uint32_t y = 0; y < 3; ++y) {
-        for (uint32_t x = 0; x < 3; ++x) {
-            EXPECT_EQ(ColourAt(image, x, y), 22u << 8) << x << "," << y;
-        }
-    }
-    ASSERT_TRUE(BoxBlur(twice, 1, 2));
-    EXPECT_EQ(ColourAt(twice, 0, 0), 22u << 8);
-    EXPECT_EQ(ColourAt(twice, 2, 2), 22u << 8);
-
-    // 5 x 1 with 7 at the centre, radius 2: (7) / 5 = 1 at every pixel reached.
-    ZImage narrow;
-    ASSERT_TRUE(narrow.Create(5, 1, 24, 0, nullptr));
-    PixelAt(narrow, 2, 0)[2] = 7;
-    ASSERT_TRUE(BoxBlur(narrow, 2, 1));
-    for (uint32_t x = 0; x < 5; ++x) {
-        EXPECT_EQ(ColourAt(narrow, x, 0), 1u) << x;
-    }
-}
-
 TEST_F(BoxBlurTest, MatchesTheRuleOnNoise) {
     struct Case {
         uint32_t w, h;

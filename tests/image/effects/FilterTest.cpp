@@ -232,54 +232,6 @@ TEST(FilterTest, EmbossDirectionsFollowPictureRows) {
     }
 }
 
-TEST(FilterTest, UniformPictureGivesEdgeValueInsideAndKeepsBorder) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(6, 5, 24, 0x4D4D4D, nullptr));  // 77 everywhere
-    ASSERT_TRUE(ApplyFilter(image, 6));
-    for (uint32_t r = 0; r < 5; ++r) {
-        for (uint32_t x = 0; x < 6; ++x) {
-            const bool inside = r >= 1 && r <= 3 && x >= 1 && x <= 4;
-            for (uint32_t c = 0; c < 3; ++c) {
-                EXPECT_EQ(At(image, x, r, c), inside ? 128 : 77) << x << "," << r;
-            }
-        }
-    }
-}
-
-TEST(FilterTest, AlphaIsKeptOn32Bits) {
-    ZImage image;
-    MakePicture(image, 4, 4, 32, [](uint32_t x, uint32_t r, uint32_t c) -> uint8_t {
-        return c == 3 ? static_cast<uint8_t>(10 * x + r) : 100;
-    });
-    for (int index = kFirstFilterIndex; index <= kLastFilterIndex; ++index) {
-        ASSERT_TRUE(ApplyFilter(image, index));
-        for (uint32_t r = 0; r < 4; ++r) {
-            for (uint32_t x = 0; x < 4; ++x) {
-                EXPECT_EQ(At(image, x, r, 3), 10 * x + r);
-            }
-        }
-    }
-}
-
-TEST(FilterTest, PicturesWithinTheBorderStayUnchanged) {
-    for (uint32_t size : {1u, 2u}) {
-        ZImage image;
-        MakeNoise(image, size, size, 24, size);
-        ZImage before;
-        ASSERT_TRUE(before.CopyFrom(image));
-        for (int index = kFirstFilterIndex; index <= kLastFilterIndex; ++index) {
-            EXPECT_TRUE(ApplyFilter(image, index));
-            EXPECT_TRUE(SameBytes(image, before));
-        }
-    }
-    ZImage four;  // filter 2 needs 5 x 5
-    MakeNoise(four, 4, 9, 24, 3);
-    ZImage before;
-    ASSERT_TRUE(before.CopyFrom(four));
-    EXPECT_TRUE(ApplyFilter(four, 2));
-    EXPECT_TRUE(SameBytes(four, before));
-}
-
 TEST(FilterTest, RefusesBadIndicesDepthsAndEmptyPictures) {
     ZImage image;
     MakeNoise(image, 5, 5, 24, 9);

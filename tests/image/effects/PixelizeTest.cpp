@@ -63,17 +63,6 @@ TEST(PixelizeTest, TwentyByTwentyInBlocksOfEight) {
     }
 }
 
-TEST(PixelizeTest, HandComputedPartialBlock) {
-    ZImage image;
-    const uint8_t blue[3] = {10, 21, 7};
-    MakePicture(image, 3, 1, 24,
-                [&](uint32_t x, uint32_t, uint32_t c) -> uint8_t { return c == 0 ? blue[x] : 0; });
-    ASSERT_TRUE(Pixelize(image, 2));
-    EXPECT_EQ(At(image, 0, 0, 0), 15);  // 31 / 2
-    EXPECT_EQ(At(image, 1, 0, 0), 15);
-    EXPECT_EQ(At(image, 2, 0, 0), 7);  // a block of one pixel
-}
-
 TEST(PixelizeTest, EveryByteIncludingAlphaOnOddSizes) {
     uint32_t seed = 7;
     for (uint32_t bits : {24u, 32u}) {
@@ -90,18 +79,6 @@ TEST(PixelizeTest, EveryByteIncludingAlphaOnOddSizes) {
             }
         }
     }
-}
-
-TEST(PixelizeTest, BlockAsWideAsThePictureCoversWholeBands) {
-    ZImage before;
-    MakeNoise(before, 6, 10, 32, 42);
-    ZImage after;
-    ASSERT_TRUE(after.CopyFrom(before));
-    ASSERT_TRUE(Pixelize(after, 6));
-    ExpectBlocks(before, after, 6);
-    // Rows 0-5 form one block, rows 6-9 another.
-    EXPECT_EQ(At(after, 0, 0, 3), At(after, 5, 5, 3));
-    EXPECT_EQ(At(after, 0, 6, 2), At(after, 5, 9, 2));
 }
 
 TEST(PixelizeTest, RefusalsAndTheirLogLines) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/FileSystem.h"
+#include "core/WideText.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/skin/ProfileSamples.h"
 #include "ui/skin/Profile.h"
@@ -29,76 +30,87 @@ std::wstring Text(const ProfileFile& file, const wchar_t* section, const wchar_t
     return file.GetString(section, key, L"(default)", capacity);
 }
 
-TEST(ProfileFile, SpacesAroundNamesAndValuesAreTrimmed) {
+TEST(ProfileFile, TextsOfTheOddCases) {
+    struct Case {
+        const wchar_t* file;
+        const wchar_t* section;
+        const wchar_t* key;
+        size_t capacity;
+        const wchar_t* expected;
+    };
+    const Case cases[] = {
+        // Spaces around names and values are trimmed; the first "=" ends the name.
+        {L"main.ini", L"Skin", L"Color1", 260, L"FF8000"},
+        {L"main.ini", L" Skin ", L" Color1 ", 260, L"FF8000"},
+        {L"main.ini", L"Skin", L"Tab", 260, L"tabbed"},
+        {L"main.ini", L"Skin", L"Eq", 260, L"a=b"},
+        // Names compare without case.
+        {L"main.ini", L"SKIN", L"COLOR1", 260, L"FF8000"},
+        {L"main.ini", L"skin", L"Color2", 260, L"abc"},
+        // Quotes are removed only in matching pairs.
+        {L"main.ini", L"Skin", L"Quoted", 260, L"  spaced  "},
+        {L"main.ini", L"Skin", L"Single", 260, L"x"},
+        {L"main.ini", L"Skin", L"Half", 260, L"\"open"},
+        {L"main.ini", L"Skin", L"Mixed", 260, L"\"abc'"},
+        // Values are cut to the buffer; the closing quote of "abc" goes only when the cut text
+        // still holds it.
+        {L"main.ini", L"Skin", L"Color1", 4, L"FF8"},
+        {L"main.ini", L"Skin", L"Color1", 1, L""},
+        {L"main.ini", L"Skin", L"Color1", 0, L""},
+        {L"main.ini", L"Skin", L"Short", 3, L"ab"},
+        {L"main.ini", L"Skin", L"Short", 4, L"ab"},
+        {L"main.ini", L"Skin", L"Short", 5, L"abc"},
+        {L"main.ini", L"Skin", L"Short", 6, L"abc"},
+        // Missing things give the default; an empty value is a value.
+        {L"main.ini", L"Skin", L"Missing", 260, L"(default)"},
+        {L"main.ini", L"Nope", L"Color1", 260, L"(default)"},
+        {L"main.ini", L"Skin", L"NoEquals", 260, L"(default)"},
+        {L"main.ini", L"Skin", L"Empty", 260, L""},
+        // The first section and the first key win; a second "[skin]" is never searched.
+        {L"main.ini", L"Skin", L"Dup", 260, L"first"},
+        {L"main.ini", L"Other", L"Color1", 260, L"000000"},
+        {L"main.ini", L"Skin", L"Later", 260, L"(default)"},
+        // Keys before the first section lie in the nameless one; comments are ordinary keys.
+        {L"main.ini", L"", L"top", 260, L"before any section"},
+        {L"main.ini", L"", L"; a comment line", 260, L"(default)"},
+        {L"main.ini", L"Skin", L";Commented", 260, L"1"},
+        // "[Broken" has no "]": it is a key of "Skin", and the keys after it stay in "Skin".
+        {L"main.ini", L"Skin", L"BrokenKey", 260, L"1"},
+        {L"main.ini", L"[Broken", L"BrokenKey", 260, L"(default)"},
+        // Blanks inside the brackets go; text after the "]" is ignored; the last "]" ends it.
+        {L"main.ini", L"Spaced", L"Key", 260, L"v"},
+        {L"main.ini", L" Spaced ", L"Key", 260, L"v"},
+        {L"main.ini", L"Tail", L"Key", 260, L"t"},
+        {L"main.ini", L"A]B", L"Key", 260, L"ab"},
+        // Encodings; without the mark, UTF-8 is read in the ANSI code page.
+        {L"utf16le.ini", L"Skin", L"Name", 260, L"Wide"},
+        {L"utf16be.ini", L"Skin", L"Name", 260, L"Big"},
+        {L"utf16be.ini", L"Skin", L"Color", 260, L"0000FF"},
+        {L"utf8bom.ini", L"Skin", L"Name", 260, L"Caf\u00E9"},
+        {L"utf8plain.ini", L"Skin", L"Name", 260, L"Caf\u00C3\u00A9"},
+        {L"ansi.ini", L"Skin", L"Name", 260, L"Caf\u00E9"},
+        {L"ansi.ini", L"Skin", L"Euro", 260, L"\u20AC \u0178"},
+        // Line ends and control characters (0x1A counts as a blank).
+        {L"cr.ini", L"Skin", L"A", 260, L"1"},
+        {L"cr.ini", L"Skin", L"B", 260, L"2"},
+        {L"cr.ini", L"Skin", L"C", 260, L"3"},
+        {L"eof.ini", L"Skin", L"A", 260, L"1"},
+        {L"zero.ini", L"Skin", L"A", 260, L"ab"},
+        {L"zero.ini", L"Skin", L"B", 260, L"2"},
+        {L"nosection.ini", L"", L"B", 260, L"2"},
+        {L"nosection.ini", L"Skin", L"B", 260, L"(default)"},
+        {L"empty.ini", L"Skin", L"A", 260, L"(default)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Text(Parsed(c.file), c.section, c.key, c.capacity), c.expected)
+            << ToUtf8(c.file) << " [" << ToUtf8(c.section) << "] " << ToUtf8(c.key) << " "
+            << c.capacity;
+    }
+    // Trailing spaces of the default go; the default is cut to the buffer too.
     const ProfileFile file = Parsed(L"main.ini");
-    EXPECT_EQ(Text(file, L"Skin", L"Color1"), L"FF8000");
-    EXPECT_EQ(Text(file, L" Skin ", L" Color1 "), L"FF8000");
-    EXPECT_EQ(Text(file, L"Skin", L"Tab"), L"tabbed");
-    EXPECT_EQ(Text(file, L"Skin", L"Eq"), L"a=b");  // the first "=" ends the name
-}
-
-TEST(ProfileFile, NamesCompareWithoutCase) {
-    const ProfileFile file = Parsed(L"main.ini");
-    EXPECT_EQ(Text(file, L"SKIN", L"COLOR1"), L"FF8000");
-    EXPECT_EQ(Text(file, L"skin", L"Color2"), L"abc");
-}
-
-TEST(ProfileFile, QuotesAreRemovedOnlyInMatchingPairs) {
-    const ProfileFile file = Parsed(L"main.ini");
-    EXPECT_EQ(Text(file, L"Skin", L"Quoted"), L"  spaced  ");
-    EXPECT_EQ(Text(file, L"Skin", L"Single"), L"x");
-    EXPECT_EQ(Text(file, L"Skin", L"Half"), L"\"open");
-    EXPECT_EQ(Text(file, L"Skin", L"Mixed"), L"\"abc'");
-}
-
-TEST(ProfileFile, ValuesAreCutToTheBuffer) {
-    const ProfileFile file = Parsed(L"main.ini");
-    EXPECT_EQ(Text(file, L"Skin", L"Color1", 4), L"FF8");
-    EXPECT_EQ(Text(file, L"Skin", L"Color1", 1), L"");
-    EXPECT_EQ(Text(file, L"Skin", L"Color1", 0), L"");
-    // "abc" in quotes: the closing quote goes only when the cut text still holds it.
-    EXPECT_EQ(Text(file, L"Skin", L"Short", 3), L"ab");
-    EXPECT_EQ(Text(file, L"Skin", L"Short", 4), L"ab");
-    EXPECT_EQ(Text(file, L"Skin", L"Short", 5), L"abc");
-    EXPECT_EQ(Text(file, L"Skin", L"Short", 6), L"abc");
-}
-
-TEST(ProfileFile, MissingThingsGiveTheDefault) {
-    const ProfileFile file = Parsed(L"main.ini");
-    EXPECT_EQ(Text(file, L"Skin", L"Missing"), L"(default)");
-    EXPECT_EQ(Text(file, L"Nope", L"Color1"), L"(default)");
-    EXPECT_EQ(Text(file, L"Skin", L"NoEquals"), L"(default)");
-    // An empty value is a value.
-    EXPECT_EQ(Text(file, L"Skin", L"Empty"), L"");
-    // Trailing spaces of the default go.
     EXPECT_EQ(file.GetString(L"Skin", L"Missing", L"def  ", 260), L"def");
     EXPECT_EQ(file.GetString(L"Skin", L"Missing", L"default", 4), L"def");
-}
-
-TEST(ProfileFile, FirstSectionAndFirstKeyWin) {
-    const ProfileFile file = Parsed(L"main.ini");
-    EXPECT_EQ(Text(file, L"Skin", L"Dup"), L"first");
-    EXPECT_EQ(Text(file, L"Other", L"Color1"), L"000000");
-    // A second "[skin]" section is never searched.
-    EXPECT_EQ(Text(file, L"Skin", L"Later"), L"(default)");
-}
-
-TEST(ProfileFile, SectionHeaders) {
-    const ProfileFile file = Parsed(L"main.ini");
-    // Keys before the first section lie in the nameless one.
-    EXPECT_EQ(Text(file, L"", L"top"), L"before any section");
-    // Comments are ordinary keys.
-    EXPECT_EQ(Text(file, L"", L"; a comment line"), L"(default)");
-    EXPECT_EQ(Text(file, L"Skin", L";Commented"), L"1");
-    // "[Broken" has no "]": it is a key of "Skin", and the keys after it stay in "Skin".
-    EXPECT_EQ(Text(file, L"Skin", L"BrokenKey"), L"1");
-    EXPECT_EQ(Text(file, L"[Broken", L"BrokenKey"), L"(default)");
-    // Blanks inside the brackets go.
-    EXPECT_EQ(Text(file, L"Spaced", L"Key"), L"v");
-    EXPECT_EQ(Text(file, L" Spaced ", L"Key"), L"v");
-    // Text after the "]" is ignored; the last "]" ends the name.
-    EXPECT_EQ(Text(file, L"Tail", L"Key"), L"t");
-    EXPECT_EQ(Text(file, L"A]B", L"Key"), L"ab");
+    EXPECT_EQ(Parsed(L"utf16le.ini").GetInt(L"Skin", L"Num", 0), 23u);
 }
 
 TEST(ProfileFile, Numbers) {
@@ -122,32 +134,6 @@ TEST(ProfileFile, Numbers) {
     EXPECT_EQ(number(L"Empty"), 16u);
     EXPECT_EQ(number(L"Missing"), 16u);
     EXPECT_EQ(number(L"Quoted"), 0u);
-}
-
-TEST(ProfileFile, Encodings) {
-    EXPECT_EQ(Text(Parsed(L"utf16le.ini"), L"Skin", L"Name"), L"Wide");
-    EXPECT_EQ(Parsed(L"utf16le.ini").GetInt(L"Skin", L"Num", 0), 23u);
-    EXPECT_EQ(Text(Parsed(L"utf16be.ini"), L"Skin", L"Name"), L"Big");
-    EXPECT_EQ(Text(Parsed(L"utf16be.ini"), L"Skin", L"Color"), L"0000FF");
-    EXPECT_EQ(Text(Parsed(L"utf8bom.ini"), L"Skin", L"Name"), L"Caf\u00E9");
-    // Without the mark, UTF-8 is read in the ANSI code page.
-    EXPECT_EQ(Text(Parsed(L"utf8plain.ini"), L"Skin", L"Name"), L"Caf\u00C3\u00A9");
-    EXPECT_EQ(Text(Parsed(L"ansi.ini"), L"Skin", L"Name"), L"Caf\u00E9");
-    EXPECT_EQ(Text(Parsed(L"ansi.ini"), L"Skin", L"Euro"), L"\u20AC \u0178");
-}
-
-TEST(ProfileFile, LineEndsAndControlCharacters) {
-    const ProfileFile cr = Parsed(L"cr.ini");
-    EXPECT_EQ(Text(cr, L"Skin", L"A"), L"1");
-    EXPECT_EQ(Text(cr, L"Skin", L"B"), L"2");
-    EXPECT_EQ(Text(cr, L"Skin", L"C"), L"3");
-    EXPECT_EQ(Text(Parsed(L"eof.ini"), L"Skin", L"A"), L"1");  // 0x1A counts as a blank
-    const ProfileFile zero = Parsed(L"zero.ini");
-    EXPECT_EQ(Text(zero, L"Skin", L"A"), L"ab");
-    EXPECT_EQ(Text(zero, L"Skin", L"B"), L"2");
-    EXPECT_EQ(Text(Parsed(L"nosection.ini"), L"", L"B"), L"2");
-    EXPECT_EQ(Text(Parsed(L"nosection.ini"), L"Skin", L"B"), L"(default)");
-    EXPECT_EQ(Text(Parsed(L"empty.ini"), L"Skin", L"A"), L"(default)");
 }
 
 TEST(ProfileFile, ReadsFilesThroughThePlatformSeam) {

@@ -209,31 +209,6 @@ TEST(Skin, SkinWithoutFilesLoadsTheDefaults) {
     EXPECT_EQ(skin.GetIconHeight(), 0u);
 }
 
-TEST(Skin, ReleaseClearsEverything) {
-    SkinTestFolder folder;
-    WriteBlueSkin(folder);
-    Skin skin(folder.System());
-    ASSERT_TRUE(skin.Load(L"Blue"));
-    skin.Release();
-    EXPECT_FALSE(skin.IsLoaded());
-    EXPECT_EQ(skin.GetName(), L"");
-    EXPECT_FALSE(skin.GetButtonImage().IsValid());
-    EXPECT_FALSE(skin.GetButtonIcons().IsValid());
-    EXPECT_EQ(skin.GetIconWidth(), 0u);
-    EXPECT_EQ(skin.GetIconHeight(), 0u);
-    EXPECT_EQ(skin.GetBackgroundBrush(), nullptr);
-    EXPECT_EQ(skin.GetBackgroundColor(), 0u);
-    EXPECT_EQ(skin.GetPlayerButtonWidth(), 0u);
-    EXPECT_EQ(skin.GetPlayerImageHeight(), 0u);
-    // The paths are computed again from the program folder and the (now empty) name.
-    const std::wstring skins = folder.ProgramFolder() + kNativeSeparator + L"Skins";
-    EXPECT_EQ(skin.GetFolder(), skins);
-    EXPECT_EQ(skin.GetIniPath(), skins + kNativeSeparator + L".ini");
-    EXPECT_EQ(skin.GetColor(L"WindowBackColor"), kSkinFallbackColor);
-    skin.Release();  // twice is harmless
-    EXPECT_FALSE(skin.IsLoaded());
-}
-
 TEST(Skin, ReloadReleasesTheOldImages) {
     SkinTestFolder folder;
     WriteBlueSkin(folder);

@@ -7,6 +7,8 @@
 #include "core/ZError.h"
 #include "core/win/CommandIds.h"
 #include "core/win/MainWindow.h"
+#include "core/win/WebLinks.h"
+#include "lang/WebLink.h"
 #include "core/win/PrivateMessages.h"
 #include "lang/LanguageKeys.h"
 #include "lang/TextLookup.h"
@@ -68,6 +70,10 @@ bool MainWindow::OnCommand(uint32_t command) {
             PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
             return true;
         default:
+            if (const wchar_t* target = WebLinkTargetOf(command)) {
+                OpenWebLink(m_app.settings, target);
+                return true;
+            }
             NotAvailableYet(command);
             return true;
     }

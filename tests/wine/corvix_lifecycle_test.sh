@@ -53,6 +53,25 @@ harness_run rc 30 "$corvix"
 check "second start: exit code -1" 255 "$rc"
 check_true "second start: first instance still runs" harness_alive "$first"
 check "second start: still one main window" 0 "$(harness_tool find "$class" 0; echo $?)"
+# A link of the Internet menu reaches the browser (a recorder registered for https) with every
+# value encoded: the edition "A&B" cannot add a parameter.
+link="$HARNESS_OUT/link.txt"
+rm -f "$link"
+settings='HKCU\Software\Zentrova\Zentrova Clarivue 2'
+"$WINE_LOADER" reg add "$settings" /v Edition /t REG_SZ /d 'A&B' /f >/dev/null 2>&1
+"$WINE_LOADER" reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f /d \
+  "C:\\windows\\system32\\cmd.exe /c echo \"%1\">Z:${link//\//\\}" >/dev/null 2>&1
+harness_tool post "$class" 0x111 40011 0 >/dev/null
+for _ in $(seq 50); do
+  [ -s "$link" ] && break
+  sleep 0.2
+done
+check_true "homepage link: the query with the edition encoded ($(tr -d '\r' <"$link" 2>/dev/null))" \
+  grep -q '^"https://www.zentrova.com/linktarget/?product=4712&version=2.10&edition=A%26B&syslang=[a-z-]*&lang=en-us&target=homepage" *$' < <(tr -d '\r' <"$link")
+"$WINE_LOADER" reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f /d \
+  '"C:\windows\system32\winebrowser.exe" "%1"' >/dev/null 2>&1
+"$WINE_LOADER" reg delete "$settings" /v Edition /f >/dev/null 2>&1
+
 # Arguments other than "-exit" change nothing; "-exit" is found anywhere, case-sensitively.
 harness_run rc 30 "$corvix" -EXIT
 check "-EXIT is not -exit: second start, exit code -1" 255 "$rc"

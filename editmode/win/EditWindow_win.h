@@ -14,6 +14,7 @@
 #include "editmode/EditHost.h"
 #include "editmode/EditSession.h"
 #include "editmode/view/KeyedButtons.h"
+#include "editmode/win/TextControls_win.h"
 #include "image/ZImage.h"
 #include "ui/buttonbar/ButtonBar.h"
 
@@ -75,6 +76,9 @@ class EditWindow final : public EditHost {
                    const std::function<bool(const ResizeChoice&)>& attempt) override;
     bool AskCanvas(CanvasChoice& choice) override;
     void ShowColourBar(bool shown) override;
+    bool OpenTextEditor(bool callout) override;
+    void CloseTextEditor() override;
+    bool ReadTextEditor(TypedText& typed) override;
 
     // The lParam of the WM_COMMAND being handled (1: the colour bar was clicked with the right
     // mouse button).
@@ -109,6 +113,7 @@ class EditWindow final : public EditHost {
     void CreateSelectionButtons();
     void DestroySelectionButtons();
     void PlaceSelectionButtons();
+    void PlaceTextControls();
     void ShowSelectionMenu();
     // Keeps the child buttons out of the back buffer's copy to the window.
     void ExcludeButtons(HDC dc, const HWND* buttons, int count, bool shown) const;
@@ -122,6 +127,7 @@ class EditWindow final : public EditHost {
     CButtonBar m_toolBar;
     CButtonBar m_colourBar;
     HWND m_confirmButtons[2] = {};  // "Yes", "No"
+    CTextControls m_textControls;
     bool m_confirmShown = false;
     ZRect m_confirmFrame;
     HWND m_selectionButtons[4] = {};  // "Crop", "Pixelize", "Zoom", "More..."

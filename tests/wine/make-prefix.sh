@@ -21,10 +21,16 @@ flock 8
 [ -f "$dir/$stamp" ] && exit 0
 rm -rf "$dir" "$dir.new"
 
+# A template reached through a symbolic link (a worktree's build/wineprefix) is copied from its
+# real folder: `cp -al` would copy the link itself, and the registry files below would then be
+# removed from the template through it.
+if [ -n "$template" ] && [ -d "$template" ]; then
+  template=$(cd "$template" && pwd -P)
+fi
 if [ -n "$template" ] && [ -f "$template/$stamp" ] && [ "$template" != "$dir" ]; then
   # The system files of a prefix (about 700 MB) are only read: share them with the template by
   # hard links where the file system allows; the registry files are rewritten, so copy those.
-  if cp -al "$template" "$dir.new" 2>/dev/null; then
+  if cp -al "$template" "$dir.new" 2>/dev/null && [ ! -L "$dir.new" ]; then
     for f in "$template"/*.reg; do
       rm -f "$dir.new/$(basename "$f")"
       cp -p "$f" "$dir.new/"

@@ -102,16 +102,11 @@ bool CTextControls::Open(HWND owner, bool callout, const ErrorSink& showError) {
     }
     SetLayeredWindowAttributes(m_back, kEditorKeyColour, 0, LWA_COLORKEY);
     m_keyBrush = CreateSolidBrush(kEditorKeyColour);
-    m_edit = CreateWindowExW(
-        0, L"EDIT", L"ABC Text",
-        WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0, 10, 10, m_back,
-        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditId)), m_app.instance, nullptr);
-    if (m_edit == nullptr) {
+    if (!MakeEdit(L"ABC Text", TextAlignment(m_app.settings))) {
         showError(L"No m_hwndDrawTextEdit!");
         Close();
         return false;
     }
-    SendMessageW(m_edit, EM_SETLIMITTEXT, kTextMaxChars, 0);
     MakeEditorFont();
 
     const ZtvLangManHandle lang = m_app.language.Handle();
@@ -149,7 +144,6 @@ bool CTextControls::Open(HWND owner, bool callout, const ErrorSink& showError) {
     FillComboFromLanguage(lang, m_options[2], L"MouseTools", L"TextAlignCBX",
                           TextAlignment(m_app.settings),
                           lang::BuiltInText(L"MouseTools", L"TextAlignCBX"));
-    ShowAlignment();
     const bool shadow = m_app.settings.MToolsShadowEnabled != 0;
     SendMessageW(m_options[3], BM_SETCHECK, shadow ? BST_CHECKED : BST_UNCHECKED, 0);
     EnableWindow(m_options[4], shadow ? TRUE : FALSE);
@@ -202,6 +196,9 @@ void CTextControls::MakeEditorFont() {
         (uint64_t{font.underline} << 41) ^ (uint64_t{font.strikeOut} << 42) ^
         (uint64_t{font.charSet} << 43) ^ (uint64_t{AsColour(s.MToolsDrawTextFontColor)} << 24);
     if (m_editFont != nullptr && key == m_fontKey) {
+        if (SendMessageW(m_edit, WM_GETFONT, 0, 0) != reinterpret_cast<LRESULT>(m_editFont)) {
+            SendMessageW(m_edit, WM_SETFONT, reinterpret_cast<WPARAM>(m_editFont), TRUE);
+        }
         return;
     }
     LOGFONTW lf = MakeLogFont(font);
@@ -302,15 +299,45 @@ bool CTextControls::OnCommand(uint32_t id) {
     return true;
 }
 
-// The editor shows the text aligned as the list says, as the commit will draw it.
+// The edit control with the text, aligned as the list says (as the commit will draw it), in the
+// editor's font and place.
+bool CTextControls::MakeEdit(const wchar_t* text, int32_t alignment) {
+    static constexpr DWORD kStyles[3] = {ES_LEFT, ES_CENTER, ES_RIGHT};
+    RECT place{0, 0, 10, 10};
+    GetClientRect(m_back, &place);
+    HWND edit = CreateWindowExW(0, L"EDIT", text,
+                                WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL |
+                                    ES_WANTRETURN | kStyles[std::clamp(alignment, 0, 2)],
+                                0, 0, place.right, place.bottom, m_back,
+                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kEditId)),
+                                m_app.instance, nullptr);
+    if (edit == nullptr) {
+        return false;
+    }
+    SendMessageW(edit, EM_SETLIMITTEXT, kTextMaxChars, 0);
+    if (m_editFont != nullptr) {
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(m_editFont), FALSE);
+    }
+    if (m_edit != nullptr) {
+        DestroyWindow(m_edit);
+    }
+    m_edit = edit;
+    m_editAlignment = alignment;
+    MakeEditorFont();
+    return true;
+}
+
+// A new alignment chosen: the edit control is made again with it, keeping the text.
 void CTextControls::ShowAlignment() {
-    static constexpr LONG_PTR kStyles[3] = {ES_LEFT, ES_CENTER, ES_RIGHT};
     const LRESULT chosen = SendMessageW(m_options[2], CB_GETCURSEL, 0, 0);
-    const LONG_PTR wanted = kStyles[chosen >= 0 && chosen <= 2 ? chosen : 0];
-    const LONG_PTR style = GetWindowLongPtrW(m_edit, GWL_STYLE);
-    if ((style & (ES_CENTER | ES_RIGHT)) != wanted) {
-        SetWindowLongPtrW(m_edit, GWL_STYLE, (style & ~LONG_PTR{ES_CENTER | ES_RIGHT}) | wanted);
-        InvalidateRect(m_edit, nullptr, TRUE);
+    if (chosen < 0 || chosen > 2 || chosen == m_editAlignment) {
+        return;
+    }
+    std::wstring text(kTextMaxChars + 1, L'\0');
+    const int length = GetWindowTextW(m_edit, text.data(), kTextMaxChars + 1);
+    text.resize(static_cast<size_t>(std::clamp(length, 0, kTextMaxChars)));
+    if (MakeEdit(text.c_str(), static_cast<int32_t>(chosen))) {
+        SendMessageW(m_edit, EM_SETSEL, static_cast<WPARAM>(text.size()), -1);
     }
 }
 

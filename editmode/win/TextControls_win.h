@@ -48,6 +48,7 @@ class CTextControls {
   private:
     static LRESULT CALLBACK BackProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void MakeEditorFont();
+    bool MakeEdit(const wchar_t* text, int32_t alignment);
     void ShowAlignment();
     void ChooseTextFont();
     void ChooseColour(uint32_t& setting);
@@ -60,6 +61,7 @@ class CTextControls {
     HFONT m_editFont = nullptr;
     HBRUSH m_keyBrush = nullptr;
     bool m_callout = false;
+    int32_t m_editAlignment = 0;
     bool m_shown = false;
     bool m_shortcutsTaken = false;
     int32_t m_minColumn = 0;

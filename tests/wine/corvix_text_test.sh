@@ -7,8 +7,9 @@
 #      nothing; "Yes": the kept PNG has dark pixels only inside the text's rectangle and its
 #      shadow offset, on two lines;
 #   2  a callout with its tail up to the tip: on the screen the bubble's inside has the fill
-#      colour and the tail reaches the tip in the border colour; a second callout, undone: the
-#      kept PNG is the picture with the first one, byte for byte.
+#      colour and the tail reaches the tip in the border colour; a second callout, 9000
+#      characters pasted into its editor (it keeps 8192), undone: the kept PNG is the picture
+#      with the first one, byte for byte.
 # CLARIVUE_TEST_LANGUAGE and CLARIVUE_TEST_SKIN choose the language and skin of the screenshots
 # (BUILD/wine-env/out/corvix_text_test/).
 # shellcheck disable=SC2154 # keeper and corvix_pid are set by the harness (printf -v)
@@ -49,6 +50,7 @@ reg_dword GeneralMonitorWindowsCaptureKey 1
 reg_dword GeneralShowCaptureBar 1
 reg_dword MToolsHighQuality 0
 reg_dword MToolsShadowSmoothed 0
+reg_dword LanguageDetected 1
 reg add "$regkey" /v LanguageFile /t REG_SZ /d "${CLARIVUE_TEST_LANGUAGE:-en-us}" /f
 [ -n "${CLARIVUE_TEST_SKIN:-}" ] && reg add "$regkey" /v SkinName /t REG_SZ /d "$CLARIVUE_TEST_SKIN" /f
 convert -size 600x400 xc:'#c0c0c0' -type TrueColor "BMP3:$out/flat.bmp"
@@ -120,7 +122,22 @@ beside-tip 320 53 #c0c0c0
 EOF2
 # A second callout, undone: the kept picture is the first one's, byte for byte (inside the
 # canvas frame drawn round it on the screen).
+# More than the 8192 characters the commit takes, pasted into its editor: it holds 8192.
 drag 380 250 520 330
+# (xclip in the foreground, -quiet, so that it can be ended; its output away from ctest's.)
+head -c 9000 /dev/zero | tr '\0' x |
+  xclip -quiet -selection clipboard >/dev/null 2>&1 &
+xclip_pid=$!
+sleep 0.3
+focus_desktop
+harness_key ctrl+v
+for _ in $(seq 20); do # the paste reaches the editor when the program has read the selection
+  pasted=$(harness_tool child DrawTextEditClass 1000 | tr -d '\r' | grep textlength)
+  [ "$pasted" = textlength=8192 ] && break
+  sleep 0.2
+done
+kill "$xclip_pid" 2>/dev/null
+check "pasted text cut to 8192 characters" textlength=8192 "$pasted"
 yes_under 380 250 520 330 24
 press ctrl+z
 sleep 0.5

@@ -22,7 +22,9 @@ namespace zentrova {
 namespace {
 
 constexpr const wchar_t* kClassName = L"DrawTextEditClass";
-constexpr COLORREF kEditorKeyColour = RGB(254, 0, 254);  // the see-through background of the editor
+// The see-through background of the editor, and the one used when the text has that colour.
+constexpr COLORREF kEditorKeyColour = RGB(254, 0, 254);
+constexpr COLORREF kEditorOtherKeyColour = RGB(0, 254, 254);
 constexpr int kEditId = 1000;
 // The controls' own commands (in the main window's command range, which routes them here).
 constexpr uint32_t kChooseFont = 40103;
@@ -100,8 +102,6 @@ bool CTextControls::Open(HWND owner, bool callout, const ErrorSink& showError) {
         showError(L"No m_hwndDrawTextEditBack!");
         return false;
     }
-    SetLayeredWindowAttributes(m_back, kEditorKeyColour, 0, LWA_COLORKEY);
-    m_keyBrush = CreateSolidBrush(kEditorKeyColour);
     if (!MakeEdit(L"ABC Text", TextAlignment(m_app.settings))) {
         showError(L"No m_hwndDrawTextEdit!");
         Close();
@@ -201,6 +201,8 @@ void CTextControls::MakeEditorFont() {
         }
         return;
     }
+    UseKeyColour(AsColour(s.MToolsDrawTextFontColor) == kEditorKeyColour ? kEditorOtherKeyColour
+                                                                         : kEditorKeyColour);
     LOGFONTW lf = MakeLogFont(font);
     lf.lfQuality = NONANTIALIASED_QUALITY;
     HFONT made = CreateFontIndirectW(&lf);
@@ -327,6 +329,24 @@ bool CTextControls::MakeEdit(const wchar_t* text, int32_t alignment) {
     return true;
 }
 
+// The layer's see-through colour, never the text's.
+void CTextControls::UseKeyColour(COLORREF key) {
+    if (m_keyBrush != nullptr && key == m_key) {
+        return;
+    }
+    HBRUSH brush = CreateSolidBrush(key);
+    if (brush == nullptr) {
+        return;
+    }
+    if (m_keyBrush != nullptr) {
+        DeleteObject(m_keyBrush);
+    }
+    m_keyBrush = brush;
+    m_key = key;
+    SetLayeredWindowAttributes(m_back, key, 0, LWA_COLORKEY);
+    InvalidateRect(m_back, nullptr, TRUE);
+}
+
 // A new alignment chosen: the edit control is made again with it, keeping the text.
 void CTextControls::ShowAlignment() {
     const LRESULT chosen = SendMessageW(m_options[2], CB_GETCURSEL, 0, 0);
@@ -410,7 +430,7 @@ LRESULT CALLBACK CTextControls::BackProc(HWND window, UINT message, WPARAM wPara
         case WM_CTLCOLOREDIT: {
             HDC dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, AsColour(self->m_app.settings.MToolsDrawTextFontColor));
-            SetBkColor(dc, kEditorKeyColour);
+            SetBkColor(dc, self->m_key);
             return reinterpret_cast<LRESULT>(self->m_keyBrush);
         }
         case WM_ERASEBKGND: {

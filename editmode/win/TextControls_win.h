@@ -49,6 +49,7 @@ class CTextControls {
     static LRESULT CALLBACK BackProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void MakeEditorFont();
     bool MakeEdit(const wchar_t* text, int32_t alignment);
+    void UseKeyColour(COLORREF key);
     void ShowAlignment();
     void ChooseTextFont();
     void ChooseColour(uint32_t& setting);
@@ -60,6 +61,7 @@ class CTextControls {
     HWND m_options[7] = {};  // font, text colour, alignment, shadow, shadow colour, yes, no
     HFONT m_editFont = nullptr;
     HBRUSH m_keyBrush = nullptr;
+    COLORREF m_key = 0;
     bool m_callout = false;
     int32_t m_editAlignment = 0;
     bool m_shown = false;

@@ -450,6 +450,8 @@ LRESULT CALLBACK CTextControls::BackProc(HWND window, UINT message, WPARAM wPara
                 self->m_shortcutsTaken = false;
             }
             return 0;
+        case WM_CLOSE:
+            return 0;  // the editor lives as long as its text waits (Escape types, it never closes)
         case WM_NCDESTROY:
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             break;

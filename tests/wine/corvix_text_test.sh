@@ -3,8 +3,8 @@
 # The Text and Callout tools of the Edit Mode through corvix.exe. Two PrintScreen captures are
 # replaced by flat 600 x 400 pictures of C0C0C0, drawn at (212, 184) on the screen. Black text
 # of height 40, not antialiased, with the plain shadow 3 pixels right and down.
-#   1  a text frame; "AB", Enter, "CD" typed into the editor: Enter makes a line break and keeps
-#      nothing; "Yes": the kept PNG has dark pixels only inside the text's rectangle and its
+#   1  a text frame; "AB", Enter, "CD", Escape typed into the editor: Enter makes a line break,
+#      neither key keeps or erases the capture; "Yes": the kept PNG has dark pixels only inside the text's rectangle and its
 #      shadow offset, on two lines;
 #   2  a callout with its tail up to the tip: on the screen the bubble's inside has the fill
 #      colour and the tail reaches the tip in the border colour; a second callout, 9000
@@ -85,10 +85,12 @@ focus_desktop
 harness_type "AB"
 harness_key Return
 harness_type "CD"
+harness_key Escape
 sleep 0.5
 harness_screenshot "$out/text_typed.png"
 png=$captures/${name[1]}.png
-check_true "Enter in the editor keeps nothing" test ! -e "$png"
+check_true "Enter and Escape in the editor keep and erase nothing" \
+  test ! -e "$png" -a -e "$captures/${name[1]}.bmp"
 yes_under 100 100 400 250 0
 press Return
 wait_png "$png"

@@ -17,21 +17,13 @@ bool CalloutTool::Press(EditSession& session, const ToolPointer& pointer) {
     if (!session.HasPicture()) {
         return false;
     }
-    if (IsAwaitingConfirm() && session.Selection().Exists()) {
+    m_handle = HandleAt(session, pointer.window);
+    if (m_handle != Handle::None) {
         const ZRect& frame = session.Selection().Get();
-        const EditView& view = session.View();
-        const ZPoint base = CalloutBasePoint(frame, m_base);
-        if (GrabsHandle(pointer.window, view.ImageToWindow(m_tip.x, m_tip.y))) {
-            m_handle = Handle::Tip;
-        } else if (GrabsHandle(pointer.window, view.ImageToWindow(base.x, base.y))) {
-            m_handle = Handle::Base;
-            m_base = SnapCalloutBase(m_base, frame.Width(), frame.Height());
-            m_baseDragged = m_base;
-        }
-        if (m_handle != Handle::None) {
-            m_motion.Reset();
-            return true;
-        }
+        m_base = SnapCalloutBase(m_base, frame.Width(), frame.Height());
+        m_baseDragged = m_base;
+        m_motion.Reset();
+        return true;
     }
     if (!TextBoxTool::Press(session, pointer)) {
         return false;
@@ -41,6 +33,30 @@ bool CalloutTool::Press(EditSession& session, const ToolPointer& pointer) {
         m_base = kCalloutStartBase;
     }
     return true;
+}
+
+CalloutTool::Handle CalloutTool::HandleAt(const EditSession& session, ZPoint window) const {
+    if (!IsAwaitingConfirm() || !session.Selection().Exists()) {
+        return Handle::None;
+    }
+    const EditView& view = session.View();
+    const ZPoint base = CalloutBasePoint(session.Selection().Get(), m_base);
+    if (GrabsHandle(window, view.ImageToWindow(m_tip.x, m_tip.y))) {
+        return Handle::Tip;  // the tip first: it may lie on the base
+    }
+    if (GrabsHandle(window, view.ImageToWindow(base.x, base.y))) {
+        return Handle::Base;
+    }
+    return Handle::None;
+}
+
+ToolCursor CalloutTool::CursorAt(const EditSession& session, const ToolPointer& pointer,
+                                 bool dragging) const {
+    if (m_handle != Handle::None ||
+        (!dragging && HandleAt(session, pointer.window) != Handle::None)) {
+        return ToolCursor::Move;
+    }
+    return TextBoxTool::CursorAt(session, pointer, dragging);
 }
 
 void CalloutTool::Move(EditSession& session, const ToolPointer& pointer) {

@@ -19,6 +19,9 @@ class CalloutTool final : public TextBoxTool {
     void Move(EditSession& session, const ToolPointer& pointer) override;
     void Release(EditSession& session, const ToolPointer& pointer) override;
     void Cancel(EditSession& session) override;
+    // The move cursor over the tip and base squares.
+    ToolCursor CursorAt(const EditSession& session, const ToolPointer& pointer,
+                        bool dragging) const override;
 
     ZPoint GetTip() const { return m_tip; }
     // Relative to the frame's top-left, on the bubble.
@@ -31,6 +34,8 @@ class CalloutTool final : public TextBoxTool {
 
   private:
     enum class Handle { None, Tip, Base };
+    // The handle a press at the window point would grab.
+    Handle HandleAt(const EditSession& session, ZPoint window) const;
     Handle m_handle = Handle::None;
     ZPoint m_tip{0, 40};
     ZPoint m_base = kCalloutStartBase;

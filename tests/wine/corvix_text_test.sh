@@ -147,6 +147,6 @@ press Return
 png=$captures/${name[2]}.png
 wait_png "$png"
 check "undone callout: the picture as before it" 0 \
-  "$(differing "$png[590x390+5+5]" "$out/callout.png[590x390+$((X0 + 5))+$((Y0 + 5))]")"
+  "$(differing "${png}[590x390+5+5]" "$out/callout.png[590x390+$((X0 + 5))+$((Y0 + 5))]")"
 
 harness_finish

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ZRect.h"
 #include "editmode/commands/ResizeChoice.h"
 #include "editmode/print/PrintChoice.h"
 #include "image/ZImage.h"
@@ -82,6 +83,20 @@ class EditHost {
     virtual void ShowFiles(const std::vector<std::wstring>& /*files*/) {}
     // Shows or hides the colour bar of the tools with a colour to pick.
     virtual void ShowColourBar(bool /*shown*/) {}
+
+    // The text tools' editor and its controls, placed over and under the selection frame at
+    // every paint. Opening an open editor keeps what was typed. False when it could not be made
+    // (the user was told).
+    virtual bool OpenTextEditor(bool /*callout*/) { return false; }
+    virtual void CloseTextEditor() {}
+    // What the editor holds: the text (at most kTextMaxChars characters), the editor's client
+    // area in window pixels, the chosen alignment (0 left, 1 centre, 2 right).
+    struct TypedText {
+        std::wstring text;
+        ZRect rect;
+        int32_t alignment = 0;
+    };
+    virtual bool ReadTextEditor(TypedText& /*typed*/) { return false; }
 };
 
 }  // namespace zentrova

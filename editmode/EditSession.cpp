@@ -275,6 +275,7 @@ bool EditSession::SelectTool(ToolNumber number) {
         DropPending();
         m_tool = m_tools[index].get();
         m_selection.Clear();
+        m_tool->Activate(*this);
         if (m_host != nullptr) {
             m_host->ShowColourBar(ToolShowsColourBar(number));
             m_host->Repaint();

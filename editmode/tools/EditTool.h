@@ -78,6 +78,10 @@ class EditTool {
     virtual bool IsAwaitingConfirm() const { return false; }
     // "Yes" commits the pending shape, "No" drops it.
     virtual void Confirm(EditSession& /*session*/, bool /*yes*/) {}
+    // The tool was chosen (from another tool, or again after its commit).
+    virtual void Activate(EditSession& /*session*/) {}
+    // The tool waits with the text controls (their own "Yes" and "No") instead of the buttons.
+    virtual bool UsesTextControls() const { return false; }
 };
 
 }  // namespace zentrova

@@ -1,6 +1,7 @@
 #include "editmode/tools/EditTools.h"
 
 #include "editmode/tools/ArrowTool.h"
+#include "editmode/tools/CalloutTool.h"
 #include "editmode/tools/HighlightTool.h"
 #include "editmode/tools/LineTool.h"
 #include "editmode/tools/MarkerTool.h"
@@ -10,6 +11,7 @@
 #include "editmode/tools/SelectTool.h"
 #include "editmode/tools/ShapeFrameTool.h"
 #include "editmode/tools/SpotlightTool.h"
+#include "editmode/tools/TextBoxTool.h"
 
 namespace zentrova {
 
@@ -37,6 +39,10 @@ std::unique_ptr<EditTool> MakeEditTool(ToolNumber number) {
             return std::make_unique<SpotlightTool>();
         case ToolNumber::HighlightArea:
             return std::make_unique<HighlightTool>();
+        case ToolNumber::Callout:
+            return std::make_unique<CalloutTool>();
+        case ToolNumber::Text:
+            return std::make_unique<TextTool>();
         default:
             return nullptr;
     }

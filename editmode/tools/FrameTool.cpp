@@ -5,6 +5,7 @@
 namespace zentrova {
 
 bool FrameTool::Press(EditSession& session, const ToolPointer& pointer) {
+    m_previous = m_pending ? session.Selection().Get() : ZRect{};
     if (!SelectTool::Press(session, pointer)) {
         return false;
     }
@@ -22,6 +23,11 @@ void FrameTool::Release(EditSession& session, const ToolPointer& pointer) {
     m_dragging = false;
     if (m_newFrame && pointer.pixel == m_pressed) {
         session.Selection().Clear();  // a click is no shape
+        if (KeepsPendingOnClick() && !m_previous.IsEmpty()) {
+            const ZImage& picture = session.GetPicture();
+            session.Selection().Set(m_previous, static_cast<int32_t>(picture.GetWidth()),
+                                    static_cast<int32_t>(picture.GetHeight()));
+        }
     }
     m_pending = session.Selection().Exists();
     session.Host().Repaint();

@@ -26,12 +26,15 @@ class FrameTool : public SelectTool {
                              const ZRect& onScreen) const = 0;
     // Draws the shape into the working picture and commits the change.
     virtual void Commit(EditSession& session, const ZRect& frame) = 0;
+    // A click (a press without a move) beside a waiting shape keeps it instead of dropping it.
+    virtual bool KeepsPendingOnClick() const { return false; }
 
   private:
     bool m_pending = false;
     bool m_dragging = false;
     bool m_newFrame = false;
     ZPoint m_pressed;
+    ZRect m_previous;  // the waiting frame before the press
 };
 
 }  // namespace zentrova

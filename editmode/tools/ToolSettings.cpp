@@ -56,6 +56,10 @@ int32_t LineStyle(const SettingsRecord& s) {
 int32_t ArrowLineStyle(const SettingsRecord& s) {
     return ListIndex(s.MToolsArrowLineStyle, kLineStyleCount, 0);
 }
+
+int32_t CalloutLineStyle(const SettingsRecord& s) {
+    return ListIndex(s.MToolsCalloutLineStyle, kLineStyleCount, 0);
+}
 ArrowStyle ReadArrowStyle(const SettingsRecord& s) {
     return static_cast<ArrowStyle>(ListIndex(s.MToolsArrowStyle, 3, 1));
 }

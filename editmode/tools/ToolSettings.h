@@ -45,6 +45,7 @@ int32_t RubberWidth(const SettingsRecord& settings);            // 4..100
 int32_t LineWeight(const SettingsRecord& settings);             // 1..50
 int32_t LineStyle(const SettingsRecord& settings);              // 0..4, default 1
 int32_t ArrowLineStyle(const SettingsRecord& settings);         // 0..4, default 0
+int32_t CalloutLineStyle(const SettingsRecord& settings);       // 0..4, default 0
 ArrowStyle ReadArrowStyle(const SettingsRecord& settings);      // default Dual Head
 int32_t FrameWidth(const SettingsRecord& settings);             // MToolsRoundedRectWidth, 1..20
 int32_t FrameCorner(const SettingsRecord& settings);            // MToolsRoundedRectCorner, 0..50

@@ -168,7 +168,10 @@ constexpr BarDefinition kToolBar = {L"ButtonBarMouseTools",
 }  // namespace
 
 EditWindow::EditWindow(Application& app, HelpOpener openHelp)
-    : m_app(app), m_session(app.editSession), m_openHelp(std::move(openHelp)) {}
+    : m_app(app),
+      m_session(app.editSession),
+      m_openHelp(std::move(openHelp)),
+      m_textControls(app) {}
 
 EditWindow::~EditWindow() {
     if (m_infoFont != nullptr) {
@@ -217,6 +220,7 @@ void EditWindow::Leave() {
     }
     const bool openFolder = m_session.GetOpenFolderOnLeave();
     m_session.End();
+    m_textControls.Close();
     LockWindowUpdate(m_window);
     DestroyBars();
     DestroyConfirmButtons();
@@ -383,8 +387,8 @@ void EditWindow::DestroyConfirmButtons() {
 // "Yes" and "No" side by side, centred 4 pixels under a shape that waits for them.
 void EditWindow::PlaceConfirmButtons() {
     const EditTool* tool = m_session.GetTool();
-    const bool show =
-        tool != nullptr && tool->IsAwaitingConfirm() && m_session.Selection().Exists();
+    const bool show = tool != nullptr && tool->IsAwaitingConfirm() && !tool->UsesTextControls() &&
+                      m_session.Selection().Exists();
     if (!show) {
         if (m_confirmShown) {
             for (HWND button : m_confirmButtons) {
@@ -407,6 +411,37 @@ void EditWindow::PlaceConfirmButtons() {
     }
     m_confirmFrame = frame;
     m_confirmShown = true;
+}
+
+// The text tools' editor and controls over and under the frame while a text waits.
+void EditWindow::PlaceTextControls() {
+    if (m_textControls.IsOpen() && m_session.Selection().Exists()) {
+        m_textControls.Place(FrameWindowRect(m_session));
+    }
+}
+
+bool EditWindow::OpenTextEditor(bool callout) {
+    const bool open =
+        m_textControls.Open(m_window, callout, [this](const wchar_t* text) { ShowError(text); });
+    if (open) {
+        // From now on the frame is drawn in the skin's text colour.
+        m_frameColour = m_app.skinFound ? m_app.skin.GetColor(L"MainStaticTextColor") : 0;
+        Repaint();
+    }
+    return open;
+}
+
+void EditWindow::CloseTextEditor() {
+    const bool hadKeys = m_textControls.IsOpen();
+    m_textControls.Close();
+    if (hadKeys && IsWindowVisible(m_window)) {
+        SetFocus(m_window);
+    }
+    Repaint();
+}
+
+bool EditWindow::ReadTextEditor(TypedText& typed) {
+    return m_textControls.Read(typed);
 }
 
 void EditWindow::ExcludeButtons(HDC dc, const HWND* buttons, int count, bool shown) const {
@@ -617,9 +652,11 @@ void EditWindow::OnPaint() {
         DrawCaptureText(m_backBuffer.GetDC());
         PlaceConfirmButtons();
         PlaceSelectionButtons();
+        PlaceTextControls();
         // The buttons paint themselves; the copy leaves them alone.
         ExcludeButtons(dc, m_confirmButtons, 2, m_confirmShown);
         ExcludeButtons(dc, m_selectionButtons, 4, m_selectionShown);
+        m_textControls.ExcludeFrom(dc);
         m_backBuffer.Draw(dc, 0, 0, SRCCOPY);
     }
     EndPaint(m_window, &paint);
@@ -761,6 +798,9 @@ void EditWindow::OnMouseUp(int32_t x, int32_t y) {
         Repaint();
     } else if (drag == Drag::Tool && m_session.GetTool() != nullptr) {
         m_session.GetTool()->Release(m_session, MakePointer(x, y));
+        if (m_textControls.IsOpen()) {
+            m_textControls.FocusEditor();  // typing goes on after the frame moved
+        }
     }
     SetCursorFor(x, y);
 }
@@ -892,6 +932,10 @@ void EditWindow::OnDisplayChange() {
 bool EditWindow::OnCommand(uint32_t id) {
     if (m_session.IsActive() && id == edit_cmd::kPickColour) {
         PickColour();
+        return true;
+    }
+    if (m_session.IsActive() && m_textControls.OnCommand(id)) {
+        Repaint();
         return true;
     }
     const bool more = m_session.IsActive() && id == kSelectMore;

@@ -15,6 +15,7 @@
 #include "editmode/EditSession.h"
 #include "editmode/view/KeyedButtons.h"
 #include "editmode/win/PrinterDevice_win.h"
+#include "editmode/win/TextControls_win.h"
 #include "image/ZImage.h"
 #include "ui/buttonbar/ButtonBar.h"
 
@@ -80,6 +81,9 @@ class EditWindow final : public EditHost {
     bool AskPrint(PrintChoice& choice) override;
     bool PrintPicture(const ZImage& picture, const PrintChoice& choice,
                       const std::wstring& document) override;
+    bool OpenTextEditor(bool callout) override;
+    void CloseTextEditor() override;
+    bool ReadTextEditor(TypedText& typed) override;
 
     // The lParam of the WM_COMMAND being handled (1: the colour bar was clicked with the right
     // mouse button).
@@ -116,6 +120,7 @@ class EditWindow final : public EditHost {
     void CreateSelectionButtons();
     void DestroySelectionButtons();
     void PlaceSelectionButtons();
+    void PlaceTextControls();
     void ShowSelectionMenu();
     // Keeps the child buttons out of the back buffer's copy to the window.
     void ExcludeButtons(HDC dc, const HWND* buttons, int count, bool shown) const;
@@ -129,6 +134,7 @@ class EditWindow final : public EditHost {
     CButtonBar m_toolBar;
     CButtonBar m_colourBar;
     HWND m_confirmButtons[2] = {};  // "Yes", "No"
+    CTextControls m_textControls;
     bool m_confirmShown = false;
     ZRect m_confirmFrame;
     HWND m_selectionButtons[4] = {};  // "Crop", "Pixelize", "Zoom", "More..."

@@ -21,14 +21,17 @@ flock 8
 [ -f "$dir/$stamp" ] && exit 0
 rm -rf "$dir" "$dir.new"
 
+# A template reached through a symbolic link (a worktree's build/wineprefix) is copied from its
+# real folder: `cp -al` would copy the link itself, and the registry files below would then be
+# removed from the template through it.
+if [ -n "$template" ] && [ -d "$template" ]; then
+  template=$(cd "$template" && pwd -P)
+fi
 if [ -n "$template" ] && [ -f "$template/$stamp" ] && [ -f "$template/system.reg" ] &&
   [ "$template" != "$dir" ]; then
   # The system files of a prefix (about 700 MB) are only read: share them with the template by
   # hard links where the file system allows; the registry files are rewritten, so copy those.
-  # The template by its real path: a link to it would be copied as the link, and the registry
-  # files replaced below would be the template's own.
-  template=$(cd "$template" && pwd -P)
-  if cp -al "$template" "$dir.new" 2>/dev/null; then
+  if cp -al "$template" "$dir.new" 2>/dev/null && [ ! -L "$dir.new" ]; then
     for f in "$template"/*.reg; do
       rm -f "$dir.new/$(basename "$f")"
       cp -p "$f" "$dir.new/"

@@ -20,7 +20,8 @@
  *                                      "TaskbarCreated"; print "deleted=", "gone=" (the shell no
  *                                      longer knows it) and "back=" (it knows it again within
  *                                      TIMEOUT_MS), each 1 or 0
- *   wintool child CLASS ID             print "rect=L T R B" (screen) and "visible=" 1 or 0 of the
+ *   wintool child CLASS ID             print "rect=L T R B" (screen), "visible=" 1 or 0 and
+ *                                      "textlength=" (characters of its text) of the
  *                                      child window ID of that window
  * Exit code 1: not found / timed out; 2: bad arguments.
  */
@@ -240,8 +241,10 @@ static int ChildRect(const wchar_t* cls, int id) {
     RECT r;
     if (child == NULL || !GetWindowRect(child, &r))
         return 1;
-    printf("rect=%ld %ld %ld %ld\nvisible=%d\n", r.left, r.top, r.right, r.bottom,
-           IsWindowVisible(child) ? 1 : 0);
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(child, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);
+    printf("rect=%ld %ld %ld %ld\nvisible=%d\ntextlength=%lu\n", r.left, r.top, r.right, r.bottom,
+           IsWindowVisible(child) ? 1 : 0, (unsigned long)length);
     return 0;
 }
 

@@ -1,0 +1,186 @@
+// The Text and Callout tools: the callout's geometry, the base kept on the bubble, the handle
+// drags at a zoom, the font height and shadow limits, and the pending text kept over presses.
+#include <climits>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "codecs/ZImageCodecBmp.h"
+#include "editmode/EditCommands.h"
+#include "editmode/EditSession.h"
+#include "editmode/tools/CalloutTool.h"
+#include "editmode/tools/TextGeometry.h"
+#include "tests/editmode/EditTestPictures.h"
+#include "tests/support/TempFolder.h"
+
+namespace zentrova {
+namespace {
+
+TEST(TextGeometryTest, BaseSnapsToTheNearerEdgeAndStaysOnTheBubble) {
+    // A frame of 100 x 60; the base relative to its top-left.
+    const struct {
+        ZPoint base;
+        ZPoint snapped;
+    } cases[] = {
+        {{50, 10}, {50, -12}},     // over the top half: the top edge
+        {{50, 30}, {50, 72}},      // the lower half: the bottom edge
+        {{0, 59}, {0, 72}},        // x on the left edge still counts as between
+        {{-5, 20}, {-12, 20}},     // beside the left half: the left edge
+        {{140, 20}, {112, 20}},    // right of it: the right edge, not beyond
+        {{-40, -40}, {-12, -12}},  // a corner: never outside the bubble's box
+        {{500, 900}, {112, 72}},
+    };
+    for (const auto& c : cases) {
+        const ZPoint s = SnapCalloutBase(c.base, 100, 60);
+        EXPECT_EQ(s.x, c.snapped.x) << c.base.x << "," << c.base.y;
+        EXPECT_EQ(s.y, c.snapped.y) << c.base.x << "," << c.base.y;
+    }
+}
+
+TEST(TextGeometryTest, TailRunsFromTheBaseOnTheBubbleToTheTipWithItsHeadThere) {
+    const ZRect frame{200, 100, 300, 160};
+    const ZPoint tip{250, 20};
+    EXPECT_TRUE(CalloutBubble(frame) == (ZRect{188, 88, 312, 172}));
+    const ToolShape tail = MakeCalloutTail(frame, tip, ZPoint{50, 10}, 0);
+    ASSERT_EQ(tail.figures.size(), 2u);
+    const Figure& shaft = tail.figures[0];
+    const Figure& head = tail.figures[1];
+    EXPECT_EQ(shaft.penWidth, kCalloutPenWidth);
+    EXPECT_TRUE(shaft.points.back() == (ZPoint{250, 88}));  // the base, on the top edge
+    EXPECT_TRUE(head.points[2] == tip);
+    EXPECT_TRUE(head.filled);
+}
+
+TEST(TextGeometryTest, MotionsAtAZoomGatherIntoWholePixels) {
+    PixelAccumulator a;
+    const struct {
+        int32_t dx, dy, zoom;
+        ZPoint pixels;
+    } steps[] = {
+        {1, -1, 3000, {0, 0}}, {1, -1, 3000, {0, 0}}, {1, -1, 3000, {1, -1}},
+        {2, 0, 3000, {0, 0}},  {-2, 0, 3000, {0, 0}}, {7, 0, 500, {14, 0}},
+    };
+    for (const auto& s : steps) {
+        const ZPoint p = a.Add(s.dx, s.dy, s.zoom);
+        EXPECT_TRUE(p == s.pixels) << p.x << "," << p.y;
+    }
+}
+
+TEST(TextGeometryTest, FontHeightFollowsTheZoomButIsNeverZero) {
+    EXPECT_EQ(TextFontHeight(40, 1000), 40);
+    EXPECT_EQ(TextFontHeight(40, 500), 80);
+    EXPECT_EQ(TextFontHeight(40, 50000), 1);  // 0.8 would be the font's default size
+    EXPECT_EQ(TextFontHeight(-40, 50000), -1);
+    EXPECT_EQ(TextFontHeight(-33, 3000), -11);
+}
+
+TEST(TextGeometryTest, SmallTextGetsAShadowOfAtMostOneOrTwoPixels) {
+    // Point size |height * 72 / dpi| at 96 dpi: 26 -> 19, 27 -> 20, 37 -> 27, 38 -> 28.
+    const struct {
+        int32_t height, dpi, limit;
+    } cases[] = {{26, 96, 1},         {27, 96, 2},        {-37, 96, 2},
+                 {38, 96, INT32_MAX}, {26, 0, INT32_MAX}, {-10, 120, 1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(TextShadowLimit(c.height, c.dpi), c.limit) << c.height << " at " << c.dpi;
+    }
+}
+
+TEST(TextGeometryTest, ControlsSitUnderTheFrameInColumnsThatFitTheirTexts) {
+    const TextControlsLayout narrow = LayOutTextControls(ZRect{400, 100, 460, 200}, false, 0);
+    EXPECT_TRUE(narrow.editor == (ZRect{401, 113, 458, 198}));
+    EXPECT_EQ(narrow.chooseFont.Width(), 100);  // 300 / 3 under a narrow frame
+    EXPECT_EQ(narrow.chooseFont.left, 280);     // the three centred on 430
+    EXPECT_EQ(narrow.yes.right, 430);
+    EXPECT_EQ(narrow.no.left, 430);
+    const TextControlsLayout callout = LayOutTextControls(ZRect{400, 100, 460, 200}, true, 130);
+    EXPECT_EQ(callout.chooseFont.top, narrow.chooseFont.top + kCalloutControlsDrop);
+    EXPECT_EQ(callout.alignment.Width(), 130);
+    EXPECT_GE(callout.drawShadow.top, callout.chooseFont.bottom);
+    EXPECT_GE(callout.yes.top, callout.drawShadow.bottom);
+}
+
+// A host with a text editor that opens, closes and holds a text.
+class EditorHost final : public EditHost {
+  public:
+    void Beep() override {}
+    void ShowError(const wchar_t*) override {}
+    void RequestLeave() override {}
+    void Repaint() override {}
+    void OpenHelp(const wchar_t*) override {}
+    bool OpenTextEditor(bool callout) override {
+        opened.push_back(callout);
+        return true;
+    }
+    void CloseTextEditor() override { ++closed; }
+    std::vector<bool> opened;
+    int closed = 0;
+};
+
+struct TextBench {
+    TextBench() {
+        ZImage image;
+        EXPECT_TRUE(test::MakePattern(image, 600, 400));
+        const std::wstring path = folder.File(L"t.bmp");
+        EXPECT_TRUE(WriteBmp(path.c_str(), image));
+        EXPECT_TRUE(captures.Add(path.c_str(), image));
+        session.Begin(host, 800, 600);  // the picture at (100, 100), 1:1
+    }
+    // A drag in window pixels, pressed at (x1, y1), released at (x2, y2).
+    void Drag(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+        EditTool* tool = session.GetTool();
+        ASSERT_TRUE(tool->Press(session, Pointer(x1, y1, 0, 0)));
+        tool->Move(session, Pointer(x2, y2, x2 - x1, y2 - y1));
+        tool->Release(session, Pointer(x2, y2, 0, 0));
+    }
+    ToolPointer Pointer(int32_t x, int32_t y, int32_t dx, int32_t dy) const {
+        ToolPointer p;
+        p.window = ZPoint{x, y};
+        p.pixel = session.View().WindowToImage(x, y);
+        p.dx = dx;
+        p.dy = dy;
+        return p;
+    }
+    test::TempFolder folder;
+    CaptureList captures;
+    SettingsRecord settings{};
+    DiskOutputFiles files;
+    EditorHost host;
+    EditSession session{captures, settings, files};
+};
+
+TEST(TextToolsTest, PressesOnAWaitingTextMoveItWithoutANewEditor) {
+    TextBench b;
+    ASSERT_TRUE(b.session.SelectTool(ToolNumber::Text));
+    b.Drag(150, 150, 350, 250);
+    ASSERT_EQ(b.host.opened, std::vector<bool>{false});
+    b.Drag(250, 200, 270, 230);  // the inside: moved
+    EXPECT_TRUE(b.session.Selection().Get() == (ZRect{70, 80, 271, 181}));
+    b.Drag(600, 500, 600, 500);  // a click beside it keeps it
+    EXPECT_TRUE(b.session.Selection().Get() == (ZRect{70, 80, 271, 181}));
+    b.Drag(500, 450, 600, 480);  // a new frame: the same editor goes there
+    EXPECT_TRUE(b.session.Selection().Get() == (ZRect{400, 350, 501, 381}));
+    EXPECT_EQ(b.host.opened.size(), 1u);
+    EXPECT_EQ(b.host.closed, 0);
+    EXPECT_TRUE(b.session.RunCommand(edit_cmd::kConfirmNo));
+    EXPECT_EQ(b.host.closed, 1);
+    EXPECT_FALSE(b.session.Selection().Exists());
+}
+
+TEST(TextToolsTest, CalloutTipAndBaseArePlacedAndDraggedOnTheBubble) {
+    TextBench b;
+    ASSERT_TRUE(b.session.SelectTool(ToolNumber::Callout));
+    auto* callout = static_cast<CalloutTool*>(b.session.GetTool());
+    EXPECT_TRUE(callout->GetTip() == (ZPoint{300, 40}));
+    b.Drag(150, 200, 250, 260);  // the frame (50, 100) - (151, 161)
+    ASSERT_EQ(b.host.opened, std::vector<bool>{true});
+    EXPECT_TRUE(callout->GetTip() == (ZPoint{150, 0}));
+    EXPECT_TRUE(callout->GetBase() == (ZPoint{100, -12}));
+    b.Drag(250, 190, 250, 390);  // the base (on screen at 250, 188) pulled far down
+    EXPECT_TRUE(callout->GetBase() == (ZPoint{100, 73}));
+    b.Drag(251, 101, 221, 106);  // the tip, grabbed a pixel beside it
+    EXPECT_TRUE(callout->GetTip() == (ZPoint{120, 5}));
+    EXPECT_TRUE(b.session.Selection().Get() == (ZRect{50, 100, 151, 161}));
+}
+
+}  // namespace
+}  // namespace zentrova

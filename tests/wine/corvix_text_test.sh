@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# corvix_text_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
+# The Text and Callout tools of the Edit Mode through corvix.exe. Two PrintScreen captures are
+# replaced by flat 600 x 400 pictures of C0C0C0, drawn at (212, 184) on the screen. Black text
+# of height 40, not antialiased, with the plain shadow 3 pixels right and down.
+#   1  a text frame; "AB", Enter, "CD", Escape typed into the editor: Enter makes a line break,
+#      neither key keeps or erases the capture; "Yes": the kept PNG has dark pixels only inside the text's rectangle and its
+#      shadow offset, on two lines;
+#   2  a callout with its tail up to the tip: on the screen the bubble's inside has the fill
+#      colour and the tail reaches the tip in the border colour; a second callout, 9000
+#      characters pasted into its editor (it keeps 8192), undone: the kept PNG is the picture
+#      with the first one, byte for byte.
+# CLARIVUE_TEST_LANGUAGE and CLARIVUE_TEST_SKIN choose the language and skin of the screenshots
+# (BUILD/wine-env/out/corvix_text_test/).
+# shellcheck disable=SC2154 # keeper and corvix_pid are set by the harness (printf -v)
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
+
+corvix_test_init "$@"
+X0=212
+Y0=184
+
+tool() {
+  harness_tool post "$class" 0x111 "$1" 0 >/dev/null
+  sleep 0.3
+}
+# drag X1 Y1 X2 Y2: a drag in picture pixels.
+drag() {
+  harness_mouse $((X0 + $1)) $((Y0 + $2))
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.1
+  for i in 1 2 3 4; do
+    harness_mouse $((X0 + $1 + ($3 - $1) * i / 4)) $((Y0 + $2 + ($4 - $2) * i / 4))
+    sleep 0.1
+  done
+  xdotool mouseup 1
+  sleep 0.5
+}
+# yes_under X1 Y1 X2 Y2 DROP: the "Yes" of the text controls under the frame: two rows of 24
+# and their gaps below the frame (DROP more for a callout), left of the frame's middle.
+yes_under() {
+  harness_click $((X0 + ($1 + $3) / 2 - 35)) $((Y0 + $4 + 4 + $5 + 56 + 11))
+  sleep 0.6
+}
+
+quiet_record
+reg_dword GeneralMonitorWindowsCaptureKey 1
+reg_dword GeneralShowCaptureBar 1
+reg_dword MToolsHighQuality 0
+reg_dword MToolsShadowSmoothed 0
+reg_dword LanguageDetected 1
+reg add "$regkey" /v LanguageFile /t REG_SZ /d "${CLARIVUE_TEST_LANGUAGE:-en-us}" /f
+[ -n "${CLARIVUE_TEST_SKIN:-}" ] && reg add "$regkey" /v SkinName /t REG_SZ /d "$CLARIVUE_TEST_SKIN" /f
+convert -size 600x400 xc:'#c0c0c0' -type TrueColor "BMP3:$out/flat.bmp"
+
+start_session
+declare -a name
+for n in 1 2; do
+  press Print
+  wait_file file "*00$n.bmp" 15
+  name[n]=${file%.bmp}
+done
+check_true "two captures stored" test -n "${name[2]}"
+for n in 1 2; do
+  cp "$out/flat.bmp" "$captures/${name[n]}.bmp"
+done
+
+focus_desktop
+harness_click 1013 757 3
+menu=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null | tr -d '\r' |
+  sed -n 's/^rect=//p')
+read -r left top _ bottom <<<"${menu:-0 0 0 0}"
+sleep 0.3
+if [ $((bottom - top)) -gt 250 ]; then item=198; else item=164; fi
+harness_click $((left + 60)) $((top + item))
+sleep 1
+
+# --- 1: text -----------------------------------------------------------------------------------
+tool 40098
+drag 100 100 400 250
+harness_screenshot "$out/text_editor.png"
+focus_desktop
+harness_type "AB"
+harness_key Return
+harness_type "CD"
+harness_key Escape
+sleep 0.5
+harness_screenshot "$out/text_typed.png"
+png=$captures/${name[1]}.png
+check_true "Enter and Escape in the editor keep and erase nothing" \
+  test ! -e "$png" -a -e "$captures/${name[1]}.bmp"
+yes_under 100 100 400 250 0
+press Return
+wait_png "$png"
+check_true "Enter after Yes: a PNG of the first capture" test -f "$png"
+# The box of the dark pixels (WxH+X+Y): inside the editor's rectangle (101, 113) - (398, 248)
+# and the same moved by (3, 3); reaching the second line.
+box=$(convert "$png" -colorspace gray -threshold 40% -negate -format '%@' info:)
+IFS='x+' read -r bw bh bx by <<<"$box"
+check_true "dark pixels ($box) inside the text and its shadow" \
+  test "$bx" -ge 101 -a "$by" -ge 113 -a $((bx + bw)) -le 401 -a $((by + bh)) -le 251
+check_true "a second line under the first ($box)" test $((by + bh)) -gt 165
+
+# --- 2: callout --------------------------------------------------------------------------------
+sleep 0.5
+tool 40097
+drag 200 150 350 230 # the tip 100 right and 100 up of the press: (300, 50), the base (300, 138)
+harness_mouse 700 150
+sleep 0.3
+harness_screenshot "$out/callout_editor.png"
+yes_under 200 150 350 230 24
+harness_mouse 700 150
+sleep 0.5
+harness_screenshot "$out/callout.png"
+while read -r what x y expected; do
+  check "$what ($x, $y)" "$expected" "$(pixel "$out/callout.png" $((X0 + x)) $((Y0 + y)))"
+done <<'EOF2'
+bubble-inside 275 150 #fff091
+tail-shaft 300 100 #145800
+tail-at-tip 300 53 #145800
+beside-tip 320 53 #c0c0c0
+EOF2
+# A second callout, undone: the kept picture is the first one's, byte for byte (inside the
+# canvas frame drawn round it on the screen).
+# More than the 8192 characters the commit takes, pasted into its editor: it holds 8192.
+drag 380 250 520 330
+# (xclip in the foreground, -quiet, so that it can be ended; its output away from ctest's.)
+head -c 9000 /dev/zero | tr '\0' x |
+  xclip -quiet -selection clipboard >/dev/null 2>&1 &
+xclip_pid=$!
+sleep 0.3
+focus_desktop
+harness_key ctrl+v
+for _ in $(seq 20); do # the paste reaches the editor when the program has read the selection
+  pasted=$(harness_tool child DrawTextEditClass 1000 | tr -d '\r' | grep textlength)
+  [ "$pasted" = textlength=8192 ] && break
+  sleep 0.2
+done
+kill "$xclip_pid" 2>/dev/null
+check "pasted text cut to 8192 characters" textlength=8192 "$pasted"
+yes_under 380 250 520 330 24
+press ctrl+z
+sleep 0.5
+press Return
+png=$captures/${name[2]}.png
+wait_png "$png"
+check "undone callout: the picture as before it" 0 \
+  "$(differing "${png}[590x390+5+5]" "$out/callout.png[590x390+$((X0 + 5))+$((Y0 + 5))]")"
+
+harness_finish

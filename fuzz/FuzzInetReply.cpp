@@ -17,8 +17,7 @@ using zentrova::fuzz::Check;
 
 void ParseAs(const uint8_t* data, size_t size, ReplyKind kind) {
     Reply reply;
-    const ReplyResult result =
-        ParseReply(reinterpret_cast<const char*>(data), size, kind, reply);
+    const ReplyResult result = ParseReply(reinterpret_cast<const char*>(data), size, kind, reply);
     if (result != ReplyResult::Ok) {
         Check(reply.items.empty() && !reply.hasLatest);
         return;

@@ -40,8 +40,7 @@ class WinInetLibrary final : public InetLibrary {
     void UpdateManagerSetProductVersion(uint32_t handle, const char* text) override;
     void UpdateManagerSetProductEdition(uint32_t handle, const char* text) override;
     void UpdateManagerSetProductLang(uint32_t handle, const char* text) override;
-    int32_t UpdateManagerDoModalCheck(uint32_t handle, OnlineWindow owner,
-                                      uint32_t flags) override;
+    int32_t UpdateManagerDoModalCheck(uint32_t handle, OnlineWindow owner, uint32_t flags) override;
     void UpdateManagerDestroy(uint32_t handle) override;
 
     struct Calls;

@@ -12,7 +12,9 @@ constexpr uint32_t kUpdateByWebLink = 1;
 constexpr uint32_t kUpdateWithoutInfoCheck = 2;
 constexpr uint32_t kUpdateWithInfoCheck = 3;
 
-void FailureBeep() { Beep(200, 200); }
+void FailureBeep() {
+    Beep(200, 200);
+}
 
 // Hides the main window for the lifetime of the object and shows it again only when it was
 // visible before.

@@ -113,8 +113,8 @@ std::string PercentEncode(const std::string& text) {
     for (char c : text) {
         const auto u = static_cast<unsigned char>(c);
         const bool keep = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                          (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' ||
-                          c == '~' || c == ',';
+                          (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~' ||
+                          c == ',';
         if (keep) {
             out += c;
         } else {

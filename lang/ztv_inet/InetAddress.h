@@ -11,9 +11,9 @@ constexpr const char* kDefaultService = "https://online.zentrova.example/ztvinet
 
 struct ServiceAddress {
     bool secure = true;
-    std::string host;   // a name, an IPv4 address or "[v6]"
+    std::string host;  // a name, an IPv4 address or "[v6]"
     uint16_t port = 443;
-    std::string path;   // begins with "/"
+    std::string path;  // begins with "/"
 };
 
 // Accepts "https://HOST[:PORT][/PATH]" for any host, and "http://" only for a loopback host

@@ -33,14 +33,14 @@ class HttpHandle {
 
 }  // namespace
 
-HttpResult HttpRequest::Get(const ServiceAddress& address, const std::string& path,
-                            size_t maxBytes, std::string& body) {
+HttpResult HttpRequest::Get(const ServiceAddress& address, const std::string& path, size_t maxBytes,
+                            std::string& body) {
     body.clear();
     // A loopback service is reached directly, never through a proxy.
-    const DWORD access = address.secure ? WINHTTP_ACCESS_TYPE_DEFAULT_PROXY
-                                        : WINHTTP_ACCESS_TYPE_NO_PROXY;
-    HttpHandle session(WinHttpOpen(L"ztv_inet/1", access, WINHTTP_NO_PROXY_NAME,
-                                   WINHTTP_NO_PROXY_BYPASS, 0));
+    const DWORD access =
+        address.secure ? WINHTTP_ACCESS_TYPE_DEFAULT_PROXY : WINHTTP_ACCESS_TYPE_NO_PROXY;
+    HttpHandle session(
+        WinHttpOpen(L"ztv_inet/1", access, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
     if (session.Get() == nullptr) {
         return HttpResult::Failed;
     }
@@ -54,9 +54,9 @@ HttpResult HttpRequest::Get(const ServiceAddress& address, const std::string& pa
         return HttpResult::Failed;
     }
     const std::wstring object = FromUtf8(path);
-    HINTERNET request = WinHttpOpenRequest(connection.Get(), L"GET", object.c_str(), nullptr,
-                                           WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
-                                           address.secure ? WINHTTP_FLAG_SECURE : 0);
+    HINTERNET request =
+        WinHttpOpenRequest(connection.Get(), L"GET", object.c_str(), nullptr, WINHTTP_NO_REFERER,
+                           WINHTTP_DEFAULT_ACCEPT_TYPES, address.secure ? WINHTTP_FLAG_SECURE : 0);
     if (request == nullptr) {
         return HttpResult::Failed;
     }
@@ -69,8 +69,8 @@ HttpResult HttpRequest::Get(const ServiceAddress& address, const std::string& pa
         m_request = request;
     }
     HttpResult result = HttpResult::Failed;
-    if (WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0,
-                           0, 0) &&
+    if (WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
+                           0) &&
         WinHttpReceiveResponse(request, nullptr)) {
         DWORD status = 0;
         DWORD size = sizeof(status);

@@ -67,8 +67,7 @@ void ReadText(const ProductInfo& info, const wchar_t* name, std::string& value) 
     value = ToUtf8(text);
 }
 
-bool Write(const ProductInfo& info, const wchar_t* name, DWORD type, const void* data,
-           DWORD size) {
+bool Write(const ProductInfo& info, const wchar_t* name, DWORD type, const void* data, DWORD size) {
     if (info.root == nullptr || info.key.empty()) {
         return false;
     }
@@ -77,8 +76,7 @@ bool Write(const ProductInfo& info, const wchar_t* name, DWORD type, const void*
                         nullptr) != ERROR_SUCCESS) {
         return false;
     }
-    const LONG status =
-        RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    const LONG status = RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(key);
     return status == ERROR_SUCCESS;
 }

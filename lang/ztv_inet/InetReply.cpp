@@ -6,7 +6,9 @@ namespace zentrova::inet {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Splits line at "|" into at most maxFields fields; the last one keeps any further "|".
 std::vector<std::string_view> SplitFields(std::string_view line, size_t maxFields) {
@@ -48,8 +50,8 @@ bool ParseItem(std::string_view line, NewsItem& item) {
     item.link.assign(f[4]);
     item.title.assign(f[5]);
     return ParseId(f[1], item.id) && IsValidDate(item.date) && IsValidChannel(item.channel) &&
-           IsHttpsLink(item.link) && !item.title.empty() &&
-           item.title.size() <= kMaxTitleBytes && IsCleanUtf8(item.title);
+           IsHttpsLink(item.link) && !item.title.empty() && item.title.size() <= kMaxTitleBytes &&
+           IsCleanUtf8(item.title);
 }
 
 bool ParseLatest(std::string_view line, Reply& out) {

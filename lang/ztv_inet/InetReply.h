@@ -31,25 +31,25 @@ enum class ReplyKind : uint8_t { Info, Update };
 
 enum class ReplyResult : uint8_t {
     Ok,
-    TooLarge,   // more than kMaxReplyBytes
+    TooLarge,  // more than kMaxReplyBytes
     TooManyLines,
     BadHeader,  // not "ZTVINET/1 <kind>" of the expected kind
     BadStatus,  // no status line, or a status other than "ok"
 };
 
 struct NewsItem {
-    uint32_t id = 0;       // increasing with every new item of the service
-    std::string date;      // "YYYY-MM-DD"
-    std::string channel;   // lower-case letters, digits and "-"
-    std::string link;      // https only
-    std::string title;     // UTF-8, no control characters
+    uint32_t id = 0;      // increasing with every new item of the service
+    std::string date;     // "YYYY-MM-DD"
+    std::string channel;  // lower-case letters, digits and "-"
+    std::string link;     // https only
+    std::string title;    // UTF-8, no control characters
 };
 
 struct Reply {
     std::vector<NewsItem> items;  // in the order of the reply, at most kMaxItems
     bool hasLatest = false;
-    std::string latestVersion;    // as sent; compared with CompareVersions
-    std::string latestPage;       // https only
+    std::string latestVersion;  // as sent; compared with CompareVersions
+    std::string latestPage;     // https only
 };
 
 ReplyResult ParseReply(const char* data, size_t size, ReplyKind kind, Reply& out);

@@ -8,13 +8,13 @@ namespace zentrova::inet {
 
 // Values of the library's sub-key (names as stored).
 struct InetSettings {
-    uint32_t enabled = 1;          // "Enabled": 0 turns both checks off
+    uint32_t enabled = 1;                // "Enabled": 0 turns both checks off
     std::string channels = "news,tips";  // "Channels": comma-separated channel names
-    uint32_t intervalHours = 24;   // "IntervalHours", kept within 1..720
-    uint64_t lastCheck = 0;        // "LastCheck": seconds since 1970 of the last success; 0 never
-    uint32_t lastItem = 0;         // "LastItem": the highest item id shown
-    std::string skippedVersion;    // "SkippedVersion": the update the user chose to skip
-    std::string service;           // "Service": overrides the built-in service address
+    uint32_t intervalHours = 24;         // "IntervalHours", kept within 1..720
+    uint64_t lastCheck = 0;      // "LastCheck": seconds since 1970 of the last success; 0 never
+    uint32_t lastItem = 0;       // "LastItem": the highest item id shown
+    std::string skippedVersion;  // "SkippedVersion": the update the user chose to skip
+    std::string service;         // "Service": overrides the built-in service address
 };
 
 constexpr uint32_t kMinIntervalHours = 1;

@@ -45,8 +45,7 @@ InetTexts::InetTexts(const std::string& lang) {
     std::wstring folder(modulePath, length);
     folder.resize(folder.find_last_of(L"\\/") + 1);
     lang::LanguageFile file;
-    if (lang::LoadLanguageFile(folder + L"Lang\\ztv_inet-" + FromUtf8(lang) + L".ztvlang",
-                               file)) {
+    if (lang::LoadLanguageFile(folder + L"Lang\\ztv_inet-" + FromUtf8(lang) + L".ztvlang", file)) {
         m_texts.assign(file.texts.begin(), file.texts.end());
     }
 }
@@ -61,11 +60,20 @@ std::wstring InetTexts::Get(const wchar_t* key, const wchar_t* fallback) const {
 }
 
 DialogTemplate::DialogTemplate(const std::wstring& title, short width, short height) {
-    const DWORD style = DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION |
-                        WS_SYSMENU | DS_SHELLFONT;
+    const DWORD style =
+        DS_SETFONT | DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SHELLFONT;
     // style, extended style, item count, x, y, width, height, no menu, the dialog class
-    m_words = {LOWORD(style), HIWORD(style), 0, 0, 0, 0, 0,
-               static_cast<WORD>(width), static_cast<WORD>(height), 0, 0};
+    m_words = {LOWORD(style),
+               HIWORD(style),
+               0,
+               0,
+               0,
+               0,
+               0,
+               static_cast<WORD>(width),
+               static_cast<WORD>(height),
+               0,
+               0};
     Text(title);
     m_words.push_back(8);
     Text(L"MS Shell Dlg");
@@ -86,9 +94,16 @@ void DialogTemplate::Add(uint16_t classAtom, uint16_t id, const std::wstring& te
                          short x, short y, short width, short height) {
     Align();
     style |= WS_CHILD | WS_VISIBLE;
-    const WORD item[] = {LOWORD(style), HIWORD(style), 0, 0,
-                         static_cast<WORD>(x), static_cast<WORD>(y),
-                         static_cast<WORD>(width), static_cast<WORD>(height), id, 0xFFFF,
+    const WORD item[] = {LOWORD(style),
+                         HIWORD(style),
+                         0,
+                         0,
+                         static_cast<WORD>(x),
+                         static_cast<WORD>(y),
+                         static_cast<WORD>(width),
+                         static_cast<WORD>(height),
+                         id,
+                         0xFFFF,
                          classAtom};
     m_words.insert(m_words.end(), std::begin(item), std::end(item));
     Text(text);

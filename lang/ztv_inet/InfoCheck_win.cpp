@@ -90,8 +90,8 @@ INT_PTR CALLBACK ConfigProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             if (LOWORD(wParam) == IDOK) {
                 s->settings->enabled = IsDlgButtonChecked(dialog, kIdEnabled) == BST_CHECKED;
                 for (size_t i = 0; i < 3; ++i) {
-                    const bool on = IsDlgButtonChecked(dialog, kIdChannel + static_cast<int>(i)) ==
-                                    BST_CHECKED;
+                    const bool on =
+                        IsDlgButtonChecked(dialog, kIdChannel + static_cast<int>(i)) == BST_CHECKED;
                     s->settings->channels =
                         SetChannel(s->settings->channels, kChannelNames[i], on, kKnownChannels);
                 }
@@ -163,8 +163,8 @@ void InfoCheck::Run() {
         if (!settings.enabled) {
             return;
         }
-        const uint64_t wait = SecondsUntilDue(NowSeconds(), settings.lastCheck,
-                                              settings.intervalHours);
+        const uint64_t wait =
+            SecondsUntilDue(NowSeconds(), settings.lastCheck, settings.intervalHours);
         if (wait > 0) {
             if (!Pause(wait)) {
                 return;
@@ -240,8 +240,8 @@ void InfoCheck::ShowNotice() {
     m_shown = std::move(items);
     const InetTexts texts(info.lang);
     DialogTemplate dialog(texts.Get(L"News.Title", L"News from Zentrova"), 260, 120);
-    dialog.Add(kListBoxClass, kIdList, L"", LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 8,
-               8, 244, 84);
+    dialog.Add(kListBoxClass, kIdList, L"", LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP, 8, 8,
+               244, 84);
     dialog.Add(kButtonClass, kIdOpen, texts.Get(L"News.Open", L"&Open"),
                BS_DEFPUSHBUTTON | WS_TABSTOP, 120, 100, 64, 14);
     dialog.Add(kButtonClass, IDCANCEL, texts.Get(L"News.Close", L"Close"),
@@ -264,8 +264,8 @@ void InfoCheck::Configure(HWND owner) {
                BS_AUTOCHECKBOX | WS_TABSTOP, 10, 10, 180, 12);
     for (size_t i = 0; i < 3; ++i) {
         dialog.Add(kButtonClass, static_cast<uint16_t>(kIdChannel + i),
-                   texts.Get(kChannelKeys[i], kChannelTexts[i]), BS_AUTOCHECKBOX | WS_TABSTOP,
-                   22, static_cast<short>(28 + 14 * i), 168, 12);
+                   texts.Get(kChannelKeys[i], kChannelTexts[i]), BS_AUTOCHECKBOX | WS_TABSTOP, 22,
+                   static_cast<short>(28 + 14 * i), 168, 12);
     }
     dialog.Add(kButtonClass, IDOK, texts.Get(L"Config.OK", L"OK"), BS_DEFPUSHBUTTON | WS_TABSTOP,
                70, 82, 58, 14);

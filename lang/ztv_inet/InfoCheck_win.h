@@ -49,7 +49,7 @@ class InfoCheck {
     std::mutex m_lock;
     std::condition_variable m_wake;
     bool m_stop = false;
-    HWND m_messages = nullptr;   // receives the worker's "items ready" on the starting thread
+    HWND m_messages = nullptr;  // receives the worker's "items ready" on the starting thread
     HWND m_notice = nullptr;
     std::vector<NewsItem> m_pending;  // under m_lock
     std::vector<NewsItem> m_shown;    // the notice's items

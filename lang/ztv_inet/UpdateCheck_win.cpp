@@ -58,9 +58,9 @@ Outcome Fetch(UpdateState& s) {
     if (order != VersionOrder::Newer) {
         return Outcome::UpToDate;
     }
-    const bool skipped = (s.flags & kZinetHonourSkipped) != 0 &&
-                         CompareVersions(reply.latestVersion, s.settings.skippedVersion) ==
-                             VersionOrder::Same;
+    const bool skipped =
+        (s.flags & kZinetHonourSkipped) != 0 &&
+        CompareVersions(reply.latestVersion, s.settings.skippedVersion) == VersionOrder::Same;
     if (skipped) {
         return Outcome::UpToDate;
     }
@@ -79,8 +79,9 @@ void ShowButton(HWND dialog, int id, const std::wstring& text, bool show) {
 void ShowOutcome(HWND dialog, UpdateState& s) {
     const InetTexts& t = s.texts;
     if (s.outcome == Outcome::Newer) {
-        std::wstring text = t.Get(L"Update.Newer", L"Version %1 is available (you have %2).\n"
-                                                   L"Open its page to download it?");
+        std::wstring text = t.Get(L"Update.Newer",
+                                  L"Version %1 is available (you have %2).\n"
+                                  L"Open its page to download it?");
         const std::wstring latest = FromUtf8(s.latestVersion);
         const std::wstring current = FromUtf8(s.info.version);
         const size_t one = text.find(L"%1");
@@ -105,11 +106,11 @@ void ShowOutcome(HWND dialog, UpdateState& s) {
         EndDialog(dialog, 0);
         return;
     }
-    SetDlgItemTextW(dialog, kIdText,
-                    upToDate ? t.Get(L"Update.UpToDate", L"The program is up to date.").c_str()
-                             : t.Get(L"Update.Failed",
-                                     L"Could not check for updates. Please try again later.")
-                                   .c_str());
+    SetDlgItemTextW(
+        dialog, kIdText,
+        upToDate ? t.Get(L"Update.UpToDate", L"The program is up to date.").c_str()
+                 : t.Get(L"Update.Failed", L"Could not check for updates. Please try again later.")
+                       .c_str());
     ShowButton(dialog, kIdOpen, L"", false);
     ShowButton(dialog, kIdSkip, L"", false);
     ShowButton(dialog, kIdLater, t.Get(L"Update.Close", L"Close"), true);
@@ -149,7 +150,7 @@ INT_PTR CALLBACK UpdateProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             const int id = LOWORD(wParam);
             if (id == kIdOpen) {
                 const bool opened = OpenHttpsLink(s->latestPage);
-                s->result = !opened                         ? kZinetCheckFailed
+                s->result = !opened                          ? kZinetCheckFailed
                             : (s->flags & kZinetCloseOnOpen) ? kZinetPageOpenedClose
                                                              : kZinetPageOpened;
                 EndDialog(dialog, 0);
@@ -180,12 +181,12 @@ int32_t RunUpdateCheck(const ProductInfo& info, HWND owner, uint32_t flags) {
     s.texts = InetTexts(info.lang);
     s.settings = LoadInetSettings(info);
     const std::wstring title = s.texts.Get(L"Update.Title", L"Online Update");
-    DialogTemplate dialog(title, 240, 78);
+    DialogTemplate dialog(title, 272, 78);
     dialog.Add(kStaticClass, kIdText, s.texts.Get(L"Update.Checking", L"Checking for updates..."),
-               SS_LEFT, 10, 10, 220, 36);
-    dialog.Add(kButtonClass, kIdOpen, L"", BS_DEFPUSHBUTTON | WS_TABSTOP, 10, 56, 70, 14);
-    dialog.Add(kButtonClass, kIdSkip, L"", BS_PUSHBUTTON | WS_TABSTOP, 85, 56, 70, 14);
-    dialog.Add(kButtonClass, kIdLater, L"", BS_PUSHBUTTON | WS_TABSTOP, 160, 56, 70, 14);
+               SS_LEFT, 10, 10, 252, 36);
+    dialog.Add(kButtonClass, kIdOpen, L"", BS_DEFPUSHBUTTON | WS_TABSTOP, 10, 56, 80, 14);
+    dialog.Add(kButtonClass, kIdSkip, L"", BS_PUSHBUTTON | WS_TABSTOP, 96, 56, 80, 14);
+    dialog.Add(kButtonClass, kIdLater, L"", BS_PUSHBUTTON | WS_TABSTOP, 182, 56, 80, 14);
     DialogBoxIndirectParamW(InetModule(), dialog.Get(), owner, UpdateProc,
                             reinterpret_cast<LPARAM>(&s));
     // A check still running when the dialog ended was cancelled: its worker returns at once.

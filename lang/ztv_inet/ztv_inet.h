@@ -22,13 +22,13 @@
 #define ZINET_CALL __stdcall
 
 // Update check flags.
-constexpr uint32_t kZinetShowProgress = 0x001;     // a window while the check runs (cancellable)
-constexpr uint32_t kZinetReportFailure = 0x008;    // say when the check failed
-constexpr uint32_t kZinetReportUpToDate = 0x010;   // say when no newer version exists
-constexpr uint32_t kZinetOfferSkip = 0x100;        // offer "skip this version"
-constexpr uint32_t kZinetHonourSkipped = 0x200;    // a skipped version counts as up to date
-constexpr uint32_t kZinetStampCheck = 0x400;       // note the time in "LastUpdateCheck"
-constexpr uint32_t kZinetCloseOnOpen = 0x800;      // opening the page asks the program to end
+constexpr uint32_t kZinetShowProgress = 0x001;    // a window while the check runs (cancellable)
+constexpr uint32_t kZinetReportFailure = 0x008;   // say when the check failed
+constexpr uint32_t kZinetReportUpToDate = 0x010;  // say when no newer version exists
+constexpr uint32_t kZinetOfferSkip = 0x100;       // offer "skip this version"
+constexpr uint32_t kZinetHonourSkipped = 0x200;   // a skipped version counts as up to date
+constexpr uint32_t kZinetStampCheck = 0x400;      // note the time in "LastUpdateCheck"
+constexpr uint32_t kZinetCloseOnOpen = 0x800;     // opening the page asks the program to end
 
 // Update check results.
 constexpr int32_t kZinetUpToDate = 0;
@@ -45,7 +45,8 @@ constexpr int32_t kZinetStartClose = -1;
 ZINET_API int32_t ZINET_CALL zinet_Init(void);
 
 ZINET_API uint32_t ZINET_CALL zinet_InfoCheckCreate(void);
-ZINET_API int32_t ZINET_CALL zinet_InfoCheckSetRegistryKey(uint32_t id, HKEY root, const wchar_t* key);
+ZINET_API int32_t ZINET_CALL zinet_InfoCheckSetRegistryKey(uint32_t id, HKEY root,
+                                                           const wchar_t* key);
 ZINET_API int32_t ZINET_CALL zinet_InfoCheckSetProduct(uint32_t id, const char* text);
 ZINET_API int32_t ZINET_CALL zinet_InfoCheckSetProductVersion(uint32_t id, const char* text);
 ZINET_API int32_t ZINET_CALL zinet_InfoCheckSetProductEdition(uint32_t id, const char* text);
@@ -61,11 +62,13 @@ ZINET_API int32_t ZINET_CALL zinet_InfoCheckAbort(uint32_t id);
 ZINET_API int32_t ZINET_CALL zinet_InfoCheckDestroy(uint32_t id);
 
 ZINET_API uint32_t ZINET_CALL zinet_UpdateManagerCreate(void);
-ZINET_API int32_t ZINET_CALL zinet_UpdateManagerSetRegistryKey(uint32_t id, HKEY root, const wchar_t* key);
+ZINET_API int32_t ZINET_CALL zinet_UpdateManagerSetRegistryKey(uint32_t id, HKEY root,
+                                                               const wchar_t* key);
 ZINET_API int32_t ZINET_CALL zinet_UpdateManagerSetProduct(uint32_t id, const char* text);
 ZINET_API int32_t ZINET_CALL zinet_UpdateManagerSetProductVersion(uint32_t id, const char* text);
 ZINET_API int32_t ZINET_CALL zinet_UpdateManagerSetProductEdition(uint32_t id, const char* text);
 ZINET_API int32_t ZINET_CALL zinet_UpdateManagerSetProductLang(uint32_t id, const char* text);
 // The modal check; one of the results above.
-ZINET_API int32_t ZINET_CALL zinet_UpdateManagerDoModalCheck(uint32_t id, HWND owner, uint32_t flags);
+ZINET_API int32_t ZINET_CALL zinet_UpdateManagerDoModalCheck(uint32_t id, HWND owner,
+                                                             uint32_t flags);
 ZINET_API int32_t ZINET_CALL zinet_UpdateManagerDestroy(uint32_t id);

@@ -113,11 +113,16 @@ int32_t SetKey(uint32_t id, bool update, HKEY root, const wchar_t* key) {
 
 using namespace zentrova::inet;
 
-ZINET_API int32_t ZINET_CALL zinet_Init(void) { return 0; }
+ZINET_API int32_t ZINET_CALL zinet_Init(void) {
+    return 0;
+}
 
-ZINET_API uint32_t ZINET_CALL zinet_InfoCheckCreate(void) { return Add(GetTables().infoChecks); }
+ZINET_API uint32_t ZINET_CALL zinet_InfoCheckCreate(void) {
+    return Add(GetTables().infoChecks);
+}
 
-ZINET_API int32_t ZINET_CALL zinet_InfoCheckSetRegistryKey(uint32_t id, HKEY root, const wchar_t* key) {
+ZINET_API int32_t ZINET_CALL zinet_InfoCheckSetRegistryKey(uint32_t id, HKEY root,
+                                                           const wchar_t* key) {
     return SetKey(id, false, root, key);
 }
 ZINET_API int32_t ZINET_CALL zinet_InfoCheckSetProduct(uint32_t id, const char* text) {
@@ -163,10 +168,15 @@ ZINET_API int32_t ZINET_CALL zinet_InfoCheckAbort(uint32_t id) {
     check->Abort();
     return 0;
 }
-ZINET_API int32_t ZINET_CALL zinet_InfoCheckDestroy(uint32_t id) { return Remove(GetTables().infoChecks, id); }
+ZINET_API int32_t ZINET_CALL zinet_InfoCheckDestroy(uint32_t id) {
+    return Remove(GetTables().infoChecks, id);
+}
 
-ZINET_API uint32_t ZINET_CALL zinet_UpdateManagerCreate(void) { return Add(GetTables().updates); }
-ZINET_API int32_t ZINET_CALL zinet_UpdateManagerSetRegistryKey(uint32_t id, HKEY root, const wchar_t* key) {
+ZINET_API uint32_t ZINET_CALL zinet_UpdateManagerCreate(void) {
+    return Add(GetTables().updates);
+}
+ZINET_API int32_t ZINET_CALL zinet_UpdateManagerSetRegistryKey(uint32_t id, HKEY root,
+                                                               const wchar_t* key) {
     return SetKey(id, true, root, key);
 }
 ZINET_API int32_t ZINET_CALL zinet_UpdateManagerSetProduct(uint32_t id, const char* text) {
@@ -181,7 +191,8 @@ ZINET_API int32_t ZINET_CALL zinet_UpdateManagerSetProductEdition(uint32_t id, c
 ZINET_API int32_t ZINET_CALL zinet_UpdateManagerSetProductLang(uint32_t id, const char* text) {
     return SetText(id, true, text, &ProductInfo::lang);
 }
-ZINET_API int32_t ZINET_CALL zinet_UpdateManagerDoModalCheck(uint32_t id, HWND owner, uint32_t flags) {
+ZINET_API int32_t ZINET_CALL zinet_UpdateManagerDoModalCheck(uint32_t id, HWND owner,
+                                                             uint32_t flags) {
     UpdateManager* update = Find(GetTables().updates, id);
     if (update == nullptr) {
         return kZinetBadHandle;
@@ -189,4 +200,6 @@ ZINET_API int32_t ZINET_CALL zinet_UpdateManagerDoModalCheck(uint32_t id, HWND o
     const ProductInfo info = update->info;  // the object may be destroyed while the dialog runs
     return RunUpdateCheck(info, owner, flags);
 }
-ZINET_API int32_t ZINET_CALL zinet_UpdateManagerDestroy(uint32_t id) { return Remove(GetTables().updates, id); }
+ZINET_API int32_t ZINET_CALL zinet_UpdateManagerDestroy(uint32_t id) {
+    return Remove(GetTables().updates, id);
+}

@@ -28,7 +28,8 @@ TEST(InetReply, InfoItemsKeptAndBadLinesDropped) {
         "item|11|2026-12-02|tips|https://z.example/f|\x01 control\n"
         "item|12|2026-12-02|tips|https://z.example/g|\xC3\x28 broken UTF-8\n"
         "bogus|13\n"
-        "item|14|2026-12-03|tips|https://z.example/h|Gr\xC3\xBC\xC3\x9F" "e\n";
+        "item|14|2026-12-03|tips|https://z.example/h|Gr\xC3\xBC\xC3\x9F"
+        "e\n";
     Reply reply;
     ASSERT_EQ(Parse(text, ReplyKind::Info, reply), ReplyResult::Ok);
     ASSERT_EQ(reply.items.size(), 2u);
@@ -38,7 +39,9 @@ TEST(InetReply, InfoItemsKeptAndBadLinesDropped) {
     EXPECT_EQ(reply.items[0].link, "https://z.example/a");
     EXPECT_EQ(reply.items[0].title, "Clarivue 2.11 | released");
     EXPECT_EQ(reply.items[1].id, 14u);
-    EXPECT_EQ(reply.items[1].title, "Gr\xC3\xBC\xC3\x9F" "e");
+    EXPECT_EQ(reply.items[1].title,
+              "Gr\xC3\xBC\xC3\x9F"
+              "e");
 }
 
 TEST(InetReply, FrameFailures) {
@@ -94,12 +97,12 @@ TEST(InetReply, ItemsBeyondTheLimitAreDropped) {
 TEST(InetSchedule, DueRule) {
     const uint64_t day = 24 * 3600;
     const uint64_t now = 1'800'000'000;
-    EXPECT_TRUE(IsCheckDue(now, 0, 24));                 // first run
-    EXPECT_FALSE(IsCheckDue(now, now - day + 1, 24));    // one second early
-    EXPECT_TRUE(IsCheckDue(now, now - day, 24));         // interval passed
-    EXPECT_TRUE(IsCheckDue(now, now + 60, 24));          // clock moved back
+    EXPECT_TRUE(IsCheckDue(now, 0, 24));               // first run
+    EXPECT_FALSE(IsCheckDue(now, now - day + 1, 24));  // one second early
+    EXPECT_TRUE(IsCheckDue(now, now - day, 24));       // interval passed
+    EXPECT_TRUE(IsCheckDue(now, now + 60, 24));        // clock moved back
     EXPECT_EQ(SecondsUntilDue(now, now - 3600, 24), day - 3600);
-    EXPECT_EQ(SecondsUntilDue(now, now, 0), 3600u);      // interval kept at one hour at least
+    EXPECT_EQ(SecondsUntilDue(now, now, 0), 3600u);  // interval kept at one hour at least
     EXPECT_EQ(SecondsUntilDue(now, now, 100000), uint64_t{kMaxIntervalHours} * 3600);
 }
 
@@ -118,13 +121,13 @@ TEST(InetVersion, Compare) {
         VersionOrder order;
     };
     const Case cases[] = {
-        {"2.10", "2.9", VersionOrder::Newer},   {"2.9", "2.10", VersionOrder::Older},
-        {"2.10", "2.10.0", VersionOrder::Same}, {"2.10.0.1", "2.10", VersionOrder::Newer},
-        {"3", "2.99999", VersionOrder::Newer},  {"2.010", "2.10", VersionOrder::Same},
-        {"2.10a", "2.10", VersionOrder::Invalid}, {"2..10", "2.10", VersionOrder::Invalid},
-        {"2.10.", "2.10", VersionOrder::Invalid}, {"", "2.10", VersionOrder::Invalid},
+        {"2.10", "2.9", VersionOrder::Newer},         {"2.9", "2.10", VersionOrder::Older},
+        {"2.10", "2.10.0", VersionOrder::Same},       {"2.10.0.1", "2.10", VersionOrder::Newer},
+        {"3", "2.99999", VersionOrder::Newer},        {"2.010", "2.10", VersionOrder::Same},
+        {"2.10a", "2.10", VersionOrder::Invalid},     {"2..10", "2.10", VersionOrder::Invalid},
+        {"2.10.", "2.10", VersionOrder::Invalid},     {"", "2.10", VersionOrder::Invalid},
         {"1.2.3.4.5", "2.10", VersionOrder::Invalid}, {"2.100000", "2.10", VersionOrder::Invalid},
-        {" 2.11", "2.10", VersionOrder::Invalid}, {"2.11", "-2", VersionOrder::Invalid},
+        {" 2.11", "2.10", VersionOrder::Invalid},     {"2.11", "-2", VersionOrder::Invalid},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CompareVersions(c.candidate, c.current), c.order)

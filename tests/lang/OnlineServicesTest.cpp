@@ -108,9 +108,18 @@ TEST(OnlineServices, StartPassesEverythingInOrderOnce) {
     EXPECT_TRUE(services.Stop());
     EXPECT_FALSE(services.Stop());
     const std::vector<std::string> expected = {
-        "Init", "InfoCreate", "InfoKey 5 Software\\Z\\ztv_inet", "InfoProduct 5 4711",
-        "InfoVersion 5 2.10", "InfoEdition 5 ", "InfoLang 5 de-de", "InfoParent 5 desktop",
-        "InfoStart 5 ", "InfoConfig 5 main", "InfoAbort 5 ", "InfoDestroy 5 ",
+        "Init",
+        "InfoCreate",
+        "InfoKey 5 Software\\Z\\ztv_inet",
+        "InfoProduct 5 4711",
+        "InfoVersion 5 2.10",
+        "InfoEdition 5 ",
+        "InfoLang 5 de-de",
+        "InfoParent 5 desktop",
+        "InfoStart 5 ",
+        "InfoConfig 5 main",
+        "InfoAbort 5 ",
+        "InfoDestroy 5 ",
     };
     EXPECT_EQ(fake.calls, expected);
     EXPECT_FALSE(services.CloseRequested());
@@ -156,9 +165,13 @@ TEST(OnlineServices, UpdateCheckByModeAndCloseResult) {
         ASSERT_TRUE(services.Start(FakeLibrary::Desktop(), FakeLibrary::Main()));
         fake.calls.clear();
         EXPECT_TRUE(services.CheckForUpdate(c.mode, FakeLibrary::Main()));
-        std::vector<std::string> expected = {
-            "UpdateCreate", "UpdateKey 9 Software\\Z\\ztv_inet", "UpdateProduct 9 4711",
-            "UpdateVersion 9 2.10", "UpdateEdition 9 ", "UpdateLang 9 de-de", c.check};
+        std::vector<std::string> expected = {"UpdateCreate",
+                                             "UpdateKey 9 Software\\Z\\ztv_inet",
+                                             "UpdateProduct 9 4711",
+                                             "UpdateVersion 9 2.10",
+                                             "UpdateEdition 9 ",
+                                             "UpdateLang 9 de-de",
+                                             c.check};
         if (c.closes) {
             expected.push_back("PostClose main");
         }

@@ -46,6 +46,7 @@ wait_requests() {
 fresh() {
   quiet_record
   reg add "$regkey" /v LanguageFile /t REG_SZ /d "$1" /f
+  reg_dword LanguageDetected 1
   reg add "$inet" /v Enabled /t REG_DWORD /d 1 /f
   reg add "$inet" /v Service /t REG_SZ /d "http://127.0.0.1:$port/svc/" /f
 }
@@ -66,7 +67,7 @@ button() {
 update_text() {
   local caption=$1 text
   for _ in $(seq 50); do
-    text=$(harness_tool msgbox "$caption" 2000 | tr -d '\r' | head -n 1)
+    text=$(harness_tool msgbox "$caption" 2000 | tr -d '\r' | sed -n 's/^text=//p')
     case "$text" in *...*) sleep 0.2 ;; *) break ;; esac
   done
   printf '%s' "$text"

@@ -8,7 +8,7 @@
 #   2  a 500, a reply that is not ours and one larger than the limit: survived, nothing stored;
 #   3  the update check (40015): later, skip this version (a skipped version is then up to
 #      date), and with "UpdateType" 2 opening the page (the browser is a recorder), which ends
-#      the program.
+#      the program; the configuration (40116) turning the automatic check off.
 # Screenshots of the notice and the update dialog in English and German go to
 # BUILD/wine-env/out/corvix_online_test/.
 # shellcheck disable=SC2154 # corvix_pid and keeper are set by the harness (printf -v)
@@ -147,6 +147,16 @@ check "skip: version stored" 2.11 "$(inet_read SkippedVersion)"
 harness_tool post "$class" 0x111 40015 0 >/dev/null
 check "skipped version: up to date" "The program is up to date." "$(update_text 'Online Update')"
 button 103 # close
+# The configuration (40116): the automatic check turned off, the channels kept.
+harness_tool post "$class" 0x111 40116 0 >/dev/null
+check "configure: dialog" 0 "$(harness_tool find '#32770' 10000; echo $?)"
+sleep 0.5
+harness_screenshot "$out/configure_en.png"
+button 110 # "check automatically": off
+button 1   # OK
+check "configure: dialog closed" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
+check "configure: checks off" 0x0 "$(inet_read Enabled)"
+check "configure: channels kept" news,tips "$(inet_read Channels)"
 stop_corvix "update"
 
 # The offer in German; then "UpdateType" 2 and "open page": the recorder gets the link, the

@@ -1,5 +1,6 @@
 #include "lang/ztv_inet/InfoCheck_win.h"
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -237,6 +238,9 @@ void InfoCheck::ShowNotice() {
     for (const NewsItem& item : items) {
         newest = item.id > newest ? item.id : newest;
     }
+    // The newest first.
+    std::sort(items.begin(), items.end(),
+              [](const NewsItem& a, const NewsItem& b) { return a.id > b.id; });
     m_shown = std::move(items);
     const InetTexts texts(info.lang);
     DialogTemplate dialog(texts.Get(L"News.Title", L"News from Zentrova"), 260, 120);

@@ -5,7 +5,8 @@
 #   1  the information check at start-up: the request's query, the notice with the user's
 #      channels, the stamp and the last item in the registry; a second start within the
 #      interval sends no request;
-#   2  a 500, a reply that is not ours and one larger than the limit: survived, nothing stored;
+#   2  a 500, a reply that is not ours, one larger than the limit and no service at all:
+#      survived quietly, nothing stored;
 #   3  the update check (40015): later, skip this version (a skipped version is then up to
 #      date), and with "UpdateType" 2 opening the page (the browser is a recorder), which ends
 #      the program; the configuration (40116) turning the automatic check off.
@@ -122,6 +123,16 @@ for mode in error garbage huge; do
   check_true "$mode: corvix still runs" harness_alive "$corvix_pid"
   stop_corvix "$mode"
 done
+
+# No service at all (a closed port, as without a network): a quiet failure.
+fresh en-us
+reg add "$inet" /v Service /t REG_SZ /d "http://127.0.0.1:9/svc/" /f
+harness_start corvix_pid "$corvix"
+check "no service: main window" 0 "$(harness_tool find "$class" 15000; echo $?)"
+sleep 2
+check "no service: no window" 1 "$(harness_tool find '#32770' 0; echo $?)"
+check "no service: no stamp" "" "$(inet_read LastCheck)"
+stop_corvix "no service"
 
 # 3: the update check. The information check is stamped, so that only 40015 asks.
 echo update >"$server_dir/mode"

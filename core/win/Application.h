@@ -16,6 +16,8 @@
 #include "editmode/EditSession.h"
 #include "editmode/actions/OutputFiles.h"
 #include "lang/LanguageStartup.h"
+#include "lang/OnlineServices.h"
+#include "lang/OnlineServices_win.h"
 #include "ui/dialogs/SkinnedDialog.h"
 #include "ui/menus/MenuSkin.h"
 #include "ui/skin/Skin.h"
@@ -57,6 +59,13 @@ struct Application {
     // shortcuts are wanted (off while a dialog or text field has the keyboard).
     bool editModeActive = false;
     bool editShortcuts = false;
+
+    // The online services through ztv_inet.dll beside the program (none when it is missing).
+    WinInetLibrary inetLibrary;
+    WinOnlineHost onlineHost;
+    OnlineServices online{inetLibrary, onlineHost, OnlineProductInfo{}};
+    // "UpdateType" of the settings key, read with the settings: how command 40015 checks.
+    uint32_t updateType = 3;
 
     // The capture mode waiting for its intro window to be closed.
     CaptureMode introMode = CaptureMode::SingleWindow;

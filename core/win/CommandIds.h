@@ -12,6 +12,7 @@ constexpr uint32_t kFirstCommand = 40006;
 constexpr uint32_t kLastCommand = 40155;
 
 constexpr uint32_t kCmdConfigure = 40006;
+constexpr uint32_t kCmdOnlineUpdate = 40015;
 constexpr uint32_t kCmdStopCaptureEnterEditMode = 40026;
 constexpr uint32_t kCmdEnterEditMode = 40028;
 constexpr uint32_t kCmdLeaveEditMode = 40029;
@@ -20,6 +21,7 @@ constexpr uint32_t kCmdExit = 40106;
 constexpr uint32_t kCmdCaptureWindow = 40107;
 constexpr uint32_t kCmdCaptureFreeRectRegion = 40108;
 constexpr uint32_t kCmdCaptureArea = 40109;
+constexpr uint32_t kCmdConfigureOnlineServices = 40116;
 constexpr uint32_t kCmdHelp = 40118;
 constexpr uint32_t kCmdCaptureScrollingWebsite = 40127;
 constexpr uint32_t kCmdCaptureScrollingText = 40128;

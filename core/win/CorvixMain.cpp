@@ -12,6 +12,8 @@
 #include "core/FileSystem.h"
 #include "core/ZError.h"
 #include "core/win/Application.h"
+#include "config/RegistryKey.h"
+#include "config/Settings.h"
 #include "core/win/BusyCursorWatchdog.h"
 #include "core/win/CommandIds.h"
 #include "core/win/MainWindow.h"
@@ -23,6 +25,7 @@ namespace {
 constexpr const wchar_t* kModule = L"Core\\CorvixMain";
 constexpr int kExitAfterExitRequest = 1;
 constexpr int kExitFailure = -1;
+constexpr uint32_t kDefaultUpdateType = 3;
 
 // COM for the user-interface thread, released at the end of the run.
 class ComScope {
@@ -134,6 +137,8 @@ int RunProgram(HINSTANCE instance, const wchar_t* commandLine) {
 
     auto app = std::make_unique<Application>(instance);
     app->settingsStore.LoadSettings(app->settings);
+    app->updateType = RegistryKey(RegistryRoot::CurrentUser)
+                          .ReadDword(kSettingsKeyPath, L"UpdateType", kDefaultUpdateType);
 
     // The splash picture ("IMAGE" resource "IMG_SPLASH", 3000 ms, fade 1500 ms) shows here when
     // "GeneralShowSplashScreen" is set, once the splash window exists.
@@ -145,13 +150,16 @@ int RunProgram(HINSTANCE instance, const wchar_t* commandLine) {
 
     // The "Welcome" intro window with its two pointing arrows opens here when
     // "IntroWindowWelcomeShow" is set, once the intro windows exist; otherwise the online
-    // information check starts here, once the online services exist.
+    // information check starts (with the Welcome window, the first online command starts it).
+    if (app->settings.IntroWindowWelcomeShow == 0) {
+        StartOnlineServices(*app);
+    }
 
     app->accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kAcceleratorTableId));
     const int exitCode = RunMessageLoop(*app);
 
-    // The online information check stops and the splash picture is released here once they
-    // exist. COM is released by its scope.
+    app->online.Stop();
+    // The splash picture is released here once it exists. COM is released by its scope.
     return exitCode;
 }
 

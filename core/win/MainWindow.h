@@ -46,6 +46,11 @@ void RegisterCaptureHotkeys(HWND hwnd, const SettingsRecord& record);
 // Unregisters identifiers 6-11, 2 and 3.
 void UnregisterCaptureHotkeys(HWND hwnd);
 
+// Starts the online information check for the main window (unless it runs): the library from
+// beside the program, the product's values with the current language. False when it did not
+// start (already running, or no library).
+bool StartOnlineServices(Application& app);
+
 class MainWindow {
   public:
     explicit MainWindow(Application& app)
@@ -99,6 +104,10 @@ class MainWindow {
     void ToggleCaptureBar();
     void DestroyCaptureBar();
     void OpenHelp(const wchar_t* topic);
+    // 40015 by "UpdateType", and 40116; the main window is hidden meanwhile and shown again
+    // only when it was visible. Beep when the services are not available.
+    void OnlineUpdate();
+    void ConfigureOnlineServices();
 
     Application& m_app;
     HWND m_hwnd = nullptr;

@@ -66,6 +66,12 @@ bool MainWindow::OnCommand(uint32_t command) {
         case kCmdHelpTopicCapture:
             OpenHelp(L"capture_help");
             return true;
+        case kCmdOnlineUpdate:
+            OnlineUpdate();
+            return true;
+        case kCmdConfigureOnlineServices:
+            ConfigureOnlineServices();
+            return true;
         case kCmdExit:
             PostMessageW(m_hwnd, WM_CLOSE, 0, 0);
             return true;

@@ -87,6 +87,7 @@ reg_dword GeneralShowCaptureBar 1
 reg_dword CaptureBackgroundColor 0x00FF00
 reg_dword GeneralHotkeyFreeStyleRegion 0x77
 reg_dword GeneralHotkeyFreeStyleRegionMod 0
+online_off
 use_folder "$HARNESS_OUT/captures"
 
 # Wine closes its desktop when the last program ends: a program that idles through the test

@@ -57,6 +57,7 @@ check "16-bit screen" "16 planes" \
 } >"$HARNESS_OUT/record.reg"
 reg delete "$regkey" /f
 reg import "Z:${HARNESS_OUT//\//\\}\\record.reg"
+online_off
 check "record imported" 0x1 "$(reg_read CaptureType)"
 
 harness_start painter "$programtool" window "Clarivue Test Window" 200 150 300 200 3366CC

@@ -60,6 +60,14 @@ count_files() { find "$captures" -name '*.bmp' | wc -l; }
 # differing A B: number of pixels that differ between two pictures or crops (FILE[WxH+X+Y]).
 differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
 
+# online_off: the online services' sub-key with the checks off and, should one run all the same,
+# a service address on a closed loopback port: no test sends a request, or looks up a name,
+# outside this machine.
+online_off() {
+  local key="HKCU\\Software\\Zentrova\\Zentrova Clarivue 2\\ztv_inet"
+  "$WINE_LOADER" reg add "$key" /v Enabled /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  "$WINE_LOADER" reg add "$key" /v Service /t REG_SZ /d "http://127.0.0.1:9/" /f >/dev/null 2>&1
+}
 # corvix_test_init BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE: the harness, and the names the
 # corvix.exe tests share: corvix, programtool, class, regkey, captures (made) and out.
 corvix_test_init() {
@@ -86,6 +94,7 @@ quiet_record() {
   done
   reg_dword CaptureType 1
   reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
+  online_off
 }
 # start_session: a program that idles through the test (Wine closes its desktop, task bar
 # included, when the last program ends), then corvix.exe, both checked.

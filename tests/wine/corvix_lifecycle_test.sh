@@ -6,6 +6,7 @@
 # of the desktop with that message box goes to BUILD/wine-env/out/corvix_message_box.png.
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 harness_init "$1" "$3"
 corvix=$2
@@ -29,6 +30,8 @@ cursors=$(for id in 111 112 113 114 115 142; do
   harness_tool resource "$corvix" 12 "$id" >/dev/null && printf '%s ' "$id"
 done)
 check "cursor groups in the program" "111 112 113 114 115 142 " "$cursors"
+
+online_off
 
 # Nothing of an earlier run may be left in this prefix.
 check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"

@@ -21,17 +21,18 @@ flock 8
 [ -f "$dir/$stamp" ] && exit 0
 rm -rf "$dir" "$dir.new"
 
-# A template reached through a symbolic link (a worktree's build/wineprefix) is copied from its
-# real folder: `cp -al` would copy the link itself, and the registry files below would then be
-# removed from the template through it.
+# The template is often a symbolic link to a shared prefix: copy what it points to, never the link
+# itself (the copy's registry files would then be the template's, and replacing them below would
+# delete the template's own).
 if [ -n "$template" ] && [ -d "$template" ]; then
   template=$(cd "$template" && pwd -P)
 fi
+# A ready template has its registry files; one without them is not copied.
 if [ -n "$template" ] && [ -f "$template/$stamp" ] && [ -f "$template/system.reg" ] &&
-  [ "$template" != "$dir" ]; then
+  [ -f "$template/user.reg" ] && [ "$template" != "$(cd "$parent" && pwd -P)/$(basename "$dir")" ]; then
   # The system files of a prefix (about 700 MB) are only read: share them with the template by
   # hard links where the file system allows; the registry files are rewritten, so copy those.
-  if cp -al "$template" "$dir.new" 2>/dev/null && [ ! -L "$dir.new" ]; then
+  if cp -al "$template/." "$dir.new" 2>/dev/null && [ ! -L "$dir.new" ]; then
     for f in "$template"/*.reg; do
       rm -f "$dir.new/$(basename "$f")"
       cp -p "$f" "$dir.new/"

@@ -1,0 +1,193 @@
+// The program's calls into the online-services library, against a fake that records them.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "lang/OnlineServices.h"
+
+namespace zentrova {
+namespace {
+
+class FakeLibrary final : public InetLibrary, public OnlineHost {
+  public:
+    std::vector<std::string> calls;
+    uint32_t infoHandle = 5;
+    uint32_t updateHandle = 9;
+    int32_t startResult = 0;
+    int32_t updateResult = 0;
+
+    void Init() override { calls.push_back("Init"); }
+    uint32_t InfoCheckCreate() override {
+        calls.push_back("InfoCreate");
+        return infoHandle;
+    }
+    void InfoCheckSetRegistryKey(uint32_t h, const wchar_t* key) override {
+        calls.push_back(Tag("InfoKey", h) + Narrow(key));
+    }
+    void InfoCheckSetProduct(uint32_t h, const char* t) override { Add("InfoProduct", h, t); }
+    void InfoCheckSetProductVersion(uint32_t h, const char* t) override {
+        Add("InfoVersion", h, t);
+    }
+    void InfoCheckSetProductEdition(uint32_t h, const char* t) override {
+        Add("InfoEdition", h, t);
+    }
+    void InfoCheckSetProductLang(uint32_t h, const char* t) override { Add("InfoLang", h, t); }
+    void InfoCheckSetParentWindow(uint32_t h, OnlineWindow w) override {
+        Add("InfoParent", h, WindowName(w));
+    }
+    int32_t InfoCheckStartAllAuto(uint32_t h) override {
+        calls.push_back(Tag("InfoStart", h));
+        return startResult;
+    }
+    void InfoCheckDoConfig(uint32_t h, OnlineWindow w) override {
+        Add("InfoConfig", h, WindowName(w));
+    }
+    void InfoCheckAbort(uint32_t h) override { calls.push_back(Tag("InfoAbort", h)); }
+    void InfoCheckDestroy(uint32_t h) override { calls.push_back(Tag("InfoDestroy", h)); }
+    uint32_t UpdateManagerCreate() override {
+        calls.push_back("UpdateCreate");
+        return updateHandle;
+    }
+    void UpdateManagerSetRegistryKey(uint32_t h, const wchar_t* key) override {
+        calls.push_back(Tag("UpdateKey", h) + Narrow(key));
+    }
+    void UpdateManagerSetProduct(uint32_t h, const char* t) override { Add("UpdateProduct", h, t); }
+    void UpdateManagerSetProductVersion(uint32_t h, const char* t) override {
+        Add("UpdateVersion", h, t);
+    }
+    void UpdateManagerSetProductEdition(uint32_t h, const char* t) override {
+        Add("UpdateEdition", h, t);
+    }
+    void UpdateManagerSetProductLang(uint32_t h, const char* t) override {
+        Add("UpdateLang", h, t);
+    }
+    int32_t UpdateManagerDoModalCheck(uint32_t h, OnlineWindow w, uint32_t flags) override {
+        Add("UpdateCheck", h, WindowName(w) + " " + std::to_string(flags));
+        return updateResult;
+    }
+    void UpdateManagerDestroy(uint32_t h) override { calls.push_back(Tag("UpdateDestroy", h)); }
+    void PostClose(OnlineWindow w) override { calls.push_back("PostClose " + WindowName(w)); }
+    void Beep() override { calls.push_back("Beep"); }
+
+  private:
+    static std::string Tag(const char* name, uint32_t h) {
+        return std::string(name) + " " + std::to_string(h) + " ";
+    }
+    void Add(const char* name, uint32_t h, const std::string& text) {
+        calls.push_back(Tag(name, h) + text);
+    }
+    static std::string Narrow(const wchar_t* text) {
+        std::string out;
+        for (; *text != 0; ++text) {
+            out += static_cast<char>(*text);
+        }
+        return out;
+    }
+    static std::string WindowName(OnlineWindow w) {
+        return w == Desktop() ? "desktop" : w == Main() ? "main" : "other";
+    }
+
+  public:
+    static OnlineWindow Desktop() { return reinterpret_cast<OnlineWindow>(0x10); }
+    static OnlineWindow Main() { return reinterpret_cast<OnlineWindow>(0x20); }
+};
+
+OnlineProductInfo Info() {
+    return {L"Software\\Z\\ztv_inet", "4711", "2.10", "", "de-de"};
+}
+
+TEST(OnlineServices, StartPassesEverythingInOrderOnce) {
+    FakeLibrary fake;
+    OnlineServices services(fake, fake, Info());
+    EXPECT_FALSE(services.Stop());
+    EXPECT_FALSE(services.Configure());
+    EXPECT_TRUE(services.Start(FakeLibrary::Desktop(), FakeLibrary::Main()));
+    EXPECT_FALSE(services.Start(FakeLibrary::Desktop(), FakeLibrary::Main()));
+    EXPECT_TRUE(services.Configure());
+    EXPECT_TRUE(services.Stop());
+    EXPECT_FALSE(services.Stop());
+    const std::vector<std::string> expected = {
+        "Init",
+        "InfoCreate",
+        "InfoKey 5 Software\\Z\\ztv_inet",
+        "InfoProduct 5 4711",
+        "InfoVersion 5 2.10",
+        "InfoEdition 5 ",
+        "InfoLang 5 de-de",
+        "InfoParent 5 desktop",
+        "InfoStart 5 ",
+        "InfoConfig 5 main",
+        "InfoAbort 5 ",
+        "InfoDestroy 5 ",
+    };
+    EXPECT_EQ(fake.calls, expected);
+    EXPECT_FALSE(services.CloseRequested());
+}
+
+TEST(OnlineServices, StartResultMinusOneClosesTheProgram) {
+    FakeLibrary fake;
+    fake.startResult = kInfoCheckCloseProgram;
+    OnlineServices services(fake, fake, Info());
+    EXPECT_TRUE(services.Start(FakeLibrary::Desktop(), FakeLibrary::Main()));
+    EXPECT_TRUE(services.CloseRequested());
+    EXPECT_EQ(fake.calls.back(), "PostClose main");
+}
+
+TEST(OnlineServices, MissingLibraryStartsNothingAndTriesAgain) {
+    FakeLibrary fake;
+    fake.infoHandle = 0;
+    fake.updateHandle = 0;
+    OnlineServices services(fake, fake, Info());
+    EXPECT_FALSE(services.Start(FakeLibrary::Desktop(), FakeLibrary::Main()));
+    EXPECT_FALSE(services.Started());
+    EXPECT_FALSE(services.CheckForUpdate(0, FakeLibrary::Main()));
+    EXPECT_FALSE(services.Start(FakeLibrary::Desktop(), FakeLibrary::Main()));
+    EXPECT_EQ(fake.calls, (std::vector<std::string>{"Init", "InfoCreate", "Init", "InfoCreate"}));
+}
+
+TEST(OnlineServices, UpdateCheckByModeAndCloseResult) {
+    struct Case {
+        int mode;
+        int32_t result;
+        const char* check;
+        bool closes;
+    };
+    const Case cases[] = {
+        {0, 0, "UpdateCheck 9 main 793", false},
+        {1, 2, "UpdateCheck 9 main 2841", false},
+        {2, kUpdateCheckCloseProgram, "UpdateCheck 9 main 1817", true},
+    };
+    for (const Case& c : cases) {
+        FakeLibrary fake;
+        fake.updateResult = c.result;
+        OnlineServices services(fake, fake, Info());
+        ASSERT_TRUE(services.Start(FakeLibrary::Desktop(), FakeLibrary::Main()));
+        fake.calls.clear();
+        EXPECT_TRUE(services.CheckForUpdate(c.mode, FakeLibrary::Main()));
+        std::vector<std::string> expected = {"UpdateCreate",
+                                             "UpdateKey 9 Software\\Z\\ztv_inet",
+                                             "UpdateProduct 9 4711",
+                                             "UpdateVersion 9 2.10",
+                                             "UpdateEdition 9 ",
+                                             "UpdateLang 9 de-de",
+                                             c.check};
+        if (c.closes) {
+            expected.push_back("PostClose main");
+        }
+        expected.push_back("UpdateDestroy 9 ");
+        EXPECT_EQ(fake.calls, expected) << c.mode;
+        EXPECT_EQ(services.CloseRequested(), c.closes);
+    }
+}
+
+TEST(OnlineServices, LanguageFromTheLibraryFileName) {
+    EXPECT_EQ(OnlineLanguageFromPath(L"C:\\P\\Lang\\ztv_inet-de-de.ztvlang"), "de-de");
+    EXPECT_EQ(OnlineLanguageFromPath(L"Z:/p/Lang/ztv_inet-en-us.ztvlang"), "en-us");
+    EXPECT_EQ(OnlineLanguageFromPath(L"C:\\ztv_inet-de\\CVX-de-de.ztvlang"), "");
+    EXPECT_EQ(OnlineLanguageFromPath(L"C:\\Lang\\ztv_inet-de"), "");
+    EXPECT_EQ(OnlineLanguageFromPath(nullptr), "");
+}
+
+}  // namespace
+}  // namespace zentrova

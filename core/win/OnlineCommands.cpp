@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/win/MainWindow.h"
+#include "core/win/WebLinks.h"
 
 namespace zentrova {
 
@@ -53,7 +54,7 @@ void MainWindow::OnlineUpdate() {
     bool done = false;
     switch (m_app.updateType) {
         case kUpdateByWebLink:
-            // The update page is one of the web links, which this build does not open yet.
+            OpenWebLink(m_app.settings, L"update");
             return;
         case kUpdateWithoutInfoCheck: {
             HiddenWhile hidden(m_hwnd);

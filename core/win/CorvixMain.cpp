@@ -86,7 +86,7 @@ bool StartMainWindow(Application& app, MainWindow& window) {
     return true;
 }
 
-int RunMessageLoop(Application& app) {
+int RunMessageLoop(Application& app, MainWindow& window) {
     BusyCursorWatchdog watchdog;
     MSG msg{};
     for (;;) {
@@ -99,6 +99,10 @@ int RunMessageLoop(Application& app) {
         }
         watchdog.Start();  // with the first message; later calls do nothing
         watchdog.BeforeDispatch();
+        if (window.RouteDialogMessage(msg)) {
+            watchdog.AfterDispatch();
+            continue;
+        }
         const bool accelerator = app.editShortcuts && app.accelerators != nullptr &&
                                  app.mainWindow != nullptr &&
                                  TranslateAcceleratorW(app.mainWindow, app.accelerators, &msg);
@@ -148,7 +152,7 @@ int RunProgram(HINSTANCE instance, const wchar_t* commandLine) {
     // information check starts here, once the online services exist.
 
     app->accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kAcceleratorTableId));
-    const int exitCode = RunMessageLoop(*app);
+    const int exitCode = RunMessageLoop(*app, window);
 
     // The online information check stops and the splash picture is released here once they
     // exist. COM is released by its scope.

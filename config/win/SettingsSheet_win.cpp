@@ -113,18 +113,11 @@ void CSettingsSheet::SkinButtons() {
         SetWindowTextW(button, text);
         SetButtonTag(button, b.tag);
     }
-    // Cancel is wider by 10 pixels; it and OK move left by as much, so that Help keeps its room.
-    for (int id : {IDOK, IDCANCEL}) {
-        HWND button = GetDlgItem(m_hwnd, id);
-        RECT rect{};
-        if (button == nullptr || !GetWindowRect(button, &rect)) {
-            continue;
-        }
-        MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&rect), 2);
-        const int widening = id == IDCANCEL ? kCancelWidening : 0;
-        SetWindowPos(button, nullptr, rect.left - kCancelWidening, rect.top,
-                     rect.right - rect.left + widening, rect.bottom - rect.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND cancel = GetDlgItem(m_hwnd, IDCANCEL);
+    RECT rect{};
+    if (cancel != nullptr && GetWindowRect(cancel, &rect)) {
+        SetWindowPos(cancel, nullptr, 0, 0, rect.right - rect.left + kCancelWidening,
+                     rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -29,7 +29,10 @@ reg add "$regkey" /v LanguageFile /t REG_SZ /d en-us /f
 reg add "$regkey" /v SkinName /t REG_SZ /d Default /f
 reg delete "$runkey" /v Corvix /f
 
-command() { harness_tool post "$class" 0x0111 "$1" 0 >/dev/null; }
+command() {
+  harness_tool post "$class" 0x0111 "$1" 0 >/dev/null
+  sleep 0.5
+}
 ctl() {
   local _out
   _out=$(harness_tool ctl "$@") || return 1
@@ -127,9 +130,8 @@ sleep 1
 command 40115
 ctl "$sheet" 1090 hotkey 0x0277 >/dev/null
 ctl "$sheet" 1 click
-box=$(harness_tool msgbox "Zentrova Clarivue 2.1" 5000 | tr -d '\r')
 check "taken hot key named" 'These hot keys are kept as chosen but start no capture until they are changed:\nThe hot key of "Free Style Region" is used by another program.' \
-  "$(printf '%s\n' "$box" | field text)"
+  "$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
 shot hotkey_taken_en
 ctl "Zentrova Clarivue 2.1" 1 click
 gone "$sheet"
@@ -172,9 +174,12 @@ ctl "$sheet" 1 click
 gone "$sheet"
 command 40006
 check "German: the configure dialog's texts" "Aufnahmeart" "$(ctl "$configure" 1049 get | field text)"
-check "German: its menu bar" "&Datei" "$(ctl "$configure" 0 menu 0 | field menu)"
+check "German: its radio button" "Einzelaufnahme: jede Aufnahme sofort bearbeiten" \
+  "$(ctl "$configure" 1006 get | field text)"
 shot configure_default_de
+sheet="Zentrova Clarivue Einstellungen"
 ctl "$configure" 1002 click
+sleep 0.5
 ctl "$sheet" 0 get >/dev/null
 shot page_general_de
 ctl "$sheet" 0 page 1 >/dev/null
@@ -193,7 +198,7 @@ harness_run rc 30 "$corvix" -exit
 check "-exit: exit code 1" 1 "$rc"
 harness_wait_exit rc "$corvix_pid" 20
 check "corvix ends with 0" 0 "$rc"
-check "stored: capture type, shadow, cursor" "0x1 0x1 0x0" \
+check "stored: capture type, shadow, cursor as reset" "0x0 0x1 0x0" \
   "$(reg_read CaptureType) $(reg_read CaptureShadowIsValid) $(reg_read CaptureCursorIsValid)"
 check "stored: language" de-de "$(reg_read LanguageFile)"
 check "stored: skin" Small "$(reg_read SkinName)"

@@ -40,16 +40,26 @@ struct MenuText {
     const wchar_t* name;
 };
 const MenuText kMenuTexts[] = {
-    {40128, L"File_CaptureScrollingText"},   {40127, L"File_CaptureScrollingWindow"},
-    {40107, L"File_CaptureWindow"},          {40108, L"File_CaptureFreeRectRegion"},
-    {40155, L"File_CaptureFreeStyleRegion"}, {40109, L"File_CaptureArea"},
-    {40106, L"File_Exit"},                   {40110, L"Config_ChooseLanguage"},
-    {40116, L"Config_ConfigureNewsChannels"}, {40114, L"Config_ConfigureCapture"},
-    {40115, L"Config_Settings"},             {40008, L"Internet_Recommend"},
-    {40009, L"Internet_SpecialOffers"},      {40010, L"Internet_Newsletter"},
-    {40011, L"Internet_Homepage"},           {40012, L"Internet_Products"},
-    {40013, L"Internet_Support"},            {40081, L"Internet_MyZentrova"},
-    {40015, L"Internet_OnlineUpdate"},       {40118, L"Help_Help"},
+    {40128, L"File_CaptureScrollingText"},
+    {40127, L"File_CaptureScrollingWindow"},
+    {40107, L"File_CaptureWindow"},
+    {40108, L"File_CaptureFreeRectRegion"},
+    {40155, L"File_CaptureFreeStyleRegion"},
+    {40109, L"File_CaptureArea"},
+    {40106, L"File_Exit"},
+    {40110, L"Config_ChooseLanguage"},
+    {40116, L"Config_ConfigureNewsChannels"},
+    {40114, L"Config_ConfigureCapture"},
+    {40115, L"Config_Settings"},
+    {40008, L"Internet_Recommend"},
+    {40009, L"Internet_SpecialOffers"},
+    {40010, L"Internet_Newsletter"},
+    {40011, L"Internet_Homepage"},
+    {40012, L"Internet_Products"},
+    {40013, L"Internet_Support"},
+    {40081, L"Internet_MyZentrova"},
+    {40015, L"Internet_OnlineUpdate"},
+    {40118, L"Help_Help"},
     {40117, L"Help_About"},
 };
 constexpr const wchar_t* kTopMenuNames[] = {L"File", L"Config", L"Internet", L"Help"};
@@ -86,9 +96,9 @@ int CConfigureDialog::Run(HWND owner, const std::function<bool(MSG&)>& route, bo
     m_animate = animate;
     m_ended = false;
     m_result = 0;
-    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CONFIGURE),
-                                     owner, &CConfigureDialog::Procedure,
-                                     reinterpret_cast<LPARAM>(this));
+    HWND dialog =
+        CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_CONFIGURE), owner,
+                           &CConfigureDialog::Procedure, reinterpret_cast<LPARAM>(this));
     if (dialog == nullptr) {
         Beep(200, 200);
         return -1;
@@ -352,8 +362,10 @@ void CConfigureDialog::Paint() {
 void CConfigureDialog::OnOk() {
     SettingsRecord& s = m_host.Settings();
     s.CaptureType = IsDlgButtonChecked(m_hwnd, IDC_CONFIGURE_MULTIPLE) == BST_CHECKED ? 1 : 0;
-    s.CaptureShadowIsValid = IsDlgButtonChecked(m_hwnd, IDC_CONFIGURE_SHADOW) == BST_CHECKED ? 1 : 0;
-    s.CaptureCursorIsValid = IsDlgButtonChecked(m_hwnd, IDC_CONFIGURE_CURSOR) == BST_CHECKED ? 1 : 0;
+    s.CaptureShadowIsValid =
+        IsDlgButtonChecked(m_hwnd, IDC_CONFIGURE_SHADOW) == BST_CHECKED ? 1 : 0;
+    s.CaptureCursorIsValid =
+        IsDlgButtonChecked(m_hwnd, IDC_CONFIGURE_CURSOR) == BST_CHECKED ? 1 : 0;
     if (m_animate) {
         AnimateWindow(m_hwnd, kSlideMs, AW_SLIDE | AW_HIDE | SlideOut(s.GeneralBBCaptureAlignment));
     }

@@ -56,8 +56,8 @@ void CLanguagePage::OnInit() {
 }
 
 void CLanguagePage::AddColumns() {
-    const std::vector<std::wstring> headers =
-        GetLanguageList(Lang(), kSection, L"ListHeaders", lang::BuiltInText(kSection, L"ListHeaders"));
+    const std::vector<std::wstring> headers = GetLanguageList(
+        Lang(), kSection, L"ListHeaders", lang::BuiltInText(kSection, L"ListHeaders"));
     // Left to right: the language (item 2), the author (item 1), the tag (item 0).
     const size_t items[] = {2, 1, 0};
     const int widths[] = {100, 100, 105 - GetSystemMetrics(SM_CXVSCROLL)};
@@ -80,8 +80,8 @@ int CLanguagePage::AddFlag(const wchar_t* tag) {
         LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, kFlagSize, kFlagSize, LR_LOADFROMFILE));
     if (bitmap == nullptr) {
         path = UnknownFlagPicturePath(folder);
-        bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, kFlagSize,
-                                                 kFlagSize, LR_LOADFROMFILE));
+        bitmap = static_cast<HBITMAP>(
+            LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, kFlagSize, kFlagSize, LR_LOADFROMFILE));
     }
     const int index = bitmap != nullptr ? ImageList_Add(m_flags, bitmap, nullptr) : -1;
     if (bitmap != nullptr) {
@@ -110,8 +110,8 @@ void CLanguagePage::FillList() {
         item.iItem = i;
         item.pszText = name.data();
         item.iImage = AddFlag(tag);
-        const auto row =
-            static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+        const auto row = static_cast<int>(
+            SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
         if (row < 0) {
             continue;
         }
@@ -158,7 +158,8 @@ void CLanguagePage::OnApply() {
     const std::wstring tag = SelectedTag();
     SettingsRecord& s = Host().Settings();
     // No selection, or a tag that does not fit the record: the language in use stays.
-    if (tag.empty() || tag.size() >= kLanguageTagChars || _wcsicmp(tag.c_str(), s.LanguageFile) == 0) {
+    if (tag.empty() || tag.size() >= kLanguageTagChars ||
+        _wcsicmp(tag.c_str(), s.LanguageFile) == 0) {
         return;
     }
     wcsncpy(s.LanguageFile, tag.c_str(), kLanguageTagChars - 1);

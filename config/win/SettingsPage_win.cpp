@@ -8,8 +8,8 @@ namespace zentrova {
 INT_PTR CALLBACK CSettingsPage::Procedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         const auto* sheetPage = reinterpret_cast<const PROPSHEETPAGEW*>(lParam);
-        auto* self = sheetPage != nullptr ? reinterpret_cast<CSettingsPage*>(sheetPage->lParam)
-                                          : nullptr;
+        auto* self =
+            sheetPage != nullptr ? reinterpret_cast<CSettingsPage*>(sheetPage->lParam) : nullptr;
         SetWindowLongPtrW(page, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
         if (self == nullptr) {
             return FALSE;

@@ -46,8 +46,9 @@ bool CSettingsSheet::Open(HWND owner, int page, HWND notify, UINT closedMessage)
     m_pages.push_back(std::make_unique<CLanguagePage>(m_host));
 
     const ZtvLangManHandle lang = m_host.Ui().Lang();
-    const std::vector<std::wstring> captions = GetLanguageList(
-        lang, L"SettingsCaptions", L"Captions", lang::BuiltInText(L"SettingsCaptions", L"Captions"));
+    const std::vector<std::wstring> captions =
+        GetLanguageList(lang, L"SettingsCaptions", L"Captions",
+                        lang::BuiltInText(L"SettingsCaptions", L"Captions"));
     std::vector<PROPSHEETPAGEW> sheetPages(m_pages.size());
     for (size_t i = 0; i < m_pages.size(); ++i) {
         PROPSHEETPAGEW& p = sheetPages[i];
@@ -98,8 +99,9 @@ void CSettingsSheet::SkinButtons() {
         const wchar_t* name;
         int tag;
     };
-    const SheetButton buttons[] = {
-        {IDOK, L"Ok", kTagOk}, {IDCANCEL, L"Cancel", kTagCancel}, {IDC_SHEET_HELP, L"Help", kTagHelp}};
+    const SheetButton buttons[] = {{IDOK, L"Ok", kTagOk},
+                                   {IDCANCEL, L"Cancel", kTagCancel},
+                                   {IDC_SHEET_HELP, L"Help", kTagHelp}};
     for (const SheetButton& b : buttons) {
         HWND button = GetDlgItem(m_hwnd, b.id);
         if (button == nullptr) {
@@ -166,8 +168,7 @@ bool CSettingsSheet::RouteMessage(MSG& msg) {
     return true;
 }
 
-LRESULT CALLBACK CSettingsSheet::SheetProc(HWND hwnd, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
+LRESULT CALLBACK CSettingsSheet::SheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<CSettingsSheet*>(GetPropW(hwnd, kSheetProperty));
     if (self == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);

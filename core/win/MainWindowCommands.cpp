@@ -19,8 +19,8 @@ namespace {
 
 constexpr const wchar_t* kModule = L"Core\\MainWindowCommands";
 
-// Commands whose windows and actions are not part of this program yet: the web links and online services, the about box, the Edit Mode's actions,
-// image commands, colour picker and mouse tools.
+// Commands whose windows and actions are not part of this program yet: the web links and online
+// services, the about box, the Edit Mode's actions, image commands, colour picker and mouse tools.
 void NotAvailableYet(uint32_t command) {
     ZTrace(kModule, __LINE__, L"command %u is not available in this build\n", command);
 }

@@ -32,16 +32,17 @@ std::wstring HotkeyName(ZtvLangManHandle lang, int id) {
         return L"Alt+PrintScreen";
     }
     static constexpr const wchar_t* kLabels[] = {
-        L"HotkeyScrollingWindowText", L"HotkeyScrollingWindowWebsite", L"HotkeySingleWindow",
-        L"HotkeyFreeRectRegion",      L"HotkeyFixedRegion",            L"HotkeyFreeStyleRegion"};
+        L"HotkeyScrollingWindowText", L"HotkeyScrollingWindowWebsite",
+        L"HotkeySingleWindow",        L"HotkeyFreeRectRegion",
+        L"HotkeyFixedRegion",         L"HotkeyFreeStyleRegion"};
     const int index = id - kHotkeyIdScrollingWindowText;
     if (index < 0 || index >= 6) {
         return std::to_wstring(id);
     }
     wchar_t text[kLanguageTextChars];
-    std::wstring name = GetLanguageText(lang, text, kLanguageTextChars, kGeneralSection,
-                                        kLabels[index],
-                                        lang::BuiltInText(kGeneralSection, kLabels[index]));
+    std::wstring name =
+        GetLanguageText(lang, text, kLanguageTextChars, kGeneralSection, kLabels[index],
+                        lang::BuiltInText(kGeneralSection, kLabels[index]));
     while (!name.empty() && (name.back() == L':' || name.back() == L' ')) {
         name.pop_back();
     }
@@ -86,8 +87,7 @@ void MainWindow::RunConfigureDialog() {
         return;
     }
     m_configure.Run(
-        m_hwnd, [this](MSG& msg) { return RouteDialogMessage(msg); },
-        !m_app.version.newerWindows);
+        m_hwnd, [this](MSG& msg) { return RouteDialogMessage(msg); }, !m_app.version.newerWindows);
 }
 
 void MainWindow::OpenSettings(int page, HWND owner) {

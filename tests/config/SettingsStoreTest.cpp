@@ -499,7 +499,8 @@ TEST(ListChoice, KeepsThePreviousValueWithoutAValidSelection) {
         size_t count;
         uint32_t expected;
     };
-    const Case cases[] = {{0, 4, 0}, {3, 4, 3}, {4, 4, 2}, {-1, 4, 2}, {0, 0, 2}, {1LL << 40, 4, 2}};
+    const Case cases[] = {{0, 4, 0},  {3, 4, 3}, {4, 4, 2},
+                          {-1, 4, 2}, {0, 0, 2}, {1LL << 40, 4, 2}};
     for (const Case& c : cases) {
         EXPECT_EQ(ChosenListIndex(c.selection, c.count, 2), c.expected) << c.selection;
     }

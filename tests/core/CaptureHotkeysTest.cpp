@@ -269,7 +269,8 @@ TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
          [](SettingsRecord& r) { r.GeneralHotkeyFreeRectRegionMod = 1 | 8; },
          {{8, 9}}},
         {"same key, other modifiers: no clash",
-         [](SettingsRecord& r) { r.GeneralHotkeyFreeStyleRegion = kF11; }, {}},
+         [](SettingsRecord& r) { r.GeneralHotkeyFreeStyleRegion = kF11; },
+         {}},
     };
     for (const Case& c : cases) {
         SettingsRecord record = FactoryHotkeys();

@@ -81,9 +81,15 @@ TEST(SkinFiles, NameOfEveryIniFile) {
         const wchar_t* skin;
     };
     const Case cases[] = {
-        {L"Default.ini", L"Default"}, {L"My.Skin.ini", L"My.Skin"}, {L"Blue.INI", L"Blue"},
-        {L"Blue.Ini", L"Blue"},       {L".ini", L""},               {L"Blue.inix", L""},
-        {L"Blue.in", L""},            {L"BlueButton.png", L""},     {L"ini", L""},
+        {L"Default.ini", L"Default"},
+        {L"My.Skin.ini", L"My.Skin"},
+        {L"Blue.INI", L"Blue"},
+        {L"Blue.Ini", L"Blue"},
+        {L".ini", L""},
+        {L"Blue.inix", L""},
+        {L"Blue.in", L""},
+        {L"BlueButton.png", L""},
+        {L"ini", L""},
         {L"", L""},
     };
     for (const Case& c : cases) {

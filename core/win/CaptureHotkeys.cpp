@@ -54,6 +54,15 @@ std::vector<HotkeyClash> FindHotkeyClashes(const SettingsRecord& record) {
     return clashes;
 }
 
+int FindHotkeyHolder(const SettingsRecord& record, int refusedId) {
+    for (const HotkeyClash& clash : FindHotkeyClashes(record)) {
+        if (clash.refused == refusedId) {
+            return clash.holder;
+        }
+    }
+    return 0;
+}
+
 HotkeyDecision DecideHotkey(const SettingsRecord& record, const HotkeyEvent& event,
                             bool captureActive, const std::function<bool()>& isFullScreen) {
     const bool printScreenId =

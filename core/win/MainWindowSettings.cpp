@@ -117,23 +117,19 @@ void MainWindow::ResumeCaptureHotkeys(HWND reportTo) {
 
 void MainWindow::ReportHotkeys(HWND owner, const std::vector<int>& refused) {
     const ZtvLangManHandle lang = m_app.language.Handle();
-    const std::vector<HotkeyClash> clashes = FindHotkeyClashes(m_app.settings);
     std::wstring message = GeneralText(lang, L"HotkeysNotRegistered");
     for (int id : refused) {
         const std::wstring name = HotkeyName(lang, id);
-        std::wstring line;
-        for (const HotkeyClash& clash : clashes) {
-            if (clash.refused == id) {
-                const std::wstring text = GeneralText(lang, L"HotkeyClash");
-                line = FillLanguageText(FillLanguageText(text.c_str(), name.c_str()).c_str(),
-                                        HotkeyName(lang, clash.holder).c_str());
-                break;
-            }
+        const int holder = FindHotkeyHolder(m_app.settings, id);
+        if (holder != 0) {
+            const std::wstring text = GeneralText(lang, L"HotkeyClash");
+            message +=
+                L"\n" + FillLanguageText(FillLanguageText(text.c_str(), name.c_str()).c_str(),
+                                         HotkeyName(lang, holder).c_str());
+        } else {
+            message +=
+                L"\n" + FillLanguageText(GeneralText(lang, L"HotkeyTaken").c_str(), name.c_str());
         }
-        if (line.empty()) {
-            line = FillLanguageText(GeneralText(lang, L"HotkeyTaken").c_str(), name.c_str());
-        }
-        message += L"\n" + line;
     }
     if (!ShowOkBox(m_app.ui, owner, L"%ls", message.c_str())) {
         ShowMainMessage(owner, L"%ls", message.c_str());

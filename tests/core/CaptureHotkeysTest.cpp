@@ -298,5 +298,16 @@ TEST(CaptureHotkeys, ExtendedFlagIsNoWindowsKey) {
     EXPECT_EQ(decision.mode, CaptureMode::SingleWindow);
 }
 
+TEST(CaptureHotkeys, HolderOfARefusedRegistration) {
+    SettingsRecord record = FactoryHotkeys();
+    record.GeneralHotkeyFixedRegion = kPrint;  // PrintScreen, as the watched key 2
+    record.GeneralHotkeyScrollingWindowText = kF9;
+    record.GeneralHotkeyScrollingWindowTextMod = 2;  // Ctrl+F9, as the website (7)
+    EXPECT_EQ(FindHotkeyHolder(record, 7), 6);       // 6 is registered first
+    EXPECT_EQ(FindHotkeyHolder(record, 2), 10);      // the fixed region took PrintScreen
+    EXPECT_EQ(FindHotkeyHolder(record, 8), 0);       // Shift+F9 refused: another program
+    EXPECT_EQ(FindHotkeyHolder(record, 3), 0);
+}
+
 }  // namespace
 }  // namespace zentrova

@@ -66,6 +66,14 @@ ctl "$configure" 1 click
 check_true "configure dialog closes with OK" gone "$configure"
 command 40006
 check "OK stored the capture type" 1 "$(ctl "$configure" 1050 get | field check)"
+# F1 is the dialog's own key: the help (no help file here: the message that says so), and no
+# system-wide hot key that other programs would lose.
+check "F1 not taken from other programs" registered "$(hotkey_free 0x70 0)"
+ctl "$configure" 1008 key 0x70 >/dev/null
+check_true "F1 in the dialog: the help's message" \
+  grep -q "The help could not be opened" <<<"$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+ctl "Zentrova Clarivue 2.1" 1 click
+gone "Zentrova Clarivue 2.1"
 ctl "$configure" 1008 click
 ctl "$configure" 2 click
 check_true "configure dialog closes with Cancel" gone "$configure"

@@ -132,6 +132,12 @@ ctl "$sheet" 2 click
 gone "$sheet"
 check "Cancel from the language page: Ctrl+F7 registered again" failed "$(hotkey_free 0x76 2)"
 check "Cancel: Ctrl+F6 not taken" registered "$(hotkey_free 0x75 2)"
+# The close box (the system menu's "Close"): the same.
+command 40115
+check "hot keys released again" registered "$(hotkey_free 0x76 2)"
+harness_tool post '#32770' 0x0112 0xF060 0 >/dev/null
+gone "$sheet"
+check "closed with the close box: Ctrl+F7 registered again" failed "$(hotkey_free 0x76 2)"
 # A combination held by another program: kept, and named.
 harness_start holder "$programtool" hotkey 0x77 2
 sleep 1

@@ -2,13 +2,15 @@
 # corvix_settings_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
 # The configure dialog and the settings sheet through corvix.exe, driven by the commands of the
 # tray menu (posted to the main window) and by the dialogs' own controls:
-#   - configure dialog: OK stores capture type and drop shadow, Cancel stores nothing;
+#   - configure dialog: OK stores capture type and drop shadow, Cancel stores nothing; F1 is a
+#     key of the dialog (its help), not a system-wide hot key;
 #   - the sheet opens on the page of each command, a second command turns the open sheet's page;
 #   - "Start when Windows starts" sets and deletes the log-on entry at once;
 #   - a new hot key is registered and the old one released; Cancel from another page keeps the
-#     registered one; a hot key taken by another program is named in a message;
+#     registered one, so does the close box; a hot key taken by another program is named in a message;
 #   - the capture bar off removes it at once; "Reset Intro Windows" stores the four flags at once;
 #   - "Factory Defaults" brings back the defaults and their effects at once and reopens the sheet;
+#   - during the Edit Mode a new hot key is only stored, and registered when the Edit Mode ends;
 #   - German: the configure dialog's texts and menu bar change; the skin "Small".
 # The record reaches the registry at exit ("-exit"), where the end of the test reads it.
 # Pictures go to BUILD/wine-env/out/corvix_settings_test/.
@@ -180,6 +182,24 @@ gone "$sheet"
 check "factory defaults: Shift+F9 registered again" failed "$(hotkey_free 0x78 4)"
 check "factory defaults: Ctrl+F7 released" registered "$(hotkey_free 0x76 2)"
 
+# ---- the Edit Mode: hot keys only stored ----
+# After the reset: PrintScreen watched, single captures, which open the Edit Mode.
+focus_desktop
+harness_key Print
+for _ in $(seq 100); do
+  harness_tool info "$class" | tr -d '\r' | grep -q '^visible=1' && break
+  sleep 0.1
+done
+check "PrintScreen: the Edit Mode" visible=1 "$(harness_tool info "$class" | tr -d '\r' | grep '^visible=')"
+check "Edit Mode: Shift+F9 released" registered "$(hotkey_free 0x78 4)"
+command 40115
+ctl "$sheet" 1087 hotkey 0x0276 >/dev/null
+ctl "$sheet" 1 click
+gone "$sheet"
+check "Edit Mode: the new hot key Ctrl+F7 only stored" registered "$(hotkey_free 0x76 2)"
+command 40029
+check "the Edit Mode left: Ctrl+F7 registered" failed "$(hotkey_free 0x76 2)"
+
 # ---- German ----
 command 40110
 ctl "$sheet" 1110 char D >/dev/null
@@ -216,7 +236,7 @@ check "stored: capture type, shadow, cursor as reset" "0x0 0x1 0x0" \
   "$(reg_read CaptureType) $(reg_read CaptureShadowIsValid) $(reg_read CaptureCursorIsValid)"
 check "stored: language" de-de "$(reg_read LanguageFile)"
 check "stored: skin" Small "$(reg_read SkinName)"
-check "stored: factory single-window key Shift+F9" "0x78 0x1" \
+check "stored: single-window key of the Edit Mode, Ctrl+F7" "0x76 0x2" \
   "$(reg_read GeneralHotkeySingleWindow) $(reg_read GeneralHotkeySingleWindowMod)"
 check "stored: free style key kept over the reset" "0x77 0x2" \
   "$(reg_read GeneralHotkeyFreeStyleRegion) $(reg_read GeneralHotkeyFreeStyleRegionMod)"

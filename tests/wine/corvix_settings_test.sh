@@ -7,11 +7,11 @@
 #   - the sheet opens on the page of each command, a second command turns the open sheet's page;
 #   - "Start when Windows starts" sets and deletes the log-on entry at once;
 #   - a new hot key is registered and the old one released; Cancel from another page keeps the
-#     registered one, so does the close box; a hot key taken by another program is named in a message;
+#     registered one, so does the close box; a hot key another program holds is named;
 #   - the capture bar off removes it at once; "Reset Intro Windows" stores the four flags at once;
 #   - "Factory Defaults" brings back the defaults and their effects at once and reopens the sheet;
 #   - during the Edit Mode a new hot key is only stored, and registered when the Edit Mode ends;
-#   - German: the configure dialog's texts and menu bar change; the skin "Small".
+#   - German: the configure dialog's texts change at once; the skin "Small".
 # The record reaches the registry at exit ("-exit"), where the end of the test reads it.
 # Pictures go to BUILD/wine-env/out/corvix_settings_test/.
 set -u

@@ -5,6 +5,7 @@
 #   - configure dialog: OK stores capture type and drop shadow, Cancel stores nothing; F1 is a
 #     key of the dialog (its help), not a system-wide hot key;
 #   - the sheet opens on the page of each command, a second command turns the open sheet's page;
+#     its Help button and F1 open the help;
 #   - "Start when Windows starts" sets and deletes the log-on entry at once;
 #   - a new hot key is registered and the old one released; Cancel from another page keeps the
 #     registered one, so does the close box; a hot key another program holds is named;
@@ -97,6 +98,18 @@ shot page_general_en
 ctl "$sheet" 0 page 1 >/dev/null
 check "the skin page" Skin "$(ctl "$sheet" 0 get | field page)"
 shot page_skin_en
+# Help: the button and F1 (a key of the sheet, even in a hot-key control) open the page's help.
+ctl "$sheet" 9 click
+check_true "the sheet's Help button: the help's message" \
+  grep -q "The help could not be opened" <<<"$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+ctl "Zentrova Clarivue 2.1" 1 click
+gone "Zentrova Clarivue 2.1"
+ctl "$sheet" 0 page 0 >/dev/null
+ctl "$sheet" 1087 key 0x70 >/dev/null
+check_true "F1 in a hot-key control: the help's message" \
+  grep -q "The help could not be opened" <<<"$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+ctl "Zentrova Clarivue 2.1" 1 click
+gone "Zentrova Clarivue 2.1"
 ctl "$sheet" 2 click
 check_true "Cancel closes the sheet" gone "$sheet"
 command 40114

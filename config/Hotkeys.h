@@ -32,12 +32,13 @@ constexpr int kHotkeyIdFreeStyleRegion = 11;
 constexpr uint32_t kVirtualKeyPrintScreen = 44;
 
 // The record's modifier set as the system's registration modifiers: Alt to 1, Control to 2,
-// Shift to 4, extended to 8. Other bits are dropped.
+// Shift to 4. The extended-key flag (8) says only which of two keys with one code was pressed
+// (the right Control, the cursor block); it is kept in the record but is no modifier, least of
+// all the Windows key, so it is dropped here with every other bit.
 constexpr uint32_t ToSystemHotkeyModifiers(uint32_t modifiers) {
     return ((modifiers & kHotkeyAlt) != 0 ? kSystemModAlt : 0) |
            ((modifiers & kHotkeyControl) != 0 ? kSystemModControl : 0) |
-           ((modifiers & kHotkeyShift) != 0 ? kSystemModShift : 0) |
-           ((modifiers & kHotkeyExtended) != 0 ? kSystemModWin : 0);
+           ((modifiers & kHotkeyShift) != 0 ? kSystemModShift : 0);
 }
 
 // The hot-key control's 16-bit word: low byte the key code, high byte the modifier set.

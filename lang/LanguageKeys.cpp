@@ -194,6 +194,11 @@ std::vector<LanguageKey> MakeTable() {
         {L"Dlg_General", L"ResetIntroWindows", L"Reset Intro Windows"},
         {L"Dlg_General", L"ResetIntroWindowsYesNo",
          L"Are you sure you want to show the introduction windows again?"},
+        // Hot keys that cannot be registered: a heading, then one line each (%s: the names).
+        {L"Dlg_General", L"HotkeysNotRegistered",
+         L"These hot keys are kept as chosen but start no capture until they are changed:"},
+        {L"Dlg_General", L"HotkeyClash", L"\"%s\" has the same hot key as \"%s\"."},
+        {L"Dlg_General", L"HotkeyTaken", L"The hot key of \"%s\" is used by another program."},
 
         // ---- Settings dialog: skin page and skin preview ----
         {L"Dlg_Skin", L"Skin", L"Skin"},

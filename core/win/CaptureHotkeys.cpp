@@ -39,6 +39,30 @@ std::vector<HotkeyRegistration> GetHotkeyRegistrations(const SettingsRecord& rec
     return out;
 }
 
+std::vector<HotkeyClash> FindHotkeyClashes(const SettingsRecord& record) {
+    const std::vector<HotkeyRegistration> registrations = GetHotkeyRegistrations(record);
+    std::vector<HotkeyClash> clashes;
+    for (size_t later = 0; later < registrations.size(); ++later) {
+        for (size_t earlier = 0; earlier < later; ++earlier) {
+            if (registrations[earlier].virtualKey == registrations[later].virtualKey &&
+                registrations[earlier].systemModifiers == registrations[later].systemModifiers) {
+                clashes.push_back({registrations[earlier].id, registrations[later].id});
+                break;
+            }
+        }
+    }
+    return clashes;
+}
+
+int FindHotkeyHolder(const SettingsRecord& record, int refusedId) {
+    for (const HotkeyClash& clash : FindHotkeyClashes(record)) {
+        if (clash.refused == refusedId) {
+            return clash.holder;
+        }
+    }
+    return 0;
+}
+
 HotkeyDecision DecideHotkey(const SettingsRecord& record, const HotkeyEvent& event,
                             bool captureActive, const std::function<bool()>& isFullScreen) {
     const bool printScreenId =

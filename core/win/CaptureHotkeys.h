@@ -41,6 +41,22 @@ struct HotkeyRegistration {
 // holding a key down starts one capture, not one per keyboard repeat.
 std::vector<HotkeyRegistration> GetHotkeyRegistrations(const SettingsRecord& record);
 
+// Two registrations of the record that ask for the same combination of key and modifiers: the
+// identifiers of the one registered first (which holds the combination) and of the later one
+// (whose registration fails).
+struct HotkeyClash {
+    int holder = 0;
+    int refused = 0;
+};
+
+// Every clash among GetHotkeyRegistrations(record), in registration order of the refused one;
+// a registration refused because of an earlier one is listed once, with the first holder.
+std::vector<HotkeyClash> FindHotkeyClashes(const SettingsRecord& record);
+
+// Who holds the combination of a registration that was refused: the identifier of the record's
+// own registration that took it first, or 0 when none of them did (another program holds it).
+int FindHotkeyHolder(const SettingsRecord& record, int refusedId);
+
 // Every identifier the main window may have registered: 6-11, 2 and 3.
 constexpr std::array<int, 8> kAllHotkeyIds = {6, 7, 8, 9, 10, 11, 2, 3};
 

@@ -89,7 +89,7 @@ bool StartMainWindow(Application& app, MainWindow& window) {
     return true;
 }
 
-int RunMessageLoop(Application& app) {
+int RunMessageLoop(Application& app, MainWindow& window) {
     BusyCursorWatchdog watchdog;
     MSG msg{};
     for (;;) {
@@ -102,6 +102,10 @@ int RunMessageLoop(Application& app) {
         }
         watchdog.Start();  // with the first message; later calls do nothing
         watchdog.BeforeDispatch();
+        if (window.RouteDialogMessage(msg)) {
+            watchdog.AfterDispatch();
+            continue;
+        }
         const bool accelerator = app.editShortcuts && app.accelerators != nullptr &&
                                  app.mainWindow != nullptr &&
                                  TranslateAcceleratorW(app.mainWindow, app.accelerators, &msg);
@@ -156,7 +160,7 @@ int RunProgram(HINSTANCE instance, const wchar_t* commandLine) {
     }
 
     app->accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(kAcceleratorTableId));
-    const int exitCode = RunMessageLoop(*app);
+    const int exitCode = RunMessageLoop(*app, window);
 
     app->online.Stop();
     // The splash picture is released here once it exists. COM is released by its scope.

@@ -56,15 +56,18 @@ void ShowMainMessageA(HWND owner, const char* format, ...) {
     MessageBoxA(owner, text, "Zentrova Clarivue 2.1", kMessageBoxStyle);
 }
 
-void RegisterCaptureHotkeys(HWND hwnd, const SettingsRecord& record) {
+std::vector<int> RegisterCaptureHotkeys(HWND hwnd, const SettingsRecord& record) {
+    std::vector<int> refused;
     for (const HotkeyRegistration& hotkey : GetHotkeyRegistrations(record)) {
         if (!RegisterHotKey(hwnd, hotkey.id, hotkey.systemModifiers, hotkey.virtualKey)) {
+            refused.push_back(hotkey.id);
             // Held by another program: the command stays reachable from the tray menu.
             ZTrace(kModule, __LINE__,
                    L"hot key %d (key %u, modifiers %u) not registered, error %lu\n", hotkey.id,
                    hotkey.virtualKey, hotkey.systemModifiers, GetLastError());
         }
     }
+    return refused;
 }
 
 void UnregisterCaptureHotkeys(HWND hwnd) {
@@ -192,6 +195,17 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnCaptureDone();
                 return 0;
             }
+            if (message == UM_SETTINGS_CLOSED) {
+                m_sheet.Destroy();
+                return 0;
+            }
+            if (message == UM_OPEN_SETTINGS) {
+                if (lParam == 1) {
+                    m_sheet.Destroy();
+                }
+                OpenSettings(static_cast<int>(wParam), m_hwnd);
+                return 0;
+            }
             if (m_taskbarCreated != 0 && message == m_taskbarCreated) {
                 // A new taskbar (Explorer restarted) has no icons: ours goes in again.
                 AddTrayIcon();
@@ -221,6 +235,7 @@ void MainWindow::OnShutdown() {
         return;
     }
     m_shutDown = true;
+    m_sheet.Destroy();
     KillTimer(m_hwnd, kTimerHover);
     KillTimer(m_hwnd, kTimerCaptureBarWatch);
     StoreWaitingCapture();

@@ -9,6 +9,11 @@
 
 #include <cstdint>
 
+#include <vector>
+
+#include "config/win/ConfigureDialog_win.h"
+#include "config/win/SettingsHost.h"
+#include "config/win/SettingsSheet_win.h"
 #include "core/win/Application.h"
 #include "core/win/HtmlHelpViewer.h"
 #include "core/win/TrayIcon.h"
@@ -41,8 +46,9 @@ void ShowMainMessageA(HWND owner, const char* format, ...);
 
 // Registers the record's capture hot keys on hwnd (identifiers 6-11; 2 and 3 for PrintScreen
 // and Alt+PrintScreen with "GeneralMonitorWindowsCaptureKey"). A key that another program holds
-// is not an error: it is logged, and its command stays reachable from the tray menu.
-void RegisterCaptureHotkeys(HWND hwnd, const SettingsRecord& record);
+// is not an error: it is logged, and its command stays reachable from the tray menu. Returns the
+// identifiers that could not be registered.
+std::vector<int> RegisterCaptureHotkeys(HWND hwnd, const SettingsRecord& record);
 // Unregisters identifiers 6-11, 2 and 3.
 void UnregisterCaptureHotkeys(HWND hwnd);
 
@@ -51,13 +57,16 @@ void UnregisterCaptureHotkeys(HWND hwnd);
 // start (already running, or no library).
 bool StartOnlineServices(Application& app);
 
-class MainWindow {
+class MainWindow : public SettingsHost {
   public:
     explicit MainWindow(Application& app)
-        : m_app(app), m_edit(app, [this](const wchar_t* topic) { OpenHelp(topic); }) {}
+        : m_app(app),
+          m_edit(app, [this](const wchar_t* topic) { OpenHelp(topic); }),
+          m_configure(*this),
+          m_sheet(*this) {}
     // Destroys the window when it still exists (the session's end quits the message loop
     // without destroying it), so that no message reaches this object once it is gone.
-    ~MainWindow();
+    ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -78,6 +87,28 @@ class MainWindow {
     // The capture bar, docked to the edge of "GeneralBBCaptureAlignment", while
     // "GeneralShowCaptureBar" is set and the skin has its picture (timer 3 re-creates it).
     void CreateCaptureBar();
+
+    // The keyboard messages of the open configure dialog and settings sheet (navigation, F1);
+    // the message loop offers every message here first. True when the message was used.
+    bool RouteDialogMessage(MSG& msg);
+
+    // SettingsHost (MainWindowSettings.cpp).
+    SettingsRecord& Settings() override { return m_app.settings; }
+    const SkinnedUi& Ui() override { return m_app.ui; }
+    const SystemInfo& System() override { return m_app.system; }
+    std::wstring ProgramFolder() override;
+    HWND MainWindowHandle() override { return m_hwnd; }
+    bool IsEditModeActive() override { return m_app.editModeActive; }
+    void OpenHelp(const wchar_t* topic) override;
+    void OpenSettings(int page, HWND owner) override;
+    void SuspendCaptureHotkeys() override;
+    void ResumeCaptureHotkeys(HWND reportTo) override;
+    void ApplyStartWithWindows() override;
+    void RefreshCaptureBar() override;
+    void ReloadSkin() override;
+    void RestartLanguage() override;
+    void FactoryReset() override;
+    void SaveSettingsNow() override;
 
   private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -108,6 +139,13 @@ class MainWindow {
     // only when it was visible. Beep when the services are not available.
     void OnlineUpdate();
     void ConfigureOnlineServices();
+    // The configure dialog (40006) and the settings commands (40110, 40114, 40115).
+    void RunConfigureDialog();
+    bool OnSettingsCommand(uint32_t command);
+    // After a skin or language change: every open window, menu and bar anew.
+    void RefreshOpenWindows();
+    // Names the hot keys that could not be registered (refused: their identifiers).
+    void ReportHotkeys(HWND owner, const std::vector<int>& refused);
 
     Application& m_app;
     HWND m_hwnd = nullptr;
@@ -115,6 +153,8 @@ class MainWindow {
     CButtonBar m_captureBar;  // created while "GeneralShowCaptureBar" is set
     HtmlHelpViewer m_help;
     EditWindow m_edit;  // the Edit Mode on this window
+    CConfigureDialog m_configure;
+    CSettingsSheet m_sheet;
     bool m_shutDown = false;
     bool m_menuOpen = false;    // the tray menu is being tracked
     UINT m_taskbarCreated = 0;  // the shell's "TaskbarCreated" message

@@ -21,9 +21,8 @@ namespace {
 
 constexpr const wchar_t* kModule = L"Core\\MainWindowCommands";
 
-// Commands whose windows and actions are not part of this program yet: the configure and
-// settings dialogs, the web links and online services, the about box, the Edit Mode's actions,
-// image commands, colour picker and mouse tools.
+// Commands whose windows and actions are not part of this program yet: the web links and online
+// services, the about box, the Edit Mode's actions, image commands, colour picker and mouse tools.
 void NotAvailableYet(uint32_t command) {
     ZTrace(kModule, __LINE__, L"command %u is not available in this build\n", command);
 }
@@ -36,6 +35,9 @@ bool MainWindow::OnCommand(uint32_t command) {
     }
     // While the Edit Mode is active, menu, accelerator and bar commands are first offered to it.
     if (m_edit.OnCommand(command)) {
+        return true;
+    }
+    if (OnSettingsCommand(command)) {
         return true;
     }
     switch (command) {
@@ -90,8 +92,8 @@ void MainWindow::StartCaptureCommand(uint32_t command) {
     if (!GetCaptureCommand(command, capture)) {
         return;
     }
-    // An open configure dialog is sent the command 1 (OK) here, so that it closes, once that
-    // dialog exists.
+    // An open configure dialog takes its choices and closes, as with its OK button.
+    m_configure.CloseWithOk();
     if (capture.regionMode) {
         DestroyCaptureBar();  // not to be frozen into the picture
     } else if (m_captureBar.IsCreated()) {
@@ -210,12 +212,16 @@ void MainWindow::CreateCaptureBar() {
     }
 }
 
+std::wstring MainWindow::ProgramFolder() {
+    std::wstring programFolder;
+    m_app.system.GetProgramFolder(programFolder);
+    return programFolder;
+}
+
 void MainWindow::OpenHelp(const wchar_t* topic) {
     // Below other topmost windows, so that the help window can come to the front.
     SetWindowPos(m_hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    std::wstring programFolder;
-    m_app.system.GetProgramFolder(programFolder);
-    const std::wstring helpFolder = JoinPath(programFolder, L"Help");
+    const std::wstring helpFolder = JoinPath(ProgramFolder(), L"Help");
     // The help file of the current language, or the English one.
     const wchar_t* file = ztvLangMan_findLocalFile(m_app.language.Handle(), helpFolder.c_str(),
                                                    L"CVX-", L".chm", L"en-us");

@@ -15,5 +15,10 @@ constexpr uint32_t UM_INTRO_CLOSED = 33168;  // 0x8190
 constexpr uint32_t UM_HOOK_MOUSE = 33169;  // 0x8191
 // To the main window from the capture engine: a capture is finished (wParam 1).
 constexpr uint32_t UM_CAPTURE_DONE = 33170;  // 0x8192
+// The settings sheet has closed (OK, Cancel or its close box) and is to be destroyed.
+constexpr uint32_t UM_SETTINGS_CLOSED = 33171;  // 0x8193
+// Open the settings sheet: first parameter the page; second 1 to close an open sheet first and
+// open it anew (owned by the main window), as after "Factory Defaults".
+constexpr uint32_t UM_OPEN_SETTINGS = 33172;  // 0x8194
 
 }  // namespace zentrova

@@ -929,6 +929,15 @@ void EditWindow::OnDisplayChange() {
     Repaint();
 }
 
+void EditWindow::RefreshLook() {
+    if (!m_session.IsActive()) {
+        return;
+    }
+    MakeScreenPictures();
+    CreateBars();
+    Repaint();
+}
+
 bool EditWindow::OnCommand(uint32_t id) {
     if (m_session.IsActive() && id == edit_cmd::kPickColour) {
         PickColour();

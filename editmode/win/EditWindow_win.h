@@ -51,6 +51,8 @@ class EditWindow final : public EditHost {
     void OnMouseWheel(int32_t delta, WPARAM keys);
     void OnTimer();
     void OnDisplayChange();
+    // The skin or the language changed: the screen pictures and the three bars are made again.
+    void RefreshLook();
     // The mouse capture went elsewhere: drags end, the cursor is free.
     void OnCaptureLost();
     // WM_SETCURSOR over the client area: true when the cursor was set.

@@ -11,9 +11,9 @@ TEST(Hotkeys, ModifiersTranslateForRegistration) {
     EXPECT_EQ(ToSystemHotkeyModifiers(1), 4u);  // Shift
     EXPECT_EQ(ToSystemHotkeyModifiers(2), 2u);  // Control
     EXPECT_EQ(ToSystemHotkeyModifiers(4), 1u);  // Alt
-    EXPECT_EQ(ToSystemHotkeyModifiers(8), 8u);  // extended key
+    EXPECT_EQ(ToSystemHotkeyModifiers(8), 0u);  // extended key: no Windows key
     EXPECT_EQ(ToSystemHotkeyModifiers(6), 3u);  // Control+Alt
-    EXPECT_EQ(ToSystemHotkeyModifiers(15), 15u);
+    EXPECT_EQ(ToSystemHotkeyModifiers(15), 7u);
     EXPECT_EQ(ToSystemHotkeyModifiers(0x31), 4u);  // unknown bits dropped
 }
 

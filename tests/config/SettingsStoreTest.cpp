@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "config/LanguageTag.h"
+#include "config/ListChoice.h"
+#include "config/SessionValues.h"
 #include "config/Settings.h"
 #include "core/FileSystem.h"
 #include "core/WideText.h"
@@ -386,6 +388,67 @@ TEST_F(SettingsStoreTest, FactoryDefaultsOnAFirstStartGiveTheDefaults) {
     EXPECT_TRUE(SameSettings(reset, Load()));
     EXPECT_EQ(reset.GeneralHotkeyFreeRectRegion, 120u);
     EXPECT_STREQ(reset.LanguageFile, L"en-us");
+}
+
+TEST_F(SettingsStoreTest, FactoryDefaultsKeepWhatTheSessionChanged) {
+    // Stored at the last exit: German, "Small", Ctrl+F5 on the free rectangle.
+    SettingsRecord stored = DistinctRecord();
+    CopyText(stored.LanguageFile, 32, L"de-de");
+    CopyText(stored.SkinName, 260, L"Small");
+    stored.GeneralHotkeyFreeRectRegion = 116;
+    stored.GeneralHotkeyFreeRectRegionMod = 2;
+    stored.IntroWindowCaptureShow = 1;
+    ASSERT_TRUE(Store().SaveSettings(stored));
+    // Changed during this run, only in memory.
+    SettingsRecord running = stored;
+    CopyText(running.LanguageFile, 32, L"en-us");
+    CopyText(running.SkinName, 260, L"Tiny");
+    running.GeneralHotkeyFreeRectRegion = 117;  // Alt+F6
+    running.GeneralHotkeyFreeRectRegionMod = 4;
+    running.IntroWindowCaptureShow = 0;
+    running.GeneralHotkeySingleWindow = 113;
+    running.CaptureFixedWidth = 800;
+
+    SettingsRecord reset = running;
+    ASSERT_TRUE(Store().ResetSettingsToDefaults(reset));
+    KeepSessionValues(running, reset);
+
+    EXPECT_STREQ(reset.LanguageFile, L"en-us");
+    EXPECT_STREQ(reset.SkinName, L"Tiny");
+    EXPECT_EQ(reset.GeneralHotkeyFreeRectRegion, 117u);
+    EXPECT_EQ(reset.GeneralHotkeyFreeRectRegionMod, 4u);
+    EXPECT_EQ(reset.IntroWindowCaptureShow, 0u);
+    EXPECT_EQ(reset.LanguageDetected, running.LanguageDetected);
+    // What the reset resets stays reset.
+    EXPECT_EQ(reset.GeneralHotkeySingleWindow, 120u);
+    EXPECT_EQ(reset.CaptureFixedWidth, 640u);
+    // Every kept value is the running one, every other the freshly loaded default.
+    SettingsRecord defaults = running;
+    ASSERT_TRUE(Store().ResetSettingsToDefaults(defaults));
+    for (const SettingDef& def : GetSettingsTable()) {
+        const SettingsRecord& expected = def.reset == ResetRule::Keep ? running : defaults;
+        if (IsTextKind(def.kind)) {
+            EXPECT_EQ(std::wstring(GetSettingText(reset, def)),
+                      std::wstring(GetSettingText(expected, def)))
+                << ToUtf8(def.name);
+        } else {
+            EXPECT_EQ(GetSettingNumber(reset, def), GetSettingNumber(expected, def))
+                << ToUtf8(def.name);
+        }
+    }
+}
+
+TEST(ListChoice, KeepsThePreviousValueWithoutAValidSelection) {
+    struct Case {
+        long long selection;
+        size_t count;
+        uint32_t expected;
+    };
+    const Case cases[] = {{0, 4, 0},  {3, 4, 3}, {4, 4, 2},
+                          {-1, 4, 2}, {0, 0, 2}, {1LL << 40, 4, 2}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(ChosenListIndex(c.selection, c.count, 2), c.expected) << c.selection;
+    }
 }
 
 #ifdef _WIN32

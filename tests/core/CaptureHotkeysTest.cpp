@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace zentrova {
@@ -56,7 +57,7 @@ TEST(HotkeyRegistrations, StoredModifiersAreConvertedBitByBit) {
     r.GeneralHotkeySingleWindow = 'C';
     r.GeneralHotkeySingleWindowMod = 4;  // Alt
     r.GeneralHotkeyFreeRectRegion = 'D';
-    r.GeneralHotkeyFreeRectRegionMod = 8;  // extended: the Windows key
+    r.GeneralHotkeyFreeRectRegionMod = 8;  // extended: no modifier
     r.GeneralHotkeyFixedRegion = 'E';
     r.GeneralHotkeyFixedRegionMod = 1 | 2 | 4 | 8 | 0x30;  // unknown bits are dropped
     r.GeneralHotkeyFreeStyleRegion = 'F';
@@ -65,8 +66,8 @@ TEST(HotkeyRegistrations, StoredModifiersAreConvertedBitByBit) {
     const std::vector<HotkeyRegistration> want = {{6, kOnce | kShift, 'A'},
                                                   {7, kOnce | kCtrl, 'B'},
                                                   {8, kOnce | kAlt, 'C'},
-                                                  {9, kOnce | kWin, 'D'},
-                                                  {10, kOnce | kAlt | kCtrl | kShift | kWin, 'E'},
+                                                  {9, kOnce, 'D'},
+                                                  {10, kOnce | kAlt | kCtrl | kShift, 'E'},
                                                   {11, kOnce | kAlt | kShift, 'F'}};
     ASSERT_EQ(want.size(), got.size());  // PrintScreen not watched
     for (size_t i = 0; i < want.size(); ++i) {
@@ -209,6 +210,85 @@ TEST(CaptureCommands, IntroDueAndWhichModesStartAfterIt) {
         EXPECT_EQ(captureStarts[m], IntroStartsMode(IntroGroup::Capture, mode)) << m;
         EXPECT_EQ(m == 1 || m == 2, IntroStartsMode(IntroGroup::CaptureScroll, mode)) << m;
     }
+}
+
+TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
+    struct Case {
+        const char* what;
+        void (*change)(SettingsRecord&);
+        std::vector<std::pair<int, int>> clashes;
+    };
+    const Case cases[] = {
+        {"factory keys: none", [](SettingsRecord&) {}, {}},
+        {"scrolling text on Shift+F9, as the single window",
+         [](SettingsRecord& r) {
+             r.GeneralHotkeyScrollingWindowText = kF9;
+             r.GeneralHotkeyScrollingWindowTextMod = 1;
+         },
+         {{6, 8}}},
+        {"fixed region on PrintScreen",
+         [](SettingsRecord& r) { r.GeneralHotkeyFixedRegion = kPrint; },
+         {{10, 2}}},
+        {"fixed region on Alt+PrintScreen",
+         [](SettingsRecord& r) {
+             r.GeneralHotkeyFixedRegion = kPrint;
+             r.GeneralHotkeyFixedRegionMod = 4;
+         },
+         {{10, 3}}},
+        {"PrintScreen not watched: no clash with it",
+         [](SettingsRecord& r) {
+             r.GeneralHotkeyFixedRegion = kPrint;
+             r.GeneralMonitorWindowsCaptureKey = 0;
+         },
+         {}},
+        {"three on F9: both later ones refused by the first",
+         [](SettingsRecord& r) {
+             r.GeneralHotkeySingleWindowMod = 0;
+             r.GeneralHotkeyFreeStyleRegion = kF9;
+         },
+         {{8, 9}, {8, 11}}},
+        {"the extended flag makes no other combination",
+         [](SettingsRecord& r) { r.GeneralHotkeyFreeRectRegionMod = 1 | 8; },
+         {{8, 9}}},
+        {"same key, other modifiers: no clash",
+         [](SettingsRecord& r) { r.GeneralHotkeyFreeStyleRegion = kF11; },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SettingsRecord record = FactoryHotkeys();
+        c.change(record);
+        std::vector<std::pair<int, int>> found;
+        for (const HotkeyClash& clash : FindHotkeyClashes(record)) {
+            found.emplace_back(clash.holder, clash.refused);
+        }
+        EXPECT_EQ(found, c.clashes) << c.what;
+    }
+}
+
+TEST(CaptureHotkeys, ExtendedFlagIsNoWindowsKey) {
+    SettingsRecord record = FactoryHotkeys();
+    record.GeneralMonitorWindowsCaptureKey = 0;
+    record.GeneralHotkeySingleWindow = kF11;
+    record.GeneralHotkeySingleWindowMod = 2 | 8;  // the control's flags of Ctrl+F11
+    const std::vector<HotkeyRegistration> registrations = GetHotkeyRegistrations(record);
+    ASSERT_EQ(registrations.size(), 3u);
+    EXPECT_EQ(registrations[1].id, 8);
+    EXPECT_EQ(registrations[1].systemModifiers, kCtrl | kOnce);
+    // Ctrl+F11 pressed starts it: the Windows key is not asked for.
+    const HotkeyDecision decision = DecideHotkey(record, {8, kCtrl, kF11}, false, nullptr);
+    EXPECT_TRUE(decision.start);
+    EXPECT_EQ(decision.mode, CaptureMode::SingleWindow);
+}
+
+TEST(CaptureHotkeys, HolderOfARefusedRegistration) {
+    SettingsRecord record = FactoryHotkeys();
+    record.GeneralHotkeyFixedRegion = kPrint;  // PrintScreen, as the watched key 2
+    record.GeneralHotkeyScrollingWindowText = kF9;
+    record.GeneralHotkeyScrollingWindowTextMod = 2;  // Ctrl+F9, as the website (7)
+    EXPECT_EQ(FindHotkeyHolder(record, 7), 6);       // 6 is registered first
+    EXPECT_EQ(FindHotkeyHolder(record, 2), 10);      // the fixed region took PrintScreen
+    EXPECT_EQ(FindHotkeyHolder(record, 8), 0);       // Shift+F9 refused: another program
+    EXPECT_EQ(FindHotkeyHolder(record, 3), 0);
 }
 
 }  // namespace

@@ -23,6 +23,22 @@
  *   wintool child CLASS ID             print "rect=L T R B" (screen), "visible=" 1 or 0 and
  *                                      "textlength=" (characters of its text) of the
  *                                      child window ID of that window
+ *   wintool ctl TITLE ID ACTION [ARG]  act on the first control ID below the top-level window
+ *                                      TITLE (waiting up to 5 s for the window): "click" (posted,
+ *                                      so that a box it opens does not block), "get" (print
+ *                                      "check=" and "text="), "hotkey WORD" (set a hot-key
+ *                                      control), "select N" (combo box), "key VK" (key press
+ *                                      posted to the control); ID 0 is the window itself, whose
+ *                                      "get" also prints "rect=L T R B" and, for a property
+ *                                      sheet, "page=" the selected page's title; "char C"
+ *                                      (a typed character posted), "selectstring TEXT" (combo
+ *                                      box), "page N" (select a property sheet's page N),
+ *                                      "menu N" (print "menu=" the text of the window's menu
+ *                                      bar item N)
+ *   wintool nodialog TITLE [MS]        exit 0 as soon as no dialog (class #32770) titled TITLE
+ *                                      exists
+ *   wintool count PREFIX               print how many visible top-level windows have a class
+ *                                      name beginning with PREFIX
  * Exit code 1: not found / timed out; 2: bad arguments.
  */
 #include <windows.h>
@@ -248,6 +264,94 @@ static int ChildRect(const wchar_t* cls, int id) {
     return 0;
 }
 
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+static BOOL CALLBACK FindControl(HWND hwnd, LPARAM lParam) {
+    struct ControlSearch* search = (struct ControlSearch*)lParam;
+    if (GetDlgCtrlID(hwnd) == search->id) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+static int Control(const wchar_t* title, int id, const wchar_t* action, const wchar_t* arg) {
+    HWND top = WaitWindow(L"#32770", title, TRUE, 5000);
+    if (top == NULL)
+        return 1;
+    HWND control = top;
+    if (id != 0) {
+        struct ControlSearch search = {id, NULL};
+        EnumChildWindows(top, FindControl, (LPARAM)&search);
+        if (search.found == NULL)
+            return 1;
+        control = search.found;
+    }
+    if (wcscmp(action, L"click") == 0)
+        return PostMessageW(control, BM_CLICK, 0, 0) ? 0 : 1;
+    if (wcscmp(action, L"hotkey") == 0 && arg != NULL) {
+        SendMessageW(control, 0x0401 /* HKM_SETHOTKEY */, (WPARAM)wcstoul(arg, NULL, 0), 0);
+        return 0;
+    }
+    if (wcscmp(action, L"select") == 0 && arg != NULL)
+        return SendMessageW(control, CB_SETCURSEL, (WPARAM)_wtoi(arg), 0) == CB_ERR ? 1 : 0;
+    if (wcscmp(action, L"key") == 0 && arg != NULL) {
+        UINT vk = (UINT)wcstoul(arg, NULL, 0);
+        PostMessageW(control, WM_KEYDOWN, vk, 1);
+        PostMessageW(control, WM_KEYUP, vk, 0xC0000001);
+        return 0;
+    }
+    if (wcscmp(action, L"char") == 0 && arg != NULL)
+        return PostMessageW(control, WM_CHAR, arg[0], 1) ? 0 : 1;
+    if (wcscmp(action, L"selectstring") == 0 && arg != NULL)
+        return SendMessageW(control, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)arg) == CB_ERR ? 1 : 0;
+    if (wcscmp(action, L"page") == 0 && arg != NULL) {
+        SendMessageW(control, 0x0465 /* PSM_SETCURSEL */, (WPARAM)_wtoi(arg), 0);
+        return 0;
+    }
+    if (wcscmp(action, L"menu") == 0 && arg != NULL) {
+        wchar_t text[256] = L"";
+        GetMenuStringW(GetMenu(control), (UINT)_wtoi(arg), text, 256, MF_BYPOSITION);
+        PrintWide("menu", text);
+        return 0;
+    }
+    if (wcscmp(action, L"get") == 0) {
+        wchar_t text[512] = L"";
+        GetWindowTextW(control, text, 512);
+        printf("check=%d\n", (int)SendMessageW(control, BM_GETCHECK, 0, 0));
+        PrintWide("text", text);
+        if (id == 0) {
+            RECT r;
+            GetWindowRect(control, &r);
+            printf("rect=%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+            HWND page = (HWND)SendMessageW(control, 0x0476 /* PSM_GETCURRENTPAGEHWND */, 0, 0);
+            text[0] = 0;
+            if (page != NULL)
+                GetWindowTextW(page, text, 512);
+            PrintWide("page", text);
+        }
+        return 0;
+    }
+    return 2;
+}
+
+struct ClassCount {
+    const wchar_t* prefix;
+    int count;
+};
+
+static BOOL CALLBACK CountClass(HWND hwnd, LPARAM lParam) {
+    struct ClassCount* c = (struct ClassCount*)lParam;
+    wchar_t name[256] = L"";
+    GetClassNameW(hwnd, name, 256);
+    if (IsWindowVisible(hwnd) && wcsncmp(name, c->prefix, wcslen(c->prefix)) == 0)
+        c->count++;
+    return TRUE;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
         fputs("usage: wintool find|gone|info|msgbox|mutex|resource|iconpixel|post|tray|child NAME ...\n",
@@ -277,6 +381,16 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (wcscmp(command, L"child") == 0 && argc >= 4)
         return ChildRect(name, _wtoi(argv[3]));
+    if (wcscmp(command, L"ctl") == 0 && argc >= 5)
+        return Control(name, _wtoi(argv[3]), argv[4], argc >= 6 ? argv[5] : NULL);
+    if (wcscmp(command, L"nodialog") == 0)
+        return WaitWindow(L"#32770", name, FALSE, ParseMs(argc, argv, 3, 0)) ? 0 : 1;
+    if (wcscmp(command, L"count") == 0) {
+        struct ClassCount c = {name, 0};
+        EnumWindows(CountClass, (LPARAM)&c);
+        printf("%d\n", c.count);
+        return 0;
+    }
     if (wcscmp(command, L"post") == 0)
         return PostMessages(name, argc - 3, argv + 3);
     if (wcscmp(command, L"tray") == 0 && argc >= 5)

@@ -1,6 +1,9 @@
 // Translation of the shipped skins' names.
 #include "ui/skin/SkinName.h"
 
+#include <cwctype>
+
+#include "core/FileSystem.h"
 #include "lang/TextLookup.h"
 
 namespace zentrova {
@@ -29,6 +32,31 @@ std::wstring TranslateSkinName(ZtvLangManHandle lang, const wchar_t* name,
         }
     }
     return given;
+}
+
+std::wstring SkinNameFromFile(const std::wstring& fileName) {
+    const size_t dot = fileName.rfind(L'.');
+    if (dot == std::wstring::npos || dot == 0 || fileName.size() - dot != 4) {
+        return {};
+    }
+    static constexpr wchar_t kIni[] = L".ini";
+    for (size_t i = 0; i < 4; ++i) {
+        if (std::towlower(fileName[dot + i]) != kIni[i]) {
+            return {};
+        }
+    }
+    return fileName.substr(0, dot);
+}
+
+std::vector<std::wstring> ListSkinNames(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    for (const std::wstring& file : ListFolderFiles(folder.c_str())) {
+        std::wstring name = SkinNameFromFile(file);
+        if (!name.empty()) {
+            names.push_back(std::move(name));
+        }
+    }
+    return names;
 }
 
 }  // namespace zentrova

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "lang/ztv_lang/ztv_lang.h"
 
@@ -19,6 +20,14 @@ enum class SkinNameDirection {
     ToShown,     // the skin's name -> the name shown in the list
     ToInternal,  // a name shown in the list -> the skin's name
 };
+
+// The skin a file of the skin folder stands for: an INI file ("*.ini", any case) gives its name
+// cut at its last "." ("My.Skin.ini" is the skin "My.Skin"); any other file, or an INI file
+// without a name (".ini"), gives an empty text.
+std::wstring SkinNameFromFile(const std::wstring& fileName);
+
+// The skins of folder: the names of its INI files, in the order the folder lists them.
+std::vector<std::wstring> ListSkinNames(const std::wstring& folder);
 
 std::wstring TranslateSkinName(ZtvLangManHandle lang, const wchar_t* name,
                                SkinNameDirection direction);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/FileSystem.h"
+#include "core/WideText.h"
 #include "tests/support/TempFolder.h"
 #include "ui/skin/SkinName.h"
 
@@ -72,6 +73,38 @@ TEST_F(SkinNames, DefaultLanguageAndBuiltInTexts) {
     // No language manager at all: the built-in texts, the names themselves.
     EXPECT_EQ(TranslateSkinName(nullptr, L"Default", SkinNameDirection::ToShown), L"Default");
     EXPECT_EQ(TranslateSkinName(nullptr, L"Default", SkinNameDirection::ToInternal), L"Default");
+}
+
+TEST(SkinFiles, NameOfEveryIniFile) {
+    struct Case {
+        const wchar_t* file;
+        const wchar_t* skin;
+    };
+    const Case cases[] = {
+        {L"Default.ini", L"Default"},
+        {L"My.Skin.ini", L"My.Skin"},
+        {L"Blue.INI", L"Blue"},
+        {L"Blue.Ini", L"Blue"},
+        {L".ini", L""},
+        {L"Blue.inix", L""},
+        {L"Blue.in", L""},
+        {L"BlueButton.png", L""},
+        {L"ini", L""},
+        {L"", L""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SkinNameFromFile(c.file), c.skin) << ToUtf8(c.file);
+    }
+}
+
+TEST(SkinFiles, ListedFromTheFolder) {
+    test::TempFolder folder;
+    ASSERT_TRUE(test::WriteWholeFile(folder.File(L"My.Skin.ini"), "[Skin]\n"));
+    ASSERT_TRUE(test::WriteWholeFile(folder.File(L"My.SkinButton.png"), "x"));
+    ASSERT_TRUE(test::WriteWholeFile(folder.File(L"notes.txt"), "x"));
+    const std::vector<std::wstring> names = ListSkinNames(folder.Path());
+    EXPECT_EQ(names, std::vector<std::wstring>{L"My.Skin"});
+    EXPECT_TRUE(ListSkinNames(folder.File(L"missing")).empty());
 }
 
 }  // namespace

@@ -1,0 +1,59 @@
+// Resource identifiers of the configure dialog and the settings pages (SettingsDialogs.rc and
+// the C++ sources). The control numbers are those the language files' caption keys name.
+#pragma once
+
+// The configure dialog and its menu bar.
+#define IDD_CONFIGURE 105
+#define IDR_CONFIGURE_MENU 106
+#define IDC_CONFIGURE_INFO 1052
+#define IDC_CONFIGURE_INFO2 1053
+#define IDC_CONFIGURE_TYPE_GROUP 1049
+#define IDC_CONFIGURE_SINGLE 1006
+#define IDC_CONFIGURE_MULTIPLE 1050
+#define IDC_CONFIGURE_SHADOW 1026
+#define IDC_CONFIGURE_CURSOR 1008
+#define IDC_CONFIGURE_ADVANCED 1002
+#define IDC_CONFIGURE_HELP 9
+
+// The settings sheet's help button.
+#define IDC_SHEET_HELP 9
+
+// General page.
+#define IDD_PAGE_GENERAL 130
+#define IDC_GEN_APPLICATION 1079
+#define IDC_GEN_START_WITH_WINDOWS 1062
+#define IDC_GEN_SPLASH 1068
+#define IDC_GEN_CAPTURE 1080
+#define IDC_GEN_PRINTSCREEN 1069
+#define IDC_GEN_SOUND 1067
+#define IDC_GEN_BAR_SHOW 1070
+#define IDC_GEN_BAR_ALIGNMENT_LABEL 1081
+#define IDC_GEN_BAR_ALIGNMENT 1082
+#define IDC_GEN_HOTKEYS 1093
+#define IDC_GEN_HK_TEXT_LABEL 1066
+#define IDC_GEN_HK_WEBSITE_LABEL 1072
+#define IDC_GEN_HK_WINDOW_LABEL 1074
+#define IDC_GEN_HK_RECT_LABEL 1076
+#define IDC_GEN_HK_FIXED_LABEL 1078
+#define IDC_GEN_HK_FREESTYLE_LABEL 1084
+#define IDC_GEN_HK_TEXT 1085
+#define IDC_GEN_HK_WEBSITE 1086
+#define IDC_GEN_HK_WINDOW 1087
+#define IDC_GEN_HK_RECT 1088
+#define IDC_GEN_HK_FIXED 1089
+#define IDC_GEN_HK_FREESTYLE 1090
+#define IDC_GEN_FACTORY 1083
+#define IDC_GEN_RESET_DEFAULTS 1001
+#define IDC_GEN_RESET_INTRO 1002
+
+// Skin page.
+#define IDD_PAGE_SKIN 131
+#define IDC_SKIN_LABEL 40073
+#define IDC_SKIN_LIST 1100
+#define IDC_SKIN_INFO 1101
+#define IDC_SKIN_PREVIEW 1102
+#define IDC_SKIN_SAMPLE_BUTTON 1103
+
+// Language page.
+#define IDD_PAGE_LANGUAGE 132
+#define IDC_LANGUAGE_LIST 1110

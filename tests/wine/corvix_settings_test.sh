@@ -1,0 +1,257 @@
+#!/usr/bin/env bash
+# corvix_settings_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
+# The configure dialog and the settings sheet through corvix.exe, driven by the commands of the
+# tray menu (posted to the main window) and by the dialogs' own controls:
+#   - configure dialog: OK stores capture type and drop shadow, Cancel stores nothing; F1 is a
+#     key of the dialog (its help), not a system-wide hot key;
+#   - the sheet opens on the page of each command, a second command turns the open sheet's page;
+#     its Help button and F1 open the help;
+#   - "Start when Windows starts" sets and deletes the log-on entry at once;
+#   - a new hot key is registered and the old one released; Cancel from another page keeps the
+#     registered one, so does the close box; a hot key another program holds is named;
+#   - the capture bar off removes it at once; "Reset Intro Windows" stores the four flags at once;
+#   - "Factory Defaults" brings back the defaults and their effects at once and reopens the sheet;
+#   - during the Edit Mode a new hot key is only stored, and registered when the Edit Mode ends;
+#   - German: the configure dialog's texts change at once; the skin "Small".
+# The record reaches the registry at exit ("-exit"), where the end of the test reads it.
+# Pictures go to BUILD/wine-env/out/corvix_settings_test/.
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
+
+corvix_test_init "$@"
+runkey='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+sheet="Zentrova Clarivue Settings"
+configure="Zentrova Clarivue 2"
+
+quiet_record
+reg_dword GeneralMonitorWindowsCaptureKey 0
+reg_dword GeneralShowCaptureBar 1
+reg_dword LanguageDetected 1
+reg add "$regkey" /v LanguageFile /t REG_SZ /d en-us /f
+reg add "$regkey" /v SkinName /t REG_SZ /d Default /f
+reg delete "$runkey" /v Corvix /f
+
+command() {
+  harness_tool post "$class" 0x0111 "$1" 0 >/dev/null
+  sleep 0.5
+}
+ctl() {
+  local _out
+  _out=$(harness_tool ctl "$@") || return 1
+  printf '%s\n' "${_out//$'\r'/}"
+}
+field() { sed -n "s/^$1=//p"; }
+run_value() {
+  "$WINE_LOADER" reg query "$runkey" /v Corvix 2>/dev/null | tr -d '\r' |
+    awk '$1 == "Corvix" { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
+}
+# hotkey_free VK MODS: "registered" when no one holds the combination, "failed" when taken.
+hotkey_free() {
+  "$WINE_LOADER" "$programtool" hotkey "$1" "$2" 1 </dev/null 2>/dev/null | tr -d '\r' | head -n 1
+}
+bars() { harness_tool count _zedCButtonBar | tr -d '\r'; }
+shot() {
+  sleep 0.7
+  harness_screenshot "$out/$1.png"
+}
+gone() { harness_tool nodialog "$1" 5000; }
+
+start_session
+
+# ---- configure dialog ----
+command 40006
+check "configure dialog opens" "Capture Type" "$(ctl "$configure" 1049 get | field text)"
+shot configure_default_en
+ctl "$configure" 1050 click
+ctl "$configure" 1026 click
+ctl "$configure" 1 click
+check_true "configure dialog closes with OK" gone "$configure"
+command 40006
+check "OK stored the capture type" 1 "$(ctl "$configure" 1050 get | field check)"
+# F1 is the dialog's own key: the help (no help file here: the message that says so), and no
+# system-wide hot key that other programs would lose.
+check "F1 not taken from other programs" registered "$(hotkey_free 0x70 0)"
+ctl "$configure" 1008 key 0x70 >/dev/null
+check_true "F1 in the dialog: the help's message" \
+  grep -q "The help could not be opened" <<<"$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+ctl "Zentrova Clarivue 2.1" 1 click
+gone "Zentrova Clarivue 2.1"
+ctl "$configure" 1008 click
+ctl "$configure" 2 click
+check_true "configure dialog closes with Cancel" gone "$configure"
+command 40006
+check "Cancel stored nothing" 0 "$(ctl "$configure" 1008 get | field check)"
+# Advanced opens the sheet owned by the dialog (the capture page is not in this build: General).
+ctl "$configure" 1002 click
+check "Advanced opens the sheet" General "$(ctl "$sheet" 0 get | field page)"
+ctl "$configure" 2 click
+check_true "the sheet goes with the configure dialog" gone "$sheet"
+
+# ---- the sheet's pages ----
+command 40110
+check "40110: the language page" Language "$(ctl "$sheet" 0 get | field page)"
+shot page_language_en
+command 40115
+check "40115 on the open sheet: the general page" General "$(ctl "$sheet" 0 get | field page)"
+shot page_general_en
+ctl "$sheet" 0 page 1 >/dev/null
+check "the skin page" Skin "$(ctl "$sheet" 0 get | field page)"
+shot page_skin_en
+# Help: the button and F1 (a key of the sheet, even in a hot-key control) open the page's help.
+ctl "$sheet" 9 click
+check_true "the sheet's Help button: the help's message" \
+  grep -q "The help could not be opened" <<<"$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+ctl "Zentrova Clarivue 2.1" 1 click
+gone "Zentrova Clarivue 2.1"
+ctl "$sheet" 0 page 0 >/dev/null
+ctl "$sheet" 1087 key 0x70 >/dev/null
+check_true "F1 in a hot-key control: the help's message" \
+  grep -q "The help could not be opened" <<<"$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+ctl "Zentrova Clarivue 2.1" 1 click
+gone "Zentrova Clarivue 2.1"
+ctl "$sheet" 2 click
+check_true "Cancel closes the sheet" gone "$sheet"
+command 40114
+check "40114: the first page while the capture page is missing" General \
+  "$(ctl "$sheet" 0 get | field page)"
+ctl "$sheet" 2 click
+gone "$sheet"
+
+# ---- start with Windows ----
+command 40115
+ctl "$sheet" 1062 click
+ctl "$sheet" 1 click
+gone "$sheet"
+check "start with Windows: Run value at once" '"'"Z:${corvix//\//\\}"'"' "\"$(run_value)\""
+command 40115
+ctl "$sheet" 1062 click
+ctl "$sheet" 1 click
+gone "$sheet"
+check "start with Windows off: Run value deleted at once" "" "$(run_value)"
+
+# ---- hot keys: single window Shift+F9 (factory) to Ctrl+F7 ----
+check "Shift+F9 held by corvix before" failed "$(hotkey_free 0x78 4)"
+command 40115
+ctl "$sheet" 1087 hotkey 0x0276 >/dev/null
+ctl "$sheet" 1 click
+gone "$sheet"
+check "new hot key Ctrl+F7 registered" failed "$(hotkey_free 0x76 2)"
+check "old hot key Shift+F9 released" registered "$(hotkey_free 0x78 4)"
+# Cancel from another page: the general page's changes dropped, the hot keys registered again.
+command 40115
+check "hot keys released while the general page is open" registered "$(hotkey_free 0x76 2)"
+ctl "$sheet" 1087 hotkey 0x0275 >/dev/null
+command 40110
+ctl "$sheet" 2 click
+gone "$sheet"
+check "Cancel from the language page: Ctrl+F7 registered again" failed "$(hotkey_free 0x76 2)"
+check "Cancel: Ctrl+F6 not taken" registered "$(hotkey_free 0x75 2)"
+# The close box (the system menu's "Close"): the same.
+command 40115
+check "hot keys released again" registered "$(hotkey_free 0x76 2)"
+harness_tool post '#32770' 0x0112 0xF060 0 >/dev/null
+gone "$sheet"
+check "closed with the close box: Ctrl+F7 registered again" failed "$(hotkey_free 0x76 2)"
+# A combination held by another program: kept, and named.
+harness_start holder "$programtool" hotkey 0x77 2
+sleep 1
+command 40115
+ctl "$sheet" 1090 hotkey 0x0277 >/dev/null
+ctl "$sheet" 1 click
+check "taken hot key named" 'These hot keys are kept as chosen but start no capture until they are changed:\nThe hot key of "Free Style Region" is used by another program.' \
+  "$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+shot hotkey_taken_en
+ctl "Zentrova Clarivue 2.1" 1 click
+gone "$sheet"
+kill "$holder" 2>/dev/null
+wait "$holder" 2>/dev/null
+
+# ---- capture bar off at once, intro windows ----
+check "capture bar shown" 1 "$(bars)"
+command 40115
+ctl "$sheet" 1070 click
+ctl "$sheet" 1 click
+gone "$sheet"
+check "capture bar off: gone at once" 0 "$(bars)"
+command 40115
+ctl "$sheet" 1002 click
+check "reset intro windows asks" "Are you sure you want to show the introduction windows again?" \
+  "$(ctl "Reset Intro Windows" 3101 get | field text)"
+shot intro_question_en
+ctl "Reset Intro Windows" 6 click
+sleep 0.5
+check "intro flags stored at once" "0x1 0x1 0x1 0x1" "$(reg_read IntroWindowWelcomeShow) $(reg_read IntroWindowCaptureShow) $(reg_read IntroWindowCaptureScrollShow) $(reg_read IntroWindowEditModeWelcomeShow)"
+
+# ---- factory defaults ----
+ctl "$sheet" 1001 click
+ctl "Factory Defaults" 6 click
+sleep 1
+check "factory defaults reopen the sheet" General "$(ctl "$sheet" 0 get | field page)"
+check "factory defaults: capture bar back at once" 1 "$(bars)"
+check "factory defaults: Run value set at once" '"'"Z:${corvix//\//\\}"'"' "\"$(run_value)\""
+ctl "$sheet" 2 click
+gone "$sheet"
+check "factory defaults: Shift+F9 registered again" failed "$(hotkey_free 0x78 4)"
+check "factory defaults: Ctrl+F7 released" registered "$(hotkey_free 0x76 2)"
+
+# ---- the Edit Mode: hot keys only stored ----
+# After the reset: PrintScreen watched, single captures, which open the Edit Mode.
+focus_desktop
+harness_key Print
+for _ in $(seq 100); do
+  harness_tool info "$class" | tr -d '\r' | grep -q '^visible=1' && break
+  sleep 0.1
+done
+check "PrintScreen: the Edit Mode" visible=1 "$(harness_tool info "$class" | tr -d '\r' | grep '^visible=')"
+check "Edit Mode: Shift+F9 released" registered "$(hotkey_free 0x78 4)"
+command 40115
+ctl "$sheet" 1087 hotkey 0x0276 >/dev/null
+ctl "$sheet" 1 click
+gone "$sheet"
+check "Edit Mode: the new hot key Ctrl+F7 only stored" registered "$(hotkey_free 0x76 2)"
+command 40029
+check "the Edit Mode left: Ctrl+F7 registered" failed "$(hotkey_free 0x76 2)"
+
+# ---- German ----
+command 40110
+ctl "$sheet" 1110 char D >/dev/null
+sleep 0.3
+ctl "$sheet" 1 click
+gone "$sheet"
+command 40006
+check "German: the configure dialog's texts" "Aufnahmeart" "$(ctl "$configure" 1049 get | field text)"
+check "German: its radio button" "Einzelaufnahme: jede Aufnahme sofort bearbeiten" \
+  "$(ctl "$configure" 1006 get | field text)"
+shot configure_default_de
+sheet="Zentrova Clarivue Einstellungen"
+ctl "$configure" 1002 click
+sleep 0.5
+ctl "$sheet" 0 get >/dev/null
+shot page_general_de
+ctl "$sheet" 0 page 1 >/dev/null
+shot page_skin_de
+ctl "$sheet" 0 page 2 >/dev/null
+shot page_language_de
+ctl "$sheet" 0 page 1 >/dev/null
+ctl "$sheet" 1100 selectstring Klein >/dev/null
+ctl "$sheet" 1 click
+gone "$sheet"
+shot configure_small_de
+ctl "$configure" 2 click
+gone "$configure"
+
+harness_run rc 30 "$corvix" -exit
+check "-exit: exit code 1" 1 "$rc"
+harness_wait_exit rc "$corvix_pid" 20
+check "corvix ends with 0" 0 "$rc"
+check "stored: capture type, shadow, cursor as reset" "0x0 0x1 0x0" \
+  "$(reg_read CaptureType) $(reg_read CaptureShadowIsValid) $(reg_read CaptureCursorIsValid)"
+check "stored: language" de-de "$(reg_read LanguageFile)"
+check "stored: skin" Small "$(reg_read SkinName)"
+check "stored: single-window key of the Edit Mode, Ctrl+F7" "0x76 0x2" \
+  "$(reg_read GeneralHotkeySingleWindow) $(reg_read GeneralHotkeySingleWindowMod)"
+check "stored: free style key kept over the reset" "0x77 0x2" \
+  "$(reg_read GeneralHotkeyFreeStyleRegion) $(reg_read GeneralHotkeyFreeStyleRegionMod)"
+
+harness_finish

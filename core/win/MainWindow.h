@@ -134,7 +134,6 @@ class MainWindow : public SettingsHost {
     void LeaveEditMode();
     void ToggleCaptureBar();
     void DestroyCaptureBar();
-    void OpenHelp(const wchar_t* topic);
     // 40015 by "UpdateType", and 40116; the main window is hidden meanwhile and shown again
     // only when it was visible. Beep when the services are not available.
     void OnlineUpdate();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editmode/win/EditDialogIds.h"
+#include "editmode/win/EditDialog_win.h"
 #include "lang/TextLookup.h"
 #include "lang/TextLookupWin.h"
 
@@ -59,6 +60,8 @@ class PrintDialog {
         CheckRadioButton(dialog, IDC_PRINT_PORTRAIT, IDC_PRINT_LANDSCAPE,
                          m_choice.landscape ? IDC_PRINT_LANDSCAPE : IDC_PRINT_PORTRAIT);
     }
+
+    bool OnDrawItem(const DRAWITEMSTRUCT* /*item*/) const { return false; }
 
     INT_PTR OnCommand(WPARAM wParam) {
         if (HIWORD(wParam) != BN_CLICKED) {
@@ -141,34 +144,11 @@ class PrintDialog {
     HWND m_dialog = nullptr;
 };
 
-INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        reinterpret_cast<PrintDialog*>(lParam)->Init(dialog);
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<PrintDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (self == nullptr) {
-        return FALSE;
-    }
-    INT_PTR result = 0;
-    if (HandleSkinnedDialogMessage(self->Ui(), dialog, message, wParam, lParam, &result)) {
-        return result;
-    }
-    return message == WM_COMMAND ? self->OnCommand(wParam) : FALSE;
-}
-
 }  // namespace
 
 bool RunPrintDialog(const SkinnedUi& ui, HWND owner, PrinterDevice& printer, PrintChoice& choice) {
     PrintDialog dialog(ui, printer, choice);
-    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), L"PRINTDLG", owner, Procedure,
-                                           reinterpret_cast<LPARAM>(&dialog));
-    if (result == -1) {
-        Beep(200, 200);
-        return false;
-    }
-    return result == IDOK;
+    return RunEditDialog(L"PRINTDLG", owner, dialog);
 }
 
 }  // namespace zentrova

@@ -1,12 +1,12 @@
 #include "editmode/win/ResizeDialogs_win.h"
 
 #include <iterator>
-#include <type_traits>
 #include <vector>
 
 #include "editmode/colorpicker/ColorPicker.h"
 #include "editmode/commands/ResizeCommands.h"
 #include "editmode/win/EditDialogIds.h"
+#include "editmode/win/EditDialog_win.h"
 #include "lang/TextLookup.h"
 #include "lang/TextLookupWin.h"
 
@@ -166,6 +166,10 @@ class ResizeDialog {
         }
     }
 
+  public:
+    bool OnDrawItem(const DRAWITEMSTRUCT* /*item*/) const { return false; }
+
+  private:
     const SkinnedUi& m_ui;
     ResizeChoice m_start;
     const std::function<bool(const ResizeChoice&)>& m_attempt;
@@ -254,51 +258,17 @@ class CanvasDialog {
     ZColor m_fill = 0xFFFFFF;
 };
 
-template <typename Dialog>
-INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        reinterpret_cast<Dialog*>(lParam)->Init(dialog);
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (self == nullptr) {
-        return FALSE;
-    }
-    if constexpr (std::is_same_v<Dialog, CanvasDialog>) {
-        if (message == WM_DRAWITEM &&
-            self->OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
-            return TRUE;
-        }
-    }
-    INT_PTR result = 0;
-    if (HandleSkinnedDialogMessage(self->Ui(), dialog, message, wParam, lParam, &result)) {
-        return result;
-    }
-    return message == WM_COMMAND ? self->OnCommand(wParam) : FALSE;
-}
-
-bool Show(const wchar_t* name, HWND owner, DLGPROC procedure, LPARAM parameter) {
-    const INT_PTR result =
-        DialogBoxParamW(GetModuleHandleW(nullptr), name, owner, procedure, parameter);
-    if (result == -1) {
-        Beep(200, 200);
-        return false;
-    }
-    return result == IDOK;
-}
-
 }  // namespace
 
 bool RunResizeDialog(const SkinnedUi& ui, HWND owner, const ResizeChoice& start,
                      const std::function<bool(const ResizeChoice&)>& attempt) {
     ResizeDialog dialog(ui, start, attempt);
-    return Show(L"RESIZEDLG", owner, Procedure<ResizeDialog>, reinterpret_cast<LPARAM>(&dialog));
+    return RunEditDialog(L"RESIZEDLG", owner, dialog);
 }
 
 bool RunCanvasDialog(const SkinnedUi& ui, HWND owner, CanvasChoice& choice) {
     CanvasDialog dialog(ui, choice);
-    return Show(L"CANVASDLG", owner, Procedure<CanvasDialog>, reinterpret_cast<LPARAM>(&dialog));
+    return RunEditDialog(L"CANVASDLG", owner, dialog);
 }
 
 }  // namespace zentrova

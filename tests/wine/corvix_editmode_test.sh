@@ -188,15 +188,7 @@ sleep 0.5
 harness_screenshot "$out/before_edit.png"
 
 # --- Start Edit Mode from the tray menu ---------------------------------------------------------
-focus_desktop
-harness_click 1013 757 3
-menu=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null | tr -d '\r' |
-  sed -n 's/^rect=//p')
-read -r left top _ bottom <<<"${menu:-0 0 0 0}"
-sleep 0.3
-# The item's distance from the menu's top: owner-drawn by the skin, or drawn by the system.
-if [ $((bottom - top)) -gt 250 ]; then item=198; else item=164; fi
-harness_click $((left + 60)) $((top + item))
+tray_edit_mode
 harness_mouse 700 150
 
 # --- 1: P1 at 1:1, zoomed out twice, a wheel notch up ---------------------------------------------

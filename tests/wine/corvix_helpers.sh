@@ -115,6 +115,20 @@ wait_png() {
   done
   sleep 0.3
 }
+# tray_edit_mode: "Start Edit Mode" from the tray menu, as a user chooses it (the item's distance
+# from the menu's top: owner-drawn by the skin, or drawn by the system).
+tray_edit_mode() {
+  local menu left top bottom item
+  focus_desktop
+  harness_click 1013 757 3
+  menu=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null | tr -d '\r' |
+    sed -n 's/^rect=//p')
+  read -r left top _ bottom <<<"${menu:-0 0 0 0}"
+  sleep 0.3
+  if [ $((bottom - top)) -gt 250 ]; then item=198; else item=164; fi
+  harness_click $((left + 60)) $((top + item))
+  sleep 1
+}
 # press KEYS...: keys to the Edit Mode, the pointer parked on the screen's empty top right.
 press() {
   harness_mouse 700 150

@@ -104,15 +104,7 @@ done
 convert -size 801x601 xc:'#4080c0' -type TrueColor "BMP3:$captures/${name[6]}.bmp"
 
 # The Edit Mode from the tray menu.
-focus_desktop
-harness_click 1013 757 3
-menu=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null | tr -d '\r' |
-  sed -n 's/^rect=//p')
-read -r left top _ bottom <<<"${menu:-0 0 0 0}"
-sleep 0.3
-if [ $((bottom - top)) -gt 250 ]; then item=198; else item=164; fi
-harness_click $((left + 60)) $((top + item))
-sleep 1
+tray_edit_mode
 
 # --- 1: rotate right -----------------------------------------------------------------------------
 command 40044

@@ -56,6 +56,11 @@ shot() {
   harness_screenshot "$out/$1.png"
 }
 gone() { harness_tool nodialog "$1" 5000; }
+# box_text CAPTION: the message of the program's box CAPTION once it shows (15 s at most).
+box_text() {
+  "$WINE_LOADER" "$programtool" dialogtext "$1" 3101 15000 </dev/null 2>/dev/null | tr -d '\r' |
+    sed -n 's/^text=//p'
+}
 
 start_session
 
@@ -74,7 +79,7 @@ check "OK stored the capture type" 1 "$(ctl "$configure" 1050 get | field check)
 check "F1 not taken from other programs" registered "$(hotkey_free 0x70 0)"
 ctl "$configure" 1008 key 0x70 >/dev/null
 check_true "F1 in the dialog: the help's message" \
-  grep -q "The help could not be opened" <<<"$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+  grep -q "The help could not be opened" <<<"$(box_text "Zentrova Clarivue 2.1")"
 ctl "Zentrova Clarivue 2.1" 1 click
 gone "Zentrova Clarivue 2.1"
 ctl "$configure" 1008 click
@@ -101,13 +106,13 @@ shot page_skin_en
 # Help: the button and F1 (a key of the sheet, even in a hot-key control) open the page's help.
 ctl "$sheet" 9 click
 check_true "the sheet's Help button: the help's message" \
-  grep -q "The help could not be opened" <<<"$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+  grep -q "The help could not be opened" <<<"$(box_text "Zentrova Clarivue 2.1")"
 ctl "Zentrova Clarivue 2.1" 1 click
 gone "Zentrova Clarivue 2.1"
 ctl "$sheet" 0 page 0 >/dev/null
 ctl "$sheet" 1087 key 0x70 >/dev/null
 check_true "F1 in a hot-key control: the help's message" \
-  grep -q "The help could not be opened" <<<"$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+  grep -q "The help could not be opened" <<<"$(box_text "Zentrova Clarivue 2.1")"
 ctl "Zentrova Clarivue 2.1" 1 click
 gone "Zentrova Clarivue 2.1"
 ctl "$sheet" 2 click
@@ -159,6 +164,7 @@ sleep 1
 command 40115
 ctl "$sheet" 1090 hotkey 0x0277 >/dev/null
 ctl "$sheet" 1 click
+box_text "Zentrova Clarivue 2.1" >/dev/null
 check "taken hot key named" 'These hot keys are kept as chosen but start no capture until they are changed:\nThe hot key of "Free Style Region" is used by another program.' \
   "$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
 shot hotkey_taken_en
@@ -177,7 +183,7 @@ check "capture bar off: gone at once" 0 "$(bars)"
 command 40115
 ctl "$sheet" 1002 click
 check "reset intro windows asks" "Are you sure you want to show the introduction windows again?" \
-  "$(ctl "Reset Intro Windows" 3101 get | field text)"
+  "$(box_text "Reset Intro Windows")"
 shot intro_question_en
 ctl "Reset Intro Windows" 6 click
 sleep 0.5

@@ -85,9 +85,16 @@ purple=$(colour_in "$out/link_opened_crop.png" '#800080')
 check_true "opened link: purple ($purple pixels)" test "$purple" -gt 20
 check "opened link: no blue left" 0 "$(colour_in "$out/link_opened_crop.png" '#0000ff')"
 # Under the cursor the text is underlined: one full row of purple under the text.
-rows=$(convert "$out/link_opened_crop.png" -fill black +opaque '#800080' -fill white \
-  -opaque '#800080' -scale "1x$((bottom - top))!" -format '%[fx:maxima.r]' info:)
-check "hovered link: underlined (a row of one colour)" 1 "$rows"
+# underlined FILE: 1 when a row of the link in FILE is purple from end to end (the underline).
+underlined() {
+  convert "$1" -crop "$crop" +repage -fill black +opaque '#800080' -fill white -opaque '#800080' \
+    -scale "1x$((bottom - top))!" -format '%[fx:maxima.r==1]' info:
+}
+check "hovered link: underlined" 1 "$(underlined "$out/link_opened.png")"
+harness_mouse 5 300
+sleep 0.7
+harness_screenshot "$out/link_left.png"
+check "cursor gone: no underline" 0 "$(underlined "$out/link_left.png")"
 
 # Tab from OK to the link: a dotted frame one pixel around it on the box; Tab again: gone.
 # frame_row FILE: how many pixels of the row above the link differ from the row above that.

@@ -39,6 +39,8 @@ class HyperLink {
     static LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR self);
     void Open();
+    // Carries out a step of the mouse states (LinkHover.h).
+    void Step(LinkStep step);
     void SetFont(HFONT font);
     // One pixel around the control, in the dialog's client coordinates.
     RECT FocusFrame() const;

@@ -84,6 +84,30 @@ void HyperLink::Open() {
     }
 }
 
+void HyperLink::Step(LinkStep step) {
+    switch (step) {
+        case LinkStep::Enter: {
+            SetFont(m_underlinedFont);
+            SetCapture(m_control);
+            // Should the capture go without notice, the cursor leaving still ends the underline.
+            TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, m_control, 0};
+            TrackMouseEvent(&track);
+            break;
+        }
+        case LinkStep::Leave:
+            SetFont(m_normalFont);
+            if (GetCapture() == m_control) {
+                ReleaseCapture();
+            }
+            break;
+        case LinkStep::Restore:
+            SetFont(m_normalFont);
+            break;
+        case LinkStep::None:
+            break;
+    }
+}
+
 void HyperLink::SetFont(HFONT font) {
     if (font != nullptr) {
         SendMessageW(m_control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -118,28 +142,22 @@ LRESULT CALLBACK HyperLink::ControlProc(HWND window, UINT message, WPARAM wParam
             SetCursor(link->m_cursor);
             return TRUE;
         case WM_MOUSEMOVE: {
+            // A capture taken away without WM_CAPTURECHANGED ends the underline all the same.
+            if (link->m_hover.IsHot() && GetCapture() != window) {
+                link->Step(link->m_hover.OnCaptureLost());
+            }
             RECT client;
             GetClientRect(window, &client);
-            const bool inside =
-                IsInsideClient(static_cast<short>(LOWORD(lParam)),
-                               static_cast<short>(HIWORD(lParam)), client.right, client.bottom);
-            switch (link->m_hover.OnMouseMove(inside)) {
-                case LinkStep::Enter:
-                    link->SetFont(link->m_underlinedFont);
-                    SetCapture(window);
-                    break;
-                case LinkStep::Leave:
-                    ReleaseCapture();
-                    break;
-                default:
-                    break;
-            }
+            link->Step(link->m_hover.OnMouseMove(IsInsideClient(static_cast<short>(LOWORD(lParam)),
+                                                                static_cast<short>(HIWORD(lParam)),
+                                                                client.right, client.bottom)));
             break;
         }
+        case WM_MOUSELEAVE:
+            link->Step(link->m_hover.OnMouseMove(false));
+            break;
         case WM_CAPTURECHANGED:
-            if (link->m_hover.OnCaptureLost() == LinkStep::Restore) {
-                link->SetFont(link->m_normalFont);
-            }
+            link->Step(link->m_hover.OnCaptureLost());
             break;
         case WM_LBUTTONUP: {
             RECT client;

@@ -3,16 +3,11 @@
 namespace zentrova {
 
 LinkStep LinkHover::OnMouseMove(bool inside) {
-    if (inside && !m_hot) {
-        m_hot = true;
-        m_leaving = false;
-        return LinkStep::Enter;
+    if (inside == m_hot) {
+        return LinkStep::None;
     }
-    if (!inside && m_hot && !m_leaving) {
-        m_leaving = true;
-        return LinkStep::Leave;
-    }
-    return LinkStep::None;
+    m_hot = inside;
+    return inside ? LinkStep::Enter : LinkStep::Leave;
 }
 
 LinkStep LinkHover::OnCaptureLost() {
@@ -20,7 +15,6 @@ LinkStep LinkHover::OnCaptureLost() {
         return LinkStep::None;
     }
     m_hot = false;
-    m_leaving = false;
     return LinkStep::Restore;
 }
 

@@ -1,6 +1,7 @@
 // The mouse states of a hyperlink control, apart from the window that shows them: the link is
 // underlined while the cursor is over it. The control captures the mouse when the cursor comes
-// in, so that it sees the cursor leave; losing the capture for any reason ends the underline.
+// in, so that it sees the cursor leave; leaving, or losing the capture for any reason (also
+// without being told: the control finds another window or none holding it), ends the underline.
 #pragma once
 
 namespace zentrova {
@@ -8,7 +9,7 @@ namespace zentrova {
 enum class LinkStep {
     None,
     Enter,    // set the underlined font, repaint, capture the mouse
-    Leave,    // release the capture (the capture loss that follows restores the font)
+    Leave,    // set the normal font, repaint, release the capture
     Restore,  // set the normal font, repaint
 };
 
@@ -22,7 +23,6 @@ class LinkHover {
 
   private:
     bool m_hot = false;
-    bool m_leaving = false;
 };
 
 // The link's text colour (COLORREF 0x00BBGGRR): blue, or purple once it has been opened.

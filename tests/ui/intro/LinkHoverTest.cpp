@@ -5,7 +5,7 @@
 namespace zentrova {
 namespace {
 
-TEST(LinkHover, UnderlinedFromEntryUntilTheCaptureIsLost) {
+TEST(LinkHover, UnderlinedFromEntryUntilTheCursorLeaves) {
     LinkHover hover;
     EXPECT_EQ(hover.OnMouseMove(false), LinkStep::None);
     EXPECT_EQ(hover.OnCaptureLost(), LinkStep::None);  // never underlined: nothing to restore
@@ -13,9 +13,9 @@ TEST(LinkHover, UnderlinedFromEntryUntilTheCaptureIsLost) {
     EXPECT_EQ(hover.OnMouseMove(true), LinkStep::None);  // captured once only
     EXPECT_TRUE(hover.IsHot());
     EXPECT_EQ(hover.OnMouseMove(false), LinkStep::Leave);
-    EXPECT_EQ(hover.OnMouseMove(false), LinkStep::None);  // released once only
-    EXPECT_EQ(hover.OnCaptureLost(), LinkStep::Restore);
     EXPECT_FALSE(hover.IsHot());
+    EXPECT_EQ(hover.OnMouseMove(false), LinkStep::None);  // released once only
+    EXPECT_EQ(hover.OnCaptureLost(), LinkStep::None);     // the release itself: nothing more
     EXPECT_EQ(hover.OnMouseMove(true), LinkStep::Enter);  // and again
 }
 

@@ -59,6 +59,8 @@ open_about Default en-us
 check "40117 opens the About box" "$caption" "$(about_get 0)"
 check_true "version line: product, version and build date ($(about_get 3202))" \
   grep -Eq '^Zentrova Clarivue 2  \(2\.10, 20[0-9]{2}-[01][0-9]-[0-3][0-9]\)$' <<<"$(about_get 3202)"
+read -r l t r b < <(harness_tool ctl "$caption" 0 get | tr -d '\r' | sed -n 's/^rect=//p')
+check "centred across the screen (the program's window is hidden)" 512 $(((l + r + 1) / 2))
 check "role titles" "Draft & Development|Project Management|Graphics & Design|Help & Documentation" \
   "$(about_get 3211)|$(about_get 3212)|$(about_get 3213)|$(about_get 3214)"
 harness_tool post "$class" 0x111 40117 0 >/dev/null
@@ -136,4 +138,6 @@ for skin in Default Small Tiny; do
     end_corvix
   done
 done
+# Later tests start from a fresh record.
+reg delete "$regkey" /f
 harness_finish

@@ -42,4 +42,6 @@ harness_run rc 30 "$corvix" -exit
 harness_wait_exit rc "$corvix_pid" 30
 check "ends with -exit: exit code 0" 0 "$rc"
 rm -rf "$unpacked"
+# Later tests start from a fresh record.
+reg delete "$regkey" /f
 harness_finish

@@ -25,6 +25,7 @@ constexpr uint32_t kCmdSettings = 40115;
 constexpr uint32_t kCmdCaptureFreeRectRegion = 40108;
 constexpr uint32_t kCmdCaptureArea = 40109;
 constexpr uint32_t kCmdConfigureOnlineServices = 40116;
+constexpr uint32_t kCmdAbout = 40117;
 constexpr uint32_t kCmdHelp = 40118;
 constexpr uint32_t kCmdCaptureScrollingWebsite = 40127;
 constexpr uint32_t kCmdCaptureScrollingText = 40128;

@@ -138,6 +138,8 @@ class MainWindow : public SettingsHost {
     // only when it was visible. Beep when the services are not available.
     void OnlineUpdate();
     void ConfigureOnlineServices();
+    // The About box (40117), one at a time; its link opens the maker's home page.
+    void ShowAbout();
     // The configure dialog (40006) and the settings commands (40110, 40114, 40115).
     void RunConfigureDialog();
     bool OnSettingsCommand(uint32_t command);
@@ -156,6 +158,7 @@ class MainWindow : public SettingsHost {
     CSettingsSheet m_sheet;
     bool m_shutDown = false;
     bool m_menuOpen = false;    // the tray menu is being tracked
+    bool m_aboutOpen = false;   // the About box is open
     UINT m_taskbarCreated = 0;  // the shell's "TaskbarCreated" message
 };
 

@@ -22,7 +22,7 @@ namespace {
 constexpr const wchar_t* kModule = L"Core\\MainWindowCommands";
 
 // Commands whose windows and actions are not part of this program yet: the web links and online
-// services, the about box, the Edit Mode's actions, image commands, colour picker and mouse tools.
+// services, the Edit Mode's actions, image commands, colour picker and mouse tools.
 void NotAvailableYet(uint32_t command) {
     ZTrace(kModule, __LINE__, L"command %u is not available in this build\n", command);
 }
@@ -67,6 +67,9 @@ bool MainWindow::OnCommand(uint32_t command) {
             return true;
         case kCmdHelpTopicCapture:
             OpenHelp(L"capture_help");
+            return true;
+        case kCmdAbout:
+            ShowAbout();
             return true;
         case kCmdOnlineUpdate:
             OnlineUpdate();

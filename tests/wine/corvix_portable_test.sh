@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# corvix_portable_test.sh BUILD ZIP CMAKE WINTOOL_EXE PROGRAMTOOL_EXE
+# The portable package: its name carries the version; unpacked into an empty folder it holds
+# corvix.exe, its libraries and data folders, and corvix.exe started from there finds its skin
+# (the capture bar is drawn from it) and ends with "-exit".
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
+
+zip=$2
+cmake=$3
+folder=ZentrovaClarivue-2.10
+unpacked="$(cd "$1" && pwd)/wine-env/out/portable_unpacked"
+rm -rf "$unpacked"
+mkdir -p "$unpacked"
+check "package name" "$folder-win64.zip" "$(basename "$zip")"
+(cd "$unpacked" && "$cmake" -E tar xf "$zip")
+check "unpacked: one folder" "$folder" "$(ls "$unpacked")"
+root="$unpacked/$folder"
+check "unpacked: program, libraries and data folders" \
+  "Flags Lang Masks Mouse MouseHook.dll Skins corvix.exe ztv_inet.dll" \
+  "$(cd "$root" && LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//')"
+check_true "unpacked: the three skins" test -s "$root/Skins/Default.ini" -a -s "$root/Skins/Small.ini" \
+  -a -s "$root/Skins/Tiny.ini"
+check_true "unpacked: both languages" test -s "$root/Lang/CVX-en-us.ztvlang" -a \
+  -s "$root/Lang/CVX-de-de.ztvlang"
+
+corvix_test_init "$1" "$root/corvix.exe" "$4" "$5"
+quiet_record
+reg_dword GeneralShowCaptureBar 1
+reg add "$regkey" /v SkinName /t REG_SZ /d Default /f
+start_session
+bars=0
+for _ in $(seq 50); do
+  bars=$(harness_tool count _zedCButtonBar | tr -d '\r')
+  [ "$bars" = 1 ] && break
+  sleep 0.2
+done
+check "capture bar drawn from the skin beside the program" 1 "$bars"
+harness_screenshot "$out/portable_desktop.png"
+harness_run rc 30 "$corvix" -exit
+harness_wait_exit rc "$corvix_pid" 30
+check "ends with -exit: exit code 0" 0 "$rc"
+rm -rf "$unpacked"
+# Later tests start from a fresh record.
+reg delete "$regkey" /f
+harness_finish

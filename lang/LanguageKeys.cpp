@@ -269,6 +269,7 @@ std::vector<LanguageKey> MakeTable() {
         {L"Dlg_SettingsCapture", L"Output", L"Output"},
         {L"Dlg_SettingsCapture", L"OutputFormat", L"Format:"},
         {L"Dlg_SettingsCapture", L"OutputDirectory", L"Folder:"},
+        {L"Dlg_SettingsCapture", L"Browse", L"Browse..."},
         {L"Dlg_SettingsCapture", L"Background", L"Background"},
         {L"Dlg_SettingsCapture", L"BackgroundColor", L"Color:"},
         {L"Dlg_SettingsCapture", L"Shadow", L"Drop Shadow"},

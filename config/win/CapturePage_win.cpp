@@ -33,6 +33,7 @@ const DialogCaption kCaptions[] = {
     {IDC_CAP_OUTPUT, L"Output"},
     {IDC_CAP_FORMAT_LABEL, L"OutputFormat"},
     {IDC_CAP_FOLDER_LABEL, L"OutputDirectory"},
+    {IDC_CAP_BROWSE, L"Browse"},
     {IDC_CAP_BACKGROUND, L"Background"},
     {IDC_CAP_BACKGROUND_LABEL, L"BackgroundColor"},
     {IDC_CAP_SHADOW, L"Shadow"},

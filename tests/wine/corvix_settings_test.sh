@@ -82,9 +82,9 @@ ctl "$configure" 2 click
 check_true "configure dialog closes with Cancel" gone "$configure"
 command 40006
 check "Cancel stored nothing" 0 "$(ctl "$configure" 1008 get | field check)"
-# Advanced opens the sheet owned by the dialog (the capture page is not in this build: General).
+# Advanced opens the sheet owned by the dialog, on the capture page.
 ctl "$configure" 1002 click
-check "Advanced opens the sheet" General "$(ctl "$sheet" 0 get | field page)"
+check "Advanced opens the sheet" Capture "$(ctl "$sheet" 0 get | field page)"
 ctl "$configure" 2 click
 check_true "the sheet goes with the configure dialog" gone "$sheet"
 
@@ -113,8 +113,7 @@ gone "Zentrova Clarivue 2.1"
 ctl "$sheet" 2 click
 check_true "Cancel closes the sheet" gone "$sheet"
 command 40114
-check "40114: the first page while the capture page is missing" General \
-  "$(ctl "$sheet" 0 get | field page)"
+check "40114: the capture page" Capture "$(ctl "$sheet" 0 get | field page)"
 ctl "$sheet" 2 click
 gone "$sheet"
 
@@ -213,6 +212,65 @@ check "Edit Mode: the new hot key Ctrl+F7 only stored" registered "$(hotkey_free
 command 40029
 check "the Edit Mode left: Ctrl+F7 registered" failed "$(hotkey_free 0x76 2)"
 
+# ---- mouse tools, capture and Edit Mode pages ----
+# (Opened on the capture page, so that the general page, whose control numbers the others
+# reuse, is not made.) A colour is chosen in the picker: red 18 typed into its R field.
+choose_red_18() {
+  ctl "$sheet" 1072 click
+  ctl "Choose Color" 1 get >/dev/null
+  sleep 0.5
+  focus_desktop
+  harness_key Tab Tab Tab Tab
+  harness_type 18
+  harness_key Return
+  gone "Choose Color"
+}
+change_every_page() {
+  ctl "$sheet" 1277 settext 1000 >/dev/null
+  ctl "$sheet" 0 page 3 >/dev/null
+  ctl "$sheet" 1216 trackbar 12 >/dev/null
+  choose_red_18
+  ctl "$sheet" 0 page 4 >/dev/null
+  ctl "$sheet" 1243 trackbar 60 >/dev/null
+  ctl "$sheet" 0 page 6 >/dev/null
+  ctl "$sheet" 1063 click
+}
+command 40114
+change_every_page
+shot page_editmode_en
+ctl "$sheet" 2 click
+gone "$sheet"
+command 40114
+check "Cancel: the fixed width as it was" 640 "$(ctl "$sheet" 1277 gettext | field text)"
+ctl "$sheet" 0 page 3 >/dev/null
+check "Cancel: the pencil width as it was" 5 "$(ctl "$sheet" 1217 get | field text)"
+# A fixed width that is no number from 1 to 16384: named, the value kept, the sheet open.
+ctl "$sheet" 0 page 5 >/dev/null
+for width in abc 0; do
+  ctl "$sheet" 1277 settext "$width" >/dev/null
+  ctl "$sheet" 1 click
+  check "fixed width $width refused" "The width of the fixed region must be a number from 1 to 16384." \
+    "$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+  [ "$width" = abc ] && shot fixed_width_refused_en
+  ctl "Zentrova Clarivue 2.1" 1 click
+  gone "Zentrova Clarivue 2.1"
+  check "fixed width $width: the old value back" 640 "$(ctl "$sheet" 1277 gettext | field text)"
+done
+check "the sheet stays open on the capture page" Capture "$(ctl "$sheet" 0 get | field page)"
+shot page_capture_en
+change_every_page
+ctl "$sheet" 0 page 3 >/dev/null
+check "the slider's number follows it" 12 "$(ctl "$sheet" 1217 get | field text)"
+shot page_mousetools1_en
+ctl "$sheet" 0 page 4 >/dev/null
+shot page_mousetools2_en
+ctl "$sheet" 1 click
+gone "$sheet"
+command 40114
+check "OK: the fixed width stored" 1000 "$(ctl "$sheet" 1277 gettext | field text)"
+ctl "$sheet" 2 click
+gone "$sheet"
+
 # ---- German ----
 command 40110
 ctl "$sheet" 1110 char D >/dev/null
@@ -233,6 +291,10 @@ ctl "$sheet" 0 page 1 >/dev/null
 shot page_skin_de
 ctl "$sheet" 0 page 2 >/dev/null
 shot page_language_de
+for page in 3 4 5 6; do
+  ctl "$sheet" 0 page $page >/dev/null
+  shot page_${page}_de
+done
 ctl "$sheet" 0 page 1 >/dev/null
 ctl "$sheet" 1100 selectstring Klein >/dev/null
 ctl "$sheet" 1 click
@@ -253,5 +315,8 @@ check "stored: single-window key of the Edit Mode, Ctrl+F7" "0x76 0x2" \
   "$(reg_read GeneralHotkeySingleWindow) $(reg_read GeneralHotkeySingleWindowMod)"
 check "stored: free style key kept over the reset" "0x77 0x2" \
   "$(reg_read GeneralHotkeyFreeStyleRegion) $(reg_read GeneralHotkeyFreeStyleRegionMod)"
+check "stored: a value of each new page" "0x3e8 0xc 0x3c 0x1" \
+  "$(reg_read CaptureFixedWidth) $(reg_read MToolsPencilWidth) $(reg_read MToolsErasorSize) $(reg_read EditModeDeleteCaptureAfterAction)"
+check "stored: the colour chosen before OK, red 18" 0x29b912 "$(reg_read MToolsRoundedRectColor)"
 
 harness_finish

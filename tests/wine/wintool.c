@@ -34,7 +34,9 @@
  *                                      (a typed character posted), "selectstring TEXT" (combo
  *                                      box), "page N" (select a property sheet's page N),
  *                                      "menu N" (print "menu=" the text of the window's menu
- *                                      bar item N)
+ *                                      bar item N), "settext TEXT", "gettext" (WM_SETTEXT,
+ *                                      WM_GETTEXT: "text="), "trackbar N"
+ *                                      (a trackbar moved to N, its parent told)
  *   wintool nodialog TITLE [MS]        exit 0 as soon as no dialog (class #32770) titled TITLE
  *                                      exists
  *   wintool count PREFIX               print how many visible top-level windows have a class
@@ -308,6 +310,22 @@ static int Control(const wchar_t* title, int id, const wchar_t* action, const wc
         return PostMessageW(control, WM_CHAR, arg[0], 1) ? 0 : 1;
     if (wcscmp(action, L"selectstring") == 0 && arg != NULL)
         return SendMessageW(control, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)arg) == CB_ERR ? 1 : 0;
+    if (wcscmp(action, L"gettext") == 0) {
+        /* asked of the control itself: an edit box's text is not the window's caption */
+        wchar_t text[512] = L"";
+        SendMessageW(control, WM_GETTEXT, 512, (LPARAM)text);
+        PrintWide("text", text);
+        return 0;
+    }
+    if (wcscmp(action, L"settext") == 0 && arg != NULL)
+        return SendMessageW(control, WM_SETTEXT, 0, (LPARAM)arg) ? 0 : 1;
+    if (wcscmp(action, L"trackbar") == 0 && arg != NULL) {
+        /* as a drag ends: the position, then the parent's WM_HSCROLL */
+        SendMessageW(control, 0x0405 /* TBM_SETPOS */, TRUE, (LPARAM)_wtoi(arg));
+        SendMessageW(GetParent(control), WM_HSCROLL, MAKEWPARAM(8 /* TB_ENDTRACK */, 0),
+                     (LPARAM)control);
+        return 0;
+    }
     if (wcscmp(action, L"page") == 0 && arg != NULL) {
         SendMessageW(control, 0x0465 /* PSM_SETCURSEL */, (WPARAM)_wtoi(arg), 0);
         return 0;

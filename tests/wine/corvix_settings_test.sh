@@ -209,6 +209,11 @@ ctl "$sheet" 1087 hotkey 0x0276 >/dev/null
 ctl "$sheet" 1 click
 gone "$sheet"
 check "Edit Mode: the new hot key Ctrl+F7 only stored" registered "$(hotkey_free 0x76 2)"
+command 40099
+check "the Edit Mode's tool settings: the mouse tools page" "Mouse Tools 1" \
+  "$(ctl "$sheet" 0 get | field page)"
+ctl "$sheet" 2 click
+gone "$sheet"
 command 40029
 check "the Edit Mode left: Ctrl+F7 registered" failed "$(hotkey_free 0x76 2)"
 
@@ -256,6 +261,15 @@ for width in abc 0; do
   gone "Zentrova Clarivue 2.1"
   check "fixed width $width: the old value back" 640 "$(ctl "$sheet" 1277 gettext | field text)"
 done
+folder=$(ctl "$sheet" 1261 gettext | field text)
+check_true "the output folder shown" test -n "$folder"
+ctl "$sheet" 1261 settext "" >/dev/null
+ctl "$sheet" 1 click
+check "empty output folder refused" "The output folder must not be empty." \
+  "$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+ctl "Zentrova Clarivue 2.1" 1 click
+gone "Zentrova Clarivue 2.1"
+check "empty output folder: the old one back" "$folder" "$(ctl "$sheet" 1261 gettext | field text)"
 check "the sheet stays open on the capture page" Capture "$(ctl "$sheet" 0 get | field page)"
 shot page_capture_en
 change_every_page

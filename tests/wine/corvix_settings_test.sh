@@ -12,6 +12,10 @@
 #   - the capture bar off removes it at once; "Reset Intro Windows" stores the four flags at once;
 #   - "Factory Defaults" brings back the defaults and their effects at once and reopens the sheet;
 #   - during the Edit Mode a new hot key is only stored, and registered when the Edit Mode ends;
+#   - mouse tools, capture and Edit Mode pages: a value of each stored on OK, nothing on Cancel
+#     (a colour chosen in the picker included); a fixed width "abc" or 0 and an empty output
+#     folder named and refused, the old value kept; the folder browser's OK only for a
+#     file-system folder; the Edit Mode's tool settings button opens the mouse tools page;
 #   - German: the configure dialog's texts change at once; the skin "Small".
 # The record reaches the registry at exit ("-exit"), where the end of the test reads it.
 # Pictures go to BUILD/wine-env/out/corvix_settings_test/.
@@ -230,6 +234,16 @@ choose_red_18() {
   harness_key Return
   gone "Choose Color"
 }
+# The text of the program's message box, once it has one.
+box_text() {
+  local _text=""
+  for _ in $(seq 25); do
+    _text=$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)
+    [ -n "$_text" ] && break
+    sleep 0.2
+  done
+  printf '%s\n' "$_text"
+}
 change_every_page() {
   ctl "$sheet" 1277 settext 1000 >/dev/null
   ctl "$sheet" 0 page 3 >/dev/null
@@ -255,7 +269,7 @@ for width in abc 0; do
   ctl "$sheet" 1277 settext "$width" >/dev/null
   ctl "$sheet" 1 click
   check "fixed width $width refused" "The width of the fixed region must be a number from 1 to 16384." \
-    "$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+    "$(box_text)"
   [ "$width" = abc ] && shot fixed_width_refused_en
   ctl "Zentrova Clarivue 2.1" 1 click
   gone "Zentrova Clarivue 2.1"
@@ -265,8 +279,7 @@ folder=$(ctl "$sheet" 1261 gettext | field text)
 check_true "the output folder shown" test -n "$folder"
 ctl "$sheet" 1261 settext "" >/dev/null
 ctl "$sheet" 1 click
-check "empty output folder refused" "The output folder must not be empty." \
-  "$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+check "empty output folder refused" "The output folder must not be empty." "$(box_text)"
 ctl "Zentrova Clarivue 2.1" 1 click
 gone "Zentrova Clarivue 2.1"
 check "empty output folder: the old one back" "$folder" "$(ctl "$sheet" 1261 gettext | field text)"
@@ -282,6 +295,19 @@ ctl "$sheet" 1 click
 gone "$sheet"
 command 40114
 check "OK: the fixed width stored" 1000 "$(ctl "$sheet" 1277 gettext | field text)"
+# The folder browser: OK only for a folder of the file system.
+ctl "$sheet" 1261 settext 'C:\windows' >/dev/null
+ctl "$sheet" 1262 click
+browser="Browse for Folder"
+check "the folder browser: OK for the folder it starts at" enabled=1 \
+  "$(ctl "$browser" 1 get | grep '^enabled=')"
+# Item 3 of the tree is "My Computer" (below Desktop, "/" and "Documents"): no file-system path.
+ctl "$browser" 14145 tree 3
+check "the folder browser: no OK for My Computer" enabled=0 "$(ctl "$browser" 1 get | grep '^enabled=')"
+shot folder_browser_en
+ctl "$browser" 2 click
+gone "$browser"
+check "the browser cancelled: the folder as typed" 'C:\windows' "$(ctl "$sheet" 1261 gettext | field text)"
 ctl "$sheet" 2 click
 gone "$sheet"
 

@@ -36,7 +36,9 @@
  *                                      "menu N" (print "menu=" the text of the window's menu
  *                                      bar item N), "settext TEXT", "gettext" (WM_SETTEXT,
  *                                      WM_GETTEXT: "text="), "trackbar N"
- *                                      (a trackbar moved to N, its parent told)
+ *                                      (a trackbar moved to N, its parent told), "tree N"
+ *                                      (select a tree view's item N in visible order, 0 the
+ *                                      root); "get" also prints "enabled="
  *   wintool nodialog TITLE [MS]        exit 0 as soon as no dialog (class #32770) titled TITLE
  *                                      exists
  *   wintool count PREFIX               print how many visible top-level windows have a class
@@ -326,6 +328,16 @@ static int Control(const wchar_t* title, int id, const wchar_t* action, const wc
                      (LPARAM)control);
         return 0;
     }
+    if (wcscmp(action, L"tree") == 0 && arg != NULL) {
+        /* the tree view's item N in visible order (0: the root) becomes the selection */
+        LPARAM item = SendMessageW(control, 0x110A /* TVM_GETNEXTITEM */, 0 /* TVGN_ROOT */, 0);
+        for (int n = _wtoi(arg); n > 0 && item != 0; --n)
+            item = SendMessageW(control, 0x110A, 6 /* TVGN_NEXTVISIBLE */, item);
+        if (item == 0)
+            return 1;
+        SendMessageW(control, 0x110B /* TVM_SELECTITEM */, 9 /* TVGN_CARET */, item);
+        return 0;
+    }
     if (wcscmp(action, L"page") == 0 && arg != NULL) {
         SendMessageW(control, 0x0465 /* PSM_SETCURSEL */, (WPARAM)_wtoi(arg), 0);
         return 0;
@@ -340,6 +352,7 @@ static int Control(const wchar_t* title, int id, const wchar_t* action, const wc
         wchar_t text[512] = L"";
         GetWindowTextW(control, text, 512);
         printf("check=%d\n", (int)SendMessageW(control, BM_GETCHECK, 0, 0));
+        printf("enabled=%d\n", IsWindowEnabled(control) ? 1 : 0);
         PrintWide("text", text);
         if (id == 0) {
             RECT r;

@@ -175,8 +175,7 @@ bool CCapturePage::CheckEntries() {
     return true;
 }
 
-bool CCapturePage::CheckSize(int control, uint32_t SettingsRecord::*value,
-                             const wchar_t* message) {
+bool CCapturePage::CheckSize(int control, uint32_t SettingsRecord::*value, const wchar_t* message) {
     uint32_t size = 0;
     if (ParseFixedCaptureSize(ItemText(Item(control)), &size)) {
         return true;

@@ -30,8 +30,8 @@ const CheckField kChecks[] = {
 }  // namespace
 
 CEditModePage::CEditModePage(SettingsHost& host)
-    : CFieldsPage(host, Fields{L"Dlg_EditMode", kCaptions, std::size(kCaptions), kChecks, {}, {},
-                               {}}) {}
+    : CFieldsPage(host,
+                  Fields{L"Dlg_EditMode", kCaptions, std::size(kCaptions), kChecks, {}, {}, {}}) {}
 
 int CEditModePage::TemplateId() const {
     return IDD_PAGE_EDITMODE;
@@ -50,9 +50,9 @@ void CEditModePage::ApplyMore() {
     SettingsRecord& s = Host().Settings();
     if (IsChecked(IDC_EM_EMAIL_USE)) {
         // The field holds at most the record's capacity less the terminator.
-        const int got = GetDlgItemTextW(Window(), IDC_EM_EMAIL_ADDRESS,
-                                        s.EditModeEmailUseSpecifiedText,
-                                        static_cast<int>(std::size(s.EditModeEmailUseSpecifiedText)));
+        const int got =
+            GetDlgItemTextW(Window(), IDC_EM_EMAIL_ADDRESS, s.EditModeEmailUseSpecifiedText,
+                            static_cast<int>(std::size(s.EditModeEmailUseSpecifiedText)));
         s.EditModeEmailUseSpecifiedText[got > 0 ? got : 0] = L'\0';
     }
     s.EditModeEditBarStyle = IsChecked(IDC_EM_BARS_ALWAYS) ? 1 : 0;

@@ -53,8 +53,8 @@ CFieldsPage::~CFieldsPage() {
 }
 
 void CFieldsPage::OnInit() {
-    LoadDialogCaptions(Lang(), Window(), m_fields.section, m_fields.captions,
-                       m_fields.captionCount, false);
+    LoadDialogCaptions(Lang(), Window(), m_fields.section, m_fields.captions, m_fields.captionCount,
+                       false);
     wchar_t choose[kLanguageTextChars];
     GetLanguageMessage(Lang(), choose, kLanguageTextChars, L"ChooseColor",
                        lang::BuiltInText(L"Messages", L"ChooseColor"));
@@ -64,8 +64,7 @@ void CFieldsPage::OnInit() {
     }
     for (const SliderField& field : m_fields.sliders) {
         HWND bar = Item(field.slider);
-        SendMessageW(bar, TBM_SETRANGE, FALSE,
-                     MAKELPARAM(field.range.low, field.range.high));
+        SendMessageW(bar, TBM_SETRANGE, FALSE, MAKELPARAM(field.range.low, field.range.high));
         SendMessageW(bar, TBM_SETTICFREQ, 1, 0);
         SendMessageW(bar, TBM_SETPOS, TRUE,
                      static_cast<LPARAM>(ClampToRange(s.*field.value, field.range)));
@@ -94,8 +93,8 @@ void CFieldsPage::OnApply() {
     }
     for (const SliderField& field : m_fields.sliders) {
         const auto position = SendMessageW(Item(field.slider), TBM_GETPOS, 0, 0);
-        s.*field.value = ClampToRange(static_cast<uint32_t>(position < 0 ? 0 : position),
-                                      field.range);
+        s.*field.value =
+            ClampToRange(static_cast<uint32_t>(position < 0 ? 0 : position), field.range);
     }
     for (size_t i = 0; i < m_fields.colours.count; ++i) {
         s.*(m_fields.colours.items[i].value) = m_colours[i];
@@ -103,9 +102,9 @@ void CFieldsPage::OnApply() {
     for (const ComboField& field : m_fields.combos) {
         HWND combo = Item(field.control);
         const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-        s.*field.value = ChosenListIndex(SendMessageW(combo, CB_GETCURSEL, 0, 0),
-                                         count > 0 ? static_cast<size_t>(count) : 0,
-                                         s.*field.value);
+        s.*field.value =
+            ChosenListIndex(SendMessageW(combo, CB_GETCURSEL, 0, 0),
+                            count > 0 ? static_cast<size_t>(count) : 0, s.*field.value);
     }
     ApplyMore();
 }

@@ -31,7 +31,8 @@ int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM da
     if (message == BFFM_INITIALIZED) {
         // No context-help button in the title bar.
         const LONG_PTR exStyle = GetWindowLongPtrW(browser, GWL_EXSTYLE);
-        SetWindowLongPtrW(browser, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_CONTEXTHELP));
+        SetWindowLongPtrW(browser, GWL_EXSTYLE,
+                          exStyle & ~static_cast<LONG_PTR>(WS_EX_CONTEXTHELP));
         const auto* start = reinterpret_cast<const BrowseStart*>(data);
         if (start != nullptr && start->folder != nullptr) {
             SendMessageW(browser, BFFM_SETSELECTIONW, TRUE,

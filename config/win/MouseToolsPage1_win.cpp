@@ -42,10 +42,8 @@ const CheckField kChecks[] = {
 };
 
 const SliderField kSliders[] = {
-    {IDC_MT1_INTENSITY, IDC_MT1_INTENSITY_NUMBER, &R::MToolsShadowIntensity,
-     kShadowIntensityRange},
-    {IDC_MT1_DIRECTION, IDC_MT1_DIRECTION_NUMBER, &R::MToolsShadowDirection,
-     kShadowDirectionRange},
+    {IDC_MT1_INTENSITY, IDC_MT1_INTENSITY_NUMBER, &R::MToolsShadowIntensity, kShadowIntensityRange},
+    {IDC_MT1_DIRECTION, IDC_MT1_DIRECTION_NUMBER, &R::MToolsShadowDirection, kShadowDirectionRange},
     {IDC_MT1_OFFSET, IDC_MT1_OFFSET_NUMBER, &R::MToolsShadowOffset, kShadowOffsetRange},
     {IDC_MT1_DITHER, IDC_MT1_DITHER_NUMBER, &R::MToolsShadowDither, kShadowDitherRange},
     {IDC_MT1_RECT_WIDTH, IDC_MT1_RECT_WIDTH_NUMBER, &R::MToolsRoundedRectWidth,

@@ -39,8 +39,9 @@ bool CSettingsSheet::Open(HWND owner, int page, HWND notify, UINT closedMessage)
         SetForegroundWindow(m_hwnd);
         return true;
     }
-    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                  ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls{
+        sizeof(INITCOMMONCONTROLSEX),
+        ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     m_notify = notify;
     m_closedMessage = closedMessage;

@@ -244,17 +244,33 @@ box_text() {
   done
   printf '%s\n' "$_text"
 }
+enabled() { ctl "$sheet" "$1" get | grep '^enabled='; }
 change_every_page() {
   ctl "$sheet" 1277 settext 1000 >/dev/null
+  ctl "$sheet" 1274 choose 4 >/dev/null
   ctl "$sheet" 0 page 3 >/dev/null
   ctl "$sheet" 1216 trackbar 12 >/dev/null
+  ctl "$sheet" 1075 click
   choose_red_18
   ctl "$sheet" 0 page 4 >/dev/null
   ctl "$sheet" 1243 trackbar 60 >/dev/null
   ctl "$sheet" 0 page 6 >/dev/null
   ctl "$sheet" 1063 click
+  ctl "$sheet" 1067 click
+  ctl "$sheet" 1280 settext me@example.com >/dev/null
 }
 command 40114
+check "the edge list off for AutoShape" enabled=0 "$(enabled 1275)"
+ctl "$sheet" 1274 choose 4 >/dev/null
+check "the edge list on for an effect shape" enabled=1 "$(enabled 1275)"
+ctl "$sheet" 0 page 4 >/dev/null
+ctl "$sheet" 1243 trackbar 2 >/dev/null
+check "the rubber's size stops at 4" 4 "$(ctl "$sheet" 1244 get | field text)"
+ctl "$sheet" 0 page 6 >/dev/null
+check "the e-mail address off without its check box" enabled=0 "$(enabled 1280)"
+ctl "$sheet" 1067 click
+check "the e-mail address on with it" enabled=1 "$(enabled 1280)"
+ctl "$sheet" 0 page 5 >/dev/null
 change_every_page
 shot page_editmode_en
 ctl "$sheet" 2 click
@@ -288,6 +304,7 @@ shot page_capture_en
 change_every_page
 ctl "$sheet" 0 page 3 >/dev/null
 check "the slider's number follows it" 12 "$(ctl "$sheet" 1217 get | field text)"
+check "no shadow: its sliders off" enabled=0 "$(enabled 1202)"
 shot page_mousetools1_en
 ctl "$sheet" 0 page 4 >/dev/null
 shot page_mousetools2_en
@@ -358,5 +375,7 @@ check "stored: free style key kept over the reset" "0x77 0x2" \
 check "stored: a value of each new page" "0x3e8 0xc 0x3c 0x1" \
   "$(reg_read CaptureFixedWidth) $(reg_read MToolsPencilWidth) $(reg_read MToolsErasorSize) $(reg_read EditModeDeleteCaptureAfterAction)"
 check "stored: the colour chosen before OK, red 18" 0x29b912 "$(reg_read MToolsRoundedRectColor)"
+check "stored: shape, shadow off, e-mail address" "0x4 0x0 0x1 me@example.com" \
+  "$(reg_read CaptureShapeType) $(reg_read MToolsShadowEnabled) $(reg_read EditModeEmailUseSpecified) $(reg_read EditModeEmailUseSpecifiedText)"
 
 harness_finish

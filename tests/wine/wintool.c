@@ -36,7 +36,8 @@
  *                                      "menu N" (print "menu=" the text of the window's menu
  *                                      bar item N), "settext TEXT", "gettext" (WM_SETTEXT,
  *                                      WM_GETTEXT: "text="), "trackbar N"
- *                                      (a trackbar moved to N, its parent told), "tree N"
+ *                                      (a trackbar moved to N, its parent told), "choose N"
+ *                                      (combo box item N, its parent told), "tree N"
  *                                      (select a tree view's item N in visible order, 0 the
  *                                      root); "get" also prints "enabled="
  *   wintool nodialog TITLE [MS]        exit 0 as soon as no dialog (class #32770) titled TITLE
@@ -310,6 +311,14 @@ static int Control(const wchar_t* title, int id, const wchar_t* action, const wc
     }
     if (wcscmp(action, L"char") == 0 && arg != NULL)
         return PostMessageW(control, WM_CHAR, arg[0], 1) ? 0 : 1;
+    if (wcscmp(action, L"choose") == 0 && arg != NULL) {
+        /* as the user picks it: the selection, then the parent's CBN_SELCHANGE */
+        if (SendMessageW(control, CB_SETCURSEL, (WPARAM)_wtoi(arg), 0) == CB_ERR)
+            return 1;
+        SendMessageW(GetParent(control), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(control), CBN_SELCHANGE), (LPARAM)control);
+        return 0;
+    }
     if (wcscmp(action, L"selectstring") == 0 && arg != NULL)
         return SendMessageW(control, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)arg) == CB_ERR ? 1 : 0;
     if (wcscmp(action, L"gettext") == 0) {

@@ -7,6 +7,7 @@
 #include "editmode/actions/EmailAction.h"
 #include "editmode/actions/EraseAction.h"
 #include "editmode/actions/HelpCommand.h"
+#include "editmode/actions/ToolSettingsCommand.h"
 #include "editmode/actions/KeepAction.h"
 #include "editmode/actions/PrintAction.h"
 #include "editmode/actions/SaveAsAction.h"
@@ -27,7 +28,7 @@ namespace {
 // Commands of the bars whose feature this build does not have yet: they stay on the bars and
 // answer with a beep and a log line.
 constexpr uint32_t kNotAvailable[] = {
-    40034, 40035, 40099,
+    40034, 40035,
 };
 
 // Tool numbers of the tool commands 40086 ... 40098 (the bar's order is not the numbers').
@@ -80,6 +81,7 @@ void RegisterEditCommands(EditSession& s) {
     s.RegisterCommand(edit_cmd::kActionHelp, std::make_unique<HelpCommand>(L"action_help"));
     s.RegisterCommand(edit_cmd::kImageHelp, std::make_unique<HelpCommand>(L"image_help"));
     s.RegisterCommand(edit_cmd::kToolHelp, std::make_unique<HelpCommand>(L"mousetools_help"));
+    s.RegisterCommand(edit_cmd::kToolConfigure, std::make_unique<ToolSettingsCommand>());
     s.RegisterCommand(edit_cmd::kConfirmYes, std::make_unique<ConfirmCommand>(true));
     s.RegisterCommand(edit_cmd::kConfirmNo, std::make_unique<ConfirmCommand>(false));
     s.RegisterCommand(edit_cmd::kUndo, std::make_unique<UndoCommand>());

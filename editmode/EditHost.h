@@ -27,6 +27,9 @@ class EditHost {
     virtual void Repaint() = 0;
     // Opens the help file at topic.
     virtual void OpenHelp(const wchar_t* topic) = 0;
+    // Opens the settings at the mouse tools; once they close, the current tool is selected
+    // again (ReselectTool) so that it starts from the settings as stored.
+    virtual void OpenToolSettings() {}
 
     // What only a window can do; a host without it answers false.
     // The system's Save As dialog for the capture at capturePath (its folder and file name to

@@ -284,6 +284,18 @@ bool EditSession::SelectTool(ToolNumber number) {
     return true;
 }
 
+void EditSession::ReselectTool() {
+    if (m_tool == nullptr) {
+        return;
+    }
+    DropPending();
+    m_selection.Clear();
+    m_tool->Activate(*this);
+    if (m_host != nullptr) {
+        m_host->Repaint();
+    }
+}
+
 ToolNumber EditSession::GetToolNumber() const {
     return m_tool != nullptr ? m_tool->Number() : ToolNumber::Scroll;
 }

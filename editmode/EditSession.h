@@ -99,6 +99,9 @@ class EditSession {
 
     // Tools ----------------------------------------------------------------------------------
     bool SelectTool(ToolNumber number);
+    // Selects the current tool anew: its pending work dropped, the selection cleared, the tool
+    // activated again (after its settings changed).
+    void ReselectTool();
     EditTool* GetTool() { return m_tool; }
     ToolNumber GetToolNumber() const;
 

@@ -262,12 +262,14 @@ std::vector<LanguageKey> MakeTable() {
         {L"Dlg_MouseTools2", L"CalloutBorderColor", L"Border Color:"},
         {L"Dlg_MouseTools2", L"CalloutFillColor", L"Fill Color:"},
         {L"Dlg_MouseTools2", L"CalloutTransparency", L"Make fill color translucent"},
+        {L"Dlg_MouseTools2", L"Color", L"Color:"},
 
         // ---- Settings dialog: capture page ----
         {L"Dlg_SettingsCapture", L"Title", L"Capture"},
         {L"Dlg_SettingsCapture", L"Output", L"Output"},
         {L"Dlg_SettingsCapture", L"OutputFormat", L"Format:"},
         {L"Dlg_SettingsCapture", L"OutputDirectory", L"Folder:"},
+        {L"Dlg_SettingsCapture", L"Browse", L"Browse..."},
         {L"Dlg_SettingsCapture", L"Background", L"Background"},
         {L"Dlg_SettingsCapture", L"BackgroundColor", L"Color:"},
         {L"Dlg_SettingsCapture", L"Shadow", L"Drop Shadow"},
@@ -300,6 +302,11 @@ std::vector<LanguageKey> MakeTable() {
         {L"Dlg_SettingsCapture", L"FixedRegionSize", L"Fixed Region Size"},
         {L"Dlg_SettingsCapture", L"FixedWidth", L"Width:"},
         {L"Dlg_SettingsCapture", L"FixedHeight", L"Height:"},
+        {L"Dlg_SettingsCapture", L"FixedWidthInvalid",
+         L"The width of the fixed region must be a number from 1 to 16384."},
+        {L"Dlg_SettingsCapture", L"FixedHeightInvalid",
+         L"The height of the fixed region must be a number from 1 to 16384."},
+        {L"Dlg_SettingsCapture", L"OutputFolderEmpty", L"The output folder must not be empty."},
 
         // ---- Settings dialog: edit mode page ----
         {L"Dlg_EditMode", L"EditMode", L"Edit Mode"},

@@ -5,8 +5,12 @@
 
 #include <string>
 
+#include "config/win/CapturePage_win.h"
+#include "config/win/EditModePage_win.h"
 #include "config/win/GeneralPage_win.h"
 #include "config/win/LanguagePage_win.h"
+#include "config/win/MouseToolsPage1_win.h"
+#include "config/win/MouseToolsPage2_win.h"
 #include "config/win/SettingsIds.h"
 #include "config/win/SkinPage_win.h"
 #include "core/ZError.h"
@@ -35,8 +39,9 @@ bool CSettingsSheet::Open(HWND owner, int page, HWND notify, UINT closedMessage)
         SetForegroundWindow(m_hwnd);
         return true;
     }
-    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                  ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+    INITCOMMONCONTROLSEX controls{
+        sizeof(INITCOMMONCONTROLSEX),
+        ICC_HOTKEY_CLASS | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     m_notify = notify;
     m_closedMessage = closedMessage;
@@ -44,6 +49,10 @@ bool CSettingsSheet::Open(HWND owner, int page, HWND notify, UINT closedMessage)
     m_pages.push_back(std::make_unique<CGeneralPage>(m_host));
     m_pages.push_back(std::make_unique<CSkinPage>(m_host));
     m_pages.push_back(std::make_unique<CLanguagePage>(m_host));
+    m_pages.push_back(std::make_unique<CMouseToolsPage1>(m_host));
+    m_pages.push_back(std::make_unique<CMouseToolsPage2>(m_host));
+    m_pages.push_back(std::make_unique<CCapturePage>(m_host));
+    m_pages.push_back(std::make_unique<CEditModePage>(m_host));
 
     const ZtvLangManHandle lang = m_host.Ui().Lang();
     const std::vector<std::wstring> captions =

@@ -197,6 +197,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             if (message == UM_SETTINGS_CLOSED) {
                 m_sheet.Destroy();
+                if (m_reselectTool) {
+                    m_reselectTool = false;
+                    m_edit.ReselectTool();
+                }
                 return 0;
             }
             if (message == UM_OPEN_SETTINGS) {

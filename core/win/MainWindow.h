@@ -61,7 +61,9 @@ class MainWindow : public SettingsHost {
   public:
     explicit MainWindow(Application& app)
         : m_app(app),
-          m_edit(app, [this](const wchar_t* topic) { OpenHelp(topic); }),
+          m_edit(
+              app, [this](const wchar_t* topic) { OpenHelp(topic); },
+              [this] { OpenToolSettings(); }),
           m_configure(*this),
           m_sheet(*this) {}
     // Destroys the window when it still exists (the session's end quits the message loop
@@ -101,6 +103,8 @@ class MainWindow : public SettingsHost {
     bool IsEditModeActive() override { return m_app.editModeActive; }
     void OpenHelp(const wchar_t* topic) override;
     void OpenSettings(int page, HWND owner) override;
+    // The Edit Mode's tool settings button: the sheet on the mouse tools page.
+    void OpenToolSettings();
     void SuspendCaptureHotkeys() override;
     void ResumeCaptureHotkeys(HWND reportTo) override;
     void ApplyStartWithWindows() override;
@@ -156,6 +160,9 @@ class MainWindow : public SettingsHost {
     EditWindow m_edit;  // the Edit Mode on this window
     CConfigureDialog m_configure;
     CSettingsSheet m_sheet;
+    // The sheet was opened by the Edit Mode's tool settings button: its tool is selected again
+    // when the sheet closes.
+    bool m_reselectTool = false;
     bool m_shutDown = false;
     bool m_menuOpen = false;    // the tray menu is being tracked
     bool m_aboutOpen = false;   // the About box is open

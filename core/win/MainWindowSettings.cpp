@@ -90,6 +90,15 @@ void MainWindow::RunConfigureDialog() {
         m_hwnd, [this](MSG& msg) { return RouteDialogMessage(msg); }, !m_app.version.newerWindows);
 }
 
+void MainWindow::OpenToolSettings() {
+    if (m_shutDown) {
+        return;
+    }
+    // The Edit Mode's tool starts anew from the stored values once the sheet has closed.
+    m_reselectTool = true;
+    OpenSettings(kPageMouseTools1, m_hwnd);
+}
+
 void MainWindow::OpenSettings(int page, HWND owner) {
     if (m_shutDown) {
         return;

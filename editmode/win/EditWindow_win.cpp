@@ -167,10 +167,11 @@ constexpr BarDefinition kToolBar = {L"ButtonBarMouseTools",
 
 }  // namespace
 
-EditWindow::EditWindow(Application& app, HelpOpener openHelp)
+EditWindow::EditWindow(Application& app, HelpOpener openHelp, SettingsOpener openToolSettings)
     : m_app(app),
       m_session(app.editSession),
       m_openHelp(std::move(openHelp)),
+      m_openToolSettings(std::move(openToolSettings)),
       m_textControls(app) {}
 
 EditWindow::~EditWindow() {
@@ -1045,6 +1046,18 @@ void EditWindow::Repaint() {
 void EditWindow::OpenHelp(const wchar_t* topic) {
     if (m_openHelp) {
         m_openHelp(topic);
+    }
+}
+
+void EditWindow::OpenToolSettings() {
+    if (m_openToolSettings) {
+        m_openToolSettings();
+    }
+}
+
+void EditWindow::ReselectTool() {
+    if (m_session.IsActive()) {
+        m_session.ReselectTool();
     }
 }
 

@@ -30,7 +30,8 @@ constexpr UINT kTimerEditScrollMs = 20;
 class EditWindow final : public EditHost {
   public:
     using HelpOpener = std::function<void(const wchar_t* topic)>;
-    EditWindow(Application& app, HelpOpener openHelp);
+    using SettingsOpener = std::function<void()>;
+    EditWindow(Application& app, HelpOpener openHelp, SettingsOpener openToolSettings);
     ~EditWindow() override;
     EditWindow(const EditWindow&) = delete;
     EditWindow& operator=(const EditWindow&) = delete;
@@ -66,6 +67,9 @@ class EditWindow final : public EditHost {
     void RequestLeave() override;
     void Repaint() override;
     void OpenHelp(const wchar_t* topic) override;
+    void OpenToolSettings() override;
+    // The settings opened by OpenToolSettings closed: the current tool is selected again.
+    void ReselectTool();
     bool ChooseSaveAsPath(const std::wstring& capturePath, int32_t& filterIndex,
                           std::wstring& chosen) override;
     bool AskYesNo(const wchar_t* text) override;
@@ -130,6 +134,7 @@ class EditWindow final : public EditHost {
     Application& m_app;
     EditSession& m_session;
     HelpOpener m_openHelp;
+    SettingsOpener m_openToolSettings;
     HWND m_window = nullptr;
     CButtonBar m_actionBar;
     CButtonBar m_imageBar;

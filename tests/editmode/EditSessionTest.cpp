@@ -34,6 +34,7 @@ class RecordingHost final : public EditHost {
     void RequestLeave() override { ++leaves; }
     void Repaint() override {}
     void OpenHelp(const wchar_t*) override {}
+    void OpenToolSettings() override { ++toolSettings; }
     // The Save As dialog answers with saveAsPath and saveAsIndex (cancel when the path is empty).
     bool ChooseSaveAsPath(const std::wstring& capturePath, int32_t& filterIndex,
                           std::wstring& chosen) override {
@@ -64,6 +65,7 @@ class RecordingHost final : public EditHost {
     }
     int beeps = 0;
     int leaves = 0;
+    int toolSettings = 0;
     PrintChoice printAsked, printChoice;
     bool printCancelled = false, printStarts = true;
     Log printed;
@@ -584,6 +586,21 @@ TEST(EditSessionTest, CanvasResizeFillsWithBackgroundColourAndUndoes) {
     EXPECT_EQ(b.host.beeps, 1);
     EXPECT_TRUE(Shows(picture, 6, 4, 1));
     EXPECT_EQ(b.captures.GetHistory(0)->GetNext(), 2);
+}
+
+TEST(EditSessionTest, ToolSettingsButtonOpensTheSettingsAndTheToolIsSelectedAgainAfter) {
+    Bench b;
+    b.AddCapture(L"one.bmp", 4, 3, 1);
+    b.Begin();
+    ASSERT_TRUE(b.session.SelectTool(ToolNumber::Select));
+    ASSERT_TRUE(b.session.Selection().Set(ZRect{1, 1, 3, 2}, 4, 3));
+    EXPECT_TRUE(b.session.RunCommand(edit_cmd::kToolConfigure));
+    EXPECT_EQ(b.host.toolSettings, 1);
+    EXPECT_EQ(b.host.beeps, 0);
+    EXPECT_TRUE(b.session.Selection().Exists());
+    b.session.ReselectTool();
+    EXPECT_EQ(b.session.GetToolNumber(), ToolNumber::Select);
+    EXPECT_FALSE(b.session.Selection().Exists());
 }
 
 TEST(EditSessionTest, ZoomCommandsAndWheelStepExactly) {

@@ -12,6 +12,10 @@
 #   - the capture bar off removes it at once; "Reset Intro Windows" stores the four flags at once;
 #   - "Factory Defaults" brings back the defaults and their effects at once and reopens the sheet;
 #   - during the Edit Mode a new hot key is only stored, and registered when the Edit Mode ends;
+#   - mouse tools, capture and Edit Mode pages: a value of each stored on OK, nothing on Cancel
+#     (a colour chosen in the picker included); a fixed width "abc" or 0 and an empty output
+#     folder named and refused, the old value kept; the folder browser's OK only for a
+#     file-system folder; the Edit Mode's tool settings button opens the mouse tools page;
 #   - German: the configure dialog's texts change at once; the skin "Small".
 # The record reaches the registry at exit ("-exit"), where the end of the test reads it.
 # Pictures go to BUILD/wine-env/out/corvix_settings_test/.
@@ -87,9 +91,9 @@ ctl "$configure" 2 click
 check_true "configure dialog closes with Cancel" gone "$configure"
 command 40006
 check "Cancel stored nothing" 0 "$(ctl "$configure" 1008 get | field check)"
-# Advanced opens the sheet owned by the dialog (the capture page is not in this build: General).
+# Advanced opens the sheet owned by the dialog, on the capture page.
 ctl "$configure" 1002 click
-check "Advanced opens the sheet" General "$(ctl "$sheet" 0 get | field page)"
+check "Advanced opens the sheet" Capture "$(ctl "$sheet" 0 get | field page)"
 ctl "$configure" 2 click
 check_true "the sheet goes with the configure dialog" gone "$sheet"
 
@@ -118,8 +122,7 @@ gone "Zentrova Clarivue 2.1"
 ctl "$sheet" 2 click
 check_true "Cancel closes the sheet" gone "$sheet"
 command 40114
-check "40114: the first page while the capture page is missing" General \
-  "$(ctl "$sheet" 0 get | field page)"
+check "40114: the capture page" Capture "$(ctl "$sheet" 0 get | field page)"
 ctl "$sheet" 2 click
 gone "$sheet"
 
@@ -216,8 +219,120 @@ ctl "$sheet" 1087 hotkey 0x0276 >/dev/null
 ctl "$sheet" 1 click
 gone "$sheet"
 check "Edit Mode: the new hot key Ctrl+F7 only stored" registered "$(hotkey_free 0x76 2)"
+command 40099
+check "the Edit Mode's tool settings: the mouse tools page" "Mouse Tools 1" \
+  "$(ctl "$sheet" 0 get | field page)"
+ctl "$sheet" 2 click
+gone "$sheet"
 command 40029
 check "the Edit Mode left: Ctrl+F7 registered" failed "$(hotkey_free 0x76 2)"
+
+# ---- mouse tools, capture and Edit Mode pages ----
+# (Opened on the capture page, so that the general page, whose control numbers the others
+# reuse, is not made.) A colour is chosen in the picker: red 18 typed into its R field.
+choose_red_18() {
+  ctl "$sheet" 1072 click
+  ctl "Choose Color" 1 get >/dev/null
+  sleep 0.5
+  focus_desktop
+  harness_key Tab Tab Tab Tab
+  harness_type 18
+  harness_key Return
+  gone "Choose Color"
+}
+# The text of the program's message box, once it has one.
+box_text() {
+  local _text=""
+  for _ in $(seq 25); do
+    _text=$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)
+    [ -n "$_text" ] && break
+    sleep 0.2
+  done
+  printf '%s\n' "$_text"
+}
+enabled() { ctl "$sheet" "$1" get | grep '^enabled='; }
+change_every_page() {
+  ctl "$sheet" 1277 settext 1000 >/dev/null
+  ctl "$sheet" 1274 choose 4 >/dev/null
+  ctl "$sheet" 0 page 3 >/dev/null
+  ctl "$sheet" 1216 trackbar 12 >/dev/null
+  ctl "$sheet" 1075 click
+  choose_red_18
+  ctl "$sheet" 0 page 4 >/dev/null
+  ctl "$sheet" 1243 trackbar 60 >/dev/null
+  ctl "$sheet" 0 page 6 >/dev/null
+  ctl "$sheet" 1063 click
+  ctl "$sheet" 1067 click
+  ctl "$sheet" 1280 settext me@example.com >/dev/null
+}
+command 40114
+check "the edge list off for AutoShape" enabled=0 "$(enabled 1275)"
+ctl "$sheet" 1274 choose 4 >/dev/null
+check "the edge list on for an effect shape" enabled=1 "$(enabled 1275)"
+ctl "$sheet" 0 page 4 >/dev/null
+ctl "$sheet" 1243 trackbar 2 >/dev/null
+check "the rubber's size stops at 4" 4 "$(ctl "$sheet" 1244 get | field text)"
+ctl "$sheet" 0 page 6 >/dev/null
+check "the e-mail address off without its check box" enabled=0 "$(enabled 1280)"
+ctl "$sheet" 1067 click
+check "the e-mail address on with it" enabled=1 "$(enabled 1280)"
+ctl "$sheet" 0 page 5 >/dev/null
+change_every_page
+shot page_editmode_en
+ctl "$sheet" 2 click
+gone "$sheet"
+command 40114
+check "Cancel: the fixed width as it was" 640 "$(ctl "$sheet" 1277 gettext | field text)"
+ctl "$sheet" 0 page 3 >/dev/null
+check "Cancel: the pencil width as it was" 5 "$(ctl "$sheet" 1217 get | field text)"
+# A fixed width that is no number from 1 to 16384: named, the value kept, the sheet open.
+ctl "$sheet" 0 page 5 >/dev/null
+for width in abc 0; do
+  ctl "$sheet" 1277 settext "$width" >/dev/null
+  ctl "$sheet" 1 click
+  check "fixed width $width refused" "The width of the fixed region must be a number from 1 to 16384." \
+    "$(box_text)"
+  [ "$width" = abc ] && shot fixed_width_refused_en
+  ctl "Zentrova Clarivue 2.1" 1 click
+  gone "Zentrova Clarivue 2.1"
+  check "fixed width $width: the old value back" 640 "$(ctl "$sheet" 1277 gettext | field text)"
+done
+folder=$(ctl "$sheet" 1261 gettext | field text)
+check_true "the output folder shown" test -n "$folder"
+ctl "$sheet" 1261 settext "" >/dev/null
+ctl "$sheet" 1 click
+check "empty output folder refused" "The output folder must not be empty." "$(box_text)"
+ctl "Zentrova Clarivue 2.1" 1 click
+gone "Zentrova Clarivue 2.1"
+check "empty output folder: the old one back" "$folder" "$(ctl "$sheet" 1261 gettext | field text)"
+check "the sheet stays open on the capture page" Capture "$(ctl "$sheet" 0 get | field page)"
+shot page_capture_en
+change_every_page
+ctl "$sheet" 0 page 3 >/dev/null
+check "the slider's number follows it" 12 "$(ctl "$sheet" 1217 get | field text)"
+check "no shadow: its sliders off" enabled=0 "$(enabled 1202)"
+shot page_mousetools1_en
+ctl "$sheet" 0 page 4 >/dev/null
+shot page_mousetools2_en
+ctl "$sheet" 1 click
+gone "$sheet"
+command 40114
+check "OK: the fixed width stored" 1000 "$(ctl "$sheet" 1277 gettext | field text)"
+# The folder browser: OK only for a folder of the file system.
+ctl "$sheet" 1261 settext 'C:\windows' >/dev/null
+ctl "$sheet" 1262 click
+browser="Browse for Folder"
+check "the folder browser: OK for the folder it starts at" enabled=1 \
+  "$(ctl "$browser" 1 get | grep '^enabled=')"
+# Item 3 of the tree is "My Computer" (below Desktop, "/" and "Documents"): no file-system path.
+ctl "$browser" 14145 tree 3
+check "the folder browser: no OK for My Computer" enabled=0 "$(ctl "$browser" 1 get | grep '^enabled=')"
+shot folder_browser_en
+ctl "$browser" 2 click
+gone "$browser"
+check "the browser cancelled: the folder as typed" 'C:\windows' "$(ctl "$sheet" 1261 gettext | field text)"
+ctl "$sheet" 2 click
+gone "$sheet"
 
 # ---- German ----
 command 40110
@@ -239,6 +354,10 @@ ctl "$sheet" 0 page 1 >/dev/null
 shot page_skin_de
 ctl "$sheet" 0 page 2 >/dev/null
 shot page_language_de
+for page in 3 4 5 6; do
+  ctl "$sheet" 0 page $page >/dev/null
+  shot page_${page}_de
+done
 ctl "$sheet" 0 page 1 >/dev/null
 ctl "$sheet" 1100 selectstring Klein >/dev/null
 ctl "$sheet" 1 click
@@ -259,5 +378,10 @@ check "stored: single-window key of the Edit Mode, Ctrl+F7" "0x76 0x2" \
   "$(reg_read GeneralHotkeySingleWindow) $(reg_read GeneralHotkeySingleWindowMod)"
 check "stored: free style key kept over the reset" "0x77 0x2" \
   "$(reg_read GeneralHotkeyFreeStyleRegion) $(reg_read GeneralHotkeyFreeStyleRegionMod)"
+check "stored: a value of each new page" "0x3e8 0xc 0x3c 0x1" \
+  "$(reg_read CaptureFixedWidth) $(reg_read MToolsPencilWidth) $(reg_read MToolsErasorSize) $(reg_read EditModeDeleteCaptureAfterAction)"
+check "stored: the colour chosen before OK, red 18" 0x29b912 "$(reg_read MToolsRoundedRectColor)"
+check "stored: shape, shadow off, e-mail address" "0x4 0x0 0x1 me@example.com" \
+  "$(reg_read CaptureShapeType) $(reg_read MToolsShadowEnabled) $(reg_read EditModeEmailUseSpecified) $(reg_read EditModeEmailUseSpecifiedText)"
 
 harness_finish

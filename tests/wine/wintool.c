@@ -34,7 +34,12 @@
  *                                      (a typed character posted), "selectstring TEXT" (combo
  *                                      box), "page N" (select a property sheet's page N),
  *                                      "menu N" (print "menu=" the text of the window's menu
- *                                      bar item N)
+ *                                      bar item N), "settext TEXT", "gettext" (WM_SETTEXT,
+ *                                      WM_GETTEXT: "text="), "trackbar N"
+ *                                      (a trackbar moved to N, its parent told), "choose N"
+ *                                      (combo box item N, its parent told), "tree N"
+ *                                      (select a tree view's item N in visible order, 0 the
+ *                                      root); "get" also prints "enabled="
  *   wintool nodialog TITLE [MS]        exit 0 as soon as no dialog (class #32770) titled TITLE
  *                                      exists
  *   wintool count PREFIX               print how many visible top-level windows have a class
@@ -306,8 +311,42 @@ static int Control(const wchar_t* title, int id, const wchar_t* action, const wc
     }
     if (wcscmp(action, L"char") == 0 && arg != NULL)
         return PostMessageW(control, WM_CHAR, arg[0], 1) ? 0 : 1;
+    if (wcscmp(action, L"choose") == 0 && arg != NULL) {
+        /* as the user picks it: the selection, then the parent's CBN_SELCHANGE */
+        if (SendMessageW(control, CB_SETCURSEL, (WPARAM)_wtoi(arg), 0) == CB_ERR)
+            return 1;
+        SendMessageW(GetParent(control), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(control), CBN_SELCHANGE), (LPARAM)control);
+        return 0;
+    }
     if (wcscmp(action, L"selectstring") == 0 && arg != NULL)
         return SendMessageW(control, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)arg) == CB_ERR ? 1 : 0;
+    if (wcscmp(action, L"gettext") == 0) {
+        /* asked of the control itself: an edit box's text is not the window's caption */
+        wchar_t text[512] = L"";
+        SendMessageW(control, WM_GETTEXT, 512, (LPARAM)text);
+        PrintWide("text", text);
+        return 0;
+    }
+    if (wcscmp(action, L"settext") == 0 && arg != NULL)
+        return SendMessageW(control, WM_SETTEXT, 0, (LPARAM)arg) ? 0 : 1;
+    if (wcscmp(action, L"trackbar") == 0 && arg != NULL) {
+        /* as a drag ends: the position, then the parent's WM_HSCROLL */
+        SendMessageW(control, 0x0405 /* TBM_SETPOS */, TRUE, (LPARAM)_wtoi(arg));
+        SendMessageW(GetParent(control), WM_HSCROLL, MAKEWPARAM(8 /* TB_ENDTRACK */, 0),
+                     (LPARAM)control);
+        return 0;
+    }
+    if (wcscmp(action, L"tree") == 0 && arg != NULL) {
+        /* the tree view's item N in visible order (0: the root) becomes the selection */
+        LPARAM item = SendMessageW(control, 0x110A /* TVM_GETNEXTITEM */, 0 /* TVGN_ROOT */, 0);
+        for (int n = _wtoi(arg); n > 0 && item != 0; --n)
+            item = SendMessageW(control, 0x110A, 6 /* TVGN_NEXTVISIBLE */, item);
+        if (item == 0)
+            return 1;
+        SendMessageW(control, 0x110B /* TVM_SELECTITEM */, 9 /* TVGN_CARET */, item);
+        return 0;
+    }
     if (wcscmp(action, L"page") == 0 && arg != NULL) {
         SendMessageW(control, 0x0465 /* PSM_SETCURSEL */, (WPARAM)_wtoi(arg), 0);
         return 0;
@@ -322,6 +361,7 @@ static int Control(const wchar_t* title, int id, const wchar_t* action, const wc
         wchar_t text[512] = L"";
         GetWindowTextW(control, text, 512);
         printf("check=%d\n", (int)SendMessageW(control, BM_GETCHECK, 0, 0));
+        printf("enabled=%d\n", IsWindowEnabled(control) ? 1 : 0);
         PrintWide("text", text);
         if (id == 0) {
             RECT r;

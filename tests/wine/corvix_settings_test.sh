@@ -60,10 +60,16 @@ shot() {
   harness_screenshot "$out/$1.png"
 }
 gone() { harness_tool nodialog "$1" 5000; }
-# box_text CAPTION: the message of the program's box CAPTION once it shows (15 s at most).
+# box_text [CAPTION]: the message of the program's box (by default "Zentrova Clarivue 2.1") once
+# it has one; the wait for the box is in ctl (5 s a try).
 box_text() {
-  "$WINE_LOADER" "$programtool" dialogtext "$1" 3101 15000 </dev/null 2>/dev/null | tr -d '\r' |
-    sed -n 's/^text=//p'
+  local text=""
+  for _ in $(seq 15); do
+    text=$(ctl "${1:-Zentrova Clarivue 2.1}" 3101 get | field text)
+    [ -n "$text" ] && break
+    sleep 0.2
+  done
+  printf '%s\n' "$text"
 }
 
 start_session
@@ -167,9 +173,8 @@ sleep 1
 command 40115
 ctl "$sheet" 1090 hotkey 0x0277 >/dev/null
 ctl "$sheet" 1 click
-box_text "Zentrova Clarivue 2.1" >/dev/null
 check "taken hot key named" 'These hot keys are kept as chosen but start no capture until they are changed:\nThe hot key of "Free Style Region" is used by another program.' \
-  "$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)"
+  "$(box_text)"
 shot hotkey_taken_en
 ctl "Zentrova Clarivue 2.1" 1 click
 gone "$sheet"
@@ -239,16 +244,6 @@ choose_red_18() {
   harness_type 18
   harness_key Return
   gone "Choose Color"
-}
-# The text of the program's message box, once it has one.
-box_text() {
-  local _text=""
-  for _ in $(seq 25); do
-    _text=$(ctl "Zentrova Clarivue 2.1" 3101 get | field text)
-    [ -n "$_text" ] && break
-    sleep 0.2
-  done
-  printf '%s\n' "$_text"
 }
 enabled() { ctl "$sheet" "$1" get | grep '^enabled='; }
 change_every_page() {

@@ -17,6 +17,8 @@
 // Budgets: a repaint after a pan 16 ms, a zoom cache rebuild 150 ms. Not a test: run it by hand.
 #include <windows.h>
 
+#include "bench/win/BenchTiming_win.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +37,7 @@
 namespace {
 
 using namespace zentrova;
+using namespace zentrova::bench;
 
 constexpr int32_t kScreenWidth = 1920;
 constexpr int32_t kScreenHeight = 1080;
@@ -50,40 +53,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
-// Runs body rounds times (messages pumped between rounds, untimed) and prints its figures.
-template <typename Body>
-void Time(const char* label, int rounds, Body body) {
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        PumpMessages();
-        const double start = Now();
-        body(i);
-        times.push_back(Now() - start);
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("%-44s %9.3f %9.3f %9.3f\n", label, times[times.size() / 2], times.front(),
-                times.back());
-    std::fflush(stdout);
-}
 
 // A keyed picture of frames side by side, frame 0 a filled disc on magenta, every other frame
 // one quarter of it as the hot area (the default skin's button sizes).
@@ -242,7 +213,6 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("screen %d x %d, window clip box %ld x %ld, %d rounds each\n",
                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                 clip.right - clip.left, clip.bottom - clip.top, rounds);
-    std::printf("%-44s %9s %9s %9s\n", "ms", "median", "min", "max");
 
     HDC memoryDc = CreateCompatibleDC(windowDc);
     HBITMAP offscreen = CreateCompatibleBitmap(windowDc, kScreenWidth, kScreenHeight);

@@ -6,6 +6,8 @@
 // test as the default printer, or on Windows.
 #include <windows.h>
 
+#include "bench/win/BenchTiming_win.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -19,14 +21,8 @@
 namespace {
 
 using namespace zentrova;
+using namespace zentrova::bench;
 
-double Now() {
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 }  // namespace
 

@@ -11,6 +11,8 @@
 // Budget: 16 ms each. Not a test: run it by hand under Wine or on Windows.
 #include <windows.h>
 
+#include "bench/win/BenchTiming_win.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -27,43 +29,13 @@
 namespace {
 
 using namespace zentrova;
+using namespace zentrova::bench;
 
 constexpr int32_t kScreenWidth = 1920;
 constexpr int32_t kScreenHeight = 1080;
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
 
-template <typename Body>
-void Time(const char* label, int rounds, Body body) {
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        PumpMessages();
-        const double start = Now();
-        body(i);
-        times.push_back(Now() - start);
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("%-44s median %8.2f ms  min %8.2f  max %8.2f\n", label, times[times.size() / 2],
-                times.front(), times.back());
-    std::fflush(stdout);
-}
 
 // The main window paints the capture 1:1, as the Edit Mode does under the editor.
 const ZImage* g_screen = nullptr;

@@ -15,6 +15,8 @@
 // 1200 ms. Not a test: run it by hand under Wine or on Windows.
 #include <windows.h>
 
+#include "bench/win/BenchTiming_win.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -31,42 +33,13 @@
 namespace {
 
 using namespace zentrova;
+using namespace zentrova::bench;
 
 constexpr int32_t kScreenWidth = 1920;
 constexpr int32_t kScreenHeight = 1080;
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageW(&message);
-    }
-}
 
-template <typename Body>
-void Time(const char* label, int rounds, Body body) {
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        PumpMessages();
-        const double start = Now();
-        body(i);
-        times.push_back(Now() - start);
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("%-44s median %8.2f ms  min %8.2f  max %8.2f\n", label, times[times.size() / 2],
-                times.front(), times.back());
-    std::fflush(stdout);
-}
 
 // The i-th point of a zigzag stroke over the screen's middle part.
 ZPoint StrokePoint(int i, int32_t left, int32_t top) {

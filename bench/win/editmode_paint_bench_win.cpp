@@ -53,9 +53,6 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-
-
-
 // A keyed picture of frames side by side, frame 0 a filled disc on magenta, every other frame
 // one quarter of it as the hot area (the default skin's button sizes).
 bool MakeButtons(KeyedButtons& buttons, int32_t frameWidth, int32_t frameHeight, int32_t frames) {

@@ -23,7 +23,6 @@ namespace {
 using namespace zentrova;
 using namespace zentrova::bench;
 
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {

@@ -34,9 +34,6 @@ using namespace zentrova::bench;
 constexpr int32_t kScreenWidth = 1920;
 constexpr int32_t kScreenHeight = 1080;
 
-
-
-
 // The main window paints the capture 1:1, as the Edit Mode does under the editor.
 const ZImage* g_screen = nullptr;
 

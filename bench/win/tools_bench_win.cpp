@@ -38,9 +38,6 @@ using namespace zentrova::bench;
 constexpr int32_t kScreenWidth = 1920;
 constexpr int32_t kScreenHeight = 1080;
 
-
-
-
 // The i-th point of a zigzag stroke over the screen's middle part.
 ZPoint StrokePoint(int i, int32_t left, int32_t top) {
     return ZPoint{left + (i * 7) % 1200, top + (i / 171) * 3 % 600 + ((i & 1) ? 40 : 0)};

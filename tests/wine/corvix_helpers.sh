@@ -135,3 +135,41 @@ press() {
   focus_desktop
   harness_key "$@"
 }
+
+# The drawing tests work on flat captures shown at (X0, Y0), which the test sets.
+# flat_captures N: N PrintScreen captures, each replaced by a flat 600 x 400 picture of C0C0C0;
+# their names without ".bmp" in name[1..N].
+flat_captures() {
+  local n file
+  convert -size 600x400 xc:'#c0c0c0' -type TrueColor "BMP3:$out/flat.bmp"
+  for ((n = 1; n <= $1; n++)); do
+    press Print
+    wait_file file "*00$n.bmp" 15
+    name[n]=${file%.bmp}
+  done
+  check_true "$1 captures stored" test -n "${name[$1]}"
+  for ((n = 1; n <= $1; n++)); do
+    cp "$out/flat.bmp" "$captures/${name[n]}.bmp"
+  done
+}
+# tool COMMAND: a tool's bar button, as the bar posts it.
+tool() {
+  harness_tool post "$class" 0x111 "$1" 0 >/dev/null
+  sleep 0.3
+}
+# drag X1 Y1 X2 Y2 [SHOT]: a drag in picture pixels (four steps), a screenshot SHOT before the
+# release.
+drag() {
+  local i
+  harness_mouse $((X0 + $1)) $((Y0 + $2))
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.1
+  for i in 1 2 3 4; do
+    harness_mouse $((X0 + $1 + ($3 - $1) * i / 4)) $((Y0 + $2 + ($4 - $2) * i / 4))
+    sleep 0.1
+  done
+  [ -n "${5:-}" ] && sleep 0.3 && harness_screenshot "$out/$5"
+  xdotool mouseup 1
+  sleep 0.5
+}

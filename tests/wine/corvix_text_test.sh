@@ -21,23 +21,6 @@ corvix_test_init "$@"
 X0=212
 Y0=184
 
-tool() {
-  harness_tool post "$class" 0x111 "$1" 0 >/dev/null
-  sleep 0.3
-}
-# drag X1 Y1 X2 Y2: a drag in picture pixels.
-drag() {
-  harness_mouse $((X0 + $1)) $((Y0 + $2))
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.1
-  for i in 1 2 3 4; do
-    harness_mouse $((X0 + $1 + ($3 - $1) * i / 4)) $((Y0 + $2 + ($4 - $2) * i / 4))
-    sleep 0.1
-  done
-  xdotool mouseup 1
-  sleep 0.5
-}
 # yes_under X1 Y1 X2 Y2 DROP: the "Yes" of the text controls under the frame: two rows of 24
 # and their gaps below the frame (DROP more for a callout), left of the frame's middle.
 yes_under() {
@@ -53,19 +36,8 @@ reg_dword MToolsShadowSmoothed 0
 reg_dword LanguageDetected 1
 reg add "$regkey" /v LanguageFile /t REG_SZ /d "${CLARIVUE_TEST_LANGUAGE:-en-us}" /f
 [ -n "${CLARIVUE_TEST_SKIN:-}" ] && reg add "$regkey" /v SkinName /t REG_SZ /d "$CLARIVUE_TEST_SKIN" /f
-convert -size 600x400 xc:'#c0c0c0' -type TrueColor "BMP3:$out/flat.bmp"
-
 start_session
-declare -a name
-for n in 1 2; do
-  press Print
-  wait_file file "*00$n.bmp" 15
-  name[n]=${file%.bmp}
-done
-check_true "two captures stored" test -n "${name[2]}"
-for n in 1 2; do
-  cp "$out/flat.bmp" "$captures/${name[n]}.bmp"
-done
+flat_captures 2
 
 tray_edit_mode
 

@@ -19,26 +19,6 @@ corvix_test_init "$@"
 X0=212
 Y0=184
 
-# A tool: the command of its bar button, as the bar posts it.
-tool() {
-  harness_tool post "$class" 0x111 "$1" 0 >/dev/null
-  sleep 0.3
-}
-# drag X1 Y1 X2 Y2 [SHOT]: a drag in picture pixels (four steps), a screenshot before the release.
-drag() {
-  local i
-  harness_mouse $((X0 + $1)) $((Y0 + $2))
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.1
-  for i in 1 2 3 4; do
-    harness_mouse $((X0 + $1 + ($3 - $1) * i / 4)) $((Y0 + $2 + ($4 - $2) * i / 4))
-    sleep 0.1
-  done
-  [ -n "${5:-}" ] && sleep 0.3 && harness_screenshot "$out/$5"
-  xdotool mouseup 1
-  sleep 0.3
-}
 # yes X1 Y1 X2 Y2: the "Yes" button under the frame from (X1, Y1) to (X2, Y2) (picture pixels):
 # 70 x 22, its right edge on the frame's middle, 4 pixels under the frame.
 yes_button() {
@@ -53,19 +33,8 @@ reg_dword GeneralShowCaptureBar 1
 reg_dword MToolsLineStyle 0
 reg_dword MToolsErasorColor 0x0000FF00
 reg_dword MToolsMarkerColor 1
-convert -size 600x400 xc:'#c0c0c0' -type TrueColor "BMP3:$out/flat.bmp"
-
 start_session
-declare -a name
-for n in 1 2; do
-  press Print
-  wait_file file "*00$n.bmp" 15
-  name[n]=${file%.bmp}
-done
-check_true "two captures stored" test -n "${name[2]}"
-for n in 1 2; do
-  cp "$out/flat.bmp" "$captures/${name[n]}.bmp"
-done
+flat_captures 2
 
 # The Edit Mode from the tray menu (owner-drawn by the skin, or drawn by the system).
 tray_edit_mode

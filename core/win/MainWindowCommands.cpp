@@ -233,7 +233,8 @@ void MainWindow::OpenHelp(const wchar_t* topic) {
         return;
     }
     ZTrace(kModule, __LINE__, L"help topic %ls not shown (file %ls)\n",
-           topic != nullptr ? topic : HelpTopicName(HelpTopic::Welcome), file != nullptr ? file : L"none");
+           topic != nullptr ? topic : HelpTopicName(HelpTopic::Welcome),
+           file != nullptr ? file : L"none");
     wchar_t text[kLanguageTextChars] = L"";
     GetLanguageMessage(m_app.language.Handle(), text, kLanguageTextChars, L"HelpNotAvailable",
                        lang::BuiltInText(kMessagesSection, L"HelpNotAvailable"));

@@ -156,8 +156,13 @@ TEST(HelpSources, ProjectListsEveryFileAndAliasesEveryContext) {
         for (const std::string& file : files) {
             EXPECT_TRUE(Resolves(language, file)) << language << " " << file;
         }
-        for (const std::string& page : Pages(language)) {
-            EXPECT_EQ(std::count(files.begin(), files.end(), page), 1) << language << " " << page;
+        // Every page and picture of the language folder goes into the compiled file.
+        for (const fs::directory_entry& e : fs::directory_iterator(kHelp / language)) {
+            const std::string name = e.path().filename().string();
+            if (e.path().extension() == ".htm" || e.path().extension() == ".png") {
+                EXPECT_EQ(std::count(files.begin(), files.end(), name), 1)
+                    << language << " " << name;
+            }
         }
         std::vector<std::string> aliases = Section(project, "ALIAS");
         std::vector<std::string> expected;

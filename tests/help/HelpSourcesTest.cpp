@@ -43,6 +43,15 @@ std::string TopicName(const HelpTopicEntry& entry) {
     return ToUtf8(entry.name);
 }
 
+// "IDH_" and the topic name in capitals: the context's name in the header and the projects.
+std::string ContextKey(const HelpTopicEntry& entry) {
+    std::string key = "IDH_" + TopicName(entry);
+    for (char& c : key) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return key;
+}
+
 std::set<std::string> Pages(const char* language) {
     std::set<std::string> pages;
     for (const fs::directory_entry& e : fs::directory_iterator(kHelp / language)) {
@@ -118,10 +127,7 @@ TEST(HelpSources, ContextIdsOfTheHeaderAreTheTable) {
         const HelpTopicEntry& entry = HelpTopicTable()[i];
         EXPECT_EQ(static_cast<size_t>(entry.topic), i);
         EXPECT_STREQ(HelpTopicName(entry.topic), entry.name);
-        std::string key = "IDH_" + TopicName(entry);
-        for (char& c : key)
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        EXPECT_EQ(header[key], entry.context) << key;
+        EXPECT_EQ(header[ContextKey(entry)], entry.context) << ContextKey(entry);
         ids.insert(entry.context);
         names.insert(TopicName(entry));
     }
@@ -167,10 +173,8 @@ TEST(HelpSources, ProjectListsEveryFileAndAliasesEveryContext) {
         std::vector<std::string> aliases = Section(project, "ALIAS");
         std::vector<std::string> expected;
         for (size_t i = 0; i < kHelpTopicCount; ++i) {
-            std::string key = "IDH_" + TopicName(HelpTopicTable()[i]);
-            for (char& c : key)
-                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            expected.push_back(key + "=" + TopicName(HelpTopicTable()[i]) + ".htm");
+            const HelpTopicEntry& entry = HelpTopicTable()[i];
+            expected.push_back(ContextKey(entry) + "=" + TopicName(entry) + ".htm");
         }
         std::sort(aliases.begin(), aliases.end());
         std::sort(expected.begin(), expected.end());

@@ -154,10 +154,18 @@ TEST(HelpSources, ProjectListsEveryFileAndAliasesEveryContext) {
         const std::vector<std::string> options = Section(project, "OPTIONS");
         for (const std::string& option :
              {"Compiled file=" + base + ".chm", "Contents file=" + base + ".hhc",
-              "Index file=" + base + ".hhk", std::string("Default topic=welcome.htm")}) {
+              "Index file=" + base + ".hhk", std::string("Default topic=welcome.htm"),
+              std::string("Default Window=main")}) {
             EXPECT_EQ(std::count(options.begin(), options.end(), option), 1)
                 << language << " " << option;
         }
+        // The window the program's topics open in shows this language's contents and index.
+        const std::vector<std::string> windows = Section(project, "WINDOWS");
+        ASSERT_EQ(windows.size(), 1u) << language;
+        EXPECT_EQ(windows[0].find("main=\"Zentrova Clarivue 2 "), 0u) << windows[0];
+        EXPECT_NE(windows[0].find("\"" + base + ".hhc\",\"" + base + ".hhk\",\"welcome.htm\""),
+                  std::string::npos)
+            << windows[0];
         const std::vector<std::string> files = Section(project, "FILES");
         for (const std::string& file : files) {
             EXPECT_TRUE(Resolves(language, file)) << language << " " << file;

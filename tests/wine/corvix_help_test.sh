@@ -3,7 +3,8 @@
 # The compiled help files beside corvix.exe: every context id of the header opens a help window in
 # both languages and an unknown id opens none. Then corvix.exe in German: the help command (40118)
 # opens the German help file's window, pictured in BUILD/wine-env/out/corvix_help_test/help.png
-# (its contents tree shows; the topic pane stays blank under Wine, which has no HTML engine).
+# and help_index.png (contents and index show; the topic pane stays blank under Wine, which has
+# no HTML engine).
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
@@ -33,6 +34,10 @@ check_true "the German help file's title" \
   grep -q 'Zentrova Clarivue 2 Hilfe' <<<"$(harness_tool info 'HH Parent' | tr -d '\r')"
 sleep 1.5
 harness_screenshot "$out/help.png"
+# The index tab (the window sits where the project's window definition puts it).
+harness_click 163 129
+sleep 1
+harness_screenshot "$out/help_index.png"
 check "no 'no help' message box" 1 "$(harness_tool msgbox 'Zentrova Clarivue 2.1' 500 >/dev/null; echo $?)"
 harness_tool post 'HH Parent' 0x10 0 0 >/dev/null
 check "the help window closes" 0 "$(harness_tool gone 'HH Parent' 5000; echo $?)"

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/HelpTopics.h"
 #include "editmode/EditSession.h"
 #include "editmode/actions/ClipboardAction.h"
 #include "editmode/actions/EmailAction.h"
@@ -78,9 +79,9 @@ void RegisterEditCommands(EditSession& s) {
     s.RegisterCommand(edit_cmd::kPrint, std::make_unique<PrintAction>());
     s.RegisterCommand(edit_cmd::kSendByEmail, std::make_unique<EmailAction>());
     s.RegisterCommand(edit_cmd::kCopyToClipboard, std::make_unique<ClipboardAction>());
-    s.RegisterCommand(edit_cmd::kActionHelp, std::make_unique<HelpCommand>(L"action_help"));
-    s.RegisterCommand(edit_cmd::kImageHelp, std::make_unique<HelpCommand>(L"image_help"));
-    s.RegisterCommand(edit_cmd::kToolHelp, std::make_unique<HelpCommand>(L"mousetools_help"));
+    s.RegisterCommand(edit_cmd::kActionHelp, std::make_unique<HelpCommand>(HelpTopicName(HelpTopic::EditActions)));
+    s.RegisterCommand(edit_cmd::kImageHelp, std::make_unique<HelpCommand>(HelpTopicName(HelpTopic::ImageCommands)));
+    s.RegisterCommand(edit_cmd::kToolHelp, std::make_unique<HelpCommand>(HelpTopicName(HelpTopic::MouseTools)));
     s.RegisterCommand(edit_cmd::kToolConfigure, std::make_unique<ToolSettingsCommand>());
     s.RegisterCommand(edit_cmd::kConfirmYes, std::make_unique<ConfirmCommand>(true));
     s.RegisterCommand(edit_cmd::kConfirmNo, std::make_unique<ConfirmCommand>(false));

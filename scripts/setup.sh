@@ -36,6 +36,8 @@ PACKAGES=(
   python3-numpy python3-pil clang-format fonts-dejavu-core
   # drawing the program's artwork from its SVG sources
   librsvg2-bin
+  # compiling the help files (chmcmd)
+  fp-utils
 )
 
 log() { printf '[setup] %s\n' "$*" >&2; }

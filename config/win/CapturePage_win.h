@@ -11,7 +11,7 @@ class CCapturePage : public CFieldsPage {
     explicit CCapturePage(SettingsHost& host);
     int Index() const override { return kPageCapture; }
     int TemplateId() const override;
-    const wchar_t* HelpTopic() const override { return L"capture_tab"; }
+    const wchar_t* HelpTopic() const override { return HelpTopicName(HelpTopic::CapturePage); }
 
   protected:
     void FillMore() override;

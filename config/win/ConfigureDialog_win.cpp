@@ -5,6 +5,7 @@
 
 #include "config/win/SettingsIds.h"
 #include "config/win/SettingsPage.h"
+#include "core/HelpTopics.h"
 #include "image/ZResample.h"
 #include "lang/LanguageKeys.h"
 #include "lang/TextLookup.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr const wchar_t* kSection = L"Dlg_Configure";
 constexpr const wchar_t* kTitle = L"Zentrova Clarivue 2";
-constexpr const wchar_t* kHelpTopic = L"configuredlg";
 constexpr DWORD kSlideMs = 230;
 constexpr int kScreenDpi = 96;
 
@@ -137,7 +137,7 @@ bool CConfigureDialog::RouteMessage(MSG& msg) {
         return false;
     }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_F1) {
-        m_host.OpenHelp(kHelpTopic);
+        m_host.OpenHelp(HelpTopicName(HelpTopic::ConfigureDialog));
         return true;
     }
     return IsDialogMessageW(m_hwnd, &msg) != FALSE;
@@ -211,7 +211,7 @@ INT_PTR CConfigureDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                     m_host.OpenSettings(kPageCapture, m_hwnd);
                     return TRUE;
                 case IDC_CONFIGURE_HELP:
-                    m_host.OpenHelp(kHelpTopic);
+                    m_host.OpenHelp(HelpTopicName(HelpTopic::ConfigureDialog));
                     return TRUE;
                 default:
                     break;

@@ -11,7 +11,7 @@ class CEditModePage : public CFieldsPage {
     explicit CEditModePage(SettingsHost& host);
     int Index() const override { return kPageEditMode; }
     int TemplateId() const override;
-    const wchar_t* HelpTopic() const override { return L"editmode_tab"; }
+    const wchar_t* HelpTopic() const override { return HelpTopicName(HelpTopic::EditModePage); }
 
   protected:
     void FillMore() override;

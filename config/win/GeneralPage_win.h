@@ -11,7 +11,7 @@ class CGeneralPage : public CSettingsPage {
     using CSettingsPage::CSettingsPage;
     int Index() const override { return kPageGeneral; }
     int TemplateId() const override;
-    const wchar_t* HelpTopic() const override { return L"general_tab"; }
+    const wchar_t* HelpTopic() const override { return HelpTopicName(HelpTopic::GeneralPage); }
 
   protected:
     void OnInit() override;

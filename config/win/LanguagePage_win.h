@@ -17,7 +17,7 @@ class CLanguagePage : public CSettingsPage {
     ~CLanguagePage() override;
     int Index() const override { return kPageLanguage; }
     int TemplateId() const override;
-    const wchar_t* HelpTopic() const override { return L"language_tab"; }
+    const wchar_t* HelpTopic() const override { return HelpTopicName(HelpTopic::LanguagePage); }
 
   protected:
     void OnInit() override;

@@ -11,7 +11,7 @@ class CMouseToolsPage1 : public CFieldsPage {
     explicit CMouseToolsPage1(SettingsHost& host);
     int Index() const override { return kPageMouseTools1; }
     int TemplateId() const override;
-    const wchar_t* HelpTopic() const override { return L"mousetools1_tab"; }
+    const wchar_t* HelpTopic() const override { return HelpTopicName(HelpTopic::MouseTools1Page); }
 
   protected:
     void UpdateEnabled() override;

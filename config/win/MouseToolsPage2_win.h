@@ -10,7 +10,7 @@ class CMouseToolsPage2 : public CFieldsPage {
     explicit CMouseToolsPage2(SettingsHost& host);
     int Index() const override { return kPageMouseTools2; }
     int TemplateId() const override;
-    const wchar_t* HelpTopic() const override { return L"mousetools2_tab"; }
+    const wchar_t* HelpTopic() const override { return HelpTopicName(HelpTopic::MouseTools2Page); }
 };
 
 }  // namespace zentrova

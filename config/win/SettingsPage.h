@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "config/win/SettingsHost.h"
+#include "core/HelpTopics.h"
 #include "lang/TextLookupWin.h"
 
 namespace zentrova {

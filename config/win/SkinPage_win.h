@@ -14,7 +14,7 @@ class CSkinPage : public CSettingsPage {
     using CSettingsPage::CSettingsPage;
     int Index() const override { return kPageSkin; }
     int TemplateId() const override;
-    const wchar_t* HelpTopic() const override { return L"skin_tab"; }
+    const wchar_t* HelpTopic() const override { return HelpTopicName(HelpTopic::SkinPage); }
 
   protected:
     void OnInit() override;

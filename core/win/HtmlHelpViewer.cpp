@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/FileSystem.h"
+#include "core/HelpTopics.h"
 
 namespace zentrova {
 
@@ -37,7 +38,7 @@ bool HtmlHelpViewer::Show(HWND owner, const wchar_t* file, const wchar_t* topic)
     }
     std::wstring location = file;
     location += L"::/";
-    location += topic != nullptr && *topic != L'\0' ? topic : L"welcome";
+    location += topic != nullptr && *topic != L'\0' ? topic : HelpTopicName(HelpTopic::Welcome);
     location += L".htm";
     return m_htmlHelp(owner, location.c_str(), kHelpDisplayTopic, 0) != nullptr;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/JoinPath.h"
+#include "core/HelpTopics.h"
 #include "core/ZError.h"
 #include "core/win/CommandIds.h"
 #include "core/win/MainWindow.h"
@@ -66,7 +67,7 @@ bool MainWindow::OnCommand(uint32_t command) {
             OpenHelp(nullptr);
             return true;
         case kCmdHelpTopicCapture:
-            OpenHelp(L"capture_help");
+            OpenHelp(HelpTopicName(HelpTopic::Capture));
             return true;
         case kCmdAbout:
             ShowAbout();
@@ -232,7 +233,8 @@ void MainWindow::OpenHelp(const wchar_t* topic) {
         return;
     }
     ZTrace(kModule, __LINE__, L"help topic %ls not shown (file %ls)\n",
-           topic != nullptr ? topic : L"welcome", file != nullptr ? file : L"none");
+           topic != nullptr ? topic : HelpTopicName(HelpTopic::Welcome),
+           file != nullptr ? file : L"none");
     wchar_t text[kLanguageTextChars] = L"";
     GetLanguageMessage(m_app.language.Handle(), text, kLanguageTextChars, L"HelpNotAvailable",
                        lang::BuiltInText(kMessagesSection, L"HelpNotAvailable"));

@@ -133,7 +133,10 @@ check "Start Edit Mode without captures: the message" \
 check "message box closed with its OK button" 0 "$(click_box_ok; echo $?)"
 check_true "corvix still runs" harness_alive "$first"
 
-# "Help" with no help file beside the program: the user is told where the help was looked for.
+# "Help" with no help file beside the program (the built ones moved aside for this step): the
+# user is told where the help was looked for.
+help_dir="$(dirname "$corvix")/Help"
+mv "$help_dir" "$help_dir.aside"
 harness_mouse 500 300
 tray_menu help
 box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
@@ -142,6 +145,7 @@ check_true "Help without a help file: the user is told ($box)" \
   grep -q '^The help could not be opened. Either no help file was found in the folder ".*Help"' \
   <<<"$box"
 check "help message closed with its OK button" 0 "$(click_box_ok; echo $?)"
+mv "$help_dir.aside" "$help_dir"
 
 # --- PrintScreen: the whole desktop -------------------------------------------------------------
 harness_mouse 500 300

@@ -18,12 +18,14 @@ check "package name" "$folder-win64.zip" "$(basename "$zip")"
 check "unpacked: one folder" "$folder" "$(ls "$unpacked")"
 root="$unpacked/$folder"
 check "unpacked: program, libraries and data folders" \
-  "Flags Lang Masks Mouse MouseHook.dll Skins corvix.exe ztv_inet.dll" \
+  "Flags Help Lang Masks Mouse MouseHook.dll Skins corvix.exe ztv_inet.dll" \
   "$(cd "$root" && LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//')"
 check_true "unpacked: the three skins" test -s "$root/Skins/Default.ini" -a -s "$root/Skins/Small.ini" \
   -a -s "$root/Skins/Tiny.ini"
 check_true "unpacked: both languages" test -s "$root/Lang/CVX-en-us.ztvlang" -a \
   -s "$root/Lang/CVX-de-de.ztvlang"
+check_true "unpacked: both help files" test -s "$root/Help/CVX-en-us.chm" -a \
+  -s "$root/Help/CVX-de-de.chm"
 
 corvix_test_init "$1" "$root/corvix.exe" "$4" "$5"
 quiet_record

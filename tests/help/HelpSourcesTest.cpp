@@ -1,0 +1,229 @@
+// The help sources against the program's topic table: every topic has a page in every language,
+// the context ids of the header match the table and are aliased to those pages, every link,
+// picture, contents and index entry resolves, and every page is well formed.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/HelpTopics.h"
+#include "core/WideText.h"
+
+namespace zentrova {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kHelp = CLARIVUE_HELP_DIR;
+const char* const kLanguages[] = {"en-us", "de-de"};
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> Matches(const std::string& text, const std::string& pattern) {
+    std::vector<std::string> found;
+    const std::regex re(pattern, std::regex::icase);
+    for (std::sregex_iterator it(text.begin(), text.end(), re), end; it != end; ++it) {
+        found.push_back((*it)[1].str());
+    }
+    return found;
+}
+
+std::string TopicName(const HelpTopicEntry& entry) {
+    return ToUtf8(entry.name);
+}
+
+// "IDH_" and the topic name in capitals: the context's name in the header and the projects.
+std::string ContextKey(const HelpTopicEntry& entry) {
+    std::string key = "IDH_" + TopicName(entry);
+    for (char& c : key) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return key;
+}
+
+std::set<std::string> Pages(const char* language) {
+    std::set<std::string> pages;
+    for (const fs::directory_entry& e : fs::directory_iterator(kHelp / language)) {
+        if (e.path().extension() == ".htm") {
+            pages.insert(e.path().filename().string());
+        }
+    }
+    return pages;
+}
+
+// A file a page or project names: beside the pages, or shared by the languages (style sheet,
+// pictures, context ids).
+bool Resolves(const char* language, const std::string& name) {
+    return !name.empty() && name.find("..") == std::string::npos &&
+           (fs::is_regular_file(kHelp / language / name) || fs::is_regular_file(kHelp / name));
+}
+
+// The lines of one [SECTION] of a project file.
+std::vector<std::string> Section(const std::string& project, const std::string& name) {
+    std::vector<std::string> lines;
+    std::istringstream in(project);
+    std::string line;
+    bool inside = false;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty() && line[0] == '[') {
+            inside = line == "[" + name + "]";
+        } else if (inside && !line.empty()) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+// Empty when every tag is closed in order; else the first tag out of place.
+std::string UnbalancedTag(const std::string& page) {
+    static const std::set<std::string> kVoid = {"meta", "link",  "img",     "br",
+                                                "hr",   "param", "!doctype"};
+    std::vector<std::string> open;
+    for (const std::string& tag : Matches(page, "<(/?[!a-z0-9]+)[^>]*>")) {
+        std::string name = tag;
+        for (char& c : name)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        // A list item ends at the next item or at the end of its list (contents and index
+        // files leave it open).
+        if ((name == "li" || name == "/ul" || name == "/ol") && !open.empty() &&
+            open.back() == "li") {
+            open.pop_back();
+        }
+        if (name[0] != '/') {
+            if (kVoid.count(name) == 0)
+                open.push_back(name);
+        } else if (open.empty() || open.back() != name.substr(1)) {
+            return name;
+        } else {
+            open.pop_back();
+        }
+    }
+    return open.empty() ? std::string() : open.back();
+}
+
+TEST(HelpSources, ContextIdsOfTheHeaderAreTheTable) {
+    std::map<std::string, uint32_t> header;
+    const std::regex define("#define (IDH_[A-Z0-9_]+) ([0-9]+)");
+    const std::string text = ReadAll(kHelp / "HelpContexts.h");
+    for (std::sregex_iterator it(text.begin(), text.end(), define), end; it != end; ++it) {
+        header[(*it)[1]] = static_cast<uint32_t>(std::stoul((*it)[2]));
+    }
+    std::set<uint32_t> ids;
+    std::set<std::string> names;
+    for (size_t i = 0; i < kHelpTopicCount; ++i) {
+        const HelpTopicEntry& entry = HelpTopicTable()[i];
+        EXPECT_EQ(static_cast<size_t>(entry.topic), i);
+        EXPECT_STREQ(HelpTopicName(entry.topic), entry.name);
+        EXPECT_EQ(header[ContextKey(entry)], entry.context) << ContextKey(entry);
+        ids.insert(entry.context);
+        names.insert(TopicName(entry));
+    }
+    EXPECT_EQ(header.size(), kHelpTopicCount);
+    EXPECT_EQ(ids.size(), kHelpTopicCount);
+    EXPECT_EQ(names.size(), kHelpTopicCount);
+    EXPECT_STREQ(HelpTopicName(HelpTopic::Count), L"welcome");
+}
+
+TEST(HelpSources, EveryTopicHasAPageInEveryLanguageAndTheLanguagesMatch) {
+    for (const char* language : kLanguages) {
+        for (size_t i = 0; i < kHelpTopicCount; ++i) {
+            EXPECT_TRUE(Resolves(language, TopicName(HelpTopicTable()[i]) + ".htm"))
+                << language << " " << TopicName(HelpTopicTable()[i]);
+        }
+    }
+    EXPECT_EQ(Pages("en-us"), Pages("de-de"));
+}
+
+TEST(HelpSources, ProjectListsEveryFileAndAliasesEveryContext) {
+    for (const char* language : kLanguages) {
+        const std::string base = std::string("CVX-") + language;
+        const std::string project = ReadAll(kHelp / language / (base + ".hhp"));
+        const std::vector<std::string> options = Section(project, "OPTIONS");
+        for (const std::string& option :
+             {"Compiled file=" + base + ".chm", "Contents file=" + base + ".hhc",
+              "Index file=" + base + ".hhk", std::string("Default topic=welcome.htm"),
+              std::string("Default Window=main")}) {
+            EXPECT_EQ(std::count(options.begin(), options.end(), option), 1)
+                << language << " " << option;
+        }
+        // The window the program's topics open in shows this language's contents and index.
+        const std::vector<std::string> windows = Section(project, "WINDOWS");
+        ASSERT_EQ(windows.size(), 1u) << language;
+        EXPECT_EQ(windows[0].find("main=\"Zentrova Clarivue 2 "), 0u) << windows[0];
+        EXPECT_NE(windows[0].find("\"" + base + ".hhc\",\"" + base + ".hhk\",\"welcome.htm\""),
+                  std::string::npos)
+            << windows[0];
+        const std::vector<std::string> files = Section(project, "FILES");
+        for (const std::string& file : files) {
+            EXPECT_TRUE(Resolves(language, file)) << language << " " << file;
+        }
+        // Every page and picture of the language folder goes into the compiled file.
+        for (const fs::directory_entry& e : fs::directory_iterator(kHelp / language)) {
+            const std::string name = e.path().filename().string();
+            if (e.path().extension() == ".htm" || e.path().extension() == ".png") {
+                EXPECT_EQ(std::count(files.begin(), files.end(), name), 1)
+                    << language << " " << name;
+            }
+        }
+        std::vector<std::string> aliases = Section(project, "ALIAS");
+        std::vector<std::string> expected;
+        for (size_t i = 0; i < kHelpTopicCount; ++i) {
+            const HelpTopicEntry& entry = HelpTopicTable()[i];
+            expected.push_back(ContextKey(entry) + "=" + TopicName(entry) + ".htm");
+        }
+        std::sort(aliases.begin(), aliases.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(aliases, expected) << language;
+        EXPECT_EQ(Section(project, "MAP"), std::vector<std::string>{"#include HelpContexts.h"});
+    }
+}
+
+TEST(HelpSources, ContentsAndIndexEntriesResolveAndTheContentsReachEveryPage) {
+    for (const char* language : kLanguages) {
+        for (const char* extension : {".hhc", ".hhk"}) {
+            const fs::path file = kHelp / language / (std::string("CVX-") + language + extension);
+            const std::string text = ReadAll(file);
+            EXPECT_TRUE(UnbalancedTag(text).empty()) << file << ": " << UnbalancedTag(text);
+            const std::vector<std::string> locals =
+                Matches(text, "<param name=\"Local\" value=\"([^\"]*)\">");
+            EXPECT_FALSE(locals.empty()) << file;
+            for (const std::string& local : locals) {
+                EXPECT_TRUE(Resolves(language, local)) << file << ": " << local;
+            }
+            if (std::string(extension) == ".hhc") {
+                EXPECT_EQ(std::set<std::string>(locals.begin(), locals.end()), Pages(language));
+            }
+        }
+    }
+}
+
+TEST(HelpSources, PagesAreWellFormedAndEveryLinkAndPictureResolves) {
+    for (const char* language : kLanguages) {
+        for (const std::string& page : Pages(language)) {
+            const std::string text = ReadAll(kHelp / language / page);
+            EXPECT_EQ(UnbalancedTag(text), "") << language << "/" << page;
+            EXPECT_EQ(Matches(text, "<title>([^<]+)</title>").size(), 1u)
+                << language << "/" << page;
+            for (const std::string& target : Matches(text, "(?:href|src)=\"([^\"#]*)")) {
+                EXPECT_TRUE(Resolves(language, target))
+                    << language << "/" << page << ": " << target;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zentrova

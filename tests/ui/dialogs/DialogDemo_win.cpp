@@ -1,6 +1,6 @@
-// dialog_demo.exe: shows the skinned dialogs for the window test (dialogs_window_test.sh).
+// ui_probe.exe dialog: shows the skinned dialogs for the window test (dialogs_window_test.sh).
 //
-//   dialog_demo PROGRAM_DIR LANG_DIR_PARENT SKIN LANGUAGE MODE
+//   ui_probe dialog PROGRAM_DIR LANG_DIR_PARENT SKIN LANGUAGE MODE
 //
 // PROGRAM_DIR holds the "Skins" folder, LANG_DIR_PARENT the "Lang" folder. MODE:
 //   buttons  the demo dialog "DEMODLG" with tagged, disabled, multi-line and plain buttons; a
@@ -23,6 +23,7 @@
 #include "tests/ui/dialogs/DemoIds.h"
 #include "ui/dialogs/MessageBoxes.h"
 #include "ui/dialogs/SkinnedDialog.h"
+#include "tests/ui/UiProbe.h"
 
 namespace zentrova {
 namespace {
@@ -152,6 +153,6 @@ int Run(int argc, wchar_t** argv) {
 }  // namespace
 }  // namespace zentrova
 
-int wmain(int argc, wchar_t** argv) {
+int DialogDemoMain(int argc, wchar_t** argv) {
     return zentrova::Run(argc, argv);
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# buttonbar_test.sh BUILD BUTTONBAR_PROBE_EXE WINTOOL_EXE SKINS_DIR
+# buttonbar_test.sh BUILD UI_PROBE_EXE WINTOOL_EXE SKINS_DIR
 # The capture bar in the Wine desktop driven by real input (the geometry of every skin and edge is
 # checked natively): collapsed strip, expanding and fading in, hover and pressed cells exactly as
 # the skin picture, no magenta on screen, the tooltip, left and right clicks, fading out.

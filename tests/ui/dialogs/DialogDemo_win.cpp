@@ -113,7 +113,7 @@ INT_PTR CALLBACK DemoProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 
 int Run(int argc, wchar_t** argv) {
     if (argc < 6) {
-        std::fprintf(stderr, "usage: dialog_demo PROGRAM_DIR LANG_PARENT SKIN LANGUAGE MODE\n");
+        std::fprintf(stderr, "usage: ui_probe dialog PROGRAM_DIR LANG_PARENT SKIN LANGUAGE MODE\n");
         return 100;
     }
     test::FakeSystemInfo system;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# dialogs_window_test.sh BUILD DIALOG_DEMO WINTOOL PROGRAM_DIR DATA_DIR
+# dialogs_window_test.sh BUILD UI_PROBE_EXE WINTOOL PROGRAM_DIR DATA_DIR
 # The skinned dialogs in the Wine desktop, driven with real input:
 # * the demo dialog: the frame row of every button state read back from the screen (normal,
 #   focused, disabled, under the mouse after a real mouse move, pressed with the button held

@@ -198,7 +198,7 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 int MenuSkinDemoMain(int argc, wchar_t** argv) {
     if (argc < 6) {
-        std::fprintf(stderr, "usage: menu_skin_demo PROGRAM_FOLDER SKIN LANGUAGE CHECKED GRAYED\n");
+        std::fprintf(stderr, "usage: ui_probe menu PROGRAM_FOLDER SKIN LANGUAGE CHECKED GRAYED\n");
         return 2;
     }
     Demo demo(argv[1]);

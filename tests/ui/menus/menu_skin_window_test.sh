@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# menu_skin_window_test.sh BUILD DEMO_EXE WINTOOL_EXE SKINS_DIR LANG_DIR
-# The owner-drawn tray-style menu in the Wine desktop: menu_skin_demo.exe opens it on a real right
+# menu_skin_window_test.sh BUILD UI_PROBE_EXE WINTOOL_EXE SKINS_DIR LANG_DIR
+# The owner-drawn tray-style menu in the Wine desktop: "ui_probe.exe menu" opens it on a real right
 # click, the mouse hovers an item, and the open menu is photographed and read back pixel by pixel
 # (menu_pixels.py): frame and fill of the selected item, gradient, icon column and its line, the
 # hot icon of the selected item and the cold icons of the others (against the skin's strips), the

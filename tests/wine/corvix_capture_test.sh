@@ -117,7 +117,7 @@ focus_desktop
 harness_click 1013 757 3
 check "right click opens the tray menu" 0 "$(menu_open; echo $?)"
 sleep 0.5
-harness_screenshot "$HARNESS_OUT/tray_menu.png"
+look "$HARNESS_OUT/tray_menu.png"
 harness_click 300 300
 check "a click beside the menu closes it" 0 "$(menu_closed; echo $?)"
 
@@ -225,7 +225,7 @@ harness_mouse 600 400
 sleep 0.5
 harness_screenshot "$HARNESS_OUT/region_desktop.png"
 overlay_key F9
-harness_screenshot "$HARNESS_OUT/region_overlay.png"
+look "$HARNESS_OUT/region_overlay.png"
 xdotool mousemove 100 100 mousedown 1
 sleep 0.2
 xdotool mousemove 200 150
@@ -234,7 +234,7 @@ xdotool mousemove 300 200
 sleep 0.2
 xdotool mouseup 1
 sleep 0.5
-harness_screenshot "$HARNESS_OUT/region_selected.png"
+look "$HARNESS_OUT/region_selected.png"
 harness_click 200 150
 wait_file shot3 '*005.bmp' 15
 check_true "F9 region: fifth file numbered 005" test -n "$shot3"

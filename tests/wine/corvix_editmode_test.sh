@@ -1,32 +1,16 @@
 #!/usr/bin/env bash
 # corvix_editmode_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The Edit Mode of the resident program end to end in the Wine desktop, driven by real keys,
-# clicks, drags and the mouse wheel. Five PrintScreen captures are collected (CaptureType 1);
-# before the Edit Mode is started from the tray menu their files are replaced by known patterns
-# (cells of 10 x 10 pixels in distinct colours with a fine gradient inside), so that the screen
-# and the written files can be compared pixel by pixel:
-#   1  P1 320 x 250: drawn 1:1 at (352, 259); two zoom-out steps: 256 x 200 at (384, 284); one
-#      wheel notch up: 288 x 225 at (368, 271); previous from the first capture shows the last,
-#      next from the last shows the first again;
-#   2  P2 1600 x 1200: a drag of the scroll tool moves the screen content by the drag; a very
-#      long drag stops with the picture's top left corner on the centre lines (512, 384);
-#   3  P3 300 x 200: Enter while a folder blocks the temporary file: the "Failed Save Capture"
-#      box, the capture file and the picture stay; then a drag of the right border by 40 pixels
-#      and Enter: a PNG 40 pixels wider, the new columns in CaptureBackgroundColor;
-#   4  P4 200 x 160: border drag, Ctrl+Z, Enter: the PNG holds the picture as captured (the
-#      history's first state is the capture, not the replaced file);
-#   5  P5 240 x 180: Enter: a PNG with exactly its pixels, the BMP removed;
-#   then 1 again, through the Save As dialog (Ctrl+S, the name and type filled in by programtool):
-#   PDF under the capture's own name: one landscape A4 page with exactly P1 at its top left, the
-#   capture file (the old slice name) untouched; a folder nobody may write (/proc): the box, the
-#   capture stays; the name "Bild-äöü€-Ωλ" (Greek: outside the ANSI code page) as JPG: a JPEG
-#   of that name, the capture renamed to it; Escape erases it; Ctrl+C on 2, the last capture:
-#   the clipboard's PNG (read through X) holds exactly P2, the output is the Save As type JPG
-#   (once), the BMP gone, and the Edit Mode closes: the capture bar's strip and the hot keys
-#   (PrintScreen) come back.
-# On the screen the picture is compared with the pattern as the editor frames it: the frame's
-# black 4 x 4 handles cover the picture's outermost pixels at its corners and edge middles.
-# Screenshots (1:1, zoomed, panned, the error box) go to BUILD/wine-env/out/corvix_editmode_test/.
+# The Edit Mode end to end, driven by real keys, clicks, drags and the wheel. Five PrintScreen
+# captures are replaced by known patterns (10 x 10 cells with a fine gradient) before the Edit
+# Mode starts from the tray menu, so that screen and files compare pixel by pixel:
+#   1  P1 320 x 250: 1:1, two zoom-out steps, a wheel notch; previous/next wrap around;
+#   2  P2 1600 x 1200: the scroll tool's drag, and its stop at the centre lines;
+#   3  P3: Enter while a folder blocks the temporary file (the box, nothing lost); a right border
+#      drag by 40 and Enter: the new columns in CaptureBackgroundColor;
+#   4  P4: border drag, Ctrl+Z, Enter: the picture as captured;  5  P5: Enter: exact PNG, BMP gone;
+#   then Save As (programtool fills the dialog): PDF of P1 on a landscape A4 page; /proc refused
+#   with the box; a Greek/umlaut name as JPG; Escape erases; Ctrl+C on the last capture: the
+#   clipboard's PNG is exactly P2, and the capture bar and hot keys come back.
 # shellcheck disable=SC2154 # keeper, corvix_pid and rc are set by the harness (printf -v)
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
@@ -234,7 +218,7 @@ mkdir "$captures/${name[3]}.png~tmp"
 press Return
 box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
   2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
-harness_screenshot "$out/edit_failed_box.png"
+look "$out/edit_failed_box.png"
 check "failed write: the OK box says so ($box)" "Failed Save Capture" "${box:0:19}"
 check "failed write: the box closed by Enter" 0 "$(close_box; echo $?)"
 check_true "failed write: the capture file stays" test -f "$captures/${name[3]}.bmp"
@@ -285,7 +269,7 @@ cp "$captures/${name[1]}.bmp" "$out/capture1.bmp"
 press ctrl+s
 dialog=$("$WINE_LOADER" "$programtool" savedialog "Save As" 4 - 10000 </dev/null 2>/dev/null |
   tr -d '\r' | tr '\n' ' ')
-harness_screenshot "$out/saveas_dialog.png"
+look "$out/saveas_dialog.png"
 "$WINE_LOADER" "$programtool" savedialog "Save As" 4 "${name[1]}.pdf" 10000 >/dev/null 2>&1 \
   </dev/null
 check "Save As: the dialog starts with the capture's name and PNG" \
@@ -308,7 +292,7 @@ check "Save As: the capture stays current" 0 "$diff"
 save_as 3 'Z:\proc\clarivue.png'
 box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
   2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
-harness_screenshot "$out/saveas_failed_box.png"
+look "$out/saveas_failed_box.png"
 check "Save As into /proc: the type remembered (PDF), the box ($box)" \
   "type=4 Failed Save Capture" "$(grep -o 'type=[0-9]' <<<"$dialog") ${box:0:19}"
 check "Save As into /proc: the box closed by Enter" 0 "$(close_box; echo $?)"

@@ -99,7 +99,7 @@ edit_mode
 harness_tool post "$class" 0x111 40033 0 >/dev/null
 box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
   2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
-harness_screenshot "$out/refused.png"
+look "$out/refused.png"
 check_true "refused: the user is told where the attachments are ($box)" \
   grep -q 'did not take the message (error 2)' <<<"$box"
 check "refused: the box closes" 0 "$(click_box_ok; echo $?)"

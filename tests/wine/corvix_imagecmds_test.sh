@@ -15,7 +15,7 @@
 #      Rename: a forbidden name is refused, the new one renames the file on disk;
 #   6  an 801 x 601 capture: the Resize Canvas dialog (looked at, cancelled); Resize in Percent,
 #      50 typed into the width (the height follows): 400 x 300.
-# Screenshots go to BUILD/wine-env/out/corvix_imagecmds_test/; the language is English, or
+# Screenshots (CLARIVUE_LOOK=1) go to BUILD/wine-env/out/corvix_imagecmds_test/; the language is English, or
 # CLARIVUE_TEST_LANGUAGE (for example de-de, to look at the German texts).
 # shellcheck disable=SC2154 # keeper and corvix_pid are set by the harness (printf -v)
 set -u
@@ -127,7 +127,7 @@ command 40087 # Select
 select_frame 8 40 48 80
 harness_mouse 700 150
 sleep 0.3
-harness_screenshot "$out/selection_buttons.png"
+look "$out/selection_buttons.png"
 # Under the 40-pixel frame: each button as wide as its text needs (more than a quarter of the
 # frame), 22 high, 4 pixels under it, side by side and centred.
 rects=""
@@ -141,10 +141,10 @@ check "selection buttons: centred under the frame" $((X0 + 28)) "$l2"
 check_true "selection buttons: wider than a quarter of the frame" test $((r0 - l0)) -gt 24
 button 40036 # Pixelize
 select_frame 100 60 160 100
-harness_screenshot "$out/selection_cut_frame.png"
+look "$out/selection_cut_frame.png"
 button 40148 # More...
 sleep 0.5
-harness_screenshot "$out/selection_menu.png"
+look "$out/selection_menu.png"
 check "More...: the selection menu opens" 0 \
   "$("$WINE_LOADER" "$programtool" visible '#32768' 3000 >/dev/null 2>&1; echo $?)"
 harness_key Escape
@@ -168,8 +168,7 @@ check "cut: CF_DIBV5 holds exactly the cut pixels" 0 \
 check "cut: \"PNG\" holds exactly the cut pixels" 0 \
   "$(differing "png:$out/clip.PNG" "$out/p.png[60x40+100+60]")"
 harness_mouse 700 150
-sleep 0.5
-harness_screenshot "$out/after_cut.png"
+look "$out/after_cut.png"
 keep 3
 convert "$kept" -crop 40x40+8+40 +repage -sample 5x5 -sample 40x40 "$out/blocks.png"
 check "pixelize: blocks of 8 (each 8 x 8 block one colour)" 0 \
@@ -188,8 +187,7 @@ check "copy: the clipboard holds the 10 x 10 square (124 + 32 x 10 bytes)" 444 \
 select_back 20 40 220 140
 command 40140 # Paste
 harness_mouse 700 150
-sleep 0.3
-harness_screenshot "$out/after_paste.png"
+look "$out/after_paste.png"
 keep 4
 check "paste: the 10 x 10 red square stretched over 200 x 100" 0 \
   "$(not_colour "png:$kept[200x100+20+40]" '#ff0000')"
@@ -205,7 +203,7 @@ button 40038 # Crop
 command 40085
 check "rename: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
 sleep 0.5
-harness_screenshot "$out/rename_dialog.png"
+look "$out/rename_dialog.png"
 harness_type 'bad:name'
 harness_key Return
 sleep 0.5
@@ -227,7 +225,7 @@ check "crop: 100 x 50" "100 50" "$(size "$kept")"
 command 40046
 check "canvas: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
 sleep 0.5
-harness_screenshot "$out/canvas_dialog.png"
+look "$out/canvas_dialog.png"
 harness_key Escape
 check "canvas: Escape cancels" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
 command 40077
@@ -237,7 +235,7 @@ harness_key Tab Up # the unit list: Percent; both fields become 100
 harness_key shift+Tab ctrl+a
 harness_type '50'
 sleep 0.3
-harness_screenshot "$out/resize_dialog.png"
+look "$out/resize_dialog.png"
 harness_key Return
 check "resize: the dialog closes" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
 keep 6

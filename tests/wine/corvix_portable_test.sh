@@ -39,7 +39,7 @@ for _ in $(seq 50); do
   sleep 0.2
 done
 check "capture bar drawn from the skin beside the program" 1 "$bars"
-harness_screenshot "$out/portable_desktop.png"
+look "$out/portable_desktop.png"
 harness_run rc 30 "$corvix" -exit
 harness_wait_exit rc "$corvix_pid" 30
 check "ends with -exit: exit code 0" 0 "$rc"

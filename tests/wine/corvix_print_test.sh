@@ -69,7 +69,7 @@ sleep 1.5
 # --- 1: Cancel, then Ok -------------------------------------------------------------------------
 check "the dialog in English" "Resolution (DPI):" "$(print_dialog)"
 sleep 0.5
-harness_screenshot "$out/print_dialog.png"
+look "$out/print_dialog.png"
 harness_key Escape
 check "Cancel closes the dialog" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
 sleep 1

@@ -11,7 +11,7 @@
 #      characters pasted into its editor (it keeps 8192), undone: the kept PNG is the picture
 #      with the first one, byte for byte.
 # CLARIVUE_TEST_LANGUAGE and CLARIVUE_TEST_SKIN choose the language and skin of the screenshots
-# (BUILD/wine-env/out/corvix_text_test/).
+# (with CLARIVUE_LOOK=1, in BUILD/wine-env/out/corvix_text_test/).
 # shellcheck disable=SC2154 # keeper and corvix_pid are set by the harness (printf -v)
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
@@ -44,14 +44,15 @@ tray_edit_mode
 # --- 1: text -----------------------------------------------------------------------------------
 tool 40098
 drag 100 100 400 250
-harness_screenshot "$out/text_editor.png"
+look "$out/text_editor.png"
+sleep 0.3 # the editor comes up
 focus_desktop
 harness_type "AB"
 harness_key Return
 harness_type "CD"
 harness_key Escape
 sleep 0.5
-harness_screenshot "$out/text_typed.png"
+look "$out/text_typed.png"
 png=$captures/${name[1]}.png
 check_true "Enter and Escape in the editor keep and erase nothing" \
   test ! -e "$png" -a -e "$captures/${name[1]}.bmp"
@@ -73,7 +74,7 @@ tool 40097
 drag 200 150 350 230 # the tip 100 right and 100 up of the press: (300, 50), the base (300, 138)
 harness_mouse 700 150
 sleep 0.3
-harness_screenshot "$out/callout_editor.png"
+look "$out/callout_editor.png"
 yes_under 200 150 350 230 24
 harness_mouse 700 150
 sleep 0.5

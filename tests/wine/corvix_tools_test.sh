@@ -9,7 +9,8 @@
 #      the picture where the undone stroke was, outside the ellipse's corner;
 #   2  a highlight area (50 %): on the screen the frame untouched, the outside veiled; then a
 #      spotlight; Enter: the spotlight's middle untouched, the rest tinted.
-# Screenshots of the live drawing and of the results go to BUILD/wine-env/out/corvix_tools_test/.
+# Screenshots of the live drawing (with CLARIVUE_LOOK=1) and of the results go to
+# BUILD/wine-env/out/corvix_tools_test/.
 # shellcheck disable=SC2154 # keeper and corvix_pid are set by the harness (printf -v)
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
@@ -65,14 +66,13 @@ tool 40094 # arrow, horizontal: tip at 200, tail at 400
 drag 200 60 400 60 arrow_live.png
 tool 40089 # rectangle
 drag 200 120 380 230
-harness_screenshot "$out/rectangle_pending.png"
+look "$out/rectangle_pending.png"
 yes_button 200 120 380 230
 tool 40090 # ellipse
 drag 420 120 580 230
 yes_button 420 120 580 230
 harness_mouse 700 150
-sleep 0.5
-harness_screenshot "$out/strokes.png"
+look "$out/strokes.png"
 press Return
 png=$captures/${name[1]}.png
 wait_png "$png"
@@ -107,7 +107,7 @@ EOF
 sleep 0.5
 tool 40096 # highlight area
 drag 100 100 300 250
-harness_screenshot "$out/highlight_pending.png"
+look "$out/highlight_pending.png"
 yes_button 100 100 300 250
 harness_mouse 700 150
 sleep 0.5
@@ -120,8 +120,7 @@ tool 40095 # spotlight
 drag 380 80 580 320 spotlight_live.png
 yes_button 380 80 580 320
 harness_mouse 700 150
-sleep 0.5
-harness_screenshot "$out/highlight_spotlight.png"
+look "$out/highlight_spotlight.png"
 press Return
 png=$captures/${name[2]}.png
 wait_png "$png"

@@ -20,9 +20,7 @@
  *                                        ROWS rows, row c in one colour: red c & 255, green
  *                                        c >> 8, blue 0x80; a line is 48 rows; prints its client
  *                                        rectangle. MODE "wheel": no scroll bar, the wheel (16
- *                                        rows a notch) and Home scroll it; "header": the top 30
- *                                        rows stay (row y: red x & 255, green 200, blue y);
- *                                        "static": it never scrolls
+ *                                        rows a notch) and Home scroll it
  *   programtool editwin TITLE X Y W H LINES
  *                                        a window filled by a multi-line EDIT control (dialog
  *                                        font) holding LINES lines "Line n of the text"; prints
@@ -116,13 +114,11 @@ static int HoldHotkey(UINT vk, UINT mods, DWORD ms) {
 /* The scrolling document of "scrollwin". */
 static int g_rows;
 static int g_top;
-static int g_header;    /* rows of the band that stays at the top */
-static BOOL g_static;   /* the view never moves */
 
 static int ScrollLimit(HWND hwnd) {
     RECT client;
     GetClientRect(hwnd, &client);
-    int limit = g_static ? 0 : g_rows - (client.bottom - client.top - g_header);
+    int limit = g_rows - (client.bottom - client.top);
     return limit > 0 ? limit : 0;
 }
 
@@ -133,12 +129,7 @@ static LRESULT CALLBACK ScrollProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
         RECT client;
         GetClientRect(hwnd, &client);
         for (int y = client.top; y < client.bottom; ++y) {
-            if (y < g_header) {
-                for (int x = client.left; x < client.right; ++x)
-                    SetPixel(dc, x, y, RGB(x & 0xFF, 200, y));
-                continue;
-            }
-            int c = g_top + y - g_header;
+            int c = g_top + y;
             HBRUSH brush = CreateSolidBrush(c < g_rows ? RGB(c & 0xFF, c >> 8, 0x80) : RGB(0, 0, 0));
             RECT row = {client.left, y, client.right, y + 1};
             FillRect(dc, &row, brush);
@@ -186,8 +177,6 @@ static LRESULT CALLBACK ScrollProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 static int ShowScrollWindow(const wchar_t* title, int x, int y, int w, int h, int rows,
                             const wchar_t* mode) {
     g_rows = rows;
-    g_header = wcscmp(mode, L"header") == 0 ? 30 : 0;
-    g_static = wcscmp(mode, L"static") == 0;
     DWORD style = WS_OVERLAPPEDWINDOW | (wcscmp(mode, L"wheel") == 0 ? 0 : WS_VSCROLL);
     WNDCLASSW wc = {0};
     wc.lpfnWndProc = ScrollProc;

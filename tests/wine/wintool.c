@@ -24,17 +24,17 @@
  *                                      "textlength=" (characters of its text) of the
  *                                      child window ID of that window
  *   wintool ctl TITLE ID ACTION [ARG]  act on the first control ID below the top-level window
- *                                      TITLE (waiting up to 5 s for the window): "click" (posted,
+ *                                      TITLE (waiting up to 5 s for the window and the control):
+ *                                      "click" (posted,
  *                                      so that a box it opens does not block), "get" (print
  *                                      "check=" and "text="), "hotkey WORD" (set a hot-key
- *                                      control), "select N" (combo box), "key VK" (key press
+ *                                      control), "key VK" (key press
  *                                      posted to the control); ID 0 is the window itself, whose
  *                                      "get" also prints "rect=L T R B" and, for a property
  *                                      sheet, "page=" the selected page's title; "char C"
  *                                      (a typed character posted), "selectstring TEXT" (combo
  *                                      box), "page N" (select a property sheet's page N),
- *                                      "menu N" (print "menu=" the text of the window's menu
- *                                      bar item N), "settext TEXT", "gettext" (WM_SETTEXT,
+ *                                      "settext TEXT", "gettext" (WM_SETTEXT,
  *                                      WM_GETTEXT: "text="), "trackbar N"
  *                                      (a trackbar moved to N, its parent told), "choose N"
  *                                      (combo box item N, its parent told), "tree N"
@@ -284,13 +284,19 @@ static BOOL CALLBACK FindControl(HWND hwnd, LPARAM lParam) {
 }
 
 static int Control(const wchar_t* title, int id, const wchar_t* action, const wchar_t* arg) {
+    DWORD start = GetTickCount();
     HWND top = WaitWindow(L"#32770", title, TRUE, 5000);
     if (top == NULL)
         return 1;
     HWND control = top;
     if (id != 0) {
+        /* a property sheet makes a page's controls when the page is first shown: wait for them */
         struct ControlSearch search = {id, NULL};
         EnumChildWindows(top, FindControl, (LPARAM)&search);
+        while (search.found == NULL && GetTickCount() - start < 5000 && IsWindow(top)) {
+            Sleep(50);
+            EnumChildWindows(top, FindControl, (LPARAM)&search);
+        }
         if (search.found == NULL)
             return 1;
         control = search.found;
@@ -301,8 +307,6 @@ static int Control(const wchar_t* title, int id, const wchar_t* action, const wc
         SendMessageW(control, 0x0401 /* HKM_SETHOTKEY */, (WPARAM)wcstoul(arg, NULL, 0), 0);
         return 0;
     }
-    if (wcscmp(action, L"select") == 0 && arg != NULL)
-        return SendMessageW(control, CB_SETCURSEL, (WPARAM)_wtoi(arg), 0) == CB_ERR ? 1 : 0;
     if (wcscmp(action, L"key") == 0 && arg != NULL) {
         UINT vk = (UINT)wcstoul(arg, NULL, 0);
         PostMessageW(control, WM_KEYDOWN, vk, 1);
@@ -349,12 +353,6 @@ static int Control(const wchar_t* title, int id, const wchar_t* action, const wc
     }
     if (wcscmp(action, L"page") == 0 && arg != NULL) {
         SendMessageW(control, 0x0465 /* PSM_SETCURSEL */, (WPARAM)_wtoi(arg), 0);
-        return 0;
-    }
-    if (wcscmp(action, L"menu") == 0 && arg != NULL) {
-        wchar_t text[256] = L"";
-        GetMenuStringW(GetMenu(control), (UINT)_wtoi(arg), text, 256, MF_BYPOSITION);
-        PrintWide("menu", text);
         return 0;
     }
     if (wcscmp(action, L"get") == 0) {

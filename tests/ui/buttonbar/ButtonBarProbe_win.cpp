@@ -1,4 +1,4 @@
-// buttonbar_probe.exe SKIN ALIGNMENT OUTDIR [LANGUAGE]: the capture bar of a shipped skin on a
+// ui_probe.exe buttonbar SKIN ALIGNMENT OUTDIR [LANGUAGE]: the capture bar of a shipped skin on a
 // plain owner window, for the window test buttonbar_test.sh.
 //
 // The bar is made as the main window makes the capture bar: the skin picture
@@ -29,6 +29,7 @@
 #include "tests/config/FakeSystemInfo.h"
 #include "ui/buttonbar/ButtonBar.h"
 #include "ui/skin/Skin.h"
+#include "tests/ui/UiProbe.h"
 
 namespace {
 
@@ -150,7 +151,7 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
+int ButtonBarProbeMain(int argc, wchar_t** argv) {
     if (argc < 4) {
         return 1;
     }

@@ -1,4 +1,4 @@
-// Control identifiers of the demo dialog of dialog_demo.exe.
+// Control identifiers of the demo dialog of "ui_probe.exe dialog".
 #pragma once
 
 #define IDC_DEMO_NORMAL 1001

@@ -1,6 +1,6 @@
-// dialog_demo.exe: shows the skinned dialogs for the window test (dialogs_window_test.sh).
+// ui_probe.exe dialog: shows the skinned dialogs for the window test (dialogs_window_test.sh).
 //
-//   dialog_demo PROGRAM_DIR LANG_DIR_PARENT SKIN LANGUAGE MODE
+//   ui_probe dialog PROGRAM_DIR LANG_DIR_PARENT SKIN LANGUAGE MODE
 //
 // PROGRAM_DIR holds the "Skins" folder, LANG_DIR_PARENT the "Lang" folder. MODE:
 //   buttons  the demo dialog "DEMODLG" with tagged, disabled, multi-line and plain buttons; a
@@ -23,6 +23,7 @@
 #include "tests/ui/dialogs/DemoIds.h"
 #include "ui/dialogs/MessageBoxes.h"
 #include "ui/dialogs/SkinnedDialog.h"
+#include "tests/ui/UiProbe.h"
 
 namespace zentrova {
 namespace {
@@ -112,7 +113,7 @@ INT_PTR CALLBACK DemoProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 
 int Run(int argc, wchar_t** argv) {
     if (argc < 6) {
-        std::fprintf(stderr, "usage: dialog_demo PROGRAM_DIR LANG_PARENT SKIN LANGUAGE MODE\n");
+        std::fprintf(stderr, "usage: ui_probe dialog PROGRAM_DIR LANG_PARENT SKIN LANGUAGE MODE\n");
         return 100;
     }
     test::FakeSystemInfo system;
@@ -152,6 +153,6 @@ int Run(int argc, wchar_t** argv) {
 }  // namespace
 }  // namespace zentrova
 
-int wmain(int argc, wchar_t** argv) {
+int DialogDemoMain(int argc, wchar_t** argv) {
     return zentrova::Run(argc, argv);
 }

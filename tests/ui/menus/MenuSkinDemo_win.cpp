@@ -1,4 +1,4 @@
-// menu_skin_demo.exe PROGRAM_FOLDER SKIN LANGUAGE CHECKED GRAYED
+// ui_probe.exe menu PROGRAM_FOLDER SKIN LANGUAGE CHECKED GRAYED
 //
 // A window ("MenuSkin Demo", class "ZMenuSkinDemo", at 40, 40) for the window test of the
 // owner-drawn menus: a right click opens the tray-style menu (the items of the program's tray
@@ -21,6 +21,7 @@
 #include "lang/TextLookupWin.h"
 #include "ui/menus/MenuSkin.h"
 #include "ui/skin/Skin.h"
+#include "tests/ui/UiProbe.h"
 
 namespace {
 
@@ -195,9 +196,9 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-int wmain(int argc, wchar_t** argv) {
+int MenuSkinDemoMain(int argc, wchar_t** argv) {
     if (argc < 6) {
-        std::fprintf(stderr, "usage: menu_skin_demo PROGRAM_FOLDER SKIN LANGUAGE CHECKED GRAYED\n");
+        std::fprintf(stderr, "usage: ui_probe menu PROGRAM_FOLDER SKIN LANGUAGE CHECKED GRAYED\n");
         return 2;
     }
     Demo demo(argv[1]);

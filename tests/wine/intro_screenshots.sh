@@ -22,10 +22,10 @@ wait_count() {
 }
 # shot_intro NAME FILE: once NAME is shown and faded in, the screen into FILE; then closed.
 shot_intro() {
-  harness_tool ctl "$1" 1 get >/dev/null
+  harness_tool topctl "$1" 1 get >/dev/null
   sleep 1
   harness_screenshot "$out/$2.png"
-  harness_tool ctl "$1" 1 click >/dev/null
+  harness_tool topctl "$1" 1 click >/dev/null
   wait_count _ZIntroWindow- 0
 }
 # capture_intro COMMAND NAME FILE: the intro before a capture command; the capture it starts is

@@ -1,5 +1,7 @@
 #include "ui/intro/IntroText.h"
 
+#include <algorithm>
+
 #include "lang/TextLookup.h"
 
 namespace zentrova {
@@ -30,6 +32,14 @@ IntroLineStyle ParseIntroLine(const std::wstring& line) {
         style.text = line;
     }
     return style;
+}
+
+int32_t IntroLineRoom(const IntroTextArea& area, int line) {
+    const int64_t top = int64_t{area.textY} + int64_t{line} * area.lineHeight;
+    const bool besideLogo = top < area.logoHeight && top + area.lineHeight > 0;
+    const int64_t right = besideLogo ? int64_t{area.width} - area.logoWidth - kIntroLogoGap
+                                     : int64_t{area.width} - area.textX;
+    return static_cast<int32_t>(std::max<int64_t>(0, right - area.textX));
 }
 
 }  // namespace zentrova

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "lang/LanguageKeys.h"
@@ -29,5 +30,22 @@ struct IntroLineStyle {
     std::wstring text;  // without its markup
 };
 IntroLineStyle ParseIntroLine(const std::wstring& line);
+
+// Where the lines go: the background's width, the logo in its top-right corner, the text origin
+// and line height (line k at y + k x lineHeight).
+struct IntroTextArea {
+    int32_t width = 0;
+    int32_t logoWidth = 0;
+    int32_t logoHeight = 0;
+    int32_t textX = 0;
+    int32_t textY = 0;
+    int32_t lineHeight = 0;
+};
+// Gap kept between a line and the logo.
+constexpr int32_t kIntroLogoGap = 8;
+
+// The width line k (0-based) may take without running under the logo or past the right margin
+// (as wide as the left one); 0 when there is no room.
+int32_t IntroLineRoom(const IntroTextArea& area, int line);
 
 }  // namespace zentrova

@@ -54,7 +54,9 @@ class IntroWindow {
   private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void MakeFonts();
+    void MakeFonts(int32_t height);
+    void FitFonts();
+    bool LinesFit(HDC dc, const IntroTextArea& area) const;
     void ReleaseFonts();
     void Compose();
     void OnFadeStep();

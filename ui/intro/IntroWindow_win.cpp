@@ -11,8 +11,9 @@ namespace {
 
 constexpr UINT_PTR kTimerFade = 1;
 constexpr uint32_t kIntroFadeMs = 500;
-// Text height below the line height, so that lines keep a gap.
+// Text height below the line height, so that lines keep a gap; the smallest text height.
 constexpr int32_t kLineGap = 4;
+constexpr int32_t kMinTextHeight = 9;
 
 }  // namespace
 
@@ -54,13 +55,13 @@ bool IntroWindow::Create(HWND owner, HINSTANCE instance, UINT notifyMessage, con
     if (!m_registered) {
         return false;
     }
-    MakeFonts();
+    FitFonts();
     const int width = static_cast<int>(m_background.GetWidth());
     const int backHeight = static_cast<int>(m_background.GetHeight());
     const int height = backHeight + kIntroBottomRow;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    m_hwnd = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOPMOST, m_className.c_str(), m_name.c_str(),
+    m_hwnd = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOPMOST, m_className.c_str(), L"",
                              WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, x, y, width, height,
                              owner, nullptr, instance, this);
     if (m_hwnd == nullptr) {
@@ -84,6 +85,8 @@ bool IntroWindow::Create(HWND owner, HINSTANCE instance, UINT notifyMessage, con
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_controlFont), FALSE);
     }
     SendMessageW(m_check, BM_SETCHECK, BST_CHECKED, 0);
+    // Titled only once complete: whoever finds the window by its name finds its controls.
+    SetWindowTextW(m_hwnd, m_name.c_str());
     Compose();
     m_fading = true;
     m_fadingOut = false;
@@ -114,8 +117,9 @@ void IntroWindow::Close() {
     m_fading = false;
 }
 
-void IntroWindow::MakeFonts() {
-    ReleaseFonts();
+namespace {
+
+LOGFONTW MessageFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     LOGFONTW base{};
@@ -124,10 +128,18 @@ void IntroWindow::MakeFonts() {
     } else {
         GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(base), &base);
     }
+    return base;
+}
+
+}  // namespace
+
+void IntroWindow::MakeFonts(int32_t height) {
+    ReleaseFonts();
+    const LOGFONTW base = MessageFont();
     m_controlFont = CreateFontIndirectW(&base);
     for (int level = 0; level < 4; ++level) {
         LOGFONTW font = base;
-        font.lfHeight = -std::max<int32_t>(8, m_look.lineHeight - kLineGap);
+        font.lfHeight = -height;
         font.lfWidth = 0;
         font.lfWeight = m_look.weights[level];
         font.lfItalic = m_look.italic[level] ? TRUE : FALSE;
@@ -135,6 +147,42 @@ void IntroWindow::MakeFonts() {
         font.lfQuality = CLEARTYPE_QUALITY;
         m_fonts[level] = CreateFontIndirectW(&font);
     }
+}
+
+// The text height follows the line height; when a line would run under the logo or past the
+// right margin (a long translation), all lines get smaller together until every one fits.
+void IntroWindow::FitFonts() {
+    HDC dc = m_offscreen.GetDC();
+    IntroTextArea area;
+    area.width = static_cast<int32_t>(m_background.GetWidth());
+    area.logoWidth = static_cast<int32_t>(m_logo.IsValid() ? m_logo.GetWidth() : 0);
+    area.logoHeight = static_cast<int32_t>(m_logo.IsValid() ? m_logo.GetHeight() : 0);
+    area.textX = m_look.textX;
+    area.textY = m_look.textY;
+    area.lineHeight = m_look.lineHeight;
+    for (int32_t height = std::max(kMinTextHeight, m_look.lineHeight - kLineGap);; --height) {
+        MakeFonts(height);
+        if (height <= kMinTextHeight || dc == nullptr || LinesFit(dc, area)) {
+            return;
+        }
+    }
+}
+
+bool IntroWindow::LinesFit(HDC dc, const IntroTextArea& area) const {
+    HGDIOBJ oldFont = GetCurrentObject(dc, OBJ_FONT);
+    bool fit = true;
+    for (int k = 0; k < static_cast<int>(m_lines.size()) && fit; ++k) {
+        const IntroLineStyle style = ParseIntroLine(m_lines[static_cast<size_t>(k)]);
+        SIZE size{};
+        SelectObject(dc, m_fonts[style.level]);
+        if (!style.text.empty() &&
+            GetTextExtentPoint32W(dc, style.text.c_str(), static_cast<int>(style.text.size()),
+                                  &size)) {
+            fit = size.cx <= IntroLineRoom(area, k);
+        }
+    }
+    SelectObject(dc, oldFont);
+    return fit;
 }
 
 void IntroWindow::ReleaseFonts() {

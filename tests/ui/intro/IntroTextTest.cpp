@@ -64,5 +64,16 @@ TEST(IntroText, HeadingMarkup) {
     }
 }
 
+TEST(IntroText, RoomOfALineBesideOrBelowTheLogo) {
+    // A 620 pixel wide background, a 96 x 96 logo, lines from (28, 28) every 18 pixels.
+    const IntroTextArea area{620, 96, 96, 28, 28, 18};
+    const int32_t besideLogo = 620 - 96 - kIntroLogoGap - 28;
+    EXPECT_EQ(IntroLineRoom(area, 0), besideLogo);
+    EXPECT_EQ(IntroLineRoom(area, 3), besideLogo);  // 82..100 reaches beside the logo
+    EXPECT_EQ(IntroLineRoom(area, 4), 620 - 28 - 28);  // from 100: below it
+    EXPECT_EQ(IntroLineRoom(area, 18), 620 - 28 - 28);
+    EXPECT_EQ(IntroLineRoom(IntroTextArea{40, 0, 0, 30, 0, 16}, 0), 0);  // no room at all
+}
+
 }  // namespace
 }  // namespace zentrova::test

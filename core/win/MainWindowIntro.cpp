@@ -66,8 +66,7 @@ bool MainWindow::ShowIntroWindow(IntroId id) {
     } else {
         GetLanguageMessage(lang, button, kLanguageTextChars, L"IntroWindowClose", L"Close");
     }
-    GetLanguageMessage(lang, check, kLanguageTextChars, L"IntroWindowShowNextTime",
-                       L"Show window");
+    GetLanguageMessage(lang, check, kLanguageTextChars, L"IntroWindowShowNextTime", L"Show window");
     IntroLook look;
     ZImage background;
     ZImage logo;
@@ -81,8 +80,7 @@ bool MainWindow::ShowIntroWindow(IntroId id) {
         return false;
     }
     if (!m_intro.Create(m_hwnd, m_app.instance, UM_INTRO_CLOSED, IntroName(id),
-                        static_cast<intptr_t>(id), lines, look, background, logo, button,
-                        check)) {
+                        static_cast<intptr_t>(id), lines, look, background, logo, button, check)) {
         ZTrace(kModule, __LINE__, L"intro window %ls not shown\n", IntroName(id));
         return false;
     }

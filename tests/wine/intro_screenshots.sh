@@ -50,6 +50,7 @@ for skin in Default Small Tiny; do
       reg_dword "$v" 1
     done
     reg_dword GeneralShowCaptureBar 0
+    reg_dword LanguageDetected 1 # the language below, not the system's
     reg add "$regkey" /v SkinName /t REG_SZ /d "$skin" /f
     reg add "$regkey" /v LanguageFile /t REG_SZ /d "$language" /f
     rm -f "$captures"/*.bmp

@@ -17,8 +17,8 @@ ArrowRect ArrowFrameSize(int32_t pictureWidth, int32_t pictureHeight) {
     return frame;
 }
 
-ArrowRect PlaceArrow(ArrowDirection direction, int32_t x, int32_t y, int32_t width,
-                     int32_t height, int32_t screenWidth, int32_t screenHeight) {
+ArrowRect PlaceArrow(ArrowDirection direction, int32_t x, int32_t y, int32_t width, int32_t height,
+                     int32_t screenWidth, int32_t screenHeight) {
     ArrowRect r;
     r.width = width;
     r.height = height;

@@ -26,8 +26,8 @@ ArrowRect ArrowFrameSize(int32_t pictureWidth, int32_t pictureHeight);
 // left), right edge at x (right), top edge at y (up) or bottom edge at y (down), centred across
 // that; then moved inside the screen of screenWidth x screenHeight (its top-left corner wins when
 // the arrow is larger than the screen).
-ArrowRect PlaceArrow(ArrowDirection direction, int32_t x, int32_t y, int32_t width,
-                     int32_t height, int32_t screenWidth, int32_t screenHeight);
+ArrowRect PlaceArrow(ArrowDirection direction, int32_t x, int32_t y, int32_t width, int32_t height,
+                     int32_t screenWidth, int32_t screenHeight);
 
 // The picture is used at half its size on a screen exactly 800 pixels wide.
 bool HalveArrowPicture(int32_t screenWidth);

@@ -46,10 +46,10 @@ bool IntroWindow::Create(HWND owner, HINSTANCE instance, UINT notifyMessage, con
     windowClass.lpfnWndProc = &IntroWindow::Proc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = m_look.rowBrush != nullptr
-                                    ? m_look.rowBrush
-                                    : reinterpret_cast<HBRUSH>(
-                                          static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.hbrBackground =
+        m_look.rowBrush != nullptr
+            ? m_look.rowBrush
+            : reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = m_className.c_str();
     m_registered = RegisterClassExW(&windowClass) != 0;
     if (!m_registered) {
@@ -71,16 +71,14 @@ bool IntroWindow::Create(HWND owner, HINSTANCE instance, UINT notifyMessage, con
     SetLayeredWindowAttributes(m_hwnd, 0, 0, LWA_ALPHA);
     const int half = width / 2;
     constexpr int kMargin = 8;
-    m_check = CreateWindowExW(0, L"BUTTON", checkText,
-                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kMargin,
-                              backHeight + 2, half - kMargin, kIntroBottomRow - 4, m_hwnd,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIntroCheckId)),
-                              instance, nullptr);
-    m_button = CreateWindowExW(0, L"BUTTON", buttonText,
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, half,
-                               backHeight + 1, width - half - 1, kIntroBottomRow - 2, m_hwnd,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIntroButtonId)),
-                               instance, nullptr);
+    m_check = CreateWindowExW(
+        0, L"BUTTON", checkText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kMargin,
+        backHeight + 2, half - kMargin, kIntroBottomRow - 4, m_hwnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIntroCheckId)), instance, nullptr);
+    m_button = CreateWindowExW(
+        0, L"BUTTON", buttonText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, half,
+        backHeight + 1, width - half - 1, kIntroBottomRow - 2, m_hwnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIntroButtonId)), instance, nullptr);
     for (HWND control : {m_check, m_button}) {
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_controlFont), FALSE);
     }
@@ -265,8 +263,7 @@ LRESULT IntroWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_COMMAND:
-            if (LOWORD(wParam) == kIntroButtonId && HIWORD(wParam) == BN_CLICKED &&
-                !m_fadingOut) {
+            if (LOWORD(wParam) == kIntroButtonId && HIWORD(wParam) == BN_CLICKED && !m_fadingOut) {
                 EnableWindow(m_button, FALSE);
                 m_fadingOut = true;
                 m_fading = true;
@@ -298,8 +295,7 @@ LRESULT IntroWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK IntroWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<IntroWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr || self->m_hwnd != hwnd) {

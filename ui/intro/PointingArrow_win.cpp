@@ -40,9 +40,9 @@ bool PointingArrow::Show(HWND parent, HINSTANCE instance, ArrowDirection directi
     if (!m_registered) {
         return false;
     }
-    const ArrowRect place = PlaceArrow(direction, x, y, m_frame.width, m_frame.height,
-                                       GetSystemMetrics(SM_CXSCREEN),
-                                       GetSystemMetrics(SM_CYSCREEN));
+    const ArrowRect place =
+        PlaceArrow(direction, x, y, m_frame.width, m_frame.height, GetSystemMetrics(SM_CXSCREEN),
+                   GetSystemMetrics(SM_CYSCREEN));
     m_hwnd = CreateWindowExW(
         WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
         m_className.c_str(), L"", WS_POPUP, place.x, place.y, place.width, place.height, parent,
@@ -91,7 +91,8 @@ void PointingArrow::OnFadeStep() {
     const uint32_t now = GetTickCount();
     const uint8_t from = m_fadingOut ? kArrowAlpha : 0;
     const uint8_t to = m_fadingOut ? 0 : kArrowAlpha;
-    SetLayeredWindowAttributes(m_hwnd, kKeyColour, FadeAlpha(m_fadeStart, now, kArrowFadeMs, from, to),
+    SetLayeredWindowAttributes(m_hwnd, kKeyColour,
+                               FadeAlpha(m_fadeStart, now, kArrowFadeMs, from, to),
                                LWA_COLORKEY | LWA_ALPHA);
     if (!FadeDone(m_fadeStart, now, kArrowFadeMs)) {
         return;
@@ -110,8 +111,7 @@ void PointingArrow::OnBlink() {
     // On top again, unless a window of this program (an intro, a dialog) is the active one.
     HWND active = GetActiveWindow();
     if (active == nullptr || active == m_hwnd || !IsWindowVisible(active)) {
-        SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 
@@ -146,8 +146,7 @@ LRESULT PointingArrow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK PointingArrow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<PointingArrow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr || self->m_hwnd != hwnd) {

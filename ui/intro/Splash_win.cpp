@@ -80,6 +80,8 @@ void Splash::Close() {
 
 void Splash::OnFadeStep() {
     const uint32_t now = GetTickCount();
+    // Above the windows opened at start-up after it (the "Welcome" intro is topmost too).
+    SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (!m_fadingOut) {
         SetLayeredWindowAttributes(m_hwnd, 0, FadeAlpha(m_fadeStart, now, m_fadeMs, 0, 255),
                                    LWA_ALPHA);
@@ -88,8 +90,7 @@ void Splash::OnFadeStep() {
         }
         return;
     }
-    SetLayeredWindowAttributes(m_hwnd, 0, FadeAlpha(m_fadeStart, now, m_fadeMs, 255, 0),
-                               LWA_ALPHA);
+    SetLayeredWindowAttributes(m_hwnd, 0, FadeAlpha(m_fadeStart, now, m_fadeMs, 255, 0), LWA_ALPHA);
     if (FadeDone(m_fadeStart, now, m_fadeMs)) {
         Close();
     }
@@ -124,8 +125,7 @@ LRESULT Splash::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK Splash::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<Splash*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr || self->m_hwnd != hwnd) {

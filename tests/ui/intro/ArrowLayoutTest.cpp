@@ -41,7 +41,7 @@ TEST(PointingArrow, PlacedBesideThePointInsideTheScreen) {
     };
     // A 96 x 96 frame on a 1024 x 768 screen.
     const Case cases[] = {
-        {ArrowDirection::Left, 15, 384, 15, 336},     // left edge at x
+        {ArrowDirection::Left, 15, 384, 15, 336},      // left edge at x
         {ArrowDirection::Right, 1009, 384, 913, 336},  // right edge at x
         {ArrowDirection::Up, 512, 15, 464, 15},        // top edge at y
         {ArrowDirection::Down, 512, 753, 464, 657},    // bottom edge at y

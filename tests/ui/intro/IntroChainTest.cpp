@@ -88,14 +88,14 @@ TEST(IntroChain, ClosedNoticeOnlyForTheOpenIntro) {
     const Case cases[] = {
         {1, 3, true, true},
         {0, 3, true, true},
-        {2, 3, true, false},                       // show-again only 0 or 1
-        {0xFFFFFFFF00000001ull, 3, true, false},   //
-        {1, 7, true, false},                       // past the table
-        {1, -1, true, false},                      //
-        {1, INT64_MAX, true, false},               //
-        {1, 0x7FF612340000ll, true, false},        // an address, as a name pointer would be
-        {1, 0, true, false},                       // another intro than the open one
-        {1, 3, false, false},                      // none open
+        {2, 3, true, false},                      // show-again only 0 or 1
+        {0xFFFFFFFF00000001ull, 3, true, false},  //
+        {1, 7, true, false},                      // past the table
+        {1, -1, true, false},                     //
+        {1, INT64_MAX, true, false},              //
+        {1, 0x7FF612340000ll, true, false},       // an address, as a name pointer would be
+        {1, 0, true, false},                      // another intro than the open one
+        {1, 3, false, false},                     // none open
     };
     for (const Case& c : cases) {
         IntroClosed closed;

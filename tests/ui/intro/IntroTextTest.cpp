@@ -18,15 +18,16 @@ TEST(IntroText, LinesFromTheLanguageWithTheProductName) {
     TempFolder program;
     const std::wstring lang = program.File(L"Lang");
     CreateOneDirectory(lang.c_str());
-    WriteWholeFile(lang + kNativeSeparator + L"CVX-en-us.ztvlang",
-                   "[Language]\nID=en-us\nNativeName=English\n[IntroWindow]\n"
-                   "Tour01 = :H1:Welcome to %s\n"
-                   "Tour02 =\n"
-                   "Tour03 = %d%% of %n %x %s and %s\n"
-                   "Tour04 = " + std::string(600, 'a') + "\n"
-                   "Tour05 = %\n"
-                   "Tour12 = twelve\n"
-                   "Other06 = not this intro\n");
+    std::string file =
+        "[Language]\nID=en-us\nNativeName=English\n[IntroWindow]\n"
+        "Tour01 = :H1:Welcome to %s\n"
+        "Tour02 =\n"
+        "Tour03 = %d%% of %n %x %s and %s\n"
+        "Tour05 = %\n"
+        "Tour12 = twelve\n"
+        "Other06 = not this intro\n";
+    file += "Tour04 = " + std::string(600, 'a') + "\n";
+    WriteWholeFile(lang + kNativeSeparator + L"CVX-en-us.ztvlang", file);
     LanguageSession session;
     session.Start(program.Path(), L"en-us");
 
@@ -53,9 +54,15 @@ TEST(IntroText, HeadingMarkup) {
         const wchar_t* text;
     };
     const Case cases[] = {
-        {L":H1:Welcome", 1, L"Welcome"}, {L":H2:Tip", 2, L"Tip"},     {L":H3:", 3, L""},
-        {L":H4:Four", 0, L":H4:Four"},   {L":h1:low", 0, L":h1:low"}, {L" :H1:x", 0, L" :H1:x"},
-        {L":H1", 0, L":H1"},             {L"", 0, L""},               {L"H1:x", 0, L"H1:x"},
+        {L":H1:Welcome", 1, L"Welcome"},
+        {L":H2:Tip", 2, L"Tip"},
+        {L":H3:", 3, L""},
+        {L":H4:Four", 0, L":H4:Four"},
+        {L":h1:low", 0, L":h1:low"},
+        {L" :H1:x", 0, L" :H1:x"},
+        {L":H1", 0, L":H1"},
+        {L"", 0, L""},
+        {L"H1:x", 0, L"H1:x"},
     };
     for (const Case& c : cases) {
         const IntroLineStyle style = ParseIntroLine(c.line);
@@ -69,7 +76,7 @@ TEST(IntroText, RoomOfALineBesideOrBelowTheLogo) {
     const IntroTextArea area{620, 96, 96, 28, 28, 18};
     const int32_t besideLogo = 620 - 96 - kIntroLogoGap - 28;
     EXPECT_EQ(IntroLineRoom(area, 0), besideLogo);
-    EXPECT_EQ(IntroLineRoom(area, 3), besideLogo);  // 82..100 reaches beside the logo
+    EXPECT_EQ(IntroLineRoom(area, 3), besideLogo);     // 82..100 reaches beside the logo
     EXPECT_EQ(IntroLineRoom(area, 4), 620 - 28 - 28);  // from 100: below it
     EXPECT_EQ(IntroLineRoom(area, 18), 620 - 28 - 28);
     EXPECT_EQ(IntroLineRoom(IntroTextArea{40, 0, 0, 30, 0, 16}, 0), 0);  // no room at all

@@ -157,10 +157,15 @@ int RunProgram(HINSTANCE instance, const wchar_t* commandLine) {
         return kExitFailure;
     }
 
-    // The "Welcome" intro with its two pointing arrows, or the online information check (with
-    // the Welcome window, the first online command starts it).
+    // The "Welcome" intro with its two pointing arrows (once the splash has gone, so that it
+    // does not hide behind the picture), or the online information check (with the Welcome
+    // window, the first online command starts it).
     if (app->settings.IntroWindowWelcomeShow != 0) {
-        window.ShowWelcome();
+        if (app->splash.IsOpen()) {
+            app->splash.OnFaded([&window] { window.ShowWelcome(); });
+        } else {
+            window.ShowWelcome();
+        }
     } else {
         StartOnlineServices(*app);
     }

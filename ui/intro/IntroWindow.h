@@ -80,7 +80,6 @@ class IntroWindow {
     HFONT m_controlFont = nullptr;
     ZImage m_offscreen;
     bool m_fadingOut = false;
-    bool m_fading = false;
     uint32_t m_fadeStart = 0;
 };
 

@@ -86,7 +86,6 @@ bool IntroWindow::Create(HWND owner, HINSTANCE instance, UINT notifyMessage, con
     // Titled only once complete: whoever finds the window by its name finds its controls.
     SetWindowTextW(m_hwnd, m_name.c_str());
     Compose();
-    m_fading = true;
     m_fadingOut = false;
     m_fadeStart = GetTickCount();
     ShowWindow(m_hwnd, SW_SHOW);
@@ -112,7 +111,6 @@ void IntroWindow::Close() {
     m_offscreen.Destroy();
     m_background.Destroy();
     m_logo.Destroy();
-    m_fading = false;
 }
 
 namespace {
@@ -233,7 +231,6 @@ void IntroWindow::OnFadeStep() {
         return;
     }
     KillTimer(m_hwnd, kTimerFade);
-    m_fading = false;
     if (m_fadingOut) {
         Finish();
     } else {
@@ -266,7 +263,6 @@ LRESULT IntroWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) == kIntroButtonId && HIWORD(wParam) == BN_CLICKED && !m_fadingOut) {
                 EnableWindow(m_button, FALSE);
                 m_fadingOut = true;
-                m_fading = true;
                 m_fadeStart = GetTickCount();
                 SetTimer(m_hwnd, kTimerFade, kFadeStepMs, nullptr);
             }

@@ -45,7 +45,6 @@ class PointingArrow {
     ArrowRect m_frame;
     BlinkStep m_blink;
     bool m_fadingOut = false;
-    bool m_fading = false;
     uint32_t m_fadeStart = 0;
 };
 

@@ -52,7 +52,6 @@ bool PointingArrow::Show(HWND parent, HINSTANCE instance, ArrowDirection directi
         return false;
     }
     m_blink = FirstBlink();
-    m_fading = true;
     m_fadingOut = false;
     m_fadeStart = GetTickCount();
     SetLayeredWindowAttributes(m_hwnd, kKeyColour, 0, LWA_COLORKEY | LWA_ALPHA);
@@ -69,7 +68,6 @@ void PointingArrow::FadeOut() {
     }
     // From 200 to 0 over 500 ms.
     m_fadingOut = true;
-    m_fading = true;
     m_fadeStart = GetTickCount();
     SetTimer(m_hwnd, kTimerFade, kFadeStepMs, nullptr);
 }
@@ -97,7 +95,6 @@ void PointingArrow::OnFadeStep() {
     if (!FadeDone(m_fadeStart, now, kArrowFadeMs)) {
         return;
     }
-    m_fading = false;
     KillTimer(m_hwnd, kTimerFade);
     if (m_fadingOut) {
         Close();

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "image/ZImage.h"
@@ -25,6 +26,8 @@ class Splash {
     // could not be made.
     bool Show(HWND owner, HINSTANCE instance, uint32_t displayMs, uint32_t fadeMs,
               const wchar_t* resource);
+    // Called once when the open splash has faded out by itself (not when it is closed).
+    void OnFaded(std::function<void()> faded) { m_onFaded = std::move(faded); }
     // Destroys the window and unregisters the class.
     void Close();
     bool IsOpen() const { return m_open; }
@@ -44,6 +47,7 @@ class Splash {
     uint32_t m_displayMs = 0;
     uint32_t m_fadeMs = 0;
     uint32_t m_fadeStart = 0;
+    std::function<void()> m_onFaded;
 };
 
 }  // namespace zentrova

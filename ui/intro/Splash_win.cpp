@@ -75,13 +75,12 @@ void Splash::Close() {
         m_registered = false;
     }
     m_open = false;
+    m_onFaded = nullptr;
     m_image.Destroy();
 }
 
 void Splash::OnFadeStep() {
     const uint32_t now = GetTickCount();
-    // Above the windows opened at start-up after it (the "Welcome" intro is topmost too).
-    SetWindowPos(m_hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (!m_fadingOut) {
         SetLayeredWindowAttributes(m_hwnd, 0, FadeAlpha(m_fadeStart, now, m_fadeMs, 0, 255),
                                    LWA_ALPHA);
@@ -92,7 +91,12 @@ void Splash::OnFadeStep() {
     }
     SetLayeredWindowAttributes(m_hwnd, 0, FadeAlpha(m_fadeStart, now, m_fadeMs, 255, 0), LWA_ALPHA);
     if (FadeDone(m_fadeStart, now, m_fadeMs)) {
+        std::function<void()> faded = std::move(m_onFaded);
+        m_onFaded = nullptr;
         Close();
+        if (faded) {
+            faded();
+        }
     }
 }
 

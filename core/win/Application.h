@@ -19,6 +19,7 @@
 #include "lang/OnlineServices.h"
 #include "lang/OnlineServices_win.h"
 #include "ui/dialogs/SkinnedDialog.h"
+#include "ui/intro/Splash.h"
 #include "ui/menus/MenuSkin.h"
 #include "ui/skin/Skin.h"
 
@@ -53,6 +54,8 @@ struct Application {
     EditSession editSession{captures, settings, outputFiles};
 
     HWND mainWindow = nullptr;
+    // The splash picture at start-up ("GeneralShowSplashScreen").
+    Splash splash;
     HACCEL accelerators = nullptr;
 
     // The Edit Mode's state as the main window sees it: active, and whether its keyboard

@@ -26,6 +26,8 @@ constexpr const wchar_t* kModule = L"Core\\CorvixMain";
 constexpr int kExitAfterExitRequest = 1;
 constexpr int kExitFailure = -1;
 constexpr uint32_t kDefaultUpdateType = 3;
+constexpr uint32_t kSplashDisplayMs = 3000;
+constexpr uint32_t kSplashFadeMs = 1500;
 
 // COM for the user-interface thread, released at the end of the run.
 class ComScope {
@@ -144,18 +146,27 @@ int RunProgram(HINSTANCE instance, const wchar_t* commandLine) {
     app->updateType = RegistryKey(RegistryRoot::CurrentUser)
                           .ReadDword(kSettingsKeyPath, L"UpdateType", kDefaultUpdateType);
 
-    // The splash picture ("IMAGE" resource "IMG_SPLASH", 3000 ms, fade 1500 ms) shows here when
-    // "GeneralShowSplashScreen" is set, once the splash window exists.
+    if (app->settings.GeneralShowSplashScreen != 0 &&
+        !app->splash.Show(GetDesktopWindow(), instance, kSplashDisplayMs, kSplashFadeMs,
+                          L"IMG_SPLASH")) {
+        ZTrace(kModule, __LINE__, L"splash picture not shown\n");
+    }
 
     MainWindow window(*app);
     if (!StartMainWindow(*app, window)) {
         return kExitFailure;
     }
 
-    // The "Welcome" intro window with its two pointing arrows opens here when
-    // "IntroWindowWelcomeShow" is set, once the intro windows exist; otherwise the online
-    // information check starts (with the Welcome window, the first online command starts it).
-    if (app->settings.IntroWindowWelcomeShow == 0) {
+    // The "Welcome" intro with its two pointing arrows (once the splash has gone, so that it
+    // does not hide behind the picture), or the online information check (with the Welcome
+    // window, the first online command starts it).
+    if (app->settings.IntroWindowWelcomeShow != 0) {
+        if (app->splash.IsOpen()) {
+            app->splash.OnFaded([&window] { window.ShowWelcome(); });
+        } else {
+            window.ShowWelcome();
+        }
+    } else {
         StartOnlineServices(*app);
     }
 
@@ -163,7 +174,7 @@ int RunProgram(HINSTANCE instance, const wchar_t* commandLine) {
     const int exitCode = RunMessageLoop(*app, window);
 
     app->online.Stop();
-    // The splash picture is released here once it exists. COM is released by its scope.
+    app->splash.Close();  // COM is released by its scope
     return exitCode;
 }
 

@@ -339,33 +339,6 @@ void MainWindow::OnTrayNotify(LPARAM lParam) {
     }
 }
 
-void MainWindow::OnIntroClosed(WPARAM wParam, LPARAM lParam) {
-    const auto* name = reinterpret_cast<const wchar_t*>(lParam);
-    if (name == nullptr) {
-        return;
-    }
-    const uint32_t showAgain = static_cast<uint32_t>(wParam);
-    SettingsRecord& s = m_app.settings;
-    if (std::wcscmp(name, L"Welcome") == 0) {
-        s.IntroWindowWelcomeShow = showAgain;
-        // The two start-up pointing arrows fade out here once they exist.
-    } else if (std::wcscmp(name, L"Capture") == 0) {
-        s.IntroWindowCaptureShow = showAgain;
-        if (IntroStartsMode(IntroGroup::Capture, m_app.introMode)) {
-            StartCapture(m_app.introMode);
-        }
-    } else if (std::wcscmp(name, L"CaptureScroll") == 0) {
-        s.IntroWindowCaptureScrollShow = showAgain;
-        if (IntroStartsMode(IntroGroup::CaptureScroll, m_app.introMode)) {
-            StartCapture(m_app.introMode);
-        }
-    } else if (std::wcscmp(name, L"EditModeWelcome") == 0) {
-        s.IntroWindowEditModeWelcomeShow = showAgain;
-        // The chain of Edit Mode intro windows ("EditModeActionBar", "EditModeMToolsBar",
-        // "EditModeImageBar") with their pointing arrows continues here once they exist.
-    }
-}
-
 void MainWindow::OnCaptureDone() {
     CaptureStoreHostWin host(m_hwnd, m_app.engine);
     CaptureStoreSettings settings;

@@ -16,9 +16,12 @@
 #include "config/win/SettingsSheet_win.h"
 #include "core/win/Application.h"
 #include "core/win/HtmlHelpViewer.h"
+#include "core/win/IntroChain.h"
 #include "core/win/TrayIcon.h"
 #include "editmode/win/EditWindow_win.h"
 #include "ui/buttonbar/ButtonBar.h"
+#include "ui/intro/IntroWindow.h"
+#include "ui/intro/PointingArrow.h"
 
 namespace zentrova {
 
@@ -90,6 +93,9 @@ class MainWindow : public SettingsHost {
     // "GeneralShowCaptureBar" is set and the skin has its picture (timer 3 re-creates it).
     void CreateCaptureBar();
 
+    // The "Welcome" intro with its two pointing arrows (start-up, "IntroWindowWelcomeShow").
+    void ShowWelcome();
+
     // The keyboard messages of the open configure dialog and settings sheet (navigation, F1);
     // the message loop offers every message here first. True when the message was used.
     bool RouteDialogMessage(MSG& msg);
@@ -123,7 +129,14 @@ class MainWindow : public SettingsHost {
     void OnTimer(UINT_PTR id);
     void OnHotkey(WPARAM wParam, LPARAM lParam);
     void OnTrayNotify(LPARAM lParam);
+    // UM_INTRO_CLOSED (MainWindowIntro.cpp): taken only for the intro that is open (IntroChain.h).
     void OnIntroClosed(WPARAM wParam, LPARAM lParam);
+    // Opens the intro id (an open one is replaced); false when it could not be shown.
+    bool ShowIntroWindow(IntroId id);
+    // Shows arrow at target with the skin's "PointingArrow" (halved on 800-pixel screens).
+    void ShowArrow(PointingArrow& arrow, const ArrowTarget& target);
+    // Leaving the Edit Mode: its intro and arrows go at once.
+    void CloseEditModeIntros();
     void OnCaptureDone();
     // Stores a capture that is finished but not stored yet (its UM_CAPTURE_DONE still waits in
     // the queue): before a new capture starts or the engine is torn down, so that none is lost.
@@ -167,6 +180,13 @@ class MainWindow : public SettingsHost {
     bool m_menuOpen = false;    // the tray menu is being tracked
     bool m_aboutOpen = false;   // the About box is open
     UINT m_taskbarCreated = 0;  // the shell's "TaskbarCreated" message
+    IntroWindow m_intro;
+    bool m_introOpen = false;  // m_intro shows m_openIntro and has not told its close yet
+    IntroId m_openIntro = IntroId::Welcome;
+    PointingArrow m_startArrows[2];  // beside "Welcome"
+    // The Edit Mode chain's arrows, used in turn (one fades out while the next appears).
+    PointingArrow m_chainArrows[2];
+    int m_chainArrow = 0;
 };
 
 }  // namespace zentrova

@@ -104,10 +104,13 @@ void MainWindow::StartCaptureCommand(uint32_t command) {
         m_captureBar.HideTooltip();
     }
     if (IsIntroDue(m_app.settings, capture.intro)) {
+        // The capture starts when the intro is closed (UM_INTRO_CLOSED); at once when it cannot
+        // be shown.
         m_app.introMode = capture.mode;
-        // The intro window "Capture" / "CaptureScroll" opens here once the intro windows exist;
-        // the capture then starts when it is closed (UM_INTRO_CLOSED). Until then the capture
-        // starts at once.
+        if (ShowIntroWindow(capture.intro == IntroGroup::Capture ? IntroId::Capture
+                                                                 : IntroId::CaptureScroll)) {
+            return;
+        }
     }
     StartCapture(capture.mode);
 }
@@ -162,11 +165,13 @@ void MainWindow::EnterEditMode() {
     m_app.editModeActive = true;
     m_app.editShortcuts = true;
     m_edit.Enter(m_hwnd);
-    // The intro window "EditModeWelcome" opens here, when "IntroWindowEditModeWelcomeShow" is
-    // set, once the intro windows exist.
+    if (m_app.settings.IntroWindowEditModeWelcomeShow != 0) {
+        ShowIntroWindow(IntroId::EditModeWelcome);
+    }
 }
 
 void MainWindow::LeaveEditMode() {
+    CloseEditModeIntros();
     m_app.captures.Clear();
     m_edit.Leave();
     m_app.editModeActive = false;

@@ -8,8 +8,9 @@ namespace zentrova {
 
 // To the main window from its notification-area icon; lParam is the mouse message on the icon.
 constexpr uint32_t UM_TRAY_NOTIFY = 33068;  // 0x812C
-// To the main window from an intro window: wParam the new value of its show-again setting,
-// lParam its name (const wchar_t*).
+// To the main window from an intro window: wParam the new value of its show-again setting (0 or
+// 1), lParam the intro's index (IntroId, IntroChain.h). Any process can post it: the main window
+// checks both and takes it only for the intro it has open.
 constexpr uint32_t UM_INTRO_CLOSED = 33168;  // 0x8190
 // To the capture overlay from the mouse hook library: wParam the mouse message (513, 514, 516).
 constexpr uint32_t UM_HOOK_MOUSE = 33169;  // 0x8191

@@ -42,6 +42,7 @@
  *                                      root); "get" also prints "enabled="
  *   wintool nodialog TITLE [MS]        exit 0 as soon as no dialog (class #32770) titled TITLE
  *                                      exists
+ *   wintool topctl TITLE ID ACTION [ARG] as ctl, below a top-level window TITLE of any class
  *   wintool count PREFIX               print how many visible top-level windows have a class
  *                                      name beginning with PREFIX
  * Exit code 1: not found / timed out; 2: bad arguments.
@@ -283,9 +284,10 @@ static BOOL CALLBACK FindControl(HWND hwnd, LPARAM lParam) {
     return TRUE;
 }
 
-static int Control(const wchar_t* title, int id, const wchar_t* action, const wchar_t* arg) {
+static int ControlOf(const wchar_t* cls, const wchar_t* title, int id, const wchar_t* action,
+                     const wchar_t* arg) {
     DWORD start = GetTickCount();
-    HWND top = WaitWindow(L"#32770", title, TRUE, 5000);
+    HWND top = WaitWindow(cls, title, TRUE, 5000);
     if (top == NULL)
         return 1;
     HWND control = top;
@@ -376,6 +378,10 @@ static int Control(const wchar_t* title, int id, const wchar_t* action, const wc
     return 2;
 }
 
+static int Control(const wchar_t* title, int id, const wchar_t* action, const wchar_t* arg) {
+    return ControlOf(L"#32770", title, id, action, arg);
+}
+
 struct ClassCount {
     const wchar_t* prefix;
     int count;
@@ -421,6 +427,8 @@ int wmain(int argc, wchar_t** argv) {
         return ChildRect(name, _wtoi(argv[3]));
     if (wcscmp(command, L"ctl") == 0 && argc >= 5)
         return Control(name, _wtoi(argv[3]), argv[4], argc >= 6 ? argv[5] : NULL);
+    if (wcscmp(command, L"topctl") == 0 && argc >= 5)
+        return ControlOf(NULL, name, _wtoi(argv[3]), argv[4], argc >= 6 ? argv[5] : NULL);
     if (wcscmp(command, L"nodialog") == 0)
         return WaitWindow(L"#32770", name, FALSE, ParseMs(argc, argv, 3, 0)) ? 0 : 1;
     if (wcscmp(command, L"count") == 0) {

@@ -1,12 +1,12 @@
 // CaptureEngine: construction, start and tear-down (Windows).
 #include <windows.h>
-#include <objbase.h>
 
 #include <cstdarg>
 #include <cwchar>
 #include <cwctype>
 
 #include "capture/overlay/CaptureEngine.h"
+#include "core/UniqueClassName_win.h"
 #include "capture/overlay/CaptureOverlay_win.h"
 #include "capture/overlay/OverlayPixels.h"
 #include "config/SettingsRecord.h"
@@ -17,24 +17,6 @@ namespace {
 constexpr const wchar_t* kClassNameFormat = L"_zedCCaptureWebsite-%ls";
 constexpr const wchar_t* kMessageBoxCaption = L"Zentrova Clarivue 2.1";
 constexpr size_t kMessageChars = 1024;
-
-// A new GUID as lower-case text with dashes (no braces); a time-based text when none can be made.
-void MakeGuidText(wchar_t* out, size_t capacity) {
-    GUID guid{};
-    wchar_t braced[64] = {};
-    if (CoCreateGuid(&guid) == S_OK && StringFromGUID2(guid, braced, 64) > 2) {
-        const size_t length = std::wcslen(braced);
-        std::swprintf(out, capacity, L"%.*ls", static_cast<int>(length - 2), braced + 1);
-    } else {
-        LARGE_INTEGER now{};
-        QueryPerformanceCounter(&now);
-        std::swprintf(out, capacity, L"%08lx-%016llx", GetCurrentProcessId(),
-                      static_cast<unsigned long long>(now.QuadPart));
-    }
-    for (size_t i = 0; out[i] != L'\0'; ++i) {
-        out[i] = static_cast<wchar_t>(std::towlower(out[i]));
-    }
-}
 
 }  // namespace
 
@@ -70,10 +52,8 @@ void ShowCaptureMessage(HWND owner, const wchar_t* format, ...) {
 }
 
 CaptureEngine::CaptureEngine() {
-    wchar_t guid[64] = {};
-    MakeGuidText(guid, sizeof(guid) / sizeof(guid[0]));
     std::swprintf(m_className, sizeof(m_className) / sizeof(m_className[0]), kClassNameFormat,
-                  guid);
+                  NewGuidText(this).c_str());
 }
 
 CaptureEngine::~CaptureEngine() {

@@ -3,29 +3,13 @@
 #include "ui/buttonbar/ButtonBar.h"
 
 #include <windows.h>
-#include <objbase.h>
-#include <rpc.h>
 
+#include "core/UniqueClassName_win.h"
 #include "ui/buttonbar/ButtonBarText.h"
 
 namespace zentrova {
 
 namespace {
-
-// A new GUID in text form ("xxxxxxxx-xxxx-..."), empty when none can be made.
-std::wstring NewGuidText() {
-    GUID guid{};
-    if (FAILED(CoCreateGuid(&guid))) {
-        return L"";
-    }
-    RPC_WSTR text = nullptr;
-    if (UuidToStringW(&guid, &text) != RPC_S_OK || text == nullptr) {
-        return L"";
-    }
-    std::wstring out(reinterpret_cast<const wchar_t*>(text));
-    RpcStringFreeW(&text);
-    return out;
-}
 
 POINT CursorInClient(HWND window) {
     POINT cursor{};
@@ -139,7 +123,7 @@ struct ButtonBarWindows {
 };
 
 CButtonBar::CButtonBar() {
-    const std::wstring guid = NewGuidText();
+    const std::wstring guid = NewGuidText(this);
     m_tooltipClassName = FormatBarClassName(kButtonBarTooltipClassFormat, guid.c_str());
     m_barClassName = FormatBarClassName(kButtonBarClassFormat, guid.c_str());
 }

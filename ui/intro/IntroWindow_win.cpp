@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ui/intro/Fade.h"
-#include "ui/intro/UniqueClassName_win.h"
+#include "core/UniqueClassName_win.h"
 
 namespace zentrova {
 

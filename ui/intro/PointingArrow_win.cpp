@@ -1,7 +1,7 @@
 #include "ui/intro/PointingArrow.h"
 
 #include "ui/intro/Fade.h"
-#include "ui/intro/UniqueClassName_win.h"
+#include "core/UniqueClassName_win.h"
 
 namespace zentrova {
 

@@ -2,7 +2,7 @@
 
 #include "codecs/ZImageCodecRes.h"
 #include "ui/intro/Fade.h"
-#include "ui/intro/UniqueClassName_win.h"
+#include "core/UniqueClassName_win.h"
 
 namespace zentrova {
 

@@ -1,4 +1,4 @@
-#include "ui/intro/UniqueClassName_win.h"
+#include "core/UniqueClassName_win.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -8,7 +8,7 @@
 
 namespace zentrova {
 
-std::wstring UniqueClassName(const wchar_t* format, const void* object) {
+std::wstring NewGuidText(const void* object) {
     std::wstring guidText;
     GUID guid{};
     RPC_WSTR text = nullptr;
@@ -21,6 +21,11 @@ std::wstring UniqueClassName(const wchar_t* format, const void* object) {
         std::swprintf(address, 32, L"%p", object);
         guidText = address;
     }
+    return guidText;
+}
+
+std::wstring UniqueClassName(const wchar_t* format, const void* object) {
+    const std::wstring guidText = NewGuidText(object);
     std::wstring name(format);
     const size_t at = name.find(L"%s");
     if (at != std::wstring::npos) {

@@ -48,34 +48,6 @@ TEST(HotkeyRegistrations, FactoryHotkeysRegisterKeyedPairsThenPrintScreen) {
     }
 }
 
-TEST(HotkeyRegistrations, StoredModifiersAreConvertedBitByBit) {
-    SettingsRecord r{};
-    r.GeneralHotkeyScrollingWindowText = 'A';
-    r.GeneralHotkeyScrollingWindowTextMod = 1;  // Shift
-    r.GeneralHotkeyScrollingWindowWebsite = 'B';
-    r.GeneralHotkeyScrollingWindowWebsiteMod = 2;  // Control
-    r.GeneralHotkeySingleWindow = 'C';
-    r.GeneralHotkeySingleWindowMod = 4;  // Alt
-    r.GeneralHotkeyFreeRectRegion = 'D';
-    r.GeneralHotkeyFreeRectRegionMod = 8;  // extended: no modifier
-    r.GeneralHotkeyFixedRegion = 'E';
-    r.GeneralHotkeyFixedRegionMod = 1 | 2 | 4 | 8 | 0x30;  // unknown bits are dropped
-    r.GeneralHotkeyFreeStyleRegion = 'F';
-    r.GeneralHotkeyFreeStyleRegionMod = 4 | 1;
-    const std::vector<HotkeyRegistration> got = GetHotkeyRegistrations(r);
-    const std::vector<HotkeyRegistration> want = {{6, kOnce | kShift, 'A'},
-                                                  {7, kOnce | kCtrl, 'B'},
-                                                  {8, kOnce | kAlt, 'C'},
-                                                  {9, kOnce, 'D'},
-                                                  {10, kOnce | kAlt | kCtrl | kShift, 'E'},
-                                                  {11, kOnce | kAlt | kShift, 'F'}};
-    ASSERT_EQ(want.size(), got.size());  // PrintScreen not watched
-    for (size_t i = 0; i < want.size(); ++i) {
-        EXPECT_TRUE(want[i] == got[i]) << "entry " << i << ": id " << got[i].id << " mods "
-                                       << got[i].systemModifiers << " key " << got[i].virtualKey;
-    }
-}
-
 TEST(HotkeyRegistrations, NoKeyNoRegistration) {
     SettingsRecord r{};
     r.GeneralHotkeyFixedRegionMod = 2;  // a modifier without a key is still nothing to watch

@@ -241,67 +241,45 @@ TEST(EditHistoryTest, HoldsAtMostThreeHundredStates) {
 
 // State file layout -----------------------------------------------------------------------------
 
-TEST(EditHistoryFileTest, TwentyFourBitStateFileIsHeaderThenPixelMemory) {
-    ZImage image;
-    MakePicture(image, 3, 2, 11);  // stride 12, 24 pixel bytes
-    image.dpiX = 120;
-    image.dpiY = -7;
-    EditHistory history;
-    history.Reset();
-    ASSERT_TRUE(history.Push(image));
-
-    std::string expected;
-    AppendU32(expected, 3);
-    AppendU32(expected, 2);
-    AppendU32(expected, 24);
-    AppendU32(expected, 120);
-    AppendU32(expected, static_cast<uint32_t>(-7));
-    expected += PixelBytes(image);
-    ASSERT_EQ(expected.size(), 20u + 24u);
-    EXPECT_EQ(ReadWholeFile(history.GetStatePath(0)), expected);
-}
-
-// The state file of a palette image carries 2^bpp red, green, blue triplets after the header.
-void CheckPaletteStateFile(uint32_t bits) {
-    SCOPED_TRACE(bits);
+// A state file is the header (width, height, depth, resolution), for a palette image 2^bpp
+// red, green, blue triplets, then the pixel memory with its padding; it comes back as it was.
+TEST(EditHistoryFileTest, StateFileIsHeaderPaletteThenPixelMemory) {
     uint8_t palette[ZImage::kPaletteBytes];
     for (int i = 0; i < ZImage::kPaletteBytes; ++i) {
         palette[i] = static_cast<uint8_t>(i * 5 + 3);
     }
-    ZImage image;
-    ASSERT_TRUE(image.Create(13, 3, bits, 0, palette));
-    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
-        image.GetBits()[i] = static_cast<uint8_t>(0xA5 ^ i);
+    for (const uint32_t bits : {24u, 8u, 4u, 1u}) {
+        SCOPED_TRACE(bits);
+        ZImage image;
+        ASSERT_TRUE(image.Create(13, 3, bits, 0, palette));
+        for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
+            image.GetBits()[i] = static_cast<uint8_t>(0xA5 ^ i);
+        }
+        image.dpiX = 300;
+        image.dpiY = -7;
+        EditHistory history;
+        history.Reset();
+        ASSERT_TRUE(history.Push(image));
+
+        std::string expected;
+        for (const uint32_t field : {13u, 3u, bits, 300u, static_cast<uint32_t>(-7)}) {
+            AppendU32(expected, field);
+        }
+        if (bits <= 8) {
+            expected.append(reinterpret_cast<const char*>(palette), 3u << bits);
+        }
+        expected += PixelBytes(image);
+        EXPECT_EQ(ReadWholeFile(history.GetStatePath(0)), expected);
+
+        ZImage work;
+        ASSERT_TRUE(history.Undo(work));
+        EXPECT_TRUE(SamePicture(image, work));
+        uint8_t back[ZImage::kPaletteBytes];
+        if (bits <= 8) {
+            ASSERT_TRUE(work.GetPalette(back));
+            EXPECT_EQ(0, std::memcmp(back, palette, 3u << bits));
+        }
     }
-    image.dpiX = 300;
-    image.dpiY = 72;
-    EditHistory history;
-    history.Reset();
-    ASSERT_TRUE(history.Push(image));
-
-    std::string expected;
-    AppendU32(expected, 13);
-    AppendU32(expected, 3);
-    AppendU32(expected, bits);
-    AppendU32(expected, 300);
-    AppendU32(expected, 72);
-    expected.append(reinterpret_cast<const char*>(palette), 3u << bits);
-    expected += PixelBytes(image);
-    EXPECT_EQ(ReadWholeFile(history.GetStatePath(0)), expected);
-
-    // And it comes back with the same palette, pixels and resolution.
-    ZImage work;
-    ASSERT_TRUE(history.Undo(work));
-    EXPECT_TRUE(SamePicture(image, work));
-    uint8_t back[ZImage::kPaletteBytes];
-    ASSERT_TRUE(work.GetPalette(back));
-    EXPECT_EQ(0, std::memcmp(back, palette, 3u << bits));
-}
-
-TEST(EditHistoryFileTest, PaletteStateFilesCarryTheColourTable) {
-    CheckPaletteStateFile(8);
-    CheckPaletteStateFile(4);
-    CheckPaletteStateFile(1);
 }
 
 // Damaged state files ---------------------------------------------------------------------------

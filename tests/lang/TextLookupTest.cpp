@@ -109,12 +109,6 @@ TEST_F(TextLookupTest, FirstStartTakesTheSystemsLanguage) {
     EXPECT_EQ(std::wstring(record.LanguageFile), L"de-de");
     EXPECT_EQ(record.LanguageDetected, 1u);
     EXPECT_EQ(Text(L"Menu", L"Tray_Exit", L"Exit!"), L"Beenden");
-
-    // Later starts keep the user's choice, whatever the system's language.
-    CopyText(record.LanguageFile, kLanguageTagChars, L"en-us");
-    session.StartFromSettings(record, system, folder.ProgramFolder());
-    EXPECT_EQ(std::wstring(record.LanguageFile), L"en-us");
-    EXPECT_EQ(Text(L"Menu", L"Tray_Exit", L"Exit!"), L"Exit");
 }
 
 TEST(FillLanguageText, FillsTheFirstPlaceholderOnly) {

@@ -241,10 +241,8 @@ TEST(FinishShape, DirectionRectangles) {
     for (const Case& c : cases) {
         int32_t l = -1, t = -1, r = -1, b = -1;
         ASSERT_TRUE(MaskDirectionRect(c.direction, 400, 200, l, t, r, b)) << c.direction;
-        EXPECT_EQ(l, c.l) << c.direction;
-        EXPECT_EQ(t, c.t) << c.direction;
-        EXPECT_EQ(r, c.r) << c.direction;
-        EXPECT_EQ(b, c.b) << c.direction;
+        EXPECT_EQ((std::vector<int32_t>{l, t, r, b}), (std::vector<int32_t>{c.l, c.t, c.r, c.b}))
+            << c.direction;
     }
     int32_t l = 0, t = 0, r = 0, b = 0;
     EXPECT_FALSE(MaskDirectionRect(6, 400, 200, l, t, r, b));

@@ -18,35 +18,19 @@ TEST(ScrollRules, PageGeometryOfOrdinaryWindowsAndTheBrowserControl) {
     ScrollWindowFacts plain{false, 800, 600, 800, 600, 1, 1, 17, 17};
     ScrollWindowFacts browser{true, 800, 600, 800, 600, 1, 1, 17, 17};
     ScrollWindowFacts framed{true, 780, 580, 800, 600, 1, 1, 17, 17};
+    // Plain text; a plain website (bottom band); the browser control (cuts and offset); the
+    // browser control inside a frame (no cuts).
     const struct {
-        const char* what;
         ScrollWindowFacts facts;
         ScrollKind kind;
         ScrollPage full, step;
     } cases[] = {
-        {"plain text",
-         plain,
-         ScrollKind::Text,
-         {0, 0, 0, 0, 0, 800, 600},
-         {0, 0, 0, 0, 0, 800, 600}},
-        {"plain website: bottom band",
-         plain,
-         ScrollKind::Website,
-         {0, 0, 0, 0, 0, 800, 600},
-         {0, 0, 0, 0, 300, 800, 300}},
-        {"browser website: cuts and offset",
-         browser,
-         ScrollKind::Website,
-         {2, 19, 19, 2, 2, 779, 579},
-         {2, 19, 19, 2, 279, 779, 300}},
-        {"browser inside a frame: no cuts",
-         framed,
-         ScrollKind::Website,
-         {2, 0, 0, 2, 2, 778, 578},
-         {2, 0, 0, 2, 278, 778, 300}},
-    };
+        {plain, ScrollKind::Text, {0, 0, 0, 0, 0, 800, 600}, {0, 0, 0, 0, 0, 800, 600}},
+        {plain, ScrollKind::Website, {0, 0, 0, 0, 0, 800, 600}, {0, 0, 0, 0, 300, 800, 300}},
+        {browser, ScrollKind::Website, {2, 19, 19, 2, 2, 779, 579}, {2, 19, 19, 2, 279, 779, 300}},
+        {framed, ScrollKind::Website, {2, 0, 0, 2, 2, 778, 578}, {2, 0, 0, 2, 278, 778, 300}}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(&c - cases);
         for (const auto& [got, want] :
              {std::pair{FullPage(c.facts), c.full}, std::pair{StepPage(c.facts, c.kind), c.step}}) {
             const auto fields = [](const ScrollPage& p) {
@@ -103,7 +87,7 @@ TEST(ScrollRules, StopsAfterFourStepsWithoutProgressOrAnUnchangedView) {
          {true, true, true, true, false}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(&c - cases);
         ScrollProgress progress;
         for (size_t i = 0; i < c.steps.size(); ++i) {
             EXPECT_EQ(progress.AfterStep(c.steps[i].first, c.steps[i].second), c.goOn[i]) << i;

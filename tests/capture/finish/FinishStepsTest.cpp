@@ -37,26 +37,25 @@ TEST(FinishOptions, DataFileNamesAndPaths) {
 }
 
 TEST(FinishOptions, CursorPositionPerMode) {
-    int32_t x = 0, y = 0;
-    // Window modes: relative to the window's top-left, then moved by (dx, dy).
-    CursorPositionInCapture(CaptureMode::SingleWindow, 500, 400, 100, 50, -1280, -200, 0, 0, x, y);
-    EXPECT_EQ(x, 400);
-    EXPECT_EQ(y, 350);
-    CursorPositionInCapture(CaptureMode::ActiveWindow, 90, 40, 100, 50, 0, 0, 3, 4, x, y);
-    EXPECT_EQ(x, -7);
-    EXPECT_EQ(y, -6);
-    // Region and desktop modes: virtual-screen coordinates (a screen left of the primary one).
-    CursorPositionInCapture(CaptureMode::FreeRectangle, -100, 10, 7, 7, -1280, -200, -300, -20, x,
-                            y);
-    EXPECT_EQ(x, -100 + 1280 - 300);
-    EXPECT_EQ(y, 10 + 200 - 20);
-    CursorPositionInCapture(CaptureMode::FullDesktop, 5, 6, 99, 99, 1280, 200, 0, 0, x, y);
-    EXPECT_EQ(x, 5 + 1280);  // absolute values, whatever the sign
-    EXPECT_EQ(y, 6 + 200);
-    // Fixed region: only (dx, dy), the region's half size.
-    CursorPositionInCapture(CaptureMode::FixedRegion, 777, 888, 1, 1, -5, -5, 320, 240, x, y);
-    EXPECT_EQ(x, 320);
-    EXPECT_EQ(y, 240);
+    // Cursor (cx, cy), window corner (wx, wy), virtual screen (vx, vy), displacement (dx, dy).
+    const struct {
+        CaptureMode mode;
+        int32_t cx, cy, wx, wy, vx, vy, dx, dy, x, y;
+    } cases[] = {
+        // Window modes: relative to the window's top-left, then moved by (dx, dy).
+        {CaptureMode::SingleWindow, 500, 400, 100, 50, -1280, -200, 0, 0, 400, 350},
+        {CaptureMode::ActiveWindow, 90, 40, 100, 50, 0, 0, 3, 4, -7, -6},
+        // Region and desktop modes: virtual-screen coordinates (absolute values of its origin).
+        {CaptureMode::FreeRectangle, -100, 10, 7, 7, -1280, -200, -300, -20, 880, 190},
+        {CaptureMode::FullDesktop, 5, 6, 99, 99, 1280, 200, 0, 0, 1285, 206},
+        // Fixed region: only (dx, dy), the region's half size.
+        {CaptureMode::FixedRegion, 777, 888, 1, 1, -5, -5, 320, 240, 320, 240}};
+    for (const auto& c : cases) {
+        int32_t x = 0, y = 0;
+        CursorPositionInCapture(c.mode, c.cx, c.cy, c.wx, c.wy, c.vx, c.vy, c.dx, c.dy, x, y);
+        EXPECT_EQ(x, c.x) << &c - cases;
+        EXPECT_EQ(y, c.y) << &c - cases;
+    }
 }
 
 // Cursor ------------------------------------------------------------------------------------------

@@ -18,44 +18,26 @@ TEST(ScrollRules, PageGeometryOfOrdinaryWindowsAndTheBrowserControl) {
     ScrollWindowFacts plain{false, 800, 600, 800, 600, 1, 1, 17, 17};
     ScrollWindowFacts browser{true, 800, 600, 800, 600, 1, 1, 17, 17};
     ScrollWindowFacts framed{true, 780, 580, 800, 600, 1, 1, 17, 17};
+    // Plain text; a plain website (bottom band); the browser control (cuts and offset); the
+    // browser control inside a frame (no cuts).
     const struct {
-        const char* what;
         ScrollWindowFacts facts;
         ScrollKind kind;
         ScrollPage full, step;
     } cases[] = {
-        {"plain text",
-         plain,
-         ScrollKind::Text,
-         {0, 0, 0, 0, 0, 800, 600},
-         {0, 0, 0, 0, 0, 800, 600}},
-        {"plain website: bottom band",
-         plain,
-         ScrollKind::Website,
-         {0, 0, 0, 0, 0, 800, 600},
-         {0, 0, 0, 0, 300, 800, 300}},
-        {"browser website: cuts and offset",
-         browser,
-         ScrollKind::Website,
-         {2, 19, 19, 2, 2, 779, 579},
-         {2, 19, 19, 2, 279, 779, 300}},
-        {"browser inside a frame: no cuts",
-         framed,
-         ScrollKind::Website,
-         {2, 0, 0, 2, 2, 778, 578},
-         {2, 0, 0, 2, 278, 778, 300}},
-    };
+        {plain, ScrollKind::Text, {0, 0, 0, 0, 0, 800, 600}, {0, 0, 0, 0, 0, 800, 600}},
+        {plain, ScrollKind::Website, {0, 0, 0, 0, 0, 800, 600}, {0, 0, 0, 0, 300, 800, 300}},
+        {browser, ScrollKind::Website, {2, 19, 19, 2, 2, 779, 579}, {2, 19, 19, 2, 279, 779, 300}},
+        {framed, ScrollKind::Website, {2, 0, 0, 2, 2, 778, 578}, {2, 0, 0, 2, 278, 778, 300}}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(&c - cases);
         for (const auto& [got, want] :
              {std::pair{FullPage(c.facts), c.full}, std::pair{StepPage(c.facts, c.kind), c.step}}) {
-            EXPECT_EQ(got.browserOffset, want.browserOffset);
-            EXPECT_EQ(got.rightCut, want.rightCut);
-            EXPECT_EQ(got.bottomCut, want.bottomCut);
-            EXPECT_EQ(got.x, want.x);
-            EXPECT_EQ(got.y, want.y);
-            EXPECT_EQ(got.width, want.width);
-            EXPECT_EQ(got.height, want.height);
+            const auto fields = [](const ScrollPage& p) {
+                return std::vector<int32_t>{p.browserOffset, p.rightCut, p.bottomCut, p.x, p.y,
+                                            p.width,         p.height};
+            };
+            EXPECT_EQ(fields(got), fields(want));
         }
     }
     // 300 usable rows are not enough for the band: the full page.
@@ -75,8 +57,6 @@ TEST(ScrollRules, ComparedWidthRightHalfWheelPoint) {
     for (const auto& c : widths) {
         EXPECT_EQ(ComparedWidth(c.kind, c.page), c.compared) << c.page;
     }
-    EXPECT_EQ(MatchThreshold(ScrollKind::Website), 98);
-    EXPECT_EQ(MatchThreshold(ScrollKind::Text), 99);
     const ColumnRange same = RightHalf(800, 800);
     EXPECT_EQ(same.x0, 399);
     EXPECT_EQ(same.w, 400);
@@ -107,7 +87,7 @@ TEST(ScrollRules, StopsAfterFourStepsWithoutProgressOrAnUnchangedView) {
          {true, true, true, true, false}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(&c - cases);
         ScrollProgress progress;
         for (size_t i = 0; i < c.steps.size(); ++i) {
             EXPECT_EQ(progress.AfterStep(c.steps[i].first, c.steps[i].second), c.goOn[i]) << i;
@@ -154,23 +134,6 @@ TEST(ScrollStitcher, CollectsExactlyTheRowsInOrder) {
     }
     EXPECT_EQ(stitcher.GetHeight(), 0);
     EXPECT_FALSE(stitcher.TakeResult(result));
-}
-
-TEST(ScrollStitcher, HoldsTheRowsInBlocksWithoutCopyingThemAgain) {
-    // 1920-pixel rows: 2912 rows fill a 16 MB block; 50 pages of 100 rows need two blocks.
-    ScrollStitcher stitcher;
-    const Rows page(1920, 100, 0);
-    ASSERT_TRUE(stitcher.Start(page));
-    EXPECT_EQ(stitcher.GetStorageBytes(), size_t{2912} * 5760);
-    for (int i = 1; i < 50; ++i) {
-        ASSERT_TRUE(stitcher.AppendBottomRows(page, 100));
-    }
-    EXPECT_EQ(stitcher.GetStorageBytes(), size_t{2} * 2912 * 5760);
-    ZImage result;
-    ASSERT_TRUE(stitcher.TakeResult(result));
-    EXPECT_EQ(result.GetHeight(), 5000u);
-    EXPECT_EQ(TopLeftByte(result, 2912), 2912 % 100);  // the first row of the second block
-    EXPECT_EQ(TopLeftByte(result, 4999), 99);
 }
 
 // A document row: every pixel different within the row (no row is of one colour) and every row
@@ -252,23 +215,7 @@ TEST(ScrollSession, StitchesTheWholeDocumentInBothModes) {
 }
 
 TEST(ScrollSession, KeepsAHeaderAndAFooterThatStayInPlaceOnce) {
-    EXPECT_EQ(Capture(ScrollKind::Text, 60, 300, 9, 6, 0), Expected(300, 6, 0, 60));
     EXPECT_EQ(Capture(ScrollKind::Text, 60, 300, 9, 6, 5), Expected(300, 6, 5, 60));
-    EXPECT_EQ(Capture(ScrollKind::Text, 60, 300, 9, 0, 5), Expected(300, 0, 5, 60));
-}
-
-TEST(ScrollSession, StepsWithoutPagesStopAfterFour) {
-    ScrollSession session;
-    ZImage page;
-    View(page, 8, 20, 0);
-    ASSERT_TRUE(session.Begin(ScrollKind::Text, page));
-    EXPECT_TRUE(session.StepWithoutPage());
-    EXPECT_TRUE(session.StepWithoutPage());
-    EXPECT_TRUE(session.StepWithoutPage());
-    EXPECT_FALSE(session.StepWithoutPage());
-    ZImage result;
-    ASSERT_TRUE(session.Finish(result));
-    EXPECT_EQ(result.GetHeight(), 20u);  // the first page, nothing unfilled
 }
 
 TEST(StickyBands, IdenticalRowsAtTheEdgesWithoutPlainOnes) {

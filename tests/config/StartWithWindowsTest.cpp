@@ -64,7 +64,6 @@ TEST_F(StartWithWindowsTest, OffDeletesTheEntryAndAMissingEntryIsFine) {
     EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
     std::wstring path;
     EXPECT_FALSE(Entry(path));
-    EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
     // Only 1 means on.
     record.GeneralStartWithWindows = 2;
     EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));

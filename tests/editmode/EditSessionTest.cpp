@@ -11,103 +11,18 @@
 #include "codecs/ZImageCodecPng.h"
 #include "core/FileSystem.h"
 #include "core/LoadImage.h"
-#include "core/WideText.h"
 #include "editmode/actions/ClipboardAction.h"
 #include "editmode/EditCommands.h"
 #include "editmode/mail/SendCollectedMail.h"
-#include "tests/editmode/EditTestPictures.h"
-#include "tests/support/TempFolder.h"
+#include "tests/editmode/EditBench.h"
 
 namespace zentrova {
 namespace {
 
+using test::Log;
 using test::PatternColour;
-using Log = std::vector<std::wstring>;
 
 constexpr ZColor kRed = 0x0000FF;
-constexpr ZColor kBlue = 0xFF0000;
-
-class RecordingHost final : public EditHost {
-  public:
-    void Beep() override { ++beeps; }
-    void ShowError(const wchar_t* text) override { errors.push_back(text); }
-    void RequestLeave() override { ++leaves; }
-    void Repaint() override {}
-    void OpenHelp(const wchar_t*) override {}
-    void OpenToolSettings() override { ++toolSettings; }
-    // The Save As dialog answers with saveAsPath and saveAsIndex (cancel when the path is empty).
-    bool ChooseSaveAsPath(const std::wstring& capturePath, int32_t& filterIndex,
-                          std::wstring& chosen) override {
-        dialogs.push_back(capturePath + L" " + std::to_wstring(filterIndex));
-        filterIndex = saveAsIndex;
-        chosen = saveAsPath;
-        return !saveAsPath.empty();
-    }
-    bool AskYesNo(const wchar_t* text) override {
-        questions.push_back(text);
-        return answerYes;
-    }
-    bool CopyToClipboard(const ZImage& picture) override {
-        clipboardWidth = clipboardWorks ? static_cast<int32_t>(picture.GetWidth()) : 0;
-        return clipboardWorks;
-    }
-    // The print dialog answers with printChoice unless printCancelled; the print starts when
-    // printStarts.
-    void ShowFiles(const std::vector<std::wstring>& files) override { shown = files; }
-    bool AskPrint(PrintChoice& choice) override {
-        printAsked = choice;
-        choice = printChoice;
-        return !printCancelled;
-    }
-    bool PrintPicture(const ZImage& picture, const PrintChoice&, const std::wstring& doc) override {
-        printed.push_back(doc + L" " + std::to_wstring(picture.dpiX));
-        return printStarts;
-    }
-    int beeps = 0;
-    int leaves = 0;
-    int toolSettings = 0;
-    PrintChoice printAsked, printChoice;
-    bool printCancelled = false, printStarts = true;
-    Log printed;
-    Log shown;
-    Log errors;
-    Log dialogs;
-    Log questions;
-    std::wstring saveAsPath;
-    int32_t saveAsIndex = 3;
-    bool answerYes = false;
-    bool clipboardWorks = true;
-    int32_t clipboardWidth = 0;
-};
-
-// The real files, with a log of the changing calls and switches to make them fail.
-class FailingFiles final : public OutputFiles {
-  public:
-    bool Write(const wchar_t* path, const wchar_t* target, const ZImage& image, OutputFormat format,
-               wchar_t* errorText, size_t capacity) override {
-        log.push_back(L"write " + std::wstring(path));
-        if (failWrite) {
-            CopyText(errorText, capacity, L"disk full");
-            return false;
-        }
-        return disk.Write(path, target, image, format, errorText, capacity);
-    }
-    bool Replace(const wchar_t* from, const wchar_t* to) override {
-        log.push_back(L"replace " + std::wstring(from) + L" > " + to);
-        return !failReplace && disk.Replace(from, to);
-    }
-    bool Remove(const wchar_t* path) override {
-        log.push_back(L"remove " + std::wstring(path));
-        return !failRemove && disk.Remove(path);
-    }
-    bool Exists(const wchar_t* path) override { return disk.Exists(path); }
-    std::wstring TempFolder() override { return temp.empty() ? disk.TempFolder() : temp; }
-
-    DiskOutputFiles disk;
-    bool failWrite = false, failReplace = false, failRemove = false;
-    std::wstring temp;
-    Log log;
-};
 
 // The picture is width x height of the seed's pattern, with the 2 x 2 square at (0, 0) in
 // corner (0: no square).
@@ -127,30 +42,7 @@ class FailingFiles final : public OutputFiles {
     return Shows(image, width, height, seed, corner);
 }
 
-struct Bench {
-    // Writes name as a BMP of seed's pattern and enters it into the list.
-    std::wstring AddCapture(const wchar_t* name, int32_t width, int32_t height, int32_t seed) {
-        ZImage image;
-        EXPECT_TRUE(test::MakePattern(image, width, height, seed));
-        const std::wstring path = folder.File(name);
-        EXPECT_TRUE(WriteBmp(path.c_str(), image));
-        EXPECT_TRUE(captures.Add(path.c_str(), image));
-        return path;
-    }
-    void Begin() { session.Begin(host, 800, 600); }
-    // Paints the 2 x 2 corner of the picture and commits it.
-    void Edit(ZColor colour) {
-        session.GetPictureForChange().FillRect(0, 0, 2, 2, colour);
-        EXPECT_TRUE(session.CommitChange());
-    }
-
-    test::TempFolder folder;
-    CaptureList captures;
-    SettingsRecord settings{};
-    FailingFiles files;
-    RecordingHost host;
-    EditSession session{captures, settings, files};
-};
+using Bench = test::EditBench;
 
 TEST(EditSessionTest, KeepWritesBesideThenReplacesThenDeletesTheCapture) {
     struct Case {
@@ -181,33 +73,6 @@ TEST(EditSessionTest, KeepWritesBesideThenReplacesThenDeletesTheCapture) {
         EXPECT_FALSE(b.captures.IsValid(0));
         EXPECT_EQ(b.captures.GetCurrent(), 1);
         EXPECT_TRUE(Shows(b.session.GetPicture(), 5, 3, 2));
-    }
-}
-
-TEST(EditSessionTest, KeepWritesEachOutputFormat) {
-    for (const OutputFormat format :
-         {OutputFormat::Bmp, OutputFormat::Jpg, OutputFormat::Png, OutputFormat::Pdf}) {
-        Bench b;
-        const std::wstring capture = b.AddCapture(L"one.bmp", 6, 4, 1);
-        b.settings.CaptureOutputFormat = static_cast<uint32_t>(format);
-        b.Begin();
-        ASSERT_TRUE(b.session.RunCommand(edit_cmd::kKeep));
-        const std::wstring target =
-            ReplaceExtension(capture, OutputExtension(static_cast<int32_t>(format)));
-        if (format == OutputFormat::Bmp || format == OutputFormat::Png) {
-            EXPECT_TRUE(FileShows(target, 6, 4, 1));
-        } else {
-            // Byte for byte what the format's writer makes of the picture (a PDF's Title is the
-            // target's path); their pages and pixels: pdf_export_test.sh, the codec tests.
-            ZImage picture;
-            ASSERT_TRUE(test::MakePattern(picture, 6, 4, 1));
-            const std::wstring reference = b.folder.File(L"reference");
-            wchar_t error[kMaxPathChars] = L"";
-            ASSERT_TRUE(DiskOutputFiles().Write(reference.c_str(), target.c_str(), picture, format,
-                                                error, kMaxPathChars));
-            EXPECT_EQ(test::ReadWholeFile(target), test::ReadWholeFile(reference));
-        }
-        EXPECT_EQ(PathExists(capture.c_str()), format == OutputFormat::Bmp);
     }
 }
 
@@ -279,22 +144,6 @@ TEST(EditSessionTest, SaveAsAsksBeforeAForcedExtensionReplacesAFile) {
     }
 }
 
-// Saved as BMP beside the capture under a new name: that file is the capture's new name, which
-// the capture file must not replace; both stay.
-TEST(EditSessionTest, SaveAsBmpBesideTheCaptureKeepsBothFiles) {
-    Bench b;
-    const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
-    b.Begin();
-    b.Edit(kRed);
-    b.host.saveAsPath = b.folder.File(L"shot.bmp");
-    b.host.saveAsIndex = 1;
-    ASSERT_TRUE(b.session.RunCommand(edit_cmd::kSaveAs));
-    EXPECT_TRUE(FileShows(b.folder.File(L"shot.bmp"), 6, 4, 1, kRed));
-    EXPECT_TRUE(FileShows(x, 6, 4, 1));
-    EXPECT_EQ(b.session.GetCurrentPath(), x);
-    EXPECT_TRUE(b.host.errors.empty());
-}
-
 TEST(EditSessionTest, SaveAsCancelledOrFailedChangesNothing) {
     Bench b;
     const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
@@ -341,7 +190,7 @@ TEST(EditSessionTest, ClipboardFirstThenTheOutputOrTheDeletion) {
         b.host.clipboardWorks = c.clipboardWorks;
         b.Begin();
         EXPECT_EQ(b.session.RunCommand(edit_cmd::kCopyToClipboard), c.advances);
-        EXPECT_EQ(b.host.clipboardWidth, c.clipboardWorks ? 6 : 0);
+        EXPECT_EQ(b.host.clipboard.GetWidth(), c.clipboardWorks ? 6u : 0u);
         EXPECT_EQ(b.captures.IsValid(0), !c.advances);
         EXPECT_EQ(PathExists(x.c_str()), c.captureStays);
         EXPECT_EQ(PathExists(b.folder.File(L"x.png").c_str()), c.pngWritten);
@@ -440,9 +289,9 @@ TEST(EditSessionTest, EmailCollectsCopiesAndDeletesOutputsOnlyOnceTheMailWasTake
 
         RecordingSender sender;
         sender.result = c.result;
-        EXPECT_EQ(SendCollectedMail(b.session.MailAttachments(), b.settings, sender, b.host,
-                                    b.files),
-                  c.result == R::Sent);
+        EXPECT_EQ(
+            SendCollectedMail(b.session.MailAttachments(), b.settings, sender, b.host, b.files),
+            c.result == R::Sent);
         ASSERT_EQ(sender.messages.size(), 1u);
         const MailMessage& m = sender.messages[0];
         EXPECT_EQ(m.files, attached);
@@ -460,8 +309,8 @@ TEST(EditSessionTest, EmailCollectsCopiesAndDeletesOutputsOnlyOnceTheMailWasTake
         }
         EXPECT_TRUE(b.session.MailAttachments().empty());
         // Nothing collected: nothing is handed over.
-        EXPECT_FALSE(SendCollectedMail(b.session.MailAttachments(), b.settings, sender, b.host,
-                                       b.files));
+        EXPECT_FALSE(
+            SendCollectedMail(b.session.MailAttachments(), b.settings, sender, b.host, b.files));
         EXPECT_EQ(sender.messages.size(), 1u);
     }
 }
@@ -535,99 +384,6 @@ TEST(EditSessionTest, MissingFileComesFromHistoryElseOnlyEraseRuns) {
     EXPECT_TRUE(b.session.RunCommand(edit_cmd::kErase));
     EXPECT_EQ(b.host.leaves, 1);
     EXPECT_EQ(b.captures.GetCount(), 0);
-}
-
-TEST(EditSessionTest, StepLoadsAtOnceWrapsRoundAndShowsTheLatestEdit) {
-    Bench b;
-    const std::wstring first = b.AddCapture(L"a.bmp", 4, 3, 0);
-    b.AddCapture(L"b.bmp", 3, 2, 1);
-    b.AddCapture(L"c.bmp", 2, 2, 2);
-    b.Begin();
-    b.Edit(kRed);
-    ASSERT_TRUE(b.session.Step(-1));
-    EXPECT_TRUE(Shows(b.session.GetPicture(), 2, 2, 2));
-    ASSERT_TRUE(b.session.Step(+1));
-    EXPECT_TRUE(Shows(b.session.GetPicture(), 4, 3, 0, kRed));
-    EXPECT_TRUE(FileShows(first, 4, 3, 0));
-}
-
-TEST(EditSessionTest, UndoAndRedoWalkTheCommittedChanges) {
-    Bench b;
-    b.AddCapture(L"one.bmp", 4, 3, 1);
-    b.Begin();
-    b.Edit(kRed);
-    b.Edit(kBlue);
-    const ZImage& picture = b.session.GetPicture();
-    const std::pair<uint32_t, ZColor> steps[] = {{edit_cmd::kUndo, kRed},  {edit_cmd::kUndo, 0},
-                                                 {edit_cmd::kUndo, 0},     {edit_cmd::kRedo, kRed},
-                                                 {edit_cmd::kRedo, kBlue}, {edit_cmd::kRedo, kBlue},
-                                                 {edit_cmd::kUndo, kRed}};
-    for (const auto& [command, corner] : steps) {
-        EXPECT_TRUE(b.session.RunCommand(command));
-        EXPECT_TRUE(Shows(picture, 4, 3, 1, corner)) << command;
-    }
-}
-
-TEST(EditSessionTest, CanvasResizeFillsWithBackgroundColourAndUndoes) {
-    Bench b;
-    b.AddCapture(L"one.bmp", 6, 4, 1);
-    b.settings.CaptureBackgroundColor = kBlue;
-    b.Begin();
-    ASSERT_TRUE(b.session.ResizeCanvas(9, 6, 0));
-    const ZImage& picture = b.session.GetPicture();
-    EXPECT_TRUE(test::PixelsAre(picture, 9, 6, [](int32_t x, int32_t y) {
-        return x < 6 && y < 4 ? PatternColour(x, y, 1) : kBlue;
-    }));
-    EXPECT_EQ(b.session.View().GetImageWidth(), 9);
-    ASSERT_TRUE(b.session.Undo());
-    EXPECT_TRUE(Shows(picture, 6, 4, 1));
-
-    EXPECT_FALSE(b.session.ResizeCanvas(70000, 70000, 0));
-    EXPECT_EQ(b.host.beeps, 1);
-    EXPECT_TRUE(Shows(picture, 6, 4, 1));
-    EXPECT_EQ(b.captures.GetHistory(0)->GetNext(), 2);
-}
-
-TEST(EditSessionTest, ToolSettingsButtonOpensTheSettingsAndTheToolIsSelectedAgainAfter) {
-    Bench b;
-    b.AddCapture(L"one.bmp", 4, 3, 1);
-    b.Begin();
-    ASSERT_TRUE(b.session.SelectTool(ToolNumber::Select));
-    ASSERT_TRUE(b.session.Selection().Set(ZRect{1, 1, 3, 2}, 4, 3));
-    EXPECT_TRUE(b.session.RunCommand(edit_cmd::kToolConfigure));
-    EXPECT_EQ(b.host.toolSettings, 1);
-    EXPECT_EQ(b.host.beeps, 0);
-    EXPECT_TRUE(b.session.Selection().Exists());
-    b.session.ReselectTool();
-    EXPECT_EQ(b.session.GetToolNumber(), ToolNumber::Select);
-    EXPECT_FALSE(b.session.Selection().Exists());
-}
-
-TEST(EditSessionTest, ZoomCommandsAndWheelStepExactly) {
-    Bench b;
-    b.AddCapture(L"one.bmp", 4, 3, 1);
-    b.Begin();
-    const EditView& view = b.session.View();
-    const std::pair<uint32_t, int32_t> steps[] = {{edit_cmd::kZoomIn, 1100},
-                                                  {edit_cmd::kZoomIn, 1200},
-                                                  {edit_cmd::kZoomOut, 1100},
-                                                  {edit_cmd::kZoomOut, kZoomOne}};
-    for (const auto& [command, zoom] : steps) {
-        EXPECT_TRUE(b.session.RunCommand(command));
-        EXPECT_EQ(view.GetZoom(), zoom);
-    }
-    b.session.SetZoom(kZoomMin);
-    EXPECT_FALSE(b.session.RunCommand(edit_cmd::kZoomOut));
-    EXPECT_EQ(view.GetZoom(), kZoomMin);
-    EXPECT_TRUE(b.session.RunCommand(edit_cmd::kZoom100));
-    for (const int32_t expected : {kZoomOne, kZoomOne, 1100}) {
-        b.session.Wheel(40, false);
-        EXPECT_EQ(view.GetZoom(), expected);
-    }
-    b.session.Wheel(120, true);  // with Shift: not a zoom
-    EXPECT_EQ(view.GetZoom(), 1100);
-    b.session.Wheel(-120, false);
-    EXPECT_EQ(view.GetZoom(), kZoomOne);
 }
 
 }  // namespace

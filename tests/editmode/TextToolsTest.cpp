@@ -5,13 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "codecs/ZImageCodecBmp.h"
 #include "editmode/EditCommands.h"
-#include "editmode/EditSession.h"
 #include "editmode/tools/CalloutTool.h"
 #include "editmode/tools/TextGeometry.h"
-#include "tests/editmode/EditTestPictures.h"
-#include "tests/support/TempFolder.h"
+#include "tests/editmode/EditBench.h"
 
 namespace zentrova {
 namespace {
@@ -99,31 +96,10 @@ TEST(TextGeometryTest, ControlsSitUnderTheFrameInColumnsThatFitTheirTexts) {
     EXPECT_GE(callout.yes.top, callout.drawShadow.bottom);
 }
 
-// A host with a text editor that opens, closes and holds a text.
-class EditorHost final : public EditHost {
-  public:
-    void Beep() override {}
-    void ShowError(const wchar_t*) override {}
-    void RequestLeave() override {}
-    void Repaint() override {}
-    void OpenHelp(const wchar_t*) override {}
-    bool OpenTextEditor(bool callout) override {
-        opened.push_back(callout);
-        return true;
-    }
-    void CloseTextEditor() override { ++closed; }
-    std::vector<bool> opened;
-    int closed = 0;
-};
-
-struct TextBench {
+struct TextBench : test::EditBench {
     TextBench() {
-        ZImage image;
-        EXPECT_TRUE(test::MakePattern(image, 600, 400));
-        const std::wstring path = folder.File(L"t.bmp");
-        EXPECT_TRUE(WriteBmp(path.c_str(), image));
-        EXPECT_TRUE(captures.Add(path.c_str(), image));
-        session.Begin(host, 800, 600);  // the picture at (100, 100), 1:1
+        AddCapture(L"t.bmp", 600, 400);
+        Begin();  // the picture at (100, 100), 1:1
     }
     // A drag in window pixels, pressed at (x1, y1), released at (x2, y2).
     void Drag(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
@@ -140,12 +116,6 @@ struct TextBench {
         p.dy = dy;
         return p;
     }
-    test::TempFolder folder;
-    CaptureList captures;
-    SettingsRecord settings{};
-    DiskOutputFiles files;
-    EditorHost host;
-    EditSession session{captures, settings, files};
 };
 
 TEST(TextToolsTest, PressesOnAWaitingTextMoveItWithoutANewEditor) {

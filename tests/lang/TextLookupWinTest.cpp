@@ -75,19 +75,6 @@ TEST_F(TextLookupWinTest, DialogItemsAndTitles) {
     EXPECT_EQ(WindowText(dialog), L"Allgemein");
 }
 
-TEST_F(TextLookupWinTest, CaptionLoaderSetsEveryKnownText) {
-    static const DialogCaption kCaptions[] = {
-        {kLabelId, L"StartWithWindows"},
-        {kComboId, L"NotTranslated"},  // no text: keeps its own
-        {999, L"Title"},               // no such control
-    };
-    SetWindowTextW(combo, L"combo text");
-    EXPECT_EQ(LoadDialogCaptions(session.Handle(), dialog, L"Dlg_General", kCaptions, true), 2);
-    EXPECT_EQ(WindowText(label), L"Mit Windows starten");
-    EXPECT_EQ(WindowText(dialog), L"Allgemein");
-    EXPECT_EQ(LoadDialogCaptions(session.Handle(), dialog, L"Dlg_Other", kCaptions, false), 0);
-}
-
 TEST_F(TextLookupWinTest, MenuItemsByCommandAndByPosition) {
     HMENU bar = CreateMenu();
     HMENU file = CreatePopupMenu();

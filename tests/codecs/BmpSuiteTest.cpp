@@ -22,24 +22,16 @@ std::wstring SuitePath(const std::string& relative) {
     return TestDataPath("bmpsuite/" + relative);
 }
 
-uint32_t FileU32(const std::string& bytes, size_t at) {
-    uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) {
-        v = (v << 8) | (at + i < bytes.size() ? static_cast<uint8_t>(bytes[at + i]) : 0u);
-    }
-    return v;
-}
-
 // The colour a 16-bit file holds at (x, y from the top), widened through the documented table:
 // 5-6-5 when the file's green mask is 0x7E0 (its lowest green bit dropped), 5-5-5 otherwise.
 // Worked out from the raw file words; bottom-up files of 40-byte headers only.
 struct RawWords16 {
     explicit RawWords16(const std::string& file) : bytes(file) {
-        offset = FileU32(bytes, 10);
-        width = FileU32(bytes, 18);
-        height = FileU32(bytes, 22);
-        compression = FileU32(bytes, 30);
-        is565 = compression == 3 && FileU32(bytes, 58) == 0x07E0;
+        offset = FieldAt(bytes, 10);
+        width = FieldAt(bytes, 18);
+        height = FieldAt(bytes, 22);
+        compression = FieldAt(bytes, 30);
+        is565 = compression == 3 && FieldAt(bytes, 58) == 0x07E0;
         stride = (width * 16 + 31) / 32 * 4;
     }
     uint16_t Word(uint32_t x, uint32_t y) const {
@@ -128,7 +120,7 @@ TEST(BmpSuiteTest, GoodFilesMatchTheirReferences) {
         PngPicture reference;
         ASSERT_TRUE(ReadPngReference(SuitePath("reference/" + png), reference));
 
-        const uint32_t bitCount = FileU32(file, 28) & 0xFFFF;
+        const uint32_t bitCount = FieldAt(file, 28) & 0xFFFF;
         if (bitCount != 16) {
             EXPECT_EQ(MaxDifference(image, reference, false), 0);
             continue;
@@ -182,8 +174,8 @@ TEST(BmpSuiteTest, BadFilesFailCleanlyOrDecode) {
         EXPECT_FALSE(mustFail);
         // Decoded: the size the file states, and every byte of the picture readable.
         ASSERT_TRUE(image.IsValid());
-        const auto height = static_cast<int32_t>(FileU32(file, 22));
-        EXPECT_EQ(image.GetWidth(), FileU32(file, 18));
+        const auto height = static_cast<int32_t>(FieldAt(file, 22));
+        EXPECT_EQ(image.GetWidth(), FieldAt(file, 18));
         EXPECT_EQ(image.GetHeight(), static_cast<uint32_t>(height < 0 ? -height : height));
     }
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -44,26 +45,17 @@ std::array<uint8_t, ZImage::kPaletteBytes> RampPalette() {
     return p;
 }
 
+std::array<uint8_t, ZImage::kPaletteBytes> Palette(const ZImage& image) {
+    std::array<uint8_t, ZImage::kPaletteBytes> p{};
+    image.GetPalette(p.data());
+    return p;
+}
+
 void MakeNoise(ZImage& image, uint32_t w, uint32_t h, uint32_t bits, uint32_t seed) {
     const auto palette = RampPalette();
     ASSERT_TRUE(image.Create(w, h, bits, 0, palette.data()));
     ByteNoise noise(seed);
     noise.Fill(image);
-}
-
-bool SamePicture(const ZImage& a, const ZImage& b) {
-    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight() ||
-        a.GetBitsPerPixel() != b.GetBitsPerPixel()) {
-        return false;
-    }
-    for (uint32_t y = 0; y < a.GetHeight(); ++y) {
-        for (uint32_t x = 0; x < a.GetWidth(); ++x) {
-            if (ValueAt(a, x, y) != ValueAt(b, x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 // Odd sizes, 1 x 1, and rows long enough for several blocks of the vector paths.
@@ -110,15 +102,10 @@ TEST(Rotate, EveryDepthFollowsTheMapping) {
             ASSERT_TRUE(RotateRight(right));
             ASSERT_TRUE(RotateLeft(left));
             for (ZImage* turned : {&right, &left}) {
-                ASSERT_EQ(turned->GetWidth(), h);
-                ASSERT_EQ(turned->GetHeight(), w);
-                ASSERT_EQ(turned->GetBitsPerPixel(), bits);
-                EXPECT_EQ(turned->dpiX, 150);
-                EXPECT_EQ(turned->dpiY, 300);
-                uint8_t p1[ZImage::kPaletteBytes], p2[ZImage::kPaletteBytes];
-                ASSERT_TRUE(turned->GetPalette(p1));
-                ASSERT_TRUE(before.GetPalette(p2));
-                EXPECT_EQ(std::memcmp(p1, p2, sizeof p1), 0);
+                ASSERT_EQ(std::make_tuple(turned->GetWidth(), turned->GetHeight(),
+                                          turned->GetBitsPerPixel(), turned->dpiX, turned->dpiY),
+                          std::make_tuple(h, w, uint8_t(bits), 150, 300));
+                EXPECT_EQ(Palette(*turned), Palette(before));
             }
             int wrongRight = 0, wrongLeft = 0;
             for (uint32_t y = 0; y < h; ++y) {
@@ -131,21 +118,6 @@ TEST(Rotate, EveryDepthFollowsTheMapping) {
             EXPECT_EQ(wrongRight, 0) << bits << " bits " << w << "x" << h;
             EXPECT_EQ(wrongLeft, 0) << bits << " bits " << w << "x" << h;
         }
-    }
-}
-
-TEST(Rotate, FourTurnsAndTurnBackGiveThePictureBack) {
-    for (uint32_t bits : kDepths) {
-        ZImage image, before;
-        MakeNoise(image, 11, 6, bits, bits);
-        ASSERT_TRUE(before.CopyFrom(image));
-        for (int i = 0; i < 4; ++i) {
-            ASSERT_TRUE(RotateRight(image));
-        }
-        EXPECT_TRUE(SamePicture(image, before)) << bits;
-        ASSERT_TRUE(RotateRight(image));
-        ASSERT_TRUE(RotateLeft(image));
-        EXPECT_TRUE(SamePicture(image, before)) << bits;
     }
 }
 
@@ -176,11 +148,9 @@ TEST(ResizeCanvas, NineAnchorsOnALargerCanvas) {
         image.dpiX = image.dpiY = 200;
         ASSERT_TRUE(before.CopyFrom(image));
         ASSERT_TRUE(ResizeCanvas(image, 8, 7, anchor, 0x123456));
-        ASSERT_EQ(image.GetWidth(), 8u);
-        ASSERT_EQ(image.GetHeight(), 7u);
-        EXPECT_EQ(image.GetBitsPerPixel(), 24);
-        EXPECT_EQ(image.dpiX, 96);
-        EXPECT_EQ(image.dpiY, 96);
+        ASSERT_EQ(std::make_tuple(image.GetWidth(), image.GetHeight(), image.GetBitsPerPixel(),
+                                  image.dpiX, image.dpiY),
+                  std::make_tuple(8u, 7u, uint8_t(24), 96, 96));
         const int px = xs[anchor % 3], py = ys[anchor / 3];
         for (int y = 0; y < 7; ++y) {
             for (int x = 0; x < 8; ++x) {
@@ -221,11 +191,7 @@ TEST(ResizeCanvas, EveryDepthKeepsDepthAndPalette) {
         ASSERT_TRUE(before.CopyFrom(image));
         ASSERT_TRUE(ResizeCanvas(image, 9, 4, 5, 0x000000));
         ASSERT_EQ(image.GetBitsPerPixel(), bits);
-        uint8_t p[ZImage::kPaletteBytes];
-        ASSERT_TRUE(image.GetPalette(p));
-        if (bits <= 8) {
-            EXPECT_EQ(std::memcmp(p, palette.data(), sizeof p), 0);
-        }
+        EXPECT_TRUE(bits > 8 || Palette(image) == palette);
         ZImage fill;
         ASSERT_TRUE(fill.Create(1, 1, bits, 0x000000, palette.data()));
         const uint32_t fillValue = ValueAt(fill, 0, 0);

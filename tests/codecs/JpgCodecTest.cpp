@@ -88,6 +88,13 @@ bool EncodeRaw(const EncodeSettings& settings, const uint8_t* pixels, unsigned c
     return true;
 }
 
+EncodeSettings Sized(uint32_t width, uint32_t height) {
+    EncodeSettings settings;
+    settings.width = width;
+    settings.height = height;
+    return settings;
+}
+
 // Encodes top-down rows (components bytes per pixel, in the colour space's own order).
 std::string Encode(const EncodeSettings& settings, const std::vector<uint8_t>& pixels) {
     unsigned char* out = nullptr;
@@ -99,8 +106,6 @@ std::string Encode(const EncodeSettings& settings, const std::vector<uint8_t>& p
 }
 
 struct Decoded {
-    uint32_t width = 0;
-    uint32_t height = 0;
     int components = 0;
     std::vector<uint8_t> pixels;  // top-down, in the library's default output colour space
 };
@@ -119,11 +124,9 @@ bool DecodeRaw(const std::string* bytes, Decoded* out) {
                  static_cast<unsigned long>(bytes->size()));
     jpeg_read_header(&cinfo, TRUE);
     jpeg_start_decompress(&cinfo);
-    out->width = cinfo.output_width;
-    out->height = cinfo.output_height;
     out->components = cinfo.output_components;
-    const size_t rowBytes = size_t{out->width} * out->components;
-    out->pixels.assign(rowBytes * out->height, 0);
+    const size_t rowBytes = size_t{cinfo.output_width} * out->components;
+    out->pixels.assign(rowBytes * cinfo.output_height, 0);
     while (cinfo.output_scanline < cinfo.output_height) {
         JSAMPROW row = out->pixels.data() + cinfo.output_scanline * rowBytes;
         jpeg_read_scanlines(&cinfo, &row, 1);
@@ -144,13 +147,10 @@ Decoded Decode(const std::string& bytes) {
 // Smooth gradients with some detail, so that the pixels differ everywhere.
 std::vector<uint8_t> Pattern(uint32_t width, uint32_t height, int components) {
     std::vector<uint8_t> pixels(size_t{width} * height * components);
-    for (uint32_t y = 0; y < height; ++y) {
-        for (uint32_t x = 0; x < width; ++x) {
-            for (int c = 0; c < components; ++c) {
-                pixels[(size_t{y} * width + x) * components + c] =
-                    static_cast<uint8_t>((x * (3 + c) + y * (5 - c) + ((x ^ y) & 8) * 4) & 0xFF);
-            }
-        }
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const uint32_t p = static_cast<uint32_t>(i / components), x = p % width, y = p / width;
+        const uint32_t c = static_cast<uint32_t>(i % components);
+        pixels[i] = static_cast<uint8_t>((x * (3 + c) + y * (5 - c) + ((x ^ y) & 8) * 4) & 0xFF);
     }
     return pixels;
 }
@@ -179,9 +179,7 @@ TEST_F(JpgCodecTest, PicturesReadAsTheLibraryDecodesThem) {
     // 8 bits with the grey palette. Adobe CMYK: 24 bits, each channel scaled by black.
     for (int components : {3, 1, 4}) {
         SCOPED_TRACE(components);
-        EncodeSettings settings;
-        settings.width = 37;
-        settings.height = 23;
+        EncodeSettings settings = Sized(37, 23);
         settings.components = components;
         settings.space = components == 3 ? JCS_RGB : components == 1 ? JCS_GRAYSCALE : JCS_CMYK;
         const std::string bytes = Encode(settings, Pattern(37, 23, components));
@@ -233,9 +231,7 @@ TEST_F(JpgCodecTest, DensitiesAboveOneAreTheResolutionWhateverTheUnit) {
         {0, 2, 72, 2, 72},
     };
     for (const Case& c : cases) {
-        EncodeSettings settings;
-        settings.width = 8;
-        settings.height = 8;
+        EncodeSettings settings = Sized(8, 8);
         settings.densityUnit = c.unit;
         settings.densityX = c.x;
         settings.densityY = c.y;
@@ -256,10 +252,7 @@ TEST_F(JpgCodecTest, FailuresGiveTheirCodesAndLogLines) {
     EXPECT_FALSE(image.IsValid());
     EXPECT_EQ(LastLogLine(), "Codecs\\ZImageCodecJpg - Line: 81 - ZErr: 7\r\n");
 
-    EncodeSettings settings;
-    settings.width = 64;
-    settings.height = 48;
-    const std::string whole = Encode(settings, Pattern(64, 48, 3));
+    const std::string whole = Encode(Sized(64, 48), Pattern(64, 48, 3));
     // Cut inside the picture data, and inside the header.
     for (size_t keep : {whole.size() / 2, whole.size() - 2, size_t{40}, size_t{2}}) {
         code = 0;
@@ -283,9 +276,7 @@ TEST_F(JpgCodecTest, FailuresGiveTheirCodesAndLogLines) {
 }
 
 TEST_F(JpgCodecTest, HugeDeclaredSizesFailBeforeAnythingIsAllocated) {
-    EncodeSettings settings;
-    settings.width = 16;
-    settings.height = 16;
+    EncodeSettings settings = Sized(16, 16);
     for (bool progressive : {false, true}) {
         settings.progressive = progressive;
         std::string bytes = Encode(settings, Pattern(16, 16, 3));
@@ -298,9 +289,8 @@ TEST_F(JpgCodecTest, HugeDeclaredSizesFailBeforeAnythingIsAllocated) {
         }
         ZImage image;
         uint32_t code = 0;
-        EXPECT_FALSE(ReadJpg(image, Store(bytes).c_str(), &code));
+        EXPECT_FALSE(ReadJpg(image, Store(bytes).c_str(), &code) || image.IsValid());
         EXPECT_EQ(code, 16u);
-        EXPECT_FALSE(image.IsValid());
         EXPECT_EQ(LastLogLine(), "Codecs\\ZImageCodecJpg - Line: 128 - ZErr: 16\r\n");
     }
 }
@@ -319,9 +309,7 @@ void FillFromRgb(ZImage& image, const std::vector<uint8_t>& rgb) {
 // The settings the program writes with by default: quality 90, optimised, baseline, 96 dpi
 // and the program's comment.
 EncodeSettings ProgramDefaults(uint32_t w, uint32_t h) {
-    EncodeSettings settings;
-    settings.width = w;
-    settings.height = h;
+    EncodeSettings settings = Sized(w, h);
     settings.optimize = true;
     settings.densityX = settings.densityY = 96;
     settings.comment = "Zentrova Clarivue 2.1";

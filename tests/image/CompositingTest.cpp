@@ -96,8 +96,7 @@ void MakeChannelPicture(ZImage& image, uint32_t bits) {
 }
 
 TEST(Channels, ExtractGivesAGreyImageOfTheChannel) {
-    const int offsets[] = {2, 1, 0, 3};  // byte of red, green, blue, alpha
-    const int base[] = {100, 50, 0, 200};
+    const int base[] = {100, 50, 0, 200};  // red, green, blue, alpha
     ZImage picture;
     MakeChannelPicture(picture, 32);
     for (int channel = kChannelRed; channel <= kChannelAlpha; ++channel) {
@@ -112,11 +111,16 @@ TEST(Channels, ExtractGivesAGreyImageOfTheChannel) {
             for (uint32_t x = 0; x < 3; ++x) {
                 const uint8_t* row = grey.GetRow(1 - y);
                 EXPECT_EQ(row[x], base[channel - 1] + 10 * x + y) << channel;
-                EXPECT_EQ(row[x], PixelAt(picture, x, y)[offsets[channel - 1]]);
             }
             EXPECT_EQ(grey.GetRow(y)[3], 0);  // padding
         }
     }
+    // Into the source itself.
+    MakeChannelPicture(picture, 24);
+    ASSERT_TRUE(ExtractChannel(picture, kChannelGreen, picture));
+    ASSERT_EQ(picture.GetBitsPerPixel(), 8);
+    EXPECT_EQ(picture.GetRow(0)[2], 50 + 21);  // pixel (2, 1)
+    EXPECT_EQ(picture.GetRow(1)[1], 50 + 10);  // pixel (1, 0)
 }
 
 TEST(Channels, ExtractRejectsMissingChannelsAndDepths) {
@@ -132,15 +136,6 @@ TEST(Channels, ExtractRejectsMissingChannelsAndDepths) {
     ASSERT_TRUE(target.IsValid());
     EXPECT_EQ(target.GetBitsPerPixel(), 24);
     EXPECT_EQ(ColourAt(target, 0, 0), 0x0A0B0Cu);
-}
-
-TEST(Channels, ExtractIntoTheSourceItself) {
-    ZImage picture;
-    MakeChannelPicture(picture, 24);
-    ASSERT_TRUE(ExtractChannel(picture, kChannelGreen, picture));
-    ASSERT_EQ(picture.GetBitsPerPixel(), 8);
-    EXPECT_EQ(picture.GetRow(0)[2], 50 + 21);  // pixel (2, 1)
-    EXPECT_EQ(picture.GetRow(1)[1], 50 + 10);  // pixel (1, 0)
 }
 
 TEST(Channels, InsertWritesOneChannelOnly) {

@@ -2,6 +2,7 @@
 // written out with the compositing operations, the plain-rectangle path against the shadow
 // rectangle it stands for, and the refusals.
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -98,16 +99,18 @@ void FillNoiseWithHoles(ZImage& image, uint32_t seed, ZColor key) {
     }
 }
 
-DropShadowOptions Options(int direction, int dither, int intensity, int offset) {
+DropShadowOptions Options(int direction, int dither, int intensity, int offset, bool plain = false,
+                          ZColor shadow = 0x000000, ZColor background = 0xFFFFFF,
+                          ZColor key = 0xFF00FF) {
     DropShadowOptions o;
-    o.shadowColour = 0x000000;
-    o.backgroundColour = 0xFFFFFF;
+    o.shadowColour = shadow;
+    o.backgroundColour = background;
     o.directionDegrees = direction;
     o.dither = dither;
     o.intensityPercent = intensity;
     o.offset = offset;
-    o.plainRectangle = false;
-    o.keyColour = 0xFF00FF;
+    o.plainRectangle = plain;
+    o.keyColour = key;
     return o;
 }
 
@@ -121,12 +124,9 @@ TEST(DropShadow, MarginIsTwiceTheOffsetPlusTwoAndAHalfDither) {
     for (bool plain : {false, true}) {
         ZImage image;
         ASSERT_TRUE(image.Create(300, 200, 24, 0x336699, nullptr));
-        DropShadowOptions o = Options(315, 4, 50, 5);
-        o.plainRectangle = plain;
-        ASSERT_TRUE(ApplyDropShadow(image, o));
-        EXPECT_EQ(image.GetWidth(), 340u);
-        EXPECT_EQ(image.GetHeight(), 240u);
-        EXPECT_EQ(image.GetBitsPerPixel(), 24);
+        ASSERT_TRUE(ApplyDropShadow(image, Options(315, 4, 50, 5, plain)));
+        EXPECT_EQ(std::make_tuple(image.GetWidth(), image.GetHeight(), image.GetBitsPerPixel()),
+                  std::make_tuple(340u, 240u, uint8_t{24}));
         EXPECT_EQ(ColourAt(image, 20, 20), 0x336699u);
         EXPECT_EQ(ColourAt(image, 319, 219), 0x336699u);
     }
@@ -168,13 +168,11 @@ TEST(DropShadow, OutlinePathFollowsItsStepsExactly) {
     int checked = 0;
     for (const Colours& c : colours) {
         for (int i = 0; i < 6; ++i, ++seed) {
-            DropShadowOptions o =
+            // Pictures of 200 or less take the outline path, plain rectangle or not.
+            const DropShadowOptions o =
                 Options(directions[seed % 11], static_cast<int>(seed % 5) * 2,
-                        static_cast<int>((seed * 37) % 101), static_cast<int>(seed % 4));
-            o.shadowColour = c.shadow;
-            o.backgroundColour = c.background;
-            o.keyColour = c.key;
-            o.plainRectangle = (seed % 2) == 0;  // pictures of 200 or less take this path anyway
+                        static_cast<int>((seed * 37) % 101), static_cast<int>(seed % 4),
+                        seed % 2 == 0, c.shadow, c.background, c.key);
             const uint32_t* size = sizes[seed % 5];
             for (uint32_t bits : {24u, 32u}) {
                 ZImage image;
@@ -232,9 +230,7 @@ TEST(DropShadow, PicturesOf200OrLessTakeTheOutlinePath) {
         ZImage image;
         ASSERT_TRUE(image.Create(side + 10, side, 24, 0x00FF00, nullptr));
         testing::SetPixel(image, 60, 60, 0xFF, 0x00, 0xFF);
-        DropShadowOptions o = Options(315, 0, 100, 3);
-        o.plainRectangle = true;
-        ASSERT_TRUE(ApplyDropShadow(image, o));
+        ASSERT_TRUE(ApplyDropShadow(image, Options(315, 0, 100, 3, true)));
         // Outline: the shadow of the surrounding picture shows through the hole (margin 6).
         EXPECT_EQ(ColourAt(image, 66, 66), side <= 200 ? 0x000000u : 0xFF00FFu) << side;
     }
@@ -255,11 +251,8 @@ TEST(DropShadow, PlainRectangleWithoutDitherIsTheShiftedRectangle) {
         noise.Fill(image);
         ZImage before;
         ASSERT_TRUE(before.CopyFrom(image));
-        DropShadowOptions o = Options(c.direction, 0, 60, c.offset);
-        o.plainRectangle = true;
-        o.shadowColour = 0x0000A0;
-        o.backgroundColour = 0xE0F0FF;
-        ASSERT_TRUE(ApplyDropShadow(image, o));
+        ASSERT_TRUE(ApplyDropShadow(
+            image, Options(c.direction, 0, 60, c.offset, true, 0x0000A0, 0xE0F0FF)));
         const int m = 2 * c.offset;
         int ox = 0, oy = 0;
         Displacement(c.direction, c.offset, ox, oy);
@@ -303,12 +296,8 @@ TEST(DropShadow, PlainRectangleMatchesTheOutlinePathOnOpaquePictures) {
         }
         ZImage b;
         ASSERT_TRUE(b.CopyFrom(a));
-        DropShadowOptions o = Options(direction, 8, 70, 4);
-        o.backgroundColour = 0xFFC0E0;
-        o.shadowColour = 0x203040;
-        ASSERT_TRUE(ApplyDropShadow(a, o));
-        o.plainRectangle = true;
-        ASSERT_TRUE(ApplyDropShadow(b, o));
+        ASSERT_TRUE(ApplyDropShadow(a, Options(direction, 8, 70, 4, false, 0x203040, 0xFFC0E0)));
+        ASSERT_TRUE(ApplyDropShadow(b, Options(direction, 8, 70, 4, true, 0x203040, 0xFFC0E0)));
         EXPECT_TRUE(SamePixels(a, b)) << direction;
     }
 }

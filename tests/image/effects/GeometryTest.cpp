@@ -58,6 +58,18 @@ void MakeNoise(ZImage& image, uint32_t w, uint32_t h, uint32_t bits, uint32_t se
     noise.Fill(image);
 }
 
+// The pixels of `image` whose stored value differs from expected(x, y).
+template <typename Expected>
+int Wrong(const ZImage& image, Expected expected) {
+    int wrong = 0;
+    for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+        for (uint32_t x = 0; x < image.GetWidth(); ++x) {
+            wrong += ValueAt(image, x, y) != expected(x, y);
+        }
+    }
+    return wrong;
+}
+
 // Odd sizes, 1 x 1, and rows long enough for several blocks of the vector paths.
 const uint32_t kSizes[][2] = {{1, 1},  {1, 5},  {6, 1},   {3, 2},  {7, 5},
                               {9, 13}, {17, 3}, {33, 34}, {70, 2}, {101, 3}};
@@ -73,13 +85,10 @@ TEST(Mirror, EveryDepthReversesEveryRow) {
             ASSERT_TRUE(before.CopyFrom(image));
             ASSERT_TRUE(Mirror(image));
             ASSERT_EQ(image.GetWidth(), size[0]);
-            int wrong = 0;
-            for (uint32_t y = 0; y < size[1]; ++y) {
-                for (uint32_t x = 0; x < size[0]; ++x) {
-                    wrong += ValueAt(image, x, y) != ValueAt(before, size[0] - 1 - x, y);
-                }
-            }
-            EXPECT_EQ(wrong, 0) << bits << " bits " << size[0] << "x" << size[1];
+            EXPECT_EQ(Wrong(image, [&](uint32_t x,
+                                       uint32_t y) { return ValueAt(before, size[0] - 1 - x, y); }),
+                      0)
+                << bits << " bits " << size[0] << "x" << size[1];
             EXPECT_EQ(image.dpiX, 72);
             ASSERT_TRUE(Mirror(image));
             EXPECT_TRUE(SameBytes(image, before)) << bits << " bits, mirrored twice";
@@ -107,16 +116,15 @@ TEST(Rotate, EveryDepthFollowsTheMapping) {
                           std::make_tuple(h, w, uint8_t(bits), 150, 300));
                 EXPECT_EQ(Palette(*turned), Palette(before));
             }
-            int wrongRight = 0, wrongLeft = 0;
-            for (uint32_t y = 0; y < h; ++y) {
-                for (uint32_t x = 0; x < w; ++x) {
-                    // Right: (x, y) -> (h - 1 - y, x); left: (x, y) -> (y, w - 1 - x).
-                    wrongRight += ValueAt(right, h - 1 - y, x) != ValueAt(before, x, y);
-                    wrongLeft += ValueAt(left, y, w - 1 - x) != ValueAt(before, x, y);
-                }
-            }
-            EXPECT_EQ(wrongRight, 0) << bits << " bits " << w << "x" << h;
-            EXPECT_EQ(wrongLeft, 0) << bits << " bits " << w << "x" << h;
+            // Right: (x, y) -> (h - 1 - y, x); left: (x, y) -> (y, w - 1 - x).
+            EXPECT_EQ(
+                Wrong(right, [&](uint32_t X, uint32_t Y) { return ValueAt(before, Y, h - 1 - X); }),
+                0)
+                << bits << " bits " << w << "x" << h;
+            EXPECT_EQ(
+                Wrong(left, [&](uint32_t X, uint32_t Y) { return ValueAt(before, w - 1 - Y, X); }),
+                0)
+                << bits << " bits " << w << "x" << h;
         }
     }
 }
@@ -140,8 +148,7 @@ TEST(Rotate, KeepsTheTransparentIndexAndRefusesEmpty) {
 TEST(ResizeCanvas, NineAnchorsOnALargerCanvas) {
     // A 3 x 2 picture on a 8 x 7 canvas: X = 0, 8/2 - 3/2 = 3, 8 - 3 = 5; Y = 0, 7/2 - 2/2 = 2,
     // 7 - 2 = 5.
-    const int xs[] = {0, 3, 5};
-    const int ys[] = {0, 2, 5};
+    const uint32_t xs[] = {0, 3, 5}, ys[] = {0, 2, 5};
     for (int anchor = 0; anchor <= 8; ++anchor) {
         ZImage image, before;
         MakeNoise(image, 3, 2, 24, 5);
@@ -151,14 +158,15 @@ TEST(ResizeCanvas, NineAnchorsOnALargerCanvas) {
         ASSERT_EQ(std::make_tuple(image.GetWidth(), image.GetHeight(), image.GetBitsPerPixel(),
                                   image.dpiX, image.dpiY),
                   std::make_tuple(8u, 7u, uint8_t(24), 96, 96));
-        const int px = xs[anchor % 3], py = ys[anchor / 3];
-        for (int y = 0; y < 7; ++y) {
-            for (int x = 0; x < 8; ++x) {
-                const bool inside = x >= px && x < px + 3 && y >= py && y < py + 2;
-                const ZColor expected = inside ? ColourAt(before, x - px, y - py) : 0x123456;
-                EXPECT_EQ(ColourAt(image, x, y), expected) << anchor << ": " << x << "," << y;
-            }
-        }
+        const uint32_t px = xs[anchor % 3], py = ys[anchor / 3];
+        EXPECT_EQ(Wrong(image,
+                        [&](uint32_t x, uint32_t y) {
+                            const bool inside = x >= px && x < px + 3 && y >= py && y < py + 2;
+                            return inside ? ValueAt(before, x - px, y - py)
+                                          : 0x563412u;  // stored B G R
+                        }),
+                  0)
+            << anchor;
     }
 }
 
@@ -173,10 +181,11 @@ TEST(ResizeCanvas, SmallerCanvasCutsByIntegerHalves) {
         ASSERT_TRUE(ResizeCanvas(image, 2, 1, anchor, 0));
         const uint32_t firstColumn = anchor == 4 ? 1 : anchor == 8 ? 3 : 0;
         const uint32_t row = anchor == 4 ? 2 : anchor == 8 ? 3 : 0;
-        for (uint32_t x = 0; x < 2; ++x) {
-            EXPECT_EQ(ValueAt(image, x, 0), ValueAt(before, firstColumn + x, row))
-                << anchor << " " << x;  // alpha included
-        }
+        EXPECT_EQ(
+            Wrong(image,  // alpha included
+                  [&](uint32_t x, uint32_t) { return ValueAt(before, firstColumn + x, row); }),
+            0)
+            << anchor;
     }
 }
 
@@ -195,24 +204,17 @@ TEST(ResizeCanvas, EveryDepthKeepsDepthAndPalette) {
         ZImage fill;
         ASSERT_TRUE(fill.Create(1, 1, bits, 0x000000, palette.data()));
         const uint32_t fillValue = ValueAt(fill, 0, 0);
-        int wrong = 0;
-        for (uint32_t y = 0; y < 4; ++y) {
-            for (uint32_t x = 0; x < 9; ++x) {
-                const bool inside = x >= 4 && y >= 1;
-                wrong +=
-                    ValueAt(image, x, y) != (inside ? ValueAt(before, x - 4, y - 1) : fillValue);
-            }
-        }
-        EXPECT_EQ(wrong, 0) << bits;
-
+        EXPECT_EQ(Wrong(image,
+                        [&](uint32_t x, uint32_t y) {
+                            return x >= 4 && y >= 1 ? ValueAt(before, x - 4, y - 1) : fillValue;
+                        }),
+                  0)
+            << bits;
         ZImage cut;
         ASSERT_TRUE(cut.CopyFrom(before));
         ASSERT_TRUE(ResizeCanvas(cut, 3, 2, 1, 0xFFFFFF));
-        for (uint32_t y = 0; y < 2; ++y) {
-            for (uint32_t x = 0; x < 3; ++x) {
-                EXPECT_EQ(ValueAt(cut, x, y), ValueAt(before, x + 1, y)) << bits;
-            }
-        }
+        EXPECT_EQ(Wrong(cut, [&](uint32_t x, uint32_t y) { return ValueAt(before, x + 1, y); }), 0)
+            << bits;
     }
 }
 

@@ -191,7 +191,7 @@ TEST(BlendMasked, DepthsAndAlpha) {
 
 TEST(BlendMasked, UnsupportedDepthsAndEmptyImagesFailAndChangeNothing) {
     const auto grey = testing::GreyPalette();
-    ZImage destination, source, mask, empty, palette8, words16, mask16, mask1;
+    ZImage destination, source, mask, empty, palette8, words16, mask16, mask1, narrow, low, before;
     ASSERT_TRUE(destination.Create(4, 4, 24, 0x123456, nullptr));
     ASSERT_TRUE(source.Create(4, 4, 24, 0xFFFFFF, nullptr));
     ASSERT_TRUE(MakeMask(mask, 4, 4, 255));
@@ -199,30 +199,22 @@ TEST(BlendMasked, UnsupportedDepthsAndEmptyImagesFailAndChangeNothing) {
     ASSERT_TRUE(words16.Create(4, 4, 16, 0xFFFFFF, nullptr));
     ASSERT_TRUE(mask16.Create(4, 4, 16, 0xFFFFFF, nullptr));
     ASSERT_TRUE(mask1.Create(4, 4, 1, 0, grey.data()));
-    ZImage before;
+    // A source narrower or lower than the mask cannot cover it.
+    ASSERT_TRUE(narrow.Create(3, 4, 24, 0xFFFFFF, nullptr));
+    ASSERT_TRUE(low.Create(4, 3, 24, 0xFFFFFF, nullptr));
     ASSERT_TRUE(before.CopyFrom(destination));
-
-    EXPECT_FALSE(BlendMasked(destination, palette8, mask, 0, 0));
-    EXPECT_FALSE(BlendMasked(destination, words16, mask, 0, 0));
-    EXPECT_FALSE(BlendMasked(destination, source, mask16, 0, 0));
-    EXPECT_FALSE(BlendMasked(destination, source, mask1, 0, 0));
-    EXPECT_FALSE(BlendMasked(destination, empty, mask, 0, 0));
-    EXPECT_FALSE(BlendMasked(destination, source, empty, 0, 0));
+    for (const ZImage* s : {&palette8, &words16, &empty, &narrow, &low}) {
+        EXPECT_FALSE(BlendMasked(destination, *s, mask, 0, 0));
+    }
+    for (const ZImage* m : {&mask16, &mask1, &empty}) {
+        EXPECT_FALSE(BlendMasked(destination, source, *m, 0, 0));
+    }
     EXPECT_TRUE(SameBytes(destination, before));
     EXPECT_FALSE(BlendMasked(empty, source, mask, 0, 0));
     EXPECT_FALSE(empty.IsValid());
     ASSERT_TRUE(before.CopyFrom(words16));
     EXPECT_FALSE(BlendMasked(words16, source, mask, 0, 0));
     EXPECT_TRUE(SameBytes(words16, before));
-
-    // A source smaller than the mask cannot cover it.
-    ZImage small;
-    ASSERT_TRUE(small.Create(3, 4, 24, 0xFFFFFF, nullptr));
-    ASSERT_TRUE(before.CopyFrom(destination));
-    EXPECT_FALSE(BlendMasked(destination, small, mask, 0, 0));
-    ASSERT_TRUE(small.Create(4, 3, 24, 0xFFFFFF, nullptr));
-    EXPECT_FALSE(BlendMasked(destination, small, mask, 0, 0));
-    EXPECT_TRUE(SameBytes(destination, before));
 }
 
 TEST(BlendMasked, DestinationAsItsOwnSourceOrMaskIsReadAsItWas) {

@@ -155,11 +155,6 @@ std::vector<uint8_t> Pattern(uint32_t width, uint32_t height, int components) {
     return pixels;
 }
 
-// Pixel bytes at column x of picture row y (from the top).
-const uint8_t* PixelAt(const ZImage& image, uint32_t x, uint32_t y) {
-    return image.GetRow(image.GetHeight() - 1 - y) + x * (image.GetBitsPerPixel() / 8);
-}
-
 // Offset of the first marker code (0xFF, code) in a JPEG file, or npos.
 size_t FindMarker(const std::string& bytes, uint8_t code) {
     for (size_t i = 2; i + 1 < bytes.size(); ++i) {

@@ -94,10 +94,6 @@ std::vector<int> Bgr(const uint8_t* p) {
     return {p[0], p[1], p[2]};
 }
 
-const uint8_t* PixelAt(const ZImage& image, uint32_t x, uint32_t y) {
-    return image.GetRow(image.GetHeight() - 1 - y) + x * (image.GetBitsPerPixel() / 8);
-}
-
 using PngCodecTest = CodecTest;
 
 // Reading -------------------------------------------------------------------------------------

@@ -55,6 +55,17 @@ inline std::vector<uint32_t> AllColours(const ZImage& image, bool alpha = false)
     return v;
 }
 
+// A palette of RGB triplets where entry i is (i, 255 - i, i / 2), distinct in every channel.
+inline std::array<uint8_t, ZImage::kPaletteBytes> RampPalette() {
+    std::array<uint8_t, ZImage::kPaletteBytes> p{};
+    for (int i = 0; i < 256; ++i) {
+        p[3 * i + 0] = static_cast<uint8_t>(i);
+        p[3 * i + 1] = static_cast<uint8_t>(255 - i);
+        p[3 * i + 2] = static_cast<uint8_t>(i / 2);
+    }
+    return p;
+}
+
 // The grey palette: entry i = (i, i, i).
 inline std::array<uint8_t, ZImage::kPaletteBytes> GreyPalette() {
     std::array<uint8_t, ZImage::kPaletteBytes> p{};

@@ -10,10 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/image/CompositingTestSupport.h"
+
 namespace zentrova {
 namespace {
 
 using Bytes = std::vector<int>;
+using testing::RampPalette;
 
 // The first n bytes at p, as numbers.
 Bytes Span(const uint8_t* p, size_t n) {
@@ -47,17 +50,6 @@ Bytes Converted(uint8_t* p, size_t n) {
 std::tuple<uint32_t, uint32_t, int, int, bool, int> Summary(const ZImage& image) {
     return {image.GetWidth(), image.GetHeight(),         image.GetBitsPerPixel(),
             image.dpiX,       image.hasTransparentIndex, image.transparentIndex};
-}
-
-// A palette of RGB triplets where entry i is (i, 255 - i, i / 2), distinct in every channel.
-std::array<uint8_t, ZImage::kPaletteBytes> RampPalette() {
-    std::array<uint8_t, ZImage::kPaletteBytes> p{};
-    for (int i = 0; i < 256; ++i) {
-        p[3 * i + 0] = static_cast<uint8_t>(i);
-        p[3 * i + 1] = static_cast<uint8_t>(255 - i);
-        p[3 * i + 2] = static_cast<uint8_t>(i / 2);
-    }
-    return p;
 }
 
 TEST(ZImageLayout, StridePaddedToFourBytesAndDepthRoundedUp) {

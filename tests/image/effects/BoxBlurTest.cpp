@@ -11,7 +11,7 @@
 #include "core/ZError.h"
 #include "image/ZImageEffects.h"
 #include "tests/image/CompositingTestSupport.h"
-#include "tests/support/TempFolder.h"
+#include "tests/image/effects/EffectPictures.h"
 
 namespace zentrova {
 namespace {
@@ -48,14 +48,10 @@ void ReferenceBoxBlur(ZImage& image, int r, int passes) {
     }
 }
 
-std::string Log() {
-    return test::ReadWholeFile(kErrorLogFileName);
-}
-
 class BoxBlurTest : public ::testing::Test {
   protected:
-    void SetUp() override { test::WriteWholeFile(kErrorLogFileName, std::string()); }
-    void TearDown() override { test::WriteWholeFile(kErrorLogFileName, std::string()); }
+    void SetUp() override { test::ClearErrorLog(); }
+    void TearDown() override { test::ClearErrorLog(); }
 };
 
 TEST_F(BoxBlurTest, HandComputedRowAndColumn) {
@@ -97,7 +93,7 @@ TEST_F(BoxBlurTest, MatchesTheRuleOnNoise) {
         EXPECT_TRUE(SamePixels(image, expected))
             << c.w << "x" << c.h << " r " << c.radius << " passes " << c.passes;
     }
-    EXPECT_EQ(Log(), "");
+    EXPECT_EQ(test::ErrorLog(), "");
 }
 
 TEST_F(BoxBlurTest, ExtremesStayExact) {
@@ -126,7 +122,7 @@ TEST_F(BoxBlurTest, RefusesWhatIsNotA24BitPictureOrRadiusBelowOneZeroPassesChang
     ZImage empty;
     EXPECT_FALSE(BoxBlur(empty, 2, 1));
     EXPECT_FALSE(empty.IsValid());
-    EXPECT_EQ(Log(), line);
+    EXPECT_EQ(test::ErrorLog(), line);
     const auto grey = testing::GreyPalette();
     for (uint32_t bits : {32u, 16u, 8u, 24u}) {
         ZImage image, before;
@@ -142,7 +138,7 @@ TEST_F(BoxBlurTest, RefusesWhatIsNotA24BitPictureOrRadiusBelowOneZeroPassesChang
         }
         EXPECT_TRUE(SameBytes(image, before)) << bits;
     }
-    EXPECT_EQ(Log(), line + line + line + line + line + line);
+    EXPECT_EQ(test::ErrorLog(), line + line + line + line + line + line);
 }
 
 }  // namespace

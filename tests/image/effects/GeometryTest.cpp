@@ -16,6 +16,7 @@ namespace {
 using testing::ByteNoise;
 using testing::ColourAt;
 using testing::PixelAt;
+using testing::RampPalette;
 using testing::SameBytes;
 
 const uint32_t kDepths[] = {1, 4, 8, 16, 24, 32};
@@ -32,17 +33,6 @@ uint32_t ValueAt(const ZImage& image, uint32_t x, uint32_t y) {
     uint32_t v = 0;
     std::memcpy(&v, p, bits / 8);
     return v;
-}
-
-// A palette whose entries all differ, so that indices map to distinct colours.
-std::array<uint8_t, ZImage::kPaletteBytes> RampPalette() {
-    std::array<uint8_t, ZImage::kPaletteBytes> p{};
-    for (int i = 0; i < 256; ++i) {
-        p[3 * i] = static_cast<uint8_t>(i);
-        p[3 * i + 1] = static_cast<uint8_t>(255 - i);
-        p[3 * i + 2] = static_cast<uint8_t>(i * 7);
-    }
-    return p;
 }
 
 std::array<uint8_t, ZImage::kPaletteBytes> Palette(const ZImage& image) {

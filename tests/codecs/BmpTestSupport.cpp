@@ -13,6 +13,14 @@ std::string U32(uint32_t v) {
     return U16(v & 0xFFFF) + U16(v >> 16);
 }
 
+uint32_t FieldAt(const std::string& bytes, size_t at, int size) {
+    uint32_t v = 0;
+    for (int i = size - 1; i >= 0; --i) {
+        v = (v << 8) | (at + i < bytes.size() ? static_cast<uint8_t>(bytes[at + i]) : 0u);
+    }
+    return v;
+}
+
 std::string Bytes(std::initializer_list<int> bytes) {
     std::string out;
     for (int b : bytes) {
@@ -84,6 +92,18 @@ std::string BuildBmp(const BmpLayout& layout) {
            U32(offset) + body;
 }
 
+BmpLayout Layout(int32_t width, int32_t height, uint16_t bitCount, const std::string& pixels,
+                 uint32_t compression, const std::vector<Rgb>& palette) {
+    BmpLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = bitCount;
+    layout.pixels = pixels;
+    layout.compression = compression;
+    layout.palette = palette;
+    return layout;
+}
+
 namespace {
 
 uint32_t MemoryRow(const ZImage& image, uint32_t y) {
@@ -126,6 +146,15 @@ const uint8_t kDocumentedWiden5[32] = {0,   8,   16,  25,  33,  41,  49,  58,  6
 
 std::string ReadErrorLog() {
     return ReadWholeFile(kErrorLogFileName);
+}
+
+std::string LastLogLine() {
+    const std::string log = ReadErrorLog();
+    if (log.size() < 2) {
+        return std::string();
+    }
+    const size_t start = log.rfind('\n', log.size() - 2);
+    return log.substr(start == std::string::npos ? 0 : start + 1);
 }
 
 }  // namespace zentrova::test

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "image/ZImage.h"
+#include "tests/support/TempFolder.h"
 
 namespace zentrova::test {
 
@@ -41,9 +44,14 @@ struct BmpLayout {
 
 std::string BuildBmp(const BmpLayout& layout);
 
-// Little-endian byte strings.
+// A layout of the given size and depth with its stored pixels, compression and palette.
+BmpLayout Layout(int32_t width, int32_t height, uint16_t bitCount, const std::string& pixels,
+                 uint32_t compression = 0, const std::vector<Rgb>& palette = {});
+
+// Little-endian byte strings, and the value of `size` bytes at `at` (0 past the end).
 std::string U16(uint32_t v);
 std::string U32(uint32_t v);
+uint32_t FieldAt(const std::string& bytes, size_t at, int size = 4);
 
 // Rows of a file, given from the first row stored (the bottom one for bottom-up files), each
 // padded with zero bytes to a multiple of 4.
@@ -51,6 +59,11 @@ std::string PadRows(const std::vector<std::string>& rows);
 
 // The bytes as a string (for readable pixel data in tests).
 std::string Bytes(std::initializer_list<int> bytes);
+
+// Bytes of the pixel at column x of picture row y (counted from the top), 16 bits and more.
+inline const uint8_t* PixelAt(const ZImage& image, uint32_t x, uint32_t y) {
+    return image.GetRow(image.GetHeight() - 1 - y) + x * (image.GetBitsPerPixel() / 8);
+}
 
 // Colour at column x of picture row y (counted from the top) of a 1/4/8/24/32-bit image.
 Rgb ColorAt(const ZImage& image, uint32_t x, uint32_t y);
@@ -68,5 +81,19 @@ extern const uint8_t kDocumentedWiden5[32];
 
 // Contents of "_Zlog.txt" in the current (private) working folder; empty when absent.
 std::string ReadErrorLog();
+// The last line of that log with its line end; empty when there is none.
+std::string LastLogLine();
+
+// Codec tests: files written to and read from a private folder.
+class CodecTest : public ::testing::Test {
+  protected:
+    // Writes the bytes to the named file of the folder; its path.
+    std::wstring Store(const std::string& bytes, const wchar_t* name = L"picture") {
+        const std::wstring path = m_folder.File(name);
+        EXPECT_TRUE(WriteWholeFile(path, bytes));
+        return path;
+    }
+    TempFolder m_folder;
+};
 
 }  // namespace zentrova::test

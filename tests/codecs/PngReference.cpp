@@ -3,8 +3,6 @@
 #include <csetjmp>
 #include <cstring>
 
-#include <png.h>
-
 #include "tests/support/TempFolder.h"
 
 namespace zentrova::test {
@@ -27,52 +25,74 @@ void ReadFromMemory(png_structp png, png_bytep data, png_size_t length) {
 
 // Decodes with libpng; only plain data lives in this frame, so a longjmp out of libpng skips
 // no destructor.
-bool Decode(MemorySource* source, PngPicture& out) {
+bool Read(MemorySource* source, int transforms, png_structp* pngOut, png_infop* infoOut) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    if (png == nullptr) {
-        return false;
-    }
-    png_infop info = png_create_info_struct(png);
+    png_infop info = png == nullptr ? nullptr : png_create_info_struct(png);
     if (info == nullptr || setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
         return false;
     }
     png_set_read_fn(png, source, ReadFromMemory);
-    png_read_info(png, info);
-    if (png_get_interlace_type(png, info) != PNG_INTERLACE_NONE) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return false;
-    }
-    png_set_expand(png);
-    png_set_scale_16(png);
-    png_set_gray_to_rgb(png);
-    png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-    png_read_update_info(png, info);
-    out.width = png_get_image_width(png, info);
-    out.height = png_get_image_height(png, info);
-    if (png_get_rowbytes(png, info) != size_t{out.width} * 4) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return false;
-    }
-    out.rgba.resize(size_t{out.width} * out.height * 4);
-    for (uint32_t y = 0; y < out.height; ++y) {
-        png_read_row(png, out.rgba.data() + size_t{y} * out.width * 4, nullptr);
-    }
-    png_read_end(png, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
+    png_read_png(png, info, transforms, nullptr);
+    *pngOut = png;
+    *infoOut = info;
     return true;
 }
 
 }  // namespace
 
-bool ReadPngReference(const std::wstring& path, PngPicture& out) {
-    out = PngPicture{};
+bool DecodePng(const std::wstring& path, int transforms, DecodedPng& out) {
+    out = DecodedPng{};
     const std::string bytes = ReadWholeFile(path);
-    if (bytes.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8)) {
+    MemorySource source{&bytes, 0};
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    if (bytes.size() < 26 || !Read(&source, transforms, &png, &info)) {
         return false;
     }
-    MemorySource source{&bytes, 0};
-    return Decode(&source, out);
+    out.width = png_get_image_width(png, info);
+    out.height = png_get_image_height(png, info);
+    out.bitDepth = static_cast<uint8_t>(bytes[24]);
+    out.colourType = static_cast<uint8_t>(bytes[25]);
+    out.interlace = png_get_interlace_type(png, info);
+    out.channels = png_get_channels(png, info);
+    png_bytepp rows = png_get_rows(png, info);
+    const size_t rowBytes = png_get_rowbytes(png, info);
+    for (uint32_t y = 0; y < out.height; ++y) {
+        out.rows.emplace_back(rows[y], rows[y] + rowBytes);
+    }
+    png_colorp palette = nullptr;
+    int count = 0;
+    if (png_get_PLTE(png, info, &palette, &count)) {
+        out.palette.assign(palette, palette + count);
+    }
+    png_bytep trans = nullptr;
+    if (png_get_tRNS(png, info, &trans, &count, nullptr) && trans != nullptr &&
+        out.colourType == PNG_COLOR_TYPE_PALETTE) {
+        out.transAlpha.assign(trans, trans + count);
+    }
+    out.hasPhys = png_get_pHYs(png, info, &out.physX, &out.physY, &out.physUnit) != 0;
+    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
+}
+
+bool ReadPngReference(const std::wstring& path, PngPicture& out) {
+    out = PngPicture{};
+    DecodedPng png;
+    if (!DecodePng(path, PNG_TRANSFORM_EXPAND | PNG_TRANSFORM_SCALE_16 | PNG_TRANSFORM_GRAY_TO_RGB,
+                   png)) {
+        return false;
+    }
+    out.width = png.width;
+    out.height = png.height;
+    for (const auto& row : png.rows) {
+        for (uint32_t x = 0; x < png.width; ++x) {
+            const uint8_t* p = &row[size_t{x} * png.channels];
+            out.rgba.insert(out.rgba.end(),
+                            {p[0], p[1], p[2], png.channels == 4 ? p[3] : uint8_t{255}});
+        }
+    }
+    return true;
 }
 
 }  // namespace zentrova::test

@@ -13,6 +13,8 @@
 namespace zentrova {
 namespace {
 
+using Colours = std::vector<uint32_t>;
+using testing::AllColours;
 using testing::ByteNoise;
 using testing::ColourAt;
 using testing::MakeMask;
@@ -32,15 +34,11 @@ TEST(BlendMasked, StatedValuesForWeight128) {
     ASSERT_TRUE(source.Create(3, 1, 24, 0, nullptr));
     ASSERT_TRUE(MakeMask(mask, 3, 1, 128));
     SetPixel(source, 0, 0, 255, 255, 255);
-    SetPixel(destination, 0, 0, 0, 0, 0);
-    SetPixel(source, 1, 0, 0, 0, 0);
     SetPixel(destination, 1, 0, 255, 255, 255);
-    SetPixel(source, 2, 0, 0, 0, 0);
     SetPixel(destination, 2, 0, 10, 10, 10);
     ASSERT_TRUE(BlendMasked(destination, source, mask, 0, 0));
-    EXPECT_EQ(ColourAt(destination, 0, 0), 0x808080u);  // 255 * 128 / 255 = 128
-    EXPECT_EQ(ColourAt(destination, 1, 0), 0x7F7F7Fu);  // 255 - 128 = 127
-    EXPECT_EQ(ColourAt(destination, 2, 0), 0x050505u);  // 10 + trunc(-1280 / 255) = 10 - 5
+    // 255 * 128 / 255 = 128; 255 - 128 = 127; 10 + trunc(-1280 / 255) = 10 - 5.
+    EXPECT_EQ(AllColours(destination), (Colours{0x808080, 0x7F7F7F, 0x050505}));
 }
 
 // Every (destination, source, weight) triple through both kernels, at a length that exercises
@@ -105,60 +103,44 @@ TEST(BlendMasked, WeightRowsSpreadTheFirstMaskByte) {
 }
 
 // A 5 x 4 destination and a 3 x 3 source whose pixel (i, j) is (10 * i + j, 100 + j, 200), laid
-// with weight 255, so that every destination pixel shows which source pixel reached it.
-class BlendClipping : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(source.Create(3, 3, 24, 0, nullptr));
-        ASSERT_TRUE(MakeMask(mask, 3, 3, 255));
-        for (uint32_t j = 0; j < 3; ++j) {
-            for (uint32_t i = 0; i < 3; ++i) {
-                SetPixel(source, i, j, static_cast<uint8_t>(10 * i + j),
-                         static_cast<uint8_t>(100 + j), 200);
-            }
-        }
+// with weight 255 at every edge, so that every destination pixel shows which source pixel reached
+// it; nothing on the destination fails and changes nothing.
+TEST(BlendMasked, ClippedAtEveryEdge) {
+    ZImage source, mask;
+    ASSERT_TRUE(source.Create(3, 3, 24, 0, nullptr));
+    ASSERT_TRUE(MakeMask(mask, 3, 3, 255));
+    for (uint32_t k = 0; k < 9; ++k) {
+        SetPixel(source, k % 3, k / 3, static_cast<uint8_t>(10 * (k % 3) + k / 3),
+                 static_cast<uint8_t>(100 + k / 3), 200);
     }
-
-    // Blends at (x, y) onto a fresh grey destination and checks every pixel.
-    void Check(int32_t x, int32_t y, bool expectedResult) {
+    struct Case {
+        int32_t x, y;
+        bool lands;
+    };
+    // Inside, left edge (source column 0 skipped), top-left corner (only source pixel (2, 2)
+    // lands), top, right (column 2 cut off), bottom (row 2 cut off), bottom-right (only (0, 0)),
+    // then right of, below, left of and above the destination, and far away.
+    for (const Case& c :
+         {Case{1, 0, true}, Case{-1, 1, true}, Case{-2, -2, true}, Case{1, -1, true},
+          Case{3, 1, true}, Case{2, 2, true}, Case{4, 3, true}, Case{5, 0, false},
+          Case{0, 4, false}, Case{-3, 0, false}, Case{0, -3, false}, Case{-40, 90, false},
+          Case{INT32_MIN, INT32_MIN, false}, Case{INT32_MAX, 0, false}}) {
         ZImage destination;
         ASSERT_TRUE(destination.Create(5, 4, 24, 0x505050, nullptr));
-        EXPECT_EQ(BlendMasked(destination, source, mask, x, y), expectedResult);
+        EXPECT_EQ(BlendMasked(destination, source, mask, c.x, c.y), c.lands);
         for (int32_t dy = 0; dy < 4; ++dy) {
             for (int32_t dx = 0; dx < 5; ++dx) {
-                const int64_t i = int64_t{dx} - x;
-                const int64_t j = int64_t{dy} - y;
+                const int64_t i = int64_t{dx} - c.x;
+                const int64_t j = int64_t{dy} - c.y;
                 uint32_t expected = 0x505050;
                 if (i >= 0 && i < 3 && j >= 0 && j < 3) {
                     expected = 200 | ((100u + j) << 8) | (uint32_t(10 * i + j) << 16);
                 }
                 EXPECT_EQ(ColourAt(destination, dx, dy), expected)
-                    << "blend at " << x << "," << y << " pixel " << dx << "," << dy;
+                    << "blend at " << c.x << "," << c.y << " pixel " << dx << "," << dy;
             }
         }
     }
-
-    ZImage source, mask;
-};
-
-TEST_F(BlendClipping, InsideAndAtEveryEdge) {
-    Check(1, 0, true);    // inside
-    Check(-1, 1, true);   // left edge: source column 0 skipped
-    Check(-2, -2, true);  // top-left corner: only source pixel (2, 2) lands
-    Check(1, -1, true);   // top edge
-    Check(3, 1, true);    // right edge: source column 2 cut off
-    Check(2, 2, true);    // bottom edge: source row 2 cut off
-    Check(4, 3, true);    // bottom-right corner: only source pixel (0, 0) lands
-}
-
-TEST_F(BlendClipping, NothingOnTheDestinationFailsAndChangesNothing) {
-    Check(5, 0, false);   // right of the destination
-    Check(0, 4, false);   // below it
-    Check(-3, 0, false);  // left of it
-    Check(0, -3, false);  // above it
-    Check(-40, 90, false);
-    Check(INT32_MIN, INT32_MIN, false);
-    Check(INT32_MAX, 0, false);
 }
 
 TEST(BlendMasked, NegativeOffsetUsesTheSkippedSourceColumns) {
@@ -172,9 +154,8 @@ TEST(BlendMasked, NegativeOffsetUsesTheSkippedSourceColumns) {
         SetPixel(source, i, 1, static_cast<uint8_t>(i), 3, 4);
     }
     ASSERT_TRUE(BlendMasked(destination, source, mask, -10, 0));
-    for (uint32_t i = 0; i < 50; ++i) {
-        EXPECT_EQ(PixelAt(destination, i, 0)[0], i + 10);
-        EXPECT_EQ(PixelAt(destination, i, 1)[0], i + 10);
+    for (uint32_t i = 0; i < 100; ++i) {
+        EXPECT_EQ(PixelAt(destination, i % 50, i / 50)[0], i % 50 + 10);
     }
 }
 
@@ -199,25 +180,18 @@ TEST(BlendMasked, DepthsAndAlpha) {
     SetPixel(mask32, 1, 0, 51, 9, 9, 200);
 
     ASSERT_TRUE(BlendMasked(destination32, source24, mask24, 0, 0));
-    EXPECT_EQ(ColourAt(destination32, 0, 0), 0x808080u);
-    EXPECT_EQ(ColourAt(destination32, 1, 0), 0u);
-    EXPECT_EQ(PixelAt(destination32, 0, 0)[3], 7);
-    EXPECT_EQ(PixelAt(destination32, 1, 0)[3], 8);
-
+    EXPECT_EQ(AllColours(destination32), (Colours{0x808080, 0}));
+    EXPECT_EQ(AllColours(destination32, true), (Colours{7, 8}));
     ASSERT_TRUE(BlendMasked(destination32, source32, mask32, 0, 0));
-    EXPECT_EQ(ColourAt(destination32, 0, 0), 0xFFFFFFu);
-    EXPECT_EQ(ColourAt(destination32, 1, 0), 0x333333u);  // 255 * 51 / 255
-    EXPECT_EQ(PixelAt(destination32, 0, 0)[3], 7);
-    EXPECT_EQ(PixelAt(destination32, 1, 0)[3], 8);
-
+    EXPECT_EQ(AllColours(destination32), (Colours{0xFFFFFF, 0x333333}));  // 255 * 51 / 255
+    EXPECT_EQ(AllColours(destination32, true), (Colours{7, 8}));
     ASSERT_TRUE(BlendMasked(destination24, source32, mask32, 0, 0));
-    EXPECT_EQ(ColourAt(destination24, 0, 0), 0xFFFFFFu);
-    EXPECT_EQ(ColourAt(destination24, 1, 0), 0x333333u);
+    EXPECT_EQ(AllColours(destination24), (Colours{0xFFFFFF, 0x333333}));
 }
 
 TEST(BlendMasked, UnsupportedDepthsAndEmptyImagesFailAndChangeNothing) {
     const auto grey = testing::GreyPalette();
-    ZImage destination, source, mask, empty, palette8, words16, mask16, mask1;
+    ZImage destination, source, mask, empty, palette8, words16, mask16, mask1, narrow, low, before;
     ASSERT_TRUE(destination.Create(4, 4, 24, 0x123456, nullptr));
     ASSERT_TRUE(source.Create(4, 4, 24, 0xFFFFFF, nullptr));
     ASSERT_TRUE(MakeMask(mask, 4, 4, 255));
@@ -225,30 +199,22 @@ TEST(BlendMasked, UnsupportedDepthsAndEmptyImagesFailAndChangeNothing) {
     ASSERT_TRUE(words16.Create(4, 4, 16, 0xFFFFFF, nullptr));
     ASSERT_TRUE(mask16.Create(4, 4, 16, 0xFFFFFF, nullptr));
     ASSERT_TRUE(mask1.Create(4, 4, 1, 0, grey.data()));
-    ZImage before;
+    // A source narrower or lower than the mask cannot cover it.
+    ASSERT_TRUE(narrow.Create(3, 4, 24, 0xFFFFFF, nullptr));
+    ASSERT_TRUE(low.Create(4, 3, 24, 0xFFFFFF, nullptr));
     ASSERT_TRUE(before.CopyFrom(destination));
-
-    EXPECT_FALSE(BlendMasked(destination, palette8, mask, 0, 0));
-    EXPECT_FALSE(BlendMasked(destination, words16, mask, 0, 0));
-    EXPECT_FALSE(BlendMasked(destination, source, mask16, 0, 0));
-    EXPECT_FALSE(BlendMasked(destination, source, mask1, 0, 0));
-    EXPECT_FALSE(BlendMasked(destination, empty, mask, 0, 0));
-    EXPECT_FALSE(BlendMasked(destination, source, empty, 0, 0));
+    for (const ZImage* s : {&palette8, &words16, &empty, &narrow, &low}) {
+        EXPECT_FALSE(BlendMasked(destination, *s, mask, 0, 0));
+    }
+    for (const ZImage* m : {&mask16, &mask1, &empty}) {
+        EXPECT_FALSE(BlendMasked(destination, source, *m, 0, 0));
+    }
     EXPECT_TRUE(SameBytes(destination, before));
     EXPECT_FALSE(BlendMasked(empty, source, mask, 0, 0));
     EXPECT_FALSE(empty.IsValid());
     ASSERT_TRUE(before.CopyFrom(words16));
     EXPECT_FALSE(BlendMasked(words16, source, mask, 0, 0));
     EXPECT_TRUE(SameBytes(words16, before));
-
-    // A source smaller than the mask cannot cover it.
-    ZImage small;
-    ASSERT_TRUE(small.Create(3, 4, 24, 0xFFFFFF, nullptr));
-    ASSERT_TRUE(before.CopyFrom(destination));
-    EXPECT_FALSE(BlendMasked(destination, small, mask, 0, 0));
-    ASSERT_TRUE(small.Create(4, 3, 24, 0xFFFFFF, nullptr));
-    EXPECT_FALSE(BlendMasked(destination, small, mask, 0, 0));
-    EXPECT_TRUE(SameBytes(destination, before));
 }
 
 TEST(BlendMasked, DestinationAsItsOwnSourceOrMaskIsReadAsItWas) {
@@ -261,10 +227,7 @@ TEST(BlendMasked, DestinationAsItsOwnSourceOrMaskIsReadAsItWas) {
         SetPixel(image, x, 0, static_cast<uint8_t>(10 * (x + 1)), 0, 0);
     }
     ASSERT_TRUE(BlendMasked(image, image, mask, 1, 0));
-    const uint8_t expected[] = {10, 10, 20, 30};
-    for (uint32_t x = 0; x < 4; ++x) {
-        EXPECT_EQ(PixelAt(image, x, 0)[0], expected[x]) << x;
-    }
+    EXPECT_EQ(AllColours(image), (Colours{10 << 16, 10 << 16, 20 << 16, 30 << 16}));
     // As its own mask: weights 0, 51, 255 (blue bytes) blending white in.
     ZImage white;
     ASSERT_TRUE(white.Create(3, 1, 24, 0xFFFFFF, nullptr));
@@ -272,10 +235,8 @@ TEST(BlendMasked, DestinationAsItsOwnSourceOrMaskIsReadAsItWas) {
     SetPixel(image, 1, 0, 51, 0, 0);
     SetPixel(image, 2, 0, 255, 0, 0);
     ASSERT_TRUE(BlendMasked(image, white, image, 0, 0));
-    EXPECT_EQ(ColourAt(image, 0, 0), 0x000000u);
     // Blue 51 + trunc(204 * 51 / 255 = 40.8) = 91, green and red 255 * 51 / 255 = 51.
-    EXPECT_EQ(ColourAt(image, 1, 0), 0x5B3333u);
-    EXPECT_EQ(ColourAt(image, 2, 0), 0xFFFFFFu);
+    EXPECT_EQ(AllColours(image), (Colours{0, 0x5B3333, 0xFFFFFF}));
 }
 
 // Odd widths at every depth combination, with a noisy picture, against the definition per pixel;

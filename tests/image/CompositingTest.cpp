@@ -1,5 +1,9 @@
 // Premultiply, colour keys, channels, the portable alpha blend and the solid rectangle: exact
 // values from hand-computed pictures, failures that change nothing.
+#include <array>
+#include <utility>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "image/ZCompositing.h"
@@ -13,18 +17,12 @@ using testing::PixelAt;
 using testing::SameBytes;
 using testing::SetPixel;
 
-TEST(Premultiply, StatedPixelAndEveryColourAlphaPair) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(1, 1, 32, 0, nullptr));
-    SetPixel(image, 0, 0, 200, 100, 50, 128);
-    ASSERT_TRUE(Premultiply(image));
-    const uint8_t* p = PixelAt(image, 0, 0);
-    EXPECT_EQ(p[0], 100);
-    EXPECT_EQ(p[1], 50);
-    EXPECT_EQ(p[2], 25);
-    EXPECT_EQ(p[3], 128);
+using Colours = std::vector<uint32_t>;
+using testing::AllColours;
 
+TEST(Premultiply, EveryColourAlphaPairAndOnlyThirtyTwoBits) {
     // Column c, row a: blue c, green 255 - c, red c / 3, alpha a.
+    ZImage image;
     ASSERT_TRUE(image.Create(256, 256, 32, 0, nullptr));
     for (uint32_t a = 0; a < 256; ++a) {
         for (uint32_t c = 0; c < 256; ++c) {
@@ -42,10 +40,7 @@ TEST(Premultiply, StatedPixelAndEveryColourAlphaPair) {
             ASSERT_EQ(q[3], a);
         }
     }
-}
-
-TEST(Premultiply, OnlyThirtyTwoBits) {
-    ZImage image, empty, before;
+    ZImage empty, before;
     ASSERT_TRUE(image.Create(3, 2, 24, 0x808080, nullptr));
     ASSERT_TRUE(before.CopyFrom(image));
     EXPECT_FALSE(Premultiply(image));
@@ -53,11 +48,11 @@ TEST(Premultiply, OnlyThirtyTwoBits) {
     EXPECT_FALSE(Premultiply(empty));
 }
 
-// A 5 x 3 picture (odd width: one padding byte per row) with a magenta background and three
-// other colours, one of them differing from magenta in a single channel.
-class ColourKeys : public ::testing::Test {
-  protected:
-    void SetUp() override {
+TEST(ColourKeys, ReplaceKeyAndAllButKeyKeepThePadding) {
+    // A 5 x 3 picture (odd width: one padding byte per row) with a magenta background and three
+    // other colours, one of them differing from magenta in a single channel.
+    for (bool mask : {false, true}) {
+        ZImage picture;
         ASSERT_TRUE(picture.Create(5, 3, 24, 0xFF00FF, nullptr));
         picture.FlushDrawing();
         for (uint32_t r = 0; r < 3; ++r) {
@@ -66,43 +61,17 @@ class ColourKeys : public ::testing::Test {
         ASSERT_TRUE(picture.FillRect(1, 1, 2, 1, 0x123456));
         SetPixel(picture, 4, 2, 0xFF, 0x01, 0xFF);  // almost magenta
         SetPixel(picture, 0, 0, 0, 0, 0);
-    }
-
-    void ExpectPaddingKept() {
+        // Directly, or turning the keyed picture into a mask first.
+        const uint32_t key = mask ? 0xFFFFFF : 0xFF00FF;
+        ASSERT_TRUE(!mask || ReplaceColor(picture, 0xFF00FF, 0xFFFFFF));
+        ASSERT_TRUE(ReplaceAllButColor(picture, key, 0x000000));
+        EXPECT_EQ(AllColours(picture), (Colours{0, key, key, key, key,  //
+                                                key, 0, 0, key, key,    //
+                                                key, key, key, key, 0}));
         for (uint32_t r = 0; r < 3; ++r) {
             EXPECT_EQ(picture.GetRow(r)[15], 0xAB);
         }
     }
-
-    ZImage picture;
-};
-
-TEST_F(ColourKeys, ReplaceAllButKeyMakesTheRestOneColour) {
-    ASSERT_TRUE(ReplaceAllButColor(picture, 0xFF00FF, 0x000000));
-    for (uint32_t y = 0; y < 3; ++y) {
-        for (uint32_t x = 0; x < 5; ++x) {
-            const bool foreground =
-                (y == 1 && (x == 1 || x == 2)) || (x == 4 && y == 2) || (x == 0 && y == 0);
-            EXPECT_EQ(ColourAt(picture, x, y), foreground ? 0u : 0xFF00FFu) << x << "," << y;
-        }
-    }
-    ExpectPaddingKept();
-}
-
-TEST_F(ColourKeys, ReplaceKeyTurnsAKeyedPictureIntoAMask) {
-    ASSERT_TRUE(ReplaceColor(picture, 0xFF00FF, 0xFFFFFF));
-    ASSERT_TRUE(ReplaceAllButColor(picture, 0xFFFFFF, 0x000000));
-    for (uint32_t y = 0; y < 3; ++y) {
-        for (uint32_t x = 0; x < 5; ++x) {
-            const bool foreground =
-                (y == 1 && (x == 1 || x == 2)) || (x == 4 && y == 2) || (x == 0 && y == 0);
-            EXPECT_EQ(ColourAt(picture, x, y), foreground ? 0u : 0xFFFFFFu) << x << "," << y;
-        }
-    }
-    ExpectPaddingKept();
-}
-
-TEST_F(ColourKeys, OnlyTwentyFourBits) {
     ZImage image, before, empty;
     ASSERT_TRUE(image.Create(2, 2, 32, 0xFF00FF, nullptr));
     ASSERT_TRUE(before.CopyFrom(image));
@@ -127,30 +96,31 @@ void MakeChannelPicture(ZImage& image, uint32_t bits) {
 }
 
 TEST(Channels, ExtractGivesAGreyImageOfTheChannel) {
-    const int offsets[] = {2, 1, 0, 3};  // byte of red, green, blue, alpha
-    const int base[] = {100, 50, 0, 200};
+    const int base[] = {100, 50, 0, 200};  // red, green, blue, alpha
     ZImage picture;
     MakeChannelPicture(picture, 32);
     for (int channel = kChannelRed; channel <= kChannelAlpha; ++channel) {
         ZImage grey;
         ASSERT_TRUE(ExtractChannel(picture, channel, grey));
         ASSERT_EQ(grey.GetBitsPerPixel(), 8);
-        ASSERT_EQ(grey.GetWidth(), 3u);
-        ASSERT_EQ(grey.GetHeight(), 2u);
-        uint8_t palette[ZImage::kPaletteBytes];
-        ASSERT_TRUE(grey.GetPalette(palette));
-        EXPECT_EQ(palette[3 * 77], 77);
-        EXPECT_EQ(palette[3 * 77 + 1], 77);
-        EXPECT_EQ(palette[3 * 77 + 2], 77);
+        ASSERT_EQ(std::make_pair(grey.GetWidth(), grey.GetHeight()), std::make_pair(3u, 2u));
+        std::array<uint8_t, ZImage::kPaletteBytes> palette{};
+        ASSERT_TRUE(grey.GetPalette(palette.data()));
+        EXPECT_EQ(palette, testing::GreyPalette());
         for (uint32_t y = 0; y < 2; ++y) {
             for (uint32_t x = 0; x < 3; ++x) {
                 const uint8_t* row = grey.GetRow(1 - y);
                 EXPECT_EQ(row[x], base[channel - 1] + 10 * x + y) << channel;
-                EXPECT_EQ(row[x], PixelAt(picture, x, y)[offsets[channel - 1]]);
             }
             EXPECT_EQ(grey.GetRow(y)[3], 0);  // padding
         }
     }
+    // Into the source itself.
+    MakeChannelPicture(picture, 24);
+    ASSERT_TRUE(ExtractChannel(picture, kChannelGreen, picture));
+    ASSERT_EQ(picture.GetBitsPerPixel(), 8);
+    EXPECT_EQ(picture.GetRow(0)[2], 50 + 21);  // pixel (2, 1)
+    EXPECT_EQ(picture.GetRow(1)[1], 50 + 10);  // pixel (1, 0)
 }
 
 TEST(Channels, ExtractRejectsMissingChannelsAndDepths) {
@@ -168,15 +138,6 @@ TEST(Channels, ExtractRejectsMissingChannelsAndDepths) {
     EXPECT_EQ(ColourAt(target, 0, 0), 0x0A0B0Cu);
 }
 
-TEST(Channels, ExtractIntoTheSourceItself) {
-    ZImage picture;
-    MakeChannelPicture(picture, 24);
-    ASSERT_TRUE(ExtractChannel(picture, kChannelGreen, picture));
-    ASSERT_EQ(picture.GetBitsPerPixel(), 8);
-    EXPECT_EQ(picture.GetRow(0)[2], 50 + 21);  // pixel (2, 1)
-    EXPECT_EQ(picture.GetRow(1)[1], 50 + 10);  // pixel (1, 0)
-}
-
 TEST(Channels, InsertWritesOneChannelOnly) {
     for (uint32_t bits : {24u, 32u}) {
         for (int channel = kChannelRed; channel <= (bits == 32 ? kChannelAlpha : kChannelBlue);
@@ -186,25 +147,17 @@ TEST(Channels, InsertWritesOneChannelOnly) {
             ASSERT_TRUE(before.CopyFrom(picture));
             const auto palette = testing::GreyPalette();
             ASSERT_TRUE(grey.Create(3, 2, 8, 0, palette.data()));
-            for (uint32_t r = 0; r < 2; ++r) {
-                for (uint32_t x = 0; x < 3; ++x) {
-                    grey.GetRow(r)[x] = static_cast<uint8_t>(240 + 3 * x + r);
-                }
+            for (uint32_t i = 0; i < 6; ++i) {
+                grey.GetRow(i / 3)[i % 3] = static_cast<uint8_t>(240 + 3 * (i % 3) + i / 3);
             }
             ASSERT_TRUE(InsertChannel(picture, channel, grey));
+            // The picture as it was, with the channel's byte of every pixel from the grey one.
             const int offsets[] = {2, 1, 0, 3};
-            for (uint32_t r = 0; r < 2; ++r) {
-                for (uint32_t x = 0; x < 3; ++x) {
-                    for (uint32_t b = 0; b < bits / 8; ++b) {
-                        const uint8_t got = picture.GetRow(r)[x * (bits / 8) + b];
-                        if (static_cast<int>(b) == offsets[channel - 1]) {
-                            EXPECT_EQ(got, 240 + 3 * x + r);
-                        } else {
-                            EXPECT_EQ(got, before.GetRow(r)[x * (bits / 8) + b]);
-                        }
-                    }
-                }
+            for (uint32_t i = 0; i < 6; ++i) {
+                before.GetRow(i / 3)[i % 3 * (bits / 8) + offsets[channel - 1]] =
+                    static_cast<uint8_t>(240 + 3 * (i % 3) + i / 3);
             }
+            EXPECT_TRUE(SameBytes(picture, before)) << bits << " bits, channel " << channel;
         }
     }
 }
@@ -242,12 +195,8 @@ TEST(Channels, AlphaSurvivesAnExtractAndInsertRoundTrip) {
     ASSERT_TRUE(copy.CopyFrom(picture));
     ASSERT_TRUE(copy.FillRect(0, 0, 3, 2, 0));  // alpha 0 everywhere
     ASSERT_TRUE(InsertChannel(copy, kChannelAlpha, alpha));
-    for (uint32_t y = 0; y < 2; ++y) {
-        for (uint32_t x = 0; x < 3; ++x) {
-            EXPECT_EQ(PixelAt(copy, x, y)[3], 200 + 10 * x + y);
-            EXPECT_EQ(ColourAt(copy, x, y), 0u);
-        }
-    }
+    EXPECT_EQ(AllColours(copy, true), (Colours{200, 210, 220, 201, 211, 221}));
+    EXPECT_EQ(AllColours(copy), Colours(6, 0));
 }
 
 TEST(AlphaBlendPixels, HandComputedValues) {
@@ -262,12 +211,10 @@ TEST(AlphaBlendPixels, HandComputedValues) {
     ASSERT_TRUE(second.CopyFrom(target));
 
     ASSERT_TRUE(AlphaBlendImagePixels(target, source, 0, 0, 255));
-    // Premultiplied 200 * 128 / 255 = 100; 100 + round(100 * 127 / 255) = 100 + 50.
-    EXPECT_EQ(ColourAt(target, 0, 0), 0x969696u);
-    EXPECT_EQ(ColourAt(target, 1, 0), 0x070809u);  // opaque: the source
-    EXPECT_EQ(ColourAt(target, 2, 0), 0x646464u);  // transparent: the destination
-    // Red 255 -> 128 + 50, blue 200 -> 100 + 50, green 0 -> 0 + 50.
-    EXPECT_EQ(ColourAt(target, 3, 0), 0x9632B2u);
+    // Premultiplied 200 * 128 / 255 = 100; 100 + round(100 * 127 / 255) = 100 + 50. Opaque: the
+    // source; transparent: the destination. Red 255 -> 128 + 50, blue 200 -> 100 + 50, green
+    // 0 -> 0 + 50.
+    EXPECT_EQ(AllColours(target), (Colours{0x969696, 0x070809, 0x646464, 0x9632B2}));
 
     // Constant alpha 128: a' = round(128 * 128 / 255) = 64, c' = round(100 * 128 / 255) = 50,
     // 50 + round(100 * 191 / 255) = 50 + 75.
@@ -278,11 +225,7 @@ TEST(AlphaBlendPixels, HandComputedValues) {
 TEST(AlphaBlendPixels, ClippingConstantClampAndTargetAlpha) {
     ZImage target, source, before;
     ASSERT_TRUE(target.Create(3, 3, 32, 0, nullptr));
-    for (uint32_t y = 0; y < 3; ++y) {
-        for (uint32_t x = 0; x < 3; ++x) {
-            SetPixel(target, x, y, 0, 0, 0, 100);
-        }
-    }
+    testing::FillAll(target, 0, 0, 0, 100);
     ASSERT_TRUE(source.Create(2, 2, 32, 0, nullptr));
     SetPixel(source, 0, 0, 1, 2, 3, 255);
     SetPixel(source, 1, 0, 4, 5, 6, 255);
@@ -295,12 +238,10 @@ TEST(AlphaBlendPixels, ClippingConstantClampAndTargetAlpha) {
     ASSERT_TRUE(AlphaBlendImagePixels(target, source, 5, 0, 255));  // off the target
     EXPECT_TRUE(SameBytes(target, before));
 
-    ASSERT_TRUE(AlphaBlendImagePixels(target, source, -1, 2, 999));  // clamped to 255
-    EXPECT_EQ(ColourAt(target, 0, 2), 0x040506u);                    // source pixel (1, 0)
-    EXPECT_EQ(PixelAt(target, 0, 2)[3], 255);                        // opaque source over alpha 100
-    EXPECT_EQ(ColourAt(target, 1, 2), 0u);
-    EXPECT_EQ(PixelAt(target, 1, 2)[3], 100);
-    EXPECT_EQ(ColourAt(target, 0, 1), 0u);
+    // Constant 999 is clamped to 255; source pixel (1, 0) lands at (0, 2), opaque over alpha 100.
+    ASSERT_TRUE(AlphaBlendImagePixels(target, source, -1, 2, 999));
+    EXPECT_EQ(AllColours(target), (Colours{0, 0, 0, 0, 0, 0, 0x040506, 0, 0}));
+    EXPECT_EQ(AllColours(target, true), (Colours{100, 100, 100, 100, 100, 100, 255, 100, 100}));
 
     ZImage source24, empty;
     ASSERT_TRUE(source24.Create(2, 2, 24, 0xFFFFFF, nullptr));
@@ -314,19 +255,11 @@ TEST(AlphaBlendPixels, ClippingConstantClampAndTargetAlpha) {
 TEST(SolidRect, FillsTheClippedRectangle) {
     ZImage target;
     ASSERT_TRUE(target.Create(4, 3, 32, 0, nullptr));
-    for (uint32_t y = 0; y < 3; ++y) {
-        for (uint32_t x = 0; x < 4; ++x) {
-            SetPixel(target, x, y, 1, 1, 1, 77);
-        }
-    }
-    ASSERT_TRUE(FillSolidRect(target, 2, -1, 5, 2, 0x332211));
-    for (uint32_t y = 0; y < 3; ++y) {
-        for (uint32_t x = 0; x < 4; ++x) {
-            const bool inside = x >= 2 && y == 0;
-            EXPECT_EQ(ColourAt(target, x, y), inside ? 0x332211u : 0x010101u) << x << "," << y;
-            EXPECT_EQ(PixelAt(target, x, y)[3], inside ? 0 : 77);
-        }
-    }
+    testing::FillAll(target, 1, 1, 1, 77);
+    ASSERT_TRUE(FillSolidRect(target, 2, -1, 5, 2, 0x332211));  // top row, columns 2 and 3
+    const uint32_t o = 0x010101, n = 0x332211;
+    EXPECT_EQ(AllColours(target), (Colours{o, o, n, n, o, o, o, o, o, o, o, o}));
+    EXPECT_EQ(AllColours(target, true), (Colours{77, 77, 0, 0, 77, 77, 77, 77, 77, 77, 77, 77}));
     ZImage before, palette8, empty;
     ASSERT_TRUE(before.CopyFrom(target));
     EXPECT_TRUE(FillSolidRect(target, 0, 0, 0, 3, 0xFFFFFF));

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "image/ZImage.h"
 
@@ -33,6 +34,36 @@ inline void SetPixel(ZImage& image, uint32_t x, uint32_t y, uint8_t blue, uint8_
     if (image.GetBitsPerPixel() == 32) {
         p[3] = alpha;
     }
+}
+
+// Every pixel of a 24- or 32-bit image set to one colour and alpha.
+inline void FillAll(ZImage& image, uint8_t blue, uint8_t green, uint8_t red, uint8_t alpha = 255) {
+    for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+        for (uint32_t x = 0; x < image.GetWidth(); ++x)
+            SetPixel(image, x, y, blue, green, red, alpha);
+    }
+}
+
+// The colours (0x00BBGGRR) of all pixels, row by row from the top; with alpha = true, the alpha
+// bytes of a 32-bit image instead.
+inline std::vector<uint32_t> AllColours(const ZImage& image, bool alpha = false) {
+    std::vector<uint32_t> v;
+    for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+        for (uint32_t x = 0; x < image.GetWidth(); ++x)
+            v.push_back(alpha ? PixelAt(image, x, y)[3] : ColourAt(image, x, y));
+    }
+    return v;
+}
+
+// A palette of RGB triplets where entry i is (i, 255 - i, i / 2), distinct in every channel.
+inline std::array<uint8_t, ZImage::kPaletteBytes> RampPalette() {
+    std::array<uint8_t, ZImage::kPaletteBytes> p{};
+    for (int i = 0; i < 256; ++i) {
+        p[3 * i + 0] = static_cast<uint8_t>(i);
+        p[3 * i + 1] = static_cast<uint8_t>(255 - i);
+        p[3 * i + 2] = static_cast<uint8_t>(i / 2);
+    }
+    return p;
 }
 
 // The grey palette: entry i = (i, i, i).

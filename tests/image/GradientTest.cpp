@@ -1,5 +1,7 @@
 // Gradient fills drawn into pixels: the stated columns, truncation towards zero, every pixel of
 // the diagonal mode, the radial centre and corners, clipping, 32-bit alpha and failures.
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "image/ZCompositing.h"
@@ -8,6 +10,8 @@
 namespace zentrova {
 namespace {
 
+using Colours = std::vector<uint32_t>;
+using testing::AllColours;
 using testing::ColourAt;
 using testing::PixelAt;
 using testing::SameBytes;
@@ -21,12 +25,12 @@ TEST(Gradient, HorizontalStatedColumns) {
     ZImage image;
     ASSERT_TRUE(image.Create(4, 3, 24, 0x123456, nullptr));
     ASSERT_TRUE(FillGradient(image, 0, 0, 4, 3, 0x000000, 0xFFFFFF, kGradientHorizontal));
-    const uint32_t expected[] = {0, 63, 127, 191};
-    for (uint32_t y = 0; y < 3; ++y) {
-        for (uint32_t x = 0; x < 4; ++x) {
-            EXPECT_EQ(ColourAt(image, x, y), Grey(expected[x])) << x << "," << y;
-        }
+    const Colours row = {0, Grey(63), Grey(127), Grey(191)};
+    Colours rows;
+    for (int y = 0; y < 3; ++y) {
+        rows.insert(rows.end(), row.begin(), row.end());
     }
+    EXPECT_EQ(AllColours(image), rows);
 }
 
 TEST(Gradient, VerticalStepsPerChannelTruncatingTowardsZero) {
@@ -34,13 +38,9 @@ TEST(Gradient, VerticalStepsPerChannelTruncatingTowardsZero) {
     ZImage image;
     ASSERT_TRUE(image.Create(2, 3, 24, 0, nullptr));
     ASSERT_TRUE(FillGradient(image, 0, 0, 2, 3, 0x07C810, 0x0700FF, kGradientVertical));
-    const uint32_t red[] = {16, 95, 175};     // 16 + 239 * j / 3
-    const uint32_t green[] = {200, 134, 67};  // 200 + trunc(-200 * j / 3)
-    for (uint32_t y = 0; y < 3; ++y) {
-        for (uint32_t x = 0; x < 2; ++x) {
-            EXPECT_EQ(ColourAt(image, x, y), red[y] | (green[y] << 8) | (7u << 16));
-        }
-    }
+    // Red 16 + 239 * j / 3, green 200 + trunc(-200 * j / 3).
+    EXPECT_EQ(AllColours(image),
+              (Colours{0x07C810, 0x07C810, 0x07865F, 0x07865F, 0x0743AF, 0x0743AF}));
 }
 
 TEST(Gradient, DiagonalFillsEveryPixelByItsStep) {
@@ -49,11 +49,7 @@ TEST(Gradient, DiagonalFillsEveryPixelByItsStep) {
     ZImage image;
     ASSERT_TRUE(image.Create(3, 2, 24, 0x0000FF, nullptr));
     ASSERT_TRUE(FillGradient(image, 0, 0, 3, 2, 0x000000, Grey(250), kGradientDiagonal));
-    for (uint32_t y = 0; y < 2; ++y) {
-        for (uint32_t x = 0; x < 3; ++x) {
-            EXPECT_EQ(ColourAt(image, x, y), Grey(50 * (x + y))) << x << "," << y;
-        }
-    }
+    EXPECT_EQ(AllColours(image), (Colours{0, Grey(50), Grey(100), Grey(50), Grey(100), Grey(150)}));
     // Falling, with an offset inside a larger picture: only the rectangle changes.
     ASSERT_TRUE(image.Create(6, 5, 24, 0x0000FF, nullptr));
     ASSERT_TRUE(FillGradient(image, 1, 2, 4, 3, Grey(70), 0x000000, kGradientDiagonal));
@@ -132,19 +128,11 @@ TEST(Gradient, ClippedFillMatchesTheUnclippedOne) {
 TEST(Gradient, ThirtyTwoBitTargetGetsAlphaZeroInsideOnly) {
     ZImage image;
     ASSERT_TRUE(image.Create(3, 3, 32, 0, nullptr));
-    for (uint32_t y = 0; y < 3; ++y) {
-        for (uint32_t x = 0; x < 3; ++x) {
-            testing::SetPixel(image, x, y, 9, 9, 9, 255);
-        }
-    }
+    testing::FillAll(image, 9, 9, 9, 255);
     ASSERT_TRUE(FillGradient(image, 1, 1, 2, 2, 0, Grey(100), kGradientHorizontal));
-    for (uint32_t y = 0; y < 3; ++y) {
-        for (uint32_t x = 0; x < 3; ++x) {
-            const bool inside = x >= 1 && y >= 1;
-            EXPECT_EQ(PixelAt(image, x, y)[3], inside ? 0 : 255);
-            EXPECT_EQ(ColourAt(image, x, y), inside ? Grey(50 * (x - 1)) : Grey(9));
-        }
-    }
+    const uint32_t n = Grey(9);
+    EXPECT_EQ(AllColours(image), (Colours{n, n, n, n, 0, Grey(50), n, 0, Grey(50)}));
+    EXPECT_EQ(AllColours(image, true), (Colours{255, 255, 255, 255, 0, 0, 255, 0, 0}));
 }
 
 TEST(Gradient, FailuresAndUnknownModes) {

@@ -83,50 +83,27 @@ inline std::vector<uint8_t> BoxLine(const std::vector<uint8_t>& in, uint32_t m) 
     return out;
 }
 
-// Filters 1 and 4: box passes, horizontal first (1) or vertical first (4).
-inline Picture Box(const Picture& src, uint32_t W, uint32_t H, bool horizontalFirst) {
-    const uint32_t midW = horizontalFirst ? W : src.width;
-    const uint32_t midH = horizontalFirst ? src.height : H;
-    Picture mid(midW, midH, 3);
-    Picture dst(W, H, src.bytes);
+// One box pass into m samples along the rows (horizontal) or the columns.
+inline Picture BoxPass(const Picture& src, uint32_t m, bool horizontal) {
+    Picture dst(horizontal ? m : src.width, horizontal ? src.height : m, src.bytes);
+    const uint32_t n = horizontal ? src.width : src.height;
     for (uint32_t c = 0; c < 3; ++c) {
-        if (horizontalFirst) {
-            for (uint32_t r = 0; r < src.height; ++r) {
-                std::vector<uint8_t> line;
-                for (uint32_t x = 0; x < src.width; ++x)
-                    line.push_back(src.At(x, r)[c]);
-                const auto out = BoxLine(line, W);
-                for (uint32_t x = 0; x < W; ++x)
-                    mid.At(x, r)[c] = out[x];
-            }
-            for (uint32_t x = 0; x < W; ++x) {
-                std::vector<uint8_t> line;
-                for (uint32_t r = 0; r < src.height; ++r)
-                    line.push_back(mid.At(x, r)[c]);
-                const auto out = BoxLine(line, H);
-                for (uint32_t r = 0; r < H; ++r)
-                    dst.At(x, r)[c] = out[r];
-            }
-        } else {
-            for (uint32_t x = 0; x < src.width; ++x) {
-                std::vector<uint8_t> line;
-                for (uint32_t r = 0; r < src.height; ++r)
-                    line.push_back(src.At(x, r)[c]);
-                const auto out = BoxLine(line, H);
-                for (uint32_t r = 0; r < H; ++r)
-                    mid.At(x, r)[c] = out[r];
-            }
-            for (uint32_t r = 0; r < H; ++r) {
-                std::vector<uint8_t> line;
-                for (uint32_t x = 0; x < src.width; ++x)
-                    line.push_back(mid.At(x, r)[c]);
-                const auto out = BoxLine(line, W);
-                for (uint32_t x = 0; x < W; ++x)
-                    dst.At(x, r)[c] = out[x];
-            }
+        for (uint32_t l = 0; l < (horizontal ? src.height : src.width); ++l) {
+            std::vector<uint8_t> line;
+            for (uint32_t k = 0; k < n; ++k)
+                line.push_back((horizontal ? src.At(k, l) : src.At(l, k))[c]);
+            const auto out = BoxLine(line, m);
+            for (uint32_t k = 0; k < m; ++k)
+                (horizontal ? dst.At(k, l) : dst.At(l, k))[c] = out[k];
         }
     }
     return dst;
+}
+
+// Filters 1 and 4: box passes, horizontal first (1) or vertical first (4).
+inline Picture Box(const Picture& src, uint32_t W, uint32_t H, bool horizontalFirst) {
+    return horizontalFirst ? BoxPass(BoxPass(src, W, true), H, false)
+                           : BoxPass(BoxPass(src, H, false), W, true);
 }
 
 inline int Clamp(int64_t v, int64_t lo, int64_t hi) {

@@ -5,83 +5,93 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "tests/image/CompositingTestSupport.h"
+
 namespace zentrova {
 namespace {
 
-struct Freer {
-    void operator()(uint8_t* p) const { std::free(p); }
-};
-using Buffer = std::unique_ptr<uint8_t, Freer>;
+using Bytes = std::vector<int>;
+using testing::RampPalette;
 
-// A palette of RGB triplets where entry i is (i, 255 - i, i / 2), distinct in every channel.
-std::array<uint8_t, ZImage::kPaletteBytes> RampPalette() {
-    std::array<uint8_t, ZImage::kPaletteBytes> p{};
-    for (int i = 0; i < 256; ++i) {
-        p[3 * i + 0] = static_cast<uint8_t>(i);
-        p[3 * i + 1] = static_cast<uint8_t>(255 - i);
-        p[3 * i + 2] = static_cast<uint8_t>(i / 2);
+// The first n bytes at p, as numbers.
+Bytes Span(const uint8_t* p, size_t n) {
+    return Bytes(p, p + n);
+}
+
+// The first n bytes of memory row r.
+Bytes Row(const ZImage& image, uint32_t r, size_t n) {
+    return Span(image.GetRow(r), n);
+}
+
+// Palette indices of memory row r.
+Bytes Indices(const ZImage& image, uint32_t r) {
+    Bytes v;
+    for (uint32_t x = 0; x < image.GetWidth(); ++x)
+        v.push_back(image.GetPixelIndex(x, r));
+    return v;
+}
+
+// Conversions hand back memory to free.
+Bytes Converted(uint8_t* p, size_t n) {
+    if (p == nullptr) {
+        return {};
     }
-    return p;
+    Bytes v = Span(p, n);
+    std::free(p);
+    return v;
 }
 
-TEST(ZImageLayout, StrideIsPaddedToFourBytes) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(1, 1, 24, 0, nullptr));
-    EXPECT_EQ(image.GetStride(), 4u);
-    ASSERT_TRUE(image.Create(3, 2, 24, 0, nullptr));
-    EXPECT_EQ(image.GetStride(), 12u);
-    const auto palette = RampPalette();
-    ASSERT_TRUE(image.Create(5, 1, 1, 0, palette.data()));
-    EXPECT_EQ(image.GetStride(), 4u);
-    ASSERT_TRUE(image.Create(9, 1, 4, 0, palette.data()));
-    EXPECT_EQ(image.GetStride(), 8u);
-    ASSERT_TRUE(image.Create(33, 1, 1, 0, palette.data()));
-    EXPECT_EQ(image.GetStride(), 8u);
-    ASSERT_TRUE(image.Create(7, 1, 16, 0, nullptr));
-    EXPECT_EQ(image.GetStride(), 16u);
-    EXPECT_EQ(image.GetPixelMemorySize(), 16u);
+// Width, height, depth, horizontal resolution and the transparent index.
+std::tuple<uint32_t, uint32_t, int, int, bool, int> Summary(const ZImage& image) {
+    return {image.GetWidth(), image.GetHeight(),         image.GetBitsPerPixel(),
+            image.dpiX,       image.hasTransparentIndex, image.transparentIndex};
 }
 
-TEST(ZImageLayout, RequestedDepthRoundsUp) {
-    const std::vector<std::pair<uint32_t, uint8_t>> cases = {
-        {0, 1},   {1, 1},   {2, 4},   {3, 4},   {4, 4},   {5, 8},   {8, 8},   {9, 16},
-        {12, 16}, {16, 16}, {17, 24}, {24, 24}, {25, 32}, {32, 32}, {64, 32}, {255, 32}};
+TEST(ZImageLayout, StridePaddedToFourBytesAndDepthRoundedUp) {
     const auto palette = RampPalette();
-    for (const auto& [requested, expected] : cases) {
+    struct Case {
+        uint32_t width, requested, bits, stride;
+    };
+    const Case cases[] = {{1, 24, 24, 4}, {3, 24, 24, 12}, {5, 1, 1, 4},   {9, 4, 4, 8},
+                          {33, 1, 1, 8},  {7, 16, 16, 16}, {2, 0, 1, 4},   {2, 2, 4, 4},
+                          {2, 3, 4, 4},   {2, 5, 8, 4},    {2, 8, 8, 4},   {2, 9, 16, 4},
+                          {2, 12, 16, 4}, {2, 17, 24, 8},  {2, 25, 32, 8}, {2, 32, 32, 8},
+                          {2, 64, 32, 8}, {2, 255, 32, 8}};
+    for (const Case& c : cases) {
         ZImage image;
-        ASSERT_TRUE(image.Create(2, 2, requested, 0, palette.data())) << requested;
-        EXPECT_EQ(image.GetBitsPerPixel(), expected) << requested;
+        ASSERT_TRUE(image.Create(c.width, 2, c.requested, 0, palette.data())) << c.requested;
+        EXPECT_EQ(image.GetBitsPerPixel(), c.bits) << c.requested;
+        EXPECT_EQ(image.GetStride(), c.stride) << c.width << " at " << c.requested;
+        EXPECT_EQ(image.GetPixelMemorySize(), 2 * c.stride);
     }
 }
 
-TEST(ZImageCreate, NewImageHasDefaultsAndFill) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(4, 3, 24, 0xFF00FF, nullptr));
-    EXPECT_TRUE(image.IsValid());
-    EXPECT_EQ(image.dpiX, 96);
-    EXPECT_EQ(image.dpiY, 96);
-    for (uint32_t r = 0; r < 3; ++r) {
-        const uint8_t* row = image.GetRow(r);
-        for (uint32_t x = 0; x < 4; ++x) {
-            EXPECT_EQ(row[3 * x + 0], 0xFF);
-            EXPECT_EQ(row[3 * x + 1], 0x00);
-            EXPECT_EQ(row[3 * x + 2], 0xFF);
-        }
-    }
-}
-
-TEST(ZImageCreate, ThirtyTwoBitFillLeavesAlphaZero) {
+TEST(ZImageCreate, NewImageHasDefaultsFillAndClearedPadding) {
     ZImage image;
     ASSERT_TRUE(image.Create(2, 2, 32, 0x00332211, nullptr));
-    const uint8_t* row = image.GetRow(1);
-    EXPECT_EQ(row[0], 0x33);  // blue from bits 16-23
-    EXPECT_EQ(row[1], 0x22);
-    EXPECT_EQ(row[2], 0x11);  // red from the low byte
-    EXPECT_EQ(row[3], 0x00);
+    EXPECT_EQ(Row(image, 1, 8), (Bytes{0x33, 0x22, 0x11, 0, 0x33, 0x22, 0x11, 0}));  // alpha 0
+    EXPECT_EQ(image.dpiX, 96);
+    EXPECT_EQ(image.dpiY, 96);
+    const auto palette = RampPalette();
+    for (const uint32_t bits : {8u, 16u, 24u}) {
+        // Width 5: 5, 10 and 15 bytes of pixels in rows of 8, 12 and 16 bytes.
+        ASSERT_TRUE(image.Create(5, 3, bits, 0x00FF00FF, palette.data()));
+        const uint32_t used = 5 * bits / 8;
+        const Bytes pixel = bits == 8    ? Bytes{image.GetRow(0)[0]}
+                            : bits == 16 ? Bytes{0x1F, 0x7C}
+                                         : Bytes{0xFF, 0, 0xFF};
+        for (uint32_t r = 0; r < 3; ++r) {
+            for (uint32_t b = 0; b < image.GetStride(); ++b) {
+                EXPECT_EQ(image.GetRow(r)[b], b < used ? pixel[b % pixel.size()] : 0)
+                    << bits << " bits, row " << r << " byte " << b;
+            }
+        }
+    }
 }
 
 TEST(ZImageCreate, SwapExchangesPixelsPaletteAndResolution) {
@@ -90,36 +100,23 @@ TEST(ZImageCreate, SwapExchangesPixelsPaletteAndResolution) {
     palette[3 * 7] = 70;  // entry 7: red 70, green 0, blue 0
     ASSERT_TRUE(grey.Create(3, 2, 8, 0, palette));
     grey.GetRow(1)[2] = 7;
-    grey.GetRow(0)[0] = 7;
     grey.dpiX = 300;
     grey.hasTransparentIndex = true;
     grey.transparentIndex = 7;
     ZImage colour;
     ASSERT_TRUE(colour.Create(5, 4, 24, 0x00ABCDEF, nullptr));
     const uint8_t* greyBits = grey.GetBits();
-
     grey.Swap(colour);
-
-    EXPECT_EQ(grey.GetWidth(), 5u);
-    EXPECT_EQ(grey.GetBitsPerPixel(), 24);
+    EXPECT_EQ(Summary(grey), std::make_tuple(5u, 4u, 24, 96, false, 0));
     EXPECT_EQ(grey.GetRow(3)[0], 0xAB);
-    EXPECT_EQ(grey.dpiX, 96);
-    EXPECT_FALSE(grey.hasTransparentIndex);
-    EXPECT_EQ(colour.GetWidth(), 3u);
-    EXPECT_EQ(colour.GetBitsPerPixel(), 8);
+    EXPECT_EQ(Summary(colour), std::make_tuple(3u, 2u, 8, 300, true, 7));
     EXPECT_EQ(colour.GetBits(), greyBits);  // the memory moved, it was not copied
     EXPECT_EQ(colour.GetPixelIndex(2, 1), 7);
     EXPECT_EQ(colour.GetPaletteEntryBgr(7)[2], 70);
-    EXPECT_EQ(colour.dpiX, 300);
-    EXPECT_TRUE(colour.hasTransparentIndex);
-    EXPECT_EQ(colour.transparentIndex, 7);
-
     ZImage empty;
     colour.Swap(empty);
-    EXPECT_FALSE(colour.IsValid());
     EXPECT_EQ(colour.GetBits(), nullptr);
-    EXPECT_TRUE(empty.IsValid());
-    EXPECT_EQ(empty.GetPixelIndex(0, 0), 7);
+    EXPECT_EQ(empty.GetPixelIndex(2, 1), 7);
 }
 
 TEST(ZImageCreate, RejectsBadSizesAndMissingPalette) {
@@ -137,50 +134,35 @@ TEST(ZImageCreate, RejectsBadSizesAndMissingPalette) {
     EXPECT_TRUE(ZImage::IsSizeAcceptable(1u << 14, 1u << 14, 32));
 }
 
-TEST(ZImageCreate, CreateFromBitsCopiesMemoryAndPalette) {
+TEST(ZImageCreate, CreateFromBitsAndCopyFromCopyMemoryPaletteAndMetadata) {
     const auto palette = RampPalette();
-    std::vector<uint8_t> bits = {1, 2, 3, 4, 5, 6, 7, 8};  // 3 x 2 at 8 bits: stride 4
-    ZImage image;
-    EXPECT_FALSE(image.CreateFromBits(3, 2, 8, nullptr, palette.data()));
-    ASSERT_TRUE(image.CreateFromBits(3, 2, 8, bits.data(), palette.data()));
-    EXPECT_EQ(0, std::memcmp(image.GetBits(), bits.data(), bits.size()));
-    std::array<uint8_t, ZImage::kPaletteBytes> back{};
-    ASSERT_TRUE(image.GetPalette(back.data()));
-    EXPECT_EQ(back, palette);
-    EXPECT_EQ(image.GetPaletteEntryBgr(10)[0], 5);   // blue of entry 10
-    EXPECT_EQ(image.GetPaletteEntryBgr(10)[2], 10);  // red of entry 10
-}
-
-TEST(ZImageCopy, CopyIsIndependentAndCarriesMetadata) {
-    const auto palette = RampPalette();
+    std::vector<uint8_t> bits = {0x7A, 2, 3, 4, 5, 6, 7, 8};  // 5 x 2 at 4 bits: stride 4
     ZImage source;
-    ASSERT_TRUE(source.Create(5, 3, 4, 0, palette.data()));
+    EXPECT_FALSE(source.CreateFromBits(5, 2, 4, nullptr, palette.data()));
+    ASSERT_TRUE(source.CreateFromBits(5, 2, 4, bits.data(), palette.data()));
+    EXPECT_EQ(Row(source, 0, 8), Bytes(bits.begin(), bits.end()));
+    std::array<uint8_t, ZImage::kPaletteBytes> back{};
+    ASSERT_TRUE(source.GetPalette(back.data()));
+    EXPECT_EQ(back, palette);
+    EXPECT_EQ(Span(source.GetPaletteEntryBgr(10), 3), (Bytes{5, 245, 10}));
     source.dpiX = 120;
     source.dpiY = 144;
     source.hasTransparentIndex = true;
     source.transparentIndex = 7;
-    source.GetRow(0)[0] = 0x7A;
     ZImage copy;
     ASSERT_TRUE(copy.CopyFrom(source));
-    EXPECT_EQ(copy.GetWidth(), 5u);
-    EXPECT_EQ(copy.GetBitsPerPixel(), 4);
-    EXPECT_EQ(copy.dpiX, 120);
+    EXPECT_EQ(Summary(copy), std::make_tuple(5u, 2u, 4, 120, true, 7));
     EXPECT_EQ(copy.dpiY, 144);
-    EXPECT_TRUE(copy.hasTransparentIndex);
-    EXPECT_EQ(copy.transparentIndex, 7);
-    EXPECT_EQ(copy.GetPixelIndex(0, 0), 7);
-    EXPECT_EQ(copy.GetPixelIndex(1, 0), 10);
+    EXPECT_EQ(Indices(copy, 0), (Bytes{7, 10, 0, 2, 0}));
     source.GetRow(0)[0] = 0;
     EXPECT_EQ(copy.GetRow(0)[0], 0x7A);
-    EXPECT_NE(copy.GetBits(), source.GetBits());
+    EXPECT_EQ(Span(copy.GetPaletteEntryBgr(10), 3), (Bytes{5, 245, 10}));
 }
 
 TEST(ZImageEmpty, EveryOperationRefuses) {
     ZImage image;
     EXPECT_FALSE(image.IsValid());
-    EXPECT_EQ(image.GetWidth(), 0u);
-    EXPECT_EQ(image.GetHeight(), 0u);
-    EXPECT_EQ(image.GetBitsPerPixel(), 0);
+    EXPECT_EQ(Summary(image), std::make_tuple(0u, 0u, 0, 0, false, 0));
     EXPECT_EQ(image.GetRow(0), nullptr);
     EXPECT_EQ(image.GetPixelIndex(0, 0), 0);
     EXPECT_FALSE(image.Fill(0));
@@ -205,13 +187,10 @@ TEST(ZImageFill, RectangleIsClippedAndExact) {
     ASSERT_TRUE(image.FillRect(2, 1, 0, 3, 0xFFFFFF));    // empty
     ASSERT_TRUE(image.FillRect(2, 1, 1, -3, 0xFFFFFF));   // empty
     for (uint32_t y = 0; y < 4; ++y) {
-        const uint8_t* row = image.GetRow(3 - y);
         for (uint32_t x = 0; x < 6; ++x) {
-            const bool green = x >= 4 && y >= 2;
-            const bool red = x == 0 && y == 0;
-            EXPECT_EQ(row[3 * x + 1], green ? 0xFF : 0) << x << "," << y;
-            EXPECT_EQ(row[3 * x + 2], red ? 0xFF : 0) << x << "," << y;
-            EXPECT_EQ(row[3 * x + 0], 0) << x << "," << y;
+            const int green = x >= 4 && y >= 2 ? 0xFF : 0;
+            const int red = x == 0 && y == 0 ? 0xFF : 0;
+            EXPECT_EQ(Span(image.GetRow(3 - y) + 3 * x, 3), (Bytes{0, green, red})) << x << y;
         }
     }
 }
@@ -223,22 +202,15 @@ TEST(ZImageFill, PaletteImagesTakeTheNearestColour) {
     std::memcpy(palette.data(), entries, sizeof entries);
     ZImage image;
     ASSERT_TRUE(image.Create(11, 3, 4, 0x0000F0, palette.data()));  // near pure red
-    for (uint32_t x = 0; x < 11; ++x) {
-        EXPECT_EQ(image.GetPixelIndex(x, 1), 2) << x;
-    }
-    ASSERT_TRUE(image.FillRect(3, 1, 5, 1, 0x00000090));  // dark red, middle row only
-    for (uint32_t x = 0; x < 11; ++x) {
-        EXPECT_EQ(image.GetPixelIndex(x, 1), (x >= 3 && x < 8) ? 3 : 2) << x;
-        EXPECT_EQ(image.GetPixelIndex(x, 0), 2) << x;
-        EXPECT_EQ(image.GetPixelIndex(x, 2), 2) << x;
-    }
+    ASSERT_TRUE(image.FillRect(3, 1, 5, 1, 0x00000090));            // dark red, middle row only
+    EXPECT_EQ(Indices(image, 0), Bytes(11, 2));
+    EXPECT_EQ(Indices(image, 1), (Bytes{2, 2, 2, 3, 3, 3, 3, 3, 2, 2, 2}));
+    EXPECT_EQ(Indices(image, 2), Bytes(11, 2));
     ZImage mono;
     ASSERT_TRUE(mono.Create(13, 2, 1, 0xFFFFFF, palette.data()));
     ASSERT_TRUE(mono.FillRect(2, 0, 9, 2, 0x000000));
-    for (uint32_t x = 0; x < 13; ++x) {
-        EXPECT_EQ(mono.GetPixelIndex(x, 0), (x >= 2 && x < 11) ? 0 : 1) << x;
-        EXPECT_EQ(mono.GetPixelIndex(x, 1), (x >= 2 && x < 11) ? 0 : 1) << x;
-    }
+    for (uint32_t r = 0; r < 2; ++r)
+        EXPECT_EQ(Indices(mono, r), (Bytes{1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}));
 }
 
 TEST(ZImagePixelIndex, ReadsPackedLayouts) {
@@ -247,17 +219,12 @@ TEST(ZImagePixelIndex, ReadsPackedLayouts) {
     ASSERT_TRUE(one.Create(10, 1, 1, 0, palette.data()));
     one.GetRow(0)[0] = 0xA5;  // 1010 0101
     one.GetRow(0)[1] = 0x80;
-    const int expected[10] = {1, 0, 1, 0, 0, 1, 0, 1, 1, 0};
-    for (uint32_t x = 0; x < 10; ++x) {
-        EXPECT_EQ(one.GetPixelIndex(x, 0), expected[x]) << x;
-    }
+    EXPECT_EQ(Indices(one, 0), (Bytes{1, 0, 1, 0, 0, 1, 0, 1, 1, 0}));
     ZImage four;
     ASSERT_TRUE(four.Create(3, 1, 4, 0, palette.data()));
     four.GetRow(0)[0] = 0x3C;
     four.GetRow(0)[1] = 0xE0;
-    EXPECT_EQ(four.GetPixelIndex(0, 0), 3);
-    EXPECT_EQ(four.GetPixelIndex(1, 0), 12);
-    EXPECT_EQ(four.GetPixelIndex(2, 0), 14);
+    EXPECT_EQ(Indices(four, 0), (Bytes{3, 12, 14}));
     EXPECT_EQ(four.GetPixelIndex(3, 0), 0);  // outside
     EXPECT_EQ(four.GetPixelIndex(0, 1), 0);  // outside
     ZImage direct;
@@ -266,37 +233,15 @@ TEST(ZImagePixelIndex, ReadsPackedLayouts) {
 }
 
 TEST(ZImageConvert, PaletteExpandsToEveryDirectDepth) {
-    const auto palette = RampPalette();
     ZImage image;
-    ASSERT_TRUE(image.Create(3, 2, 8, 0, palette.data()));
-    const uint8_t indices[2][3] = {{0, 100, 255}, {7, 8, 9}};
-    for (uint32_t r = 0; r < 2; ++r) {
-        std::memcpy(image.GetRow(r), indices[r], 3);
-    }
-    Buffer as24(image.GetBitsAs(24));
-    ASSERT_TRUE(as24);
-    Buffer as32(image.GetBitsAs(32));
-    ASSERT_TRUE(as32);
-    Buffer as16(image.GetBitsAs(16));
-    ASSERT_TRUE(as16);
-    for (uint32_t r = 0; r < 2; ++r) {
-        for (uint32_t x = 0; x < 3; ++x) {
-            const int i = indices[r][x];
-            const uint8_t* p24 = as24.get() + r * 12 + 3 * x;
-            EXPECT_EQ(p24[0], i / 2);
-            EXPECT_EQ(p24[1], 255 - i);
-            EXPECT_EQ(p24[2], i);
-            const uint8_t* p32 = as32.get() + r * 12 + 4 * x;
-            EXPECT_EQ(p32[0], i / 2);
-            EXPECT_EQ(p32[2], i);
-            EXPECT_EQ(p32[3], 0);  // conversions to 32 bits write alpha 0
-            const uint8_t* p16 = as16.get() + r * 8 + 2 * x;
-            const int v = p16[0] | (p16[1] << 8);
-            EXPECT_EQ(v & 31, (i / 2) >> 3);
-            EXPECT_EQ((v >> 5) & 31, (255 - i) >> 3);
-            EXPECT_EQ((v >> 10) & 31, i >> 3);
-        }
-    }
+    const auto palette = RampPalette();
+    ASSERT_TRUE(image.Create(3, 1, 8, 0, palette.data()));
+    std::memcpy(image.GetRow(0), "\x00\x64\xFF", 3);  // indices 0, 100, 255
+    // Blue i / 2, green 255 - i, red i; 32 bits with alpha 0; 5-5-5 words of the top 5 bits.
+    EXPECT_EQ(Converted(image.GetBitsAs(24), 9), (Bytes{0, 255, 0, 50, 155, 100, 127, 0, 255}));
+    EXPECT_EQ(Converted(image.GetBitsAs(32), 12),
+              (Bytes{0, 255, 0, 0, 50, 155, 100, 0, 127, 0, 255, 0}));
+    EXPECT_EQ(Converted(image.GetBitsAs(16), 6), (Bytes{0xE0, 0x03, 0x66, 0x32, 0x0F, 0x7C}));
     EXPECT_EQ(image.GetBitsAs(8), nullptr);
     EXPECT_EQ(image.GetBitsAs(15), nullptr);
 }
@@ -306,126 +251,75 @@ TEST(ZImageConvert, SixteenBitsWidensFullScale) {
     ASSERT_TRUE(image.Create(3, 1, 16, 0, nullptr));
     const uint16_t words[3] = {0x7FFF, 0x0000, (16 << 10) | (1 << 5) | 30};
     std::memcpy(image.GetRow(0), words, sizeof words);
-    Buffer row(image.GetRowAs(24, 0));
-    ASSERT_TRUE(row);
-    const uint8_t expected[9] = {255, 255, 255, 0, 0, 0, (30 << 3) | (30 >> 2), 8, 132};
-    EXPECT_EQ(0, std::memcmp(row.get(), expected, 9));
+    EXPECT_EQ(Converted(image.GetRowAs(24, 0), 9), (Bytes{255, 255, 255, 0, 0, 0, 247, 8, 132}));
 }
 
-TEST(ZImageConvert, RowsRoundTripThroughSetRowFrom) {
+TEST(ZImageConvert, RowsAndBitsAreSetFromOtherDepths) {
     ZImage image;
     ASSERT_TRUE(image.Create(4, 3, 24, 0, nullptr));
     const uint8_t row32[16] = {1, 2, 3, 200, 4, 5, 6, 201, 7, 8, 9, 202, 10, 11, 12, 203};
     ASSERT_TRUE(image.SetRowFrom(32, 1, row32));
-    const uint8_t expected[12] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    EXPECT_EQ(0, std::memcmp(image.GetRow(1), expected, 12));
+    EXPECT_EQ(Row(image, 1, 12), (Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(image.GetRow(0)[0], 0);
     EXPECT_FALSE(image.SetRowFrom(32, 3, row32));
     EXPECT_FALSE(image.SetRowFrom(8, 1, row32));
-
-    std::vector<uint8_t> all(3 * 8, 0);  // 4 x 3 at 16 bits: stride 8
-    for (size_t i = 0; i < all.size(); i += 2) {
-        all[i] = 0xFF, all[i + 1] = 0x7F;  // white
-    }
-    ASSERT_TRUE(image.SetBitsFrom(16, all.data()));
-    for (uint32_t r = 0; r < 3; ++r) {
-        for (uint32_t b = 0; b < 12; ++b) {
-            EXPECT_EQ(image.GetRow(r)[b], 255);
-        }
-    }
-}
-
-TEST(ZImageConvert, SetBitsFromIntoPaletteImagePicksNearest) {
+    std::vector<uint16_t> white(3 * 4, 0x7FFF);  // 4 x 3 at 16 bits: stride 8
+    ASSERT_TRUE(image.SetBitsFrom(16, reinterpret_cast<const uint8_t*>(white.data())));
+    for (uint32_t r = 0; r < 3; ++r)
+        EXPECT_EQ(Row(image, r, 12), Bytes(12, 255));
+    // Into a palette image: the nearest entry.
     std::array<uint8_t, ZImage::kPaletteBytes> palette{};
     palette[3] = 255, palette[4] = 255, palette[5] = 255;  // entry 1 white, others black
-    ZImage image;
     ASSERT_TRUE(image.Create(9, 1, 1, 0, palette.data()));
     uint8_t row[36] = {};
-    for (int x = 0; x < 9; x += 2) {
-        row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = 250;
-    }
+    for (int x = 0; x < 9; x += 2)
+        std::memset(row + 3 * x, 250, 3);
     ASSERT_TRUE(image.SetRowFrom(24, 0, row));
-    for (uint32_t x = 0; x < 9; ++x) {
-        EXPECT_EQ(image.GetPixelIndex(x, 0), x % 2 == 0 ? 1 : 0) << x;
-    }
+    EXPECT_EQ(Indices(image, 0), (Bytes{1, 0, 1, 0, 1, 0, 1, 0, 1}));
 }
 
 TEST(ZImageDepth, EightBitTo32UsesTransparentIndex) {
     const auto palette = RampPalette();
     ZImage image;
-    ASSERT_TRUE(image.Create(4, 2, 8, 0, palette.data()));
-    const uint8_t rows[2][4] = {{5, 6, 5, 0}, {1, 5, 2, 3}};
-    std::memcpy(image.GetRow(0), rows[0], 4);
-    std::memcpy(image.GetRow(1), rows[1], 4);
+    ASSERT_TRUE(image.Create(3, 1, 8, 0, palette.data()));
+    std::memcpy(image.GetRow(0), "\x05\x06\x00", 3);
     image.hasTransparentIndex = true;
     image.transparentIndex = 5;
     image.dpiX = 72;
     ASSERT_TRUE(image.SetBitDepth(32));
     EXPECT_EQ(image.GetBitsPerPixel(), 32);
     EXPECT_EQ(image.dpiX, 72);
-    for (uint32_t r = 0; r < 2; ++r) {
-        for (uint32_t x = 0; x < 4; ++x) {
-            const uint8_t* p = image.GetRow(r) + 4 * x;
-            const int i = rows[r][x];
-            EXPECT_EQ(p[2], i);
-            EXPECT_EQ(p[1], 255 - i);
-            EXPECT_EQ(p[3], i == 5 ? 0 : 255) << r << "," << x;
-        }
-    }
+    EXPECT_EQ(Row(image, 0, 12), (Bytes{2, 250, 5, 0, 3, 249, 6, 255, 0, 255, 0, 255}));
 }
 
-TEST(ZImageDepth, TwentyFourTo32IsOpaqueAndBackDropsAlpha) {
+TEST(ZImageDepth, ChangesBetweenDirectDepths) {
     ZImage image;
     ASSERT_TRUE(image.Create(3, 2, 24, 0x00405060, nullptr));
-    ASSERT_TRUE(image.SetBitDepth(32));
-    for (uint32_t x = 0; x < 3; ++x) {
-        const uint8_t* p = image.GetRow(1) + 4 * x;
-        EXPECT_EQ(p[0], 0x40);
-        EXPECT_EQ(p[1], 0x50);
-        EXPECT_EQ(p[2], 0x60);
-        EXPECT_EQ(p[3], 255);
-    }
+    ASSERT_TRUE(image.SetBitDepth(32));  // opaque
+    EXPECT_EQ(Row(image, 1, 12),
+              (Bytes{0x40, 0x50, 0x60, 255, 0x40, 0x50, 0x60, 255, 0x40, 0x50, 0x60, 255}));
     image.GetRow(0)[3] = 17;
-    ASSERT_TRUE(image.SetBitDepth(24));
-    EXPECT_EQ(image.GetBitsPerPixel(), 24);
+    ASSERT_TRUE(image.SetBitDepth(24));  // alpha dropped
     EXPECT_EQ(image.GetStride(), 12u);
-    const uint8_t expected[9] = {0x40, 0x50, 0x60, 0x40, 0x50, 0x60, 0x40, 0x50, 0x60};
-    EXPECT_EQ(0, std::memcmp(image.GetRow(0), expected, 9));
+    EXPECT_EQ(Row(image, 0, 9), (Bytes{0x40, 0x50, 0x60, 0x40, 0x50, 0x60, 0x40, 0x50, 0x60}));
     EXPECT_TRUE(image.SetBitDepth(24));  // same depth: nothing changes
     EXPECT_FALSE(image.SetBitDepth(8));
-}
-
-TEST(ZImageDepth, SixteenBitTarget) {
-    ZImage image;
     ASSERT_TRUE(image.Create(2, 2, 24, 0x00FFFFFF, nullptr));
     ASSERT_TRUE(image.SetBitDepth(16));
-    EXPECT_EQ(image.GetBitsPerPixel(), 16);
-    EXPECT_EQ(image.GetRow(0)[0], 0xFF);
-    EXPECT_EQ(image.GetRow(0)[1], 0x7F);
+    EXPECT_EQ(Row(image, 0, 4), (Bytes{0xFF, 0x7F, 0xFF, 0x7F}));
     ASSERT_TRUE(image.SetBitDepth(32));
-    EXPECT_EQ(image.GetRow(1)[0], 255);
-    EXPECT_EQ(image.GetRow(1)[3], 255);
+    EXPECT_EQ(Row(image, 1, 4), (Bytes{255, 255, 255, 255}));
 }
 
 TEST(ZImageFlip, SwapsRowsAroundTheMiddle) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(2, 3, 24, 0, nullptr));
-    for (uint32_t r = 0; r < 3; ++r) {
-        std::memset(image.GetRow(r), static_cast<int>(10 + r), image.GetStride());
-    }
-    ASSERT_TRUE(image.FlipVertical());
-    EXPECT_EQ(image.GetRow(0)[0], 12);
-    EXPECT_EQ(image.GetRow(1)[5], 11);
-    EXPECT_EQ(image.GetRow(2)[7], 10);  // padding travels with the row
-
-    ZImage even;
-    ASSERT_TRUE(even.Create(1, 4, 32, 0, nullptr));
-    for (uint32_t r = 0; r < 4; ++r) {
-        even.GetRow(r)[0] = static_cast<uint8_t>(r);
-    }
-    ASSERT_TRUE(even.FlipVertical());
-    for (uint32_t r = 0; r < 4; ++r) {
-        EXPECT_EQ(even.GetRow(r)[0], 3 - r);
+    for (uint32_t h : {3u, 4u}) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(2, h, 24, 0, nullptr));
+        for (uint32_t r = 0; r < h; ++r)
+            std::memset(image.GetRow(r), static_cast<int>(10 + r), image.GetStride());
+        ASSERT_TRUE(image.FlipVertical());
+        for (uint32_t r = 0; r < h; ++r)  // padding travels with the row
+            EXPECT_EQ(Row(image, r, 8), Bytes(8, 10 + h - 1 - r));
     }
 }
 
@@ -437,33 +331,13 @@ TEST(ZImagePalette, SetColorTableReplacesLeadingEntries) {
     ASSERT_TRUE(image.SetColorTable(entries, 2));
     std::array<uint8_t, ZImage::kPaletteBytes> back{};
     ASSERT_TRUE(image.GetPalette(back.data()));
-    EXPECT_EQ(back[0], 30);
-    EXPECT_EQ(back[1], 20);
-    EXPECT_EQ(back[2], 10);
-    EXPECT_EQ(back[3], 60);
-    EXPECT_EQ(back[5], 40);
-    EXPECT_EQ(back[6], palette[6]);  // entry 2 untouched
+    EXPECT_EQ(Span(back.data(), 9), (Bytes{30, 20, 10, 60, 50, 40, 2, 253, 1}));  // entry 2 kept
     ZImage direct;
     ASSERT_TRUE(direct.Create(2, 2, 24, 0, nullptr));
     EXPECT_FALSE(direct.SetColorTable(entries, 2));
 }
 
-TEST(ZImageDestroy, ClearsEverything) {
-    const auto palette = RampPalette();
-    ZImage image;
-    ASSERT_TRUE(image.Create(4, 4, 8, 0, palette.data()));
-    image.hasTransparentIndex = true;
-    image.transparentIndex = 3;
-    EXPECT_TRUE(image.Destroy());
-    EXPECT_FALSE(image.IsValid());
-    EXPECT_EQ(image.GetStride(), 0u);
-    EXPECT_EQ(image.dpiX, 0);
-    EXPECT_FALSE(image.hasTransparentIndex);
-    EXPECT_EQ(image.transparentIndex, 0);
-    EXPECT_FALSE(image.Destroy());
-}
-
-TEST(ZImageCreate, RecreationAtSameSizeStartsFresh) {
+TEST(ZImageCreate, DestroyAndRecreationStartFresh) {
     auto palette = RampPalette();
     ZImage image;
     ASSERT_TRUE(image.Create(6, 2, 8, 0, palette.data()));
@@ -473,29 +347,18 @@ TEST(ZImageCreate, RecreationAtSameSizeStartsFresh) {
     image.GetRow(0)[0] = 42;
     palette[0] = 77;  // entry 0 red
     ASSERT_TRUE(image.Create(6, 2, 8, 0x000000, palette.data()));
-    EXPECT_EQ(image.dpiX, 96);
-    EXPECT_FALSE(image.hasTransparentIndex);
-    EXPECT_EQ(image.transparentIndex, 0);
+    EXPECT_EQ(Summary(image), std::make_tuple(6u, 2u, 8, 96, false, 0));
     EXPECT_EQ(image.GetPaletteEntryBgr(0)[2], 77);
-    // Fill 0 picks the palette entry nearest to black.
-    const uint8_t nearestToBlack = image.GetPixelIndex(0, 0);
-    EXPECT_NE(nearestToBlack, 42);
-    EXPECT_EQ(image.GetPixelIndex(5, 1), nearestToBlack);
-}
-
-TEST(ZImageCreate, RowPaddingIsClearedByWholeImageFills) {
-    const auto palette = RampPalette();
-    for (const uint32_t bits : {8u, 16u, 24u}) {
-        ZImage image;
-        // Width 5: 5, 10 and 15 bytes of pixels in rows of 8, 12 and 16 bytes.
-        ASSERT_TRUE(image.Create(5, 3, bits, 0x00FFFFFF, palette.data()));
-        const uint32_t used = 5 * bits / 8;
-        for (uint32_t r = 0; r < 3; ++r) {
-            for (uint32_t b = used; b < image.GetStride(); ++b) {
-                EXPECT_EQ(image.GetRow(r)[b], 0) << bits << " bits, row " << r << " byte " << b;
-            }
-        }
-    }
+    // Fill 0 picks the palette entry nearest to black, everywhere.
+    EXPECT_EQ(Indices(image, 0), Bytes(6, image.GetPixelIndex(5, 1)));
+    EXPECT_NE(image.GetPixelIndex(0, 0), 42);
+    image.hasTransparentIndex = true;
+    image.transparentIndex = 3;
+    EXPECT_TRUE(image.Destroy());
+    EXPECT_FALSE(image.IsValid());
+    EXPECT_EQ(image.GetStride(), 0u);
+    EXPECT_EQ(Summary(image), std::make_tuple(0u, 0u, 0, 0, false, 0));
+    EXPECT_FALSE(image.Destroy());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // written out with the compositing operations, the plain-rectangle path against the shadow
 // rectangle it stands for, and the refusals.
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -31,20 +32,21 @@ void DrawInto(ZImage& target, const ZImage& source, int x, int y) {
     }
 }
 
+// The shadow's displacement for a direction: left and down for 0-89 degrees, then turning
+// clockwise by quadrant; none outside 0-359.
+void Displacement(int d, int offset, int& ox, int& oy) {
+    ox = oy = 0;
+    if (d >= 0 && d < 360) {
+        ox = d < 180 ? -offset : offset;
+        oy = d < 90 || d >= 270 ? offset : -offset;
+    }
+}
+
 // The outline path step by step: draw, replace, blur, draw, replace, mask, invert, blend.
 bool ReferenceOutlineShadow(ZImage& image, const DropShadowOptions& o) {
     const int m = 2 * o.offset + o.dither * 5 / 2;
     int ox = 0, oy = 0;
-    const int d = o.directionDegrees;
-    if (d >= 0 && d < 90) {
-        ox = -o.offset, oy = o.offset;
-    } else if (d >= 90 && d < 180) {
-        ox = -o.offset, oy = -o.offset;
-    } else if (d >= 180 && d < 270) {
-        ox = o.offset, oy = -o.offset;
-    } else if (d >= 270 && d < 360) {
-        ox = o.offset, oy = o.offset;
-    }
+    Displacement(o.directionDegrees, o.offset, ox, oy);
     const int t = o.intensityPercent * 255 / 100;
     ZColor s = 0;
     for (int shift = 0; shift <= 16; shift += 8) {
@@ -97,16 +99,18 @@ void FillNoiseWithHoles(ZImage& image, uint32_t seed, ZColor key) {
     }
 }
 
-DropShadowOptions Options(int direction, int dither, int intensity, int offset) {
+DropShadowOptions Options(int direction, int dither, int intensity, int offset, bool plain = false,
+                          ZColor shadow = 0x000000, ZColor background = 0xFFFFFF,
+                          ZColor key = 0xFF00FF) {
     DropShadowOptions o;
-    o.shadowColour = 0x000000;
-    o.backgroundColour = 0xFFFFFF;
+    o.shadowColour = shadow;
+    o.backgroundColour = background;
     o.directionDegrees = direction;
     o.dither = dither;
     o.intensityPercent = intensity;
     o.offset = offset;
-    o.plainRectangle = false;
-    o.keyColour = 0xFF00FF;
+    o.plainRectangle = plain;
+    o.keyColour = key;
     return o;
 }
 
@@ -120,12 +124,9 @@ TEST(DropShadow, MarginIsTwiceTheOffsetPlusTwoAndAHalfDither) {
     for (bool plain : {false, true}) {
         ZImage image;
         ASSERT_TRUE(image.Create(300, 200, 24, 0x336699, nullptr));
-        DropShadowOptions o = Options(315, 4, 50, 5);
-        o.plainRectangle = plain;
-        ASSERT_TRUE(ApplyDropShadow(image, o));
-        EXPECT_EQ(image.GetWidth(), 340u);
-        EXPECT_EQ(image.GetHeight(), 240u);
-        EXPECT_EQ(image.GetBitsPerPixel(), 24);
+        ASSERT_TRUE(ApplyDropShadow(image, Options(315, 4, 50, 5, plain)));
+        EXPECT_EQ(std::make_tuple(image.GetWidth(), image.GetHeight(), image.GetBitsPerPixel()),
+                  std::make_tuple(340u, 240u, uint8_t{24}));
         EXPECT_EQ(ColourAt(image, 20, 20), 0x336699u);
         EXPECT_EQ(ColourAt(image, 319, 219), 0x336699u);
     }
@@ -137,19 +138,13 @@ TEST(DropShadow, SharpShadowByHand) {
     ZImage image;
     ASSERT_TRUE(image.Create(3, 2, 24, 0x102030, nullptr));
     ASSERT_TRUE(ApplyDropShadow(image, Options(300, 0, 100, 1)));
-    ASSERT_EQ(image.GetWidth(), 7u);
-    ASSERT_EQ(image.GetHeight(), 6u);
-    for (uint32_t y = 0; y < 6; ++y) {
-        for (uint32_t x = 0; x < 7; ++x) {
-            ZColor expected = 0xFFFFFF;
-            if (x >= 2 && x <= 4 && y >= 2 && y <= 3) {
-                expected = 0x102030;
-            } else if (x >= 3 && x <= 5 && y >= 3 && y <= 4) {
-                expected = 0x000000;
-            }
-            EXPECT_EQ(ColourAt(image, x, y), expected) << x << "," << y;
-        }
-    }
+    const ZColor w = 0xFFFFFF, p = 0x102030;
+    EXPECT_EQ(testing::AllColours(image), (std::vector<uint32_t>{w, w, w, w, w, w, w,  //
+                                                                 w, w, w, w, w, w, w,  //
+                                                                 w, w, p, p, p, w, w,  //
+                                                                 w, w, p, p, p, 0, w,  //
+                                                                 w, w, w, 0, 0, 0, w,  //
+                                                                 w, w, w, w, w, w, w}));
 
     // Intensity 50: t = 127, each channel 0 + trunc(255 * 128 / 255) = 128.
     ASSERT_TRUE(image.Create(3, 2, 24, 0x102030, nullptr));
@@ -173,13 +168,11 @@ TEST(DropShadow, OutlinePathFollowsItsStepsExactly) {
     int checked = 0;
     for (const Colours& c : colours) {
         for (int i = 0; i < 6; ++i, ++seed) {
-            DropShadowOptions o =
+            // Pictures of 200 or less take the outline path, plain rectangle or not.
+            const DropShadowOptions o =
                 Options(directions[seed % 11], static_cast<int>(seed % 5) * 2,
-                        static_cast<int>((seed * 37) % 101), static_cast<int>(seed % 4));
-            o.shadowColour = c.shadow;
-            o.backgroundColour = c.background;
-            o.keyColour = c.key;
-            o.plainRectangle = (seed % 2) == 0;  // pictures of 200 or less take this path anyway
+                        static_cast<int>((seed * 37) % 101), static_cast<int>(seed % 4),
+                        seed % 2 == 0, c.shadow, c.background, c.key);
             const uint32_t* size = sizes[seed % 5];
             for (uint32_t bits : {24u, 32u}) {
                 ZImage image;
@@ -237,16 +230,9 @@ TEST(DropShadow, PicturesOf200OrLessTakeTheOutlinePath) {
         ZImage image;
         ASSERT_TRUE(image.Create(side + 10, side, 24, 0x00FF00, nullptr));
         testing::SetPixel(image, 60, 60, 0xFF, 0x00, 0xFF);
-        DropShadowOptions o = Options(315, 0, 100, 3);
-        o.plainRectangle = true;
-        ASSERT_TRUE(ApplyDropShadow(image, o));
-        const uint32_t m = 6;
-        const ZColor hole = ColourAt(image, 60 + m, 60 + m);
-        if (side <= 200) {
-            EXPECT_EQ(hole, 0x000000u) << side;  // the shadow of the surrounding picture
-        } else {
-            EXPECT_EQ(hole, 0xFF00FFu) << side;
-        }
+        ASSERT_TRUE(ApplyDropShadow(image, Options(315, 0, 100, 3, true)));
+        // Outline: the shadow of the surrounding picture shows through the hole (margin 6).
+        EXPECT_EQ(ColourAt(image, 66, 66), side <= 200 ? 0x000000u : 0xFF00FFu) << side;
     }
 }
 
@@ -257,34 +243,19 @@ TEST(DropShadow, PlainRectangleWithoutDitherIsTheShiftedRectangle) {
         uint32_t w, h;
         int direction, offset;
     };
-    const Case cases[] = {{201, 201, 300, 2},
-                          {250, 210, 45, 3},
-                          {203, 260, 135, 5},
-                          {320, 205, 200, 1},
-                          {230, 240, 400, 4}};
-    for (const Case& c : cases) {
+    for (const Case& c : {Case{201, 201, 300, 2}, Case{250, 210, 45, 3}, Case{203, 260, 135, 5},
+                          Case{320, 205, 200, 1}, Case{230, 240, 400, 4}}) {
         ZImage image;
         ASSERT_TRUE(image.Create(c.w, c.h, 32, 0, nullptr));
         ByteNoise noise(c.w);
         noise.Fill(image);
         ZImage before;
         ASSERT_TRUE(before.CopyFrom(image));
-        DropShadowOptions o = Options(c.direction, 0, 60, c.offset);
-        o.plainRectangle = true;
-        o.shadowColour = 0x0000A0;
-        o.backgroundColour = 0xE0F0FF;
-        ASSERT_TRUE(ApplyDropShadow(image, o));
+        ASSERT_TRUE(ApplyDropShadow(
+            image, Options(c.direction, 0, 60, c.offset, true, 0x0000A0, 0xE0F0FF)));
         const int m = 2 * c.offset;
         int ox = 0, oy = 0;
-        if (c.direction == 300) {
-            ox = c.offset, oy = c.offset;
-        } else if (c.direction == 45) {
-            ox = -c.offset, oy = c.offset;
-        } else if (c.direction == 135) {
-            ox = -c.offset, oy = -c.offset;
-        } else if (c.direction == 200) {
-            ox = c.offset, oy = -c.offset;
-        }
+        Displacement(c.direction, c.offset, ox, oy);
         // t = 153: each channel s + trunc((b - s) * 102 / 255).
         const ZColor shadow = (0xA0 + (0xFF - 0xA0) * 102 / 255) | ((0xF0 * 102 / 255) << 8) |
                               ((0xE0 * 102 / 255) << 16);
@@ -325,12 +296,8 @@ TEST(DropShadow, PlainRectangleMatchesTheOutlinePathOnOpaquePictures) {
         }
         ZImage b;
         ASSERT_TRUE(b.CopyFrom(a));
-        DropShadowOptions o = Options(direction, 8, 70, 4);
-        o.backgroundColour = 0xFFC0E0;
-        o.shadowColour = 0x203040;
-        ASSERT_TRUE(ApplyDropShadow(a, o));
-        o.plainRectangle = true;
-        ASSERT_TRUE(ApplyDropShadow(b, o));
+        ASSERT_TRUE(ApplyDropShadow(a, Options(direction, 8, 70, 4, false, 0x203040, 0xFFC0E0)));
+        ASSERT_TRUE(ApplyDropShadow(b, Options(direction, 8, 70, 4, true, 0x203040, 0xFFC0E0)));
         EXPECT_TRUE(SamePixels(a, b)) << direction;
     }
 }
@@ -340,21 +307,18 @@ TEST(DropShadow, RefusesWithoutChangingAnything) {
     EXPECT_FALSE(ApplyDropShadow(empty, Options(315, 4, 50, 3)));
     EXPECT_FALSE(empty.IsValid());
     const auto grey = testing::GreyPalette();
-    for (uint32_t bits : {1u, 4u, 8u, 16u}) {
-        ZImage image;
+    for (uint32_t bits : {1u, 4u, 8u, 16u, 24u}) {
+        ZImage image, before;
         ASSERT_TRUE(image.Create(7, 5, bits, 0x808080, grey.data()));
-        ZImage before;
         ASSERT_TRUE(before.CopyFrom(image));
-        EXPECT_FALSE(ApplyDropShadow(image, Options(315, 4, 50, 3))) << bits;
+        if (bits == 24) {  // a negative dither or offset
+            EXPECT_FALSE(ApplyDropShadow(image, Options(315, -1, 50, 3)));
+            EXPECT_FALSE(ApplyDropShadow(image, Options(315, 4, 50, -2)));
+        } else {
+            EXPECT_FALSE(ApplyDropShadow(image, Options(315, 4, 50, 3))) << bits;
+        }
         EXPECT_TRUE(SameBytes(image, before));
     }
-    ZImage image;
-    ASSERT_TRUE(image.Create(7, 5, 24, 0x808080, nullptr));
-    ZImage before;
-    ASSERT_TRUE(before.CopyFrom(image));
-    EXPECT_FALSE(ApplyDropShadow(image, Options(315, -1, 50, 3)));
-    EXPECT_FALSE(ApplyDropShadow(image, Options(315, 4, 50, -2)));
-    EXPECT_TRUE(SameBytes(image, before));
 }
 
 }  // namespace

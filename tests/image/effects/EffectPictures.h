@@ -11,6 +11,7 @@
 
 #include "core/ZError.h"
 #include "image/ZImage.h"
+#include "tests/image/CompositingTestSupport.h"
 #include "tests/support/TempFolder.h"
 
 namespace zentrova::test {
@@ -45,11 +46,8 @@ inline uint8_t At(const ZImage& image, uint32_t x, uint32_t r, uint32_t c) {
     return image.GetRow(r)[x * (image.GetBitsPerPixel() / 8) + c];
 }
 
-// The same bytes over the whole pixel memory (padding included)?
-inline bool SameBytes(const ZImage& a, const ZImage& b) {
-    return a.GetPixelMemorySize() == b.GetPixelMemorySize() &&
-           std::equal(a.GetBits(), a.GetBits() + a.GetPixelMemorySize(), b.GetBits());
-}
+// The same size, depth and bytes over the whole pixel memory (padding included)?
+using testing::SameBytes;
 
 // The whole error log of the test's working folder.
 inline std::string ErrorLog() {
@@ -60,12 +58,10 @@ inline void ClearErrorLog() {
     WriteWholeFile(kErrorLogFileName, std::string());
 }
 
+// The grey palette where a pointer is wanted.
 inline const uint8_t* GreyPalette() {
-    static uint8_t palette[ZImage::kPaletteBytes];
-    for (int i = 0; i < ZImage::kPaletteEntries; ++i) {
-        palette[3 * i] = palette[3 * i + 1] = palette[3 * i + 2] = static_cast<uint8_t>(i);
-    }
-    return palette;
+    static const auto palette = testing::GreyPalette();
+    return palette.data();
 }
 
 // Runs `effect` on an empty picture and on an 8-bit one: both are refused, the 8-bit picture stays

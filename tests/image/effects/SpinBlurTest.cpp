@@ -20,9 +20,8 @@ using test::MakePicture;
 using test::SameBytes;
 
 void ExpectSameAsReference(uint32_t w, uint32_t h, uint32_t bits, double angle, uint32_t seed) {
-    ZImage fast;
+    ZImage fast, reference;
     MakeNoise(fast, w, h, bits, seed);
-    ZImage reference;
     ASSERT_TRUE(reference.CopyFrom(fast));
     ASSERT_TRUE(SpinBlur(fast, angle));
     ASSERT_TRUE(test::SpinBlurReference(reference, angle));
@@ -70,33 +69,14 @@ TEST(SpinBlurTest, KnownResults) {
     ASSERT_TRUE(SpinBlur(noise, 0.0));
     EXPECT_TRUE(SameBytes(noise, before));
 
-    // The centre pixel (w/2, h/2) never moves: its arc is the pixel itself.
-    MakeNoise(noise, 9, 7, 24, 5);
-    ASSERT_TRUE(before.CopyFrom(noise));
-    ASSERT_TRUE(SpinBlur(noise, 45.0));
-    for (uint32_t c = 0; c < 3; ++c) {
-        EXPECT_EQ(At(noise, 4, 3, c), At(before, 4, 3, c));
-    }
-
-    // 1 x 1: nothing to mix.
-    ZImage one;
-    ASSERT_TRUE(one.Create(1, 1, 24, 0x123456, nullptr));
-    ASSERT_TRUE(SpinBlur(one, 3.0));
-    EXPECT_EQ(At(one, 0, 0, 0), 0x12);  // blue
-    EXPECT_EQ(At(one, 0, 0, 2), 0x56);  // red
-}
-
-TEST(SpinBlurTest, OneRowPictureKeepsItsPixels) {
     // On a single row every arc of +-3 degrees runs almost vertically: while a sample still
     // rounds to row 0 (less than half a pixel up or down) it is less than 0.01 pixel away from
     // its start horizontally (radius at most 150 pixels), so it rounds to the pixel itself, and
     // once it leaves the row it is outside. Every pixel is the mean of copies of itself.
-    ZImage image;
-    MakeNoise(image, 301, 1, 24, 21);
-    ZImage before;
-    ASSERT_TRUE(before.CopyFrom(image));
-    ASSERT_TRUE(SpinBlur(image, 3.0));
-    EXPECT_TRUE(SameBytes(image, before));
+    MakeNoise(noise, 301, 1, 24, 21);
+    ASSERT_TRUE(before.CopyFrom(noise));
+    ASSERT_TRUE(SpinBlur(noise, 3.0));
+    EXPECT_TRUE(SameBytes(noise, before));
 }
 
 TEST(SpinBlurTest, RefusalsAndTheirLogLines) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "image/ZImage.h"
+#include "tests/support/TestPixels.h"
 #include "tests/support/TempFolder.h"
 
 namespace zentrova::test {
@@ -59,11 +60,6 @@ std::string PadRows(const std::vector<std::string>& rows);
 
 // The bytes as a string (for readable pixel data in tests).
 std::string Bytes(std::initializer_list<int> bytes);
-
-// Bytes of the pixel at column x of picture row y (counted from the top), 16 bits and more.
-inline const uint8_t* PixelAt(const ZImage& image, uint32_t x, uint32_t y) {
-    return image.GetRow(image.GetHeight() - 1 - y) + x * (image.GetBitsPerPixel() / 8);
-}
 
 // Colour at column x of picture row y (counted from the top) of a 1/4/8/24/32-bit image.
 Rgb ColorAt(const ZImage& image, uint32_t x, uint32_t y);

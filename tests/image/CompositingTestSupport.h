@@ -7,19 +7,11 @@
 #include <vector>
 
 #include "image/ZImage.h"
+#include "tests/support/TestPixels.h"
 
 namespace zentrova::testing {
 
-// Address of pixel (x, y from the top) of a 24- or 32-bit image.
-inline uint8_t* PixelAt(ZImage& image, uint32_t x, uint32_t y) {
-    image.FlushDrawing();
-    return image.GetRow(image.GetHeight() - 1 - y) + x * (image.GetBitsPerPixel() / 8u);
-}
-
-inline const uint8_t* PixelAt(const ZImage& image, uint32_t x, uint32_t y) {
-    image.FlushDrawing();
-    return image.GetRow(image.GetHeight() - 1 - y) + x * (image.GetBitsPerPixel() / 8u);
-}
+using test::PixelAt;
 
 // Colour of a 24- or 32-bit pixel as 0x00BBGGRR (alpha left out).
 inline uint32_t ColourAt(const ZImage& image, uint32_t x, uint32_t y) {

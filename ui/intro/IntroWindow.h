@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/ObjectWindowProc_win.h"
 #include "image/ZImage.h"
 #include "ui/intro/IntroText.h"
 
@@ -52,7 +53,7 @@ class IntroWindow {
     bool IsOpen() const { return m_hwnd != nullptr; }
 
   private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWindowProc<IntroWindow>(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void MakeFonts(int32_t height);
     void FitFonts();

@@ -43,7 +43,7 @@ bool IntroWindow::Create(HWND owner, HINSTANCE instance, UINT notifyMessage, con
     m_lines = lines;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &IntroWindow::Proc;
+    windowClass.lpfnWndProc = &ObjectWindowProc<IntroWindow>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground =
@@ -286,18 +286,6 @@ LRESULT IntroWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefWindowProcW(m_hwnd, message, wParam, lParam);
-}
-
-LRESULT CALLBACK IntroWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<IntroWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->m_hwnd != hwnd) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
 }
 
 }  // namespace zentrova

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/ObjectWindowProc_win.h"
 #include "image/ZImage.h"
 #include "ui/intro/ArrowLayout.h"
 
@@ -31,7 +32,7 @@ class PointingArrow {
     bool IsOpen() const { return m_hwnd != nullptr; }
 
   private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWindowProc<PointingArrow>(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnFadeStep();
     void OnBlink();

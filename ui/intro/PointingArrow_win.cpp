@@ -32,7 +32,7 @@ bool PointingArrow::Show(HWND parent, HINSTANCE instance, ArrowDirection directi
     m_direction = direction;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &PointingArrow::Proc;
+    windowClass.lpfnWndProc = &ObjectWindowProc<PointingArrow>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = m_className.c_str();
@@ -138,18 +138,6 @@ LRESULT PointingArrow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return DefWindowProcW(m_hwnd, message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK PointingArrow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<PointingArrow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->m_hwnd != hwnd) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
 }
 
 }  // namespace zentrova

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "core/ObjectWindowProc_win.h"
 #include "image/ZImage.h"
 
 namespace zentrova {
@@ -33,7 +34,7 @@ class Splash {
     bool IsOpen() const { return m_open; }
 
   private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK ObjectWindowProc<Splash>(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnFadeStep();
 

@@ -28,7 +28,7 @@ bool Splash::Show(HWND owner, HINSTANCE instance, uint32_t displayMs, uint32_t f
     m_instance = instance;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &Splash::Proc;
+    windowClass.lpfnWndProc = &ObjectWindowProc<Splash>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground =
@@ -124,18 +124,6 @@ LRESULT Splash::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return DefWindowProcW(m_hwnd, message, wParam, lParam);
     }
-}
-
-LRESULT CALLBACK Splash::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<Splash*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->m_hwnd != hwnd) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
 }
 
 }  // namespace zentrova

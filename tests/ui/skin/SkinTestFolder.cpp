@@ -40,10 +40,6 @@ void SetPixel(ZImage& image, uint32_t x, uint32_t y, uint8_t blue, uint8_t green
     }
 }
 
-const uint8_t* PixelAt(const ZImage& image, uint32_t x, uint32_t y) {
-    return image.GetRow(image.GetHeight() - 1 - y) + x * (image.GetBitsPerPixel() / 8);
-}
-
 uint8_t StripAlpha(uint32_t x, uint32_t y) {
     const int alpha = 255 - 40 * static_cast<int>(x) - 30 * static_cast<int>(y);
     return static_cast<uint8_t>(alpha < 0 ? 0 : alpha);

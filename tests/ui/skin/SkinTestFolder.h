@@ -5,6 +5,7 @@
 #include <string>
 
 #include "image/ZImage.h"
+#include "tests/support/TestPixels.h"
 #include "tests/config/FakeSystemInfo.h"
 #include "tests/support/TempFolder.h"
 
@@ -34,8 +35,6 @@ class SkinTestFolder {
 // bytes blue, green, red (and alpha).
 void SetPixel(ZImage& image, uint32_t x, uint32_t y, uint8_t blue, uint8_t green, uint8_t red,
               uint8_t alpha = 255);
-// The bytes of the pixel at column x of picture row y.
-const uint8_t* PixelAt(const ZImage& image, uint32_t x, uint32_t y);
 
 // A 32-bit strip of 19 icons of width x height where icon i's pixel (x, y) has blue 10 * i + x,
 // green 200 - 10 * y, red 13 * i and alpha taken from the pattern a(x, y) = 255 - 40 * x - 30 * y

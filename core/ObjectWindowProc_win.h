@@ -1,0 +1,23 @@
+// The window procedure of a window that belongs to an object: the object arrives as the create
+// parameter of WM_NCCREATE and is kept in GWLP_USERDATA; once the object holds the window as its
+// own (m_hwnd), every message goes to its Handle member, before that to DefWindowProcW.
+#pragma once
+
+#include <windows.h>
+
+namespace zentrova {
+
+template <typename Owner>
+LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Owner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr || self->m_hwnd != hwnd) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->Handle(message, wParam, lParam);
+}
+
+}  // namespace zentrova

@@ -5,6 +5,33 @@
 
 #include "tests/ui/UiProbe.h"
 
+HWND CreateProbeWindow(const wchar_t* className, const wchar_t* title, WNDPROC procedure,
+                       DWORD style, RECT place, void* param) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = className;
+    if (!RegisterClassW(&windowClass)) {
+        return nullptr;
+    }
+    return CreateWindowExW(0, className, title, style | WS_VISIBLE, place.left, place.top,
+                           place.right - place.left, place.bottom - place.top, nullptr, nullptr,
+                           instance, param);
+}
+
+int RunProbeMessages() {
+    MSG message{};
+    BOOL got = 0;
+    while ((got = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return got == 0 ? static_cast<int>(message.wParam) : 3;
+}
+
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
         return 1;

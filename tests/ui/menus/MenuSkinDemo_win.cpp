@@ -16,9 +16,9 @@
 #include <cwchar>
 #include <string>
 
-#include "config/SystemInfo.h"
 #include "lang/LanguageStartup.h"
 #include "lang/TextLookupWin.h"
+#include "tests/config/FakeSystemInfo.h"
 #include "ui/menus/MenuSkin.h"
 #include "ui/skin/Skin.h"
 #include "tests/ui/UiProbe.h"
@@ -26,23 +26,6 @@
 namespace {
 
 using namespace zentrova;
-
-class FixedFolderSystem final : public SystemInfo {
-  public:
-    explicit FixedFolderSystem(std::wstring folder) : m_folder(std::move(folder)) {}
-    bool GetDefaultPrinterName(std::wstring&) const override { return false; }
-    bool GetPictureFolder(std::wstring&) const override { return false; }
-    int32_t GetPrimaryScreenWidth() const override { return 0; }
-    uint32_t GetSystemDefaultLocale() const override { return 0; }
-    bool GetLocaleText(uint32_t, LocaleItem, std::wstring&) const override { return false; }
-    bool GetProgramFolder(std::wstring& folder) const override {
-        folder = m_folder;
-        return true;
-    }
-
-  private:
-    std::wstring m_folder;
-};
 
 struct TrayItem {
     UINT command;  // 0: separator
@@ -69,10 +52,10 @@ constexpr TrayItem kTrayItems[] = {
 constexpr UINT_PTR kReportTimer = 7;
 
 struct Demo {
-    Demo(const std::wstring& folder) : system(folder), skin(system) {}
-    FixedFolderSystem system;
+    explicit Demo(const wchar_t* folder) { system.programFolder = folder; }
+    test::FakeSystemInfo system;
     LanguageSession language;
-    Skin skin;
+    Skin skin{system};
     MenuSkin menuSkin;
     bool checked = false;
     bool grayed = false;
@@ -207,26 +190,9 @@ int MenuSkinDemoMain(int argc, wchar_t** argv) {
     demo.checked = std::wcscmp(argv[4], L"1") == 0;
     demo.grayed = std::wcscmp(argv[5], L"1") == 0;
 
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DemoProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = L"ZMenuSkinDemo";
-    if (!RegisterClassW(&windowClass)) {
+    if (CreateProbeWindow(L"ZMenuSkinDemo", L"MenuSkin Demo", DemoProc, WS_OVERLAPPEDWINDOW,
+                          {40, 40, 400, 280}, &demo) == nullptr) {
         return 1;
     }
-    HWND window =
-        CreateWindowExW(0, L"ZMenuSkinDemo", L"MenuSkin Demo", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40,
-                        40, 360, 240, nullptr, nullptr, instance, &demo);
-    if (window == nullptr) {
-        return 1;
-    }
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return 0;
+    return RunProbeMessages();
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "core/FileSystem.h"
 #include "core/WideText.h"
@@ -115,25 +116,16 @@ TEST(ProfileFile, TextsOfTheOddCases) {
 
 TEST(ProfileFile, Numbers) {
     const ProfileFile file = Parsed(L"main.ini");
-    auto number = [&file](const wchar_t* key) { return file.GetInt(L"Skin", key, 16); };
-    EXPECT_EQ(number(L"N1"), 42u);
-    EXPECT_EQ(static_cast<int32_t>(number(L"N2")), -7);
-    EXPECT_EQ(number(L"N3"), 31u);
-    EXPECT_EQ(number(L"N4"), 0u);  // only a lower-case "x" makes hexadecimal
-    EXPECT_EQ(number(L"N5"), 5u);
-    EXPECT_EQ(number(L"N6"), 15u);
-    EXPECT_EQ(number(L"N7"), 12u);
-    EXPECT_EQ(number(L"N8"), 0u);
-    EXPECT_EQ(number(L"N9"), 9u);
-    EXPECT_EQ(number(L"N10"), 1u);  // 2^32 + 1 wraps
-    EXPECT_EQ(number(L"N11"), 77u);
-    EXPECT_EQ(number(L"N12"), 1u);  // read with 30 characters: 28 zeros and "1"
-    EXPECT_EQ(number(L"N13"), 0u);
-    EXPECT_EQ(static_cast<int32_t>(number(L"N14")), -16);
-    EXPECT_EQ(number(L"N15"), 8u);
-    EXPECT_EQ(number(L"Empty"), 16u);
-    EXPECT_EQ(number(L"Missing"), 16u);
-    EXPECT_EQ(number(L"Quoted"), 0u);
+    // N4: only a lower-case "x" makes hexadecimal; N10: 2^32 + 1 wraps; N12: read with 30
+    // characters, 28 zeros and "1".
+    const std::pair<const wchar_t*, int32_t> cases[] = {
+        {L"N1", 42}, {L"N2", -7},   {L"N3", 31}, {L"N4", 0},     {L"N5", 5},       {L"N6", 15},
+        {L"N7", 12}, {L"N8", 0},    {L"N9", 9},  {L"N10", 1},    {L"N11", 77},     {L"N12", 1},
+        {L"N13", 0}, {L"N14", -16}, {L"N15", 8}, {L"Empty", 16}, {L"Missing", 16}, {L"Quoted", 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(static_cast<int32_t>(file.GetInt(L"Skin", c.first, 16)), c.second)
+            << ToUtf8(c.first);
+    }
 }
 
 TEST(ProfileFile, ReadsFilesThroughThePlatformSeam) {

@@ -1,5 +1,4 @@
-// INI files with the odd cases of the profile functions, shared by the portable reader's tests
-// and the comparison with the system's own profile functions.
+// INI files with the odd cases of the profile functions.
 #pragma once
 
 #include <string>
@@ -16,13 +15,7 @@ struct ProfileSample {
 inline std::string Utf16Bytes(const std::string& ascii, bool bigEndian) {
     std::string bytes = bigEndian ? std::string("\xFE\xFF", 2) : std::string("\xFF\xFE", 2);
     for (const char c : ascii) {
-        if (bigEndian) {
-            bytes.push_back('\0');
-            bytes.push_back(c);
-        } else {
-            bytes.push_back(c);
-            bytes.push_back('\0');
-        }
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
     }
     return bytes;
 }
@@ -93,22 +86,6 @@ inline std::vector<ProfileSample> ProfileSamples() {
         {L"nosection.ini", "A=1\nB=2\n"},
         {L"empty.ini", ""},
     };
-}
-
-// Section and key names asked of every sample.
-inline std::vector<const wchar_t*> ProfileSampleSections() {
-    return {L"Skin",     L"SKIN", L" Skin ", L"",  L"Other", L"skin",   L"Spaced",
-            L" Spaced ", L"Tail", L"A]B",    L"A", L"Nope",  L"[Broken"};
-}
-
-inline std::vector<const wchar_t*> ProfileSampleKeys() {
-    return {L"Color1", L"color2",    L"COLOR1",  L" Color1 ", L"Quoted",     L"Single", L"Half",
-            L"Mixed",  L"Short",     L"Empty",   L"NoEquals", L";Commented", L"Dup",    L"Tab",
-            L"Eq",     L"BrokenKey", L"[Broken", L"N1",       L"N2",         L"N3",     L"N4",
-            L"N5",     L"N6",        L"N7",      L"N8",       L"N9",         L"N10",    L"N11",
-            L"N12",    L"N13",       L"N14",     L"N15",      L"",           L"top",    L"Later",
-            L"Key",    L"Name",      L"Color",   L"Num",      L"Euro",       L"A",      L"B",
-            L"C",      L"Missing"};
 }
 
 }  // namespace zentrova::test

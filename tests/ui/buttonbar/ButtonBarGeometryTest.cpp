@@ -60,19 +60,6 @@ TEST(ButtonBarGeometry, CellSizeRefusals) {
     EXPECT_EQ((BarPoint{cell.width, cell.height}), (BarPoint{7, 7}));
 }
 
-// A capture bar with 9 cells of 32 x 32 on a 1024 x 768 screen at each edge, shown and collapsed.
-TEST(ButtonBarGeometry, CaptureBarOnA1024x768Screen) {
-    const CellSize c{32, 32};
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Left, kW, kH, 9, c, false), Rect(0, 240, 32, 288));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Left, kW, kH, 9, c, true), Rect(0, 240, 4, 288));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Top, kW, kH, 9, c, false), Rect(368, 0, 288, 32));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Top, kW, kH, 9, c, true), Rect(368, 0, 288, 4));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Right, kW, kH, 9, c, false), Rect(992, 240, 32, 288));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Right, kW, kH, 9, c, true), Rect(1020, 240, 4, 288));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Bottom, kW, kH, 9, c, false), Rect(368, 736, 288, 32));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Bottom, kW, kH, 9, c, true), Rect(368, 764, 288, 4));
-}
-
 TEST(ButtonBarGeometry, OddLengthsAndNonSquareCells) {
     // 3 x 33 = 99 pixels: half of it is 49; half of 1023 is 511.
     const CellSize c{33, 20};

@@ -84,13 +84,8 @@ def main():
                      for l, r in zip(left, right))
 
     def icon_mismatches(strip, index, x0, y0, constant):
-        bad = 0
-        for py in range(16):
-            for px in range(16):
-                want = blend(strip.at(index * 16 + px, py), left, constant)
-                if screen.at(x0 + px, y0 + py) != want:
-                    bad += 1
-        return bad
+        return sum(screen.at(x0 + px, y0 + py) != blend(strip.at(index * 16 + px, py), left, constant)
+                   for py in range(16) for px in range(16))
 
     def text_span(command):
         """Leftmost and rightmost columns right of the icon column that differ from the item's

@@ -1,6 +1,7 @@
 // ui_probe.exe buttonbar|dialog|menu ARGS...: the capture bar (buttonbar_test.sh), the skinned
 // dialogs and message boxes (dialogs_window_test.sh) or the tray-style menu
 // (menu_skin_window_test.sh) for the window tests; exit code 1 for an unknown name.
+#include <cstdio>
 #include <cwchar>
 
 #include "tests/ui/UiProbe.h"
@@ -36,6 +37,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
         return 1;
     }
+    std::setvbuf(stdout, nullptr, _IONBF, 0);  // the tests read the reports as they come
     if (std::wcscmp(argv[1], L"buttonbar") == 0) {
         return ButtonBarProbeMain(argc - 1, argv + 1);
     }

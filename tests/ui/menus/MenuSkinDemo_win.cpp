@@ -11,7 +11,6 @@
 // closes (0 for none). Choosing "Exit" (40106) ends the program.
 #include <windows.h>
 
-#include <cstdarg>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -63,14 +62,6 @@ struct Demo {
     bool reported = false;
 };
 
-void Print(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    std::vprintf(format, args);
-    va_end(args);
-    std::fflush(stdout);
-}
-
 // The popup menu's own window maps the rectangles to the screen (no owner window given).
 void ReportItems(Demo& demo) {
     if (demo.reported || demo.popup == nullptr) {
@@ -85,10 +76,10 @@ void ReportItems(Demo& demo) {
     for (int position = 0; position < count; ++position) {
         RECT rect{};
         GetMenuItemRect(nullptr, demo.popup, static_cast<UINT>(position), &rect);
-        Print("item %d %u %ld %ld %ld %ld\n", position, GetMenuItemID(demo.popup, position),
-              rect.left, rect.top, rect.right, rect.bottom);
+        std::printf("item %d %u %ld %ld %ld %ld\n", position, GetMenuItemID(demo.popup, position),
+                    rect.left, rect.top, rect.right, rect.bottom);
     }
-    Print("rtl %d\n", demo.menuSkin.IsRightToLeft() ? 1 : 0);
+    std::printf("rtl %d\n", demo.menuSkin.IsRightToLeft() ? 1 : 0);
     demo.reported = true;
 }
 
@@ -138,12 +129,12 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         }
         case WM_CREATE:
             if (!demo->menuSkin.Init(window, demo->skin, &demo->language)) {
-                Print("init failed\n");
+                std::printf("init failed\n");
             }
             return 0;
         case WM_RBUTTONDOWN: {
             const UINT chosen = OpenMenu(window, *demo);
-            Print("chosen %u\n", chosen);
+            std::printf("chosen %u\n", chosen);
             if (chosen == 40106) {
                 DestroyWindow(window);
             }
@@ -157,7 +148,7 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_MEASUREITEM: {
             auto* data = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (demo->menuSkin.MeasureItem(window, data, nullptr)) {
-                Print("measure %u %u %u\n", data->itemID, data->itemWidth, data->itemHeight);
+                std::printf("measure %u %u %u\n", data->itemID, data->itemWidth, data->itemHeight);
                 return TRUE;
             }
             break;

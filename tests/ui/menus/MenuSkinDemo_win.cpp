@@ -86,13 +86,7 @@ void ReportItems(Demo& demo) {
 UINT OpenMenu(HWND window, Demo& demo) {
     HMENU popup = CreatePopupMenu();
     for (const TrayItem& item : kTrayItems) {
-        if (item.command == 0) {
-            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-        } else {
-            AppendMenuW(popup, MF_STRING, item.command, item.text);
-        }
-    }
-    for (const TrayItem& item : kTrayItems) {
+        AppendMenuW(popup, item.command == 0 ? MF_SEPARATOR : MF_STRING, item.command, item.text);
         if (item.command != 0) {
             SetMenuItemFromLanguage(demo.language.Handle(), popup, item.name, item.command);
         }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "codecs/ZImageCodecJpg.h"
@@ -82,14 +83,15 @@ TEST_F(SkinTest, BlueSkinUsesItsOwnFiles) {
 
 TEST_F(SkinTest, ColoursNumbersAndTexts) {
     LoadBlue();
-    EXPECT_EQ(skin.GetColor(L"WindowBackColor"), 0x000080FFu);
     EXPECT_EQ(skin.GetBackgroundColor(), 0x000080FFu);
-    EXPECT_EQ(skin.GetColor(L"MainEditTextColor"), 0x00302010u);
-    EXPECT_EQ(skin.GetColor(L"MainStaticTextColor"), 0x00C0B0A0u);
     // Short, malformed and missing colours are black.
-    EXPECT_EQ(skin.GetColor(L"ButtonTextColorDefault"), 0u);
-    EXPECT_EQ(skin.GetColor(L"ButtonTextColorHilight"), 0u);
-    EXPECT_EQ(skin.GetColor(L"MenuTextColor"), 0u);
+    const std::pair<const wchar_t*, ZColor> colours[] = {
+        {L"WindowBackColor", 0x000080FFu},     {L"MainEditTextColor", 0x00302010u},
+        {L"MainStaticTextColor", 0x00C0B0A0u}, {L"ButtonTextColorDefault", 0u},
+        {L"ButtonTextColorHilight", 0u},       {L"MenuTextColor", 0u}};
+    for (const auto& c : colours) {
+        EXPECT_EQ(skin.GetColor(c.first), c.second) << ToUtf8(c.first);
+    }
 
     EXPECT_EQ(skin.GetPlayerButtonWidth(), 40u);
     EXPECT_EQ(skin.GetPlayerButtonHeight(), 32u);

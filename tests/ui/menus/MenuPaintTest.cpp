@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "image/ZImage.h"
+#include "tests/ui/skin/SkinTestFolder.h"
 #include "ui/menus/MenuPaint.h"
 
 namespace zentrova {
@@ -24,15 +25,6 @@ ZColor PixelAt(const ZImage& image, uint32_t x, uint32_t y) {
     const uint32_t bytes = image.GetBitsPerPixel() / 8u;
     const uint8_t* p = image.GetRow(image.GetHeight() - 1 - y) + x * bytes;
     return Rgb(p[2], p[1], p[0]);
-}
-
-void SetStripPixel(ZImage& strip, uint32_t x, uint32_t y, uint8_t b, uint8_t g, uint8_t r,
-                   uint8_t a) {
-    uint8_t* p = strip.GetRow(strip.GetHeight() - 1 - y) + x * 4;
-    p[0] = b;
-    p[1] = g;
-    p[2] = r;
-    p[3] = a;
 }
 
 // Compares each listed pixel (x, y) of a picture with one colour.
@@ -64,10 +56,10 @@ class MenuPaintTest : public ::testing::Test {
         colors.textSelected = Rgb(3, 3, 3);
 
         MakeStrip(cold);
-        SetStripPixel(cold, 16, 0, 50, 100, 200, 255);  // icon 1, (0, 0): opaque
-        SetStripPixel(cold, 18, 0, 20, 40, 60, 128);    // icon 1, (2, 0): half covered
+        test::SetPixel(cold, 16, 0, 50, 100, 200, 255);  // icon 1, (0, 0): opaque
+        test::SetPixel(cold, 18, 0, 20, 40, 60, 128);    // icon 1, (2, 0): half covered
         MakeStrip(hot);
-        SetStripPixel(hot, 16, 0, 1, 2, 3, 255);  // icon 1, (0, 0)
+        test::SetPixel(hot, 16, 0, 1, 2, 3, 255);  // icon 1, (0, 0)
     }
 
     ZColor Gradient(uint32_t x) const {
@@ -168,8 +160,8 @@ TEST_F(MenuPaintTest, IconsAreCutAtTheCanvasEdges) {
     ASSERT_TRUE(canvas.Create(2, 2, 24, Rgb(9, 9, 9), nullptr));
     ZImage strip;
     MakeStrip(strip);
-    SetStripPixel(strip, 17, 1, 7, 8, 9, 255);   // icon 1, (1, 1)
-    SetStripPixel(strip, 31, 15, 4, 5, 6, 255);  // icon 1, (15, 15)
+    test::SetPixel(strip, 17, 1, 7, 8, 9, 255);   // icon 1, (1, 1)
+    test::SetPixel(strip, 31, 15, 4, 5, 6, 255);  // icon 1, (15, 15)
     ASSERT_TRUE(BlendMenuIcon(canvas, strip, 1, -1, -1, 255));
     EXPECT_EQ(Rgb(9, 8, 7), PixelAt(canvas, 0, 0));
     EXPECT_EQ(Rgb(9, 9, 9), PixelAt(canvas, 1, 1));

@@ -83,16 +83,11 @@ PY
 }
 # text_pixels SHOT ID KEY -> how many pixels of the button have the skin colour KEY exactly.
 text_pixels() {
-  /usr/bin/python3 - "$1" "$skins/Default.ini" "$3" $(rect "$2") <<'PY'
-import sys
-from PIL import Image
-shot = Image.open(sys.argv[1]).convert('RGB')
-value = [line.split('=', 1)[1].strip() for line in open(sys.argv[2], encoding='utf-8')
-         if line.startswith(sys.argv[3] + '=')][0]
-colour = tuple(int(value[i:i + 2], 16) for i in (0, 2, 4))
-l, t, r, b = map(int, sys.argv[4:8])
-print(sum(1 for y in range(t, b) for x in range(l, r) if shot.getpixel((x, y)) == colour))
-PY
+  local colour l t r b
+  colour="#$(sed -n "s/^$3=\([0-9A-Fa-f]\{6\}\).*/\1/p" "$skins/Default.ini")"
+  read -r l t r b <<<"$(rect "$2")"
+  convert "$1" -crop "$((r - l))x$((b - t))+$l+$t" +repage -fill black +opaque "$colour" \
+    -fill white -opaque "$colour" -format '%[fx:round(mean*w*h)]' info:
 }
 gt0() { [ "$1" -gt 0 ]; }
 

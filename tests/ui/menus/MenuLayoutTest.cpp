@@ -54,38 +54,28 @@ TEST(MenuLayout, MeasureItems) {
 }
 
 TEST(MenuLayout, SplitTexts) {
-    MenuTextParts parts = SplitMenuText(L"Capture a Region\tShift+F11");
-    EXPECT_EQ(L"Capture a Region", parts.label);
-    EXPECT_EQ(L"Shift+F11", parts.shortcut);
-    EXPECT_TRUE(parts.hasShortcut);
-
-    parts = SplitMenuText(L"Configure...");
-    EXPECT_EQ(L"Configure...", parts.label);
-    EXPECT_TRUE(parts.shortcut.empty());
-    EXPECT_FALSE(parts.hasShortcut);
-
-    // Only the first tab splits; an empty shortcut still counts as one.
-    parts = SplitMenuText(L"A\tB\tC");
-    EXPECT_EQ(L"A", parts.label);
-    EXPECT_EQ(L"B\tC", parts.shortcut);
-    parts = SplitMenuText(L"Label\t");
-    EXPECT_TRUE(parts.hasShortcut);
-    EXPECT_TRUE(parts.shortcut.empty());
-
-    parts = SplitMenuText(nullptr);
-    EXPECT_TRUE(parts.label.empty());
-    EXPECT_FALSE(parts.hasShortcut);
-
-    // Texts are cut to 259 characters before splitting: a tab at index 258 still splits (into an
-    // empty shortcut), one at index 259 is cut away.
-    std::wstring text(258, L'x');
-    parts = SplitMenuText((text + L"\tF1").c_str());
-    EXPECT_TRUE(parts.hasShortcut);
-    EXPECT_EQ(258u, parts.label.size());
-    EXPECT_TRUE(parts.shortcut.empty());
-    parts = SplitMenuText((text + L"y\tF1").c_str());
-    EXPECT_FALSE(parts.hasShortcut);
-    EXPECT_EQ(259u, parts.label.size());
+    // Only the first tab splits; an empty shortcut still counts as one. Texts are cut to 259
+    // characters before splitting: a tab at index 258 still splits (into an empty shortcut), one
+    // at index 259 is cut away.
+    const std::wstring x258(258, L'x');
+    const struct {
+        std::wstring text;
+        bool null;
+        std::wstring label, shortcut;
+        bool hasShortcut;
+    } cases[] = {{L"Capture a Region\tShift+F11", false, L"Capture a Region", L"Shift+F11", true},
+                 {L"Configure...", false, L"Configure...", L"", false},
+                 {L"A\tB\tC", false, L"A", L"B\tC", true},
+                 {L"Label\t", false, L"Label", L"", true},
+                 {L"", true, L"", L"", false},
+                 {x258 + L"\tF1", false, x258, L"", true},
+                 {x258 + L"y\tF1", false, x258 + L"y", L"", false}};
+    for (const auto& c : cases) {
+        const MenuTextParts parts = SplitMenuText(c.null ? nullptr : c.text.c_str());
+        EXPECT_EQ(c.label, parts.label) << ToUtf8(c.text);
+        EXPECT_EQ(c.shortcut, parts.shortcut) << ToUtf8(c.text);
+        EXPECT_EQ(c.hasShortcut, parts.hasShortcut) << ToUtf8(c.text);
+    }
 }
 
 TEST(MenuLayout, TextPlacementLeftToRight) {

@@ -53,6 +53,12 @@ class SkinTest : public ::testing::Test {
         WriteBlueSkin(folder);
         ASSERT_TRUE(skin.Load(L"Blue"));
     }
+    // Player button and image sizes, then the icon size.
+    std::vector<uint32_t> Sizes() const {
+        return {skin.GetPlayerButtonWidth(), skin.GetPlayerButtonHeight(),
+                skin.GetPlayerImageWidth(),  skin.GetPlayerImageHeight(),
+                skin.GetIconWidth(),         skin.GetIconHeight()};
+    }
     std::wstring SkinsPath() const { return folder.ProgramFolder() + kNativeSeparator + L"Skins"; }
 
     SkinTestFolder folder;
@@ -77,8 +83,6 @@ TEST_F(SkinTest, BlueSkinUsesItsOwnFiles) {
     }
     ASSERT_TRUE(skin.GetButtonIcons().IsValid());
     EXPECT_EQ(skin.GetButtonIcons().GetWidth(), 114u);
-    EXPECT_EQ(skin.GetIconWidth(), 6u);
-    EXPECT_EQ(skin.GetIconHeight(), 4u);
 }
 
 TEST_F(SkinTest, ColoursNumbersAndTexts) {
@@ -93,10 +97,8 @@ TEST_F(SkinTest, ColoursNumbersAndTexts) {
         EXPECT_EQ(skin.GetColor(c.first), c.second) << ToUtf8(c.first);
     }
 
-    EXPECT_EQ(skin.GetPlayerButtonWidth(), 40u);
-    EXPECT_EQ(skin.GetPlayerButtonHeight(), 32u);
-    EXPECT_EQ(skin.GetPlayerImageWidth(), 70000u - 65536u);  // a 16-bit field
-    EXPECT_EQ(skin.GetPlayerImageHeight(), 16u);             // missing
+    // The image width is a 16-bit field, its height missing; icons of 114 / 19 x 4.
+    EXPECT_EQ(Sizes(), (std::vector<uint32_t>{40, 32, 70000u - 65536u, 16, 6, 4}));
     EXPECT_EQ(skin.GetNumber(L"IntroWindowTextPosX"), -12);
     EXPECT_EQ(skin.GetNumber(L"IntroWindowTextLineHeight"), 16);
 
@@ -193,15 +195,10 @@ TEST_F(SkinTest, SkinWithoutFilesLoadsTheDefaults) {
     EXPECT_EQ(skin.GetIniPath(), SkinsPath() + kNativeSeparator + L".ini");
     ASSERT_TRUE(skin.Load(L"Nowhere"));
     EXPECT_TRUE(skin.IsLoaded());
-    EXPECT_EQ(skin.GetPlayerButtonWidth(), 16u);
-    EXPECT_EQ(skin.GetPlayerButtonHeight(), 16u);
-    EXPECT_EQ(skin.GetPlayerImageWidth(), 16u);
-    EXPECT_EQ(skin.GetPlayerImageHeight(), 16u);
+    EXPECT_EQ(Sizes(), (std::vector<uint32_t>{16, 16, 16, 16, 0, 0}));
     EXPECT_EQ(skin.GetColor(L"WindowBackColor"), kSkinFallbackColor);
     EXPECT_FALSE(skin.GetButtonImage().IsValid());
     EXPECT_FALSE(skin.GetButtonIcons().IsValid());
-    EXPECT_EQ(skin.GetIconWidth(), 0u);
-    EXPECT_EQ(skin.GetIconHeight(), 0u);
 }
 
 TEST_F(SkinTest, ReloadReleasesTheOldImages) {

@@ -39,13 +39,9 @@ std::vector<std::string> Matches(const std::string& text, const std::string& pat
     return found;
 }
 
-std::string TopicName(const HelpTopicEntry& entry) {
-    return ToUtf8(entry.name);
-}
-
 // "IDH_" and the topic name in capitals: the context's name in the header and the projects.
 std::string ContextKey(const HelpTopicEntry& entry) {
-    std::string key = "IDH_" + TopicName(entry);
+    std::string key = "IDH_" + ToUtf8(entry.name);
     for (char& c : key) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
@@ -129,7 +125,7 @@ TEST(HelpSources, ContextIdsOfTheHeaderAreTheTable) {
         EXPECT_STREQ(HelpTopicName(entry.topic), entry.name);
         EXPECT_EQ(header[ContextKey(entry)], entry.context) << ContextKey(entry);
         ids.insert(entry.context);
-        names.insert(TopicName(entry));
+        names.insert(ToUtf8(entry.name));
     }
     EXPECT_EQ(header.size(), kHelpTopicCount);
     EXPECT_EQ(ids.size(), kHelpTopicCount);
@@ -140,8 +136,8 @@ TEST(HelpSources, ContextIdsOfTheHeaderAreTheTable) {
 TEST(HelpSources, EveryTopicHasAPageInEveryLanguageAndTheLanguagesMatch) {
     for (const char* language : kLanguages) {
         for (size_t i = 0; i < kHelpTopicCount; ++i) {
-            EXPECT_TRUE(Resolves(language, TopicName(HelpTopicTable()[i]) + ".htm"))
-                << language << " " << TopicName(HelpTopicTable()[i]);
+            EXPECT_TRUE(Resolves(language, ToUtf8(HelpTopicTable()[i].name) + ".htm"))
+                << language << " " << ToUtf8(HelpTopicTable()[i].name);
         }
     }
     EXPECT_EQ(Pages("en-us"), Pages("de-de"));
@@ -182,7 +178,7 @@ TEST(HelpSources, ProjectListsEveryFileAndAliasesEveryContext) {
         std::vector<std::string> expected;
         for (size_t i = 0; i < kHelpTopicCount; ++i) {
             const HelpTopicEntry& entry = HelpTopicTable()[i];
-            expected.push_back(ContextKey(entry) + "=" + TopicName(entry) + ".htm");
+            expected.push_back(ContextKey(entry) + "=" + ToUtf8(entry.name) + ".htm");
         }
         std::sort(aliases.begin(), aliases.end());
         std::sort(expected.begin(), expected.end());

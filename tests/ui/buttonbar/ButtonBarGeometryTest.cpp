@@ -24,30 +24,28 @@ TEST(ButtonBarGeometry, AlignmentValues) {
     EXPECT_FALSE(BarAlignmentFromValue(4, a));
     EXPECT_FALSE(BarAlignmentFromValue(0xFFFFFFFFu, a));
     EXPECT_EQ(a, BarAlignment::Top);
-    EXPECT_TRUE(IsVerticalBar(BarAlignment::Left));
-    EXPECT_TRUE(IsVerticalBar(BarAlignment::Right));
-    EXPECT_FALSE(IsVerticalBar(BarAlignment::Top));
-    EXPECT_FALSE(IsVerticalBar(BarAlignment::Bottom));
+    EXPECT_TRUE(IsVerticalBar(BarAlignment::Left) && IsVerticalBar(BarAlignment::Right));
+    EXPECT_FALSE(IsVerticalBar(BarAlignment::Top) || IsVerticalBar(BarAlignment::Bottom));
 }
 
 TEST(ButtonBarGeometry, CellSizeFromEitherLayout) {
-    CellSize cell;
-    // Nine buttons side by side, three state rows.
-    ASSERT_TRUE(ComputeCellSize(9 * 42, 3 * 42, 9, false, cell));
-    EXPECT_EQ(cell.width, 42);
-    EXPECT_EQ(cell.height, 42);
-    // Fifteen buttons stacked, three state columns; cells need not be square.
-    ASSERT_TRUE(ComputeCellSize(3 * 30, 15 * 20, 15, true, cell));
-    EXPECT_EQ(cell.width, 30);
-    EXPECT_EQ(cell.height, 20);
-    // Spare pixels of an image that does not divide evenly are left over.
-    ASSERT_TRUE(ComputeCellSize(9 * 42 + 8, 3 * 42 + 2, 9, false, cell));
-    EXPECT_EQ(cell.width, 42);
-    EXPECT_EQ(cell.height, 42);
-    // One wide button (the colour bar): 512 x 132 gives 512 x 44.
-    ASSERT_TRUE(ComputeCellSize(512, 132, 1, false, cell));
-    EXPECT_EQ(cell.width, 512);
-    EXPECT_EQ(cell.height, 44);
+    // Nine buttons side by side in three state rows; fifteen stacked in three state columns (cells
+    // need not be square); spare pixels of an image that does not divide evenly are left over;
+    // one wide button (the colour bar); the smallest cell.
+    const struct {
+        uint32_t w, h, buttons;
+        bool columns;
+        int32_t cw, ch;
+    } cases[] = {{9 * 42, 3 * 42, 9, false, 42, 42},
+                 {3 * 30, 15 * 20, 15, true, 30, 20},
+                 {9 * 42 + 8, 3 * 42 + 2, 9, false, 42, 42},
+                 {512, 132, 1, false, 512, 44},
+                 {9, 3, 9, false, 1, 1}};
+    for (const auto& c : cases) {
+        CellSize cell;
+        ASSERT_TRUE(ComputeCellSize(c.w, c.h, c.buttons, c.columns, cell)) << c.w << "x" << c.h;
+        EXPECT_EQ((BarPoint{cell.width, cell.height}), (BarPoint{c.cw, c.ch})) << c.w << "x" << c.h;
+    }
 }
 
 TEST(ButtonBarGeometry, CellSizeRefusals) {
@@ -59,25 +57,7 @@ TEST(ButtonBarGeometry, CellSizeRefusals) {
     EXPECT_FALSE(ComputeCellSize(126, 14, 15, true, cell));
     EXPECT_FALSE(ComputeCellSize(100000, 126, kMaxBarButtons + 1, false, cell));
     EXPECT_FALSE(ComputeCellSize(0xFFFFFFFFu, 126, 1, false, cell));  // cell beyond the cap
-    EXPECT_EQ(cell.width, 7);
-    EXPECT_EQ(cell.height, 7);
-    // The smallest accepted cell.
-    ASSERT_TRUE(ComputeCellSize(9, 3, 9, false, cell));
-    EXPECT_EQ(cell.width, 1);
-    EXPECT_EQ(cell.height, 1);
-}
-
-// A capture bar with 9 cells of 32 x 32 on a 1024 x 768 screen at each edge, shown and collapsed.
-TEST(ButtonBarGeometry, CaptureBarOnA1024x768Screen) {
-    const CellSize c{32, 32};
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Left, kW, kH, 9, c, false), Rect(0, 240, 32, 288));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Left, kW, kH, 9, c, true), Rect(0, 240, 4, 288));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Top, kW, kH, 9, c, false), Rect(368, 0, 288, 32));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Top, kW, kH, 9, c, true), Rect(368, 0, 288, 4));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Right, kW, kH, 9, c, false), Rect(992, 240, 32, 288));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Right, kW, kH, 9, c, true), Rect(1020, 240, 4, 288));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Bottom, kW, kH, 9, c, false), Rect(368, 736, 288, 32));
-    EXPECT_EQ(ComputeBarRect(BarAlignment::Bottom, kW, kH, 9, c, true), Rect(368, 764, 288, 4));
+    EXPECT_EQ((BarPoint{cell.width, cell.height}), (BarPoint{7, 7}));
 }
 
 TEST(ButtonBarGeometry, OddLengthsAndNonSquareCells) {
@@ -112,21 +92,19 @@ TEST(ButtonBarGeometry, ButtonAndImageCells) {
 
 TEST(ButtonBarGeometry, HitTestAtCellBorders) {
     const CellSize c{42, 40};
-    // Stacked: 9 cells of 40 rows.
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Left, 9, c, 0, 0), 0);
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Left, 9, c, 41, 39), 0);
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Left, 9, c, 41, 40), 1);
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Right, 9, c, 0, 359), 8);
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Right, 9, c, 0, 360), -1);
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Left, 9, c, 42, 10), -1);
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Left, 9, c, -1, 10), -1);
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Left, 9, c, 10, -1), -1);
-    // Side by side: 9 cells of 42 columns.
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Top, 9, c, 41, 39), 0);
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Top, 9, c, 42, 0), 1);
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Bottom, 9, c, 377, 20), 8);
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Bottom, 9, c, 378, 20), -1);
-    EXPECT_EQ(ButtonAtPoint(BarAlignment::Top, 9, c, 100, 40), -1);
+    // Stacked: 9 cells of 40 rows; side by side: 9 cells of 42 columns.
+    const BarAlignment L = BarAlignment::Left, R = BarAlignment::Right, T = BarAlignment::Top,
+                       B = BarAlignment::Bottom;
+    const struct {
+        BarAlignment a;
+        int32_t x, y, button;
+    } cases[] = {{L, 0, 0, 0},    {L, 41, 39, 0},  {L, 41, 40, 1},  {R, 0, 359, 8},
+                 {R, 0, 360, -1}, {L, 42, 10, -1}, {L, -1, 10, -1}, {L, 10, -1, -1},
+                 {T, 41, 39, 0},  {T, 42, 0, 1},   {B, 377, 20, 8}, {B, 378, 20, -1},
+                 {T, 100, 40, -1}};
+    for (const auto& h : cases) {
+        EXPECT_EQ(ButtonAtPoint(h.a, 9, c, h.x, h.y), h.button) << h.x << "," << h.y;
+    }
     // No cells at all.
     EXPECT_EQ(ButtonAtPoint(BarAlignment::Top, 9, CellSize{}, 0, 0), -1);
 }

@@ -49,7 +49,6 @@ struct Probe {
     CButtonBar bar;
     std::wstring outDir;
     std::string lastState;
-    std::wstring lastCommand = L"(no command yet)";
     DWORD started = 0;
 };
 
@@ -112,11 +111,6 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                           static_cast<unsigned long>(GetTickCount()),
                           static_cast<unsigned>(LOWORD(wParam)), static_cast<long>(lParam));
             AppendText(probe->outDir + L"\\commands.log", line);
-            wchar_t shown[96];
-            std::swprintf(shown, 96, L"Last command: %u (%ls button)",
-                          static_cast<unsigned>(LOWORD(wParam)), lParam == 1 ? L"right" : L"left");
-            probe->lastCommand = shown;
-            InvalidateRect(window, nullptr, TRUE);
             return 0;
         }
         case WM_TIMER:
@@ -132,18 +126,6 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 }
             }
             return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            HDC dc = BeginPaint(window, &paint);
-            RECT client{};
-            GetClientRect(window, &client);
-            FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-            SetBkMode(dc, TRANSPARENT);
-            DrawTextW(dc, probe->lastCommand.c_str(), -1, &client,
-                      DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-            EndPaint(window, &paint);
-            return 0;
-        }
         default:
             return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -178,25 +160,15 @@ int ButtonBarProbeMain(int argc, wchar_t** argv) {
     GetLanguageText(lang.Handle(), labels, kLanguageTextChars, L"ButtonLabels", L"Capture",
                     kCaptureLabels);
 
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW cls{};
-    cls.lpfnWndProc = OwnerProc;
-    cls.hInstance = instance;
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.lpszClassName = L"ButtonBarProbeOwner";
-    RegisterClassW(&cls);
-    HWND owner =
-        CreateWindowExW(0, L"ButtonBarProbeOwner", L"Button Bar Probe", WS_POPUP | WS_BORDER, 362,
-                        334, 300, 100, nullptr, nullptr, instance, nullptr);
+    HWND owner = CreateProbeWindow(L"ButtonBarProbeOwner", L"Button Bar Probe", OwnerProc,
+                                   WS_POPUP | WS_BORDER, {362, 334, 662, 434}, nullptr);
     if (owner == nullptr) {
         return 2;
     }
     SetWindowLongPtrW(owner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&probe));
-    ShowWindow(owner, SW_SHOW);
-    UpdateWindow(owner);
 
     probe.started = GetTickCount();
-    if (!probe.bar.Create(owner, instance, skin.GetColor(L"ButtonBarHiddenColor"),
+    if (!probe.bar.Create(owner, GetModuleHandleW(nullptr), skin.GetColor(L"ButtonBarHiddenColor"),
                           skin.GetColor(L"ButtonBarToolTipBackColor"),
                           skin.GetColor(L"ButtonBarToolTipTextColor"), alignment, true, false, true,
                           9, kCaptureCommands, labels, picture, false)) {
@@ -211,17 +183,7 @@ int ButtonBarProbeMain(int argc, wchar_t** argv) {
     AppendText(probe.outDir + L"\\ready", ready);
     SetTimer(owner, kPollTimer, 10, nullptr);
 
-    MSG message{};
-    int code = 0;
-    for (;;) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            code = got == 0 ? static_cast<int>(message.wParam) : 3;
-            break;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    const int code = RunProbeMessages();
     DestroyWindow(owner);
     CoUninitialize();
     return code;

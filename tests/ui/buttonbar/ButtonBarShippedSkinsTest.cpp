@@ -61,24 +61,16 @@ TEST_P(ShippedCaptureBar, CellsAndPlacesAtEveryEdge) {
         ASSERT_TRUE(BarAlignmentFromValue(edge, a));
         const BarRect shown = ComputeBarRect(a, 1024, 768, 9, cell, false);
         const BarRect strip = ComputeBarRect(a, 1024, 768, 9, cell, true);
-        switch (a) {
-            case BarAlignment::Left:
-                EXPECT_EQ(shown, (BarRect{0, c.top, n, 9 * n}));
-                EXPECT_EQ(strip, (BarRect{0, c.top, 4, 9 * n}));
-                break;
-            case BarAlignment::Top:
-                EXPECT_EQ(shown, (BarRect{c.left, 0, 9 * n, n}));
-                EXPECT_EQ(strip, (BarRect{c.left, 0, 9 * n, 4}));
-                break;
-            case BarAlignment::Right:
-                EXPECT_EQ(shown, (BarRect{1024 - n, c.top, n, 9 * n}));
-                EXPECT_EQ(strip, (BarRect{1020, c.top, 4, 9 * n}));
-                break;
-            case BarAlignment::Bottom:
-                EXPECT_EQ(shown, (BarRect{c.left, 768 - n, 9 * n, n}));
-                EXPECT_EQ(strip, (BarRect{c.left, 764, 9 * n, 4}));
-                break;
-        }
+        const BarRect shownAt[4] = {{0, c.top, n, 9 * n},
+                                    {c.left, 0, 9 * n, n},
+                                    {1024 - n, c.top, n, 9 * n},
+                                    {c.left, 768 - n, 9 * n, n}};
+        const BarRect stripAt[4] = {{0, c.top, 4, 9 * n},
+                                    {c.left, 0, 9 * n, 4},
+                                    {1020, c.top, 4, 9 * n},
+                                    {c.left, 764, 9 * n, 4}};
+        EXPECT_EQ(shown, shownAt[edge]);
+        EXPECT_EQ(strip, stripAt[edge]);
         // The last button's cell ends exactly at the bar's far end.
         const BarRect last = ButtonCellRect(a, 8, cell);
         EXPECT_EQ(last.x + last.width, shown.width);

@@ -36,18 +36,6 @@ TEST(ButtonBarText, SplitIntoCountLabels) {
     EXPECT_EQ(SplitBarLabels(L"a|b", 0), Labels{});
 }
 
-TEST(ButtonBarText, CaptureBarLabelsInOrder) {
-    const Labels labels = SplitBarLabels(
-        L"Capture Scrolling Window (Text)|Capture Scrolling Window (Website)|Capture Single "
-        L"Window|Capture Free Rect Region|Capture Free Style Region|Capture Fixed Region|Stop "
-        L"Capture/Enter Edit Mode|Configure...|Open Help",
-        9);
-    ASSERT_EQ(labels.size(), 9u);
-    EXPECT_EQ(labels[0], L"Capture Scrolling Window (Text)");
-    EXPECT_EQ(labels[6], L"Stop Capture/Enter Edit Mode");
-    EXPECT_EQ(labels[8], L"Open Help");
-}
-
 TEST(ButtonBarText, LabelsAreCutAt259Characters) {
     const std::wstring long1(259, L'x');
     const std::wstring long2(400, L'y');

@@ -1,32 +1,32 @@
 // The fades of a button bar and the auto-hide decisions of its 100-ms timer.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "ui/buttonbar/ButtonBarTiming.h"
 
 namespace zentrova {
 namespace {
 
 TEST(ButtonBarFade, FadeInReachesOpaqueAt300Ms) {
-    EXPECT_EQ(FadeAlpha(FadeDirection::In, 0), 0);
-    EXPECT_EQ(FadeAlpha(FadeDirection::In, 20), 17);    // 20 * 255 / 300
-    EXPECT_EQ(FadeAlpha(FadeDirection::In, 150), 127);  // 127.5 rounds down
-    EXPECT_EQ(FadeAlpha(FadeDirection::In, 299), 254);
-    EXPECT_EQ(FadeAlpha(FadeDirection::In, 300), 255);
-    EXPECT_EQ(FadeAlpha(FadeDirection::In, 5000), 255);
-    // A timer that fires very late (or a tick count that wrapped far) stays at the end.
-    EXPECT_EQ(FadeAlpha(FadeDirection::In, 0xFFFFFFFFu), 255);
+    // 20 * 255 / 300 = 17, 127.5 rounds down; a timer that fires very late (or a tick count that
+    // wrapped far) stays at the end.
+    const std::pair<uint32_t, int> cases[] = {
+        {0, 0}, {20, 17}, {150, 127}, {299, 254}, {300, 255}, {5000, 255}, {0xFFFFFFFFu, 255}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FadeAlpha(FadeDirection::In, c.first), c.second) << c.first;
+    }
     EXPECT_FALSE(FadeFinished(FadeDirection::In, 0));
     EXPECT_FALSE(FadeFinished(FadeDirection::In, 299));
     EXPECT_TRUE(FadeFinished(FadeDirection::In, 300));
 }
 
 TEST(ButtonBarFade, FadeOutReachesTransparentAt300Ms) {
-    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 0), 255);
-    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 20), 238);
-    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 150), 128);
-    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 299), 1);
-    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 300), 0);
-    EXPECT_EQ(FadeAlpha(FadeDirection::Out, 0xFFFFFFFFu), 0);
+    const std::pair<uint32_t, int> cases[] = {{0, 255}, {20, 238}, {150, 128},
+                                              {299, 1}, {300, 0},  {0xFFFFFFFFu, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(FadeAlpha(FadeDirection::Out, c.first), c.second) << c.first;
+    }
     EXPECT_FALSE(FadeFinished(FadeDirection::Out, 299));
     EXPECT_TRUE(FadeFinished(FadeDirection::Out, 300));
     EXPECT_EQ(FadeAlpha(FadeDirection::None, 0), 255);

@@ -21,19 +21,15 @@ magenta_count() {
   convert "$1" -fill black +opaque '#FF00FF' -fill white -opaque '#FF00FF' \
     -format '%[fx:round(mean*w*h)]' info:
 }
-# What the screen must show for a skin cell over the screenshot's own crop: the cell's pixels,
-# with the screenshot's pixels where the cell is magenta (transparent through the colour key).
-expected_cell() {  # expected_cell SHOT_CROP PICTURE GEOMETRY OUT
-  convert "$1" \( "$2" -crop "$3" +repage -transparent '#FF00FF' \) -composite "$4"
-}
-
-wait_file() {  # wait_file PATH SECONDS
-  local i
-  for ((i = 0; i < $2 * 10; i++)); do
-    [ -e "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
+# cell_diff SHOT X Y COLUMN ROW: the number of pixels in which the n x n screen cell at X,Y differs
+# from what it must show for the skin picture's cell (COLUMN, ROW): the cell's pixels, with the
+# screenshot's own where the cell is magenta (transparent through the colour key). Uses the
+# caller's n, dir and picture.
+cell_diff() {
+  convert "$1" -crop "${n}x${n}+$2+$3" +repage "$dir/cell.png"
+  convert "$dir/cell.png" \( "$picture" -crop "${n}x${n}+$(($4 * n))+$(($5 * n))" +repage \
+    -transparent '#FF00FF' \) -composite "$dir/expected.png"
+  differing "$dir/cell.png" "$dir/expected.png"
 }
 
 # wait_line FILE FROM REGEX SECONDS: prints the first line after line FROM that matches REGEX.
@@ -66,7 +62,7 @@ run_edge() {
   local state="$dir/state.log" commands="$dir/commands.log"
   mkdir -p "$dir"
   harness_start pid "$probe" buttonbar "$skin" "$a" "Z:$dir" "$language"
-  if ! wait_file "$dir/ready" 30; then
+  if ! wait_line "$dir/ready" 0 . 30 >/dev/null; then
     check "$name: probe ready" yes no
     return
   fi
@@ -124,18 +120,12 @@ $(pixel "$HARNESS_OUT/$name-collapsed.png" $((sx + sw - 1)) $((sy + sh - 1)))"
   local picture="$skins/${skin}ButtonBarCapture$edge.png"
   convert "$shot" -crop "${bw}x${bh}+${bx}+${by}" +repage "$dir/bar.png"
   check "$name: no magenta on screen" 0 "$(magenta_count "$dir/bar.png")"
-  convert "$shot" -crop "${n}x${n}+$((bx + gx))+$((by + gy))" +repage "$dir/cell.png"
-  expected_cell "$dir/cell.png" "$picture" "${n}x${n}+$((2 * n))+$n" "$dir/hover.png"
-  expected_cell "$dir/cell.png" "$picture" "${n}x${n}+$((2 * n))+0" "$dir/normal.png"
-  check "$name: button 2 shows its hover cell" 0 "$(differing "$dir/cell.png" "$dir/hover.png")"
+  check "$name: button 2 shows its hover cell" 0 "$(cell_diff "$shot" $((bx + gx)) $((by + gy)) 2 1)"
   check_true "$name: hover cell differs from the normal one" \
-    test "$(differing "$dir/cell.png" "$dir/normal.png")" -gt 0
+    test "$(cell_diff "$shot" $((bx + gx)) $((by + gy)) 2 0)" -gt 0
   # The neighbour keeps its normal cell.
-  local nx=$((bx + gx + (a % 2 == 1 ? n : 0))) ny=$((by + gy + (a % 2 == 0 ? n : 0)))
-  convert "$shot" -crop "${n}x${n}+$nx+$ny" +repage "$dir/next.png"
-  expected_cell "$dir/next.png" "$picture" "${n}x${n}+$((3 * n))+0" "$dir/next-normal.png"
-  check "$name: button 3 shows its normal cell" 0 \
-    "$(differing "$dir/next.png" "$dir/next-normal.png")"
+  check "$name: button 3 shows its normal cell" 0 "$(cell_diff "$shot" \
+    $((bx + gx + (a % 2 == 1 ? n : 0))) $((by + gy + (a % 2 == 0 ? n : 0))) 3 0)"
 
   # Tooltip beside the bar, on its inner side.
   IFS=, read -r tx ty tw th <<<"$(field "$line" tiprect)"
@@ -158,11 +148,8 @@ $(pixel "$shot" $((tx + 1)) $((ty + th / 2)))"
   wait_line "$state" "$mark" "pressed=1" 5 >/dev/null
   sleep 0.3
   harness_screenshot "$HARNESS_OUT/$name-pressed.png"
-  convert "$HARNESS_OUT/$name-pressed.png" -crop "${n}x${n}+$((bx + gx))+$((by + gy))" +repage \
-    "$dir/pcell.png"
-  expected_cell "$dir/pcell.png" "$picture" "${n}x${n}+$((2 * n))+$((2 * n))" "$dir/pressed.png"
   check "$name: pressed button shows its pressed cell" 0 \
-    "$(differing "$dir/pcell.png" "$dir/pressed.png")"
+    "$(cell_diff "$HARNESS_OUT/$name-pressed.png" $((bx + gx)) $((by + gy)) 2 2)"
   xdotool mouseup 1
   line=$(wait_line "$commands" 0 "id=" 5)
   check "$name: left click posts 40107, lParam 0" "40107 0" \

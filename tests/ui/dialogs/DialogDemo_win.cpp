@@ -16,6 +16,7 @@
 #include <cwchar>
 #include <string>
 
+#include "core/WideText.h"
 #include "lang/LanguageStartup.h"
 #include "lang/TextLookup.h"
 #include "lang/TextLookupWin.h"
@@ -33,9 +34,7 @@ constexpr UINT_PTR kReportTimer = 77;
 std::string Utf8Text(HWND window) {
     wchar_t text[2048] = L"";
     GetWindowTextW(window, text, 2048);
-    char utf8[6144] = "";
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
-    return utf8;
+    return ToUtf8(text);
 }
 
 BOOL CALLBACK PrintControl(HWND child, LPARAM) {
@@ -57,7 +56,6 @@ void ReportDialog(HWND dialog) {
     std::printf("topmost=%d\n", (GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
     EnumChildWindows(dialog, PrintControl, 0);
     std::printf("ready\n");
-    std::fflush(stdout);
 }
 
 // The message boxes are modal inside the library: a thread timer finds the box once it is up.

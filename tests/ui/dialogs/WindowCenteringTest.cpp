@@ -1,6 +1,8 @@
 // Centring a window on a reference rectangle inside a monitor's work area; the hover tracker.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "ui/dialogs/HoverTracker.h"
 #include "ui/dialogs/WindowCentering.h"
 
@@ -9,39 +11,31 @@ namespace {
 
 constexpr ZRect kWork{0, 0, 1024, 738};
 
+std::pair<int32_t, int32_t> At(const ButtonPoint& p) {
+    return {p.x, p.y};
+}
+
 TEST(WindowCenteringTest, CentresOnReference) {
-    const ButtonPoint p = CenteredPosition(300, 100, kWork, kWork);
-    EXPECT_EQ(p.x, 362);
-    EXPECT_EQ(p.y, 319);
+    EXPECT_EQ(At(CenteredPosition(300, 100, kWork, kWork)), std::make_pair(362, 319));
     // Odd differences round towards zero, also to the left of the reference.
-    const ButtonPoint q = CenteredPosition(301, 101, {100, 50, 200, 150}, kWork);
-    EXPECT_EQ(q.x, 100 + (-201) / 2);
-    EXPECT_EQ(q.y, 50 + (-1) / 2);
+    EXPECT_EQ(At(CenteredPosition(301, 101, {100, 50, 200, 150}, kWork)),
+              std::make_pair(100 + (-201) / 2, 50 + (-1) / 2));
     // A second monitor to the right of the first.
     const ZRect second{1024, 0, 2048, 768};
-    const ButtonPoint r = CenteredPosition(200, 100, second, second);
-    EXPECT_EQ(r.x, 1436);
-    EXPECT_EQ(r.y, 334);
+    EXPECT_EQ(At(CenteredPosition(200, 100, second, second)), std::make_pair(1436, 334));
 }
 
 TEST(WindowCenteringTest, MovedBackIntoWorkArea) {
     // A reference near the right and bottom edges: the window is pushed in.
-    const ButtonPoint p = CenteredPosition(300, 200, {900, 650, 1020, 730}, kWork);
-    EXPECT_EQ(p.x, 724);
-    EXPECT_EQ(p.y, 538);
+    EXPECT_EQ(At(CenteredPosition(300, 200, {900, 650, 1020, 730}, kWork)),
+              std::make_pair(724, 538));
     // Near the left and top edges (a work area that does not start at 0).
     const ZRect work{0, 30, 1024, 768};
-    const ButtonPoint q = CenteredPosition(300, 200, {-50, 0, 50, 40}, work);
-    EXPECT_EQ(q.x, 0);
-    EXPECT_EQ(q.y, 30);
+    EXPECT_EQ(At(CenteredPosition(300, 200, {-50, 0, 50, 40}, work)), std::make_pair(0, 30));
     // Larger than the work area: left and top edges win.
-    const ButtonPoint r = CenteredPosition(1200, 900, kWork, kWork);
-    EXPECT_EQ(r.x, 0);
-    EXPECT_EQ(r.y, 0);
+    EXPECT_EQ(At(CenteredPosition(1200, 900, kWork, kWork)), std::make_pair(0, 0));
     // Exactly fitting.
-    const ButtonPoint s = CenteredPosition(1024, 738, kWork, kWork);
-    EXPECT_EQ(s.x, 0);
-    EXPECT_EQ(s.y, 0);
+    EXPECT_EQ(At(CenteredPosition(1024, 738, kWork, kWork)), std::make_pair(0, 0));
 }
 
 TEST(HoverTrackerTest, ReportsOnlyMoves) {

@@ -28,11 +28,14 @@ start_demo() {
   done
   return 1
 }
-# rect ID: "LEFT TOP RIGHT BOTTOM" of button ID from the report.
-rect() { tr -d '\r' <"$log" | awk -v id="$1" '$1 == "button" && $2 == id { print $3, $4, $5, $6 }'; }
-caption() { tr -d '\r' <"$log" | awk -v id="$1" '$1 == "button" && $2 == id { $1 = $2 = $3 = $4 = $5 = $6 = ""; sub(/^ +/, ""); print }'; }
-message_text() { tr -d '\r' <"$log" | awk '$1 == "control" && $2 == 3101 { $1 = $2 = $3 = $4 = $5 = $6 = ""; sub(/^ +/, ""); print }'; }
-dialog_title() { tr -d '\r' <"$log" | awk '$1 == "dialog" { $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }'; }
+# report KIND ID: the report line "KIND ID LEFT TOP RIGHT BOTTOM TEXT" of that control, without
+# KIND and ID (ID "-" for the dialog's own line, which has none).
+report() { tr -d '\r' <"$log" | awk -v k="$1" -v id="$2" '$1 == k && (id == "-" || $2 == id) { sub(/^[^ ]+ /, ""); if (id != "-") sub(/^[^ ]+ /, ""); print }'; }
+# rect ID: "LEFT TOP RIGHT BOTTOM" of button ID; caption ID: its text.
+rect() { report button "$1" | cut -d' ' -f1-4; }
+caption() { report button "$1" | cut -d' ' -f5-; }
+message_text() { report control 3101 | cut -d' ' -f5-; }
+dialog_title() { report dialog - | cut -d' ' -f5-; }
 centre() { local l t r b; read -r l t r b <<<"$(rect "$1")"; echo "$(((l + r) / 2)) $(((t + b) / 2))"; }
 
 # probe SHOT SKIN ID -> the frame row (0..4) whose top border and fill the button shows on the
@@ -80,16 +83,11 @@ PY
 }
 # text_pixels SHOT ID KEY -> how many pixels of the button have the skin colour KEY exactly.
 text_pixels() {
-  /usr/bin/python3 - "$1" "$skins/Default.ini" "$3" $(rect "$2") <<'PY'
-import sys
-from PIL import Image
-shot = Image.open(sys.argv[1]).convert('RGB')
-value = [line.split('=', 1)[1].strip() for line in open(sys.argv[2], encoding='utf-8')
-         if line.startswith(sys.argv[3] + '=')][0]
-colour = tuple(int(value[i:i + 2], 16) for i in (0, 2, 4))
-l, t, r, b = map(int, sys.argv[4:8])
-print(sum(1 for y in range(t, b) for x in range(l, r) if shot.getpixel((x, y)) == colour))
-PY
+  local colour l t r b
+  colour="#$(sed -n "s/^$3=\([0-9A-Fa-f]\{6\}\).*/\1/p" "$skins/Default.ini")"
+  read -r l t r b <<<"$(rect "$2")"
+  convert "$1" -crop "$((r - l))x$((b - t))+$l+$t" +repage -fill black +opaque "$colour" \
+    -fill white -opaque "$colour" -format '%[fx:round(mean*w*h)]' info:
 }
 gt0() { [ "$1" -gt 0 ]; }
 
@@ -112,23 +110,24 @@ check_true "disabled text colour" gt0 "$(text_pixels "$shot" 1002 ButtonTextColo
 check_true "default text colour" gt0 "$(text_pixels "$shot" 1003 ButtonTextColorDefault)"
 check "no hilight text without the mouse" 0 "$(text_pixels "$shot" 1003 ButtonTextColorHilight)"
 
+# hover ID NAME: the mouse 20 pixels right of button ID's centre, then the screenshot NAME in $shot.
+hover() {
+  read -r x y <<<"$(centre "$1")"
+  harness_mouse "$((x + 20))" "$y"
+  sleep 0.5
+  shot=$HARNESS_OUT/$2.png
+  harness_screenshot "$shot"
+}
+
 # The mouse moves onto the third button: the hover refresh repaints it under the mouse.
-read -r x y <<<"$(centre 1003)"
-harness_mouse "$((x + 20))" "$y"
-sleep 0.5
-shot=$HARNESS_OUT/demo-hover.png
-harness_screenshot "$shot"
+hover 1003 demo-hover
 check "under the mouse: row 1" 1 "$(probe_row "$shot" Default 1003)"
 check_true "under the mouse: hilight text" gt0 "$(text_pixels "$shot" 1003 ButtonTextColorHilight)"
 check "under the mouse: no default text" 0 "$(text_pixels "$shot" 1003 ButtonTextColorDefault)"
 check "focused button unchanged" 3 "$(probe_row "$shot" Default 1001)"
 
 # A disabled button under the mouse stays disabled.
-read -r x y <<<"$(centre 1002)"
-harness_mouse "$((x + 20))" "$y"
-sleep 0.5
-shot=$HARNESS_OUT/demo-hover-disabled.png
-harness_screenshot "$shot"
+hover 1002 demo-hover-disabled
 check "disabled under the mouse: row 2" 2 "$(probe_row "$shot" Default 1002)"
 check "left button back to row 0" 0 "$(probe_row "$shot" Default 1003)"
 

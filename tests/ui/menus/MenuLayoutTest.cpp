@@ -2,36 +2,29 @@
 // rectangles, text colours.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
 #include <string>
 
+#include "core/WideText.h"
 #include "ui/menus/MenuLayout.h"
 
 namespace zentrova {
 namespace {
 
-::testing::AssertionResult SameRect(const ZRect& actual, int32_t left, int32_t top,
-                                    int32_t right, int32_t bottom) {
-    if (actual.left == left && actual.top == top && actual.right == right &&
-        actual.bottom == bottom) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure()
-           << "(" << actual.left << ", " << actual.top << ", " << actual.right << ", "
-           << actual.bottom << ") instead of (" << left << ", " << top << ", " << right << ", "
-           << bottom << ")";
+using Box = std::array<int32_t, 4>;
+
+Box BoxOf(const ZRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
 }
 
 TEST(MenuLayout, RightToLeftLanguages) {
-    EXPECT_TRUE(IsRightToLeftLanguage(L"he-il"));
-    EXPECT_TRUE(IsRightToLeftLanguage(L"ar-sa"));
-    EXPECT_TRUE(IsRightToLeftLanguage(L"HE-IL"));
-    EXPECT_TRUE(IsRightToLeftLanguage(L"Ar-Sa"));
-    EXPECT_FALSE(IsRightToLeftLanguage(L"en-us"));
-    EXPECT_FALSE(IsRightToLeftLanguage(L"de-de"));
-    EXPECT_FALSE(IsRightToLeftLanguage(L"he"));
-    EXPECT_FALSE(IsRightToLeftLanguage(L"he-il2"));
-    EXPECT_FALSE(IsRightToLeftLanguage(L"ar-eg"));
-    EXPECT_FALSE(IsRightToLeftLanguage(L""));
+    for (const wchar_t* tag : {L"he-il", L"ar-sa", L"HE-IL", L"Ar-Sa"}) {
+        EXPECT_TRUE(IsRightToLeftLanguage(tag)) << ToUtf8(tag);
+    }
+    for (const wchar_t* tag : {L"en-us", L"de-de", L"he", L"he-il2", L"ar-eg", L""}) {
+        EXPECT_FALSE(IsRightToLeftLanguage(tag)) << ToUtf8(tag);
+    }
     EXPECT_FALSE(IsRightToLeftLanguage(nullptr));
 }
 
@@ -45,73 +38,56 @@ TEST(MenuLayout, ItemKinds) {
 }
 
 TEST(MenuLayout, MeasureItems) {
-    // Separators are 10 x 9 whatever their text.
-    MenuSize size = MeasureMenuItem(0, {300, 40}, 3);
-    EXPECT_EQ(10, size.cx);
-    EXPECT_EQ(9, size.cy);
-    // Title items: the text extent unchanged.
-    size = MeasureMenuItem(65532, {57, 13}, 2);
-    EXPECT_EQ(57, size.cx);
-    EXPECT_EQ(13, size.cy);
-    // Normal items: width - overhang + 31, height + 5 but at least 21.
-    size = MeasureMenuItem(40106, {100, 15}, 0);
-    EXPECT_EQ(131, size.cx);
-    EXPECT_EQ(21, size.cy);
-    size = MeasureMenuItem(40106, {100, 16}, 0);
-    EXPECT_EQ(21, size.cy);
-    size = MeasureMenuItem(40106, {100, 17}, 2);
-    EXPECT_EQ(129, size.cx);
-    EXPECT_EQ(22, size.cy);
-    size = MeasureMenuItem(40106, {0, 0}, 0);
-    EXPECT_EQ(31, size.cx);
-    EXPECT_EQ(21, size.cy);
+    // Separators are 10 x 9 whatever their text; title items keep the text extent; normal items:
+    // width - overhang + 31, height + 5 but at least 21.
+    const struct {
+        uint32_t id;
+        MenuSize text;
+        int32_t overhang, cx, cy;
+    } cases[] = {{0, {300, 40}, 3, 10, 9},       {65532, {57, 13}, 2, 57, 13},
+                 {40106, {100, 15}, 0, 131, 21}, {40106, {100, 16}, 0, 131, 21},
+                 {40106, {100, 17}, 2, 129, 22}, {40106, {0, 0}, 0, 31, 21}};
+    for (const auto& c : cases) {
+        const MenuSize size = MeasureMenuItem(c.id, c.text, c.overhang);
+        EXPECT_EQ(std::make_pair(c.cx, c.cy), std::make_pair(size.cx, size.cy)) << c.id;
+    }
 }
 
 TEST(MenuLayout, SplitTexts) {
-    MenuTextParts parts = SplitMenuText(L"Capture a Region\tShift+F11");
-    EXPECT_EQ(L"Capture a Region", parts.label);
-    EXPECT_EQ(L"Shift+F11", parts.shortcut);
-    EXPECT_TRUE(parts.hasShortcut);
-
-    parts = SplitMenuText(L"Configure...");
-    EXPECT_EQ(L"Configure...", parts.label);
-    EXPECT_TRUE(parts.shortcut.empty());
-    EXPECT_FALSE(parts.hasShortcut);
-
-    // Only the first tab splits; an empty shortcut still counts as one.
-    parts = SplitMenuText(L"A\tB\tC");
-    EXPECT_EQ(L"A", parts.label);
-    EXPECT_EQ(L"B\tC", parts.shortcut);
-    parts = SplitMenuText(L"Label\t");
-    EXPECT_TRUE(parts.hasShortcut);
-    EXPECT_TRUE(parts.shortcut.empty());
-
-    parts = SplitMenuText(nullptr);
-    EXPECT_TRUE(parts.label.empty());
-    EXPECT_FALSE(parts.hasShortcut);
-
-    // Texts are cut to 259 characters before splitting: a tab at index 258 still splits (into an
-    // empty shortcut), one at index 259 is cut away.
-    std::wstring text(258, L'x');
-    parts = SplitMenuText((text + L"\tF1").c_str());
-    EXPECT_TRUE(parts.hasShortcut);
-    EXPECT_EQ(258u, parts.label.size());
-    EXPECT_TRUE(parts.shortcut.empty());
-    parts = SplitMenuText((text + L"y\tF1").c_str());
-    EXPECT_FALSE(parts.hasShortcut);
-    EXPECT_EQ(259u, parts.label.size());
+    // Only the first tab splits; an empty shortcut still counts as one. Texts are cut to 259
+    // characters before splitting: a tab at index 258 still splits (into an empty shortcut), one
+    // at index 259 is cut away.
+    const std::wstring x258(258, L'x');
+    const struct {
+        std::wstring text;
+        bool null;
+        std::wstring label, shortcut;
+        bool hasShortcut;
+    } cases[] = {{L"Capture a Region\tShift+F11", false, L"Capture a Region", L"Shift+F11", true},
+                 {L"Configure...", false, L"Configure...", L"", false},
+                 {L"A\tB\tC", false, L"A", L"B\tC", true},
+                 {L"Label\t", false, L"Label", L"", true},
+                 {L"", true, L"", L"", false},
+                 {x258 + L"\tF1", false, x258, L"", true},
+                 {x258 + L"y\tF1", false, x258 + L"y", L"", false}};
+    for (const auto& c : cases) {
+        const MenuTextParts parts = SplitMenuText(c.null ? nullptr : c.text.c_str());
+        EXPECT_EQ(c.label, parts.label) << ToUtf8(c.text);
+        EXPECT_EQ(c.shortcut, parts.shortcut) << ToUtf8(c.text);
+        EXPECT_EQ(c.hasShortcut, parts.hasShortcut) << ToUtf8(c.text);
+    }
 }
 
 TEST(MenuLayout, TextPlacementLeftToRight) {
     const ZRect item{5, 40, 205, 61};
     MenuTextLayout layout = LayoutMenuText(item, true, false);
-    EXPECT_TRUE(SameRect(layout.shortcut.rect, 37, 40, 201, 61));
+    EXPECT_EQ(BoxOf(layout.shortcut.rect), (Box{37, 40, 201, 61}));
     EXPECT_EQ(MenuTextAlign::Right, layout.shortcut.align);
-    EXPECT_TRUE(SameRect(layout.label.rect, 37, 40, 201, 61));
+    EXPECT_EQ(BoxOf(layout.label.rect), (Box{37, 40, 201, 61}));
     EXPECT_EQ(MenuTextAlign::Left, layout.label.align);
 
     layout = LayoutMenuText(item, false, false);
-    EXPECT_TRUE(SameRect(layout.label.rect, 37, 40, 205, 61));
+    EXPECT_EQ(BoxOf(layout.label.rect), (Box{37, 40, 205, 61}));
     EXPECT_EQ(MenuTextAlign::Left, layout.label.align);
 }
 
@@ -119,49 +95,42 @@ TEST(MenuLayout, TextPlacementRightToLeftSwapsSides) {
     const ZRect item{5, 40, 205, 61};
     MenuTextLayout layout = LayoutMenuText(item, true, true);
     // Shortcut on the left, inside right - 4; then right - 4 + 10 - 14 for the label.
-    EXPECT_TRUE(SameRect(layout.shortcut.rect, 37, 40, 201, 61));
+    EXPECT_EQ(BoxOf(layout.shortcut.rect), (Box{37, 40, 201, 61}));
     EXPECT_EQ(MenuTextAlign::Left, layout.shortcut.align);
-    EXPECT_TRUE(SameRect(layout.label.rect, 37, 40, 197, 61));
+    EXPECT_EQ(BoxOf(layout.label.rect), (Box{37, 40, 197, 61}));
     EXPECT_EQ(MenuTextAlign::Right, layout.label.align);
 
     layout = LayoutMenuText(item, false, true);
-    EXPECT_TRUE(SameRect(layout.label.rect, 37, 40, 191, 61));
+    EXPECT_EQ(BoxOf(layout.label.rect), (Box{37, 40, 191, 61}));
     EXPECT_EQ(MenuTextAlign::Right, layout.label.align);
 }
 
 TEST(MenuLayout, SelectionRectangles) {
     const ZRect item{10, 21, 150, 42};
-    EXPECT_TRUE(SameRect(MenuSelectionRect(item), 38, 22, 148, 40));
-    EXPECT_TRUE(SameRect(TitleSelectionRect(item), 10, 21, 149, 41));
+    EXPECT_EQ(BoxOf(MenuSelectionRect(item)), (Box{38, 22, 148, 40}));
+    EXPECT_EQ(BoxOf(TitleSelectionRect(item)), (Box{10, 21, 149, 41}));
 }
 
 TEST(MenuLayout, IconPlacementByState) {
     // Centre of rows 21..41 is (21 + 42) / 2 = 31.
     const ZRect item{10, 21, 150, 42};
-    MenuIconPlacement placement = PlaceMenuIcon(item, {true, false, false});
-    EXPECT_EQ(MenuStrip::Hot, placement.strip);
-    EXPECT_EQ(13, placement.x);
-    EXPECT_EQ(23, placement.y);
-    EXPECT_EQ(255, placement.alpha);
-
-    placement = PlaceMenuIcon(item, {false, false, false});
-    EXPECT_EQ(MenuStrip::Cold, placement.strip);
-    EXPECT_EQ(14, placement.x);
-    EXPECT_EQ(24, placement.y);
-    EXPECT_EQ(255, placement.alpha);
-
     // Grayed: the cold strip at half alpha, also under the mouse.
-    for (bool selected : {false, true}) {
-        placement = PlaceMenuIcon(item, {selected, true, false});
-        EXPECT_EQ(MenuStrip::Cold, placement.strip);
-        EXPECT_EQ(14, placement.x);
-        EXPECT_EQ(24, placement.y);
-        EXPECT_EQ(127, placement.alpha);
+    const struct {
+        bool selected, grayed;
+        MenuStrip strip;
+        int32_t x, y, alpha;
+    } cases[] = {{true, false, MenuStrip::Hot, 13, 23, 255},
+                 {false, false, MenuStrip::Cold, 14, 24, 255},
+                 {false, true, MenuStrip::Cold, 14, 24, 127},
+                 {true, true, MenuStrip::Cold, 14, 24, 127}};
+    for (const auto& c : cases) {
+        const MenuIconPlacement p = PlaceMenuIcon(item, {c.selected, c.grayed, false});
+        EXPECT_EQ(c.strip, p.strip) << c.selected << c.grayed;
+        EXPECT_EQ((Box{c.x, c.y, c.alpha, 0}), (Box{p.x, p.y, p.alpha, 0}))
+            << c.selected << c.grayed;
     }
-
     // An even height: rows 0..21, centre 11.
-    placement = PlaceMenuIcon(ZRect{0, 0, 100, 22}, {true, false, false});
-    EXPECT_EQ(3, placement.y);
+    EXPECT_EQ(3, PlaceMenuIcon(ZRect{0, 0, 100, 22}, {true, false, false}).y);
 }
 
 TEST(MenuLayout, TextColours) {

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "image/ZImage.h"
+#include "tests/ui/skin/SkinTestFolder.h"
 #include "ui/menus/MenuPaint.h"
 
 namespace zentrova {
@@ -23,13 +27,12 @@ ZColor PixelAt(const ZImage& image, uint32_t x, uint32_t y) {
     return Rgb(p[2], p[1], p[0]);
 }
 
-void SetStripPixel(ZImage& strip, uint32_t x, uint32_t y, uint8_t b, uint8_t g, uint8_t r,
-                   uint8_t a) {
-    uint8_t* p = strip.GetRow(strip.GetHeight() - 1 - y) + x * 4;
-    p[0] = b;
-    p[1] = g;
-    p[2] = r;
-    p[3] = a;
+// Compares each listed pixel (x, y) of a picture with one colour.
+void ExpectColor(const ZImage& image, ZColor color,
+                 std::initializer_list<std::pair<uint32_t, uint32_t>> points) {
+    for (const auto& p : points) {
+        EXPECT_EQ(color, PixelAt(image, p.first, p.second)) << p.first << "," << p.second;
+    }
 }
 
 // A strip of three premultiplied 16 x 16 icons, all transparent.
@@ -53,15 +56,20 @@ class MenuPaintTest : public ::testing::Test {
         colors.textSelected = Rgb(3, 3, 3);
 
         MakeStrip(cold);
-        SetStripPixel(cold, 16, 0, 50, 100, 200, 255);  // icon 1, (0, 0): opaque
-        SetStripPixel(cold, 18, 0, 20, 40, 60, 128);    // icon 1, (2, 0): half covered
+        test::SetPixel(cold, 16, 0, 50, 100, 200, 255);  // icon 1, (0, 0): opaque
+        test::SetPixel(cold, 18, 0, 20, 40, 60, 128);    // icon 1, (2, 0): half covered
         MakeStrip(hot);
-        SetStripPixel(hot, 16, 0, 1, 2, 3, 255);  // icon 1, (0, 0)
+        test::SetPixel(hot, 16, 0, 1, 2, 3, 255);  // icon 1, (0, 0)
     }
 
     ZColor Gradient(uint32_t x) const {
         const uint32_t i = x - 26;
         return Rgb(200 + i, 100 + i, 40 + i);
+    }
+    void ExpectGradient(std::initializer_list<std::pair<uint32_t, uint32_t>> points) const {
+        for (const auto& p : points) {
+            ExpectColor(canvas, Gradient(p.first), {p});
+        }
     }
 
     MenuColors colors;
@@ -74,59 +82,38 @@ TEST_F(MenuPaintTest, NormalItemBackground) {
     ASSERT_TRUE(canvas.Create(60, 21, 24, Rgb(255, 255, 255), nullptr));
     ASSERT_TRUE(PaintMenuItem(canvas, colors, false, {}, kMenuNoIcon, hot, cold));
     for (uint32_t y : {0u, 10u, 20u}) {
-        EXPECT_EQ(colors.gradientLeft, PixelAt(canvas, 0, y));
-        EXPECT_EQ(colors.gradientLeft, PixelAt(canvas, 24, y));
-        EXPECT_EQ(colors.border, PixelAt(canvas, 25, y));
-        for (uint32_t x : {26u, 27u, 43u, 59u}) {
-            EXPECT_EQ(Gradient(x), PixelAt(canvas, x, y)) << x << "," << y;
-        }
+        ExpectColor(canvas, colors.gradientLeft, {{0, y}, {24, y}});
+        ExpectColor(canvas, colors.border, {{25, y}});
+        ExpectGradient({{26, y}, {27, y}, {43, y}, {59, y}});
     }
 }
 
 TEST_F(MenuPaintTest, SeparatorIsOneLineAndNoIcon) {
     ASSERT_TRUE(canvas.Create(60, 9, 24, 0, nullptr));
     ASSERT_TRUE(PaintMenuItem(canvas, colors, true, {true, false, false}, 1, hot, cold));
-    EXPECT_EQ(Gradient(27), PixelAt(canvas, 27, 4));
-    EXPECT_EQ(colors.border, PixelAt(canvas, 28, 4));
-    EXPECT_EQ(colors.border, PixelAt(canvas, 58, 4));
-    EXPECT_EQ(Gradient(59), PixelAt(canvas, 59, 4));
-    EXPECT_EQ(Gradient(40), PixelAt(canvas, 40, 3));
-    EXPECT_EQ(Gradient(40), PixelAt(canvas, 40, 5));
+    ExpectColor(canvas, colors.border, {{28, 4}, {58, 4}});
     // Selected separators get no selection, and no icon is drawn.
-    EXPECT_EQ(Gradient(30), PixelAt(canvas, 30, 1));
-    EXPECT_EQ(colors.gradientLeft, PixelAt(canvas, 3, 2));
-    EXPECT_EQ(colors.gradientLeft, PixelAt(canvas, 4, 3));
+    ExpectGradient({{27, 4}, {59, 4}, {40, 3}, {40, 5}, {30, 1}});
+    ExpectColor(canvas, colors.gradientLeft, {{3, 2}, {4, 3}});
 }
 
 TEST_F(MenuPaintTest, SelectedItemFillAndFrame) {
     ASSERT_TRUE(canvas.Create(60, 21, 24, 0, nullptr));
     ASSERT_TRUE(PaintMenuItem(canvas, colors, false, {true, false, false}, kMenuNoIcon, hot, cold));
     // Selection (28, 1, 58, 19): fill x 28..57, y 1..18; frame on columns 28 and 58, rows 1 and 19.
-    EXPECT_EQ(colors.selected, PixelAt(canvas, 29, 2));
-    EXPECT_EQ(colors.selected, PixelAt(canvas, 57, 18));
-    for (uint32_t x : {28u, 40u, 58u}) {
-        EXPECT_EQ(colors.border, PixelAt(canvas, x, 1)) << x;
-        EXPECT_EQ(colors.border, PixelAt(canvas, x, 19)) << x;
-    }
-    for (uint32_t y : {1u, 10u, 19u}) {
-        EXPECT_EQ(colors.border, PixelAt(canvas, 28, y)) << y;
-        EXPECT_EQ(colors.border, PixelAt(canvas, 58, y)) << y;
-    }
+    ExpectColor(canvas, colors.selected, {{29, 2}, {57, 18}});
+    ExpectColor(canvas, colors.border,
+                {{28, 1}, {40, 1}, {58, 1}, {28, 19}, {40, 19}, {58, 19}, {28, 10}, {58, 10}});
     // Outside: the gradient on the last column and row and above the selection, the icon column.
-    EXPECT_EQ(Gradient(59), PixelAt(canvas, 59, 10));
-    EXPECT_EQ(Gradient(40), PixelAt(canvas, 40, 0));
-    EXPECT_EQ(Gradient(40), PixelAt(canvas, 40, 20));
-    EXPECT_EQ(Gradient(27), PixelAt(canvas, 27, 10));
-    EXPECT_EQ(colors.border, PixelAt(canvas, 25, 10));
+    ExpectGradient({{59, 10}, {40, 0}, {40, 20}, {27, 10}});
+    ExpectColor(canvas, colors.border, {{25, 10}});
 }
 
 TEST_F(MenuPaintTest, GrayedItemUnderTheMouseIsFramedNotFilled) {
     ASSERT_TRUE(canvas.Create(60, 21, 24, 0, nullptr));
     ASSERT_TRUE(PaintMenuItem(canvas, colors, false, {true, true, false}, 1, hot, cold));
-    EXPECT_EQ(colors.border, PixelAt(canvas, 28, 1));
-    EXPECT_EQ(colors.border, PixelAt(canvas, 58, 19));
-    EXPECT_EQ(Gradient(29), PixelAt(canvas, 29, 2));
-    EXPECT_EQ(Gradient(57), PixelAt(canvas, 57, 18));
+    ExpectColor(canvas, colors.border, {{28, 1}, {58, 19}});
+    ExpectGradient({{29, 2}, {57, 18}});
     // The cold icon at (4, 3) with constant alpha 127: a' = 127, c' = c * 127 / 255 rounded,
     // d = c' + d * 128 / 255 rounded: blue 25 + 20, green 50 + 50, red 100 + 100.
     EXPECT_EQ(Rgb(200, 100, 45), PixelAt(canvas, 4, 3));
@@ -173,8 +160,8 @@ TEST_F(MenuPaintTest, IconsAreCutAtTheCanvasEdges) {
     ASSERT_TRUE(canvas.Create(2, 2, 24, Rgb(9, 9, 9), nullptr));
     ZImage strip;
     MakeStrip(strip);
-    SetStripPixel(strip, 17, 1, 7, 8, 9, 255);   // icon 1, (1, 1)
-    SetStripPixel(strip, 31, 15, 4, 5, 6, 255);  // icon 1, (15, 15)
+    test::SetPixel(strip, 17, 1, 7, 8, 9, 255);   // icon 1, (1, 1)
+    test::SetPixel(strip, 31, 15, 4, 5, 6, 255);  // icon 1, (15, 15)
     ASSERT_TRUE(BlendMenuIcon(canvas, strip, 1, -1, -1, 255));
     EXPECT_EQ(Rgb(9, 8, 7), PixelAt(canvas, 0, 0));
     EXPECT_EQ(Rgb(9, 9, 9), PixelAt(canvas, 1, 1));
@@ -187,10 +174,7 @@ TEST_F(MenuPaintTest, ThirtyTwoBitCanvasGetsAlphaToo) {
     std::memset(canvas.GetBits(), 0, canvas.GetPixelMemorySize());
     ASSERT_TRUE(BlendMenuIcon(canvas, cold, 1, 0, 0, 255));
     const uint8_t* p = canvas.GetRow(20) + 2 * 4;  // (2, 0): alpha 128 over alpha 0
-    EXPECT_EQ(20, p[0]);
-    EXPECT_EQ(40, p[1]);
-    EXPECT_EQ(60, p[2]);
-    EXPECT_EQ(128, p[3]);
+    EXPECT_EQ(std::vector<uint8_t>(p, p + 4), (std::vector<uint8_t>{20, 40, 60, 128}));
 }
 
 TEST_F(MenuPaintTest, TitleItems) {
@@ -198,19 +182,13 @@ TEST_F(MenuPaintTest, TitleItems) {
     ASSERT_TRUE(PaintTitleItem(canvas, colors, {}));
     // Vertical gradient over 17 rows: row j adds 34 * j / 17 = 2 j.
     for (uint32_t y : {0u, 5u, 16u}) {
-        EXPECT_EQ(Rgb(200 + 2 * y, 100 + 2 * y, 40 + 2 * y), PixelAt(canvas, 0, y));
-        EXPECT_EQ(Rgb(200 + 2 * y, 100 + 2 * y, 40 + 2 * y), PixelAt(canvas, 39, y));
+        ExpectColor(canvas, Rgb(200 + 2 * y, 100 + 2 * y, 40 + 2 * y), {{0, y}, {39, y}});
     }
     ASSERT_TRUE(PaintTitleItem(canvas, colors, {true, false, false}));
     // Selection (0, 0, 39, 16): its frame is the canvas's outline.
-    EXPECT_EQ(colors.selected, PixelAt(canvas, 5, 5));
-    EXPECT_EQ(colors.selected, PixelAt(canvas, 38, 15));
-    for (uint32_t x : {0u, 20u, 39u}) {
-        EXPECT_EQ(colors.border, PixelAt(canvas, x, 0));
-        EXPECT_EQ(colors.border, PixelAt(canvas, x, 16));
-    }
-    EXPECT_EQ(colors.border, PixelAt(canvas, 0, 8));
-    EXPECT_EQ(colors.border, PixelAt(canvas, 39, 8));
+    ExpectColor(canvas, colors.selected, {{5, 5}, {38, 15}});
+    ExpectColor(canvas, colors.border,
+                {{0, 0}, {20, 0}, {39, 0}, {0, 16}, {20, 16}, {39, 16}, {0, 8}, {39, 8}});
     // Grayed: no selection at all.
     ASSERT_TRUE(PaintTitleItem(canvas, colors, {true, true, false}));
     EXPECT_EQ(Rgb(210, 110, 50), PixelAt(canvas, 5, 5));
@@ -221,9 +199,7 @@ TEST_F(MenuPaintTest, FrameOfOnePixelAndRefusedCanvases) {
     ASSERT_TRUE(canvas.Create(5, 5, 24, 0, nullptr));
     ASSERT_TRUE(DrawMenuFrame(canvas, {2, 2, 2, 2}, Rgb(1, 2, 3)));
     EXPECT_EQ(Rgb(1, 2, 3), PixelAt(canvas, 2, 2));
-    EXPECT_EQ(0u, PixelAt(canvas, 1, 2));
-    EXPECT_EQ(0u, PixelAt(canvas, 3, 2));
-    EXPECT_EQ(0u, PixelAt(canvas, 2, 3));
+    ExpectColor(canvas, 0, {{1, 2}, {3, 2}, {2, 3}});
 
     ZImage grey;
     ASSERT_TRUE(grey.Create(60, 21, 8, 0, kGreyPalette));

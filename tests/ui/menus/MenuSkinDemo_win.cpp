@@ -11,14 +11,13 @@
 // closes (0 for none). Choosing "Exit" (40106) ends the program.
 #include <windows.h>
 
-#include <cstdarg>
 #include <cstdio>
 #include <cwchar>
 #include <string>
 
-#include "config/SystemInfo.h"
 #include "lang/LanguageStartup.h"
 #include "lang/TextLookupWin.h"
+#include "tests/config/FakeSystemInfo.h"
 #include "ui/menus/MenuSkin.h"
 #include "ui/skin/Skin.h"
 #include "tests/ui/UiProbe.h"
@@ -26,23 +25,6 @@
 namespace {
 
 using namespace zentrova;
-
-class FixedFolderSystem final : public SystemInfo {
-  public:
-    explicit FixedFolderSystem(std::wstring folder) : m_folder(std::move(folder)) {}
-    bool GetDefaultPrinterName(std::wstring&) const override { return false; }
-    bool GetPictureFolder(std::wstring&) const override { return false; }
-    int32_t GetPrimaryScreenWidth() const override { return 0; }
-    uint32_t GetSystemDefaultLocale() const override { return 0; }
-    bool GetLocaleText(uint32_t, LocaleItem, std::wstring&) const override { return false; }
-    bool GetProgramFolder(std::wstring& folder) const override {
-        folder = m_folder;
-        return true;
-    }
-
-  private:
-    std::wstring m_folder;
-};
 
 struct TrayItem {
     UINT command;  // 0: separator
@@ -69,24 +51,16 @@ constexpr TrayItem kTrayItems[] = {
 constexpr UINT_PTR kReportTimer = 7;
 
 struct Demo {
-    Demo(const std::wstring& folder) : system(folder), skin(system) {}
-    FixedFolderSystem system;
+    explicit Demo(const wchar_t* folder) { system.programFolder = folder; }
+    test::FakeSystemInfo system;
     LanguageSession language;
-    Skin skin;
+    Skin skin{system};
     MenuSkin menuSkin;
     bool checked = false;
     bool grayed = false;
     HMENU popup = nullptr;
     bool reported = false;
 };
-
-void Print(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    std::vprintf(format, args);
-    va_end(args);
-    std::fflush(stdout);
-}
 
 // The popup menu's own window maps the rectangles to the screen (no owner window given).
 void ReportItems(Demo& demo) {
@@ -102,23 +76,17 @@ void ReportItems(Demo& demo) {
     for (int position = 0; position < count; ++position) {
         RECT rect{};
         GetMenuItemRect(nullptr, demo.popup, static_cast<UINT>(position), &rect);
-        Print("item %d %u %ld %ld %ld %ld\n", position, GetMenuItemID(demo.popup, position),
-              rect.left, rect.top, rect.right, rect.bottom);
+        std::printf("item %d %u %ld %ld %ld %ld\n", position, GetMenuItemID(demo.popup, position),
+                    rect.left, rect.top, rect.right, rect.bottom);
     }
-    Print("rtl %d\n", demo.menuSkin.IsRightToLeft() ? 1 : 0);
+    std::printf("rtl %d\n", demo.menuSkin.IsRightToLeft() ? 1 : 0);
     demo.reported = true;
 }
 
 UINT OpenMenu(HWND window, Demo& demo) {
     HMENU popup = CreatePopupMenu();
     for (const TrayItem& item : kTrayItems) {
-        if (item.command == 0) {
-            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-        } else {
-            AppendMenuW(popup, MF_STRING, item.command, item.text);
-        }
-    }
-    for (const TrayItem& item : kTrayItems) {
+        AppendMenuW(popup, item.command == 0 ? MF_SEPARATOR : MF_STRING, item.command, item.text);
         if (item.command != 0) {
             SetMenuItemFromLanguage(demo.language.Handle(), popup, item.name, item.command);
         }
@@ -155,12 +123,12 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         }
         case WM_CREATE:
             if (!demo->menuSkin.Init(window, demo->skin, &demo->language)) {
-                Print("init failed\n");
+                std::printf("init failed\n");
             }
             return 0;
         case WM_RBUTTONDOWN: {
             const UINT chosen = OpenMenu(window, *demo);
-            Print("chosen %u\n", chosen);
+            std::printf("chosen %u\n", chosen);
             if (chosen == 40106) {
                 DestroyWindow(window);
             }
@@ -174,7 +142,7 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         case WM_MEASUREITEM: {
             auto* data = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (demo->menuSkin.MeasureItem(window, data, nullptr)) {
-                Print("measure %u %u %u\n", data->itemID, data->itemWidth, data->itemHeight);
+                std::printf("measure %u %u %u\n", data->itemID, data->itemWidth, data->itemHeight);
                 return TRUE;
             }
             break;
@@ -207,26 +175,9 @@ int MenuSkinDemoMain(int argc, wchar_t** argv) {
     demo.checked = std::wcscmp(argv[4], L"1") == 0;
     demo.grayed = std::wcscmp(argv[5], L"1") == 0;
 
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DemoProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = L"ZMenuSkinDemo";
-    if (!RegisterClassW(&windowClass)) {
+    if (CreateProbeWindow(L"ZMenuSkinDemo", L"MenuSkin Demo", DemoProc, WS_OVERLAPPEDWINDOW,
+                          {40, 40, 400, 280}, &demo) == nullptr) {
         return 1;
     }
-    HWND window =
-        CreateWindowExW(0, L"ZMenuSkinDemo", L"MenuSkin Demo", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40,
-                        40, 360, 240, nullptr, nullptr, instance, &demo);
-    if (window == nullptr) {
-        return 1;
-    }
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return 0;
+    return RunProbeMessages();
 }

@@ -84,20 +84,15 @@ def main():
                      for l, r in zip(left, right))
 
     def icon_mismatches(strip, index, x0, y0, constant):
-        bad = 0
-        for py in range(16):
-            for px in range(16):
-                want = blend(strip.at(index * 16 + px, py), left, constant)
-                if screen.at(x0 + px, y0 + py) != want:
-                    bad += 1
-        return bad
+        return sum(screen.at(x0 + px, y0 + py) != blend(strip.at(index * 16 + px, py), left, constant)
+                   for py in range(16) for px in range(16))
 
-    def text_span(rect, background):
-        """Leftmost and rightmost columns right of the icon column that differ from background
-        (a function of x) in the item's middle rows."""
-        L, T, R, B = rect
+    def text_span(command):
+        """Leftmost and rightmost columns right of the icon column that differ from the item's
+        gradient in its middle rows."""
+        L, T, R, B = rect = items[command][0]
         xs = [x for x in range(L + 27, R - 1) for y in range(T + 3, B - 3)
-              if screen.at(x, y) != background(x)]
+              if screen.at(x, y) != gradient(rect, x)]
         return (min(xs) - L, R - max(xs)) if xs else (-1, -1)
 
     icons = {40128: 25, 40127: 26, 40107: 24, 40108: 27, 40155: 36, 40109: 28, 40006: 16,
@@ -145,31 +140,21 @@ def main():
     out('separator: line', hexc(border), hexc(screen.at(L + 28, T + 4)))
     out('separator: below the line', hexc(gradient(rect, L + 28)), hexc(screen.at(L + 28, T + 5)))
 
-    # Text sides: an item with a shortcut (40107 in English, 40108 in the test's right-to-left
-    # language) and one without (40006).
-    for command in (40107, 40108, 40006):
-        if command == hovered:
-            continue
-        rect = items[command][0]
-        first, last = text_span(rect, lambda x, r=rect: gradient(r, x))
-        print('span|%d|%d %d' % (command, first, last))
+    # Text sides: an item with a shortcut and one without.
     if shortcuts:
-        command = 40107 if hovered != 40107 else 40109
-        first, last = text_span(items[command][0], lambda x, r=items[command][0]: gradient(r, x))
+        first, last = text_span(40107 if hovered != 40107 else 40109)
         out('shortcut item: text starts at the indent', 'yes',
             'yes' if 32 <= first <= 34 else 'no (%d)' % first)
         out('shortcut item: text ends 4 pixels in (the shortcut right-aligned)' if not rtl else
             'shortcut item: text ends 8 pixels in (the label right-aligned)', 'yes',
             'yes' if (4 if not rtl else 8) <= last <= (7 if not rtl else 11) else 'no (%d)' % last)
-    plain = 40006 if hovered != 40006 else 40151
+    first, last = text_span(40006 if hovered != 40006 else 40151)
     if rtl:
-        first, last = text_span(items[plain][0], lambda x, r=items[plain][0]: gradient(r, x))
         out('rtl: label without shortcut ends 14 pixels in', 'yes',
             'yes' if 14 <= last <= 17 else 'no (%d)' % last)
         out('rtl: label without shortcut does not start at the indent', 'yes',
             'yes' if first > 40 else 'no (%d)' % first)
     else:
-        first, last = text_span(items[plain][0], lambda x, r=items[plain][0]: gradient(r, x))
         out('ltr: label starts at the indent', 'yes',
             'yes' if 32 <= first <= 34 else 'no (%d)' % first)
 

@@ -1,26 +1,61 @@
 // The portable profile reader: the values the profile functions give for odd INI files.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <utility>
 
 #include "core/FileSystem.h"
 #include "core/WideText.h"
 #include "tests/support/TempFolder.h"
-#include "tests/ui/skin/ProfileSamples.h"
 #include "ui/skin/Profile.h"
 #include "ui/skin/ProfileFile.h"
 
 namespace zentrova {
 namespace {
 
-using test::ProfileSample;
+// UTF-16 little- or big-endian bytes of ASCII text, with the byte order mark.
+std::string Utf16Bytes(const std::string& ascii, bool bigEndian) {
+    std::string bytes = bigEndian ? std::string("\xFE\xFF", 2) : std::string("\xFF\xFE", 2);
+    for (const char c : ascii) {
+        bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    }
+    return bytes;
+}
 
+// The main sample: spaces, comments, case, quotes, duplicates, broken headers, numbers.
+std::string MainSampleBytes() {
+    return "; a comment line\r\ntop=before any section\r\n\r\n[Skin]\r\n  Color1 = FF8000   \r\n"
+           "color2=abc\r\nQuoted=\"  spaced  \"\r\nSingle='x'\r\nHalf=\"open\r\nMixed=\"abc'\r\n"
+           "Short=\"abc\"\r\nEmpty=\r\nNoEquals\r\n;Commented=1\r\nDup=first\r\nDUP=second\r\n"
+           "Tab\t=\ttabbed\t\r\nEq=a=b\r\n[Broken\r\nBrokenKey=1\r\nN1=42\r\nN2=-7\r\n"
+           "N3=0x1F\r\nN4=0X1F\r\nN5=0b101\r\nN6=0o17\r\nN7=12abc\r\nN8=abc\r\nN9=+9\r\n"
+           "N10=4294967297\r\nN11=\"77\"\r\nN12=000000000000000000000000000012345\r\nN13=0x\r\n"
+           "N14=-0x10\r\nN15= 8 9\r\n=lonely\r\n[Other]\r\nColor1=000000\r\n[skin]\r\n"
+           "Later=only in the second Skin section\r\n[ Spaced ]\r\nKey=v\r\n"
+           "[Tail] trailing text\r\nKey=t\r\n[A]B]\r\nKey=ab\r\n";
+}
+
+constexpr char kZeroSample[] = "[Skin]\nA=ab\0cd\nB=2\n";
+
+// The sample file of that name, parsed.
 ProfileFile Parsed(const std::wstring& fileName) {
+    const std::map<std::wstring, std::string> samples = {
+        {L"main.ini", MainSampleBytes()},
+        {L"utf16le.ini", Utf16Bytes("[Skin]\r\nName=Wide\r\nColor=00FF00\r\nNum=23\r\n", false)},
+        {L"utf16be.ini", Utf16Bytes("[Skin]\r\nName=Big\r\nColor=0000FF\r\nNum=24\r\n", true)},
+        {L"utf8bom.ini", "\xEF\xBB\xBF[Skin]\nName=Caf\xC3\xA9\nNum=25\n"},
+        {L"utf8plain.ini", "[Skin]\nName=Caf\xC3\xA9\n"},
+        {L"ansi.ini", "[Skin]\nName=Caf\xE9\nEuro=\x80 \x9F\nNum=26\n"},
+        {L"cr.ini", "[Skin]\rA=1\rB=2\r\r\rC=3"},
+        {L"eof.ini", "[Skin]\nA=1\x1A\n\x1A"},
+        {L"zero.ini", std::string(kZeroSample, sizeof(kZeroSample) - 1)},
+        {L"nosection.ini", "A=1\nB=2\n"},
+        {L"empty.ini", ""}};
     ProfileFile file;
-    for (const ProfileSample& sample : test::ProfileSamples()) {
-        if (fileName == sample.fileName) {
-            file.Parse(sample.bytes);
-        }
+    const auto found = samples.find(fileName);
+    if (found != samples.end()) {
+        file.Parse(found->second);
     }
     return file;
 }
@@ -115,31 +150,22 @@ TEST(ProfileFile, TextsOfTheOddCases) {
 
 TEST(ProfileFile, Numbers) {
     const ProfileFile file = Parsed(L"main.ini");
-    auto number = [&file](const wchar_t* key) { return file.GetInt(L"Skin", key, 16); };
-    EXPECT_EQ(number(L"N1"), 42u);
-    EXPECT_EQ(static_cast<int32_t>(number(L"N2")), -7);
-    EXPECT_EQ(number(L"N3"), 31u);
-    EXPECT_EQ(number(L"N4"), 0u);  // only a lower-case "x" makes hexadecimal
-    EXPECT_EQ(number(L"N5"), 5u);
-    EXPECT_EQ(number(L"N6"), 15u);
-    EXPECT_EQ(number(L"N7"), 12u);
-    EXPECT_EQ(number(L"N8"), 0u);
-    EXPECT_EQ(number(L"N9"), 9u);
-    EXPECT_EQ(number(L"N10"), 1u);  // 2^32 + 1 wraps
-    EXPECT_EQ(number(L"N11"), 77u);
-    EXPECT_EQ(number(L"N12"), 1u);  // read with 30 characters: 28 zeros and "1"
-    EXPECT_EQ(number(L"N13"), 0u);
-    EXPECT_EQ(static_cast<int32_t>(number(L"N14")), -16);
-    EXPECT_EQ(number(L"N15"), 8u);
-    EXPECT_EQ(number(L"Empty"), 16u);
-    EXPECT_EQ(number(L"Missing"), 16u);
-    EXPECT_EQ(number(L"Quoted"), 0u);
+    // N4: only a lower-case "x" makes hexadecimal; N10: 2^32 + 1 wraps; N12: read with 30
+    // characters, 28 zeros and "1".
+    const std::pair<const wchar_t*, int32_t> cases[] = {
+        {L"N1", 42}, {L"N2", -7},   {L"N3", 31}, {L"N4", 0},     {L"N5", 5},       {L"N6", 15},
+        {L"N7", 12}, {L"N8", 0},    {L"N9", 9},  {L"N10", 1},    {L"N11", 77},     {L"N12", 1},
+        {L"N13", 0}, {L"N14", -16}, {L"N15", 8}, {L"Empty", 16}, {L"Missing", 16}, {L"Quoted", 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(static_cast<int32_t>(file.GetInt(L"Skin", c.first, 16)), c.second)
+            << ToUtf8(c.first);
+    }
 }
 
 TEST(ProfileFile, ReadsFilesThroughThePlatformSeam) {
     test::TempFolder folder;
     const std::wstring path = folder.File(L"seam.ini");
-    ASSERT_TRUE(test::WriteWholeFile(path, test::MainSampleBytes()));
+    ASSERT_TRUE(test::WriteWholeFile(path, MainSampleBytes()));
     EXPECT_EQ(ReadProfileString(path.c_str(), L"Skin", L"Color1", L"", 260), L"FF8000");
     EXPECT_EQ(ReadProfileString(path.c_str(), L"Skin", L"Short", L"", 4), L"ab");
     EXPECT_EQ(ReadProfileInt(path.c_str(), L"Skin", L"N3", 16), 31u);

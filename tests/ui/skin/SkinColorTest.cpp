@@ -1,24 +1,24 @@
 // Colour texts of a skin INI and the colour references they give.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
+#include "core/WideText.h"
 #include "ui/skin/SkinColor.h"
 
 namespace zentrova {
 namespace {
 
+// Pairs are red, green, blue; lower-case digits read as upper-case ones.
 TEST(SkinColor, PairsAreRedGreenBlue) {
-    EXPECT_EQ(SkinColorFromText(L"FF8000"), 0x000080FFu);
-    EXPECT_EQ(SkinColorFromText(L"0A0B0C"), 0x000C0B0Au);
-    EXPECT_EQ(SkinColorFromText(L"000000"), 0x00000000u);
-    EXPECT_EQ(SkinColorFromText(L"FFFFFF"), 0x00FFFFFFu);
-    EXPECT_EQ(SkinColorFromText(L"123456"), 0x00563412u);
-    EXPECT_EQ(SkinColorFromText(L"9AF0E1"), 0x00E1F09Au);
-}
-
-TEST(SkinColor, LowerCaseDigitsReadAsUpperCase) {
-    EXPECT_EQ(SkinColorFromText(L"ff8000"), 0x000080FFu);
-    EXPECT_EQ(SkinColorFromText(L"aBcDeF"), 0x00EFCDABu);
-    EXPECT_EQ(SkinColorFromText(L"abcdef"), SkinColorFromText(L"ABCDEF"));
+    const std::pair<const wchar_t*, ZColor> cases[] = {
+        {L"FF8000", 0x000080FFu}, {L"0A0B0C", 0x000C0B0Au}, {L"000000", 0x00000000u},
+        {L"FFFFFF", 0x00FFFFFFu}, {L"123456", 0x00563412u}, {L"9AF0E1", 0x00E1F09Au},
+        {L"ff8000", 0x000080FFu}, {L"aBcDeF", 0x00EFCDABu}, {L"abcdef", 0x00EFCDABu}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(SkinColorFromText(c.first), c.second) << ToUtf8(c.first);
+    }
 }
 
 TEST(SkinColor, AnythingButSixHexDigitsIsBlack) {

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "codecs/ZImageCodecJpg.h"
 #include "core/FileSystem.h"
@@ -45,14 +47,29 @@ void WriteBlueSkin(const SkinTestFolder& folder) {
     ASSERT_TRUE(folder.WritePng(L"Blue", L"ButtonIcons", icons));
 }
 
-TEST(Skin, BlueSkinUsesItsOwnFiles) {
+class SkinTest : public ::testing::Test {
+  protected:
+    void LoadBlue() {
+        WriteBlueSkin(folder);
+        ASSERT_TRUE(skin.Load(L"Blue"));
+    }
+    // Player button and image sizes, then the icon size.
+    std::vector<uint32_t> Sizes() const {
+        return {skin.GetPlayerButtonWidth(), skin.GetPlayerButtonHeight(),
+                skin.GetPlayerImageWidth(),  skin.GetPlayerImageHeight(),
+                skin.GetIconWidth(),         skin.GetIconHeight()};
+    }
+    std::wstring SkinsPath() const { return folder.ProgramFolder() + kNativeSeparator + L"Skins"; }
+
     SkinTestFolder folder;
-    WriteBlueSkin(folder);
-    Skin skin(folder.System());
-    ASSERT_TRUE(skin.Load(L"Blue"));
+    Skin skin{folder.System()};
+};
+
+TEST_F(SkinTest, BlueSkinUsesItsOwnFiles) {
+    LoadBlue();
     EXPECT_TRUE(skin.IsLoaded());
     EXPECT_EQ(skin.GetName(), L"Blue");
-    const std::wstring skins = folder.ProgramFolder() + kNativeSeparator + L"Skins";
+    const std::wstring skins = SkinsPath();
     EXPECT_EQ(skin.GetFolder(), skins);
     EXPECT_EQ(skin.GetIniPath(), skins + kNativeSeparator + L"Blue.ini");
     EXPECT_EQ(skin.GetImagePath(L"Button", L".png"), skins + kNativeSeparator + L"BlueButton.png");
@@ -66,28 +83,22 @@ TEST(Skin, BlueSkinUsesItsOwnFiles) {
     }
     ASSERT_TRUE(skin.GetButtonIcons().IsValid());
     EXPECT_EQ(skin.GetButtonIcons().GetWidth(), 114u);
-    EXPECT_EQ(skin.GetIconWidth(), 6u);
-    EXPECT_EQ(skin.GetIconHeight(), 4u);
 }
 
-TEST(Skin, ColoursNumbersAndTexts) {
-    SkinTestFolder folder;
-    WriteBlueSkin(folder);
-    Skin skin(folder.System());
-    ASSERT_TRUE(skin.Load(L"Blue"));
-    EXPECT_EQ(skin.GetColor(L"WindowBackColor"), 0x000080FFu);
+TEST_F(SkinTest, ColoursNumbersAndTexts) {
+    LoadBlue();
     EXPECT_EQ(skin.GetBackgroundColor(), 0x000080FFu);
-    EXPECT_EQ(skin.GetColor(L"MainEditTextColor"), 0x00302010u);
-    EXPECT_EQ(skin.GetColor(L"MainStaticTextColor"), 0x00C0B0A0u);
     // Short, malformed and missing colours are black.
-    EXPECT_EQ(skin.GetColor(L"ButtonTextColorDefault"), 0u);
-    EXPECT_EQ(skin.GetColor(L"ButtonTextColorHilight"), 0u);
-    EXPECT_EQ(skin.GetColor(L"MenuTextColor"), 0u);
+    const std::pair<const wchar_t*, ZColor> colours[] = {
+        {L"WindowBackColor", 0x000080FFu},     {L"MainEditTextColor", 0x00302010u},
+        {L"MainStaticTextColor", 0x00C0B0A0u}, {L"ButtonTextColorDefault", 0u},
+        {L"ButtonTextColorHilight", 0u},       {L"MenuTextColor", 0u}};
+    for (const auto& c : colours) {
+        EXPECT_EQ(skin.GetColor(c.first), c.second) << ToUtf8(c.first);
+    }
 
-    EXPECT_EQ(skin.GetPlayerButtonWidth(), 40u);
-    EXPECT_EQ(skin.GetPlayerButtonHeight(), 32u);
-    EXPECT_EQ(skin.GetPlayerImageWidth(), 70000u - 65536u);  // a 16-bit field
-    EXPECT_EQ(skin.GetPlayerImageHeight(), 16u);             // missing
+    // The image width is a 16-bit field, its height missing; icons of 114 / 19 x 4.
+    EXPECT_EQ(Sizes(), (std::vector<uint32_t>{40, 32, 70000u - 65536u, 16, 6, 4}));
     EXPECT_EQ(skin.GetNumber(L"IntroWindowTextPosX"), -12);
     EXPECT_EQ(skin.GetNumber(L"IntroWindowTextLineHeight"), 16);
 
@@ -97,11 +108,8 @@ TEST(Skin, ColoursNumbersAndTexts) {
     EXPECT_EQ(skin.GetText(L"Nothing"), L"");
 }
 
-TEST(Skin, ThirtyTwoBitIconsArePremultiplied) {
-    SkinTestFolder folder;
-    WriteBlueSkin(folder);
-    Skin skin(folder.System());
-    ASSERT_TRUE(skin.Load(L"Blue"));
+TEST_F(SkinTest, ThirtyTwoBitIconsArePremultiplied) {
+    LoadBlue();
     const ZImage& icons = skin.GetButtonIcons();
     ASSERT_EQ(icons.GetBitsPerPixel(), 32u);
     for (uint32_t i = 0; i < 19; ++i) {
@@ -109,35 +117,28 @@ TEST(Skin, ThirtyTwoBitIconsArePremultiplied) {
             for (uint32_t x = 0; x < 6; ++x) {
                 const uint32_t a = test::StripAlpha(x, y);
                 const uint8_t* p = PixelAt(icons, i * 6 + x, y);
-                ASSERT_EQ(p[0], (10 * i + x) * a / 255) << i << " " << x << "," << y;
-                ASSERT_EQ(p[1], (200 - 10 * y) * a / 255) << i << " " << x << "," << y;
-                ASSERT_EQ(p[2], 13 * i * a / 255) << i << " " << x << "," << y;
-                ASSERT_EQ(p[3], a) << i << " " << x << "," << y;
+                const std::vector<uint32_t> expected = {
+                    (10 * i + x) * a / 255, (200 - 10 * y) * a / 255, 13 * i * a / 255, a};
+                ASSERT_EQ(std::vector<uint32_t>(p, p + 4), expected) << i << " " << x << "," << y;
             }
         }
     }
 }
 
-TEST(Skin, KeyedIconsStayAsReadAndTheIconWidthIsRoundedDown) {
-    SkinTestFolder folder;
+TEST_F(SkinTest, KeyedIconsStayAsReadAndTheIconWidthIsRoundedDown) {
     ASSERT_TRUE(folder.WriteIni(L"Keyed", "[Skin]\n"));
     ZImage strip;
     ASSERT_TRUE(strip.Create(19 * 3 + 18, 5, 24, 0xFF00FF, nullptr));
     test::SetPixel(strip, 4, 2, 11, 22, 33);
     ASSERT_TRUE(folder.WritePng(L"Keyed", L"ButtonIcons", strip));
-    Skin skin(folder.System());
     ASSERT_TRUE(skin.Load(L"Keyed"));
     ASSERT_EQ(skin.GetButtonIcons().GetBitsPerPixel(), 24u);
     EXPECT_EQ(skin.GetIconWidth(), 3u);  // 75 / 19
     EXPECT_EQ(skin.GetIconHeight(), 5u);
     const uint8_t* p = PixelAt(skin.GetButtonIcons(), 4, 2);
-    EXPECT_EQ(p[0], 11);
-    EXPECT_EQ(p[1], 22);
-    EXPECT_EQ(p[2], 33);
+    EXPECT_EQ(std::vector<uint8_t>(p, p + 3), (std::vector<uint8_t>{11, 22, 33}));
     const uint8_t* key = PixelAt(skin.GetButtonIcons(), 0, 0);
-    EXPECT_EQ(key[0], 0xFF);
-    EXPECT_EQ(key[1], 0x00);
-    EXPECT_EQ(key[2], 0xFF);
+    EXPECT_EQ(std::vector<uint8_t>(key, key + 3), (std::vector<uint8_t>{0xFF, 0x00, 0xFF}));
     // A strip narrower than 19 pixels has icons of width 0: nothing can be drawn from it.
     ZImage narrow;
     ASSERT_TRUE(narrow.Create(18, 5, 24, 0, nullptr));
@@ -147,15 +148,12 @@ TEST(Skin, KeyedIconsStayAsReadAndTheIconWidthIsRoundedDown) {
     EXPECT_EQ(skin.GetIconWidth(), 0u);
 }
 
-TEST(Skin, PngAndJpegImagesByName) {
-    SkinTestFolder folder;
-    WriteBlueSkin(folder);
+TEST_F(SkinTest, PngAndJpegImagesByName) {
     ZImage background;
     ASSERT_TRUE(background.Create(32, 16, 24, 0x3366CC, nullptr));
     wchar_t error[260] = {};
     ASSERT_TRUE(WriteJpg(folder.SkinFile(L"BlueBackground.jpg").c_str(), background, error, 260));
-    Skin skin(folder.System());
-    ASSERT_TRUE(skin.Load(L"Blue"));
+    LoadBlue();
 
     ZImage image;
     ASSERT_TRUE(skin.LoadJpg(image, L"Background"));
@@ -177,14 +175,11 @@ TEST(Skin, PngAndJpegImagesByName) {
     EXPECT_FALSE(image.IsValid());
 }
 
-TEST(Skin, MissingNameIsRefusedAndKeepsTheSkin) {
-    SkinTestFolder folder;
-    WriteBlueSkin(folder);
-    Skin skin(folder.System());
+TEST_F(SkinTest, MissingNameIsRefusedAndKeepsTheSkin) {
     EXPECT_FALSE(skin.Load(nullptr));
     EXPECT_FALSE(skin.Load(L""));
     EXPECT_FALSE(skin.IsLoaded());
-    ASSERT_TRUE(skin.Load(L"Blue"));
+    LoadBlue();
     EXPECT_FALSE(skin.Load(L""));
     EXPECT_FALSE(skin.Load(std::wstring(300, L'x').c_str()));
     EXPECT_TRUE(skin.IsLoaded());
@@ -193,31 +188,25 @@ TEST(Skin, MissingNameIsRefusedAndKeepsTheSkin) {
     EXPECT_EQ(skin.GetColor(L"WindowBackColor"), 0x000080FFu);
 }
 
-TEST(Skin, SkinWithoutFilesLoadsTheDefaults) {
-    SkinTestFolder folder;
-    Skin skin(folder.System());
+TEST_F(SkinTest, SkinWithoutFilesLoadsTheDefaults) {
+    // Before loading: the paths of the folder, an INI without a name.
+    EXPECT_FALSE(skin.IsLoaded());
+    EXPECT_EQ(skin.GetFolder(), SkinsPath());
+    EXPECT_EQ(skin.GetIniPath(), SkinsPath() + kNativeSeparator + L".ini");
     ASSERT_TRUE(skin.Load(L"Nowhere"));
     EXPECT_TRUE(skin.IsLoaded());
-    EXPECT_EQ(skin.GetPlayerButtonWidth(), 16u);
-    EXPECT_EQ(skin.GetPlayerButtonHeight(), 16u);
-    EXPECT_EQ(skin.GetPlayerImageWidth(), 16u);
-    EXPECT_EQ(skin.GetPlayerImageHeight(), 16u);
+    EXPECT_EQ(Sizes(), (std::vector<uint32_t>{16, 16, 16, 16, 0, 0}));
     EXPECT_EQ(skin.GetColor(L"WindowBackColor"), kSkinFallbackColor);
     EXPECT_FALSE(skin.GetButtonImage().IsValid());
     EXPECT_FALSE(skin.GetButtonIcons().IsValid());
-    EXPECT_EQ(skin.GetIconWidth(), 0u);
-    EXPECT_EQ(skin.GetIconHeight(), 0u);
 }
 
-TEST(Skin, ReloadReleasesTheOldImages) {
-    SkinTestFolder folder;
-    WriteBlueSkin(folder);
+TEST_F(SkinTest, ReloadReleasesTheOldImages) {
     ASSERT_TRUE(folder.WriteIni(L"Plain", "[Skin]\nWindowBackColor=00FF00\n"));
     ZImage strip;
     ASSERT_TRUE(strip.Create(19 * 2, 3, 24, 0x0000FF, nullptr));
     ASSERT_TRUE(folder.WritePng(L"Plain", L"ButtonIcons", strip));
-    Skin skin(folder.System());
-    ASSERT_TRUE(skin.Load(L"Blue"));
+    LoadBlue();
     ASSERT_TRUE(skin.GetButtonImage().IsValid());
     ASSERT_TRUE(skin.Load(L"Plain"));
     EXPECT_EQ(skin.GetName(), L"Plain");
@@ -228,22 +217,12 @@ TEST(Skin, ReloadReleasesTheOldImages) {
     EXPECT_EQ(skin.GetIconHeight(), 3u);
     EXPECT_EQ(skin.GetPlayerButtonWidth(), 16u);
     EXPECT_EQ(skin.GetBackgroundColor(), 0x0000FF00u);
-    EXPECT_EQ(skin.GetIniPath(), folder.ProgramFolder() + kNativeSeparator + L"Skins" +
-                                     kNativeSeparator + L"Plain.ini");
+    EXPECT_EQ(skin.GetIniPath(), SkinsPath() + kNativeSeparator + L"Plain.ini");
     // And back: the same object loads Blue again in full.
     ASSERT_TRUE(skin.Load(L"Blue"));
     EXPECT_TRUE(skin.GetButtonImage().IsValid());
     EXPECT_EQ(skin.GetIconWidth(), 6u);
     EXPECT_EQ(skin.GetButtonIcons().GetBitsPerPixel(), 32u);
-}
-
-TEST(Skin, PathsBeforeLoading) {
-    SkinTestFolder folder;
-    Skin skin(folder.System());
-    EXPECT_FALSE(skin.IsLoaded());
-    const std::wstring skins = folder.ProgramFolder() + kNativeSeparator + L"Skins";
-    EXPECT_EQ(skin.GetFolder(), skins);
-    EXPECT_EQ(skin.GetIniPath(), skins + kNativeSeparator + L".ini");
 }
 
 TEST(Skin, HostProgramFolder) {

@@ -1,5 +1,6 @@
 // The portable core of the online-services library: reply format, due rule, versions, address.
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -33,9 +34,9 @@ TEST(InetReply, InfoItemsKeptAndBadLinesDropped) {
     Reply reply;
     ASSERT_EQ(Parse(text, ReplyKind::Info, reply), ReplyResult::Ok);
     ASSERT_EQ(reply.items.size(), 2u);
-    EXPECT_EQ(reply.items[0].id, 7u);
-    EXPECT_EQ(reply.items[0].link, "https://z.example/a");
-    EXPECT_EQ(reply.items[0].title, "Clarivue 2.11 | released");
+    EXPECT_EQ(std::tie(reply.items[0].id, reply.items[0].link, reply.items[0].title),
+              std::make_tuple(7u, std::string("https://z.example/a"),
+                              std::string("Clarivue 2.11 | released")));
     EXPECT_EQ(reply.items[1].id, 14u);
     EXPECT_EQ(reply.items[1].title,
               "Gr\xC3\xBC\xC3\x9F"
@@ -75,9 +76,8 @@ TEST(InetReply, UpdateTakesTheFirstValidLatestLine) {
                     "latest|2.12|https://z.example/get\nlatest|2.13|https://z.example/x\n",
                     ReplyKind::Update, reply),
               ReplyResult::Ok);
-    EXPECT_TRUE(reply.hasLatest);
-    EXPECT_EQ(reply.latestVersion, "2.12");
-    EXPECT_EQ(reply.latestPage, "https://z.example/get");
+    EXPECT_EQ(std::tie(reply.hasLatest, reply.latestVersion, reply.latestPage),
+              std::make_tuple(true, std::string("2.12"), std::string("https://z.example/get")));
 }
 
 TEST(InetReply, ItemsBeyondTheLimitAreDropped) {
@@ -160,10 +160,9 @@ TEST(InetAddress, OnlyHttpsOrLoopback) {
         ServiceAddress a;
         ASSERT_EQ(ParseServiceAddress(c.url, a), c.accepted) << c.url;
         if (c.accepted) {
-            EXPECT_EQ(a.secure, c.secure) << c.url;
-            EXPECT_EQ(a.host, c.host) << c.url;
-            EXPECT_EQ(a.port, c.port) << c.url;
-            EXPECT_EQ(a.path, c.path) << c.url;
+            EXPECT_EQ(std::tie(a.secure, a.host, a.port, a.path),
+                      std::make_tuple(c.secure, std::string(c.host), c.port, std::string(c.path)))
+                << c.url;
         }
     }
     ServiceAddress builtIn;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/WideText.h"
 #include "lang/OnlineServices.h"
 
 namespace zentrova {
@@ -12,10 +13,8 @@ namespace {
 class FakeLibrary final : public InetLibrary, public OnlineHost {
   public:
     std::vector<std::string> calls;
-    uint32_t infoHandle = 5;
-    uint32_t updateHandle = 9;
-    int32_t startResult = 0;
-    int32_t updateResult = 0;
+    uint32_t infoHandle = 5, updateHandle = 9;
+    int32_t startResult = 0, updateResult = 0;
 
     void Init() override { calls.push_back("Init"); }
     uint32_t InfoCheckCreate() override {
@@ -23,7 +22,7 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
         return infoHandle;
     }
     void InfoCheckSetRegistryKey(uint32_t h, const wchar_t* key) override {
-        calls.push_back(Tag("InfoKey", h) + Narrow(key));
+        calls.push_back(Tag("InfoKey", h) + ToUtf8(key));
     }
     void InfoCheckSetProduct(uint32_t h, const char* t) override { Add("InfoProduct", h, t); }
     void InfoCheckSetProductVersion(uint32_t h, const char* t) override {
@@ -50,7 +49,7 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
         return updateHandle;
     }
     void UpdateManagerSetRegistryKey(uint32_t h, const wchar_t* key) override {
-        calls.push_back(Tag("UpdateKey", h) + Narrow(key));
+        calls.push_back(Tag("UpdateKey", h) + ToUtf8(key));
     }
     void UpdateManagerSetProduct(uint32_t h, const char* t) override { Add("UpdateProduct", h, t); }
     void UpdateManagerSetProductVersion(uint32_t h, const char* t) override {
@@ -76,13 +75,6 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
     }
     void Add(const char* name, uint32_t h, const std::string& text) {
         calls.push_back(Tag(name, h) + text);
-    }
-    static std::string Narrow(const wchar_t* text) {
-        std::string out;
-        for (; *text != 0; ++text) {
-            out += static_cast<char>(*text);
-        }
-        return out;
     }
     static std::string WindowName(OnlineWindow w) {
         return w == Desktop() ? "desktop" : w == Main() ? "main" : "other";
@@ -148,18 +140,17 @@ TEST(OnlineServices, MissingLibraryStartsNothingAndTriesAgain) {
 }
 
 TEST(OnlineServices, UpdateCheckByModeAndCloseResult) {
-    struct Case {
+    const struct {
         int mode;
         int32_t result;
         const char* check;
         bool closes;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0, 0, "UpdateCheck 9 main 793", false},
         {1, 2, "UpdateCheck 9 main 2841", false},
         {2, kUpdateCheckCloseProgram, "UpdateCheck 9 main 1817", true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         FakeLibrary fake;
         fake.updateResult = c.result;
         OnlineServices services(fake, fake, Info());

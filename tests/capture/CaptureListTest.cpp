@@ -1,8 +1,10 @@
 // CaptureList: slots, valid flags, histories and stepping between captures.
 #include "capture/CaptureList.h"
 
+#include <cstring>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -33,6 +35,11 @@ void Fill(CaptureList& list, int count) {
     }
 }
 
+// Steps forward or back; the slot reached, -1 when there is none.
+int Step(CaptureList& list, bool forward) {
+    return (forward ? list.StepNext() : list.StepPrevious()) ? list.GetCurrent() : -1;
+}
+
 TEST(CaptureListTest, AddEntersPathValidFlagAndFirstHistoryState) {
     auto list = std::make_unique<CaptureList>();
     ZImage capture;
@@ -53,13 +60,8 @@ TEST(CaptureListTest, AddEntersPathValidFlagAndFirstHistoryState) {
     EXPECT_EQ(history->GetNext(), 1);
     ZImage state;
     ASSERT_TRUE(history->Undo(state));
-    EXPECT_EQ(state.GetWidth(), 5u);
-    EXPECT_EQ(state.GetHeight(), 3u);
-    EXPECT_EQ(state.dpiX, 120);
-    EXPECT_EQ(
-        std::string(reinterpret_cast<const char*>(state.GetBits()), state.GetPixelMemorySize()),
-        std::string(reinterpret_cast<const char*>(capture.GetBits()),
-                    capture.GetPixelMemorySize()));
+    ASSERT_EQ(std::tuple(state.GetWidth(), state.GetHeight(), state.dpiX), std::tuple(5u, 3u, 120));
+    EXPECT_EQ(0, std::memcmp(state.GetBits(), capture.GetBits(), capture.GetPixelMemorySize()));
 }
 
 TEST(CaptureListTest, AddRefusesBadPaths) {
@@ -131,18 +133,13 @@ TEST(CaptureListTest, StepsSkipInvalidSlotsAndWrap) {
     ASSERT_TRUE(list->Remove(1));
     ASSERT_TRUE(list->Remove(3));
 
-    ASSERT_TRUE(list->StepNext());
-    EXPECT_EQ(list->GetCurrent(), 2);
-    ASSERT_TRUE(list->StepNext());
-    EXPECT_EQ(list->GetCurrent(), 4);
-    // Slots 5 .. 99 were never used: next from 4 wraps round to 0.
-    ASSERT_TRUE(list->StepNext());
-    EXPECT_EQ(list->GetCurrent(), 0);
-    // Previous from 0 continues at 99 and finds 4.
-    ASSERT_TRUE(list->StepPrevious());
-    EXPECT_EQ(list->GetCurrent(), 4);
-    ASSERT_TRUE(list->StepPrevious());
-    EXPECT_EQ(list->GetCurrent(), 2);
+    // Slots 5 .. 99 were never used: next from 4 wraps round to 0, previous from 0 continues at
+    // 99 and finds 4.
+    EXPECT_EQ(Step(*list, true), 2);
+    EXPECT_EQ(Step(*list, true), 4);
+    EXPECT_EQ(Step(*list, true), 0);
+    EXPECT_EQ(Step(*list, false), 4);
+    EXPECT_EQ(Step(*list, false), 2);
 }
 
 TEST(CaptureListTest, StepFindsTheCurrentSlotWhenItIsTheOnlyOne) {
@@ -151,10 +148,8 @@ TEST(CaptureListTest, StepFindsTheCurrentSlotWhenItIsTheOnlyOne) {
     ASSERT_TRUE(list->Remove(0));
     ASSERT_TRUE(list->Remove(2));
     ASSERT_TRUE(list->SetCurrent(1));
-    ASSERT_TRUE(list->StepNext());
-    EXPECT_EQ(list->GetCurrent(), 1);
-    ASSERT_TRUE(list->StepPrevious());
-    EXPECT_EQ(list->GetCurrent(), 1);
+    EXPECT_EQ(Step(*list, true), 1);
+    EXPECT_EQ(Step(*list, false), 1);
 
     // The editor takes the current capture out and looks for the next one: there is none.
     ASSERT_TRUE(list->Remove(1));

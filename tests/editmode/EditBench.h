@@ -165,6 +165,7 @@ struct EditBench {
     const ZImage& Picture() const { return session.GetPicture(); }
     int32_t Width() const { return static_cast<int32_t>(Picture().GetWidth()); }
     int32_t Height() const { return static_cast<int32_t>(Picture().GetHeight()); }
+    std::pair<int32_t, int32_t> Size() const { return {Width(), Height()}; }
     int States() { return session.GetHistory()->GetCurrent(); }
     void Select(int32_t l, int32_t t, int32_t r, int32_t b) {
         session.SelectTool(ToolNumber::Select);

@@ -86,9 +86,10 @@ TEST(SelectionFrameTest, InsideMoveCarriesFractionsOfPicturePixels) {
         for (int i = 0; i < c.steps; ++i) {
             frame.DragTo({0, 0}, c.windowStep, 0, c.zoom);
         }
-        EXPECT_EQ(frame.Get().left, kFrame.left + c.expectedShift) << c.zoom;
-        EXPECT_EQ(frame.Get().Width(), kFrame.Width()) << c.zoom;
-        EXPECT_EQ(frame.Get().top, kFrame.top) << c.zoom;
+        const int32_t shift = c.expectedShift;
+        EXPECT_EQ(frame.Get(),
+                  (ZRect{kFrame.left + shift, kFrame.top, kFrame.right + shift, kFrame.bottom}))
+            << c.zoom;
     }
 }
 
@@ -105,12 +106,11 @@ TEST(SelectionFrameTest, ArrowMoveAndGrowStopAtPictureAndOnePixel) {
 }
 
 TEST(SelectionFrameTest, ClampToSmallerPictureKeepsFrameInsideAndNonEmpty) {
-    struct Case {
+    const struct {
         int32_t width, height;
         ZRect expected;
-    };
-    const Case cases[] = {{30, 5, {20, 4, 30, 5}}, {10, 80, {9, 10, 10, 50}}, {200, 200, kFrame}};
-    for (const Case& c : cases) {
+    } cases[] = {{30, 5, {20, 4, 30, 5}}, {10, 80, {9, 10, 10, 50}}, {200, 200, kFrame}};
+    for (const auto& c : cases) {
         SelectionFrame frame = MakeFrame();
         frame.ClampTo(c.width, c.height);
         EXPECT_EQ(frame.Get(), c.expected) << c.width << "x" << c.height;

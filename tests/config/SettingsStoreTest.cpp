@@ -153,13 +153,12 @@ TEST_F(SettingsStoreTest, ValuesOfAnotherTypeKeepTheDefault) {
 }
 
 TEST_F(SettingsStoreTest, FixedRegionSizesAreClampedToThePictureLimit) {
-    struct Case {
+    const struct {
         uint32_t stored;
         uint32_t expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0xFFFFFFFFu, 1u << 28}, {(1u << 28) + 1, 1u << 28}, {1u << 28, 1u << 28}, {1920, 1920}};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
         ASSERT_TRUE(Store(L"CaptureFixedWidth", kRegDword, DwordBytes(c.stored)));
         ASSERT_TRUE(Store(L"CaptureFixedHeight", kRegDword, DwordBytes(c.stored)));
@@ -329,14 +328,12 @@ TEST_F(SettingsStoreTest, FactoryDefaultsKeepWhatTheSessionChanged) {
 }
 
 TEST(ListChoice, KeepsThePreviousValueWithoutAValidSelection) {
-    struct Case {
+    const struct {
         long long selection;
         size_t count;
         uint32_t expected;
-    };
-    const Case cases[] = {{0, 4, 0},  {3, 4, 3}, {4, 4, 2},
-                          {-1, 4, 2}, {0, 0, 2}, {1LL << 40, 4, 2}};
-    for (const Case& c : cases) {
+    } cases[] = {{0, 4, 0}, {3, 4, 3}, {4, 4, 2}, {-1, 4, 2}, {0, 0, 2}, {1LL << 40, 4, 2}};
+    for (const auto& c : cases) {
         EXPECT_EQ(ChosenListIndex(c.selection, c.count, 2), c.expected) << c.selection;
     }
 }

@@ -117,12 +117,11 @@ TEST(HotkeyMatching, PrintScreenIdentifiersWithoutTheSettingAreMatchedLikeAnyKey
 }
 
 TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
-    struct Case {
+    const struct {
         const char* what;
         void (*change)(SettingsRecord&);
         std::vector<std::pair<int, int>> clashes;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"factory keys: none", [](SettingsRecord&) {}, {}},
         {"scrolling text on Shift+F9, as the single window",
          [](SettingsRecord& r) {
@@ -149,7 +148,7 @@ TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
          [](SettingsRecord& r) { r.GeneralHotkeyFreeRectRegionMod = 1 | 8; },
          {{8, 9}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SettingsRecord record = FactoryHotkeys();
         c.change(record);
         std::vector<std::pair<int, int>> found;

@@ -63,12 +63,11 @@ TEST(EditPainterTest, EachPaintStartsFromBackgroundOrWhite) {
 }
 
 TEST(EditPainterTest, OneToOneCopyAtItsPlaceClippedAtScreenEdges) {
-    struct Case {
-        int32_t width, height, screenWidth, screenHeight, scrollX, scrollY, left, top;
-    };
     // Centred; and panned so that the picture overlaps all four screen edges.
-    const Case cases[] = {{10, 8, 40, 30, 0, 0, 15, 11}, {30, 24, 20, 16, -2, 1, -7, -3}};
-    for (const Case& c : cases) {
+    const struct {
+        int32_t width, height, screenWidth, screenHeight, scrollX, scrollY, left, top;
+    } cases[] = {{10, 8, 40, 30, 0, 0, 15, 11}, {30, 24, 20, 16, -2, 1, -7, -3}};
+    for (const auto& c : cases) {
         ZImage image;
         ASSERT_TRUE(MakePattern(image, c.width, c.height));
         Screen screen(c.screenWidth, c.screenHeight);

@@ -27,18 +27,17 @@ TEST(EditViewTest, ZoomStepsAreClampedAndDrawnSizeIsTruncated) {
 }
 
 TEST(EditViewTest, DrawPathFollowsZoomCacheStateAndCacheSizeLimit) {
-    struct Case {
+    // 13981013 x 1 x 3 bytes is just below 40960 KB, 13981014 x 1 reaches it.
+    const struct {
         int32_t zoom, width, height;
         bool cacheCurrent;
         ImageDrawPath expected;
-    };
-    // 13981013 x 1 x 3 bytes is just below 40960 KB, 13981014 x 1 reaches it.
-    const Case cases[] = {{1000, 13981014, 1, false, ImageDrawPath::Copy},
-                          {1000, 10, 10, true, ImageDrawPath::Copy},
-                          {500, 10, 10, true, ImageDrawPath::Cache},
-                          {500, 13981013, 1, false, ImageDrawPath::RebuildCache},
-                          {1100, 13981014, 1, false, ImageDrawPath::Direct}};
-    for (const Case& c : cases) {
+    } cases[] = {{1000, 13981014, 1, false, ImageDrawPath::Copy},
+                 {1000, 10, 10, true, ImageDrawPath::Copy},
+                 {500, 10, 10, true, ImageDrawPath::Cache},
+                 {500, 13981013, 1, false, ImageDrawPath::RebuildCache},
+                 {1100, 13981014, 1, false, ImageDrawPath::Direct}};
+    for (const auto& c : cases) {
         EXPECT_EQ(ChooseImageDrawPath(c.zoom, c.width, c.height, c.cacheCurrent), c.expected)
             << c.zoom << " " << c.width;
     }

@@ -44,12 +44,11 @@ TEST(InetReply, InfoItemsKeptAndBadLinesDropped) {
 }
 
 TEST(InetReply, FrameFailures) {
-    struct Case {
+    const struct {
         std::string text;
         ReplyKind kind;
         ReplyResult result;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"", ReplyKind::Info, ReplyResult::BadHeader},
         {"<html>Internal error</html>\n", ReplyKind::Info, ReplyResult::BadHeader},
         {"ZTVINET/2 info\nstatus ok\n", ReplyKind::Info, ReplyResult::BadHeader},
@@ -62,7 +61,7 @@ TEST(InetReply, FrameFailures) {
         {"ZTVINET/1 info\nstatus ok\n" + std::string(kMaxReplyLines - 1, '\n'), ReplyKind::Info,
          ReplyResult::TooManyLines},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Reply reply;
         reply.hasLatest = true;
         EXPECT_EQ(Parse(c.text, c.kind, reply), c.result) << c.text.substr(0, 40);
@@ -112,12 +111,11 @@ TEST(InetSchedule, Channels) {
 }
 
 TEST(InetVersion, Compare) {
-    struct Case {
+    const struct {
         const char* candidate;
         const char* current;
         VersionOrder order;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"2.10", "2.9", VersionOrder::Newer},         {"2.9", "2.10", VersionOrder::Older},
         {"2.10", "2.10.0", VersionOrder::Same},       {"2.10.0.1", "2.10", VersionOrder::Newer},
         {"3", "2.99999", VersionOrder::Newer},        {"2.010", "2.10", VersionOrder::Same},
@@ -125,22 +123,21 @@ TEST(InetVersion, Compare) {
         {"1.2.3.4.5", "2.10", VersionOrder::Invalid}, {"2.100000", "2.10", VersionOrder::Invalid},
         {" 2.11", "2.10", VersionOrder::Invalid},     {"2.11", "-2", VersionOrder::Invalid},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(CompareVersions(c.candidate, c.current), c.order)
             << c.candidate << " vs " << c.current;
     }
 }
 
 TEST(InetAddress, OnlyHttpsOrLoopback) {
-    struct Case {
+    const struct {
         const char* url;
         bool accepted;
         bool secure;
         const char* host;
         uint16_t port;
         const char* path;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"https://online.zentrova.example/ztvinet/1/", true, true, "online.zentrova.example", 443,
          "/ztvinet/1/"},
         {"http://127.0.0.1:8123/svc", true, false, "127.0.0.1", 8123, "/svc"},
@@ -156,7 +153,7 @@ TEST(InetAddress, OnlyHttpsOrLoopback) {
         {"ftp://127.0.0.1/", false},
         {"https:///path", false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ServiceAddress a;
         ASSERT_EQ(ParseServiceAddress(c.url, a), c.accepted) << c.url;
         if (c.accepted) {

@@ -1,6 +1,8 @@
 // EditPainter, ZoomCache and KeyedButtons: the exact pixels of the Edit Mode's back buffer.
 #include "editmode/paint/EditPainter.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "tests/editmode/EditTestPictures.h"
@@ -95,8 +97,8 @@ TEST(EditPainterTest, HalfZoomBuildsCacheOfDrawnSizeAndCopiesIt) {
     screen.view.SetZoom(500);
     ASSERT_TRUE(PaintEditScene(screen.buffer, screen.scene));
     EXPECT_TRUE(screen.cache.IsCurrent(500));
-    EXPECT_EQ(screen.cache.Get().GetWidth(), 20u);
-    EXPECT_EQ(screen.cache.Get().GetHeight(), 10u);
+    const ZImage& cached = screen.cache.Get();
+    EXPECT_EQ(std::pair(cached.GetWidth(), cached.GetHeight()), std::pair(20u, 10u));
     const auto expected =
         OnWhite(ZRect{15, 10, 35, 20}, [](int32_t x, int32_t y) { return PatternColour(x, y); });
     EXPECT_TRUE(screen.Shows(expected));

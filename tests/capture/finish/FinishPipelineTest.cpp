@@ -63,8 +63,9 @@ FinishOptions AllOff() {
     return o;
 }
 
-// A picture of distinct colours with a few magenta pixels (screen pixels that are magenta).
-bool MakeCapture(ZImage& image, uint32_t w, uint32_t h) {
+// A picture of distinct colours with a few magenta pixels (screen pixels that are magenta), and
+// a copy of it when asked for.
+bool MakeCapture(ZImage& image, uint32_t w, uint32_t h, ZImage* copy = nullptr) {
     if (!image.Create(w, h, 24, 0, nullptr)) {
         return false;
     }
@@ -76,7 +77,7 @@ bool MakeCapture(ZImage& image, uint32_t w, uint32_t h) {
     }
     SetPixel(image, 1, 1, 255, 0, 255);
     SetPixel(image, w - 2, h - 2, 255, 0, 255);
-    return true;
+    return copy == nullptr || copy->CopyFrom(image);
 }
 
 bool WritePicture(const std::wstring& path, const ZImage& image) {
@@ -102,8 +103,7 @@ class ProgramFolder {
 TEST(FinishPipeline, EverythingOffKeepsThePixelsButMagenta) {
     for (uint32_t mode = 0; mode < kCaptureModeCount; ++mode) {
         ZImage capture, original;
-        ASSERT_TRUE(MakeCapture(capture, 9, 7));
-        ASSERT_TRUE(original.CopyFrom(capture));
+        ASSERT_TRUE(MakeCapture(capture, 9, 7, &original));
         FinishRequest request{static_cast<CaptureMode>(mode)};
         TestPlatform platform;
         const FinishReport report = FinishImage(capture, AllOff(), request, platform);
@@ -211,8 +211,7 @@ TEST(FinishPipeline, MaskShapeCutsTheCaptureOut) {
     ProgramFolder folder;
     ASSERT_TRUE(WriteHalfMask(folder.Masks(L"CaptureShapeEffect_torn.png"), 20, 10, 10));
     ZImage capture, original;
-    ASSERT_TRUE(MakeCapture(capture, 20, 10));
-    ASSERT_TRUE(original.CopyFrom(capture));
+    ASSERT_TRUE(MakeCapture(capture, 20, 10, &original));
     FinishOptions o = AllOff();
     o.shapeType = 7;
     o.shapeDirection = 6;
@@ -236,8 +235,7 @@ TEST(FinishPipeline, MissingMaskFileLeavesTheCaptureUnshaped) {
     ProgramFolder folder;  // no mask files
     for (bool shadow : {false, true}) {
         ZImage capture, original;
-        ASSERT_TRUE(MakeCapture(capture, 250, 210));
-        ASSERT_TRUE(original.CopyFrom(capture));
+        ASSERT_TRUE(MakeCapture(capture, 250, 210, &original));
         FinishOptions o = AllOff();
         o.shapeType = 8;
         o.shadow = shadow;
@@ -284,9 +282,8 @@ TEST(FinishPipeline, FreeStyleIsNeverShapedAndGetsTheBackground) {
     ProgramFolder folder;
     ASSERT_TRUE(WriteHalfMask(folder.Masks(L"CaptureShapeEffect_torn.png"), 20, 10, 10));
     ZImage capture, original;
-    ASSERT_TRUE(MakeCapture(capture, 20, 10));
+    ASSERT_TRUE(MakeCapture(capture, 20, 10, &original));
     ASSERT_TRUE(FillSolidRect(capture, 15, 0, 5, 10, kMagenta));  // outside the outline
-    ASSERT_TRUE(original.CopyFrom(capture));
     FinishOptions o = AllOff();
     o.shapeType = 7;
     FinishRequest request{CaptureMode::FreeStyle, 0, 0, folder.Path()};
@@ -299,8 +296,7 @@ TEST(FinishPipeline, FreeStyleIsNeverShapedAndGetsTheBackground) {
 
 TEST(FinishPipeline, DrawnShapesThroughThePlatform) {
     ZImage capture, original;
-    ASSERT_TRUE(MakeCapture(capture, 12, 9));
-    ASSERT_TRUE(original.CopyFrom(capture));
+    ASSERT_TRUE(MakeCapture(capture, 12, 9, &original));
     FinishOptions o = AllOff();
     o.shapeType = 2;
     FinishRequest request{CaptureMode::FullDesktop};

@@ -11,16 +11,12 @@
 
 #include "core/FileSystem.h"
 #include "image/ZImage.h"
+#include "tests/editmode/EditTestPictures.h"
 
 namespace zentrova {
 namespace {
 
-void MakePicture(ZImage& image, uint32_t width, uint32_t height, uint8_t seed) {
-    ASSERT_TRUE(image.Create(width, height, 24, 0, nullptr));
-    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
-        image.GetBits()[i] = static_cast<uint8_t>(seed + i * 3);
-    }
-}
+using test::MakePicture;
 
 std::wstring PathOf(int i) {
     return L"C:\\Shots\\capture " + std::to_wstring(i) + L".bmp";

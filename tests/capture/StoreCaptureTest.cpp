@@ -11,11 +11,14 @@
 
 #include "core/FileSystem.h"
 #include "image/ZImage.h"
+#include "tests/editmode/EditTestPictures.h"
 #include "tests/support/TempFolder.h"
 
 namespace zentrova {
 namespace {
 
+using test::MakePicture;
+using test::PixelBytes;
 using test::ReadWholeFile;
 using test::TempFolder;
 
@@ -57,18 +60,6 @@ class FakeHost : public CaptureStoreHost {
     std::vector<std::wstring> messages;
     std::vector<uint32_t> commands;
 };
-
-// A 24-bit picture with distinct bytes everywhere (padding included).
-void MakePicture(ZImage& image, uint32_t width, uint32_t height, uint8_t seed) {
-    ASSERT_TRUE(image.Create(width, height, 24, 0, nullptr));
-    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
-        image.GetBits()[i] = static_cast<uint8_t>(seed + i * 5);
-    }
-}
-
-std::string PixelBytes(const ZImage& image) {
-    return std::string(reinterpret_cast<const char*>(image.GetBits()), image.GetPixelMemorySize());
-}
 
 uint32_t U32At(const std::string& bytes, size_t offset) {
     const auto byte = [&](size_t i) { return uint32_t{static_cast<uint8_t>(bytes[offset + i])}; };

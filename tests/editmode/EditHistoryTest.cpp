@@ -12,27 +12,17 @@
 
 #include "core/FileSystem.h"
 #include "image/ZImage.h"
+#include "tests/editmode/EditTestPictures.h"
 #include "tests/support/TempFolder.h"
 
 namespace zentrova {
 namespace {
 
+using test::MakePicture;
+using test::PixelBytes;
 using test::ReadWholeFile;
 using test::TempFolder;
 using test::WriteWholeFile;
-
-// A 24-bit picture whose every byte (padding included) depends on seed and position.
-void MakePicture(ZImage& image, uint32_t width, uint32_t height, uint8_t seed) {
-    ASSERT_TRUE(image.Create(width, height, 24, 0, nullptr));
-    uint8_t* bits = image.GetBits();
-    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
-        bits[i] = static_cast<uint8_t>(seed * 31 + i * 7);
-    }
-}
-
-std::string PixelBytes(const ZImage& image) {
-    return std::string(reinterpret_cast<const char*>(image.GetBits()), image.GetPixelMemorySize());
-}
 
 // True when b holds exactly the picture of a (size, depth, resolution, pixel memory).
 ::testing::AssertionResult SamePicture(const ZImage& a, const ZImage& b) {

@@ -17,10 +17,7 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
     int32_t startResult = 0, updateResult = 0;
 
     void Init() override { calls.push_back("Init"); }
-    uint32_t InfoCheckCreate() override {
-        calls.push_back("InfoCreate");
-        return infoHandle;
-    }
+    uint32_t InfoCheckCreate() override { return Answer("InfoCreate", infoHandle); }
     void InfoCheckSetRegistryKey(uint32_t h, const wchar_t* key) override {
         calls.push_back(Tag("InfoKey", h) + ToUtf8(key));
     }
@@ -36,18 +33,14 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
         Add("InfoParent", h, WindowName(w));
     }
     int32_t InfoCheckStartAllAuto(uint32_t h) override {
-        calls.push_back(Tag("InfoStart", h));
-        return startResult;
+        return Answer(Tag("InfoStart", h), startResult);
     }
     void InfoCheckDoConfig(uint32_t h, OnlineWindow w) override {
         Add("InfoConfig", h, WindowName(w));
     }
     void InfoCheckAbort(uint32_t h) override { calls.push_back(Tag("InfoAbort", h)); }
     void InfoCheckDestroy(uint32_t h) override { calls.push_back(Tag("InfoDestroy", h)); }
-    uint32_t UpdateManagerCreate() override {
-        calls.push_back("UpdateCreate");
-        return updateHandle;
-    }
+    uint32_t UpdateManagerCreate() override { return Answer("UpdateCreate", updateHandle); }
     void UpdateManagerSetRegistryKey(uint32_t h, const wchar_t* key) override {
         calls.push_back(Tag("UpdateKey", h) + ToUtf8(key));
     }
@@ -62,14 +55,19 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
         Add("UpdateLang", h, t);
     }
     int32_t UpdateManagerDoModalCheck(uint32_t h, OnlineWindow w, uint32_t flags) override {
-        Add("UpdateCheck", h, WindowName(w) + " " + std::to_string(flags));
-        return updateResult;
+        return Answer(Tag("UpdateCheck", h) + WindowName(w) + " " + std::to_string(flags),
+                      updateResult);
     }
     void UpdateManagerDestroy(uint32_t h) override { calls.push_back(Tag("UpdateDestroy", h)); }
     void PostClose(OnlineWindow w) override { calls.push_back("PostClose " + WindowName(w)); }
     void Beep() override { calls.push_back("Beep"); }
 
   private:
+    template <typename T>
+    T Answer(const std::string& call, T result) {
+        calls.push_back(call);
+        return result;
+    }
     static std::string Tag(const char* name, uint32_t h) {
         return std::string(name) + " " + std::to_string(h) + " ";
     }

@@ -59,17 +59,16 @@ std::vector<std::wstring> Conversions(const std::wstring& text) {
     return found;
 }
 
+// The items between the bars ("a||" has three); none in an empty text.
 std::vector<std::wstring> SplitList(const std::wstring& text) {
-    std::vector<std::wstring> items;
-    if (text.empty()) {
-        return items;
+    std::vector<std::wstring> items(text.empty() ? 0 : 1);
+    for (const wchar_t c : text) {
+        if (c == L'|') {
+            items.emplace_back();
+        } else {
+            items.back() += c;
+        }
     }
-    size_t start = 0;
-    for (size_t bar = text.find(L'|'); bar != std::wstring::npos; bar = text.find(L'|', start)) {
-        items.push_back(text.substr(start, bar - start));
-        start = bar + 1;
-    }
-    items.push_back(text.substr(start));
     return items;
 }
 

@@ -1,24 +1,22 @@
 // CaptureList: slots, valid flags, histories and stepping between captures.
 #include "capture/CaptureList.h"
 
+#include <cstring>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "core/FileSystem.h"
 #include "image/ZImage.h"
+#include "tests/editmode/EditTestPictures.h"
 
 namespace zentrova {
 namespace {
 
-void MakePicture(ZImage& image, uint32_t width, uint32_t height, uint8_t seed) {
-    ASSERT_TRUE(image.Create(width, height, 24, 0, nullptr));
-    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
-        image.GetBits()[i] = static_cast<uint8_t>(seed + i * 3);
-    }
-}
+using test::MakePicture;
 
 std::wstring PathOf(int i) {
     return L"C:\\Shots\\capture " + std::to_wstring(i) + L".bmp";
@@ -31,6 +29,11 @@ void Fill(CaptureList& list, int count) {
         MakePicture(image, 2, 2, static_cast<uint8_t>(i));
         ASSERT_TRUE(list.Add(PathOf(i).c_str(), image)) << i;
     }
+}
+
+// Steps forward or back; the slot reached, -1 when there is none.
+int Step(CaptureList& list, bool forward) {
+    return (forward ? list.StepNext() : list.StepPrevious()) ? list.GetCurrent() : -1;
 }
 
 TEST(CaptureListTest, AddEntersPathValidFlagAndFirstHistoryState) {
@@ -53,13 +56,8 @@ TEST(CaptureListTest, AddEntersPathValidFlagAndFirstHistoryState) {
     EXPECT_EQ(history->GetNext(), 1);
     ZImage state;
     ASSERT_TRUE(history->Undo(state));
-    EXPECT_EQ(state.GetWidth(), 5u);
-    EXPECT_EQ(state.GetHeight(), 3u);
-    EXPECT_EQ(state.dpiX, 120);
-    EXPECT_EQ(
-        std::string(reinterpret_cast<const char*>(state.GetBits()), state.GetPixelMemorySize()),
-        std::string(reinterpret_cast<const char*>(capture.GetBits()),
-                    capture.GetPixelMemorySize()));
+    ASSERT_EQ(std::tuple(state.GetWidth(), state.GetHeight(), state.dpiX), std::tuple(5u, 3u, 120));
+    EXPECT_EQ(0, std::memcmp(state.GetBits(), capture.GetBits(), capture.GetPixelMemorySize()));
 }
 
 TEST(CaptureListTest, AddRefusesBadPaths) {
@@ -131,18 +129,13 @@ TEST(CaptureListTest, StepsSkipInvalidSlotsAndWrap) {
     ASSERT_TRUE(list->Remove(1));
     ASSERT_TRUE(list->Remove(3));
 
-    ASSERT_TRUE(list->StepNext());
-    EXPECT_EQ(list->GetCurrent(), 2);
-    ASSERT_TRUE(list->StepNext());
-    EXPECT_EQ(list->GetCurrent(), 4);
-    // Slots 5 .. 99 were never used: next from 4 wraps round to 0.
-    ASSERT_TRUE(list->StepNext());
-    EXPECT_EQ(list->GetCurrent(), 0);
-    // Previous from 0 continues at 99 and finds 4.
-    ASSERT_TRUE(list->StepPrevious());
-    EXPECT_EQ(list->GetCurrent(), 4);
-    ASSERT_TRUE(list->StepPrevious());
-    EXPECT_EQ(list->GetCurrent(), 2);
+    // Slots 5 .. 99 were never used: next from 4 wraps round to 0, previous from 0 continues at
+    // 99 and finds 4.
+    EXPECT_EQ(Step(*list, true), 2);
+    EXPECT_EQ(Step(*list, true), 4);
+    EXPECT_EQ(Step(*list, true), 0);
+    EXPECT_EQ(Step(*list, false), 4);
+    EXPECT_EQ(Step(*list, false), 2);
 }
 
 TEST(CaptureListTest, StepFindsTheCurrentSlotWhenItIsTheOnlyOne) {
@@ -151,10 +144,8 @@ TEST(CaptureListTest, StepFindsTheCurrentSlotWhenItIsTheOnlyOne) {
     ASSERT_TRUE(list->Remove(0));
     ASSERT_TRUE(list->Remove(2));
     ASSERT_TRUE(list->SetCurrent(1));
-    ASSERT_TRUE(list->StepNext());
-    EXPECT_EQ(list->GetCurrent(), 1);
-    ASSERT_TRUE(list->StepPrevious());
-    EXPECT_EQ(list->GetCurrent(), 1);
+    EXPECT_EQ(Step(*list, true), 1);
+    EXPECT_EQ(Step(*list, false), 1);
 
     // The editor takes the current capture out and looks for the next one: there is none.
     ASSERT_TRUE(list->Remove(1));

@@ -57,16 +57,12 @@ TEST(ScrollRules, ComparedWidthRightHalfWheelPoint) {
     for (const auto& c : widths) {
         EXPECT_EQ(ComparedWidth(c.kind, c.page), c.compared) << c.page;
     }
-    const ColumnRange same = RightHalf(800, 800);
-    EXPECT_EQ(same.x0, 399);
-    EXPECT_EQ(same.w, 400);
-    const ColumnRange narrower = RightHalf(800, 500);  // never past the page
-    EXPECT_EQ(narrower.x0, 399);
-    EXPECT_EQ(narrower.w, 101);
+    const auto range = [](const ColumnRange& r) { return std::pair{r.x0, r.w}; };
+    EXPECT_EQ(range(RightHalf(800, 800)), std::pair(399, 400));
+    EXPECT_EQ(range(RightHalf(800, 500)), std::pair(399, 101));  // never past the page
     EXPECT_EQ(RightHalf(800, 300).w, 0);
     const WheelPoint p = WheelPointFor(100, 900, 700, 19);
-    EXPECT_EQ(p.x, 880);
-    EXPECT_EQ(p.y, 290);  // 700 / 2 - 60
+    EXPECT_EQ(std::pair(p.x, p.y), std::pair(880, 290));  // 700 / 2 - 60
     EXPECT_EQ(WheelPointFor(500, 900, 700, 0).y, 501);
 }
 
@@ -98,22 +94,12 @@ TEST(ScrollRules, StopsAfterFourStepsWithoutProgressOrAnUnchangedView) {
 // A page whose picture row y has every byte (base + y) & 0xFF.
 struct Rows : ZImage {
     Rows(uint32_t width, uint32_t height, uint8_t base, uint32_t bits = 24) {
-        Fill(*this, width, height, base, bits);
-    }
-    static void Fill(ZImage& page, uint32_t width, uint32_t height, uint8_t base, uint32_t bits) {
-        EXPECT_TRUE(page.Create(width, height, bits, 0, nullptr));
+        EXPECT_TRUE(Create(width, height, bits, 0, nullptr));
         for (uint32_t y = 0; y < height; ++y) {
-            uint8_t* row = page.GetRow(height - 1 - y);
-            for (uint32_t i = 0; i < width * (bits / 8); ++i) {
-                row[i] = static_cast<uint8_t>(base + y);
-            }
+            std::memset(GetRow(height - 1 - y), base + y, width * (bits / 8));
         }
     }
 };
-
-uint8_t TopLeftByte(const ZImage& image, uint32_t y) {
-    return image.GetRow(image.GetHeight() - 1 - y)[0];
-}
 
 TEST(ScrollStitcher, CollectsExactlyTheRowsInOrder) {
     ScrollStitcher stitcher;
@@ -128,10 +114,11 @@ TEST(ScrollStitcher, CollectsExactlyTheRowsInOrder) {
     ASSERT_TRUE(stitcher.TakeResult(result));
     ASSERT_EQ(result.GetHeight(), 7u);
     ASSERT_EQ(result.GetBitsPerPixel(), 24);
-    const uint8_t want[] = {10, 11, 12, 13, 22, 23, 40};
+    std::vector<int> rows;
     for (uint32_t y = 0; y < 7; ++y) {
-        EXPECT_EQ(TopLeftByte(result, y), want[y]) << y;
+        rows.push_back(result.GetRow(6 - y)[0]);
     }
+    EXPECT_EQ(rows, (std::vector<int>{10, 11, 12, 13, 22, 23, 40}));
     EXPECT_EQ(stitcher.GetHeight(), 0);
     EXPECT_FALSE(stitcher.TakeResult(result));
 }
@@ -212,9 +199,7 @@ TEST(ScrollSession, StitchesTheWholeDocumentInBothModes) {
     EXPECT_EQ(Capture(ScrollKind::Text, 40, 250, 1), Expected(250));  // one row per step
     EXPECT_EQ(Capture(ScrollKind::Text, 40, 30, 7), Expected(40));    // nothing to scroll
     EXPECT_EQ(Capture(ScrollKind::Website, 400, 1500, 120), Expected(1500));
-}
-
-TEST(ScrollSession, KeepsAHeaderAndAFooterThatStayInPlaceOnce) {
+    // A header and a footer that stay in place are kept once.
     EXPECT_EQ(Capture(ScrollKind::Text, 60, 300, 9, 6, 5), Expected(300, 6, 5, 60));
 }
 
@@ -223,8 +208,7 @@ TEST(StickyBands, IdenticalRowsAtTheEdgesWithoutPlainOnes) {
     View(a, 8, 50, 0, 6, 4);
     View(b, 8, 50, 10, 6, 4);
     StickyBands bands = FindStickyBands(a, b);
-    EXPECT_EQ(bands.top, 6);
-    EXPECT_EQ(bands.bottom, 4);
+    EXPECT_EQ(std::pair(bands.top, bands.bottom), std::pair(6, 4));
     EXPECT_FALSE(FindStickyBands(a, a).Any());  // nothing moved
     // A plain white row under the header belongs to no band.
     for (ZImage* page : {&a, &b}) {

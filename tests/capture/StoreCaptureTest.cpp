@@ -11,11 +11,14 @@
 
 #include "core/FileSystem.h"
 #include "image/ZImage.h"
+#include "tests/editmode/EditTestPictures.h"
 #include "tests/support/TempFolder.h"
 
 namespace zentrova {
 namespace {
 
+using test::MakePicture;
+using test::PixelBytes;
 using test::ReadWholeFile;
 using test::TempFolder;
 
@@ -49,37 +52,18 @@ class FakeHost : public CaptureStoreHost {
 
     ZImage image;
     bool offerEmptyImage = false;
-    int32_t dpiX = 96;
-    int32_t dpiY = 96;
+    int32_t dpiX = 96, dpiY = 96;
     CaptureTime time = CaptureTime{2007, 12, 31, 23, 59};
 
-    int finishedCalls = 0;
-    int dpiCalls = 0;
-    int timeCalls = 0;
-    int tearDowns = 0;
+    int finishedCalls = 0, dpiCalls = 0, timeCalls = 0, tearDowns = 0;
     std::vector<std::pair<uint32_t, uint32_t>> beeps;
     std::vector<std::wstring> messages;
     std::vector<uint32_t> commands;
 };
 
-// A 24-bit picture with distinct bytes everywhere (padding included).
-void MakePicture(ZImage& image, uint32_t width, uint32_t height, uint8_t seed) {
-    ASSERT_TRUE(image.Create(width, height, 24, 0, nullptr));
-    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
-        image.GetBits()[i] = static_cast<uint8_t>(seed + i * 5);
-    }
-}
-
-std::string PixelBytes(const ZImage& image) {
-    return std::string(reinterpret_cast<const char*>(image.GetBits()), image.GetPixelMemorySize());
-}
-
 uint32_t U32At(const std::string& bytes, size_t offset) {
-    uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) {
-        v = (v << 8) | static_cast<uint8_t>(bytes[offset + i]);
-    }
-    return v;
+    const auto byte = [&](size_t i) { return uint32_t{static_cast<uint8_t>(bytes[offset + i])}; };
+    return byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24;
 }
 
 size_t CountFiles(const std::wstring& folder) {
@@ -92,6 +76,9 @@ size_t CountFiles(const std::wstring& folder) {
     return count;
 }
 
+const std::vector<std::wstring> kWriteFailed = {
+    L"Failed Save Capture: Couldn't open BMP File for writing!"};
+
 struct StoreCaptureTest : ::testing::Test {
     void SetUp() override {
         MakePicture(host.image, 7, 5, 3);  // stride 24: 3 padding bytes per row
@@ -99,6 +86,11 @@ struct StoreCaptureTest : ::testing::Test {
         settings.captureType = kCaptureTypeSingle;
     }
     std::wstring FileNamed(const wchar_t* name) const { return folder.File(name); }
+    // The path of list entry i, empty when there is none.
+    std::wstring Listed(int i) const {
+        std::wstring path;
+        return list->GetPath(i, path) ? path : std::wstring();
+    }
 
     TempFolder folder;
     FakeHost host;
@@ -132,13 +124,10 @@ TEST_F(StoreCaptureTest, StoresTheFirstCaptureAsNumberedBmp) {
 
     // The list entry and the first history state are the capture, at the screen's dpi.
     ASSERT_EQ(list->GetCount(), 1);
-    std::wstring listed;
-    ASSERT_TRUE(list->GetPath(0, listed));
-    EXPECT_EQ(listed, path);
+    EXPECT_EQ(Listed(0), path);
     ZImage state;
     ASSERT_TRUE(list->GetHistory(0)->Undo(state));
-    EXPECT_EQ(state.dpiX, 120);
-    EXPECT_EQ(state.dpiY, 144);
+    EXPECT_EQ(std::pair(state.dpiX, state.dpiY), std::pair(120, 144));
     EXPECT_EQ(PixelBytes(state), PixelBytes(host.image));
 }
 
@@ -172,9 +161,7 @@ TEST_F(StoreCaptureTest, NumbersKeepRisingAcrossMinutesDaysAndClears) {
     // Leaving the Edit Mode clears the list, not the counter.
     list->Clear();
     ASSERT_TRUE(store.StoreCapture(host, settings, *list));
-    std::wstring path;
-    ASSERT_TRUE(list->GetPath(0, path));
-    EXPECT_EQ(path, FileNamed(L"Clarivue - 2007.05.04 00.00 - 009.bmp"));
+    EXPECT_EQ(Listed(0), FileNamed(L"Clarivue - 2007.05.04 00.00 - 009.bmp"));
     EXPECT_EQ(CountFiles(folder.Path()), 9u);
     // Multiple capture: the engine is torn down each time, no Edit Mode is asked for.
     EXPECT_TRUE(host.commands.empty());
@@ -187,19 +174,14 @@ TEST_F(StoreCaptureTest, WriteFailureBeepsReportsAndStillEntersTheSlot) {
     settings.outputFolder = missing + kNativeSeparator + L"deeper";
     ASSERT_TRUE(store.StoreCapture(host, settings, *list));
 
-    ASSERT_EQ(host.beeps.size(), 1u);
-    EXPECT_EQ(host.beeps[0].first, 200u);
-    EXPECT_EQ(host.beeps[0].second, 200u);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], L"Failed Save Capture: Couldn't open BMP File for writing!");
+    EXPECT_EQ(host.beeps, (std::vector<std::pair<uint32_t, uint32_t>>{{200, 200}}));
+    EXPECT_EQ(host.messages, kWriteFailed);
     EXPECT_TRUE(host.commands.empty());
     EXPECT_EQ(host.tearDowns, 1);
     EXPECT_FALSE(DirectoryExists(missing.c_str()));
 
     ASSERT_EQ(list->GetCount(), 1);
-    std::wstring path;
-    ASSERT_TRUE(list->GetPath(0, path));
-    EXPECT_EQ(path,
+    EXPECT_EQ(Listed(0),
               settings.outputFolder + kNativeSeparator + L"Clarivue - 2007.12.31 23.59 - 001.bmp");
     ASSERT_NE(list->GetHistory(0), nullptr);
     EXPECT_EQ(list->GetHistory(0)->GetNext(), 1);
@@ -209,8 +191,7 @@ TEST_F(StoreCaptureTest, WriteFailureBeepsReportsAndStillEntersTheSlot) {
 TEST_F(StoreCaptureTest, PathTooLongIsReportedAndNotListed) {
     settings.outputFolder = folder.Path() + kNativeSeparator + std::wstring(250, L'z');
     ASSERT_TRUE(store.StoreCapture(host, settings, *list));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], L"Failed Save Capture: Couldn't open BMP File for writing!");
+    EXPECT_EQ(host.messages, kWriteFailed);
     EXPECT_EQ(host.beeps.size(), 1u);
     EXPECT_TRUE(host.commands.empty());
     EXPECT_EQ(host.tearDowns, 1);
@@ -230,9 +211,7 @@ TEST_F(StoreCaptureTest, HundredAndFirstCaptureIsWrittenButNotListed) {
     EXPECT_EQ(list->GetCount(), 100);
     const std::wstring last = FileNamed(L"Clarivue - 2007.12.31 23.59 - 101.bmp");
     EXPECT_EQ(ReadWholeFile(last).substr(54), PixelBytes(host.image));
-    std::wstring path;
-    ASSERT_TRUE(list->GetPath(99, path));
-    EXPECT_EQ(path, FileNamed(L"Clarivue - 2007.12.31 23.59 - 100.bmp"));
+    EXPECT_EQ(Listed(99), FileNamed(L"Clarivue - 2007.12.31 23.59 - 100.bmp"));
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(host.tearDowns, 101);
 }

@@ -28,16 +28,10 @@ class FakeSystemInfo : public SystemInfo {
     };
 
     bool GetDefaultPrinterName(std::wstring& name) const override {
-        if (hasPrinter) {
-            name = printer;
-        }
-        return hasPrinter;
+        return Answer(hasPrinter, printer, name);
     }
     bool GetPictureFolder(std::wstring& folder) const override {
-        if (hasPictures) {
-            folder = pictures;
-        }
-        return hasPictures;
+        return Answer(hasPictures, pictures, folder);
     }
     int32_t GetPrimaryScreenWidth() const override { return screenWidth; }
     uint32_t GetSystemDefaultLocale() const override { return defaultLocale; }
@@ -50,10 +44,16 @@ class FakeSystemInfo : public SystemInfo {
         return true;
     }
     bool GetProgramFolder(std::wstring& folder) const override {
-        if (hasProgramFolder) {
-            folder = programFolder;
+        return Answer(hasProgramFolder, programFolder, folder);
+    }
+
+  private:
+    // The text when the system has one; out stays as it was otherwise.
+    static bool Answer(bool has, const std::wstring& text, std::wstring& out) {
+        if (has) {
+            out = text;
         }
-        return hasProgramFolder;
+        return has;
     }
 };
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "config/RegistryKey.h"
+#include "core/WideText.h"
 #include "tests/config/RegistryProbe.h"
 
 namespace zentrova {
@@ -23,6 +24,17 @@ RegistryValue Value(uint32_t type, std::vector<uint8_t> data) {
     value.type = type;
     value.data = std::move(data);
     return value;
+}
+
+std::pair<uint32_t, std::vector<uint8_t>> Typed(const RegistryValue& value) {
+    return {value.type, value.data};
+}
+
+// The value name holds under the test key, as stored.
+std::pair<uint32_t, std::vector<uint8_t>> Stored(const wchar_t* name) {
+    RegistryValue value;
+    EXPECT_TRUE(LoadRaw(kTestKey, name, value)) << ToUtf8(name);
+    return Typed(value);
 }
 
 TEST(RegistryValueDecoding, NumbersAreFourByteDwordsTakenAsStored) {
@@ -78,12 +90,10 @@ TEST(RegistryValueDecoding, LongTextsAreCutToTheBufferButNeverHalfACharacter) {
 }
 
 TEST(RegistryValueEncoding, DwordsAreLittleEndianAndTextsUtf16WithTerminator) {
-    const RegistryValue number = EncodeRegistryNumber(0x12345678);
-    EXPECT_EQ(number.type, kRegDword);
-    EXPECT_EQ(number.data, (std::vector<uint8_t>{0x78, 0x56, 0x34, 0x12}));
-    const RegistryValue text = EncodeRegistryText(L"H\u00e9\u4e2d");
-    EXPECT_EQ(text.type, kRegSz);
-    EXPECT_EQ(text.data, (std::vector<uint8_t>{'H', 0, 0xE9, 0, 0x2D, 0x4E, 0, 0}));
+    EXPECT_EQ(Typed(EncodeRegistryNumber(0x12345678)),
+              Typed(Value(kRegDword, {0x78, 0x56, 0x34, 0x12})));
+    EXPECT_EQ(Typed(EncodeRegistryText(L"H\u00e9\u4e2d")),
+              Typed(Value(kRegSz, {'H', 0, 0xE9, 0, 0x2D, 0x4E, 0, 0})));
     std::wstring smile;
     if constexpr (sizeof(wchar_t) == 2) {
         smile = {static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)};
@@ -117,15 +127,10 @@ TEST_F(RegistryKeyTest, ReadsGiveTheDefaultForAMissingKeyOrValue) {
 TEST_F(RegistryKeyTest, WritesStoreDwordsAndTerminatedTexts) {
     ASSERT_TRUE(registry.WriteDword(kTestKey, L"Width", 0xA1FDFE));
     ASSERT_TRUE(registry.WriteString(kTestKey, L"Name", L"Ctrl+F5"));
-    RegistryValue value;
-    ASSERT_TRUE(LoadRaw(kTestKey, L"Width", value));
-    EXPECT_EQ(value.type, kRegDword);
-    EXPECT_EQ(value.data, DwordBytes(0xA1FDFE));
-    ASSERT_TRUE(LoadRaw(kTestKey, L"Name", value));
-    EXPECT_EQ(value.type, kRegSz);
+    EXPECT_EQ(Stored(L"Width"), Typed(Value(kRegDword, DwordBytes(0xA1FDFE))));
     std::vector<uint8_t> expected = Utf16Bytes(L"Ctrl+F5");
     expected.insert(expected.end(), {0, 0});
-    EXPECT_EQ(value.data, expected);
+    EXPECT_EQ(Stored(L"Name"), Typed(Value(kRegSz, expected)));
     EXPECT_EQ(registry.ReadDword(kTestKey, L"Width", 0), 0xA1FDFEu);
     wchar_t text[16];
     EXPECT_TRUE(registry.ReadString(kTestKey, L"Name", L"", text, 16));
@@ -194,14 +199,11 @@ TEST_F(RegistryKeyTest, DeleteRefusesTheRootAndNullPaths) {
 TEST_F(RegistryKeyTest, RawValuesKeepTypeAndBytes) {
     const RegistryValue written = Value(kRegBinary, {0, 1, 2, 0xFF});
     ASSERT_TRUE(registry.WriteValue(kTestKey, L"Raw", written));
-    RegistryValue read;
-    ASSERT_TRUE(LoadRaw(kTestKey, L"Raw", read));
-    EXPECT_EQ(read.type, kRegBinary);
-    EXPECT_EQ(read.data, written.data);
+    EXPECT_EQ(Stored(L"Raw"), Typed(written));
     ASSERT_TRUE(StoreRaw(kTestKey, L"Big", kRegDwordBigEndian, {1, 2, 3, 4}));
+    RegistryValue read;
     ASSERT_TRUE(registry.ReadValue(kTestKey, L"Big", read));
-    EXPECT_EQ(read.type, kRegDwordBigEndian);
-    EXPECT_EQ(read.data, (std::vector<uint8_t>{1, 2, 3, 4}));
+    EXPECT_EQ(Typed(read), Typed(Value(kRegDwordBigEndian, {1, 2, 3, 4})));
     EXPECT_EQ(registry.ReadDword(kTestKey, L"Big", 0), 0x04030201u);
     EXPECT_FALSE(registry.ReadValue(kTestKey, L"Missing", read));
 }

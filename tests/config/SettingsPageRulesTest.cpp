@@ -6,18 +6,16 @@ namespace zentrova {
 namespace {
 
 TEST(SettingsPageRules, FixedCaptureSizeAcceptsOnlyOneTo16384) {
-    struct Case {
+    const struct {
         const wchar_t* text;
         bool accepted;
         uint32_t size;
-    };
-    const Case cases[] = {
-        {L"1", true, 1},           {L"16384", true, 16384},
-        {L" 640 ", true, 640},     {L"0", false, 0},
-        {L"16385", false, 0},      {L"  ", false, 0},
-        {L"-5", false, 0},         {L"6 4", false, 0},
-        {L"4294967297", false, 0}, {L"00000000000000000000000000000042", true, 42}};
-    for (const Case& c : cases) {
+    } cases[] = {{L"1", true, 1},           {L"16384", true, 16384},
+                 {L" 640 ", true, 640},     {L"0", false, 0},
+                 {L"16385", false, 0},      {L"  ", false, 0},
+                 {L"-5", false, 0},         {L"6 4", false, 0},
+                 {L"4294967297", false, 0}, {L"00000000000000000000000000000042", true, 42}};
+    for (const auto& c : cases) {
         uint32_t size = 777;
         EXPECT_EQ(c.accepted, ParseFixedCaptureSize(c.text, &size)) << c.text;
         EXPECT_EQ(c.accepted ? c.size : 777u, size) << c.text;

@@ -1,5 +1,6 @@
 // Loading, saving and resetting the settings record in the registry (the in-memory one natively,
 // the real one of the Wine prefix in the Windows build).
+#include <algorithm>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -62,6 +63,16 @@ std::wstring DefaultCaptureFolder(const std::wstring& pictures) {
     return pictures + kNativeSeparator + L"Zentrova Clarivue 2";
 }
 
+// One field of got holds what it holds in want.
+void ExpectField(const SettingsRecord& got, const SettingsRecord& want, const SettingDef& def) {
+    if (IsTextKind(def.kind)) {
+        EXPECT_EQ(std::wstring(GetSettingText(got, def)), GetSettingText(want, def))
+            << ToUtf8(def.name);
+    } else {
+        EXPECT_EQ(GetSettingNumber(got, def), GetSettingNumber(want, def)) << ToUtf8(def.name);
+    }
+}
+
 // The values "Factory Defaults" leaves alone, and values of earlier versions it deletes.
 const wchar_t* const kSurvivingReset[] = {L"LanguageDetected",
                                           L"LanguageFile",
@@ -115,14 +126,13 @@ TEST_F(SettingsStoreTest, SkinDefaultDependsOnAnExactly800PixelScreen) {
 
 TEST_F(SettingsStoreTest, EraserAndCanvasColoursDefaultToTheStoredBackground) {
     ASSERT_TRUE(Store(L"CaptureBackgroundColor", kRegDword, DwordBytes(0x123456)));
-    SettingsRecord record = Load();
-    EXPECT_EQ(record.CaptureBackgroundColor, 0x123456u);
-    EXPECT_EQ(record.MToolsErasorColor, 0x123456u);
-    EXPECT_EQ(record.ResizeCanvasColor, 0x123456u);
+    const auto colours = [](const SettingsRecord& r) {
+        return std::vector<uint32_t>{r.CaptureBackgroundColor, r.MToolsErasorColor,
+                                     r.ResizeCanvasColor};
+    };
+    EXPECT_EQ(colours(Load()), (std::vector<uint32_t>{0x123456, 0x123456, 0x123456}));
     ASSERT_TRUE(Store(L"MToolsErasorColor", kRegDword, DwordBytes(0x0000FF)));
-    record = Load();
-    EXPECT_EQ(record.MToolsErasorColor, 0x0000FFu);
-    EXPECT_EQ(record.ResizeCanvasColor, 0x123456u);
+    EXPECT_EQ(colours(Load()), (std::vector<uint32_t>{0x123456, 0x0000FF, 0x123456}));
 }
 
 // Which value types count is the registry decoding's (RegistryKeyTest); here: the load takes a
@@ -143,19 +153,18 @@ TEST_F(SettingsStoreTest, ValuesOfAnotherTypeKeepTheDefault) {
 }
 
 TEST_F(SettingsStoreTest, FixedRegionSizesAreClampedToThePictureLimit) {
-    struct Case {
+    const struct {
         uint32_t stored;
         uint32_t expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0xFFFFFFFFu, 1u << 28}, {(1u << 28) + 1, 1u << 28}, {1u << 28, 1u << 28}, {1920, 1920}};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
         ASSERT_TRUE(Store(L"CaptureFixedWidth", kRegDword, DwordBytes(c.stored)));
         ASSERT_TRUE(Store(L"CaptureFixedHeight", kRegDword, DwordBytes(c.stored)));
         const SettingsRecord record = Load();
-        EXPECT_EQ(record.CaptureFixedWidth, c.expected);
-        EXPECT_EQ(record.CaptureFixedHeight, c.expected);
+        EXPECT_EQ(std::pair(record.CaptureFixedWidth, record.CaptureFixedHeight),
+                  std::pair(c.expected, c.expected));
     }
 }
 
@@ -232,12 +241,7 @@ TEST_F(SettingsStoreTest, SaveThenLoadGivesTheSameRecord) {
     EXPECT_TRUE(SameSettings(saved, loaded));
     EXPECT_EQ(std::wstring(loaded.SkinName).size(), 259u);
     for (const SettingDef& def : GetSettingsTable()) {
-        SCOPED_TRACE(ToUtf8(def.name));
-        if (IsTextKind(def.kind)) {
-            EXPECT_STREQ(GetSettingText(loaded, def), GetSettingText(saved, def));
-        } else {
-            EXPECT_EQ(GetSettingNumber(loaded, def), GetSettingNumber(saved, def));
-        }
+        ExpectField(loaded, saved, def);
     }
 }
 
@@ -267,10 +271,9 @@ TEST_F(SettingsStoreTest, FactoryDefaultsDeleteExactlyTheResetValues) {
 
     size_t stored = 0;
     for (const SettingDef& def : GetSettingsTable()) {
-        bool survives = false;
-        for (const wchar_t* name : kSurvivingReset) {
-            survives = survives || std::wcscmp(name, def.name) == 0;
-        }
+        const bool survives =
+            std::any_of(std::begin(kSurvivingReset), std::end(kSurvivingReset),
+                        [&](const wchar_t* name) { return std::wcscmp(name, def.name) == 0; });
         EXPECT_EQ(IsStored(def.name), survives) << ToUtf8(def.name);
         stored += IsStored(def.name) ? 1 : 0;
     }
@@ -320,27 +323,17 @@ TEST_F(SettingsStoreTest, FactoryDefaultsKeepWhatTheSessionChanged) {
     SettingsRecord defaults = running;
     ASSERT_TRUE(Store().ResetSettingsToDefaults(defaults));
     for (const SettingDef& def : GetSettingsTable()) {
-        const SettingsRecord& expected = def.reset == ResetRule::Keep ? running : defaults;
-        if (IsTextKind(def.kind)) {
-            EXPECT_EQ(std::wstring(GetSettingText(reset, def)),
-                      std::wstring(GetSettingText(expected, def)))
-                << ToUtf8(def.name);
-        } else {
-            EXPECT_EQ(GetSettingNumber(reset, def), GetSettingNumber(expected, def))
-                << ToUtf8(def.name);
-        }
+        ExpectField(reset, def.reset == ResetRule::Keep ? running : defaults, def);
     }
 }
 
 TEST(ListChoice, KeepsThePreviousValueWithoutAValidSelection) {
-    struct Case {
+    const struct {
         long long selection;
         size_t count;
         uint32_t expected;
-    };
-    const Case cases[] = {{0, 4, 0},  {3, 4, 3}, {4, 4, 2},
-                          {-1, 4, 2}, {0, 0, 2}, {1LL << 40, 4, 2}};
-    for (const Case& c : cases) {
+    } cases[] = {{0, 4, 0}, {3, 4, 3}, {4, 4, 2}, {-1, 4, 2}, {0, 0, 2}, {1LL << 40, 4, 2}};
+    for (const auto& c : cases) {
         EXPECT_EQ(ChosenListIndex(c.selection, c.count, 2), c.expected) << c.selection;
     }
 }

@@ -19,22 +19,21 @@ class StartWithWindowsTest : public testing::Test {
     void SetUp() override { RegistryKey().Delete(kRunKeyPath, kLogOnEntryName); }
     void TearDown() override { RegistryKey().Delete(kRunKeyPath, kLogOnEntryName); }
 
-    bool Entry(std::wstring& path) {
+    // The entry's path, stored as a text with its terminator exactly once; else "<none>".
+    std::wstring Entry() {
         RegistryValue value;
         if (!LoadRaw(kRunKeyPath, L"Corvix", value) || value.type != kRegSz) {
-            return false;
+            return L"<none>";
         }
         std::wstring text;
         for (size_t i = 0; i + 1 < value.data.size(); i += 2) {
             text.push_back(static_cast<wchar_t>(value.data[i] | (value.data[i + 1] << 8)));
         }
-        // Stored with its terminator, exactly once.
         if (text.empty() || text.back() != L'\0') {
-            return false;
+            return L"<none>";
         }
         text.pop_back();
-        path = text;
-        return true;
+        return text;
     }
 
     test::FakeSystemInfo system;
@@ -45,14 +44,12 @@ TEST_F(StartWithWindowsTest, OnWritesTheProgramFolderWithCorvixExe) {
     record.GeneralStartWithWindows = 1;
     system.programFolder = L"C:\\Program Files\\Zentrova\\Clarivue 2";
     EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
-    std::wstring path;
-    ASSERT_TRUE(Entry(path));
-    EXPECT_EQ(path, system.programFolder + kNativeSeparator + L"corvix.exe");
+    EXPECT_EQ(Entry(), system.programFolder + kNativeSeparator + L"corvix.exe");
     // Other entries of the key are left alone.
     ASSERT_TRUE(test::StoreRaw(kRunKeyPath, L"OtherTool", kRegSz, {'x', 0, 0, 0}));
     record.GeneralStartWithWindows = 0;
     EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
-    EXPECT_FALSE(Entry(path));
+    EXPECT_EQ(Entry(), L"<none>");
     RegistryValue other;
     EXPECT_TRUE(LoadRaw(kRunKeyPath, L"OtherTool", other));
     RegistryKey().Delete(kRunKeyPath, L"OtherTool");
@@ -62,20 +59,18 @@ TEST_F(StartWithWindowsTest, OffDeletesTheEntryAndAMissingEntryIsFine) {
     ASSERT_TRUE(test::StoreRaw(kRunKeyPath, L"Corvix", kRegSz, {'x', 0, 0, 0}));
     record.GeneralStartWithWindows = 0;
     EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
-    std::wstring path;
-    EXPECT_FALSE(Entry(path));
+    EXPECT_EQ(Entry(), L"<none>");
     // Only 1 means on.
     record.GeneralStartWithWindows = 2;
     EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
-    EXPECT_FALSE(Entry(path));
+    EXPECT_EQ(Entry(), L"<none>");
 }
 
 TEST_F(StartWithWindowsTest, WithoutAProgramFolderNothingIsWritten) {
     record.GeneralStartWithWindows = 1;
     system.hasProgramFolder = false;
     EXPECT_FALSE(ApplyStartWithWindows(record, RegistryKey(), system));
-    std::wstring path;
-    EXPECT_FALSE(Entry(path));
+    EXPECT_EQ(Entry(), L"<none>");
 }
 
 TEST_F(StartWithWindowsTest, TheRunningProgramsFolderHoldsThisTestProgram) {
@@ -92,9 +87,7 @@ TEST_F(StartWithWindowsTest, TheRunningProgramsFolderHoldsThisTestProgram) {
 #endif
     record.GeneralStartWithWindows = 1;
     EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), host));
-    std::wstring path;
-    ASSERT_TRUE(Entry(path));
-    EXPECT_EQ(path, folder + kNativeSeparator + L"corvix.exe");
+    EXPECT_EQ(Entry(), folder + kNativeSeparator + L"corvix.exe");
     wchar_t small[4];
     EXPECT_FALSE(GetProgramFolder(small, 4));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -30,22 +31,17 @@ SettingsRecord FactoryHotkeys() {
     return r;
 }
 
-bool operator==(const HotkeyRegistration& a, const HotkeyRegistration& b) {
-    return a.id == b.id && a.systemModifiers == b.systemModifiers && a.virtualKey == b.virtualKey;
-}
-
 TEST(HotkeyRegistrations, FactoryHotkeysRegisterKeyedPairsThenPrintScreen) {
-    const std::vector<HotkeyRegistration> got = GetHotkeyRegistrations(FactoryHotkeys());
-    const std::vector<HotkeyRegistration> want = {{7, kOnce | kCtrl, kF9},
-                                                  {8, kOnce | kShift, kF9},
-                                                  {9, kOnce, kF9},
-                                                  {2, kOnce, kPrint},
-                                                  {3, kOnce | kAlt, kPrint}};
-    ASSERT_EQ(want.size(), got.size());
-    for (size_t i = 0; i < want.size(); ++i) {
-        EXPECT_TRUE(want[i] == got[i]) << "entry " << i << ": id " << got[i].id << " mods "
-                                       << got[i].systemModifiers << " key " << got[i].virtualKey;
+    using Entry = std::tuple<int, uint32_t, uint32_t>;  // id, system modifiers, key
+    std::vector<Entry> got;
+    for (const HotkeyRegistration& r : GetHotkeyRegistrations(FactoryHotkeys())) {
+        got.emplace_back(r.id, r.systemModifiers, r.virtualKey);
     }
+    EXPECT_EQ(got, (std::vector<Entry>{{7, kOnce | kCtrl, kF9},
+                                       {8, kOnce | kShift, kF9},
+                                       {9, kOnce, kF9},
+                                       {2, kOnce, kPrint},
+                                       {3, kOnce | kAlt, kPrint}}));
 }
 
 TEST(HotkeyRegistrations, NoKeyNoRegistration) {
@@ -54,15 +50,18 @@ TEST(HotkeyRegistrations, NoKeyNoRegistration) {
     EXPECT_TRUE(GetHotkeyRegistrations(r).empty());
 }
 
-HotkeyDecision Decide(const SettingsRecord& r, int id, uint32_t mods, uint32_t key,
-                      bool active = false, bool fullScreen = false, int* asked = nullptr) {
-    return DecideHotkey(r, {id, mods, key}, active, [&] {
+// Whether the event starts a capture, and of which mode.
+std::pair<bool, CaptureMode> Decide(const SettingsRecord& r, int id, uint32_t mods, uint32_t key,
+                                    bool fullScreen = false, int* asked = nullptr) {
+    const HotkeyDecision d = DecideHotkey(r, {id, mods, key}, false, [&] {
         if (asked != nullptr) {
             ++*asked;
         }
         return fullScreen;
     });
+    return {d.start, d.mode};
 }
+constexpr bool kStarts = true;
 
 TEST(HotkeyMatching, FirstMatchInOrderWinsByKeyAndIncludedModifiers) {
     // Scrolling text on F9 alone, scrolling website on Ctrl+F9: Ctrl+F9 starts the scrolling
@@ -71,45 +70,39 @@ TEST(HotkeyMatching, FirstMatchInOrderWinsByKeyAndIncludedModifiers) {
     r.GeneralHotkeyScrollingWindowText = kF9;
     r.GeneralHotkeyScrollingWindowWebsite = kF9;
     r.GeneralHotkeyScrollingWindowWebsiteMod = 2;
-    EXPECT_EQ(CaptureMode::ScrollingText, Decide(r, 7, kCtrl, kF9).mode);
-    EXPECT_TRUE(Decide(r, 7, kCtrl, kF9).start);
+    EXPECT_EQ(Decide(r, 7, kCtrl, kF9), std::pair(kStarts, CaptureMode::ScrollingText));
 
     // Factory keys: extra modifiers still match the first hot key whose modifiers they include;
     // the identifier of the event plays no part.
     const SettingsRecord f = FactoryHotkeys();
-    EXPECT_EQ(CaptureMode::ScrollingWebsite, Decide(f, 9, kCtrl | kShift, kF9).mode);
-    EXPECT_EQ(CaptureMode::FreeRectangle, Decide(f, 8, kAlt | kWin, kF9).mode);
+    EXPECT_EQ(Decide(f, 9, kCtrl | kShift, kF9), std::pair(kStarts, CaptureMode::ScrollingWebsite));
+    EXPECT_EQ(Decide(f, 8, kAlt | kWin, kF9), std::pair(kStarts, CaptureMode::FreeRectangle));
 }
 
 TEST(HotkeyMatching, OtherKeysAndKeylessHotkeysStartNothing) {
     const SettingsRecord f = FactoryHotkeys();
-    EXPECT_FALSE(Decide(f, 9, 0, kF11).start);
+    EXPECT_FALSE(Decide(f, 9, 0, kF11).first);
     // Unset hot keys have key 0; an event can never bring key 0 to life.
-    EXPECT_FALSE(Decide(f, 10, kCtrl, 0).start);
+    EXPECT_FALSE(Decide(f, 10, kCtrl, 0).first);
     // A configured modifier missing from the event: Shift+F11 does not match plain F11.
     SettingsRecord r{};
     r.GeneralHotkeyFixedRegion = kF11;
     r.GeneralHotkeyFixedRegionMod = 1;
-    EXPECT_FALSE(Decide(r, 10, 0, kF11).start);
-    EXPECT_EQ(CaptureMode::FixedRegion, Decide(r, 10, kShift, kF11).mode);
-    EXPECT_TRUE(Decide(r, 10, kShift, kF11).start);
+    EXPECT_FALSE(Decide(r, 10, 0, kF11).first);
+    EXPECT_EQ(Decide(r, 10, kShift, kF11), std::pair(kStarts, CaptureMode::FixedRegion));
 }
 
 TEST(HotkeyMatching, PrintScreenKeys) {
     const SettingsRecord f = FactoryHotkeys();
     int asked = 0;
-    HotkeyDecision d = Decide(f, 2, 0, kPrint, false, false, &asked);
-    EXPECT_TRUE(d.start);
-    EXPECT_EQ(CaptureMode::FullDesktop, d.mode);
+    EXPECT_EQ(Decide(f, 2, 0, kPrint, false, &asked), std::pair(kStarts, CaptureMode::FullDesktop));
     EXPECT_EQ(1, asked);
     // A full-screen window in front: only the active window.
-    d = Decide(f, 2, 0, kPrint, false, true, &asked);
-    EXPECT_EQ(CaptureMode::ActiveWindow, d.mode);
+    EXPECT_EQ(Decide(f, 2, 0, kPrint, true, &asked), std::pair(kStarts, CaptureMode::ActiveWindow));
     EXPECT_EQ(2, asked);
     // Alt+PrintScreen: the active window, without asking (asking hides the capture bar).
-    d = Decide(f, 3, kAlt, kPrint, false, false, &asked);
-    EXPECT_TRUE(d.start);
-    EXPECT_EQ(CaptureMode::ActiveWindow, d.mode);
+    EXPECT_EQ(Decide(f, 3, kAlt, kPrint, false, &asked),
+              std::pair(kStarts, CaptureMode::ActiveWindow));
     EXPECT_EQ(2, asked);
 }
 
@@ -117,22 +110,18 @@ TEST(HotkeyMatching, PrintScreenIdentifiersWithoutTheSettingAreMatchedLikeAnyKey
     SettingsRecord r = FactoryHotkeys();
     r.GeneralMonitorWindowsCaptureKey = 0;
     int asked = 0;
-    EXPECT_FALSE(Decide(r, 2, 0, kPrint, false, true, &asked).start);
-    EXPECT_EQ(0, asked);
+    EXPECT_FALSE(Decide(r, 2, 0, kPrint, true, &asked).first);
     r.GeneralHotkeyFixedRegion = kPrint;
-    const HotkeyDecision d = Decide(r, 2, 0, kPrint, false, true, &asked);
-    EXPECT_TRUE(d.start);
-    EXPECT_EQ(CaptureMode::FixedRegion, d.mode);
+    EXPECT_EQ(Decide(r, 2, 0, kPrint, true, &asked), std::pair(kStarts, CaptureMode::FixedRegion));
     EXPECT_EQ(0, asked);
 }
 
 TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
-    struct Case {
+    const struct {
         const char* what;
         void (*change)(SettingsRecord&);
         std::vector<std::pair<int, int>> clashes;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"factory keys: none", [](SettingsRecord&) {}, {}},
         {"scrolling text on Shift+F9, as the single window",
          [](SettingsRecord& r) {
@@ -159,7 +148,7 @@ TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
          [](SettingsRecord& r) { r.GeneralHotkeyFreeRectRegionMod = 1 | 8; },
          {{8, 9}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SettingsRecord record = FactoryHotkeys();
         c.change(record);
         std::vector<std::pair<int, int>> found;

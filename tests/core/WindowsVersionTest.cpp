@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
+#include <string>
 
 namespace zentrova {
 namespace {
@@ -36,14 +36,13 @@ TEST(WindowsVersion, FlagsAndWarningsByPlatformAndVersion) {
     };
     for (const Case& c : cases) {
         const WindowsVersionCheck got = CheckWindowsVersion(c.platform, c.major, c.minor);
-        EXPECT_EQ(c.flag, FlagOf(got)) << c.platform << " " << c.major << "." << c.minor;
-        if (c.warning == nullptr) {
-            EXPECT_EQ(nullptr, got.warning) << c.platform << " " << c.major << "." << c.minor;
-        } else {
-            ASSERT_NE(nullptr, got.warning);
-            EXPECT_EQ(0, std::wcscmp(c.warning, got.warning))
-                << c.platform << " " << c.major << "." << c.minor;
-        }
+        SCOPED_TRACE(std::to_string(c.platform) + " " + std::to_string(c.major) + "." +
+                     std::to_string(c.minor));
+        EXPECT_EQ(c.flag, FlagOf(got));
+        const auto text = [](const wchar_t* warning) {
+            return std::wstring(warning != nullptr ? warning : L"<none>");
+        };
+        EXPECT_EQ(text(got.warning), text(c.warning));
     }
 }
 

@@ -147,6 +147,13 @@ struct EditBench {
         EXPECT_TRUE(captures.Add(path.c_str(), image));
         return path;
     }
+    // x.bmp (6 x 4 of seed 1) and y.bmp (5 x 3 of seed 2), output as format; the path of x.bmp.
+    std::wstring AddXY(OutputFormat format = OutputFormat::Bmp) {
+        settings.CaptureOutputFormat = static_cast<uint32_t>(format);
+        const std::wstring x = AddCapture(L"x.bmp", 6, 4, 1);
+        AddCapture(L"y.bmp", 5, 3, 2);
+        return x;
+    }
     void Begin(int32_t screenWidth = 800, int32_t screenHeight = 600) {
         session.Begin(host, screenWidth, screenHeight);
     }
@@ -158,6 +165,7 @@ struct EditBench {
     const ZImage& Picture() const { return session.GetPicture(); }
     int32_t Width() const { return static_cast<int32_t>(Picture().GetWidth()); }
     int32_t Height() const { return static_cast<int32_t>(Picture().GetHeight()); }
+    std::pair<int32_t, int32_t> Size() const { return {Width(), Height()}; }
     int States() { return session.GetHistory()->GetCurrent(); }
     void Select(int32_t l, int32_t t, int32_t r, int32_t b) {
         session.SelectTool(ToolNumber::Select);

@@ -12,27 +12,17 @@
 
 #include "core/FileSystem.h"
 #include "image/ZImage.h"
+#include "tests/editmode/EditTestPictures.h"
 #include "tests/support/TempFolder.h"
 
 namespace zentrova {
 namespace {
 
+using test::MakePicture;
+using test::PixelBytes;
 using test::ReadWholeFile;
 using test::TempFolder;
 using test::WriteWholeFile;
-
-// A 24-bit picture whose every byte (padding included) depends on seed and position.
-void MakePicture(ZImage& image, uint32_t width, uint32_t height, uint8_t seed) {
-    ASSERT_TRUE(image.Create(width, height, 24, 0, nullptr));
-    uint8_t* bits = image.GetBits();
-    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
-        bits[i] = static_cast<uint8_t>(seed * 31 + i * 7);
-    }
-}
-
-std::string PixelBytes(const ZImage& image) {
-    return std::string(reinterpret_cast<const char*>(image.GetBits()), image.GetPixelMemorySize());
-}
 
 // True when b holds exactly the picture of a (size, depth, resolution, pixel memory).
 ::testing::AssertionResult SamePicture(const ZImage& a, const ZImage& b) {
@@ -72,7 +62,13 @@ struct ThreeStates : ::testing::Test {
         ASSERT_TRUE(history.Push(b));
         ASSERT_TRUE(history.Push(c));
     }
-    ZImage a, b, c;
+    // One Undo or Redo into work, then the state reached and the picture it holds.
+    void Step(bool (EditHistory::*step)(ZImage&), int current, const ZImage& expected) {
+        ASSERT_TRUE((history.*step)(work));
+        EXPECT_EQ(history.GetCurrent(), current);
+        EXPECT_TRUE(SamePicture(expected, work));
+    }
+    ZImage a, b, c, work;
     EditHistory history;
 };
 
@@ -100,47 +96,26 @@ TEST(EditHistoryTest, EveryOperationIsRefusedBeforeReset) {
 }
 
 TEST_F(ThreeStates, UndoStepsBackAndStopsAtStateZero) {
-    ZImage work;
-    ASSERT_TRUE(history.Undo(work));
-    EXPECT_EQ(history.GetCurrent(), 1);
-    EXPECT_EQ(history.GetNext(), 3);
+    Step(&EditHistory::Undo, 1, b);
     EXPECT_TRUE(history.IsUndone());
-    EXPECT_TRUE(SamePicture(b, work));
-
-    ASSERT_TRUE(history.Undo(work));
-    EXPECT_EQ(history.GetCurrent(), 0);
-    EXPECT_TRUE(SamePicture(a, work));
-
+    Step(&EditHistory::Undo, 0, a);
     // At state 0 Undo reloads state 0 and stays there.
     work.Destroy();
-    ASSERT_TRUE(history.Undo(work));
-    EXPECT_EQ(history.GetCurrent(), 0);
+    Step(&EditHistory::Undo, 0, a);
     EXPECT_EQ(history.GetNext(), 3);
-    EXPECT_TRUE(SamePicture(a, work));
 }
 
 TEST_F(ThreeStates, RedoStepsForwardAndClearsUndoneAtTheEnd) {
-    ZImage work;
     ASSERT_TRUE(history.Undo(work));
-    ASSERT_TRUE(history.Undo(work));
-    ASSERT_EQ(history.GetCurrent(), 0);
-
-    ASSERT_TRUE(history.Redo(work));
-    EXPECT_EQ(history.GetCurrent(), 1);
+    Step(&EditHistory::Undo, 0, a);
+    Step(&EditHistory::Redo, 1, b);
     EXPECT_TRUE(history.IsUndone());
-    EXPECT_TRUE(SamePicture(b, work));
-
-    ASSERT_TRUE(history.Redo(work));
-    EXPECT_EQ(history.GetCurrent(), 2);
+    Step(&EditHistory::Redo, 2, c);
     EXPECT_TRUE(history.IsUndone());
-    EXPECT_TRUE(SamePicture(c, work));
-
     // At the last state Redo reloads it and ends the undo run.
-    ASSERT_TRUE(history.Redo(work));
-    EXPECT_EQ(history.GetCurrent(), 2);
+    Step(&EditHistory::Redo, 2, c);
     EXPECT_EQ(history.GetNext(), 3);
     EXPECT_FALSE(history.IsUndone());
-    EXPECT_TRUE(SamePicture(c, work));
 
     // A push now appends after C.
     ZImage d;
@@ -151,7 +126,6 @@ TEST_F(ThreeStates, RedoStepsForwardAndClearsUndoneAtTheEnd) {
 }
 
 TEST_F(ThreeStates, PushAfterUndoDropsTheRedoStates) {
-    ZImage work;
     ASSERT_TRUE(history.Undo(work));
     ASSERT_TRUE(history.Undo(work));
     const std::wstring oldState1 = history.GetStatePath(1);
@@ -169,16 +143,11 @@ TEST_F(ThreeStates, PushAfterUndoDropsTheRedoStates) {
     EXPECT_TRUE(history.GetStatePath(2).empty());
 
     // Redo has nothing beyond D; Undo goes back to A.
-    ASSERT_TRUE(history.Redo(work));
-    EXPECT_EQ(history.GetCurrent(), 1);
-    EXPECT_TRUE(SamePicture(d, work));
-    ASSERT_TRUE(history.Undo(work));
-    EXPECT_EQ(history.GetCurrent(), 0);
-    EXPECT_TRUE(SamePicture(a, work));
+    Step(&EditHistory::Redo, 1, d);
+    Step(&EditHistory::Undo, 0, a);
 }
 
 TEST_F(ThreeStates, ClearAndResetDeleteEveryStateFile) {
-    ZImage work;
     ASSERT_TRUE(history.Undo(work));
     std::vector<std::wstring> files;
     for (int i = 0; i < 3; ++i) {
@@ -287,11 +256,9 @@ TEST(EditHistoryFileTest, StateFileIsHeaderPaletteThenPixelMemory) {
 // A valid state file of a 4 x 2 24-bit picture: 20 + 2 * 12 bytes.
 std::string SmallStateFile() {
     std::string bytes;
-    AppendU32(bytes, 4);
-    AppendU32(bytes, 2);
-    AppendU32(bytes, 24);
-    AppendU32(bytes, 96);
-    AppendU32(bytes, 96);
+    for (const uint32_t field : {4u, 2u, 24u, 96u, 96u}) {
+        AppendU32(bytes, field);
+    }
     for (int i = 0; i < 24; ++i) {
         bytes.push_back(static_cast<char>(i));
     }
@@ -299,10 +266,9 @@ std::string SmallStateFile() {
 }
 
 std::string WithU32(std::string bytes, size_t offset, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-    return bytes;
+    std::string field;
+    AppendU32(field, value);
+    return bytes.replace(offset, 4, field);
 }
 
 TEST(EditHistoryFileTest, DamagedStateFilesAreRejectedAndLeaveTheImageAlone) {
@@ -332,9 +298,8 @@ TEST(EditHistoryFileTest, DamagedStateFilesAreRejectedAndLeaveTheImageAlone) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(WriteWholeFile(path, c.bytes));
-        ZImage image;
+        ZImage image, untouched;
         MakePicture(image, 2, 2, 42);
-        ZImage untouched;
         MakePicture(untouched, 2, 2, 42);
         EXPECT_FALSE(EditHistory::ReadStateFile(path.c_str(), image));
         EXPECT_TRUE(SamePicture(untouched, image));
@@ -356,10 +321,10 @@ TEST(EditHistoryFileTest, DamagedStateFileMakesUndoFailWithoutHarm) {
     // State 0 cut short, state 1 given huge dimensions.
     const std::wstring state0 = history.GetStatePath(0);
     const std::wstring state1 = history.GetStatePath(1);
-    std::string bytes0 = ReadWholeFile(state0);
+    const std::string bytes0 = ReadWholeFile(state0);
     ASSERT_TRUE(WriteWholeFile(state0, bytes0.substr(0, bytes0.size() / 2)));
-    std::string bytes1 = ReadWholeFile(state1);
-    ASSERT_TRUE(WriteWholeFile(state1, WithU32(WithU32(bytes1, 0, 0x40000), 4, 0x40000)));
+    ASSERT_TRUE(
+        WriteWholeFile(state1, WithU32(WithU32(ReadWholeFile(state1), 0, 0x40000), 4, 0x40000)));
 
     ZImage work;
     MakePicture(work, 3, 3, 9);

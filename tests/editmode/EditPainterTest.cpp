@@ -1,6 +1,8 @@
 // EditPainter, ZoomCache and KeyedButtons: the exact pixels of the Edit Mode's back buffer.
 #include "editmode/paint/EditPainter.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "tests/editmode/EditTestPictures.h"
@@ -63,12 +65,11 @@ TEST(EditPainterTest, EachPaintStartsFromBackgroundOrWhite) {
 }
 
 TEST(EditPainterTest, OneToOneCopyAtItsPlaceClippedAtScreenEdges) {
-    struct Case {
-        int32_t width, height, screenWidth, screenHeight, scrollX, scrollY, left, top;
-    };
     // Centred; and panned so that the picture overlaps all four screen edges.
-    const Case cases[] = {{10, 8, 40, 30, 0, 0, 15, 11}, {30, 24, 20, 16, -2, 1, -7, -3}};
-    for (const Case& c : cases) {
+    const struct {
+        int32_t width, height, screenWidth, screenHeight, scrollX, scrollY, left, top;
+    } cases[] = {{10, 8, 40, 30, 0, 0, 15, 11}, {30, 24, 20, 16, -2, 1, -7, -3}};
+    for (const auto& c : cases) {
         ZImage image;
         ASSERT_TRUE(MakePattern(image, c.width, c.height));
         Screen screen(c.screenWidth, c.screenHeight);
@@ -96,8 +97,8 @@ TEST(EditPainterTest, HalfZoomBuildsCacheOfDrawnSizeAndCopiesIt) {
     screen.view.SetZoom(500);
     ASSERT_TRUE(PaintEditScene(screen.buffer, screen.scene));
     EXPECT_TRUE(screen.cache.IsCurrent(500));
-    EXPECT_EQ(screen.cache.Get().GetWidth(), 20u);
-    EXPECT_EQ(screen.cache.Get().GetHeight(), 10u);
+    const ZImage& cached = screen.cache.Get();
+    EXPECT_EQ(std::pair(cached.GetWidth(), cached.GetHeight()), std::pair(20u, 10u));
     const auto expected =
         OnWhite(ZRect{15, 10, 35, 20}, [](int32_t x, int32_t y) { return PatternColour(x, y); });
     EXPECT_TRUE(screen.Shows(expected));

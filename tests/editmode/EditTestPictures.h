@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,18 @@ inline bool MakePattern(ZImage& image, int32_t width, int32_t height, int32_t se
         }
     }
     return true;
+}
+
+// A 24-bit picture whose every byte, padding included, depends on seed and position.
+inline void MakePicture(ZImage& image, uint32_t width, uint32_t height, uint8_t seed) {
+    ASSERT_TRUE(image.Create(width, height, 24, 0, nullptr));
+    for (size_t i = 0; i < image.GetPixelMemorySize(); ++i) {
+        image.GetBits()[i] = static_cast<uint8_t>(seed * 31 + i * 7);
+    }
+}
+
+inline std::string PixelBytes(const ZImage& image) {
+    return std::string(reinterpret_cast<const char*>(image.GetBits()), image.GetPixelMemorySize());
 }
 
 // True when image is width x height with colourOf(x, y) at every pixel.

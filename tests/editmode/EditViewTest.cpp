@@ -1,6 +1,8 @@
 // EditView: zoom arithmetic, placement on the screen, pan limits and the point mappings.
 #include "editmode/view/EditView.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace zentrova {
@@ -12,8 +14,7 @@ TEST(EditViewTest, ZoomStepsAreClampedAndDrawnSizeIsTruncated) {
     view.SetScreen(800, 600);
     view.ShowNewImage(320, 250);
     EXPECT_TRUE(view.SetZoom(800));
-    EXPECT_EQ(view.DrawnWidth(), 256);
-    EXPECT_EQ(view.DrawnHeight(), 200);
+    EXPECT_EQ(std::pair(view.DrawnWidth(), view.DrawnHeight()), std::pair(256, 200));
     EXPECT_TRUE(view.SetZoom(333));
     EXPECT_EQ(view.DrawnWidth(), 106);  // 106.56
 
@@ -22,23 +23,21 @@ TEST(EditViewTest, ZoomStepsAreClampedAndDrawnSizeIsTruncated) {
     EXPECT_FALSE(view.SetZoom(kZoomMin));
     view.ShowNewImage(3, 2);
     view.SetZoom(kZoomMin);
-    EXPECT_EQ(view.DrawnWidth(), 1);  // never below 1 x 1
-    EXPECT_EQ(view.DrawnHeight(), 1);
+    EXPECT_EQ(std::pair(view.DrawnWidth(), view.DrawnHeight()), std::pair(1, 1));  // never less
 }
 
 TEST(EditViewTest, DrawPathFollowsZoomCacheStateAndCacheSizeLimit) {
-    struct Case {
+    // 13981013 x 1 x 3 bytes is just below 40960 KB, 13981014 x 1 reaches it.
+    const struct {
         int32_t zoom, width, height;
         bool cacheCurrent;
         ImageDrawPath expected;
-    };
-    // 13981013 x 1 x 3 bytes is just below 40960 KB, 13981014 x 1 reaches it.
-    const Case cases[] = {{1000, 13981014, 1, false, ImageDrawPath::Copy},
-                          {1000, 10, 10, true, ImageDrawPath::Copy},
-                          {500, 10, 10, true, ImageDrawPath::Cache},
-                          {500, 13981013, 1, false, ImageDrawPath::RebuildCache},
-                          {1100, 13981014, 1, false, ImageDrawPath::Direct}};
-    for (const Case& c : cases) {
+    } cases[] = {{1000, 13981014, 1, false, ImageDrawPath::Copy},
+                 {1000, 10, 10, true, ImageDrawPath::Copy},
+                 {500, 10, 10, true, ImageDrawPath::Cache},
+                 {500, 13981013, 1, false, ImageDrawPath::RebuildCache},
+                 {1100, 13981014, 1, false, ImageDrawPath::Direct}};
+    for (const auto& c : cases) {
         EXPECT_EQ(ChooseImageDrawPath(c.zoom, c.width, c.height, c.cacheCurrent), c.expected)
             << c.zoom << " " << c.width;
     }
@@ -59,8 +58,8 @@ TEST(EditViewTest, PictureIsCentredWithHalvesTowardZeroOrShowsItsTop) {
     // Taller than the screen: starts panned to show its top.
     view.SetScreen(800, 600);
     view.ShowNewImage(400, 1000);
-    EXPECT_EQ(view.GetScrollX(), 0);
-    EXPECT_EQ(view.GetScrollY(), 210);  // 500 - 300 + 10
+    EXPECT_EQ(std::pair(view.GetScrollX(), view.GetScrollY()),
+              std::pair(0, 210));  // 500 - 300 + 10
     EXPECT_EQ(view.GetImageRect(), (ZRect{200, 10, 600, 1010}));
 }
 
@@ -69,8 +68,7 @@ TEST(EditViewTest, PanStopsWhereThePictureTouchesTheCentreLines) {
     view.SetScreen(800, 600);
     view.ShowNewImage(400, 300);
     EXPECT_TRUE(view.Pan(1000, -1000));
-    EXPECT_EQ(view.GetScrollX(), 200);
-    EXPECT_EQ(view.GetScrollY(), -150);
+    EXPECT_EQ(std::pair(view.GetScrollX(), view.GetScrollY()), std::pair(200, -150));
     // Left edge on the vertical centre line, bottom edge on the horizontal one.
     EXPECT_EQ(view.GetImageRect(), (ZRect{400, 0, 800, 300}));
     EXPECT_FALSE(view.Pan(1, -1));

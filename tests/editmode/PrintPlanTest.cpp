@@ -13,14 +13,13 @@ constexpr PrinterMetrics kPrinter600{4800, 6000, 600, 600};
 
 TEST(PrintPlanTest, OnePageStyles) {
     using S = PrintStyle;
-    struct Case {
+    const struct {
         PrintSource picture;
         S style;
         bool landscape;
         PrinterMetrics printer;
         ZRect target;
-    };
-    const Case cases[] = {
+    } cases[] = {
         // 10 x 5 inches at 600 dpi, past the page's width: physical size is kept.
         {{960, 480, 96, 96}, S::OriginalSize, false, kPrinter600, {0, 0, 6000, 3000}},
         {{480, 240, 96, 96}, S::BestFitOnlyBig, false, kLetter300, {0, 0, 1500, 750}},
@@ -34,7 +33,7 @@ TEST(PrintPlanTest, OnePageStyles) {
         // A resolution far above the printer's still prints a pixel.
         {{3, 2, 10000, 10000}, S::OriginalSize, false, kLetter300, {0, 0, 1, 1}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::vector<PrintPage> pages;
         ASSERT_TRUE(PlanPrint(c.picture, c.style, c.landscape, c.printer, pages));
         ASSERT_EQ(pages.size(), 1u);
@@ -47,16 +46,15 @@ TEST(PrintPlanTest, OnePageStyles) {
 
 TEST(PrintPlanTest, StripsCoverEveryPixelWithoutBlankPages) {
     using S = PrintStyle;
-    struct Case {
+    // 300 device pixels an inch, 100 picture pixels an inch: 3 device pixels a picture pixel.
+    const struct {
         PrintSource picture;
         S style;
         bool landscape;
         int32_t strip;  // picture pixels per full strip
         size_t pages;
         ZRect lastTarget;
-    };
-    // 300 device pixels an inch, 100 picture pixels an inch: 3 device pixels a picture pixel.
-    const Case cases[] = {
+    } cases[] = {
         {{1000, 100, 100, 100}, S::PagesHorizontally, false, 800, 2, {0, 0, 600, 300}},
         // Exactly two pages wide: two pages, not a third blank one.
         {{1600, 100, 100, 100}, S::PagesHorizontally, false, 800, 2, {0, 0, 2400, 300}},
@@ -65,7 +63,7 @@ TEST(PrintPlanTest, StripsCoverEveryPixelWithoutBlankPages) {
         {{2500, 100, 100, 100}, S::PagesHorizontally, true, 1000, 3, {0, 1500, 300, 3000}},
         {{100, 1000, 100, 100}, S::PagesVertically, true, 800, 2, {0, 2700, 600, 3000}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::vector<PrintPage> pages;
         ASSERT_TRUE(PlanPrint(c.picture, c.style, c.landscape, kLetter300, pages));
         ASSERT_EQ(pages.size(), c.pages);

@@ -1,6 +1,7 @@
 // The Text and Callout tools: the callout's geometry, the base kept on the bubble, the handle
 // drags at a zoom, the font height and shadow limits, and the pending text kept over presses.
 #include <climits>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -29,8 +30,8 @@ TEST(TextGeometryTest, BaseSnapsToTheNearerEdgeAndStaysOnTheBubble) {
     };
     for (const auto& c : cases) {
         const ZPoint s = SnapCalloutBase(c.base, 100, 60);
-        EXPECT_EQ(s.x, c.snapped.x) << c.base.x << "," << c.base.y;
-        EXPECT_EQ(s.y, c.snapped.y) << c.base.x << "," << c.base.y;
+        EXPECT_EQ(std::pair(s.x, s.y), std::pair(c.snapped.x, c.snapped.y))
+            << c.base.x << "," << c.base.y;
     }
 }
 

@@ -27,17 +27,15 @@ bool Flat(ZImage& picture, int32_t w, int32_t h, ZColor colour) {
     return picture.Create(static_cast<uint32_t>(w), static_cast<uint32_t>(h), 24, colour, nullptr);
 }
 
-struct OffsetCase {
-    int32_t direction;
-    ZPoint expected;
-};
-
 TEST(ToolShadow, OffsetByDirection) {
-    const OffsetCase cases[] = {
+    const struct {
+        int32_t direction;
+        ZPoint expected;
+    } cases[] = {
         {89, {-3, 3}}, {90, {-3, -3}}, {179, {-3, -3}}, {180, {3, -3}},
         {270, {3, 3}}, {359, {3, 3}},  {360, {0, 0}},   {-1, {0, 0}},
     };
-    for (const OffsetCase& c : cases) {
+    for (const auto& c : cases) {
         const ZPoint p = ShadowOffset(c.direction, 3);
         EXPECT_TRUE(p == c.expected) << c.direction << ": " << p.x << "," << p.y;
     }
@@ -139,23 +137,18 @@ TEST(ToolMarker, TheStrokeIsAndedWithTheColour) {
     EXPECT_EQ(PixelAt(picture, 8, 28), kGrey);      // beside it unchanged
 }
 
-struct HighlightCase {
-    int32_t transparency;
-    ZColor outside;
-};
-
 TEST(ToolHighlight, FourStripsOutsideTheFrame) {
     // 0x646464 over C0C0C0: alpha trunc(T * 255 / 100); (100 * a + 192 * (255 - a) + 127) / 255.
-    const HighlightCase cases[] = {{0, kGrey}, {50, 0x929292}, {100, 0x646464}, {250, 0x646464}};
-    for (const HighlightCase& c : cases) {
+    const std::pair<int32_t, ZColor> cases[] = {
+        {0, kGrey}, {50, 0x929292}, {100, 0x646464}, {250, 0x646464}};  // transparency, outside
+    for (const auto& [transparency, outside] : cases) {
         ZImage picture;
         ASSERT_TRUE(Flat(picture, 20, 16, kGrey));
-        const ZRect whole{0, 0, 20, 16};
-        ASSERT_TRUE(
-            HighlightOutside(picture, whole, ZRect{5, 4, 12, 10}, 0x646464, c.transparency));
+        ASSERT_TRUE(HighlightOutside(picture, ZRect{0, 0, 20, 16}, ZRect{5, 4, 12, 10}, 0x646464,
+                                     transparency));
         EXPECT_TRUE(test::PixelsAre(picture, 20, 16, [&](int32_t x, int32_t y) {
-            return ZRect{5, 4, 12, 10}.Contains(x, y) ? kGrey : c.outside;
-        })) << c.transparency;
+            return ZRect{5, 4, 12, 10}.Contains(x, y) ? kGrey : outside;
+        })) << transparency;
     }
 }
 
@@ -171,8 +164,7 @@ TEST(ToolHighlight, AFrameReachingOutOfTheAreaLeavesNoDoubleStrips) {
 }
 
 TEST(ToolLive, LayerPixelsTakeTheColourOrAndIt) {
-    ZImage buffer;
-    ZImage layer;
+    ZImage buffer, layer;
     ASSERT_TRUE(Flat(buffer, 8, 8, kGrey));
     ASSERT_TRUE(Flat(layer, 8, 8, 0xFFFFFF));
     layer.FillRect(2, 2, 3, 1, 0x000000);
@@ -185,8 +177,7 @@ TEST(ToolLive, LayerPixelsTakeTheColourOrAndIt) {
 }
 
 TEST(ToolBlend, ConstantAlphaRoundsAsThePlatform) {
-    ZImage picture;
-    ZImage source;
+    ZImage picture, source;
     ASSERT_TRUE(Flat(picture, 4, 4, 0x000000));
     ASSERT_TRUE(Flat(source, 2, 2, 0xFFFFFF));
     ASSERT_TRUE(BlendConstantAlpha(picture, source, 3, -1, 96));
@@ -198,15 +189,12 @@ TEST(ToolBlend, ConstantAlphaRoundsAsThePlatform) {
 TEST(ToolSpotlight, MasksDecideWhatChanges) {
     ZImage picture;
     ASSERT_TRUE(Flat(picture, 40, 30, kGrey));
-    ZImage keepAll;  // a black darkening mask keeps the picture; a black shape takes the tint
-    ASSERT_TRUE(Flat(keepAll, 8, 8, 0x000000));
-    ZImage white;
+    ZImage keepAll, white, p1, p2;  // a black darkening mask keeps the picture, a black shape
+    ASSERT_TRUE(Flat(keepAll, 8, 8, 0x000000));  // takes the tint
     ASSERT_TRUE(Flat(white, 8, 8, 0xFFFFFF));
-    ZImage p1;
     ASSERT_TRUE(p1.CopyFrom(picture));
     ASSERT_TRUE(ApplySpotlight(p1, ZRect{10, 10, 20, 20}, 0x00FFFF, &keepAll, &white));
     EXPECT_TRUE(test::PixelsAre(p1, 40, 30, [](int32_t, int32_t) { return kGrey; }));
-    ZImage p2;
     ASSERT_TRUE(p2.CopyFrom(picture));
     ASSERT_TRUE(ApplySpotlight(p2, ZRect{10, 10, 20, 20}, 0x00FFFF, &white, &keepAll));
     // Everywhere the tint (C0 AND 00FFFF) of the flat middle, where the blur sees the picture.
@@ -216,11 +204,9 @@ TEST(ToolSpotlight, MasksDecideWhatChanges) {
 }
 
 TEST(ToolSpotlight, SpinBlurPartEqualsTheWholeBlurThere) {
-    ZImage whole;
+    ZImage whole, part, original;
     ASSERT_TRUE(test::MakePattern(whole, 37, 23, 4));
-    ZImage part;
     ASSERT_TRUE(part.CopyFrom(whole));
-    ZImage original;
     ASSERT_TRUE(original.CopyFrom(whole));
     ASSERT_TRUE(SpinBlur(whole, 3.0));
     ASSERT_TRUE(SpinBlurPart(part, 3.0, 5, 4, 20, 12));

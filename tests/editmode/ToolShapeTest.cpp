@@ -1,4 +1,7 @@
 // What the tools draw (arrow geometry, lines, bounds) and the settings they read, clamped.
+#include <tuple>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "config/SettingsRecord.h"
@@ -22,13 +25,10 @@ TEST(ToolArrow, DualHeadHasMirroredHeadsAndTheShaftBetweenTheirBases) {
     // 1.2e-16, so one base corner truncates -9.99... to -9.
     const ArrowGeometry g = MakeArrowGeometry({200, 60}, {400, 60}, ArrowStyle::DualHead);
     ASSERT_TRUE(g.drawn);
-    EXPECT_TRUE(g.head[2] == (ZPoint{200, 60}));
-    EXPECT_TRUE(g.head[0] == (ZPoint{220, 50}));
-    EXPECT_TRUE(g.head[1] == (ZPoint{220, 69}));
-    EXPECT_TRUE(g.tailHead[0] == (ZPoint{380, 70}));
-    EXPECT_TRUE(g.tailHead[1] == (ZPoint{380, 51}));
-    EXPECT_TRUE(g.shaftFrom == (ZPoint{220, 60}));
-    EXPECT_TRUE(g.shaftTo == (ZPoint{380, 60}));
+    EXPECT_TRUE((std::vector<ZPoint>{g.head[0], g.head[1], g.head[2], g.tailHead[0], g.tailHead[1],
+                                     g.shaftFrom, g.shaftTo}) ==
+                (std::vector<ZPoint>{
+                    {220, 50}, {220, 69}, {200, 60}, {380, 70}, {380, 51}, {220, 60}, {380, 60}}));
 }
 
 TEST(ToolArrow, StraightArrowsAreDrawnOnlyTheEmptyOneIsNot) {
@@ -59,18 +59,12 @@ TEST(ToolSettings, ValuesOutsideTheirRangesAreClamped) {
     s.MToolsShadowOffset = 1u << 31;
     s.MToolsShadowIntensity = 101;
     s.MToolsShadowDirection = 720;
-    EXPECT_EQ(MarkerWidth(s), 50);
-    EXPECT_EQ(PencilWidth(s), 1);
-    EXPECT_EQ(RubberWidth(s), 4);
-    EXPECT_EQ(LineWeight(s), 50);
-    EXPECT_EQ(FrameWidth(s), 20);
-    EXPECT_EQ(FrameCorner(s), 50);
-    EXPECT_EQ(HighlightTransparency(s), 100);
     const ToolShadow shadow = ReadToolShadow(s);
-    EXPECT_EQ(shadow.dither, 20);
-    EXPECT_EQ(shadow.offset, 20);
-    EXPECT_EQ(shadow.intensity, 100);
-    EXPECT_EQ(shadow.direction, 360);
+    EXPECT_EQ(
+        (std::vector<int64_t>{MarkerWidth(s), PencilWidth(s), RubberWidth(s), LineWeight(s),
+                              FrameWidth(s), FrameCorner(s), HighlightTransparency(s),
+                              shadow.dither, shadow.offset, shadow.intensity, shadow.direction}),
+        (std::vector<int64_t>{50, 1, 4, 50, 20, 50, 100, 20, 20, 100, 360}));
 }
 
 TEST(ToolSettings, ListIndicesPastTheirTablesFallBackToTheDefault) {
@@ -79,10 +73,9 @@ TEST(ToolSettings, ListIndicesPastTheirTablesFallBackToTheDefault) {
     s.MToolsArrowLineStyle = 0xFFFFFFFF;
     s.MToolsArrowStyle = 3;
     s.MToolsSpotLightShape = 7;
-    EXPECT_EQ(LineStyle(s), 1);
-    EXPECT_EQ(ArrowLineStyle(s), 0);
+    EXPECT_EQ(std::tuple(LineStyle(s), ArrowLineStyle(s), SpotlightShapeIndex(s)),
+              std::tuple(1, 0, 4));
     EXPECT_EQ(ReadArrowStyle(s), ArrowStyle::DualHead);
-    EXPECT_EQ(SpotlightShapeIndex(s), 4);
     EXPECT_EQ(MarkerColour(1), 0x00FFFFu);  // yellow
     EXPECT_EQ(MarkerColour(5), 0x00FF00u);  // past the table: green
 }

@@ -16,11 +16,10 @@ TEST(FlagPicture, OnlyPlainTagsNameAFile) {
     const std::wstring sep(1, kNativeSeparator);
     const std::wstring folder = L"C:" + sep + L"Tools";
     const std::wstring flags = folder + sep + L"Flags" + sep;
-    struct Case {
+    const struct {
         const wchar_t* tag;
         const wchar_t* file;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {L"de-de", L"de-de.bmp"},
         {L"zh-CN", L"zh-CN.bmp"},
         {L"x1", L"x1.bmp"},
@@ -35,7 +34,7 @@ TEST(FlagPicture, OnlyPlainTagsNameAFile) {
         {L"de_de", L"unknown.bmp"},
         {L"d\u00e9-de", L"unknown.bmp"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(FlagPicturePath(folder, c.tag), flags + c.file)
             << (c.tag != nullptr ? ToUtf8(c.tag) : "null");
     }

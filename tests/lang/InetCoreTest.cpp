@@ -1,5 +1,6 @@
 // The portable core of the online-services library: reply format, due rule, versions, address.
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -33,9 +34,9 @@ TEST(InetReply, InfoItemsKeptAndBadLinesDropped) {
     Reply reply;
     ASSERT_EQ(Parse(text, ReplyKind::Info, reply), ReplyResult::Ok);
     ASSERT_EQ(reply.items.size(), 2u);
-    EXPECT_EQ(reply.items[0].id, 7u);
-    EXPECT_EQ(reply.items[0].link, "https://z.example/a");
-    EXPECT_EQ(reply.items[0].title, "Clarivue 2.11 | released");
+    EXPECT_EQ(std::tie(reply.items[0].id, reply.items[0].link, reply.items[0].title),
+              std::make_tuple(7u, std::string("https://z.example/a"),
+                              std::string("Clarivue 2.11 | released")));
     EXPECT_EQ(reply.items[1].id, 14u);
     EXPECT_EQ(reply.items[1].title,
               "Gr\xC3\xBC\xC3\x9F"
@@ -43,12 +44,11 @@ TEST(InetReply, InfoItemsKeptAndBadLinesDropped) {
 }
 
 TEST(InetReply, FrameFailures) {
-    struct Case {
+    const struct {
         std::string text;
         ReplyKind kind;
         ReplyResult result;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"", ReplyKind::Info, ReplyResult::BadHeader},
         {"<html>Internal error</html>\n", ReplyKind::Info, ReplyResult::BadHeader},
         {"ZTVINET/2 info\nstatus ok\n", ReplyKind::Info, ReplyResult::BadHeader},
@@ -61,7 +61,7 @@ TEST(InetReply, FrameFailures) {
         {"ZTVINET/1 info\nstatus ok\n" + std::string(kMaxReplyLines - 1, '\n'), ReplyKind::Info,
          ReplyResult::TooManyLines},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Reply reply;
         reply.hasLatest = true;
         EXPECT_EQ(Parse(c.text, c.kind, reply), c.result) << c.text.substr(0, 40);
@@ -75,9 +75,8 @@ TEST(InetReply, UpdateTakesTheFirstValidLatestLine) {
                     "latest|2.12|https://z.example/get\nlatest|2.13|https://z.example/x\n",
                     ReplyKind::Update, reply),
               ReplyResult::Ok);
-    EXPECT_TRUE(reply.hasLatest);
-    EXPECT_EQ(reply.latestVersion, "2.12");
-    EXPECT_EQ(reply.latestPage, "https://z.example/get");
+    EXPECT_EQ(std::tie(reply.hasLatest, reply.latestVersion, reply.latestPage),
+              std::make_tuple(true, std::string("2.12"), std::string("https://z.example/get")));
 }
 
 TEST(InetReply, ItemsBeyondTheLimitAreDropped) {
@@ -112,12 +111,11 @@ TEST(InetSchedule, Channels) {
 }
 
 TEST(InetVersion, Compare) {
-    struct Case {
+    const struct {
         const char* candidate;
         const char* current;
         VersionOrder order;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"2.10", "2.9", VersionOrder::Newer},         {"2.9", "2.10", VersionOrder::Older},
         {"2.10", "2.10.0", VersionOrder::Same},       {"2.10.0.1", "2.10", VersionOrder::Newer},
         {"3", "2.99999", VersionOrder::Newer},        {"2.010", "2.10", VersionOrder::Same},
@@ -125,22 +123,21 @@ TEST(InetVersion, Compare) {
         {"1.2.3.4.5", "2.10", VersionOrder::Invalid}, {"2.100000", "2.10", VersionOrder::Invalid},
         {" 2.11", "2.10", VersionOrder::Invalid},     {"2.11", "-2", VersionOrder::Invalid},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(CompareVersions(c.candidate, c.current), c.order)
             << c.candidate << " vs " << c.current;
     }
 }
 
 TEST(InetAddress, OnlyHttpsOrLoopback) {
-    struct Case {
+    const struct {
         const char* url;
         bool accepted;
         bool secure;
         const char* host;
         uint16_t port;
         const char* path;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"https://online.zentrova.example/ztvinet/1/", true, true, "online.zentrova.example", 443,
          "/ztvinet/1/"},
         {"http://127.0.0.1:8123/svc", true, false, "127.0.0.1", 8123, "/svc"},
@@ -156,14 +153,13 @@ TEST(InetAddress, OnlyHttpsOrLoopback) {
         {"ftp://127.0.0.1/", false},
         {"https:///path", false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ServiceAddress a;
         ASSERT_EQ(ParseServiceAddress(c.url, a), c.accepted) << c.url;
         if (c.accepted) {
-            EXPECT_EQ(a.secure, c.secure) << c.url;
-            EXPECT_EQ(a.host, c.host) << c.url;
-            EXPECT_EQ(a.port, c.port) << c.url;
-            EXPECT_EQ(a.path, c.path) << c.url;
+            EXPECT_EQ(std::tie(a.secure, a.host, a.port, a.path),
+                      std::make_tuple(c.secure, std::string(c.host), c.port, std::string(c.path)))
+                << c.url;
         }
     }
     ServiceAddress builtIn;

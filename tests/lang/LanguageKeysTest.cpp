@@ -22,19 +22,11 @@ using lang::AllLanguageKeys;
 using lang::LanguageKey;
 
 constexpr const wchar_t* kProduct = L"Zentrova Clarivue 2";
-// Buffer sizes of the text lookup (terminator included), and of one intro window line.
-constexpr size_t kControlChars = kLanguageControlChars;
-constexpr size_t kTextChars = kLanguageTextChars;
-constexpr size_t kListChars = kLanguageListChars;
-constexpr size_t kListItemChars = kLanguageListItemChars;
+// Characters of one intro window line (terminator included).
 constexpr size_t kIntroLineChars = 512;
 
 std::wstring LangFolder() {
     return FromUtf8(CLARIVUE_LANG_DIR);
-}
-
-std::string Utf8(const std::wstring& text) {
-    return ToUtf8(text);
 }
 
 // The printf conversions of a text, in order ("%s", "%d", "%ls", ...). "%%" is a literal and a
@@ -67,22 +59,17 @@ std::vector<std::wstring> Conversions(const std::wstring& text) {
     return found;
 }
 
+// The items between the bars ("a||" has three); none in an empty text.
 std::vector<std::wstring> SplitList(const std::wstring& text) {
-    std::vector<std::wstring> items;
-    if (text.empty()) {
-        return items;
+    std::vector<std::wstring> items(text.empty() ? 0 : 1);
+    for (const wchar_t c : text) {
+        if (c == L'|') {
+            items.emplace_back();
+        } else {
+            items.back() += c;
+        }
     }
-    size_t start = 0;
-    for (size_t bar = text.find(L'|'); bar != std::wstring::npos; bar = text.find(L'|', start)) {
-        items.push_back(text.substr(start, bar - start));
-        start = bar + 1;
-    }
-    items.push_back(text.substr(start));
     return items;
-}
-
-std::wstring Describe(const LanguageKey& key) {
-    return lang::LanguageKeyPath(key);
 }
 
 // The shipped folder, read by the real language manager.
@@ -109,7 +96,7 @@ class LanguageFilesTest : public ::testing::Test {
     lang::LanguageFile FileOf(int index) const {
         lang::LanguageFile file;
         const std::wstring path = LangFolder() + L"/CVX-" + Tag(index) + L".ztvlang";
-        EXPECT_TRUE(lang::LoadLanguageFile(path, file)) << Utf8(path);
+        EXPECT_TRUE(lang::LoadLanguageFile(path, file)) << ToUtf8(path);
         return file;
     }
 
@@ -122,21 +109,21 @@ TEST(LanguageKeyTableTest, KeysAreUniqueWellFormedAndFindable) {
     ASSERT_FALSE(keys.empty());
     std::set<std::wstring> seen;
     for (const LanguageKey& key : keys) {
-        const std::wstring path = Describe(key);
-        EXPECT_TRUE(seen.insert(path).second) << "duplicate key " << Utf8(path);
+        const std::wstring path = lang::LanguageKeyPath(key);
+        EXPECT_TRUE(seen.insert(path).second) << "duplicate key " << ToUtf8(path);
         ASSERT_NE(key.section, nullptr);
         ASSERT_NE(key.name, nullptr);
-        ASSERT_NE(key.english, nullptr) << Utf8(path);
-        EXPECT_NE(key.english[0], L'\0') << Utf8(path) << " has no English text";
-        EXPECT_LE(path.size(), 259u) << Utf8(path);
+        ASSERT_NE(key.english, nullptr) << ToUtf8(path);
+        EXPECT_NE(key.english[0], L'\0') << ToUtf8(path) << " has no English text";
+        EXPECT_LE(path.size(), 259u) << ToUtf8(path);
         for (const wchar_t c : std::wstring(key.section) + key.name) {
-            EXPECT_TRUE(std::iswalnum(c) || c == L'_') << "odd character in " << Utf8(path);
+            EXPECT_TRUE(std::iswalnum(c) || c == L'_') << "odd character in " << ToUtf8(path);
         }
-        EXPECT_EQ(lang::FindLanguageKey(key.section, key.name), &key) << Utf8(path);
+        EXPECT_EQ(lang::FindLanguageKey(key.section, key.name), &key) << ToUtf8(path);
         EXPECT_EQ(std::wstring(lang::BuiltInText(key.section, key.name)), key.english);
         if (key.fileEnglish != nullptr) {
             // A deliberate difference keeps the formats and list items of the built-in text.
-            EXPECT_EQ(Conversions(key.fileEnglish), Conversions(key.english)) << Utf8(path);
+            EXPECT_EQ(Conversions(key.fileEnglish), Conversions(key.english)) << ToUtf8(path);
             EXPECT_EQ(SplitList(key.fileEnglish).size(), SplitList(key.english).size());
         }
     }
@@ -151,15 +138,15 @@ TEST_F(LanguageFilesTest, EnglishHasEveryKeyWithTheBuiltInText) {
     EXPECT_STREQ(ztvLangMan_getEnglishLangName(m_lang, m_english), L"English");
     EXPECT_STREQ(ztvLangMan_getLangComment(m_lang, m_english), L"Zentrova");
     for (const LanguageKey& key : AllLanguageKeys()) {
-        const std::wstring path = Describe(key);
+        const std::wstring path = lang::LanguageKeyPath(key);
         // English is the default language: the fallback of every other language.
         const wchar_t* fallback = ztvLangMan_getDefaultString(m_lang, path.c_str());
-        ASSERT_NE(fallback, nullptr) << Utf8(path) << " is missing in CVX-en-us.ztvlang";
+        ASSERT_NE(fallback, nullptr) << ToUtf8(path) << " is missing in CVX-en-us.ztvlang";
         const wchar_t* expected = key.fileEnglish != nullptr ? key.fileEnglish : key.english;
-        EXPECT_EQ(std::wstring(fallback), expected) << Utf8(path);
+        EXPECT_EQ(std::wstring(fallback), expected) << ToUtf8(path);
         const wchar_t* local = TextIn(m_english, path);
-        ASSERT_NE(local, nullptr) << Utf8(path);
-        EXPECT_EQ(std::wstring(local), expected) << Utf8(path);
+        ASSERT_NE(local, nullptr) << ToUtf8(path);
+        EXPECT_EQ(std::wstring(local), expected) << ToUtf8(path);
     }
 }
 
@@ -168,8 +155,8 @@ TEST_F(LanguageFilesTest, CoverageOfEveryLanguageAndGermanIsComplete) {
     for (int index = 0; index < LanguageCount(); ++index) {
         std::vector<std::wstring> missing;
         for (const LanguageKey& key : AllLanguageKeys()) {
-            if (TextIn(index, Describe(key)) == nullptr) {
-                missing.push_back(Describe(key));
+            if (TextIn(index, lang::LanguageKeyPath(key)) == nullptr) {
+                missing.push_back(lang::LanguageKeyPath(key));
             }
         }
         if (EqualsNoCase(Tag(index), L"de-de")) {
@@ -184,30 +171,28 @@ TEST_F(LanguageFilesTest, CoverageOfEveryLanguageAndGermanIsComplete) {
 
 TEST_F(LanguageFilesTest, TranslationsKeepFormatsListsAndFitTheBuffers) {
     for (int index = 0; index < LanguageCount(); ++index) {
-        const std::string tag = Utf8(Tag(index));
+        const std::string tag = ToUtf8(Tag(index));
         for (const LanguageKey& key : AllLanguageKeys()) {
-            const std::wstring path = Describe(key);
+            const std::wstring path = lang::LanguageKeyPath(key);
             const wchar_t* found = TextIn(index, path);
             if (found == nullptr) {
                 continue;  // reported by the coverage test
             }
             const std::wstring text = found;
-            EXPECT_EQ(Conversions(text), Conversions(key.english))
-                << tag << " " << Utf8(path) << ": \"" << Utf8(text) << "\"";
+            SCOPED_TRACE(tag + " " + ToUtf8(path) + ": \"" + ToUtf8(text) + "\"");
+            EXPECT_EQ(Conversions(text), Conversions(key.english));
             if (key.isList) {
                 const std::vector<std::wstring> items = SplitList(text);
-                EXPECT_EQ(items.size(), SplitList(key.english).size())
-                    << tag << " " << Utf8(path) << ": \"" << Utf8(text) << "\"";
-                EXPECT_LT(text.size(), kListChars) << tag << " " << Utf8(path);
+                EXPECT_EQ(items.size(), SplitList(key.english).size());
+                EXPECT_LT(text.size(), kLanguageListChars);
                 for (const std::wstring& item : items) {
-                    EXPECT_FALSE(item.empty()) << tag << " " << Utf8(path) << " has an empty item";
-                    EXPECT_LT(item.size(), kListItemChars) << tag << " " << Utf8(path);
+                    EXPECT_FALSE(item.empty());
+                    EXPECT_LT(item.size(), kLanguageListItemChars);
                 }
             } else {
                 const bool menu = std::wcscmp(key.section, L"Menu") == 0;
-                EXPECT_LT(text.size(), menu ? kControlChars : kTextChars)
-                    << tag << " " << Utf8(path);
-                EXPECT_FALSE(text.empty()) << tag << " " << Utf8(path) << " is empty";
+                EXPECT_LT(text.size(), menu ? kLanguageControlChars : kLanguageTextChars);
+                EXPECT_FALSE(text.empty());
             }
         }
     }
@@ -215,28 +200,23 @@ TEST_F(LanguageFilesTest, TranslationsKeepFormatsListsAndFitTheBuffers) {
 
 TEST_F(LanguageFilesTest, IntroWindowsHaveTheirLinesInEveryLanguage) {
     for (int index = 0; index < LanguageCount(); ++index) {
-        const std::string tag = Utf8(Tag(index));
+        const std::string tag = ToUtf8(Tag(index));
         for (const std::wstring& intro : lang::IntroWindowNames()) {
             int shown = 0;
             for (int line = 1; line <= lang::kIntroLineCount; ++line) {
                 const std::wstring key =
                     std::wstring(lang::kIntroSection) + L"." + lang::IntroLineName(intro, line);
                 const wchar_t* found = TextIn(index, key);
+                SCOPED_TRACE(tag + " " + ToUtf8(key));
                 // A line the file leaves out would show "... Missing Language Translation...".
-                ASSERT_NE(found, nullptr) << tag << " " << Utf8(key);
+                ASSERT_NE(found, nullptr);
                 const std::wstring text = found;
-                if (!text.empty()) {
-                    ++shown;
-                }
+                shown += text.empty() ? 0 : 1;
                 const std::vector<std::wstring> conversions = Conversions(text);
-                EXPECT_LE(conversions.size(), 1u) << tag << " " << Utf8(key);
-                for (const std::wstring& conversion : conversions) {
-                    EXPECT_EQ(conversion, L"%s") << tag << " " << Utf8(key);
-                }
-                EXPECT_LT(text.size() + std::wcslen(kProduct), kIntroLineChars)
-                    << tag << " " << Utf8(key);
+                EXPECT_TRUE(conversions.empty() || conversions == std::vector<std::wstring>{L"%s"});
+                EXPECT_LT(text.size() + std::wcslen(kProduct), kIntroLineChars);
             }
-            EXPECT_GE(shown, 1) << tag << " intro " << Utf8(intro) << " is empty";
+            EXPECT_GE(shown, 1) << tag << " intro " << ToUtf8(intro) << " is empty";
         }
     }
 }
@@ -246,7 +226,7 @@ TEST_F(LanguageFilesTest, FilesHoldNoUnknownKeys) {
     // or lines 01-19 of a known intro window.
     std::set<std::wstring> known;
     for (const LanguageKey& key : AllLanguageKeys()) {
-        known.insert(Describe(key));
+        known.insert(lang::LanguageKeyPath(key));
     }
     for (const std::wstring& intro : lang::IntroWindowNames()) {
         for (int line = 1; line <= lang::kIntroLineCount; ++line) {
@@ -259,7 +239,7 @@ TEST_F(LanguageFilesTest, FilesHoldNoUnknownKeys) {
         EXPECT_TRUE(EqualsNoCase(file.id, Tag(index)));
         for (const auto& entry : file.texts) {
             EXPECT_EQ(known.count(entry.first), 1u)
-                << Utf8(Tag(index)) << ": unknown key " << Utf8(entry.first);
+                << ToUtf8(Tag(index)) << ": unknown key " << ToUtf8(entry.first);
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/WideText.h"
 #include "lang/OnlineServices.h"
 
 namespace zentrova {
@@ -12,18 +13,13 @@ namespace {
 class FakeLibrary final : public InetLibrary, public OnlineHost {
   public:
     std::vector<std::string> calls;
-    uint32_t infoHandle = 5;
-    uint32_t updateHandle = 9;
-    int32_t startResult = 0;
-    int32_t updateResult = 0;
+    uint32_t infoHandle = 5, updateHandle = 9;
+    int32_t startResult = 0, updateResult = 0;
 
     void Init() override { calls.push_back("Init"); }
-    uint32_t InfoCheckCreate() override {
-        calls.push_back("InfoCreate");
-        return infoHandle;
-    }
+    uint32_t InfoCheckCreate() override { return Answer("InfoCreate", infoHandle); }
     void InfoCheckSetRegistryKey(uint32_t h, const wchar_t* key) override {
-        calls.push_back(Tag("InfoKey", h) + Narrow(key));
+        calls.push_back(Tag("InfoKey", h) + ToUtf8(key));
     }
     void InfoCheckSetProduct(uint32_t h, const char* t) override { Add("InfoProduct", h, t); }
     void InfoCheckSetProductVersion(uint32_t h, const char* t) override {
@@ -37,20 +33,16 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
         Add("InfoParent", h, WindowName(w));
     }
     int32_t InfoCheckStartAllAuto(uint32_t h) override {
-        calls.push_back(Tag("InfoStart", h));
-        return startResult;
+        return Answer(Tag("InfoStart", h), startResult);
     }
     void InfoCheckDoConfig(uint32_t h, OnlineWindow w) override {
         Add("InfoConfig", h, WindowName(w));
     }
     void InfoCheckAbort(uint32_t h) override { calls.push_back(Tag("InfoAbort", h)); }
     void InfoCheckDestroy(uint32_t h) override { calls.push_back(Tag("InfoDestroy", h)); }
-    uint32_t UpdateManagerCreate() override {
-        calls.push_back("UpdateCreate");
-        return updateHandle;
-    }
+    uint32_t UpdateManagerCreate() override { return Answer("UpdateCreate", updateHandle); }
     void UpdateManagerSetRegistryKey(uint32_t h, const wchar_t* key) override {
-        calls.push_back(Tag("UpdateKey", h) + Narrow(key));
+        calls.push_back(Tag("UpdateKey", h) + ToUtf8(key));
     }
     void UpdateManagerSetProduct(uint32_t h, const char* t) override { Add("UpdateProduct", h, t); }
     void UpdateManagerSetProductVersion(uint32_t h, const char* t) override {
@@ -63,26 +55,24 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
         Add("UpdateLang", h, t);
     }
     int32_t UpdateManagerDoModalCheck(uint32_t h, OnlineWindow w, uint32_t flags) override {
-        Add("UpdateCheck", h, WindowName(w) + " " + std::to_string(flags));
-        return updateResult;
+        return Answer(Tag("UpdateCheck", h) + WindowName(w) + " " + std::to_string(flags),
+                      updateResult);
     }
     void UpdateManagerDestroy(uint32_t h) override { calls.push_back(Tag("UpdateDestroy", h)); }
     void PostClose(OnlineWindow w) override { calls.push_back("PostClose " + WindowName(w)); }
     void Beep() override { calls.push_back("Beep"); }
 
   private:
+    template <typename T>
+    T Answer(const std::string& call, T result) {
+        calls.push_back(call);
+        return result;
+    }
     static std::string Tag(const char* name, uint32_t h) {
         return std::string(name) + " " + std::to_string(h) + " ";
     }
     void Add(const char* name, uint32_t h, const std::string& text) {
         calls.push_back(Tag(name, h) + text);
-    }
-    static std::string Narrow(const wchar_t* text) {
-        std::string out;
-        for (; *text != 0; ++text) {
-            out += static_cast<char>(*text);
-        }
-        return out;
     }
     static std::string WindowName(OnlineWindow w) {
         return w == Desktop() ? "desktop" : w == Main() ? "main" : "other";
@@ -148,18 +138,17 @@ TEST(OnlineServices, MissingLibraryStartsNothingAndTriesAgain) {
 }
 
 TEST(OnlineServices, UpdateCheckByModeAndCloseResult) {
-    struct Case {
+    const struct {
         int mode;
         int32_t result;
         const char* check;
         bool closes;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0, 0, "UpdateCheck 9 main 793", false},
         {1, 2, "UpdateCheck 9 main 2841", false},
         {2, kUpdateCheckCloseProgram, "UpdateCheck 9 main 1817", true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         FakeLibrary fake;
         fake.updateResult = c.result;
         OnlineServices services(fake, fake, Info());

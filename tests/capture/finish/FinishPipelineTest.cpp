@@ -63,8 +63,9 @@ FinishOptions AllOff() {
     return o;
 }
 
-// A picture of distinct colours with a few magenta pixels (screen pixels that are magenta).
-bool MakeCapture(ZImage& image, uint32_t w, uint32_t h) {
+// A picture of distinct colours with a few magenta pixels (screen pixels that are magenta), and
+// a copy of it when asked for.
+bool MakeCapture(ZImage& image, uint32_t w, uint32_t h, ZImage* copy = nullptr) {
     if (!image.Create(w, h, 24, 0, nullptr)) {
         return false;
     }
@@ -76,7 +77,7 @@ bool MakeCapture(ZImage& image, uint32_t w, uint32_t h) {
     }
     SetPixel(image, 1, 1, 255, 0, 255);
     SetPixel(image, w - 2, h - 2, 255, 0, 255);
-    return true;
+    return copy == nullptr || copy->CopyFrom(image);
 }
 
 bool WritePicture(const std::wstring& path, const ZImage& image) {
@@ -102,16 +103,14 @@ class ProgramFolder {
 TEST(FinishPipeline, EverythingOffKeepsThePixelsButMagenta) {
     for (uint32_t mode = 0; mode < kCaptureModeCount; ++mode) {
         ZImage capture, original;
-        ASSERT_TRUE(MakeCapture(capture, 9, 7));
-        ASSERT_TRUE(original.CopyFrom(capture));
+        ASSERT_TRUE(MakeCapture(capture, 9, 7, &original));
         FinishRequest request{static_cast<CaptureMode>(mode)};
         TestPlatform platform;
         const FinishReport report = FinishImage(capture, AllOff(), request, platform);
         EXPECT_TRUE(report.AllWorked());
         EXPECT_EQ(report.shape, StepOutcome::Off);
         EXPECT_EQ(report.shadow, StepOutcome::Off);
-        ASSERT_EQ(capture.GetWidth(), 9u);
-        ASSERT_EQ(capture.GetHeight(), 7u);
+        ASSERT_EQ(std::pair(capture.GetWidth(), capture.GetHeight()), std::pair(9u, 7u));
         for (uint32_t y = 0; y < 7; ++y) {
             for (uint32_t x = 0; x < 9; ++x) {
                 const ZColor was = ColourAt(original, x, y);
@@ -137,37 +136,28 @@ TEST(FinishPipeline, SoundAndCursorGoThroughThePlatform) {
     EXPECT_EQ(report.cursor, StepOutcome::Done);
     EXPECT_EQ(platform.sounds, 1);
     // The arrow at (x - 16 / 3, y - 16 / 3).
-    ASSERT_EQ(platform.arrows.size(), 1u);
-    EXPECT_EQ(platform.arrows[0], std::make_pair(25, 35));
+    EXPECT_EQ(platform.arrows, (std::vector<std::pair<int32_t, int32_t>>{{25, 35}}));
     EXPECT_EQ(ColourAt(capture, 25, 35), 0x000000u);
     EXPECT_EQ(ColourAt(capture, 24, 35), 0x404040u);
 }
 
 // The cursor shadow at the test arrow: the block 8..19 of the 32 x 32 mask is fully black after
 // five 3 x 3 means only at 13..14, i.e. at capture (x + ox - 3 .. x + ox - 2).
-void RunCursorShadow(uint32_t intensity, ZImage& capture) {
+TEST(FinishPipeline, CursorShadowHasTheShadowColourAtFullIntensity) {
+    ZImage capture;
     ASSERT_TRUE(capture.Create(64, 64, 24, 0x404040, nullptr));
     FinishOptions o = AllOff();
     o.cursor = true;
     o.cursorShadow = true;
     o.shadowColour = 0x0000FF;
-    o.background = 0x00FF00;
-    o.shadowIntensity = intensity;
+    o.shadowIntensity = 100;
     o.shadowDirection = 45;  // (-3, +3)
     o.shadowOffset = 3;
     FinishRequest request{CaptureMode::FreeStyle, 30, 30};
     TestPlatform platform;
-    const FinishReport report = FinishImage(capture, o, request, platform);
-    EXPECT_EQ(report.cursorShadow, StepOutcome::Done);
+    EXPECT_EQ(FinishImage(capture, o, request, platform).cursorShadow, StepOutcome::Done);
     // The mask's arrow was drawn at (8, 8), the capture's at (25, 25).
-    ASSERT_EQ(platform.arrows.size(), 2u);
-    EXPECT_EQ(platform.arrows[0], std::make_pair(8, 8));
-    EXPECT_EQ(platform.arrows[1], std::make_pair(25, 25));
-}
-
-TEST(FinishPipeline, CursorShadowHasTheShadowColourAtFullIntensity) {
-    ZImage capture;
-    RunCursorShadow(100, capture);
+    EXPECT_EQ(platform.arrows, (std::vector<std::pair<int32_t, int32_t>>{{8, 8}, {25, 25}}));
     EXPECT_EQ(ColourAt(capture, 24, 30), 0x0000FFu);
     EXPECT_EQ(ColourAt(capture, 24, 31), 0x0000FFu);
     EXPECT_EQ(ColourAt(capture, 25, 30), 0x000000u);  // under the arrow
@@ -178,10 +168,8 @@ TEST(FinishPipeline, SparkleFromTheMouseFolderAndAMissingOne) {
     ProgramFolder folder;
     ZImage sparkle;
     ASSERT_TRUE(sparkle.Create(3, 3, 32, 0, nullptr));
-    for (uint32_t y = 0; y < 3; ++y) {
-        for (uint32_t x = 0; x < 3; ++x) {
-            SetPixel(sparkle, x, y, 255, 0, 0, x == 1 ? 255 : 0);  // a vertical blue bar
-        }
+    for (uint32_t i = 0; i < 9; ++i) {
+        SetPixel(sparkle, i % 3, i / 3, 255, 0, 0, i % 3 == 1 ? 255 : 0);  // a vertical blue bar
     }
     ASSERT_TRUE(WritePicture(folder.Mouse(L"mouse-x.png"), sparkle));
     ZImage capture;
@@ -223,8 +211,7 @@ TEST(FinishPipeline, MaskShapeCutsTheCaptureOut) {
     ProgramFolder folder;
     ASSERT_TRUE(WriteHalfMask(folder.Masks(L"CaptureShapeEffect_torn.png"), 20, 10, 10));
     ZImage capture, original;
-    ASSERT_TRUE(MakeCapture(capture, 20, 10));
-    ASSERT_TRUE(original.CopyFrom(capture));
+    ASSERT_TRUE(MakeCapture(capture, 20, 10, &original));
     FinishOptions o = AllOff();
     o.shapeType = 7;
     o.shapeDirection = 6;
@@ -248,8 +235,7 @@ TEST(FinishPipeline, MissingMaskFileLeavesTheCaptureUnshaped) {
     ProgramFolder folder;  // no mask files
     for (bool shadow : {false, true}) {
         ZImage capture, original;
-        ASSERT_TRUE(MakeCapture(capture, 250, 210));
-        ASSERT_TRUE(original.CopyFrom(capture));
+        ASSERT_TRUE(MakeCapture(capture, 250, 210, &original));
         FinishOptions o = AllOff();
         o.shapeType = 8;
         o.shadow = shadow;
@@ -262,8 +248,8 @@ TEST(FinishPipeline, MissingMaskFileLeavesTheCaptureUnshaped) {
         EXPECT_EQ(report.shape, StepOutcome::Skipped);
         EXPECT_TRUE(report.AllWorked());
         const uint32_t m = shadow ? 2 * 1 + 5 * 2 / 2 : 0;  // margin 7
-        ASSERT_EQ(capture.GetWidth(), 250 + 2 * m);
-        ASSERT_EQ(capture.GetHeight(), 210 + 2 * m);
+        ASSERT_EQ(std::pair(capture.GetWidth(), capture.GetHeight()),
+                  std::pair(250 + 2 * m, 210 + 2 * m));
         // Unshaped: the picture is all there. Shadow off: screen magenta became background;
         // shadow on, rectangle mode: the plain-rectangle shadow keeps the picture as it is.
         EXPECT_EQ(ColourAt(capture, m + 100, m + 100), ColourAt(original, 100, 100));
@@ -296,9 +282,8 @@ TEST(FinishPipeline, FreeStyleIsNeverShapedAndGetsTheBackground) {
     ProgramFolder folder;
     ASSERT_TRUE(WriteHalfMask(folder.Masks(L"CaptureShapeEffect_torn.png"), 20, 10, 10));
     ZImage capture, original;
-    ASSERT_TRUE(MakeCapture(capture, 20, 10));
+    ASSERT_TRUE(MakeCapture(capture, 20, 10, &original));
     ASSERT_TRUE(FillSolidRect(capture, 15, 0, 5, 10, kMagenta));  // outside the outline
-    ASSERT_TRUE(original.CopyFrom(capture));
     FinishOptions o = AllOff();
     o.shapeType = 7;
     FinishRequest request{CaptureMode::FreeStyle, 0, 0, folder.Path()};
@@ -311,8 +296,7 @@ TEST(FinishPipeline, FreeStyleIsNeverShapedAndGetsTheBackground) {
 
 TEST(FinishPipeline, DrawnShapesThroughThePlatform) {
     ZImage capture, original;
-    ASSERT_TRUE(MakeCapture(capture, 12, 9));
-    ASSERT_TRUE(original.CopyFrom(capture));
+    ASSERT_TRUE(MakeCapture(capture, 12, 9, &original));
     FinishOptions o = AllOff();
     o.shapeType = 2;
     FinishRequest request{CaptureMode::FullDesktop};

@@ -1,5 +1,7 @@
 #include "capture/overlay/FreeStyleOutline.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 namespace zentrova {
@@ -96,9 +98,9 @@ TEST(FreeStyleCutOut, InsideFromTheFrozenPictureOutsideMagenta) {
     const ZRect box = outline.BoundingBox(5);
     ZImage cut;
     ASSERT_TRUE(CutOutOutline(frozen, outline, box, cut));
-    EXPECT_EQ(24, cut.GetBitsPerPixel());
-    EXPECT_EQ(39u, cut.GetWidth());  // -3 ... 35
-    EXPECT_EQ(39u, cut.GetHeight());
+    // -3 ... 35 both ways.
+    EXPECT_EQ(std::tuple(cut.GetWidth(), cut.GetHeight(), cut.GetBitsPerPixel()),
+              std::tuple(39u, 39u, 24));
     // cut (x, y) shows the frozen picture's (x - 3, y - 3).
     EXPECT_EQ(0x00336699u, At(cut, 3 + 3, 3 + 3));    // (3, 3) inside
     EXPECT_EQ(kKeyColour, At(cut, 0, 0));             // (-3, -3): off the picture

@@ -1,5 +1,7 @@
 #include "capture/overlay/OverlayPlacement.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 namespace zentrova {
@@ -29,8 +31,7 @@ ScreenLayout OneMonitor() {
 TEST(OverlayPlacement, VirtualScreenCoordinatesStayNonNegative) {
     const ScreenLayout s = TwoMonitors();
     const SelectionPoint leftMost = ToVirtualScreen(s, -1280, 0);
-    EXPECT_EQ(0, leftMost.x);
-    EXPECT_EQ(0, leftMost.y);
+    EXPECT_EQ(std::pair(leftMost.x, leftMost.y), std::pair(0, 0));
     const SelectionPoint primaryCorner = ToVirtualScreen(s, 0, 0);
     EXPECT_EQ(1280, primaryCorner.x);
     // A monitor above the primary one: y shifts the same way.
@@ -66,14 +67,12 @@ TEST(OverlayPlacement, WindowCaptureAreaIsLimitedToTheVirtualScreen) {
     const ScreenLayout s = OneMonitor();
     const WindowCaptureArea cut = LimitWindowCaptureArea(s, ZRect{-30, -8, 1100, 800});
     EXPECT_EQ(cut.rect, (ZRect{0, 0, 1024, 768}));
-    EXPECT_EQ(30, cut.offsetX);
-    EXPECT_EQ(8, cut.offsetY);
+    EXPECT_EQ(std::pair(cut.offsetX, cut.offsetY), std::pair(30, 8));
 
     // Off the left monitor's edge: raised to the origin -1280.
     const WindowCaptureArea left =
         LimitWindowCaptureArea(TwoMonitors(), ZRect{-1300, 5, -1000, 50});
-    EXPECT_EQ(-1280, left.rect.left);
-    EXPECT_EQ(20, left.offsetX);
+    EXPECT_EQ(std::pair(left.rect.left, left.offsetX), std::pair(-1280, 20));
 
     // Wholly outside: no width left.
     const WindowCaptureArea gone = LimitWindowCaptureArea(s, ZRect{1100, 10, 1200, 50});

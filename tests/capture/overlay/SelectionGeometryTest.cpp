@@ -9,34 +9,28 @@ namespace {
 constexpr SelectionRect kSel{100, 50, 200, 110};
 
 TEST(SelectionHitTest, EdgesCornersInsideOutsideAtTheirBoundaries) {
-    // Top edge: 110 < x < 190 and 46 < y < 54.
-    EXPECT_EQ(SelectionHit::TopOrBottomEdge, HitTestSelection(kSel, 111, 47));
-    EXPECT_EQ(SelectionHit::TopOrBottomEdge, HitTestSelection(kSel, 189, 53));
-    EXPECT_EQ(SelectionHit::TopOrBottomEdge, HitTestSelection(kSel, 150, 113));  // bottom + 3
-    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 150, 46));           // top - 4
-    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 150, 114));          // bottom + 4
-    // x = 110 is not beyond left + 10: the top-left corner zone takes it (y < top + 10).
-    EXPECT_EQ(SelectionHit::TopLeft, HitTestSelection(kSel, 109, 50));
-    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 110, 46));
-    // Left and right edges: 60 < y < 100.
-    EXPECT_EQ(SelectionHit::LeftOrRightEdge, HitTestSelection(kSel, 97, 61));
-    EXPECT_EQ(SelectionHit::LeftOrRightEdge, HitTestSelection(kSel, 203, 99));
-    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 96, 80));
-    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 204, 80));
-    // Corners: the zones reach one pixel outside and 9 inside.
-    EXPECT_EQ(SelectionHit::TopLeft, HitTestSelection(kSel, 100, 50));
-    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 99, 49));
-    EXPECT_EQ(SelectionHit::BottomRight, HitTestSelection(kSel, 200, 110));
-    EXPECT_EQ(SelectionHit::BottomRight, HitTestSelection(kSel, 191, 101));
-    EXPECT_EQ(SelectionHit::TopRight, HitTestSelection(kSel, 200, 50));
-    EXPECT_EQ(SelectionHit::TopRight, HitTestSelection(kSel, 191, 59));
-    EXPECT_EQ(SelectionHit::BottomLeft, HitTestSelection(kSel, 100, 110));
-    EXPECT_EQ(SelectionHit::BottomLeft, HitTestSelection(kSel, 109, 101));
-    // Inside is strict; a point on the left edge line below the corner zone but above the edge
-    // zone's range is the left edge zone (x within 3 of left).
-    EXPECT_EQ(SelectionHit::Inside, HitTestSelection(kSel, 150, 80));
-    EXPECT_EQ(SelectionHit::Inside, HitTestSelection(kSel, 199, 60));
-    EXPECT_EQ(SelectionHit::Outside, HitTestSelection(kSel, 201, 80 + 40));
+    // In this order: the top edge, 110 < x < 190 and 46 < y < 54 (bottom + 3 on the bottom one,
+    // top - 4 and bottom + 4 outside); x = 110 is not beyond left + 10, so the top-left corner
+    // zone takes it (y < top + 10); the left and right edges, 60 < y < 100; the corners, whose
+    // zones reach one pixel outside and 9 inside; inside, which is strict.
+    using H = SelectionHit;
+    const struct {
+        int32_t x, y;
+        SelectionHit hit;
+    } cases[] = {{111, 47, H::TopOrBottomEdge},  {189, 53, H::TopOrBottomEdge},
+                 {150, 113, H::TopOrBottomEdge}, {150, 46, H::Outside},
+                 {150, 114, H::Outside},         {109, 50, H::TopLeft},
+                 {110, 46, H::Outside},          {97, 61, H::LeftOrRightEdge},
+                 {203, 99, H::LeftOrRightEdge},  {96, 80, H::Outside},
+                 {204, 80, H::Outside},          {100, 50, H::TopLeft},
+                 {99, 49, H::Outside},           {200, 110, H::BottomRight},
+                 {191, 101, H::BottomRight},     {200, 50, H::TopRight},
+                 {191, 59, H::TopRight},         {100, 110, H::BottomLeft},
+                 {109, 101, H::BottomLeft},      {150, 80, H::Inside},
+                 {199, 60, H::Inside},           {201, 120, H::Outside}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(HitTestSelection(kSel, c.x, c.y), c.hit) << c.x << "," << c.y;
+    }
 }
 
 TEST(SelectionHitTest, EdgeZoneWinsOverCornerZoneWhereTheyOverlap) {

@@ -17,11 +17,10 @@ PickerRgb Rgb(uint16_t r, uint16_t g, uint16_t b) {
 }
 
 TEST(ColorModelTest, RgbToHsvIsExact) {
-    struct Case {
+    const struct {
         PickerRgb rgb;
         PickerHsv hsv;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {Rgb(0, 20, 1), Hsv(123, 100, 7)},       // 2.05 * 60 is 123, not 122.99...
         {Rgb(21, 21, 50), Hsv(240, 58, 19)},     // 29 / 50 * 100 is 58
         {Rgb(0, 0, 255), Hsv(240, 100, 100)},    //
@@ -35,17 +34,16 @@ TEST(ColorModelTest, RgbToHsvIsExact) {
         {Rgb(2, 21, 0), Hsv(114, 100, 8)},       // 114.29, green's largest
         {Rgb(255, 0, 255), Hsv(300, 100, 100)},  // red wins a tie with blue
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(HsvFromRgb(c.rgb), c.hsv) << c.rgb.red << " " << c.rgb.green << " " << c.rgb.blue;
     }
 }
 
 TEST(ColorModelTest, HsvToRgbIsExact) {
-    struct Case {
+    const struct {
         PickerHsv hsv;
         PickerRgb rgb;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {Hsv(0, 80, 100), Rgb(255, 51, 51)},  {Hsv(30, 100, 100), Rgb(255, 127, 0)},
         {Hsv(0, 0, 50), Rgb(127, 127, 127)},  {Hsv(359, 100, 100), Rgb(255, 0, 4)},
         {Hsv(120, 100, 100), Rgb(0, 255, 0)}, {Hsv(240, 100, 100), Rgb(0, 0, 255)},
@@ -53,7 +51,7 @@ TEST(ColorModelTest, HsvToRgbIsExact) {
         {Hsv(30, 50, 49), Rgb(124, 93, 62)},  {Hsv(300, 100, 0), Rgb(0, 0, 0)},
         {Hsv(999, 999, 999), Rgb(255, 0, 4)},  // limited to 359, 100, 100 first
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(RgbFromHsv(c.hsv), c.rgb)
             << c.hsv.hue << " " << c.hsv.saturation << " " << c.hsv.value;
     }
@@ -92,17 +90,16 @@ TEST(ColorModelTest, SettingTheSameValuesAgainDerivesNothing) {
 }
 
 TEST(ColorModelTest, OpacityIsInForceOnlyInMode1) {
-    struct Case {
+    const struct {
         int32_t mode;
         OpacityMode expectedMode;
         uint16_t opacity;
-    };
-    const Case cases[] = {{0, OpacityMode::Plain, 100},
-                          {1, OpacityMode::WithOpacity, 40},
-                          {2, OpacityMode::Fixed, 100},
-                          {3, OpacityMode::WithOpacity, 40},
-                          {-1, OpacityMode::WithOpacity, 40}};
-    for (const Case& c : cases) {
+    } cases[] = {{0, OpacityMode::Plain, 100},
+                 {1, OpacityMode::WithOpacity, 40},
+                 {2, OpacityMode::Fixed, 100},
+                 {3, OpacityMode::WithOpacity, 40},
+                 {-1, OpacityMode::WithOpacity, 40}};
+    for (const auto& c : cases) {
         ColorModel model;
         model.Create(0x000080FF);
         model.SetOpacity(40);
@@ -136,18 +133,17 @@ TEST(ColorModelTest, RestoreGivesTheOriginalTakenLast) {
 }
 
 TEST(ColorModelTest, FieldTextIsParsedWideAndLimited) {
-    struct Case {
+    const struct {
         const wchar_t* text;
         uint16_t limit;
         uint16_t expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {L"200", 255, 200}, {L"65536", 255, 255}, {L"99999999999999999999999", 255, 255},
         {L"360", 359, 359}, {L"-5", 100, 0},      {L" +7", 100, 7},
         {L"42x", 255, 42},  {L"abc", 255, 17},    {L"", 255, 17},
         {L"-", 255, 17},    {L"0", 100, 0},       {L"\t100", 100, 100},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(ParseFieldValue(c.text, 17, c.limit), c.expected) << std::wstring(c.text).size();
     }
     EXPECT_EQ(ParseFieldValue(nullptr, 17, 255), 17);

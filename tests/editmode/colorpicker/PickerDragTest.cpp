@@ -19,11 +19,10 @@ PickerDrag Areas(bool withOpacity) {
 }
 
 TEST(PickerDragTest, PressTakesTheNearestControlWithinItsMargin) {
-    struct Case {
+    const struct {
         int32_t x, y;
         PickerArea area;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {100, 100, PickerArea::Field},   {0, 0, PickerArea::Field},      // 10 off both edges
         {-1, 100, PickerArea::None},     {100, 274, PickerArea::Field},  // 10 below it
         {100, 275, PickerArea::None},    {270, 100, PickerArea::Field},  // 6 from it, 7 from slider
@@ -33,7 +32,7 @@ TEST(PickerDragTest, PressTakesTheNearestControlWithinItsMargin) {
         {330, 280, PickerArea::None},    {360, 100, PickerArea::None},
     };
     const PickerDrag drag = Areas(true);
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(drag.HitTest(c.x, c.y), c.area) << c.x << " " << c.y;
     }
     EXPECT_EQ(Areas(false).HitTest(330, 100), PickerArea::None);

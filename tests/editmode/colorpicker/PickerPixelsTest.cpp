@@ -28,12 +28,11 @@ ColorModel Orange() {
 }
 
 TEST(PickerPixelsTest, PositionsScaleToEachComponent) {
-    struct Case {
+    const struct {
         PickerComponent component;
         int32_t position;
         uint16_t value;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {PickerComponent::Red, 0, 0},           {PickerComponent::Green, 254, 254},
         {PickerComponent::Blue, 255, 255},      {PickerComponent::Blue, 999, 255},
         {PickerComponent::Hue, 255, 359},       {PickerComponent::Hue, 254, 357},
@@ -41,7 +40,7 @@ TEST(PickerPixelsTest, PositionsScaleToEachComponent) {
         {PickerComponent::Saturation, 128, 50}, {PickerComponent::Value, 2, 0},
         {PickerComponent::Value, -4, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(ComponentFromPosition(c.component, c.position), c.value) << c.position;
     }
     // Markers: every percent has a position of its own; a hue's position shows it or the next.
@@ -64,12 +63,11 @@ TEST(PickerPixelsTest, RowsCountDownFromTheTopAndTheMarginAboveIsTheMaximum) {
 }
 
 TEST(PickerPixelsTest, FieldOfEachComponent) {
-    struct Case {
+    const struct {
         PickerComponent chosen;
         int32_t x, row;
         PickerRgb expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {PickerComponent::Red, 10, 0, Rgb(255, 10, 254)},
         {PickerComponent::Green, 10, 0, Rgb(10, 128, 254)},
         {PickerComponent::Blue, 10, 0, Rgb(254, 10, 0)},
@@ -79,7 +77,7 @@ TEST(PickerPixelsTest, FieldOfEachComponent) {
         {PickerComponent::Value, 254, 0, Rgb(255, 2, 15)},       // 357/99/100
     };
     const ColorModel model = Orange();
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(FieldPixel(model, c.chosen, c.x, c.row), c.expected)
             << static_cast<int>(c.chosen) << " " << c.x << " " << c.row;
     }
@@ -121,8 +119,7 @@ TEST(PickerPixelsTest, PaintedFieldHasTheFormulasAndTheInverseRing) {
     model.Create(0x003C3264);  // 100, 50, 60: red chosen, green 50 across, blue 60 up
     ZImage image;
     ASSERT_TRUE(PaintField(image, model, PickerComponent::Red));
-    ASSERT_EQ(image.GetWidth(), 255u);
-    ASSERT_EQ(image.GetHeight(), 255u);
+    ASSERT_EQ(std::pair(image.GetWidth(), image.GetHeight()), std::pair(255u, 255u));
     for (int32_t row : {0, 100, 254}) {
         EXPECT_EQ(PixelOf(image, 200, row), FieldPixel(model, PickerComponent::Red, 200, row));
     }
@@ -138,8 +135,7 @@ TEST(PickerPixelsTest, SliderStripAndMarkers) {
     const ZColor back = 0x00302010;
     ZImage image;
     ASSERT_TRUE(PaintSlider(image, model, PickerComponent::Green, back));
-    ASSERT_EQ(image.GetWidth(), 32u);
-    ASSERT_EQ(image.GetHeight(), 265u);
+    ASSERT_EQ(std::pair(image.GetWidth(), image.GetHeight()), std::pair(32u, 265u));
     EXPECT_EQ(PixelOf(image, 6, kStripPad), Rgb(255, 254, 0));
     EXPECT_EQ(PixelOf(image, 25, kStripPad + 254), Rgb(255, 0, 0));
     EXPECT_EQ(PixelOf(image, 26, kStripPad + 100), Rgb(0x10, 0x20, 0x30));

@@ -173,3 +173,10 @@ drag() {
   xdotool mouseup 1
   sleep 0.5
 }
+# help_window: 0 when the help window opens (it is closed again, and gone), else 1.
+help_window() {
+  harness_tool find 'HH Parent' 15000 >/dev/null || { echo 1; return; }
+  harness_tool post 'HH Parent' 0x10 0 0 >/dev/null
+  harness_tool gone 'HH Parent' 5000 >/dev/null
+  echo $?
+}

@@ -17,10 +17,6 @@ link="$out/link.txt"
 about_get() { harness_tool ctl "$caption" "$1" get | tr -d '\r' | sed -n 's/^text=//p'; }
 # link_rect: "left top right bottom" of the link control on the screen.
 link_rect() { harness_tool child '#32770' 3204 | tr -d '\r' | sed -n 's/^rect=//p'; }
-# colour_in FILE COLOUR: how many pixels of FILE have exactly COLOUR.
-colour_in() {
-  convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
-}
 wait_link() {
   for _ in $(seq 50); do
     [ -s "$link" ] && break
@@ -74,8 +70,8 @@ sleep 0.5
 harness_screenshot "$out/link_new.png"
 crop="$((right - left))x$((bottom - top))+$left+$top"
 convert "$out/link_new.png" -crop "$crop" +repage "$out/link_new_crop.png"
-check_true "new link: blue text" test "$(colour_in "$out/link_new_crop.png" '#0000ff')" -gt 20
-check "new link: nothing purple" 0 "$(colour_in "$out/link_new_crop.png" '#800080')"
+check_true "new link: blue text" test "$(colour_count "$out/link_new_crop.png" '#0000ff')" -gt 20
+check "new link: nothing purple" 0 "$(colour_count "$out/link_new_crop.png" '#800080')"
 
 rm -f "$link"
 harness_click $(((left + right) / 2)) $(((top + bottom) / 2))
@@ -84,9 +80,9 @@ check_true "click on the link: the home page link ($got)" grep -Eq "$expected" <
 sleep 0.5
 harness_screenshot "$out/link_opened.png"
 convert "$out/link_opened.png" -crop "$crop" +repage "$out/link_opened_crop.png"
-purple=$(colour_in "$out/link_opened_crop.png" '#800080')
+purple=$(colour_count "$out/link_opened_crop.png" '#800080')
 check_true "opened link: purple ($purple pixels)" test "$purple" -gt 20
-check "opened link: no blue left" 0 "$(colour_in "$out/link_opened_crop.png" '#0000ff')"
+check "opened link: no blue left" 0 "$(colour_count "$out/link_opened_crop.png" '#0000ff')"
 # Under the cursor the text is underlined: one full row of purple under the text.
 # underlined FILE: 1 when a row of the link in FILE is purple from end to end (the underline).
 underlined() {

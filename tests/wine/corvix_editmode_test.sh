@@ -62,11 +62,6 @@ with_handles() {
 # differing_near A B: pixels of A and B further apart than a small tolerance (rounding of the
 # area averaging).
 differing_near() { compare -metric AE -fuzz 3% "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
-# Number of pixels of exactly COLOUR (#rrggbb) in a picture.
-colour_count() {
-  convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
-    -format '%[fx:round(mean*w*h)]' info:
-}
 # shown VAR FILE GEOMETRY EXPECTED [near]: screenshots into FILE until its GEOMETRY (WxH+X+Y)
 # shows the picture EXPECTED (exactly, or with the tolerance of differing_near) or 5 s passed;
 # VAR gets the number of differing pixels of the last screenshot.
@@ -98,17 +93,8 @@ drag() {
   xdotool mouseup 1
   sleep 0.2
 }
-# Keys go to the Edit Mode through the desktop window's X focus; the pointer rests away from the
-# bars at the screen's edges and the buttons in its lower corners.
 # wait_gone FILE: true as soon as FILE no longer exists (5 s at most).
-wait_gone() {
-  local i
-  for ((i = 0; i < 50; i++)); do
-    [ -e "$1" ] || return 0
-    sleep 0.1
-  done
-  return 1
-}
+wait_gone() { wait_for 50 0.1 test ! -e "$1"; }
 # close_box: presses Enter on the program's OK box until it is gone.
 close_box() {
   for _ in 1 2 3; do
@@ -129,7 +115,6 @@ prev_next() {
 previous() { prev_next 31; }
 next() { prev_next 84; }
 
-# A fresh record: factory values except what this test fixes.
 quiet_record
 reg_dword GeneralMonitorWindowsCaptureKey 1
 reg_dword GeneralShowCaptureBar 1
@@ -189,7 +174,6 @@ with_handles "$out/p1_900.png" "$out/p1_900.png"
 shown diff "$out/edit_zoom900.png" 288x225+368+271 "$out/p1_900.png" near
 check "a wheel notch up: 288 x 225 at (368, 271)" 0 "$diff"
 
-
 # --- Previous from the first capture shows the last, next from the last the first ---------------
 previous
 shown diff "$out/edit_previous.png" 240x180+392+294 "$out/p5_shown.png"
@@ -216,8 +200,7 @@ next
 shown diff "$out/edit_p3.png" 300x200+362+284 "$out/p3_shown.png"
 mkdir "$captures/${name[3]}.png~tmp"
 press Return
-box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
-  2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
+box=$(box_message)
 look "$out/edit_failed_box.png"
 check "failed write: the OK box says so ($box)" "Failed Save Capture" "${box:0:19}"
 check "failed write: the box closed by Enter" 0 "$(close_box; echo $?)"
@@ -266,9 +249,7 @@ save_as() {
     2>/dev/null | tr -d '\r' | tr '\n' ' ')
 }
 cp "$captures/${name[1]}.bmp" "$out/capture1.bmp"
-press ctrl+s
-dialog=$("$WINE_LOADER" "$programtool" savedialog "Save As" 4 - 10000 </dev/null 2>/dev/null |
-  tr -d '\r' | tr '\n' ' ')
+save_as 4 -
 look "$out/saveas_dialog.png"
 "$WINE_LOADER" "$programtool" savedialog "Save As" 4 "${name[1]}.pdf" 10000 >/dev/null 2>&1 \
   </dev/null
@@ -290,8 +271,7 @@ shown diff "$out/edit_after_saveas.png" 320x250+352+259 "$out/p1_shown.png"
 check "Save As: the capture stays current" 0 "$diff"
 
 save_as 3 'Z:\proc\clarivue.png'
-box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
-  2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
+box=$(box_message)
 look "$out/saveas_failed_box.png"
 check "Save As into /proc: the type remembered (PDF), the box ($box)" \
   "type=4 Failed Save Capture" "$(grep -o 'type=[0-9]' <<<"$dialog") ${box:0:19}"
@@ -334,7 +314,5 @@ press Print
 wait_file file '*006.bmp' 10
 check_true "after the Edit Mode: PrintScreen captures again ($file)" test -n "$file"
 
-harness_run rc 30 "$corvix" -exit
-harness_wait_exit rc "$corvix_pid" 20
-check "corvix ends with exit code 0" 0 "$rc"
+end_session
 harness_finish

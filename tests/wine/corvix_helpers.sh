@@ -109,10 +109,7 @@ start_session() {
 pixel() { convert "$1" -format "#%[hex:p{$2,$3}]" info: | tr 'A-F' 'a-f' | cut -c1-7; }
 # wait_png FILE: until FILE exists (5 s at most) and its writer closed it.
 wait_png() {
-  for _ in $(seq 50); do
-    [ -e "$1" ] && break
-    sleep 0.1
-  done
+  wait_for 50 0.1 test -e "$1"
   sleep 0.3
 }
 # tray_edit_mode: "Start Edit Mode" from the tray menu, as a user chooses it (the item's distance
@@ -172,4 +169,76 @@ drag() {
   [ -n "${5:-}" ] && sleep 0.3 && harness_screenshot "$out/$5"
   xdotool mouseup 1
   sleep 0.5
+}
+# end_session [PID]: "-exit" (exit code 1: it told the running program) ends the running program
+# (PID, by default corvix_pid) with exit code 0.
+end_session() {
+  harness_run rc 30 "$corvix" -exit
+  check "-exit: exit code 1" 1 "$rc"
+  harness_wait_exit rc "${1:-$corvix_pid}" 30
+  check "corvix ends with exit code 0" 0 "$rc"
+}
+# stop PID: ends a helper program started by the test.
+stop() {
+  kill "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
+# box_message [CAPTION [MS]]: the message (control 3101) of the program's box, once it is shown.
+box_message() {
+  "$WINE_LOADER" "$programtool" dialogtext "${1:-Zentrova Clarivue 2.1}" 3101 "${2:-10000}" \
+    </dev/null 2>/dev/null | tr -d '\r' | sed -n 's/^text=//p'
+}
+# screen_drag X1 Y1 X2 Y2: a drag in desktop pixels, the pointer resting halfway.
+screen_drag() {
+  xdotool mousemove "$1" "$2" mousedown 1
+  sleep 0.2
+  xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
+  sleep 0.2
+  xdotool mousemove "$3" "$4"
+  sleep 0.2
+  xdotool mouseup 1
+  sleep 0.5
+}
+# wait_for TRIES PAUSE COMMAND...: runs COMMAND until it succeeds, at most TRIES times, PAUSE
+# seconds apart; true when it did.
+wait_for() {
+  local tries=$1 pause=$2 i
+  shift 2
+  for ((i = 0; i < tries; i++)); do
+    "$@" && return 0
+    sleep "$pause"
+  done
+  return 1
+}
+# bmp_header FILE: "bits width height xppm" of a BMP file.
+bmp_header() {
+  python3 - "$1" <<'PY'
+import struct, sys
+d = open(sys.argv[1], 'rb').read(54)
+w, h, planes, bits = struct.unpack('<iiHH', d[18:30])
+print(bits, w, h, struct.unpack('<i', d[38:42])[0])
+PY
+}
+# colour_count FILE COLOUR: the number of pixels of exactly COLOUR (#rrggbb) in a picture.
+colour_count() {
+  convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+# lasso [SHOT]: a free-style drag round the area (160 ... 330, 120 ... 280) of the screen, a
+# picture SHOT (look) before the release.
+lasso() {
+  local xy
+  harness_mouse 170 130
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.1
+  for xy in "220 120" "280 135" "320 180" "330 240" "290 280" "220 275" "180 240" "160 180" \
+    "168 135"; do
+    # shellcheck disable=SC2086 # x and y are two arguments
+    harness_mouse $xy
+    sleep 0.1
+  done
+  sleep 0.4
+  [ -n "${1:-}" ] && look "$1"
+  xdotool mouseup 1
 }

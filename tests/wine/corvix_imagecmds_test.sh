@@ -241,7 +241,5 @@ check "resize: the dialog closes" 0 "$(harness_tool gone '#32770' 5000; echo $?)
 keep 6
 check "resize: 50 % of 801 x 601 is 400 x 300" "400 300" "$(size "$kept")"
 
-harness_run rc 30 "$corvix" -exit
-harness_wait_exit rc "$corvix_pid" 20
-check "corvix ends with exit code 0" 0 "$rc"
+end_session
 harness_finish

@@ -121,7 +121,6 @@ harness_x_window "Zentrova Clarivue 2.1" 5 >/dev/null || true
 harness_key Return
 harness_wait_exit rc "$lonely" 15
 check "message box closed with Enter: exit code -1" 255 "$rc"
-kill "$holder" 2>/dev/null
-wait "$holder" 2>/dev/null
+stop "$holder"
 
 harness_finish

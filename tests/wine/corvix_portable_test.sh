@@ -40,9 +40,7 @@ for _ in $(seq 50); do
 done
 check "capture bar drawn from the skin beside the program" 1 "$bars"
 look "$out/portable_desktop.png"
-harness_run rc 30 "$corvix" -exit
-harness_wait_exit rc "$corvix_pid" 30
-check "ends with -exit: exit code 0" 0 "$rc"
+end_session
 rm -rf "$unpacked"
 # Later tests start from a fresh record.
 reg delete "$regkey" /f

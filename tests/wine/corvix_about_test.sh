@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # corvix_about_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The About box through corvix.exe: it opens from command 40117 with the version line and the
-# role titles; its link opens the maker's home page with a click and with the space key (a
-# recorder registered for https receives the exact link) and turns purple once opened; the German
-# role title. With CLARIVUE_LOOK=1 one picture of the box per skin and language:
-# BUILD/wine-env/out/corvix_about_test/about_*.png.
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+# The About box (40117): version line, role titles, its link (click and space key, to a recorder)
+# turning purple; German titles. CLARIVUE_LOOK=1: a picture per skin and language in
+# BUILD/wine-env/out/corvix_about_test/.
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$1" "$2" "$3" "$4"
@@ -18,10 +14,7 @@ about_get() { harness_tool ctl "$caption" "$1" get | tr -d '\r' | sed -n 's/^tex
 # link_rect: "left top right bottom" of the link control on the screen.
 link_rect() { harness_tool child '#32770' 3204 | tr -d '\r' | sed -n 's/^rect=//p'; }
 wait_link() {
-  for _ in $(seq 50); do
-    [ -s "$link" ] && break
-    sleep 0.2
-  done
+  wait_for 50 0.2 test -s "$link"
   tr -d '\r' <"$link" 2>/dev/null
 }
 # open_about SKIN LANGUAGE: corvix.exe started with that skin and language, the box opened.
@@ -36,12 +29,6 @@ open_about() {
 close_about() {
   harness_tool ctl "$caption" 1 click >/dev/null
   harness_tool nodialog "$caption" 5000
-}
-# end_corvix: "-exit", then the exit code of the instance in end_rc.
-end_corvix() {
-  local rc
-  harness_run rc 30 "$corvix" -exit
-  harness_wait_exit end_rc "$corvix_pid" 30
 }
 
 quiet_record
@@ -116,8 +103,7 @@ harness_tool ctl "$caption" 3204 key 0x20 >/dev/null
 got=$(wait_link)
 check_true "space key on the link: the home page link ($got)" grep -Eq "$expected" <<<"$got"
 check_true "OK closes the box" close_about
-end_corvix
-check "program ends with -exit" 0 "$end_rc"
+end_session
 reg add "$https_key" /ve /f /d '"C:\windows\system32\winebrowser.exe" "%1"'
 
 # The German box; with CLARIVUE_LOOK=1 one picture per skin and language, cut to the box.
@@ -136,7 +122,7 @@ for box in $boxes; do
       "$out/about_${skin}_$language.png"
   fi
   check_true "About box $skin $language closes" close_about
-  end_corvix
+  end_session
 done
 # Later tests start from a fresh record.
 reg delete "$regkey" /f

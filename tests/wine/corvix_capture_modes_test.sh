@@ -1,24 +1,11 @@
 #!/usr/bin/env bash
 # corvix_capture_modes_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The capture modes of the resident program end to end in the Wine desktop, driven by real key
-# presses, drags and clicks; every stored file is compared with a screenshot taken before:
-#   first run (capture bar on, no finishing effects, background colour #00ff00, free style on F8):
-#   - Shift+F9 (single window) on a known test window: exactly that window, size and pixels;
-#   - Escape and a right click during region captures store nothing, and the next capture is
-#     numbered without a gap;
-#   - F8 (free style): a lasso drag; inside the outline the screen's pixels, outside it the
-#     background colour;
-#   second run (factory finishing settings but the sound, capture bar off, another folder):
-#   - an F9 rectangle of W x H: (W + 2m) x (H + 2m) with the
-#     drop shadow's margin m = 2 * 3 + trunc(2.5 * 8) = 26, the picture unchanged at (m, m), the
-#     shadow at the bottom right and the background at the top left.
-#   - the capture bar: its strip, and its free-rectangle button starting a region capture (its
-#     opening and collapsing are the button bar's window test).
-# Screenshots of the capture bar strip, the tray menu and the overlay in the rectangle and free
-# style modes go to BUILD/wine-env/out/corvix_capture_modes_test/.
+# The capture modes, each file compared with a screenshot taken before. First run (capture bar on,
+# no finishing, background #00ff00, free style on F8): Shift+F9 on a test window, cancelled region
+# captures (no gap in the numbers), a free-style lasso, the bar's free-rectangle button. Second
+# run (factory finishing, bar off): an F9 rectangle grown by the drop shadow's margin
+# 2 * 3 + trunc(2.5 * 8) = 26. Pictures in BUILD/wine-env/out/corvix_capture_modes_test/.
 # shellcheck disable=SC2154 # corvix_pid, painter and rc are set by the harness (printf -v)
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
@@ -33,19 +20,6 @@ use_folder() {
 # bmp_size FILE: "bits width height" of a BMP file.
 bmp_size() { bmp_header "$1" | cut -d' ' -f1-3; }
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6 | tr 'A-F' 'a-f'; }
-# drag X1 Y1 X2 Y2: press at the first point, move in steps, release at the second.
-drag() {
-  harness_mouse "$1" "$2"
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.2
-  harness_mouse $((($1 + $3) / 2)) $((($2 + $4) / 2))
-  sleep 0.2
-  harness_mouse "$3" "$4"
-  sleep 0.3
-  xdotool mouseup 1
-  sleep 0.3
-}
 # start_corvix: a run of the program with the record as it is now; waits for its main window.
 start_corvix() {
   harness_mouse 600 500
@@ -156,7 +130,7 @@ fi
 
 # --- Escape and the right button cancel a region capture ----------------------------------------
 overlay_key F9
-drag 620 420 700 480
+screen_drag 620 420 700 480
 harness_key Escape
 sleep 1.5
 check "Escape with a selection: nothing stored" 1 "$(count_files)"
@@ -218,7 +192,7 @@ region() {
   sleep 0.5
   harness_screenshot "$HARNESS_OUT/shadow_desktop_$n.png"
   overlay_key F9
-  drag "$x" "$y" $((x + w - 1)) $((y + h - 1))
+  screen_drag "$x" "$y" $((x + w - 1)) $((y + h - 1))
   look "$HARNESS_OUT/overlay_rectangle.png"
   harness_click $((x + w / 2)) $((y + h / 2))
   wait_file file "*$n.bmp" 15

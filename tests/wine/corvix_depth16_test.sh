@@ -1,15 +1,9 @@
 #!/usr/bin/env bash
 # corvix_depth16_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The region captures on a 16-bit screen. The test runs in a desktop of its own: an Xvfb of depth
-# 16 and a copy of the prefix (BUILD/wineprefix16) with its own wineserver, both ended at the end.
-# With a coloured test window on the screen:
-#   - PrintScreen: the whole desktop, as the system converts it to 24 bits (the reference);
-#   - F9: a dragged rectangle, a click inside it: a 24-bit file with the reference's pixels there;
-#   - F8 (free style): a lasso: inside the reference's pixels, outside the background colour.
-# Pictures go to BUILD/wine-env/out/corvix_depth16_test/.
+# The region captures on a 16-bit screen, in a desktop of its own (an Xvfb of depth 16, a copy of
+# the prefix in BUILD/wineprefix16 with its own wineserver): PrintScreen as the reference, an F9
+# rectangle and an F8 lasso against it. Pictures in BUILD/wine-env/out/corvix_depth16_test/.
 # shellcheck disable=SC2154 # corvix_pid and rc are set by the harness (printf -v)
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"

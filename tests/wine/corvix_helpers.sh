@@ -1,5 +1,7 @@
-# Shared by the corvix.exe window tests (sourced after harness.sh): the program's registry record,
+# Shared by the corvix.exe window tests (sourced, brings harness.sh): the program's registry record,
 # the capture output folder and waiting for capture files. The caller sets regkey and captures.
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 
 reg() { "$WINE_LOADER" reg "$@" >/dev/null 2>&1; }
 reg_dword() { reg add "$regkey" /v "$1" /t REG_DWORD /d "$2" /f; }
@@ -137,14 +139,9 @@ press() {
 # flat_captures N: N PrintScreen captures, each replaced by a flat 600 x 400 picture of C0C0C0;
 # their names without ".bmp" in name[1..N].
 flat_captures() {
-  local n file
+  local n
   convert -size 600x400 xc:'#c0c0c0' -type TrueColor "BMP3:$out/flat.bmp"
-  for ((n = 1; n <= $1; n++)); do
-    press Print
-    wait_file file "*00$n.bmp" 15
-    name[n]=${file%.bmp}
-  done
-  check_true "$1 captures stored" test -n "${name[$1]}"
+  take_captures "$1"
   for ((n = 1; n <= $1; n++)); do
     cp "$out/flat.bmp" "$captures/${name[n]}.bmp"
   done
@@ -241,4 +238,40 @@ lasso() {
   sleep 0.4
   [ -n "${1:-}" ] && look "$1"
   xdotool mouseup 1
+}
+# take_captures N: N PrintScreen captures (checked); their names without ".bmp" in name[1..N].
+take_captures() {
+  local n file
+  for ((n = 1; n <= $1; n++)); do
+    press Print
+    wait_file file "*00$n.bmp" 15
+    name[n]=${file%.bmp}
+  done
+  check_true "$1 captures stored" test -n "${name[$1]}"
+}
+# click_child CLASS ID: clicks the middle of the child window ID of the window of CLASS.
+click_child() {
+  local l t r b
+  read -r l t r b < <(harness_tool child "$1" "$2" | tr -d '\r' | sed -n 's/^rect=//p')
+  harness_click $(((${l:-0} + ${r:-0}) / 2)) $(((${t:-0} + ${b:-0}) / 2))
+  sleep 0.5
+}
+# run_corvix NAME: starts corvix.exe (its process id in corvix_pid); its main window must come.
+run_corvix() {
+  harness_start corvix_pid "$corvix"
+  check "$1: main window" 0 "$(harness_tool find "$class" 15000; echo $?)"
+}
+# keep N: Enter keeps capture N as PNG; its path in kept.
+keep() {
+  press Return
+  kept=$captures/${name[$1]}.png
+  wait_png "$kept"
+}
+# pixels FILE [DX DY]: checks the lines "NAME X Y #rrggbb" of the input against the pixels of FILE
+# at (DX + X, DY + Y).
+pixels() {
+  local what x y expected
+  while read -r what x y expected; do
+    check "$what ($x, $y)" "$expected" "$(pixel "$1" $((${2:-0} + x)) $((${3:-0} + y)))"
+  done
 }

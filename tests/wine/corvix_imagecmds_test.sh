@@ -1,25 +1,11 @@
 #!/usr/bin/env bash
 # corvix_imagecmds_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The image commands and the Select tool's commands through corvix.exe. Five PrintScreen captures
-# are replaced by one 240 x 160 test picture P (a gradient with a red 10 x 10 square at the
-# top-left and at (20, 20), green at the top-right, blue at the bottom-left), drawn at (392, 304)
-# on the screen. Frames start 8 pixels or more inside the picture, away from its canvas border.
-#   1  Rotate 90° Right: the kept PNG is 160 x 240, P turned (red top-right, blue top-left);
-#   2  Grayscale, then Drop Shadow: the picture grows by 26 on every side (offset 3, softness 8),
-#      every pixel grey;
-#   3  the Select tool: its four buttons under a frame (screenshot, also of the "More..." menu);
-#      Pixelize on (8, 40)-(48, 80) (button): blocks of 8; Cut of (100, 60)-(160, 100): another
-#      process reads CF_DIBV5 and "PNG" back, exactly those pixels, while the area turns white;
-#   4  Copy of the red square, Paste into (20, 40)-(220, 140): red there;
-#   5  Crop (button) of (20, 30)-(120, 80): the kept PNG is exactly those 100 x 50 pixels of P;
-#      Rename: a forbidden name is refused, the new one renames the file on disk;
-#   6  an 801 x 601 capture: the Resize Canvas dialog (looked at, cancelled); Resize in Percent,
-#      50 typed into the width (the height follows): 400 x 300.
-# Screenshots (CLARIVUE_LOOK=1) go to BUILD/wine-env/out/corvix_imagecmds_test/; the language is English, or
-# CLARIVUE_TEST_LANGUAGE (for example de-de, to look at the German texts).
+# The image and Select tool commands on a 240 x 160 test picture P (gradient, red squares at the
+# top-left and at (20, 20), green top-right, blue bottom-left) drawn at (392, 304): rotate,
+# grayscale and drop shadow, the selection buttons, pixelize, cut (CF_DIBV5 and "PNG" read by
+# another process), copy and paste, crop, rename, Resize Canvas and Resize to 50 %. Pictures
+# (CLARIVUE_LOOK=1) in BUILD/wine-env/out/corvix_imagecmds_test/, in CLARIVUE_TEST_LANGUAGE.
 # shellcheck disable=SC2154 # keeper and corvix_pid are set by the harness (printf -v)
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
@@ -36,48 +22,26 @@ command() {
   harness_tool post "$class" 0x111 "$1" 0 >/dev/null
   sleep 0.4
 }
-# select L T R B: a new frame from picture pixel (L, T) to (R, B) (exclusive) with the Select tool.
-select_frame() {
+# frame_drag X1 Y1 X2 Y2: a Select tool drag from picture pixel (X1, Y1) to (X2, Y2).
+frame_drag() {
   harness_mouse $((X0 + $1)) $((Y0 + $2))
   sleep 0.2
   xdotool mousedown 1
   sleep 0.1
   harness_mouse $((X0 + ($1 + $3) / 2)) $((Y0 + ($2 + $4) / 2))
   sleep 0.1
-  harness_mouse $((X0 + $3 - 1)) $((Y0 + $4 - 1))
+  harness_mouse $((X0 + $3)) $((Y0 + $4))
   sleep 0.1
   xdotool mouseup 1
   sleep 0.4
 }
-# select_back L T R B: the same frame dragged from its bottom-right pixel to its top-left one
-# (a press away from the buttons under a frame made before).
-select_back() {
-  harness_mouse $((X0 + $3 - 1)) $((Y0 + $4 - 1))
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.1
-  harness_mouse $((X0 + ($1 + $3) / 2)) $((Y0 + ($2 + $4) / 2))
-  sleep 0.1
-  harness_mouse $((X0 + $1)) $((Y0 + $2))
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.4
-}
+# select_frame L T R B: a new frame from picture pixel (L, T) to (R, B) (exclusive); select_back:
+# the same frame dragged from its bottom-right pixel (a press away from the buttons under a frame).
+select_frame() { frame_drag "$1" "$2" $(($3 - 1)) $(($4 - 1)); }
+select_back() { frame_drag $(($3 - 1)) $(($4 - 1)) "$1" "$2"; }
 # button ID: clicks the middle of the button ID under the frame (40038 Crop, 40036 Pixelize,
 # 40055 Zoom, 40148 More...), found as the main window's child.
-button() {
-  local rect l t r b
-  rect=$(harness_tool child "$class" "$1" | tr -d '\r' | sed -n 's/^rect=//p')
-  read -r l t r b <<<"${rect:-0 0 0 0}"
-  harness_click $(((l + r) / 2)) $(((t + b) / 2))
-  sleep 0.5
-}
-# keep N: Enter keeps capture N as PNG; the PNG's path in kept.
-keep() {
-  press Return
-  kept=$captures/${name[$1]}.png
-  wait_png "$kept"
-}
+button() { click_child "$class" "$1"; }
 
 quiet_record
 reg_dword GeneralMonitorWindowsCaptureKey 1
@@ -92,18 +56,12 @@ convert "$out/p.bmp" "$out/p.png"
 
 start_session
 declare -a name
-for n in 1 2 3 4 5 6; do
-  press Print
-  wait_file file "*00$n.bmp" 15
-  name[n]=${file%.bmp}
-done
-check_true "six captures stored" test -n "${name[6]}"
+take_captures 6
 for n in 1 2 3 4 5; do
   cp "$out/p.bmp" "$captures/${name[n]}.bmp"
 done
 convert -size 801x601 xc:'#4080c0' -type TrueColor "BMP3:$captures/${name[6]}.bmp"
 
-# The Edit Mode from the tray menu.
 tray_edit_mode
 
 # --- 1: rotate right -----------------------------------------------------------------------------

@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
 # corvix_portable_test.sh BUILD ZIP CMAKE WINTOOL_EXE PROGRAMTOOL_EXE
-# The portable package: its name carries the version; unpacked into an empty folder it holds
-# corvix.exe, its libraries and data folders, and corvix.exe started from there finds its skin
-# (the capture bar is drawn from it) and ends with "-exit".
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+# The portable package unpacked into an empty folder: its contents, and corvix.exe started from
+# there draws the capture bar from its skin and ends with "-exit".
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 zip=$2

@@ -17,6 +17,8 @@
  *                               TEXT, choose N (parent told), trackbar N (parent told), tree N
  *                               (item N in visible order selected, 0 the root), page N
  *   topctl TITLE ID ACTION [ARG] as ctl, below a top-level window TITLE of any class
+ *   mutex NAME [MS]             create the named mutex, print "created" or "existed", hold it for
+ *                               MS milliseconds (default: until killed)
  *   count PREFIX                print how many visible top-level windows have a class name
  *                               beginning with PREFIX
  * Exit code 1: not found / timed out; 2: bad arguments.
@@ -97,6 +99,18 @@ static int MessageBoxText(const wchar_t* caption, DWORD timeoutMs) {
     return 0;
 }
 
+static int HoldMutex(const wchar_t* name, DWORD ms) {
+    HANDLE mutex = CreateMutexW(NULL, FALSE, name);
+    if (!mutex)
+        return 1;
+    BOOL existed = GetLastError() == ERROR_ALREADY_EXISTS;
+    puts(existed ? "existed" : "created");
+    fflush(stdout);
+    Sleep(ms);
+    CloseHandle(mutex);
+    return existed ? 2 : 0;
+}
+
 static HMODULE OpenProgramFile(const wchar_t* path) {
     return LoadLibraryExW(path, NULL, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
 }
@@ -136,12 +150,9 @@ static int IconPixel(const wchar_t* path, WORD id, int size, int x, int y) {
     HICON icon = (HICON)LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0);
     int result = 1;
     if (icon) {
-        BITMAPINFO bmi = {0};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = size;
-        bmi.bmiHeader.biHeight = -size; /* top-down: row y is the picture's row y */
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
+        /* top-down (negative height): row y is the picture's row y */
+        BITMAPINFO bmi = {.bmiHeader = {.biSize = sizeof(BITMAPINFOHEADER), .biWidth = size,
+                                        .biHeight = -size, .biPlanes = 1, .biBitCount = 32}};
         void* bits = NULL;
         HDC dc = CreateCompatibleDC(NULL);
         HBITMAP bitmap = CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
@@ -353,14 +364,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     const wchar_t* command = argv[1];
     const wchar_t* name = argv[2];
-    if (wcscmp(command, L"find") == 0)
-        return WaitWindow(name, NULL, TRUE, ParseMs(argc, argv, 3, 0)) ? 0 : 1;
-    if (wcscmp(command, L"gone") == 0)
-        return WaitWindow(name, NULL, FALSE, ParseMs(argc, argv, 3, 0)) ? 0 : 1;
+    if (wcscmp(command, L"find") == 0 || wcscmp(command, L"gone") == 0)
+        return WaitWindow(name, NULL, command[0] == L'f', ParseMs(argc, argv, 3, 0)) ? 0 : 1;
     if (wcscmp(command, L"info") == 0)
         return Info(name);
     if (wcscmp(command, L"msgbox") == 0)
         return MessageBoxText(name, ParseMs(argc, argv, 3, 0));
+    if (wcscmp(command, L"mutex") == 0)
+        return HoldMutex(name, ParseMs(argc, argv, 3, INFINITE));
     if (wcscmp(command, L"resource") == 0 && argc >= 5)
         return PrintResource(name, (WORD)wcstoul(argv[3], NULL, 10),
                              (WORD)wcstoul(argv[4], NULL, 10));

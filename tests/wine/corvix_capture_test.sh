@@ -1,21 +1,10 @@
 #!/usr/bin/env bash
 # corvix_capture_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The resident program's capture side in the Wine desktop, driven by real key presses and clicks,
-# with a prepared registry (no splash, no intro windows, several captures per session, no
-# finishing effects, a known output folder):
-#   - the tray icon with its tool tip and its menu (right click), "Start Edit Mode" without
-#     captures, "Help" without a help file; the icon back with its menu after a restart of the
-#     taskbar ("TaskbarCreated"), "Show CaptureBar" saved on exit, "Exit";
-#   - PrintScreen: "Clarivue - YYYY.MM.DD HH.MM - 001.bmp" holding the desktop as the screen
-#     shows it; Alt+PrintScreen: the active window; the next capture numbered 002 and nothing
-#     overwritten, also after a restart within the same minute; PrintScreen and Alt+PrintScreen
-#     queued together (the second arrives before the first capture is stored): both files;
-#   - F9 (free rectangle): drag a selection, click inside it: the selected pixels;
-#   - F9 held by another program: corvix starts without complaint, the region capture stays
-#     reachable from the tray menu.
-# Pictures go to BUILD/wine-env/out/corvix_capture_test/.
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+# The resident program's capture side with a prepared record (no splash, intros or finishing):
+# the tray icon, its tool tip and menu ("Start Edit Mode" without captures, "Help" without a help
+# file, back after "TaskbarCreated", "Show CaptureBar" saved, "Exit"); PrintScreen, Alt+PrintScreen
+# and both queued, named by date, time and number, nothing overwritten across a restart; an F9
+# region; F9 held by another program. Pictures in BUILD/wine-env/out/corvix_capture_test/.
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
@@ -71,9 +60,7 @@ tray_menu() {
 }
 
 check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"
-# Wine closes its desktop (task bar included) when the last program of the session ends: a
-# program that idles through the whole test keeps it, so that the notification area can be
-# compared before, during and after corvix's run.
+# A program idling through the test keeps Wine's desktop (and its notification area) alive.
 harness_start keeper "$programtool" hotkey 0x7B 0
 check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
 sleep 1
@@ -113,7 +100,6 @@ check "a click beside the menu closes it" 0 "$(menu_closed; echo $?)"
 # "Start Edit Mode" without captures.
 harness_mouse 500 300
 tray_menu editmode
-# The program's own OK box: a dialog with the message in its control 3101.
 check "Start Edit Mode without captures: the message" \
   "No captures have been created in the last session. Therefore the Edit Mode can not be started. You need to create a capture first." \
   "$(box_message)"

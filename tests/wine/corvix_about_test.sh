@@ -31,8 +31,7 @@ close_about() {
   harness_tool nodialog "$caption" 5000
 }
 
-quiet_record
-reg_dword GeneralShowCaptureBar 0
+quiet_record GeneralShowCaptureBar=0
 reg delete "$regkey" /v Edition /f
 reg add "$https_key" /ve /f /d "C:\\windows\\system32\\cmd.exe /c echo \"%1\">Z:${link//\//\\}"
 expected='^"https://www\.zentrova\.com/linktarget/\?product=4712&version=2\.10&edition=&syslang=[a-z-]*&lang=en-us&target=homepage" *$'

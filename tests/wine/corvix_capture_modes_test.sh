@@ -28,11 +28,8 @@ start_corvix() {
   sleep 1
 }
 
-quiet_record
-reg_dword GeneralShowCaptureBar 1
-reg_dword CaptureBackgroundColor 0x00FF00
-reg_dword GeneralHotkeyFreeStyleRegion 0x77
-reg_dword GeneralHotkeyFreeStyleRegionMod 0
+quiet_record GeneralShowCaptureBar=1 CaptureBackgroundColor=0x00FF00 \
+  GeneralHotkeyFreeStyleRegion=0x77 GeneralHotkeyFreeStyleRegionMod=0
 
 # Wine closes its desktop when the last program ends: a program that idles through the test
 # keeps it (and the screen stays the same between the runs).

@@ -10,9 +10,7 @@
 corvix_test_init "$@"
 captures_win="Z:${captures//\//\\}"
 
-quiet_record
-reg_dword GeneralMonitorWindowsCaptureKey 1
-reg_dword GeneralShowCaptureBar 1
+quiet_record GeneralMonitorWindowsCaptureKey=1 GeneralShowCaptureBar=1
 check "prepared output folder" "$captures_win" "$(reg_read CaptureOutputDirectory)"
 
 # pixel FILE X Y: "RRGGBB" of a picture file at (X, Y) from the top-left.

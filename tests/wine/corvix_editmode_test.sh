@@ -95,10 +95,8 @@ prev_next() {
 previous() { prev_next 31; }
 next() { prev_next 84; }
 
-quiet_record
-reg_dword GeneralMonitorWindowsCaptureKey 1
-reg_dword GeneralShowCaptureBar 1
-reg_dword CaptureBackgroundColor "$background_reg"
+quiet_record GeneralMonitorWindowsCaptureKey=1 GeneralShowCaptureBar=1 \
+  CaptureBackgroundColor="$background_reg"
 
 # The patterns, made while Wine starts its programs.
 patterns=()

@@ -83,8 +83,8 @@ corvix_test_init() {
   mkdir -p "$captures"
 }
 # quiet_record: a fresh record without splash, intro windows, capture sound, finishing effects or
-# start with Windows; several captures per session, stored into $captures. The caller adds its
-# own values after it.
+# start with Windows; several captures per session, stored into $captures; then the DWORD values
+# NAME=VALUE given.
 quiet_record() {
   local v
   reg delete "$regkey" /f
@@ -97,6 +97,9 @@ quiet_record() {
   reg_dword CaptureType 1
   reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
   online_off
+  for v in "$@"; do
+    reg_dword "${v%%=*}" "${v#*=}"
+  done
 }
 # start_session: a program that idles through the test (Wine closes its desktop, task bar
 # included, when the last program ends), then corvix.exe, both checked.

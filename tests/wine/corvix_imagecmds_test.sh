@@ -42,11 +42,13 @@ select_back() { frame_drag $(($3 - 1)) $(($4 - 1)) "$1" "$2"; }
 # button ID: clicks the middle of the button ID under the frame (40038 Crop, 40036 Pixelize,
 # 40055 Zoom, 40148 More...), found as the main window's child.
 button() { click_child "$class" "$1"; }
+# dialog_opens WHAT: a dialog of the program must come.
+dialog_opens() {
+  check "$1: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
+  sleep 0.5
+}
 
-quiet_record
-reg_dword GeneralMonitorWindowsCaptureKey 1
-reg_dword GeneralShowCaptureBar 1
-reg_dword LanguageDetected 1
+quiet_record GeneralMonitorWindowsCaptureKey=1 GeneralShowCaptureBar=1 LanguageDetected=1
 reg add "$regkey" /v LanguageFile /t REG_SZ /d "${CLARIVUE_TEST_LANGUAGE:-en-us}" /f
 convert -size 240x160 xc:'#808080' -channel R -fx 'i/239*0.8+0.1' -channel G -fx 'j/159*0.8+0.1' \
   +channel \
@@ -159,8 +161,7 @@ button 40038 # Crop
 # Rename: the dialog starts with the name; a forbidden name beeps and stays; the new name
 # renames the file on disk, keeping its extension.
 command 40085
-check "rename: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
-sleep 0.5
+dialog_opens rename
 look "$out/rename_dialog.png"
 harness_type 'bad:name'
 harness_key Return
@@ -181,14 +182,12 @@ check "crop: 100 x 50" "100 50" "$(size "$kept")"
 
 # --- 6: Resize Canvas (looked at, cancelled) and Resize to 50 % -----------------------------------
 command 40046
-check "canvas: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
-sleep 0.5
+dialog_opens canvas
 look "$out/canvas_dialog.png"
 harness_key Escape
 check "canvas: Escape cancels" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
 command 40077
-check "resize: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
-sleep 0.5
+dialog_opens resize
 harness_key Tab Up # the unit list: Percent; both fields become 100
 harness_key shift+Tab ctrl+a
 harness_type '50'

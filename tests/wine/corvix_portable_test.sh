@@ -25,8 +25,7 @@ check_true "unpacked: both help files" test -s "$root/Help/CVX-en-us.chm" -a \
   -s "$root/Help/CVX-de-de.chm"
 
 corvix_test_init "$1" "$root/corvix.exe" "$4" "$5"
-quiet_record
-reg_dword GeneralShowCaptureBar 1
+quiet_record GeneralShowCaptureBar=1
 reg add "$regkey" /v SkinName /t REG_SZ /d Default /f
 start_session
 bars=0

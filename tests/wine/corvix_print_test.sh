@@ -39,8 +39,7 @@ print_dialog() {
 
 check "test printer added" 0 "$("$WINE_LOADER" "$printertool" add "$printer" \
   "Z:${ppd//\//\\}" "$ps" </dev/null >/dev/null 2>&1; echo $?)"
-quiet_record
-reg_dword EditModePrintStyle 3
+quiet_record EditModePrintStyle=3
 reg add "$regkey" /v EditModePrintPrinter /t REG_SZ /d "$printer" /f
 convert -size 240x160 xc:white -fill '#ff0000' -draw 'rectangle 40,30 99,79' -type TrueColor \
   -units PixelsPerInch -density 100 "BMP3:$out/blocks.bmp"

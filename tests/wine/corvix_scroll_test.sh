@@ -55,8 +55,7 @@ scroll_capture() {
   wait_file shot "*00${3}.bmp" 60
 }
 
-quiet_record
-reg_dword GeneralShowCaptureBar 0
+quiet_record GeneralShowCaptureBar=0
 
 start_session
 

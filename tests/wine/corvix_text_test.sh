@@ -18,12 +18,8 @@ yes_under() {
   sleep 0.6
 }
 
-quiet_record
-reg_dword GeneralMonitorWindowsCaptureKey 1
-reg_dword GeneralShowCaptureBar 1
-reg_dword MToolsHighQuality 0
-reg_dword MToolsShadowSmoothed 0
-reg_dword LanguageDetected 1
+quiet_record GeneralMonitorWindowsCaptureKey=1 GeneralShowCaptureBar=1 MToolsHighQuality=0 \
+  MToolsShadowSmoothed=0 LanguageDetected=1
 reg add "$regkey" /v LanguageFile /t REG_SZ /d "${CLARIVUE_TEST_LANGUAGE:-en-us}" /f
 [ -n "${CLARIVUE_TEST_SKIN:-}" ] && reg add "$regkey" /v SkinName /t REG_SZ /d "$CLARIVUE_TEST_SKIN" /f
 start_session

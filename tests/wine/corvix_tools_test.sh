@@ -19,12 +19,8 @@ yes_button() {
   sleep 0.4
 }
 
-quiet_record
-reg_dword GeneralMonitorWindowsCaptureKey 1
-reg_dword GeneralShowCaptureBar 1
-reg_dword MToolsLineStyle 0
-reg_dword MToolsErasorColor 0x0000FF00
-reg_dword MToolsMarkerColor 1
+quiet_record GeneralMonitorWindowsCaptureKey=1 GeneralShowCaptureBar=1 MToolsLineStyle=0 \
+  MToolsErasorColor=0x0000FF00 MToolsMarkerColor=1
 start_session
 flat_captures 2
 

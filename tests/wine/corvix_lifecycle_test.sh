@@ -30,10 +30,8 @@ check "cursor groups in the program" "111 112 113 114 115 142 " "$cursors"
 
 online_off
 
-# Nothing of an earlier run may be left in this prefix.
 check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"
 
-# "-exit" with no running instance ends at once with exit code 1.
 harness_run rc 30 "$corvix" -exit
 check "-exit with nothing running: exit code 1" 1 "$rc"
 
@@ -74,7 +72,6 @@ harness_run rc 30 "$corvix" -EXIT
 check "-EXIT is not -exit: second start, exit code -1" 255 "$rc"
 check_true "-EXIT: first instance still runs" harness_alive "$first"
 
-# "-exit" closes the first instance, which ends with exit code 0.
 harness_run rc 30 "$corvix" /quiet x-exitx
 check "-exit inside another argument: exit code 1" 1 "$rc"
 harness_wait_exit rc "$first" 30
@@ -87,7 +84,6 @@ harness_start holder "$HARNESS_WINTOOL" mutex "$mutex"
 holder_log=$HARNESS_LAST_LOG
 wait_for 150 0.1 grep -q created "$holder_log"
 check "test mutex created" created "$(tr -d '\r' <"$holder_log")"
-# "-exit" comes before the mutex: no message box, exit code 1 at once.
 harness_run rc 30 "$corvix" -exit
 check "-exit while only the mutex exists: exit code 1" 1 "$rc"
 

@@ -71,9 +71,7 @@ tail-shaft 300 100 #145800
 tail-at-tip 300 53 #145800
 beside-tip 320 53 #c0c0c0
 EOF2
-# A second callout, undone: the kept picture is the first one's, byte for byte (inside the
-# canvas frame drawn round it on the screen).
-# More than the 8192 characters the commit takes, pasted into its editor: it holds 8192.
+# A second callout, undone. More than the 8192 characters the commit takes, pasted into its editor: it holds 8192.
 drag 380 250 520 330
 # (xclip in the foreground, -quiet, so that it can be ended; its output away from ctest's.)
 head -c 9000 /dev/zero | tr '\0' x |

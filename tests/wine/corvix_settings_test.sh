@@ -1,29 +1,19 @@
 #!/usr/bin/env bash
 # corvix_settings_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The configure dialog and the settings sheet through corvix.exe, driven by the commands of the
-# tray menu (posted to the main window) and by the dialogs' own controls:
-#   - configure dialog: OK stores capture type and drop shadow, Cancel stores nothing; F1 is a
-#     key of the dialog (its help), not a system-wide hot key;
-#   - the sheet opens on the page of each command, a second command turns the open sheet's page;
-#     its Help button and F1 open the help;
-#   - "Start when Windows starts" sets and deletes the log-on entry at once;
-#   - a new hot key is registered and the old one released; Cancel from another page keeps the
-#     registered one, so does the close box; a hot key another program holds is named;
-#   - the capture bar off removes it at once; "Reset Intro Windows" stores the four flags at once;
-#   - "Factory Defaults" brings back the defaults and their effects at once and reopens the sheet;
-#   - during the Edit Mode a new hot key is only stored, and registered when the Edit Mode ends;
-#   - mouse tools, capture and Edit Mode pages: a value of each stored on OK, nothing on Cancel
-#     (a colour chosen in the picker included); a fixed width "abc" and an empty output
-#     folder named and refused, the old value kept; the folder browser's OK only for a
-#     file-system folder; the Edit Mode's tool settings button opens the mouse tools page;
-#   - German: the configure dialog's texts change at once; the skin "Small".
-# The record reaches the registry at exit ("-exit"), where the end of the test reads it.
-# Pictures go to BUILD/wine-env/out/corvix_settings_test/.
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+# The configure dialog and the settings sheet, driven by the tray menu's commands (posted) and the
+# dialogs' controls: OK and Cancel, F1 and Help, the pages of each command, the log-on entry, hot
+# keys (new, released, kept on Cancel and close box, taken by another program, only stored during
+# the Edit Mode), the capture bar, intro flags, factory defaults, the mouse tools, capture and Edit
+# Mode pages (refused values, the colour picker, the folder browser), German and the skin "Small".
+# The record reaches the registry at "-exit", where the end reads it. Pictures (CLARIVUE_LOOK=1) in
+# BUILD/wine-env/out/corvix_settings_test/.
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
+# The help's message needs a program folder without help files: the built ones go aside meanwhile.
+help_dir="$(dirname "$corvix")/Help"
+[ -d "$help_dir.aside" ] || mv "$help_dir" "$help_dir.aside"
+trap 'harness_cleanup; mv "$help_dir.aside" "$help_dir"' EXIT
 runkey='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 sheet="Zentrova Clarivue Settings"
 configure="Zentrova Clarivue 2"

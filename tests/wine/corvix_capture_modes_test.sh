@@ -71,14 +71,13 @@ check "capture bar: back as the strip after the capture" 0 \
 tray_shot() {
   focus_desktop
   harness_click 1013 757 3
-  check "tray menu opens" 0 "$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null \
-    >/dev/null 2>&1; echo $?)"
+  check "tray menu opens" 0 "$(menu_open; echo $?)"
   harness_mouse 600 500
   sleep 0.7
   harness_screenshot "$1"
   harness_key Escape
   harness_click 600 500
-  "$WINE_LOADER" "$programtool" hidden '#32768' 5000 </dev/null >/dev/null 2>&1
+  menu_closed >/dev/null
   sleep 0.3
 }
 tray_shot "$HARNESS_OUT/tray_menu.png"

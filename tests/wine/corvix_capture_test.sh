@@ -25,38 +25,6 @@ crop_diff() {
 ppm=3779
 stamp() { date +%Y.%m.%d\ %H.%M; }
 
-# The tray menu (class #32768) visible / closed; menu_open leaves its rectangle in MENU_RECT.
-menu_open() {
-  MENU_RECT=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null |
-    tr -d '\r' | sed -n 's/^rect=//p')
-  [ -n "$MENU_RECT" ]
-}
-menu_closed() { "$WINE_LOADER" "$programtool" hidden '#32768' 5000 </dev/null 2>/dev/null; }
-# Distance of each item's middle from the menu's top edge, in the order of menu 103: drawn by the
-# system (rows of 17 pixels, separators of 9, a 3-pixel frame; Wine's default menu font) or, when
-# the skin's files are beside the program, owner-drawn by the skin (rows of 21 pixels, separators
-# of 9, 273 pixels high in all).
-declare -A MENU_ITEM=([text]=10 [website]=27 [window]=44 [region]=61 [freestyle]=78 [area]=95
-  [configure]=121 [showbar]=147 [editmode]=164 [help]=190 [exit]=216)
-declare -A SKIN_MENU_ITEM=([text]=12 [website]=33 [window]=54 [region]=75 [freestyle]=96
-  [area]=117 [configure]=147 [showbar]=177 [editmode]=198 [help]=228 [exit]=258)
-# tray_menu ITEM: opens the tray menu with a right click on the icon and clicks ITEM, as a user
-# would (keys typed into a tray menu under Wine reach it only now and then).
-tray_menu() {
-  local left top right bottom
-  focus_desktop
-  harness_click 1013 757 3
-  menu_open || return 1
-  read -r left top right bottom <<<"$MENU_RECT"
-  sleep 0.3
-  if [ $((bottom - top)) -gt 250 ]; then
-    harness_click $((left + 60)) $((top + ${SKIN_MENU_ITEM[$1]}))
-  else
-    harness_click $((left + 60)) $((top + ${MENU_ITEM[$1]}))
-  fi
-  menu_closed
-}
-
 check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"
 # A program idling through the test keeps Wine's desktop (and its notification area) alive.
 harness_start keeper "$programtool" hotkey 0x7B 0

@@ -105,11 +105,9 @@ look "$out/selection_cut_frame.png"
 button 40148 # More...
 sleep 0.5
 look "$out/selection_menu.png"
-check "More...: the selection menu opens" 0 \
-  "$("$WINE_LOADER" "$programtool" visible '#32768' 3000 >/dev/null 2>&1; echo $?)"
+check "More...: the selection menu opens" 0 "$(menu_open; echo $?)"
 harness_key Escape
-check "Escape closes the menu" 0 \
-  "$("$WINE_LOADER" "$programtool" hidden '#32768' 3000 >/dev/null 2>&1; echo $?)"
+check "Escape closes the menu" 0 "$(menu_closed >/dev/null; echo $?)"
 command 40141 # Cut
 for format in DIBV5 PNG; do
   rm -f "$out/clip.$format"

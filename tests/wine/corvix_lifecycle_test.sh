@@ -28,6 +28,7 @@ cursors=$(for id in 111 112 113 114 115 142; do
 done)
 check "cursor groups in the program" "111 112 113 114 115 142 " "$cursors"
 
+reg delete 'HKCU\Software\Zentrova\Zentrova Clarivue 2' /f # no record of an earlier test
 online_off
 
 check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # corvix_about_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The About box through corvix.exe: it opens from command 40117 with the version line and the
-# role titles; its link opens the maker's home page with a click and with the space key (a
-# recorder registered for https receives the exact link) and turns purple once opened; the German
-# role title. With CLARIVUE_LOOK=1 one picture of the box per skin and language:
-# BUILD/wine-env/out/corvix_about_test/about_*.png.
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+# The About box (40117): version line, role titles, its link (click and space key, to a recorder)
+# turning purple; German titles. CLARIVUE_LOOK=1: a picture per skin and language in
+# BUILD/wine-env/out/corvix_about_test/.
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$1" "$2" "$3" "$4"
@@ -17,15 +13,8 @@ link="$out/link.txt"
 about_get() { harness_tool ctl "$caption" "$1" get | tr -d '\r' | sed -n 's/^text=//p'; }
 # link_rect: "left top right bottom" of the link control on the screen.
 link_rect() { harness_tool child '#32770' 3204 | tr -d '\r' | sed -n 's/^rect=//p'; }
-# colour_in FILE COLOUR: how many pixels of FILE have exactly COLOUR.
-colour_in() {
-  convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%[fx:round(mean*w*h)]' info:
-}
 wait_link() {
-  for _ in $(seq 50); do
-    [ -s "$link" ] && break
-    sleep 0.2
-  done
+  wait_for 50 0.2 test -s "$link"
   tr -d '\r' <"$link" 2>/dev/null
 }
 # open_about SKIN LANGUAGE: corvix.exe started with that skin and language, the box opened.
@@ -41,15 +30,8 @@ close_about() {
   harness_tool ctl "$caption" 1 click >/dev/null
   harness_tool nodialog "$caption" 5000
 }
-# end_corvix: "-exit", then the exit code of the instance in end_rc.
-end_corvix() {
-  local rc
-  harness_run rc 30 "$corvix" -exit
-  harness_wait_exit end_rc "$corvix_pid" 30
-}
 
-quiet_record
-reg_dword GeneralShowCaptureBar 0
+quiet_record GeneralShowCaptureBar=0
 reg delete "$regkey" /v Edition /f
 reg add "$https_key" /ve /f /d "C:\\windows\\system32\\cmd.exe /c echo \"%1\">Z:${link//\//\\}"
 expected='^"https://www\.zentrova\.com/linktarget/\?product=4712&version=2\.10&edition=&syslang=[a-z-]*&lang=en-us&target=homepage" *$'
@@ -74,8 +56,8 @@ sleep 0.5
 harness_screenshot "$out/link_new.png"
 crop="$((right - left))x$((bottom - top))+$left+$top"
 convert "$out/link_new.png" -crop "$crop" +repage "$out/link_new_crop.png"
-check_true "new link: blue text" test "$(colour_in "$out/link_new_crop.png" '#0000ff')" -gt 20
-check "new link: nothing purple" 0 "$(colour_in "$out/link_new_crop.png" '#800080')"
+check_true "new link: blue text" test "$(colour_count "$out/link_new_crop.png" '#0000ff')" -gt 20
+check "new link: nothing purple" 0 "$(colour_count "$out/link_new_crop.png" '#800080')"
 
 rm -f "$link"
 harness_click $(((left + right) / 2)) $(((top + bottom) / 2))
@@ -84,9 +66,9 @@ check_true "click on the link: the home page link ($got)" grep -Eq "$expected" <
 sleep 0.5
 harness_screenshot "$out/link_opened.png"
 convert "$out/link_opened.png" -crop "$crop" +repage "$out/link_opened_crop.png"
-purple=$(colour_in "$out/link_opened_crop.png" '#800080')
+purple=$(colour_count "$out/link_opened_crop.png" '#800080')
 check_true "opened link: purple ($purple pixels)" test "$purple" -gt 20
-check "opened link: no blue left" 0 "$(colour_in "$out/link_opened_crop.png" '#0000ff')"
+check "opened link: no blue left" 0 "$(colour_count "$out/link_opened_crop.png" '#0000ff')"
 # Under the cursor the text is underlined: one full row of purple under the text.
 # underlined FILE: 1 when a row of the link in FILE is purple from end to end (the underline).
 underlined() {
@@ -120,8 +102,7 @@ harness_tool ctl "$caption" 3204 key 0x20 >/dev/null
 got=$(wait_link)
 check_true "space key on the link: the home page link ($got)" grep -Eq "$expected" <<<"$got"
 check_true "OK closes the box" close_about
-end_corvix
-check "program ends with -exit" 0 "$end_rc"
+end_session
 reg add "$https_key" /ve /f /d '"C:\windows\system32\winebrowser.exe" "%1"'
 
 # The German box; with CLARIVUE_LOOK=1 one picture per skin and language, cut to the box.
@@ -140,7 +121,7 @@ for box in $boxes; do
       "$out/about_${skin}_$language.png"
   fi
   check_true "About box $skin $language closes" close_about
-  end_corvix
+  end_session
 done
 # Later tests start from a fresh record.
 reg delete "$regkey" /f

@@ -1,42 +1,18 @@
 #!/usr/bin/env bash
 # corvix_capture_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The resident program's capture side in the Wine desktop, driven by real key presses and clicks,
-# with a prepared registry (no splash, no intro windows, several captures per session, no
-# finishing effects, a known output folder):
-#   - the tray icon with its tool tip and its menu (right click), "Start Edit Mode" without
-#     captures, "Help" without a help file; the icon back with its menu after a restart of the
-#     taskbar ("TaskbarCreated"), "Show CaptureBar" saved on exit, "Exit";
-#   - PrintScreen: "Clarivue - YYYY.MM.DD HH.MM - 001.bmp" holding the desktop as the screen
-#     shows it; Alt+PrintScreen: the active window; the next capture numbered 002 and nothing
-#     overwritten, also after a restart within the same minute; PrintScreen and Alt+PrintScreen
-#     queued together (the second arrives before the first capture is stored): both files;
-#   - F9 (free rectangle): drag a selection, click inside it: the selected pixels;
-#   - F9 held by another program: corvix starts without complaint, the region capture stays
-#     reachable from the tray menu.
-# Pictures go to BUILD/wine-env/out/corvix_capture_test/.
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+# The resident program's capture side with a prepared record (no splash, intros or finishing):
+# the tray icon, its tool tip and menu ("Start Edit Mode" without captures, "Help" without a help
+# file, back after "TaskbarCreated", "Show CaptureBar" saved, "Exit"); PrintScreen, Alt+PrintScreen
+# and both queued, named by date, time and number, nothing overwritten across a restart; an F9
+# region; F9 held by another program. Pictures in BUILD/wine-env/out/corvix_capture_test/.
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
 captures_win="Z:${captures//\//\\}"
 
-# A fresh record: factory values except what this test fixes.
-quiet_record
-reg_dword GeneralMonitorWindowsCaptureKey 1
-reg_dword GeneralShowCaptureBar 1
+quiet_record GeneralMonitorWindowsCaptureKey=1 GeneralShowCaptureBar=1
 check "prepared output folder" "$captures_win" "$(reg_read CaptureOutputDirectory)"
 
-# BMP header: "bits width height xppm"
-bmp_header() {
-  python3 - "$1" <<'PY'
-import struct, sys
-d = open(sys.argv[1], 'rb').read(54)
-w, h, planes, bits = struct.unpack('<iiHH', d[18:30])
-xppm = struct.unpack('<i', d[38:42])[0]
-print(bits, w, h, xppm)
-PY
-}
 # pixel FILE X Y: "RRGGBB" of a picture file at (X, Y) from the top-left.
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6; }
 # crop_diff FILE_A FILE_B GEOMETRY: number of pixels that differ inside GEOMETRY (WxH+X+Y).
@@ -49,42 +25,8 @@ crop_diff() {
 ppm=3779
 stamp() { date +%Y.%m.%d\ %H.%M; }
 
-# The tray menu (class #32768) visible / closed; menu_open leaves its rectangle in MENU_RECT.
-menu_open() {
-  MENU_RECT=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null |
-    tr -d '\r' | sed -n 's/^rect=//p')
-  [ -n "$MENU_RECT" ]
-}
-menu_closed() { "$WINE_LOADER" "$programtool" hidden '#32768' 5000 </dev/null 2>/dev/null; }
-# Distance of each item's middle from the menu's top edge, in the order of menu 103: drawn by the
-# system (rows of 17 pixels, separators of 9, a 3-pixel frame; Wine's default menu font) or, when
-# the skin's files are beside the program, owner-drawn by the skin (rows of 21 pixels, separators
-# of 9, 273 pixels high in all).
-declare -A MENU_ITEM=([text]=10 [website]=27 [window]=44 [region]=61 [freestyle]=78 [area]=95
-  [configure]=121 [showbar]=147 [editmode]=164 [help]=190 [exit]=216)
-declare -A SKIN_MENU_ITEM=([text]=12 [website]=33 [window]=54 [region]=75 [freestyle]=96
-  [area]=117 [configure]=147 [showbar]=177 [editmode]=198 [help]=228 [exit]=258)
-# tray_menu ITEM: opens the tray menu with a right click on the icon and clicks ITEM, as a user
-# would (keys typed into a tray menu under Wine reach it only now and then).
-tray_menu() {
-  local left top right bottom
-  focus_desktop
-  harness_click 1013 757 3
-  menu_open || return 1
-  read -r left top right bottom <<<"$MENU_RECT"
-  sleep 0.3
-  if [ $((bottom - top)) -gt 250 ]; then
-    harness_click $((left + 60)) $((top + ${SKIN_MENU_ITEM[$1]}))
-  else
-    harness_click $((left + 60)) $((top + ${MENU_ITEM[$1]}))
-  fi
-  menu_closed
-}
-
 check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"
-# Wine closes its desktop (task bar included) when the last program of the session ends: a
-# program that idles through the whole test keeps it, so that the notification area can be
-# compared before, during and after corvix's run.
+# A program idling through the test keeps Wine's desktop (and its notification area) alive.
 harness_start keeper "$programtool" hotkey 0x7B 0
 check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
 sleep 1
@@ -124,12 +66,9 @@ check "a click beside the menu closes it" 0 "$(menu_closed; echo $?)"
 # "Start Edit Mode" without captures.
 harness_mouse 500 300
 tray_menu editmode
-# The program's own OK box: a dialog with the message in its control 3101.
-box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
-  2>/dev/null | tr -d '\r')
 check "Start Edit Mode without captures: the message" \
   "No captures have been created in the last session. Therefore the Edit Mode can not be started. You need to create a capture first." \
-  "$(printf '%s\n' "$box" | sed -n 's/^text=//p')"
+  "$(box_message)"
 check "message box closed with its OK button" 0 "$(click_box_ok; echo $?)"
 check_true "corvix still runs" harness_alive "$first"
 
@@ -139,8 +78,7 @@ help_dir="$(dirname "$corvix")/Help"
 mv "$help_dir" "$help_dir.aside"
 harness_mouse 500 300
 tray_menu help
-box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
-  2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
+box=$(box_message)
 check_true "Help without a help file: the user is told ($box)" \
   grep -q '^The help could not be opened. Either no help file was found in the folder ".*Help"' \
   <<<"$box"
@@ -174,10 +112,7 @@ sum1=$(md5sum <"$captures/$shot1" 2>/dev/null)
 harness_start painter "$programtool" window "Clarivue Test Window" 200 150 300 200 3366CC
 painter_log=$HARNESS_LAST_LOG
 check "test window shown" 0 "$(harness_tool find ClarivueTestWindow 10000; echo $?)"
-for _ in $(seq 50); do
-  grep -q window= "$painter_log" && break
-  sleep 0.1
-done
+wait_for 50 0.1 grep -q window= "$painter_log"
 read -r wl wt wr wb < <(sed -n 's/^window=//p' "$painter_log" | tr -d '\r')
 read -r cl ct cr cb < <(sed -n 's/^client=//p' "$painter_log" | tr -d '\r')
 sleep 1
@@ -216,8 +151,7 @@ if [ -n "$shot_q1" ] && [ -n "$shot_q2" ]; then
   check "queued Alt+PrintScreen (004): the window's client colour" 3366CC \
     "$(pixel "$captures/$shot_q2" $(((cl + cr) / 2 - wl)) $(((ct + cb) / 2 - wt)))"
 fi
-kill "$painter" 2>/dev/null
-wait "$painter" 2>/dev/null
+stop "$painter"
 check "test window closed" 0 "$(harness_tool gone ClarivueTestWindow 5000; echo $?)"
 
 # --- F9: free rectangle, drag a selection, click inside -----------------------------------------
@@ -226,14 +160,7 @@ sleep 0.5
 harness_screenshot "$HARNESS_OUT/region_desktop.png"
 overlay_key F9
 look "$HARNESS_OUT/region_overlay.png"
-xdotool mousemove 100 100 mousedown 1
-sleep 0.2
-xdotool mousemove 200 150
-sleep 0.2
-xdotool mousemove 300 200
-sleep 0.2
-xdotool mouseup 1
-sleep 0.5
+screen_drag 100 100 300 200
 look "$HARNESS_OUT/region_selected.png"
 harness_click 200 150
 wait_file shot3 '*005.bmp' 15
@@ -269,10 +196,7 @@ check "tray icon removed on exit" 0 "$gone_diff"
 # --- F9 held by another program; a restart within the minute -------------------------------------
 harness_start holder "$programtool" hotkey 0x78 0
 holder_log=$HARNESS_LAST_LOG
-for _ in $(seq 100); do
-  grep -q registered "$holder_log" && break
-  sleep 0.1
-done
+wait_for 100 0.1 grep -q registered "$holder_log"
 check "F9 held by another program" registered "$(head -n 1 "$holder_log" | tr -d '\r')"
 harness_start second "$corvix"
 check "corvix starts with F9 taken" 0 "$(harness_tool find "$class" 15000; echo $?)"
@@ -282,22 +206,13 @@ check "no message about the taken key" 1 \
 harness_mouse 600 400
 focus_desktop
 harness_key F9
-for _ in $(seq 50); do
-  [ "$(sed -n 2p "$holder_log" | tr -d '\r')" = pressed ] && break
-  sleep 0.1
-done
-check "F9 goes to the program that holds it" pressed \
-  "$(sed -n 2p "$holder_log" | tr -d '\r')"
+wait_for 50 0.1 grep -q pressed "$holder_log"
+check "F9 goes to the program that holds it" pressed "$(sed -n 2p "$holder_log" | tr -d '\r')"
 check "F9 started no capture in corvix" 5 "$(count_files)"
 # The region capture from the tray menu.
 check "tray menu: Capture a Region chosen" 0 "$(tray_menu region; echo $?)"
 sleep 1.5
-xdotool mousemove 400 300 mousedown 1
-sleep 0.2
-xdotool mousemove 449 339
-sleep 0.2
-xdotool mouseup 1
-sleep 0.5
+screen_drag 400 300 449 339
 harness_click 420 320
 # The session counter starts again at 1 after the restart: a name already taken within the same
 # minute gets " (2)".
@@ -313,16 +228,12 @@ esac
 check "restart: number 001 again, never the old file" ok "$first_name"
 check "restart: the old 001 is unchanged" "$sum1" "$(md5sum <"$captures/$shot1" 2>/dev/null)"
 check "tray region capture: 50 x 40 pixels" "24 50 40 $ppm" "$(bmp_header "$captures/$shot4")"
-kill "$holder" 2>/dev/null
-wait "$holder" 2>/dev/null
+stop "$holder"
 
 # "-exit" while the tray menu is open: the menu closes and the program ends.
 focus_desktop
 harness_click 1013 757 3
 check "tray menu open before -exit" 0 "$(menu_open; echo $?)"
-harness_run rc 30 "$corvix" -exit
-check "-exit: exit code 1" 1 "$rc"
-harness_wait_exit rc "$second" 20
-check "second run ends with exit code 0" 0 "$rc"
+end_session "$second"
 
 harness_finish

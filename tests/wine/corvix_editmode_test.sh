@@ -1,25 +1,19 @@
 #!/usr/bin/env bash
 # corvix_editmode_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The Edit Mode end to end, driven by real keys, clicks, drags and the wheel. Five PrintScreen
-# captures are replaced by known patterns (10 x 10 cells with a fine gradient) before the Edit
-# Mode starts from the tray menu, so that screen and files compare pixel by pixel:
-#   1  P1 320 x 250: 1:1, two zoom-out steps, a wheel notch; previous/next wrap around;
-#   2  P2 1600 x 1200: the scroll tool's drag, and its stop at the centre lines;
-#   3  P3: Enter while a folder blocks the temporary file (the box, nothing lost); a right border
-#      drag by 40 and Enter: the new columns in CaptureBackgroundColor;
-#   4  P4: border drag, Ctrl+Z, Enter: the picture as captured;  5  P5: Enter: exact PNG, BMP gone;
-#   then Save As (programtool fills the dialog): PDF of P1 on a landscape A4 page; /proc refused
-#   with the box; a Greek/umlaut name as JPG; Escape erases; Ctrl+C on the last capture: the
-#   clipboard's PNG is exactly P2, and the capture bar and hot keys come back.
+# The Edit Mode on five captures replaced by known patterns (10 x 10 cells, a fine gradient),
+# screen and files compared pixel by pixel: zoom, wheel, previous/next wrap, the scroll tool and
+# its stop, a blocked write (box, nothing lost), canvas border drags with undo, Enter's exact PNG,
+# Save As (PDF on landscape A4, /proc refused, a non-ASCII JPG name), Escape erasing, Ctrl+C's
+# clipboard PNG; afterwards the capture bar and the hot keys are back.
 # shellcheck disable=SC2154 # keeper, corvix_pid and rc are set by the harness (printf -v)
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
 # CaptureBackgroundColor is 0x00BBGGRR: 0x00336699 is #996633.
 background_reg=0x00336699
 background_rgb='#996633'
+X0=0 # drags in screen pixels
+Y0=0
 
 # pattern W H SEED FILE: a 24-bit picture of W x H (BMP or PNG by FILE's extension).
 pattern() {
@@ -62,11 +56,6 @@ with_handles() {
 # differing_near A B: pixels of A and B further apart than a small tolerance (rounding of the
 # area averaging).
 differing_near() { compare -metric AE -fuzz 3% "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
-# Number of pixels of exactly COLOUR (#rrggbb) in a picture.
-colour_count() {
-  convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
-    -format '%[fx:round(mean*w*h)]' info:
-}
 # shown VAR FILE GEOMETRY EXPECTED [near]: screenshots into FILE until its GEOMETRY (WxH+X+Y)
 # shows the picture EXPECTED (exactly, or with the tolerance of differing_near) or 5 s passed;
 # VAR gets the number of differing pixels of the last screenshot.
@@ -84,31 +73,8 @@ shown() {
   done
   printf -v "$_sh_var" '%s' "$_sh_n"
 }
-# drag X1 Y1 X2 Y2: press, move there in four steps, release.
-drag() {
-  local i
-  harness_mouse "$1" "$2"
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.15
-  for i in 1 2 3 4; do
-    harness_mouse $(($1 + ($3 - $1) * i / 4)) $(($2 + ($4 - $2) * i / 4))
-    sleep 0.15
-  done
-  xdotool mouseup 1
-  sleep 0.2
-}
-# Keys go to the Edit Mode through the desktop window's X focus; the pointer rests away from the
-# bars at the screen's edges and the buttons in its lower corners.
 # wait_gone FILE: true as soon as FILE no longer exists (5 s at most).
-wait_gone() {
-  local i
-  for ((i = 0; i < 50; i++)); do
-    [ -e "$1" ] || return 0
-    sleep 0.1
-  done
-  return 1
-}
+wait_gone() { wait_for 50 0.1 test ! -e "$1"; }
 # close_box: presses Enter on the program's OK box until it is gone.
 close_box() {
   for _ in 1 2 3; do
@@ -129,11 +95,8 @@ prev_next() {
 previous() { prev_next 31; }
 next() { prev_next 84; }
 
-# A fresh record: factory values except what this test fixes.
-quiet_record
-reg_dword GeneralMonitorWindowsCaptureKey 1
-reg_dword GeneralShowCaptureBar 1
-reg_dword CaptureBackgroundColor "$background_reg"
+quiet_record GeneralMonitorWindowsCaptureKey=1 GeneralShowCaptureBar=1 \
+  CaptureBackgroundColor="$background_reg"
 
 # The patterns, made while Wine starts its programs.
 patterns=()
@@ -155,14 +118,8 @@ for n in 1 2 3 4 5; do
   with_handles "$out/p$n.png" "$out/p${n}_shown.png"
 done
 
-# --- Five captures, their files replaced by the patterns ------------------------------------------
 declare -a name
-for n in 1 2 3 4 5; do
-  press Print
-  wait_file file "*00$n.bmp" 15
-  name[n]=${file%.bmp}
-done
-check_true "five captures stored" test -n "${name[5]}"
+take_captures 5
 cp "$captures/${name[4]}.bmp" "$out/captured4.bmp"
 for n in 1 2 3 4 5; do
   convert "$out/p$n.png" -type TrueColor "BMP3:$captures/${name[n]}.bmp"
@@ -171,7 +128,6 @@ harness_mouse 700 150
 sleep 0.5
 harness_screenshot "$out/before_edit.png"
 
-# --- Start Edit Mode from the tray menu ---------------------------------------------------------
 tray_edit_mode
 harness_mouse 700 150
 
@@ -189,7 +145,6 @@ with_handles "$out/p1_900.png" "$out/p1_900.png"
 shown diff "$out/edit_zoom900.png" 288x225+368+271 "$out/p1_900.png" near
 check "a wheel notch up: 288 x 225 at (368, 271)" 0 "$diff"
 
-
 # --- Previous from the first capture shows the last, next from the last the first ---------------
 previous
 shown diff "$out/edit_previous.png" 240x180+392+294 "$out/p5_shown.png"
@@ -198,8 +153,7 @@ next
 shown diff "$out/edit_next.png" 320x250+352+259 "$out/p1_shown.png"
 check "next from the last capture: the first one again, at 1:1" 0 "$diff"
 
-# --- 2: the scroll tool pans a picture larger than the screen -------------------------------------
-# A new picture taller and wider than the screen shows its top left part 10 pixels from the edges.
+# --- 2: a picture larger than the screen shows its top left 10 pixels from the edges; panning ----
 next
 shown diff "$out/edit_pan_start.png" 600x400+200+150 "$out/p2_shown.png[600x400+190+140]"
 check "1600 x 1200 picture: its top left corner at (10, 10)" 0 "$diff"
@@ -216,8 +170,7 @@ next
 shown diff "$out/edit_p3.png" 300x200+362+284 "$out/p3_shown.png"
 mkdir "$captures/${name[3]}.png~tmp"
 press Return
-box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
-  2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
+box=$(box_message)
 look "$out/edit_failed_box.png"
 check "failed write: the OK box says so ($box)" "Failed Save Capture" "${box:0:19}"
 check "failed write: the box closed by Enter" 0 "$(close_box; echo $?)"
@@ -236,8 +189,7 @@ check "border drag: the new 40 columns in CaptureBackgroundColor" 8000 \
   "$(convert "$png" -crop 40x200+300+0 +repage "$out/canvas_new.png" &&
     colour_count "$out/canvas_new.png" "$background_rgb")"
 
-# --- 4: border drag, Ctrl+Z, Enter: the picture as captured ----------------------------------------
-# P4 200 x 160 is drawn at (412, 304).
+# --- 4: border drag, Ctrl+Z, Enter: the picture as captured (P4 200 x 160 at (412, 304)) ----------
 shown diff "$out/edit_p4.png" 200x160+412+304 "$out/p4_shown.png"
 check "after Enter the next capture is shown" 0 "$diff"
 drag 614 384 654 384
@@ -253,7 +205,6 @@ check "Enter: the capture's BMP removed" 0 "$(wait_gone "$captures/${name[5]}.bm
 check "Enter: a PNG with exactly the capture's pixels" 0 \
   "$(differing "$captures/${name[5]}.png" "$out/p5.png")"
 
-# --- Escape erases; after the last capture the Edit Mode closes ------------------------------------
 # After the last capture of the list the first one (P1) is current again.
 shown diff "$out/edit_p1_again.png" 320x250+352+259 "$out/p1_shown.png"
 check "after Enter on the last capture the first one is shown" 0 "$diff"
@@ -266,9 +217,7 @@ save_as() {
     2>/dev/null | tr -d '\r' | tr '\n' ' ')
 }
 cp "$captures/${name[1]}.bmp" "$out/capture1.bmp"
-press ctrl+s
-dialog=$("$WINE_LOADER" "$programtool" savedialog "Save As" 4 - 10000 </dev/null 2>/dev/null |
-  tr -d '\r' | tr '\n' ' ')
+save_as 4 -
 look "$out/saveas_dialog.png"
 "$WINE_LOADER" "$programtool" savedialog "Save As" 4 "${name[1]}.pdf" 10000 >/dev/null 2>&1 \
   </dev/null
@@ -290,8 +239,7 @@ shown diff "$out/edit_after_saveas.png" 320x250+352+259 "$out/p1_shown.png"
 check "Save As: the capture stays current" 0 "$diff"
 
 save_as 3 'Z:\proc\clarivue.png'
-box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
-  2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
+box=$(box_message)
 look "$out/saveas_failed_box.png"
 check "Save As into /proc: the type remembered (PDF), the box ($box)" \
   "type=4 Failed Save Capture" "$(grep -o 'type=[0-9]' <<<"$dialog") ${box:0:19}"
@@ -334,7 +282,5 @@ press Print
 wait_file file '*006.bmp' 10
 check_true "after the Edit Mode: PrintScreen captures again ($file)" test -n "$file"
 
-harness_run rc 30 "$corvix" -exit
-harness_wait_exit rc "$corvix_pid" 20
-check "corvix ends with exit code 0" 0 "$rc"
+end_session
 harness_finish

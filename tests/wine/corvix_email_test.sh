@@ -1,16 +1,9 @@
 #!/usr/bin/env bash
 # corvix_email_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE MAPISTUB_DLL
-# Send by eMail through corvix.exe with a stand-in Simple MAPI library (MAPI32.DLL beside the
-# program, taken instead of Wine's own) that records its calls and copies the attachments when
-# the message is handed over:
-#   1  three captures e-mailed in one visit: on leaving, one logon, one message with three PNG
-#      attachments (the captures' pixels), one logoff; the outputs stay;
-#   2  a visit without e-mail loads nothing;
-#   3  a temporary folder whose name the 8-bit code page cannot hold ("Tëmp-Ω"): the attachment
-#      still reaches the mail program; it refuses the message: the user is told where the
-#      attachments are, and nothing is deleted ("EditModeDeleteCaptureAfterAction" on).
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+# Send by eMail with a stand-in MAPI32.DLL beside the program that records its calls: three
+# captures in one message (one logon, three PNG attachments, one logoff); no e-mail, nothing
+# loaded; a temporary folder beyond the code page ("Tëmp-Ω") and a refused message: the user is
+# told where the attachments are, nothing deleted.
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$1" "$2" "$3" "$4"
@@ -49,10 +42,7 @@ for n in 1 2 3; do
   harness_tool post "$class" 0x111 40033 0 >/dev/null
   sleep 1
 done
-for _ in $(seq 50); do
-  calls | grep -q logoff && break
-  sleep 0.2
-done
+wait_for 50 0.2 eval 'calls | grep -q logoff'
 expected="loaded
 logon flags=0x23
 resolve Please enter the recipient
@@ -97,8 +87,7 @@ capture 1
 kept=$shot
 edit_mode
 harness_tool post "$class" 0x111 40033 0 >/dev/null
-box=$("$WINE_LOADER" "$programtool" dialogtext "Zentrova Clarivue 2.1" 3101 10000 </dev/null \
-  2>/dev/null | tr -d '\r' | sed -n 's/^text=//p')
+box=$(box_message)
 look "$out/refused.png"
 check_true "refused: the user is told where the attachments are ($box)" \
   grep -q 'did not take the message (error 2)' <<<"$box"

@@ -1,5 +1,7 @@
-# Shared by the corvix.exe window tests (sourced after harness.sh): the program's registry record,
+# Shared by the corvix.exe window tests (sourced, brings harness.sh): the program's registry record,
 # the capture output folder and waiting for capture files. The caller sets regkey and captures.
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 
 reg() { "$WINE_LOADER" reg "$@" >/dev/null 2>&1; }
 reg_dword() { reg add "$regkey" /v "$1" /t REG_DWORD /d "$2" /f; }
@@ -81,8 +83,8 @@ corvix_test_init() {
   mkdir -p "$captures"
 }
 # quiet_record: a fresh record without splash, intro windows, capture sound, finishing effects or
-# start with Windows; several captures per session, stored into $captures. The caller adds its
-# own values after it.
+# start with Windows; several captures per session, stored into $captures; then the DWORD values
+# NAME=VALUE given.
 quiet_record() {
   local v
   reg delete "$regkey" /f
@@ -95,6 +97,9 @@ quiet_record() {
   reg_dword CaptureType 1
   reg add "$regkey" /v CaptureOutputDirectory /t REG_SZ /d "Z:${captures//\//\\}" /f
   online_off
+  for v in "$@"; do
+    reg_dword "${v%%=*}" "${v#*=}"
+  done
 }
 # start_session: a program that idles through the test (Wine closes its desktop, task bar
 # included, when the last program ends), then corvix.exe, both checked.
@@ -109,24 +114,12 @@ start_session() {
 pixel() { convert "$1" -format "#%[hex:p{$2,$3}]" info: | tr 'A-F' 'a-f' | cut -c1-7; }
 # wait_png FILE: until FILE exists (5 s at most) and its writer closed it.
 wait_png() {
-  for _ in $(seq 50); do
-    [ -e "$1" ] && break
-    sleep 0.1
-  done
+  wait_for 50 0.1 test -e "$1"
   sleep 0.3
 }
-# tray_edit_mode: "Start Edit Mode" from the tray menu, as a user chooses it (the item's distance
-# from the menu's top: owner-drawn by the skin, or drawn by the system).
+# tray_edit_mode: "Start Edit Mode" from the tray menu, as a user chooses it.
 tray_edit_mode() {
-  local menu left top bottom item
-  focus_desktop
-  harness_click 1013 757 3
-  menu=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null | tr -d '\r' |
-    sed -n 's/^rect=//p')
-  read -r left top _ bottom <<<"${menu:-0 0 0 0}"
-  sleep 0.3
-  if [ $((bottom - top)) -gt 250 ]; then item=198; else item=164; fi
-  harness_click $((left + 60)) $((top + item))
+  tray_menu editmode
   sleep 1
 }
 # press KEYS...: keys to the Edit Mode, the pointer parked on the screen's empty top right.
@@ -140,14 +133,9 @@ press() {
 # flat_captures N: N PrintScreen captures, each replaced by a flat 600 x 400 picture of C0C0C0;
 # their names without ".bmp" in name[1..N].
 flat_captures() {
-  local n file
+  local n
   convert -size 600x400 xc:'#c0c0c0' -type TrueColor "BMP3:$out/flat.bmp"
-  for ((n = 1; n <= $1; n++)); do
-    press Print
-    wait_file file "*00$n.bmp" 15
-    name[n]=${file%.bmp}
-  done
-  check_true "$1 captures stored" test -n "${name[$1]}"
+  take_captures "$1"
   for ((n = 1; n <= $1; n++)); do
     cp "$out/flat.bmp" "$captures/${name[n]}.bmp"
   done
@@ -172,6 +160,145 @@ drag() {
   [ -n "${5:-}" ] && sleep 0.3 && harness_screenshot "$out/$5"
   xdotool mouseup 1
   sleep 0.5
+}
+# end_session [PID]: "-exit" (exit code 1: it told the running program) ends the running program
+# (PID, by default corvix_pid) with exit code 0.
+end_session() {
+  harness_run rc 30 "$corvix" -exit
+  check "-exit: exit code 1" 1 "$rc"
+  harness_wait_exit rc "${1:-$corvix_pid}" 30
+  check "corvix ends with exit code 0" 0 "$rc"
+}
+# stop PID: ends a helper program started by the test.
+stop() {
+  kill "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+}
+# box_message [CAPTION [MS]]: the message (control 3101) of the program's box, once it is shown.
+box_message() {
+  "$WINE_LOADER" "$programtool" dialogtext "${1:-Zentrova Clarivue 2.1}" 3101 "${2:-10000}" \
+    </dev/null 2>/dev/null | tr -d '\r' | sed -n 's/^text=//p'
+}
+# screen_drag X1 Y1 X2 Y2: a drag in desktop pixels, the pointer resting halfway.
+screen_drag() {
+  xdotool mousemove "$1" "$2" mousedown 1
+  sleep 0.2
+  xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
+  sleep 0.2
+  xdotool mousemove "$3" "$4"
+  sleep 0.2
+  xdotool mouseup 1
+  sleep 0.5
+}
+# wait_for TRIES PAUSE COMMAND...: runs COMMAND until it succeeds, at most TRIES times, PAUSE
+# seconds apart; true when it did.
+wait_for() {
+  local tries=$1 pause=$2 i
+  shift 2
+  for ((i = 0; i < tries; i++)); do
+    "$@" && return 0
+    sleep "$pause"
+  done
+  return 1
+}
+# bmp_header FILE: "bits width height xppm" of a BMP file.
+bmp_header() {
+  python3 - "$1" <<'PY'
+import struct, sys
+d = open(sys.argv[1], 'rb').read(54)
+w, h, planes, bits = struct.unpack('<iiHH', d[18:30])
+print(bits, w, h, struct.unpack('<i', d[38:42])[0])
+PY
+}
+# colour_count FILE COLOUR: the number of pixels of exactly COLOUR (#rrggbb) in a picture.
+colour_count() {
+  convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
+    -format '%[fx:round(mean*w*h)]' info:
+}
+# lasso [SHOT]: a free-style drag round the area (160 ... 330, 120 ... 280) of the screen, a
+# picture SHOT (look) before the release.
+lasso() {
+  local xy
+  harness_mouse 170 130
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.1
+  for xy in "220 120" "280 135" "320 180" "330 240" "290 280" "220 275" "180 240" "160 180" \
+    "168 135"; do
+    # shellcheck disable=SC2086 # x and y are two arguments
+    harness_mouse $xy
+    sleep 0.1
+  done
+  sleep 0.4
+  [ -n "${1:-}" ] && look "$1"
+  xdotool mouseup 1
+}
+# take_captures N: N PrintScreen captures (checked); their names without ".bmp" in name[1..N].
+take_captures() {
+  local n file
+  for ((n = 1; n <= $1; n++)); do
+    press Print
+    wait_file file "*00$n.bmp" 15
+    name[n]=${file%.bmp}
+  done
+  check_true "$1 captures stored" test -n "${name[$1]}"
+}
+# click_child CLASS ID: clicks the middle of the child window ID of the window of CLASS.
+click_child() {
+  local l t r b
+  read -r l t r b < <(harness_tool child "$1" "$2" | tr -d '\r' | sed -n 's/^rect=//p')
+  harness_click $(((${l:-0} + ${r:-0}) / 2)) $(((${t:-0} + ${b:-0}) / 2))
+  sleep 0.5
+}
+# run_corvix NAME: starts corvix.exe (its process id in corvix_pid); its main window must come.
+run_corvix() {
+  harness_start corvix_pid "$corvix"
+  check "$1: main window" 0 "$(harness_tool find "$class" 15000; echo $?)"
+}
+# keep N: Enter keeps capture N as PNG; its path in kept.
+keep() {
+  press Return
+  kept=$captures/${name[$1]}.png
+  wait_png "$kept"
+}
+# pixels FILE [DX DY]: checks the lines "NAME X Y #rrggbb" of the input against the pixels of FILE
+# at (DX + X, DY + Y).
+pixels() {
+  local what x y expected
+  while read -r what x y expected; do
+    check "$what ($x, $y)" "$expected" "$(pixel "$1" $((${2:-0} + x)) $((${3:-0} + y)))"
+  done
+}
+# The tray menu (class #32768) visible / closed; menu_open leaves its rectangle in MENU_RECT.
+menu_open() {
+  MENU_RECT=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null |
+    tr -d '\r' | sed -n 's/^rect=//p')
+  [ -n "$MENU_RECT" ]
+}
+menu_closed() { "$WINE_LOADER" "$programtool" hidden '#32768' 5000 </dev/null 2>/dev/null; }
+# Distance of each item's middle from the menu's top edge, in the order of menu 103: drawn by the
+# system (rows of 17 pixels, separators of 9, a 3-pixel frame; Wine's default menu font) or, when
+# the skin's files are beside the program, owner-drawn by the skin (rows of 21 pixels, separators
+# of 9, 273 pixels high in all).
+declare -A MENU_ITEM=([text]=10 [website]=27 [window]=44 [region]=61 [freestyle]=78 [area]=95
+  [configure]=121 [showbar]=147 [editmode]=164 [help]=190 [exit]=216)
+declare -A SKIN_MENU_ITEM=([text]=12 [website]=33 [window]=54 [region]=75 [freestyle]=96
+  [area]=117 [configure]=147 [showbar]=177 [editmode]=198 [help]=228 [exit]=258)
+# tray_menu ITEM: opens the tray menu with a right click on the icon and clicks ITEM, as a user
+# would (keys typed into a tray menu under Wine reach it only now and then).
+tray_menu() {
+  local left top right bottom
+  focus_desktop
+  harness_click 1013 757 3
+  menu_open || return 1
+  read -r left top right bottom <<<"$MENU_RECT"
+  sleep 0.3
+  if [ $((bottom - top)) -gt 250 ]; then
+    harness_click $((left + 60)) $((top + ${SKIN_MENU_ITEM[$1]}))
+  else
+    harness_click $((left + 60)) $((top + ${MENU_ITEM[$1]}))
+  fi
+  menu_closed
 }
 # help_window: 0 when the help window opens (it is closed again, and gone), else 1.
 help_window() {

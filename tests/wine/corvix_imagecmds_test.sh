@@ -1,25 +1,11 @@
 #!/usr/bin/env bash
 # corvix_imagecmds_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The image commands and the Select tool's commands through corvix.exe. Five PrintScreen captures
-# are replaced by one 240 x 160 test picture P (a gradient with a red 10 x 10 square at the
-# top-left and at (20, 20), green at the top-right, blue at the bottom-left), drawn at (392, 304)
-# on the screen. Frames start 8 pixels or more inside the picture, away from its canvas border.
-#   1  Rotate 90° Right: the kept PNG is 160 x 240, P turned (red top-right, blue top-left);
-#   2  Grayscale, then Drop Shadow: the picture grows by 26 on every side (offset 3, softness 8),
-#      every pixel grey;
-#   3  the Select tool: its four buttons under a frame (screenshot, also of the "More..." menu);
-#      Pixelize on (8, 40)-(48, 80) (button): blocks of 8; Cut of (100, 60)-(160, 100): another
-#      process reads CF_DIBV5 and "PNG" back, exactly those pixels, while the area turns white;
-#   4  Copy of the red square, Paste into (20, 40)-(220, 140): red there;
-#   5  Crop (button) of (20, 30)-(120, 80): the kept PNG is exactly those 100 x 50 pixels of P;
-#      Rename: a forbidden name is refused, the new one renames the file on disk;
-#   6  an 801 x 601 capture: the Resize Canvas dialog (looked at, cancelled); Resize in Percent,
-#      50 typed into the width (the height follows): 400 x 300.
-# Screenshots (CLARIVUE_LOOK=1) go to BUILD/wine-env/out/corvix_imagecmds_test/; the language is English, or
-# CLARIVUE_TEST_LANGUAGE (for example de-de, to look at the German texts).
+# The image and Select tool commands on a 240 x 160 test picture P (gradient, red squares at the
+# top-left and at (20, 20), green top-right, blue bottom-left) drawn at (392, 304): rotate,
+# grayscale and drop shadow, the selection buttons, pixelize, cut (CF_DIBV5 and "PNG" read by
+# another process), copy and paste, crop, rename, Resize Canvas and Resize to 50 %. Pictures
+# (CLARIVUE_LOOK=1) in BUILD/wine-env/out/corvix_imagecmds_test/, in CLARIVUE_TEST_LANGUAGE.
 # shellcheck disable=SC2154 # keeper and corvix_pid are set by the harness (printf -v)
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
@@ -36,53 +22,33 @@ command() {
   harness_tool post "$class" 0x111 "$1" 0 >/dev/null
   sleep 0.4
 }
-# select L T R B: a new frame from picture pixel (L, T) to (R, B) (exclusive) with the Select tool.
-select_frame() {
+# frame_drag X1 Y1 X2 Y2: a Select tool drag from picture pixel (X1, Y1) to (X2, Y2).
+frame_drag() {
   harness_mouse $((X0 + $1)) $((Y0 + $2))
   sleep 0.2
   xdotool mousedown 1
   sleep 0.1
   harness_mouse $((X0 + ($1 + $3) / 2)) $((Y0 + ($2 + $4) / 2))
   sleep 0.1
-  harness_mouse $((X0 + $3 - 1)) $((Y0 + $4 - 1))
+  harness_mouse $((X0 + $3)) $((Y0 + $4))
   sleep 0.1
   xdotool mouseup 1
   sleep 0.4
 }
-# select_back L T R B: the same frame dragged from its bottom-right pixel to its top-left one
-# (a press away from the buttons under a frame made before).
-select_back() {
-  harness_mouse $((X0 + $3 - 1)) $((Y0 + $4 - 1))
-  sleep 0.2
-  xdotool mousedown 1
-  sleep 0.1
-  harness_mouse $((X0 + ($1 + $3) / 2)) $((Y0 + ($2 + $4) / 2))
-  sleep 0.1
-  harness_mouse $((X0 + $1)) $((Y0 + $2))
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.4
-}
+# select_frame L T R B: a new frame from picture pixel (L, T) to (R, B) (exclusive); select_back:
+# the same frame dragged from its bottom-right pixel (a press away from the buttons under a frame).
+select_frame() { frame_drag "$1" "$2" $(($3 - 1)) $(($4 - 1)); }
+select_back() { frame_drag $(($3 - 1)) $(($4 - 1)) "$1" "$2"; }
 # button ID: clicks the middle of the button ID under the frame (40038 Crop, 40036 Pixelize,
 # 40055 Zoom, 40148 More...), found as the main window's child.
-button() {
-  local rect l t r b
-  rect=$(harness_tool child "$class" "$1" | tr -d '\r' | sed -n 's/^rect=//p')
-  read -r l t r b <<<"${rect:-0 0 0 0}"
-  harness_click $(((l + r) / 2)) $(((t + b) / 2))
+button() { click_child "$class" "$1"; }
+# dialog_opens WHAT: a dialog of the program must come.
+dialog_opens() {
+  check "$1: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
   sleep 0.5
 }
-# keep N: Enter keeps capture N as PNG; the PNG's path in kept.
-keep() {
-  press Return
-  kept=$captures/${name[$1]}.png
-  wait_png "$kept"
-}
 
-quiet_record
-reg_dword GeneralMonitorWindowsCaptureKey 1
-reg_dword GeneralShowCaptureBar 1
-reg_dword LanguageDetected 1
+quiet_record GeneralMonitorWindowsCaptureKey=1 GeneralShowCaptureBar=1 LanguageDetected=1
 reg add "$regkey" /v LanguageFile /t REG_SZ /d "${CLARIVUE_TEST_LANGUAGE:-en-us}" /f
 convert -size 240x160 xc:'#808080' -channel R -fx 'i/239*0.8+0.1' -channel G -fx 'j/159*0.8+0.1' \
   +channel \
@@ -92,18 +58,12 @@ convert "$out/p.bmp" "$out/p.png"
 
 start_session
 declare -a name
-for n in 1 2 3 4 5 6; do
-  press Print
-  wait_file file "*00$n.bmp" 15
-  name[n]=${file%.bmp}
-done
-check_true "six captures stored" test -n "${name[6]}"
+take_captures 6
 for n in 1 2 3 4 5; do
   cp "$out/p.bmp" "$captures/${name[n]}.bmp"
 done
 convert -size 801x601 xc:'#4080c0' -type TrueColor "BMP3:$captures/${name[6]}.bmp"
 
-# The Edit Mode from the tray menu.
 tray_edit_mode
 
 # --- 1: rotate right -----------------------------------------------------------------------------
@@ -145,11 +105,9 @@ look "$out/selection_cut_frame.png"
 button 40148 # More...
 sleep 0.5
 look "$out/selection_menu.png"
-check "More...: the selection menu opens" 0 \
-  "$("$WINE_LOADER" "$programtool" visible '#32768' 3000 >/dev/null 2>&1; echo $?)"
+check "More...: the selection menu opens" 0 "$(menu_open; echo $?)"
 harness_key Escape
-check "Escape closes the menu" 0 \
-  "$("$WINE_LOADER" "$programtool" hidden '#32768' 3000 >/dev/null 2>&1; echo $?)"
+check "Escape closes the menu" 0 "$(menu_closed >/dev/null; echo $?)"
 command 40141 # Cut
 for format in DIBV5 PNG; do
   rm -f "$out/clip.$format"
@@ -201,8 +159,7 @@ button 40038 # Crop
 # Rename: the dialog starts with the name; a forbidden name beeps and stays; the new name
 # renames the file on disk, keeping its extension.
 command 40085
-check "rename: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
-sleep 0.5
+dialog_opens rename
 look "$out/rename_dialog.png"
 harness_type 'bad:name'
 harness_key Return
@@ -223,14 +180,12 @@ check "crop: 100 x 50" "100 50" "$(size "$kept")"
 
 # --- 6: Resize Canvas (looked at, cancelled) and Resize to 50 % -----------------------------------
 command 40046
-check "canvas: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
-sleep 0.5
+dialog_opens canvas
 look "$out/canvas_dialog.png"
 harness_key Escape
 check "canvas: Escape cancels" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
 command 40077
-check "resize: the dialog opens" 0 "$(harness_tool find '#32770' 5000; echo $?)"
-sleep 0.5
+dialog_opens resize
 harness_key Tab Up # the unit list: Percent; both fields become 100
 harness_key shift+Tab ctrl+a
 harness_type '50'
@@ -241,7 +196,5 @@ check "resize: the dialog closes" 0 "$(harness_tool gone '#32770' 5000; echo $?)
 keep 6
 check "resize: 50 % of 801 x 601 is 400 x 300" "400 300" "$(size "$kept")"
 
-harness_run rc 30 "$corvix" -exit
-harness_wait_exit rc "$corvix_pid" 20
-check "corvix ends with exit code 0" 0 "$rc"
+end_session
 harness_finish

@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
 # corvix_lifecycle_test.sh BUILD CORVIX_EXE WINTOOL_EXE
-# The life of the resident program in the Wine desktop: "-exit" with nothing running, the first
-# start and its hidden main window, a second start that hands over to the first, "-exit" closing
-# it, and the message box when the instance mutex exists without a main window. One screenshot
-# of the desktop with that message box goes to BUILD/wine-env/out/corvix_message_box.png.
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+# The resident program's life: the program file's resources, "-exit" with nothing running, the
+# hidden main window, a second start handing over, "-exit" closing it, and the message box when
+# the instance mutex exists without a main window (BUILD/wine-env/out/corvix_message_box.png).
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 harness_init "$1" "$3"
@@ -31,12 +28,11 @@ cursors=$(for id in 111 112 113 114 115 142; do
 done)
 check "cursor groups in the program" "111 112 113 114 115 142 " "$cursors"
 
+reg delete 'HKCU\Software\Zentrova\Zentrova Clarivue 2' /f # no record of an earlier test
 online_off
 
-# Nothing of an earlier run may be left in this prefix.
 check "no main window before the test" 0 "$(harness_tool gone "$class" 5000; echo $?)"
 
-# "-exit" with no running instance ends at once with exit code 1.
 harness_run rc 30 "$corvix" -exit
 check "-exit with nothing running: exit code 1" 1 "$rc"
 
@@ -65,10 +61,7 @@ settings='HKCU\Software\Zentrova\Zentrova Clarivue 2'
 "$WINE_LOADER" reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f /d \
   "C:\\windows\\system32\\cmd.exe /c echo \"%1\">Z:${link//\//\\}" >/dev/null 2>&1
 harness_tool post "$class" 0x111 40011 0 >/dev/null
-for _ in $(seq 50); do
-  [ -s "$link" ] && break
-  sleep 0.2
-done
+wait_for 50 0.2 test -s "$link"
 check_true "homepage link: the query with the edition encoded ($(tr -d '\r' <"$link" 2>/dev/null))" \
   grep -q '^"https://www.zentrova.com/linktarget/?product=4712&version=2.10&edition=A%26B&syslang=[a-z-]*&lang=en-us&target=homepage" *$' < <(tr -d '\r' <"$link")
 "$WINE_LOADER" reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /f /d \
@@ -80,7 +73,6 @@ harness_run rc 30 "$corvix" -EXIT
 check "-EXIT is not -exit: second start, exit code -1" 255 "$rc"
 check_true "-EXIT: first instance still runs" harness_alive "$first"
 
-# "-exit" closes the first instance, which ends with exit code 0.
 harness_run rc 30 "$corvix" /quiet x-exitx
 check "-exit inside another argument: exit code 1" 1 "$rc"
 harness_wait_exit rc "$first" 30
@@ -91,19 +83,14 @@ check "main window gone" 0 "$(harness_tool gone "$class" 5000; echo $?)"
 # -1. The box is closed with the keyboard, as a user would.
 harness_start holder "$HARNESS_WINTOOL" mutex "$mutex"
 holder_log=$HARNESS_LAST_LOG
-for _ in $(seq 150); do
-  grep -q created "$holder_log" && break
-  sleep 0.1
-done
+wait_for 150 0.1 grep -q created "$holder_log"
 check "test mutex created" created "$(tr -d '\r' <"$holder_log")"
-# "-exit" comes before the mutex: no message box, exit code 1 at once.
 harness_run rc 30 "$corvix" -exit
 check "-exit while only the mutex exists: exit code 1" 1 "$rc"
 
 harness_start lonely "$corvix"
-box=$(harness_tool msgbox "$caption" 15000 | tr -d '\r')
 check "message box text" 'Failed to find Zentrova Clarivue Instance!\nPlease restart.' \
-  "$(printf '%s\n' "$box" | sed -n 's/^text=//p')"
+  "$(harness_tool msgbox "$caption" 15000 | tr -d '\r' | sed -n 's/^text=//p')"
 # (Wine 8 shows MB_TOPMOST boxes without WS_EX_TOPMOST, so that flag is not checked here.)
 check_true "program waits while the message box is open" harness_alive "$lonely"
 
@@ -121,7 +108,6 @@ harness_x_window "Zentrova Clarivue 2.1" 5 >/dev/null || true
 harness_key Return
 harness_wait_exit rc "$lonely" 15
 check "message box closed with Enter: exit code -1" 255 "$rc"
-kill "$holder" 2>/dev/null
-wait "$holder" 2>/dev/null
+stop "$holder"
 
 harness_finish

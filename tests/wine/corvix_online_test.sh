@@ -1,20 +1,10 @@
 #!/usr/bin/env bash
 # corvix_online_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The online services through corvix.exe and ztv_inet.dll against a local service (a Python HTTP
-# server on 127.0.0.1 at a free port, started here, ending by itself):
-#   1  the information check at start-up: the request's query, the notice with the user's
-#      channels, the stamp and the last item in the registry; a second start within the
-#      interval sends no request;
-#   2  a 500, a reply larger than the limit and no service at all:
-#      survived quietly, nothing stored;
-#   3  the update check (40015): later, skip this version (a skipped version is then up to
-#      date), and with "UpdateType" 2 opening the page (the browser is a recorder), which ends
-#      the program; the configuration (40116) turning the automatic check off.
-# Screenshots of the notice and the update dialog in English and German go to
-# BUILD/wine-env/out/corvix_online_test/.
+# The online services against a local Python service on 127.0.0.1: the information check at
+# start-up (query, notice, stamp, last item; none again within the interval), a 500, an oversized
+# reply and no service stored nothing; the update check (later, skip, up to date, open page with
+# "UpdateType" 2) and its configuration. Pictures in BUILD/wine-env/out/corvix_online_test/.
 # shellcheck disable=SC2154 # corvix_pid and keeper are set by the harness (printf -v)
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
@@ -23,10 +13,7 @@ server_dir="$out/server"
 mkdir -p "$server_dir"
 python3 "$(dirname "${BASH_SOURCE[0]}")/inet_server.py" "$server_dir" 150 &
 server_pid=$!
-for _ in $(seq 50); do
-  [ -s "$server_dir/port" ] && break
-  sleep 0.1
-done
+wait_for 50 0.1 test -s "$server_dir/port"
 port=$(cat "$server_dir/port")
 check_true "local service listens (port $port)" test -n "$port"
 
@@ -37,11 +24,8 @@ inet_read() {
 requests() { [ -e "$server_dir/requests" ] && wc -l <"$server_dir/requests" || echo 0; }
 # wait_requests N: until the service has had N requests (10 s at most).
 wait_requests() {
-  for _ in $(seq 100); do
-    [ "$(requests)" -ge "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
+  local want=$1
+  wait_for 100 0.1 eval '[ "$(requests)" -ge "$want" ]'
 }
 # fresh LANG: the quiet record with the online services on, pointed at the local service.
 fresh() {
@@ -51,19 +35,8 @@ fresh() {
   reg add "$inet" /v Enabled /t REG_DWORD /d 1 /f
   reg add "$inet" /v Service /t REG_SZ /d "http://127.0.0.1:$port/svc/" /f
 }
-stop_corvix() {
-  harness_run _ 30 "$corvix" -exit
-  harness_wait_exit rc "$corvix_pid" 20
-  check "$1: corvix ends with exit code 0" 0 "$rc"
-}
 # button ID: clicks the middle of that button of the open dialog.
-button() {
-  local rect
-  rect=$(harness_tool child '#32770' "$1" | tr -d '\r' | sed -n 's/^rect=//p')
-  read -r l t r b <<<"$rect"
-  harness_click $(((l + r) / 2)) $(((t + b) / 2))
-  sleep 0.5
-}
+button() { click_child '#32770' "$1"; }
 # update_text: the update dialog's text once the check is done (10 s at most).
 update_text() {
   local caption=$1 text
@@ -87,12 +60,11 @@ sleep 0.5
 look "$out/notice_en.png"
 check "last item stored: the newest of the user's channels" 0x8 "$(inet_read LastItem)"
 check_true "check stamped" test -n "$(inet_read LastCheck)"
-stop_corvix "first start"
-harness_start corvix_pid "$corvix"
-check "second start: main window" 0 "$(harness_tool find "$class" 15000; echo $?)"
+end_session
+run_corvix "second start"
 sleep 3
 check "second start within the interval: no request" 1 "$(requests)"
-stop_corvix "second start"
+end_session
 
 # The notice in German (a new first run).
 fresh de-de
@@ -106,11 +78,10 @@ check "German notice opens" 0 "$(harness_tool find '#32770' 10000; echo $?)"
 sleep 0.5
 look "$out/notice_de.png"
 check "German: offers wanted, item 9 last" 0x9 "$(inet_read LastItem)"
-stop_corvix "German start"
+end_session
 
 # 2: failures leave nothing stored.
 n=2
-# (A reply that is not the service's is refused natively.)
 for mode in error huge; do
   echo "$mode" >"$server_dir/mode"
   fresh en-us
@@ -122,25 +93,23 @@ for mode in error huge; do
   check "$mode: no stamp" "" "$(inet_read LastCheck)"
   check "$mode: no item" "" "$(inet_read LastItem)"
   check_true "$mode: corvix still runs" harness_alive "$corvix_pid"
-  stop_corvix "$mode"
+  end_session
 done
 
 # No service at all (a closed port, as without a network): a quiet failure.
 fresh en-us
 reg add "$inet" /v Service /t REG_SZ /d "http://127.0.0.1:9/svc/" /f
-harness_start corvix_pid "$corvix"
-check "no service: main window" 0 "$(harness_tool find "$class" 15000; echo $?)"
+run_corvix "no service"
 sleep 2
 check "no service: no window" 1 "$(harness_tool find '#32770' 0; echo $?)"
 check "no service: no stamp" "" "$(inet_read LastCheck)"
-stop_corvix "no service"
+end_session
 
 # 3: the update check. The information check is stamped, so that only 40015 asks.
 echo update >"$server_dir/mode"
 fresh en-us
 reg add "$inet" /v LastCheck /t REG_QWORD /d "$(date +%s)" /f
-harness_start corvix_pid "$corvix"
-check "update: main window" 0 "$(harness_tool find "$class" 15000; echo $?)"
+run_corvix update
 sleep 1
 harness_tool post "$class" 0x111 40015 0 >/dev/null
 check "update: the offer" "Version 2.11 is available (you have 2.10).\\nOpen its page to download it?" \
@@ -169,7 +138,7 @@ button 1   # OK
 check "configure: dialog closed" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
 check "configure: checks off" 0x0 "$(inet_read Enabled)"
 check "configure: channels kept" news,tips "$(inet_read Channels)"
-stop_corvix "update"
+end_session
 
 # The offer in German; then "UpdateType" 2 and "open page": the recorder gets the link, the
 # program ends.
@@ -179,8 +148,7 @@ reg_dword UpdateType 2
 opened="$out/opened.txt"
 "$WINE_LOADER" reg add 'HKLM\Software\Classes\https\shell\open\command' /ve /t REG_SZ \
   /d "C:\\windows\\system32\\cmd.exe /c echo %1> Z:${opened//\//\\}" /f >/dev/null 2>&1
-harness_start corvix_pid "$corvix"
-check "update (German): main window" 0 "$(harness_tool find "$class" 15000; echo $?)"
+run_corvix "update (German)"
 sleep 1
 harness_tool post "$class" 0x111 40015 0 >/dev/null
 check "update (German): the offer" \
@@ -190,10 +158,7 @@ look "$out/update_de.png"
 button 101 # open page
 harness_wait_exit rc "$corvix_pid" 20
 check "open page with UpdateType 2: corvix ends" 0 "$rc"
-for _ in $(seq 50); do
-  [ -s "$opened" ] && break
-  sleep 0.1
-done
+wait_for 50 0.1 test -s "$opened"
 check "the page handed to the browser" "https://z.example/get/2.11" "$(tr -d '\r ' <"$opened" 2>/dev/null)"
 "$WINE_LOADER" reg delete 'HKLM\Software\Classes\https\shell\open' /f >/dev/null 2>&1
 

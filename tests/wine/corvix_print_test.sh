@@ -1,14 +1,8 @@
 #!/usr/bin/env bash
 # corvix_print_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE PRINTERTOOL_EXE PPD
-# Print Image through corvix.exe on a PostScript test printer that writes to a file (Letter,
-# 300 dpi, printable area 2400 x 3000 at (75, 150)), rendered with Ghostscript. Two captures at
-# 100 dpi, printed in page-high strips (3 device pixels a picture pixel):
-#   1  240 x 160, a red block at (40, 30)-(99, 79): Cancel prints nothing and keeps the capture;
-#      Ok prints one page with the block at its physical size and place;
-#   2  200 x 2500, a green band on the first ten rows and a blue one on the last ten: three
-#      pages (1000, 1000 and 500 rows), nothing lost, no blank page.
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+# Print Image on a PostScript test printer writing to a file (Letter, 300 dpi, printable area
+# 2400 x 3000 at (75, 150)), rendered with Ghostscript; 100 dpi captures, 3 device pixels a pixel:
+# Cancel prints nothing, a red block at its physical place; a 200 x 2500 picture on three pages.
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$1" "$2" "$3" "$4"
@@ -45,8 +39,7 @@ print_dialog() {
 
 check "test printer added" 0 "$("$WINE_LOADER" "$printertool" add "$printer" \
   "Z:${ppd//\//\\}" "$ps" </dev/null >/dev/null 2>&1; echo $?)"
-quiet_record
-reg_dword EditModePrintStyle 3
+quiet_record EditModePrintStyle=3
 reg add "$regkey" /v EditModePrintPrinter /t REG_SZ /d "$printer" /f
 convert -size 240x160 xc:white -fill '#ff0000' -draw 'rectangle 40,30 99,79' -type TrueColor \
   -units PixelsPerInch -density 100 "BMP3:$out/blocks.bmp"
@@ -55,14 +48,9 @@ convert -size 200x2500 xc:white -fill '#00ff00' -draw 'rectangle 0,0 199,9' -fil
   "BMP3:$out/tall.bmp"
 
 start_session
-for n in 1 2; do
-  press Print
-  wait_file file "*00$n.bmp" 15
-  name[n]=$file
-done
-check_true "two captures stored" test -n "${name[2]}"
-cp "$out/blocks.bmp" "$captures/${name[1]}"
-cp "$out/tall.bmp" "$captures/${name[2]}"
+take_captures 2
+cp "$out/blocks.bmp" "$captures/${name[1]}.bmp"
+cp "$out/tall.bmp" "$captures/${name[2]}.bmp"
 harness_tool post "$class" 0x111 40028 0 >/dev/null
 sleep 1.5
 
@@ -74,7 +62,7 @@ harness_key Escape
 check "Cancel closes the dialog" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
 sleep 1
 check_true "Cancel prints nothing" test ! -e "$ps"
-check "Cancel keeps the capture" "$(md5sum <"$out/blocks.bmp")" "$(md5sum <"$captures/${name[1]}")"
+check "Cancel keeps the capture" "$(md5sum <"$out/blocks.bmp")" "$(md5sum <"$captures/${name[1]}.bmp")"
 print_dialog >/dev/null
 check "Ok prints" 0 "$(click_box_ok; wait_print; echo $?)"
 check "one page" 1 "$(render)"

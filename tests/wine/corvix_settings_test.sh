@@ -1,26 +1,12 @@
 #!/usr/bin/env bash
 # corvix_settings_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The configure dialog and the settings sheet through corvix.exe, driven by the commands of the
-# tray menu (posted to the main window) and by the dialogs' own controls:
-#   - configure dialog: OK stores capture type and drop shadow, Cancel stores nothing; F1 is a
-#     key of the dialog (its help), not a system-wide hot key;
-#   - the sheet opens on the page of each command, a second command turns the open sheet's page;
-#     its Help button and F1 open the help;
-#   - "Start when Windows starts" sets and deletes the log-on entry at once;
-#   - a new hot key is registered and the old one released; Cancel from another page keeps the
-#     registered one, so does the close box; a hot key another program holds is named;
-#   - the capture bar off removes it at once; "Reset Intro Windows" stores the four flags at once;
-#   - "Factory Defaults" brings back the defaults and their effects at once and reopens the sheet;
-#   - during the Edit Mode a new hot key is only stored, and registered when the Edit Mode ends;
-#   - mouse tools, capture and Edit Mode pages: a value of each stored on OK, nothing on Cancel
-#     (a colour chosen in the picker included); a fixed width "abc" and an empty output
-#     folder named and refused, the old value kept; the folder browser's OK only for a
-#     file-system folder; the Edit Mode's tool settings button opens the mouse tools page;
-#   - German: the configure dialog's texts change at once; the skin "Small".
-# The record reaches the registry at exit ("-exit"), where the end of the test reads it.
-# Pictures go to BUILD/wine-env/out/corvix_settings_test/.
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
+# The configure dialog and the settings sheet, driven by the tray menu's commands (posted) and the
+# dialogs' controls: OK and Cancel, F1 and Help, the pages of each command, the log-on entry, hot
+# keys (new, released, kept on Cancel and close box, taken by another program, only stored during
+# the Edit Mode), the capture bar, intro flags, factory defaults, the mouse tools, capture and Edit
+# Mode pages (refused values, the colour picker, the folder browser), German and the skin "Small".
+# The record reaches the registry at "-exit", where the end reads it. Pictures (CLARIVUE_LOOK=1) in
+# BUILD/wine-env/out/corvix_settings_test/.
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
@@ -57,6 +43,12 @@ hotkey_free() {
 bars() { harness_tool count _zedCButtonBar | tr -d '\r'; }
 shot() { look "$out/$1.png"; }
 gone() { harness_tool nodialog "$1" 5000; }
+# closed TITLE BUTTON: clicks BUTTON of the dialog TITLE and waits until the dialog is gone.
+closed() {
+  ctl "$1" "$2" click
+  gone "$1"
+}
+page() { ctl "$sheet" 0 get | field page; }
 # box_text [CAPTION]: the message of the program's box (by default "Zentrova Clarivue 2.1") once
 # it has one; the wait for the box is in ctl (5 s a try).
 box_text() {
@@ -92,19 +84,19 @@ command 40006
 check "Cancel stored nothing" 0 "$(ctl "$configure" 1008 get | field check)"
 # Advanced opens the sheet owned by the dialog, on the capture page.
 ctl "$configure" 1002 click
-check "Advanced opens the sheet" Capture "$(ctl "$sheet" 0 get | field page)"
+check "Advanced opens the sheet" Capture "$(page)"
 ctl "$configure" 2 click
 check_true "the sheet goes with the configure dialog" gone "$sheet"
 
 # ---- the sheet's pages ----
 command 40110
-check "40110: the language page" Language "$(ctl "$sheet" 0 get | field page)"
+check "40110: the language page" Language "$(page)"
 shot page_language_en
 command 40115
-check "40115 on the open sheet: the general page" General "$(ctl "$sheet" 0 get | field page)"
+check "40115 on the open sheet: the general page" General "$(page)"
 shot page_general_en
 ctl "$sheet" 0 page 1 >/dev/null
-check "the skin page" Skin "$(ctl "$sheet" 0 get | field page)"
+check "the skin page" Skin "$(page)"
 shot page_skin_en
 # Help: the button and F1 (a key of the sheet, even in a hot-key control) open the page's help.
 ctl "$sheet" 9 click
@@ -115,28 +107,24 @@ check "F1 in a hot-key control opens the help" 0 "$(help_window)"
 ctl "$sheet" 2 click
 check_true "Cancel closes the sheet" gone "$sheet"
 command 40114
-check "40114: the capture page" Capture "$(ctl "$sheet" 0 get | field page)"
-ctl "$sheet" 2 click
-gone "$sheet"
+check "40114: the capture page" Capture "$(page)"
+closed "$sheet" 2
 
 # ---- start with Windows ----
 command 40115
 ctl "$sheet" 1062 click
-ctl "$sheet" 1 click
-gone "$sheet"
+closed "$sheet" 1
 check "start with Windows: Run value at once" '"'"Z:${corvix//\//\\}"'"' "\"$(run_value)\""
 command 40115
 ctl "$sheet" 1062 click
-ctl "$sheet" 1 click
-gone "$sheet"
+closed "$sheet" 1
 check "start with Windows off: Run value deleted at once" "" "$(run_value)"
 
 # ---- hot keys: single window Shift+F9 (factory) to Ctrl+F7 ----
 check "Shift+F9 held by corvix before" failed "$(hotkey_free 0x78 4)"
 command 40115
 ctl "$sheet" 1087 hotkey 0x0276 >/dev/null
-ctl "$sheet" 1 click
-gone "$sheet"
+closed "$sheet" 1
 check "new hot key Ctrl+F7 registered" failed "$(hotkey_free 0x76 2)"
 check "old hot key Shift+F9 released" registered "$(hotkey_free 0x78 4)"
 # Cancel from another page: the general page's changes dropped, the hot keys registered again.
@@ -144,8 +132,7 @@ command 40115
 check "hot keys released while the general page is open" registered "$(hotkey_free 0x76 2)"
 ctl "$sheet" 1087 hotkey 0x0275 >/dev/null
 command 40110
-ctl "$sheet" 2 click
-gone "$sheet"
+closed "$sheet" 2
 check "Cancel from the language page: Ctrl+F7 registered again" failed "$(hotkey_free 0x76 2)"
 check "Cancel: Ctrl+F6 not taken" registered "$(hotkey_free 0x75 2)"
 # The close box (the system menu's "Close"): the same.
@@ -165,15 +152,13 @@ check "taken hot key named" 'These hot keys are kept as chosen but start no capt
 shot hotkey_taken_en
 ctl "Zentrova Clarivue 2.1" 1 click
 gone "$sheet"
-kill "$holder" 2>/dev/null
-wait "$holder" 2>/dev/null
+stop "$holder"
 
 # ---- capture bar off at once, intro windows ----
 check "capture bar shown" 1 "$(bars)"
 command 40115
 ctl "$sheet" 1070 click
-ctl "$sheet" 1 click
-gone "$sheet"
+closed "$sheet" 1
 check "capture bar off: gone at once" 0 "$(bars)"
 command 40115
 ctl "$sheet" 1002 click
@@ -188,11 +173,10 @@ check "intro flags stored at once" "0x1 0x1 0x1 0x1" "$(reg_read IntroWindowWelc
 ctl "$sheet" 1001 click
 ctl "Factory Defaults" 6 click
 sleep 1
-check "factory defaults reopen the sheet" General "$(ctl "$sheet" 0 get | field page)"
+check "factory defaults reopen the sheet" General "$(page)"
 check "factory defaults: capture bar back at once" 1 "$(bars)"
 check "factory defaults: Run value set at once" '"'"Z:${corvix//\//\\}"'"' "\"$(run_value)\""
-ctl "$sheet" 2 click
-gone "$sheet"
+closed "$sheet" 2
 check "factory defaults: Shift+F9 registered again" failed "$(hotkey_free 0x78 4)"
 check "factory defaults: Ctrl+F7 released" registered "$(hotkey_free 0x76 2)"
 
@@ -200,22 +184,16 @@ check "factory defaults: Ctrl+F7 released" registered "$(hotkey_free 0x76 2)"
 # After the reset: PrintScreen watched, single captures, which open the Edit Mode.
 focus_desktop
 harness_key Print
-for _ in $(seq 100); do
-  harness_tool info "$class" | tr -d '\r' | grep -q '^visible=1' && break
-  sleep 0.1
-done
+wait_for 100 0.1 eval "harness_tool info \"\$class\" | grep -q '^visible=1'"
 check "PrintScreen: the Edit Mode" visible=1 "$(harness_tool info "$class" | tr -d '\r' | grep '^visible=')"
 check "Edit Mode: Shift+F9 released" registered "$(hotkey_free 0x78 4)"
 command 40115
 ctl "$sheet" 1087 hotkey 0x0276 >/dev/null
-ctl "$sheet" 1 click
-gone "$sheet"
+closed "$sheet" 1
 check "Edit Mode: the new hot key Ctrl+F7 only stored" registered "$(hotkey_free 0x76 2)"
 command 40099
-check "the Edit Mode's tool settings: the mouse tools page" "Mouse Tools 1" \
-  "$(ctl "$sheet" 0 get | field page)"
-ctl "$sheet" 2 click
-gone "$sheet"
+check "the Edit Mode's tool settings: the mouse tools page" "Mouse Tools 1" "$(page)"
+closed "$sheet" 2
 command 40029
 check "the Edit Mode left: Ctrl+F7 registered" failed "$(hotkey_free 0x76 2)"
 
@@ -258,32 +236,28 @@ check "the e-mail address on with it" enabled=1 "$(enabled 1280)"
 ctl "$sheet" 0 page 5 >/dev/null
 change_every_page
 shot page_editmode_en
-ctl "$sheet" 2 click
-gone "$sheet"
+closed "$sheet" 2
 command 40114
 check "Cancel: the fixed width as it was" 640 "$(ctl "$sheet" 1277 gettext | field text)"
 ctl "$sheet" 0 page 3 >/dev/null
 check "Cancel: the pencil width as it was" 5 "$(ctl "$sheet" 1217 get | field text)"
 # A fixed width that is no number from 1 to 16384: named, the value kept, the sheet open.
 ctl "$sheet" 0 page 5 >/dev/null
-# (Which values are refused is checked natively.)
 ctl "$sheet" 1277 settext abc >/dev/null
 ctl "$sheet" 1 click
 check "fixed width abc refused" "The width of the fixed region must be a number from 1 to 16384." \
   "$(box_text)"
 shot fixed_width_refused_en
-ctl "Zentrova Clarivue 2.1" 1 click
-gone "Zentrova Clarivue 2.1"
+closed "Zentrova Clarivue 2.1" 1
 check "fixed width abc: the old value back" 640 "$(ctl "$sheet" 1277 gettext | field text)"
 folder=$(ctl "$sheet" 1261 gettext | field text)
 check_true "the output folder shown" test -n "$folder"
 ctl "$sheet" 1261 settext "" >/dev/null
 ctl "$sheet" 1 click
 check "empty output folder refused" "The output folder must not be empty." "$(box_text)"
-ctl "Zentrova Clarivue 2.1" 1 click
-gone "Zentrova Clarivue 2.1"
+closed "Zentrova Clarivue 2.1" 1
 check "empty output folder: the old one back" "$folder" "$(ctl "$sheet" 1261 gettext | field text)"
-check "the sheet stays open on the capture page" Capture "$(ctl "$sheet" 0 get | field page)"
+check "the sheet stays open on the capture page" Capture "$(page)"
 shot page_capture_en
 change_every_page
 ctl "$sheet" 0 page 3 >/dev/null
@@ -292,8 +266,7 @@ check "no shadow: its sliders off" enabled=0 "$(enabled 1202)"
 shot page_mousetools1_en
 ctl "$sheet" 0 page 4 >/dev/null
 shot page_mousetools2_en
-ctl "$sheet" 1 click
-gone "$sheet"
+closed "$sheet" 1
 command 40114
 check "OK: the fixed width stored" 1000 "$(ctl "$sheet" 1277 gettext | field text)"
 # The folder browser: OK only for a folder of the file system.
@@ -306,18 +279,15 @@ check "the folder browser: OK for the folder it starts at" enabled=1 \
 ctl "$browser" 14145 tree 3
 check "the folder browser: no OK for My Computer" enabled=0 "$(ctl "$browser" 1 get | grep '^enabled=')"
 shot folder_browser_en
-ctl "$browser" 2 click
-gone "$browser"
+closed "$browser" 2
 check "the browser cancelled: the folder as typed" 'C:\windows' "$(ctl "$sheet" 1261 gettext | field text)"
-ctl "$sheet" 2 click
-gone "$sheet"
+closed "$sheet" 2
 
 # ---- German ----
 command 40110
 ctl "$sheet" 1110 char D >/dev/null
 sleep 0.3
-ctl "$sheet" 1 click
-gone "$sheet"
+closed "$sheet" 1
 command 40006
 check "German: the configure dialog's texts" "Aufnahmeart" "$(ctl "$configure" 1049 get | field text)"
 check "German: its radio button" "Einzelaufnahme: jede Aufnahme sofort bearbeiten" \
@@ -327,27 +297,18 @@ sheet="Zentrova Clarivue Einstellungen"
 ctl "$configure" 1002 click
 sleep 0.5
 ctl "$sheet" 0 get >/dev/null
-shot page_general_de
-ctl "$sheet" 0 page 1 >/dev/null
-shot page_skin_de
-ctl "$sheet" 0 page 2 >/dev/null
-shot page_language_de
-for page in 3 4 5 6; do
+shot page_0_de
+for page in 1 2 3 4 5 6; do
   ctl "$sheet" 0 page $page >/dev/null
   shot page_${page}_de
 done
 ctl "$sheet" 0 page 1 >/dev/null
 ctl "$sheet" 1100 selectstring Klein >/dev/null
-ctl "$sheet" 1 click
-gone "$sheet"
+closed "$sheet" 1
 shot configure_small_de
-ctl "$configure" 2 click
-gone "$configure"
+closed "$configure" 2
 
-harness_run rc 30 "$corvix" -exit
-check "-exit: exit code 1" 1 "$rc"
-harness_wait_exit rc "$corvix_pid" 20
-check "corvix ends with 0" 0 "$rc"
+end_session
 check "stored: capture type, shadow, cursor as reset" "0x0 0x1 0x0" \
   "$(reg_read CaptureType) $(reg_read CaptureShadowIsValid) $(reg_read CaptureCursorIsValid)"
 check "stored: language" de-de "$(reg_read LanguageFile)"

@@ -1,20 +1,10 @@
 #!/usr/bin/env bash
 # corvix_text_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The Text and Callout tools of the Edit Mode through corvix.exe. Two PrintScreen captures are
-# replaced by flat 600 x 400 pictures of C0C0C0, drawn at (212, 184) on the screen. Black text
-# of height 40, not antialiased, with the plain shadow 3 pixels right and down.
-#   1  a text frame; "AB", Enter, "CD", Escape typed into the editor: Enter makes a line break,
-#      neither key keeps or erases the capture; "Yes": the kept PNG has dark pixels only inside the text's rectangle and its
-#      shadow offset, on two lines;
-#   2  a callout with its tail up to the tip: on the screen the bubble's inside has the fill
-#      colour and the tail reaches the tip in the border colour; a second callout, 9000
-#      characters pasted into its editor (it keeps 8192), undone: the kept PNG is the picture
-#      with the first one, byte for byte.
-# CLARIVUE_TEST_LANGUAGE and CLARIVUE_TEST_SKIN choose the language and skin of the screenshots
-# (with CLARIVUE_LOOK=1, in BUILD/wine-env/out/corvix_text_test/).
+# The Text and Callout tools on flat 600 x 400 captures of C0C0C0 at (212, 184): typed text on
+# two lines with its shadow; a callout's bubble and tail; 9000 pasted characters cut to 8192, the
+# callout undone exactly. CLARIVUE_TEST_LANGUAGE and CLARIVUE_TEST_SKIN choose the screenshots'
+# language and skin (CLARIVUE_LOOK=1, BUILD/wine-env/out/corvix_text_test/).
 # shellcheck disable=SC2154 # keeper and corvix_pid are set by the harness (printf -v)
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
@@ -28,12 +18,8 @@ yes_under() {
   sleep 0.6
 }
 
-quiet_record
-reg_dword GeneralMonitorWindowsCaptureKey 1
-reg_dword GeneralShowCaptureBar 1
-reg_dword MToolsHighQuality 0
-reg_dword MToolsShadowSmoothed 0
-reg_dword LanguageDetected 1
+quiet_record GeneralMonitorWindowsCaptureKey=1 GeneralShowCaptureBar=1 MToolsHighQuality=0 \
+  MToolsShadowSmoothed=0 LanguageDetected=1
 reg add "$regkey" /v LanguageFile /t REG_SZ /d "${CLARIVUE_TEST_LANGUAGE:-en-us}" /f
 [ -n "${CLARIVUE_TEST_SKIN:-}" ] && reg add "$regkey" /v SkinName /t REG_SZ /d "$CLARIVUE_TEST_SKIN" /f
 start_session
@@ -79,17 +65,13 @@ yes_under 200 150 350 230 24
 harness_mouse 700 150
 sleep 0.5
 harness_screenshot "$out/callout.png"
-while read -r what x y expected; do
-  check "$what ($x, $y)" "$expected" "$(pixel "$out/callout.png" $((X0 + x)) $((Y0 + y)))"
-done <<'EOF2'
+pixels "$out/callout.png" "$X0" "$Y0" <<'EOF2'
 bubble-inside 275 150 #fff091
 tail-shaft 300 100 #145800
 tail-at-tip 300 53 #145800
 beside-tip 320 53 #c0c0c0
 EOF2
-# A second callout, undone: the kept picture is the first one's, byte for byte (inside the
-# canvas frame drawn round it on the screen).
-# More than the 8192 characters the commit takes, pasted into its editor: it holds 8192.
+# A second callout, undone. More than the 8192 characters the commit takes, pasted into its editor: it holds 8192.
 drag 380 250 520 330
 # (xclip in the foreground, -quiet, so that it can be ended; its output away from ctest's.)
 head -c 9000 /dev/zero | tr '\0' x |
@@ -103,14 +85,13 @@ for _ in $(seq 20); do # the paste reaches the editor when the program has read 
   [ "$pasted" = textlength=8192 ] && break
   sleep 0.2
 done
-kill "$xclip_pid" 2>/dev/null
+stop "$xclip_pid"
 check "pasted text cut to 8192 characters" textlength=8192 "$pasted"
 yes_under 380 250 520 330 24
 press ctrl+z
 sleep 0.5
-press Return
-png=$captures/${name[2]}.png
-wait_png "$png"
+keep 2
+png=$kept
 check "undone callout: the picture as before it" 0 \
   "$(differing "${png}[590x390+5+5]" "$out/callout.png[590x390+$((X0 + 5))+$((Y0 + 5))]")"
 

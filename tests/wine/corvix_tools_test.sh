@@ -1,19 +1,10 @@
 #!/usr/bin/env bash
 # corvix_tools_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The annotation tools of the Edit Mode through corvix.exe, with the factory tool settings
-# (high quality, smoothed shadow) except a solid line and a green rubber. Two PrintScreen
-# captures are replaced by flat 600 x 400 pictures of C0C0C0, drawn at (212, 184) on the screen.
-#   1  a pencil stroke in a colour picked from the colour bar; a second one, undone; marker (yellow bar), rubber, a leftward line, a
-#      horizontal dual-head arrow, a rectangle and an ellipse (each confirmed with its "Yes"
-#      button); Enter: the PNG has each stroke's colour on it, the picture 20 pixels beside it,
-#      the picture where the undone stroke was, outside the ellipse's corner;
-#   2  a highlight area (50 %): on the screen the frame untouched, the outside veiled; then a
-#      spotlight; Enter: the spotlight's middle untouched, the rest tinted.
-# Screenshots of the live drawing (with CLARIVUE_LOOK=1) and of the results go to
-# BUILD/wine-env/out/corvix_tools_test/.
+# The annotation tools on flat 600 x 400 captures of C0C0C0 at (212, 184), factory tool settings
+# but a solid line and a green rubber: pencil (colour from the colour bar, a stroke undone),
+# marker, rubber, line, arrow, rectangle and ellipse checked in the kept PNG; highlight and
+# spotlight. Pictures in BUILD/wine-env/out/corvix_tools_test/.
 # shellcheck disable=SC2154 # keeper and corvix_pid are set by the harness (printf -v)
-set -u
-. "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
@@ -28,16 +19,11 @@ yes_button() {
   sleep 0.4
 }
 
-quiet_record
-reg_dword GeneralMonitorWindowsCaptureKey 1
-reg_dword GeneralShowCaptureBar 1
-reg_dword MToolsLineStyle 0
-reg_dword MToolsErasorColor 0x0000FF00
-reg_dword MToolsMarkerColor 1
+quiet_record GeneralMonitorWindowsCaptureKey=1 GeneralShowCaptureBar=1 MToolsLineStyle=0 \
+  MToolsErasorColor=0x0000FF00 MToolsMarkerColor=1
 start_session
 flat_captures 2
 
-# The Edit Mode from the tray menu (owner-drawn by the skin, or drawn by the system).
 tray_edit_mode
 
 # --- 1: strokes --------------------------------------------------------------------------------
@@ -73,14 +59,9 @@ drag 420 120 580 230
 yes_button 420 120 580 230
 harness_mouse 700 150
 look "$out/strokes.png"
-press Return
-png=$captures/${name[1]}.png
-wait_png "$png"
-check_true "Enter: a PNG of the first capture" test -f "$png"
-# PLACE X Y EXPECTED, one line each: what the kept picture holds.
-while read -r what x y expected; do
-  check "$what ($x, $y)" "$expected" "$(pixel "$png" "$x" "$y")"
-done <<EOF
+keep 1
+check_true "Enter: a PNG of the first capture" test -f "$kept"
+pixels "$kept" <<EOF
 pencil-undone 90 30 #c0c0c0
 pencil-picked-colour 90 80 $picked
 pencil-beside 90 100 #c0c0c0
@@ -121,12 +102,8 @@ drag 380 80 580 320 spotlight_live.png
 yes_button 380 80 580 320
 harness_mouse 700 150
 look "$out/highlight_spotlight.png"
-press Return
-png=$captures/${name[2]}.png
-wait_png "$png"
-while read -r what x y expected; do
-  check "$what ($x, $y)" "$expected" "$(pixel "$png" "$x" "$y")"
-done <<'EOF'
+keep 2
+pixels "$kept" <<'EOF'
 spotlight-tinted-frame-of-highlight 200 175 #4080c0
 spotlight-middle 480 200 #929292
 spotlight-far-corner 5 395 #028092

@@ -1,29 +1,17 @@
 # shellcheck shell=bash
 # Shell library for window tests of Windows programs under Wine (sourced by a test script).
-#
-#   . tests/wine/harness.sh
-#   harness_init BUILD WINTOOL          use BUILD's prefix and fixture display; WINTOOL is the
-#                                       path of wintool.exe. Logs and pictures of the test go to
-#                                       HARNESS_OUT (BUILD/wine-env/out/<script name>), emptied here;
-#                                       the build tree is HARNESS_BUILD
-#   harness_start VAR PROGRAM ARGS...   start a program in the virtual desktop; its Unix process
-#                                       id goes into VAR (the Wine loader becomes the program),
-#                                       the file with its output into HARNESS_LAST_LOG
-#   harness_alive PID                   true while the program runs
-#   harness_wait_exit VAR PID SECONDS   wait for a started program and put its exit code into
-#                                       VAR (124, and the program killed, when it takes longer)
-#   harness_run VAR SECONDS PROGRAM ARGS...
-#                                       run a program to its end, its exit code into VAR
-#   harness_tool ARGS...                run wintool.exe (find, gone, info, msgbox, mutex)
-#   harness_x_window NAME SECONDS       prints the X window id of the first window titled NAME
+#   harness_init BUILD WINTOOL        BUILD's prefix and fixture display; logs and pictures go to
+#                                     HARNESS_OUT (BUILD/wine-env/out/<script name>, emptied)
+#   harness_start VAR PROGRAM ARGS... start a program in the virtual desktop, its process id into
+#                                     VAR, the file with its output into HARNESS_LAST_LOG
+#   harness_alive PID / harness_wait_exit VAR PID SECONDS (exit code into VAR, 124 and killed
+#                                     when it takes longer) / harness_run VAR SECONDS PROGRAM ARGS...
+#   harness_tool ARGS...              wintool.exe; harness_x_window NAME SECONDS: an X window id
 #   harness_mouse X Y / harness_click X Y [BUTTON] / harness_key KEYS... / harness_type TEXT
-#                                       input through the X server (desktop coordinates)
-#   harness_screenshot FILE             PNG of the whole display
-#   check NAME EXPECTED ACTUAL / check_true NAME COMMAND...
-#                                       record one check; harness_finish prints the totals and
-#                                       returns non-zero when a check failed
-# Programs run with plain wine64: the prefix's registry puts them into a 1024x768 virtual
-# desktop. Exit codes come back modulo 256 (a Windows exit code of -1 reads 255).
+#   harness_screenshot FILE           PNG of the whole display
+#   check NAME EXPECTED ACTUAL / check_true NAME COMMAND... / harness_finish (totals, non-zero
+#                                     when a check failed)
+# Programs run in a 1024x768 virtual desktop; exit codes come modulo 256 (-1 reads 255).
 
 . "$(dirname "${BASH_SOURCE[0]}")/wine-common.sh"
 

@@ -1,41 +1,25 @@
 /* programtool: Windows helper for the resident program's window tests (run under Wine).
- *
- *   programtool hotkey VK MODS [MS]      register the hot key VK with the system modifiers MODS
- *                                        on a hidden window of its own; print "registered" or
- *                                        "failed", then "pressed" for each WM_HOTKEY it gets;
- *                                        hold it for MS milliseconds (default: until killed)
- *   programtool window TITLE X Y W H RRGGBB
- *                                        show an overlapped, sizeable top-level window (class
- *                                        "ClarivueTestWindow") at X, Y of size W x H whose client
- *                                        area is one solid colour; activate it and print
- *                                        "client=L T R B" (its client area in screen coordinates)
- *                                        and "window=L T R B"; run until killed
- *   programtool visible CLASS MS         exit 0 as soon as a visible top-level window of CLASS
- *                                        exists (menus stay as hidden windows after closing);
- *                                        print its rectangle "rect=L T R B"
- *   programtool hidden CLASS MS          exit 0 as soon as no visible top-level window of CLASS
- *                                        exists
- *   programtool scrollwin TITLE X Y W H ROWS [MODE]
- *                                        a window with a vertical scroll bar over a document of
- *                                        ROWS rows, row c in one colour: red c & 255, green
- *                                        c >> 8, blue 0x80; a line is 48 rows; prints its client
- *                                        rectangle. MODE "wheel": no scroll bar, the wheel (16
- *                                        rows a notch) and Home scroll it
- *   programtool editwin TITLE X Y W H LINES
- *                                        a window filled by a multi-line EDIT control (dialog
- *                                        font) holding LINES lines "Line n of the text"; prints
- *                                        the control's client rectangle and "line=" the font's
- *                                        line height
- *   programtool dialogtext CAPTION ID MS wait for a visible dialog (class #32770) titled CAPTION
- *                                        and print "text=" and the text of its control ID
- *   programtool savedialog CAPTION TYPE NAME MS
- *                                        wait for the visible file dialog titled CAPTION, print
- *                                        "name=" its file name and "type=" its type (1-based);
- *                                        then choose type TYPE, enter NAME (\uXXXX stands for
- *                                        that character) and press its OK button; NAME "-"
- *                                        only prints and leaves the dialog open
- *   programtool clipboard FORMAT FILE    write the clipboard's data of FORMAT ("DIBV5", "DIB" or a
- *                                        registered name such as "PNG") byte for byte to FILE
+ *   hotkey VK MODS [MS]         register hot key VK with modifiers MODS on a hidden window; print
+ *                               "registered" or "failed", then "pressed" for each WM_HOTKEY; hold
+ *                               it for MS milliseconds (default: until killed)
+ *   window TITLE X Y W H RRGGBB a sizeable window (class "ClarivueTestWindow") whose client area
+ *                               is one colour, activated; prints "client=L T R B" (screen) and
+ *                               "window=L T R B"; runs until killed, as the two below
+ *   scrollwin TITLE X Y W H ROWS [MODE]
+ *                               a vertical scroll bar over ROWS rows, row c coloured red c & 255,
+ *                               green c >> 8, blue 0x80; a line is 48 rows; prints "client=".
+ *                               MODE "wheel": no bar, the wheel (16 rows a notch) and Home scroll
+ *   editwin TITLE X Y W H LINES a multi-line EDIT (dialog font) of lines "Line n of the text";
+ *                               prints its "client=" and "line=" the font's line height
+ *   visible|hidden CLASS MS     exit 0 as soon as a visible top-level window of CLASS exists
+ *                               (printing "rect=L T R B") / none does
+ *   dialogtext CAPTION ID MS    wait for the visible dialog CAPTION, print "text=" of control ID
+ *   savedialog CAPTION TYPE NAME MS
+ *                               wait for the visible file dialog CAPTION, print "name=" and
+ *                               "type=" (1-based); then choose TYPE, enter NAME (\uXXXX for that
+ *                               character) and press OK; NAME "-" only prints
+ *   clipboard FORMAT FILE       write the clipboard's FORMAT ("DIBV5", "DIB" or a registered name
+ *                               such as "PNG") byte for byte to FILE
  * Exit code 1: failure or timed out; 2: bad arguments.
  */
 #include <windows.h>
@@ -72,10 +56,10 @@ static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-static HWND MakeWindow(const wchar_t* cls, const wchar_t* title, DWORD style, int x, int y, int w,
-                       int h) {
+static HWND MakeWindow(WNDPROC proc, const wchar_t* cls, const wchar_t* title, DWORD style, int x,
+                       int y, int w, int h) {
     WNDCLASSW wc = {0};
-    wc.lpfnWndProc = WindowProc;
+    wc.lpfnWndProc = proc;
     wc.hInstance = GetModuleHandleW(NULL);
     wc.hCursor = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
     wc.lpszClassName = cls;
@@ -97,8 +81,16 @@ static int RunLoop(DWORD ms) {
     return 0;
 }
 
+/* Prints "client=L T R B", the client area of hwnd in screen coordinates. */
+static void PrintClient(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    MapWindowPoints(hwnd, NULL, (POINT*)&client, 2);
+    printf("client=%ld %ld %ld %ld\n", client.left, client.top, client.right, client.bottom);
+}
+
 static int HoldHotkey(UINT vk, UINT mods, DWORD ms) {
-    HWND hwnd = MakeWindow(L"ClarivueHotkeyHolder", L"programtool hotkey", WS_POPUP, 0, 0, 1, 1);
+    HWND hwnd = MakeWindow(WindowProc, L"ClarivueHotkeyHolder", L"programtool hotkey", WS_POPUP, 0, 0, 1, 1);
     if (!hwnd)
         return 1;
     if (!RegisterHotKey(hwnd, 1, mods, vk)) {
@@ -122,6 +114,18 @@ static int ScrollLimit(HWND hwnd) {
     return limit > 0 ? limit : 0;
 }
 
+/* The document's row top (kept inside the document) at the window's top, the bar following. */
+static void ScrollTo(HWND hwnd, int top) {
+    top = top < 0 ? 0 : top > ScrollLimit(hwnd) ? ScrollLimit(hwnd) : top;
+    if (top != g_top) {
+        g_top = top;
+        if (GetWindowLongW(hwnd, GWL_STYLE) & WS_VSCROLL)
+            SetScrollPos(hwnd, SB_VERT, g_top, TRUE);
+        InvalidateRect(hwnd, NULL, FALSE);
+        UpdateWindow(hwnd);
+    }
+}
+
 static LRESULT CALLBACK ScrollProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
         PAINTSTRUCT paint;
@@ -141,12 +145,7 @@ static LRESULT CALLBACK ScrollProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     if (message == WM_MOUSEWHEEL || message == WM_KEYDOWN) {
         int top = message == WM_KEYDOWN ? (wParam == VK_HOME ? 0 : g_top)
                                         : g_top - GET_WHEEL_DELTA_WPARAM(wParam) / 120 * 16;
-        top = top < 0 ? 0 : top > ScrollLimit(hwnd) ? ScrollLimit(hwnd) : top;
-        if (top != g_top) {
-            g_top = top;
-            InvalidateRect(hwnd, NULL, FALSE);
-            UpdateWindow(hwnd);
-        }
+        ScrollTo(hwnd, top);
         return 0;
     }
     if (message == WM_VSCROLL) {
@@ -158,34 +157,17 @@ static LRESULT CALLBACK ScrollProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
             case SB_LINEUP: top -= 48; break;
             default: break;
         }
-        top = top < 0 ? 0 : top > ScrollLimit(hwnd) ? ScrollLimit(hwnd) : top;
-        if (top != g_top) {
-            g_top = top;
-            SetScrollPos(hwnd, SB_VERT, g_top, TRUE);
-            InvalidateRect(hwnd, NULL, FALSE);
-            UpdateWindow(hwnd);
-        }
+        ScrollTo(hwnd, top);
         return 0;
     }
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return WindowProc(hwnd, message, wParam, lParam);
 }
 
 static int ShowScrollWindow(const wchar_t* title, int x, int y, int w, int h, int rows,
                             const wchar_t* mode) {
     g_rows = rows;
     DWORD style = WS_OVERLAPPEDWINDOW | (wcscmp(mode, L"wheel") == 0 ? 0 : WS_VSCROLL);
-    WNDCLASSW wc = {0};
-    wc.lpfnWndProc = ScrollProc;
-    wc.hInstance = GetModuleHandleW(NULL);
-    wc.hCursor = LoadCursorW(NULL, (LPCWSTR)IDC_ARROW);
-    wc.lpszClassName = L"ClarivueScrollWindow";
-    RegisterClassW(&wc);
-    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, title, style, x, y, w, h, NULL, NULL,
-                                wc.hInstance, NULL);
+    HWND hwnd = MakeWindow(ScrollProc, L"ClarivueScrollWindow", title, style, x, y, w, h);
     if (!hwnd)
         return 1;
     SetScrollRange(hwnd, SB_VERT, 0, ScrollLimit(hwnd), FALSE);
@@ -193,16 +175,13 @@ static int ShowScrollWindow(const wchar_t* title, int x, int y, int w, int h, in
     SetScrollPos(hwnd, SB_VERT, g_top, FALSE);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
-    RECT client;
-    GetClientRect(hwnd, &client);
-    MapWindowPoints(hwnd, NULL, (POINT*)&client, 2);
-    printf("client=%ld %ld %ld %ld\n", client.left, client.top, client.right, client.bottom);
+    PrintClient(hwnd);
     fflush(stdout);
     return RunLoop(INFINITE);
 }
 
 static int ShowEditWindow(const wchar_t* title, int x, int y, int w, int h, int lines) {
-    HWND hwnd = MakeWindow(L"ClarivueEditWindow", title, WS_OVERLAPPEDWINDOW, x, y, w, h);
+    HWND hwnd = MakeWindow(WindowProc, L"ClarivueEditWindow", title, WS_OVERLAPPEDWINDOW, x, y, w, h);
     if (!hwnd)
         return 1;
     RECT client;
@@ -228,9 +207,7 @@ static int ShowEditWindow(const wchar_t* title, int x, int y, int w, int h, int 
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(edit, dc);
-    GetClientRect(edit, &client);
-    MapWindowPoints(edit, NULL, (POINT*)&client, 2);
-    printf("client=%ld %ld %ld %ld\n", client.left, client.top, client.right, client.bottom);
+    PrintClient(edit);
     printf("line=%ld\n", metrics.tmHeight);
     fflush(stdout);
     return RunLoop(INFINITE);
@@ -238,17 +215,15 @@ static int ShowEditWindow(const wchar_t* title, int x, int y, int w, int h, int 
 
 static int ShowWindowOf(const wchar_t* title, int x, int y, int w, int h, unsigned long rgb) {
     g_fill = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-    HWND hwnd = MakeWindow(L"ClarivueTestWindow", title, WS_OVERLAPPEDWINDOW, x, y, w, h);
+    HWND hwnd = MakeWindow(WindowProc, L"ClarivueTestWindow", title, WS_OVERLAPPEDWINDOW, x, y, w, h);
     if (!hwnd)
         return 1;
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
     SetForegroundWindow(hwnd);
-    RECT window, client;
+    RECT window;
     GetWindowRect(hwnd, &window);
-    GetClientRect(hwnd, &client);
-    MapWindowPoints(hwnd, NULL, (POINT*)&client, 2);
-    printf("client=%ld %ld %ld %ld\n", client.left, client.top, client.right, client.bottom);
+    PrintClient(hwnd);
     printf("window=%ld %ld %ld %ld\n", window.left, window.top, window.right, window.bottom);
     fflush(stdout);
     return RunLoop(INFINITE);
@@ -290,24 +265,33 @@ static int WaitVisible(const wchar_t* cls, BOOL wanted, DWORD timeoutMs) {
     }
 }
 
-/* Polls every 50 ms for a visible dialog titled caption; prints the text of its control id. */
-static int DialogText(const wchar_t* caption, int id, DWORD timeoutMs) {
+/* Polls every 50 ms for a visible dialog titled caption. */
+static HWND WaitDialog(const wchar_t* caption, DWORD timeoutMs) {
     DWORD start = GetTickCount();
-    for (;;) {
-        HWND box = FindWindowW(L"#32770", caption);
-        if (box != NULL && IsWindowVisible(box)) {
-            wchar_t text[2048] = L"";
-            GetDlgItemTextW(box, id, text, 2048);
-            char utf8[4 * 2048] = "";
-            WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, (int)sizeof utf8, NULL, NULL);
-            printf("text=%s\n", utf8);
-            fflush(stdout);
-            return 0;
-        }
+    HWND dialog = NULL;
+    while ((dialog = FindWindowW(L"#32770", caption)) == NULL || !IsWindowVisible(dialog)) {
         if (GetTickCount() - start >= timeoutMs)
-            return 1;
+            return NULL;
         Sleep(50);
     }
+    return dialog;
+}
+
+static void PrintUtf8(const char* label, const wchar_t* text) {
+    char utf8[4 * 2048] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, (int)sizeof utf8, NULL, NULL);
+    printf("%s=%s\n", label, utf8);
+}
+
+static int DialogText(const wchar_t* caption, int id, DWORD timeoutMs) {
+    HWND box = WaitDialog(caption, timeoutMs);
+    if (box == NULL)
+        return 1;
+    wchar_t text[2048] = L"";
+    GetDlgItemTextW(box, id, text, 2048);
+    PrintUtf8("text", text);
+    fflush(stdout);
+    return 0;
 }
 
 /* Copies text into out (capacity characters), turning each \uXXXX into that UTF-16 unit. */
@@ -325,29 +309,19 @@ static void Unescape(const wchar_t* text, wchar_t* out, size_t capacity) {
     out[n] = L'\0';
 }
 
-static void PrintUtf8(const char* label, const wchar_t* text) {
-    char utf8[4 * MAX_PATH] = "";
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, (int)sizeof utf8, NULL, NULL);
-    printf("%s=%s\n", label, utf8);
-}
-
 /* Fills in the file dialog titled caption: type (1-based) and name, then OK. */
 static int SaveDialog(const wchar_t* caption, int type, const wchar_t* name, DWORD timeoutMs) {
     DWORD start = GetTickCount();
-    HWND dialog = NULL;
-    while ((dialog = FindWindowW(L"#32770", caption)) == NULL || !IsWindowVisible(dialog)) {
-        if (GetTickCount() - start >= timeoutMs)
-            return 1;
-        Sleep(50);
-    }
+    HWND dialog = WaitDialog(caption, timeoutMs);
+    if (dialog == NULL)
+        return 1;
     HWND types = GetDlgItem(dialog, cmb1);
     HWND file = GetDlgItem(dialog, cmb13);
     if (file == NULL)
         file = GetDlgItem(dialog, edt1);
     if (types == NULL || file == NULL)
         return 1;
-    /* The dialog fills in its start name after it is shown. */
-    /* GetWindowText does not ask a window of another process: WM_GETTEXT does. */
+    /* The start name comes after the dialog is shown; WM_GETTEXT asks the other process. */
     wchar_t text[MAX_PATH] = L"";
     while (SendMessageW(file, WM_GETTEXT, MAX_PATH, (LPARAM)text) == 0 &&
            GetTickCount() - start < timeoutMs)
@@ -412,11 +386,6 @@ int wmain(int argc, wchar_t** argv) {
         return SaveDialog(argv[2], _wtoi(argv[3]), argv[4], (DWORD)wcstoul(argv[5], NULL, 10));
     if (argc >= 4 && wcscmp(argv[1], L"clipboard") == 0)
         return SaveClipboard(argv[2], argv[3]);
-    fputs(
-        "usage: programtool hotkey VK MODS [MS] | window TITLE X Y W H RRGGBB | "
-        "scrollwin TITLE X Y W H ROWS [MODE] | editwin TITLE X Y W H LINES | "
-        "visible|hidden CLASS MS | dialogtext CAPTION ID MS | savedialog CAPTION TYPE NAME MS | "
-        "clipboard FORMAT FILE\n",
-        stderr);
+    fputs("usage: programtool COMMAND ARGS...\n", stderr);
     return 2;
 }

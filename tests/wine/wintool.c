@@ -1,50 +1,26 @@
 /* wintool: a small Windows console helper for the window tests (run under Wine).
- *
- *   wintool find CLASS [TIMEOUT_MS]    exit 0 as soon as a top-level window of CLASS exists
- *   wintool gone CLASS [TIMEOUT_MS]    exit 0 as soon as no window of CLASS exists
- *   wintool info CLASS                 print title, styles and class data of that window
- *   wintool msgbox CAPTION [TIMEOUT_MS] wait for a message box with CAPTION, print its text
- *                                      (line breaks as \n) and whether it is topmost
- *   wintool mutex NAME [MS]            create the named mutex, print "created" or "existed",
- *                                      hold it for MS milliseconds (default: until killed)
- *   wintool resource EXE TYPE ID       print a resource of a program file: its size, then for a
- *                                      manifest (24) its text, for an icon group (14) the widths
- *   wintool iconpixel EXE ID SIZE X Y  load icon ID at SIZE pixels, draw it on black and print the
- *                                      colour at (X, Y) as RRGGBB
- *   wintool post CLASS MSG WPARAM LPARAM [MSG WPARAM LPARAM]...
- *                                      post the messages (numbers, 0x for hexadecimal) to that
- *                                      window one right after the other, so that they all wait
- *                                      in its queue together
- *   wintool tray CLASS ID TIMEOUT_MS   the notification icon ID of that window as after a restart
- *                                      of the taskbar: delete it, then send the window the shell's
- *                                      "TaskbarCreated"; print "deleted=", "gone=" (the shell no
- *                                      longer knows it) and "back=" (it knows it again within
- *                                      TIMEOUT_MS), each 1 or 0
- *   wintool child CLASS ID             print "rect=L T R B" (screen), "visible=" 1 or 0 and
- *                                      "textlength=" (characters of its text) of the
- *                                      child window ID of that window
- *   wintool ctl TITLE ID ACTION [ARG]  act on the first control ID below the top-level window
- *                                      TITLE (waiting up to 5 s for the window and the control):
- *                                      "click" (posted,
- *                                      so that a box it opens does not block), "get" (print
- *                                      "check=" and "text="), "hotkey WORD" (set a hot-key
- *                                      control), "key VK" (key press
- *                                      posted to the control); ID 0 is the window itself, whose
- *                                      "get" also prints "rect=L T R B" and, for a property
- *                                      sheet, "page=" the selected page's title; "char C"
- *                                      (a typed character posted), "selectstring TEXT" (combo
- *                                      box), "page N" (select a property sheet's page N),
- *                                      "settext TEXT", "gettext" (WM_SETTEXT,
- *                                      WM_GETTEXT: "text="), "trackbar N"
- *                                      (a trackbar moved to N, its parent told), "choose N"
- *                                      (combo box item N, its parent told), "tree N"
- *                                      (select a tree view's item N in visible order, 0 the
- *                                      root); "get" also prints "enabled="
- *   wintool nodialog TITLE [MS]        exit 0 as soon as no dialog (class #32770) titled TITLE
- *                                      exists
- *   wintool topctl TITLE ID ACTION [ARG] as ctl, below a top-level window TITLE of any class
- *   wintool count PREFIX               print how many visible top-level windows have a class
- *                                      name beginning with PREFIX
+ *   find|gone CLASS [MS]        exit 0 as soon as a top-level window of CLASS exists / none does
+ *   nodialog TITLE [MS]         exit 0 as soon as no dialog (#32770) titled TITLE exists
+ *   info CLASS                  print title, visibility, styles and class data of that window
+ *   msgbox CAPTION [MS]         wait for a message box, print "text=" (line breaks as \n), "topmost="
+ *   resource EXE TYPE ID        print "size=", then a manifest's (24) text or an icon group's (14)
+ *                               "widths="
+ *   iconpixel EXE ID SIZE X Y   icon ID at SIZE pixels drawn on black: the colour at (X, Y), RRGGBB
+ *   post CLASS MSG WP LP...     post the messages (0x for hex) at once, so they queue together
+ *   tray CLASS ID MS            delete notification icon ID, send "TaskbarCreated"; print
+ *                               "deleted=", "gone=" and "back=" (known again within MS), 1 or 0
+ *   child CLASS ID              print "rect=L T R B" (screen), "visible=", "textlength=" of child ID
+ *   ctl TITLE ID ACTION [ARG]   act on control ID (0: the window) of the dialog TITLE, waiting 5 s
+ *                               for both: click (posted), get ("check=", "enabled=", "text="; for
+ *                               ID 0 also "rect=" and a property sheet's "page="), gettext,
+ *                               settext TEXT, hotkey WORD, key VK, char C (posted), selectstring
+ *                               TEXT, choose N (parent told), trackbar N (parent told), tree N
+ *                               (item N in visible order selected, 0 the root), page N
+ *   topctl TITLE ID ACTION [ARG] as ctl, below a top-level window TITLE of any class
+ *   mutex NAME [MS]             create the named mutex, print "created" or "existed", hold it for
+ *                               MS milliseconds (default: until killed)
+ *   count PREFIX                print how many visible top-level windows have a class name
+ *                               beginning with PREFIX
  * Exit code 1: not found / timed out; 2: bad arguments.
  */
 #include <windows.h>
@@ -94,13 +70,14 @@ static int Info(const wchar_t* cls) {
     wchar_t title[256] = L"";
     GetWindowTextW(hwnd, title, 256);
     PrintWide("title", title);
-    printf("visible=%d\n", IsWindowVisible(hwnd) ? 1 : 0);
-    printf("style=0x%08lx\n", (unsigned long)GetWindowLongW(hwnd, GWL_STYLE));
-    printf("exstyle=0x%08lx\n", (unsigned long)GetWindowLongW(hwnd, GWL_EXSTYLE));
-    printf("classstyle=0x%08lx\n", (unsigned long)GetClassLongW(hwnd, GCL_STYLE));
-    printf("background=%lld\n", (long long)GetClassLongPtrW(hwnd, GCLP_HBRBACKGROUND));
-    printf("cursor=%d\n", GetClassLongPtrW(hwnd, GCLP_HCURSOR) != 0 ? 1 : 0);
-    printf("icon=%d\n", GetClassLongPtrW(hwnd, GCLP_HICON) != 0 ? 1 : 0);
+    printf("visible=%d\nstyle=0x%08lx\nexstyle=0x%08lx\nclassstyle=0x%08lx\nbackground=%lld\n"
+           "cursor=%d\nicon=%d\n",
+           IsWindowVisible(hwnd) ? 1 : 0, (unsigned long)GetWindowLongW(hwnd, GWL_STYLE),
+           (unsigned long)GetWindowLongW(hwnd, GWL_EXSTYLE),
+           (unsigned long)GetClassLongW(hwnd, GCL_STYLE),
+           (long long)GetClassLongPtrW(hwnd, GCLP_HBRBACKGROUND),
+           GetClassLongPtrW(hwnd, GCLP_HCURSOR) != 0 ? 1 : 0,
+           GetClassLongPtrW(hwnd, GCLP_HICON) != 0 ? 1 : 0);
     return 0;
 }
 
@@ -173,12 +150,9 @@ static int IconPixel(const wchar_t* path, WORD id, int size, int x, int y) {
     HICON icon = (HICON)LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0);
     int result = 1;
     if (icon) {
-        BITMAPINFO bmi = {0};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = size;
-        bmi.bmiHeader.biHeight = -size; /* top-down: row y is the picture's row y */
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
+        /* top-down (negative height): row y is the picture's row y */
+        BITMAPINFO bmi = {.bmiHeader = {.biSize = sizeof(BITMAPINFOHEADER), .biWidth = size,
+                                        .biHeight = -size, .biPlanes = 1, .biBitCount = 32}};
         void* bits = NULL;
         HDC dc = CreateCompatibleDC(NULL);
         HBITMAP bitmap = CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
@@ -223,36 +197,29 @@ static int PostMessages(const wchar_t* cls, int count, wchar_t** args) {
     return 0;
 }
 
-/* The shell knows the icon (hwnd, id): modifying nothing about it succeeds. */
-static BOOL TrayIconKnown(HWND hwnd, UINT id) {
+/* NIM_MODIFY with nothing to change succeeds while the shell knows the icon (hwnd, id). */
+static BOOL TrayCall(HWND hwnd, UINT id, DWORD message) {
     NOTIFYICONDATAW data;
     memset(&data, 0, sizeof data);
     data.cbSize = sizeof data;
     data.hWnd = hwnd;
     data.uID = id;
-    return Shell_NotifyIconW(NIM_MODIFY, &data);
+    return Shell_NotifyIconW(message, &data);
 }
 
 static int RenewTrayIcon(const wchar_t* cls, UINT id, DWORD timeoutMs) {
     HWND hwnd = FindWindowW(cls, NULL);
     if (!hwnd)
         return 1;
-    NOTIFYICONDATAW data;
-    memset(&data, 0, sizeof data);
-    data.cbSize = sizeof data;
-    data.hWnd = hwnd;
-    data.uID = id;
-    BOOL deleted = Shell_NotifyIconW(NIM_DELETE, &data);
-    BOOL gone = !TrayIconKnown(hwnd, id);
+    BOOL deleted = TrayCall(hwnd, id, NIM_DELETE);
+    BOOL gone = !TrayCall(hwnd, id, NIM_MODIFY);
     DWORD_PTR result = 0;
     SendMessageTimeoutW(hwnd, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0, SMTO_NORMAL,
                         timeoutMs, &result);
     DWORD start = GetTickCount();
-    BOOL back = TrayIconKnown(hwnd, id);
-    while (!back && GetTickCount() - start < timeoutMs) {
+    BOOL back;
+    while (!(back = TrayCall(hwnd, id, NIM_MODIFY)) && GetTickCount() - start < timeoutMs)
         Sleep(50);
-        back = TrayIconKnown(hwnd, id);
-    }
     printf("deleted=%d\ngone=%d\nback=%d\n", deleted ? 1 : 0, gone ? 1 : 0, back ? 1 : 0);
     return deleted && gone && back ? 0 : 1;
 }
@@ -294,11 +261,9 @@ static int ControlOf(const wchar_t* cls, const wchar_t* title, int id, const wch
     if (id != 0) {
         /* a property sheet makes a page's controls when the page is first shown: wait for them */
         struct ControlSearch search = {id, NULL};
-        EnumChildWindows(top, FindControl, (LPARAM)&search);
-        while (search.found == NULL && GetTickCount() - start < 5000 && IsWindow(top)) {
+        while (EnumChildWindows(top, FindControl, (LPARAM)&search), search.found == NULL &&
+               GetTickCount() - start < 5000 && IsWindow(top))
             Sleep(50);
-            EnumChildWindows(top, FindControl, (LPARAM)&search);
-        }
         if (search.found == NULL)
             return 1;
         control = search.found;
@@ -378,10 +343,6 @@ static int ControlOf(const wchar_t* cls, const wchar_t* title, int id, const wch
     return 2;
 }
 
-static int Control(const wchar_t* title, int id, const wchar_t* action, const wchar_t* arg) {
-    return ControlOf(L"#32770", title, id, action, arg);
-}
-
 struct ClassCount {
     const wchar_t* prefix;
     int count;
@@ -398,16 +359,13 @@ static BOOL CALLBACK CountClass(HWND hwnd, LPARAM lParam) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        fputs("usage: wintool find|gone|info|msgbox|mutex|resource|iconpixel|post|tray|child NAME ...\n",
-              stderr);
+        fputs("usage: wintool COMMAND NAME ...\n", stderr);
         return 2;
     }
     const wchar_t* command = argv[1];
     const wchar_t* name = argv[2];
-    if (wcscmp(command, L"find") == 0)
-        return WaitWindow(name, NULL, TRUE, ParseMs(argc, argv, 3, 0)) ? 0 : 1;
-    if (wcscmp(command, L"gone") == 0)
-        return WaitWindow(name, NULL, FALSE, ParseMs(argc, argv, 3, 0)) ? 0 : 1;
+    if (wcscmp(command, L"find") == 0 || wcscmp(command, L"gone") == 0)
+        return WaitWindow(name, NULL, command[0] == L'f', ParseMs(argc, argv, 3, 0)) ? 0 : 1;
     if (wcscmp(command, L"info") == 0)
         return Info(name);
     if (wcscmp(command, L"msgbox") == 0)
@@ -426,7 +384,7 @@ int wmain(int argc, wchar_t** argv) {
     if (wcscmp(command, L"child") == 0 && argc >= 4)
         return ChildRect(name, _wtoi(argv[3]));
     if (wcscmp(command, L"ctl") == 0 && argc >= 5)
-        return Control(name, _wtoi(argv[3]), argv[4], argc >= 6 ? argv[5] : NULL);
+        return ControlOf(L"#32770", name, _wtoi(argv[3]), argv[4], argc >= 6 ? argv[5] : NULL);
     if (wcscmp(command, L"topctl") == 0 && argc >= 5)
         return ControlOf(NULL, name, _wtoi(argv[3]), argv[4], argc >= 6 ? argv[5] : NULL);
     if (wcscmp(command, L"nodialog") == 0)

@@ -1,6 +1,6 @@
-// The window procedure of a window that belongs to an object: the object arrives as the create
-// parameter of WM_NCCREATE and is kept in GWLP_USERDATA; once the object holds the window as its
-// own (m_hwnd), every message goes to its Handle member, before that to DefWindowProcW.
+// The window class and procedure of a window that belongs to an object: the object arrives as the
+// create parameter of WM_NCCREATE and is kept in GWLP_USERDATA; once the object holds the window as
+// its own (m_hwnd), every message goes to its Handle member, before that to DefWindowProcW.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +18,20 @@ LRESULT CALLBACK ObjectWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     return self->Handle(message, wParam, lParam);
+}
+
+// Registers the object's own class (arrow cursor, the given background) with the procedure above;
+// false when Windows refuses it.
+template <typename Owner>
+bool RegisterObjectClass(HINSTANCE instance, const wchar_t* className, HBRUSH background) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &ObjectWindowProc<Owner>;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = className;
+    return RegisterClassExW(&windowClass) != 0;
 }
 
 }  // namespace zentrova

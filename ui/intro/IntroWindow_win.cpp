@@ -41,17 +41,11 @@ bool IntroWindow::Create(HWND owner, HINSTANCE instance, UINT notifyMessage, con
     m_notifyId = notifyId;
     m_name = name != nullptr ? name : L"";
     m_lines = lines;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &ObjectWindowProc<IntroWindow>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground =
+    m_registered = RegisterObjectClass<IntroWindow>(
+        instance, m_className.c_str(),
         m_look.rowBrush != nullptr
             ? m_look.rowBrush
-            : reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = m_className.c_str();
-    m_registered = RegisterClassExW(&windowClass) != 0;
+            : reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1)));
     if (!m_registered) {
         return false;
     }

@@ -30,13 +30,7 @@ bool PointingArrow::Show(HWND parent, HINSTANCE instance, ArrowDirection directi
     }
     m_instance = instance;
     m_direction = direction;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &ObjectWindowProc<PointingArrow>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = m_className.c_str();
-    m_registered = RegisterClassExW(&windowClass) != 0;
+    m_registered = RegisterObjectClass<PointingArrow>(instance, m_className.c_str(), nullptr);
     if (!m_registered) {
         return false;
     }

@@ -26,15 +26,9 @@ bool Splash::Show(HWND owner, HINSTANCE instance, uint32_t displayMs, uint32_t f
         return false;
     }
     m_instance = instance;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &ObjectWindowProc<Splash>;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground =
-        reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_APPWORKSPACE + 1));
-    windowClass.lpszClassName = m_className.c_str();
-    m_registered = RegisterClassExW(&windowClass) != 0;
+    m_registered = RegisterObjectClass<Splash>(
+        instance, m_className.c_str(),
+        reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_APPWORKSPACE + 1)));
     if (!m_registered) {
         return false;
     }

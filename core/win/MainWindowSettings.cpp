@@ -58,7 +58,7 @@ std::wstring GeneralText(ZtvLangManHandle lang, const wchar_t* name) {
 }  // namespace
 
 bool MainWindow::RouteDialogMessage(MSG& msg) {
-    return m_sheet.RouteMessage(msg) || m_configure.RouteMessage(msg);
+    return m_sheet.RouteMessage(msg) || m_configure.RouteMessage(msg) || m_intro.RouteMessage(msg);
 }
 
 bool MainWindow::OnSettingsCommand(uint32_t command) {

@@ -17,7 +17,7 @@
 namespace zentrova {
 
 // Control identifiers of the bottom row.
-constexpr int kIntroButtonId = 1;
+constexpr int kIntroButtonId = IDOK;  // so that Enter presses it
 constexpr int kIntroCheckId = 100;
 // Height of the bottom row below the background.
 constexpr int kIntroBottomRow = 24;
@@ -51,6 +51,9 @@ class IntroWindow {
     // Closes the window at once, without telling the owner.
     void Close();
     bool IsOpen() const { return m_hwnd != nullptr; }
+    // Keyboard navigation for the program's message loop: Tab between the check box and the
+    // button, Space on either, Enter and Escape as the button. True when `msg` was used.
+    bool RouteMessage(MSG& msg);
 
   private:
     friend LRESULT CALLBACK ObjectWindowProc<IntroWindow>(HWND, UINT, WPARAM, LPARAM);

@@ -244,6 +244,13 @@ void IntroWindow::Finish() {
     }
 }
 
+bool IntroWindow::RouteMessage(MSG& msg) {
+    if (m_hwnd == nullptr || (msg.hwnd != m_hwnd && !IsChild(m_hwnd, msg.hwnd))) {
+        return false;
+    }
+    return IsDialogMessageW(m_hwnd, &msg) != FALSE;
+}
+
 LRESULT IntroWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
@@ -254,7 +261,9 @@ LRESULT IntroWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_COMMAND:
-            if (LOWORD(wParam) == kIntroButtonId && HIWORD(wParam) == BN_CLICKED && !m_fadingOut) {
+            // Enter (the default button's IDOK) and Escape (IDCANCEL) act as the button.
+            if ((LOWORD(wParam) == kIntroButtonId || LOWORD(wParam) == IDCANCEL) &&
+                HIWORD(wParam) == BN_CLICKED && !m_fadingOut) {
                 EnableWindow(m_button, FALSE);
                 m_fadingOut = true;
                 m_fadeStart = GetTickCount();

@@ -10,7 +10,7 @@
 
 #include "codecs/ZImageCodecBmp.h"
 #include "core/FileSystem.h"
-#include "tests/codecs/BmpTestSupport.h"
+#include "tests/codecs/CodecTestSupport.h"
 
 namespace zentrova::test {
 namespace {

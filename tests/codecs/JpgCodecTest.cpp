@@ -14,7 +14,7 @@
 
 #include "codecs/ZImageCodecJpg.h"
 #include "core/LoadImage.h"
-#include "tests/codecs/BmpTestSupport.h"
+#include "tests/codecs/CodecTestSupport.h"
 
 namespace zentrova::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "codecs/ZImageCodecRes.h"
-#include "tests/codecs/BmpTestSupport.h"
+#include "tests/codecs/CodecTestSupport.h"
 
 namespace zentrova::test {
 namespace {

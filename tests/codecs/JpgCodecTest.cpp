@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <jpeglib.h>
@@ -14,7 +15,7 @@
 
 #include "codecs/ZImageCodecJpg.h"
 #include "core/LoadImage.h"
-#include "tests/codecs/BmpTestSupport.h"
+#include "tests/codecs/CodecTestSupport.h"
 
 namespace zentrova::test {
 namespace {
@@ -32,8 +33,8 @@ struct Jump {
 
 // What the test's encoder is asked to make.
 struct EncodeSettings {
-    uint32_t width = 0;
-    uint32_t height = 0;
+    EncodeSettings(uint32_t w, uint32_t h) : width(w), height(h) {}
+    uint32_t width, height;
     J_COLOR_SPACE space = JCS_RGB;  // JCS_GRAYSCALE, JCS_RGB or JCS_CMYK
     int components = 3;
     int quality = 90;
@@ -88,13 +89,6 @@ bool EncodeRaw(const EncodeSettings& settings, const uint8_t* pixels, unsigned c
     return true;
 }
 
-EncodeSettings Sized(uint32_t width, uint32_t height) {
-    EncodeSettings settings;
-    settings.width = width;
-    settings.height = height;
-    return settings;
-}
-
 // Encodes top-down rows (components bytes per pixel, in the colour space's own order).
 std::string Encode(const EncodeSettings& settings, const std::vector<uint8_t>& pixels) {
     unsigned char* out = nullptr;
@@ -136,12 +130,6 @@ bool DecodeRaw(const std::string* bytes, Decoded* out) {
     return true;
 }
 
-Decoded Decode(const std::string& bytes) {
-    Decoded decoded;
-    EXPECT_TRUE(DecodeRaw(&bytes, &decoded));
-    return decoded;
-}
-
 // Test pictures -------------------------------------------------------------------------------
 
 // Smooth gradients with some detail, so that the pixels differ everywhere.
@@ -174,23 +162,20 @@ TEST_F(JpgCodecTest, PicturesReadAsTheLibraryDecodesThem) {
     // 8 bits with the grey palette. Adobe CMYK: 24 bits, each channel scaled by black.
     for (int components : {3, 1, 4}) {
         SCOPED_TRACE(components);
-        EncodeSettings settings = Sized(37, 23);
+        EncodeSettings settings(37, 23);
         settings.components = components;
         settings.space = components == 3 ? JCS_RGB : components == 1 ? JCS_GRAYSCALE : JCS_CMYK;
         const std::string bytes = Encode(settings, Pattern(37, 23, components));
-        const Decoded reference = Decode(bytes);
+        Decoded reference;
+        ASSERT_TRUE(DecodeRaw(&bytes, &reference));
         ASSERT_EQ(reference.components, components);
-        if (components == 4) {  // libjpeg marks CMYK files with an Adobe marker
-            EXPECT_EQ(bytes.substr(FindMarker(bytes, 0xEE) + 4, 5), "Adobe");
-        }
         ZImage image;
         uint32_t code = 99;
         ASSERT_TRUE(ReadJpg(image, Store(bytes).c_str(), &code));
         EXPECT_EQ(code, 99u);
         ASSERT_EQ(image.GetWidth() * 100 + image.GetHeight(), 3723u);
         ASSERT_EQ(image.GetBitsPerPixel(), components == 1 ? 8 : 24);
-        EXPECT_EQ(image.dpiX, 96);
-        EXPECT_EQ(image.dpiY, 96);
+        EXPECT_EQ(std::make_pair(image.dpiX, image.dpiY), std::make_pair(96, 96));
         for (int i = 0; components == 1 && i < 256; ++i) {
             const uint8_t* entry = image.GetPaletteEntryBgr(i);
             ASSERT_TRUE(entry[0] == i && entry[1] == i && entry[2] == i) << i;
@@ -226,14 +211,13 @@ TEST_F(JpgCodecTest, DensitiesAboveOneAreTheResolutionWhateverTheUnit) {
         {0, 2, 72, 2, 72},
     };
     for (const Case& c : cases) {
-        EncodeSettings settings = Sized(8, 8);
+        EncodeSettings settings(8, 8);
         settings.densityUnit = c.unit;
         settings.densityX = c.x;
         settings.densityY = c.y;
         ZImage image;
         ASSERT_TRUE(ReadJpg(image, Store(Encode(settings, Pattern(8, 8, 3))).c_str()));
-        EXPECT_EQ(image.dpiX, c.dpiX) << c.x;
-        EXPECT_EQ(image.dpiY, c.dpiY) << c.y;
+        EXPECT_EQ(std::make_pair(image.dpiX, image.dpiY), std::make_pair(c.dpiX, c.dpiY)) << c.x;
     }
 }
 
@@ -247,19 +231,15 @@ TEST_F(JpgCodecTest, FailuresGiveTheirCodesAndLogLines) {
     EXPECT_FALSE(image.IsValid());
     EXPECT_EQ(LastLogLine(), "Codecs\\ZImageCodecJpg - Line: 81 - ZErr: 7\r\n");
 
-    const std::string whole = Encode(Sized(64, 48), Pattern(64, 48, 3));
-    // Cut inside the picture data, and inside the header.
-    for (size_t keep : {whole.size() / 2, whole.size() - 2, size_t{40}, size_t{2}}) {
+    const std::string whole = Encode(EncodeSettings(64, 48), Pattern(64, 48, 3));
+    // Empty, cut inside the picture data, and inside the header.
+    for (size_t keep : {size_t{0}, whole.size() / 2, whole.size() - 2, size_t{40}, size_t{2}}) {
         code = 0;
         EXPECT_FALSE(ReadJpg(image, Store(whole.substr(0, keep)).c_str(), &code)) << keep;
         EXPECT_EQ(code, 1u) << keep;
         EXPECT_FALSE(image.IsValid());
     }
     EXPECT_EQ(LastLogLine(), "Codecs\\ZImageCodecJpg - Line: 85 - ZErr: 1\r\n");
-    code = 0;
-    EXPECT_FALSE(ReadJpg(image, Store(std::string()).c_str(), &code));
-    EXPECT_EQ(code, 1u);
-
     code = 0;
     EXPECT_FALSE(ReadJpg(image, m_folder.File(L"absent.jpg").c_str(), &code));
     EXPECT_EQ(code, 5u);
@@ -271,7 +251,7 @@ TEST_F(JpgCodecTest, FailuresGiveTheirCodesAndLogLines) {
 }
 
 TEST_F(JpgCodecTest, HugeDeclaredSizesFailBeforeAnythingIsAllocated) {
-    EncodeSettings settings = Sized(16, 16);
+    EncodeSettings settings(16, 16);
     for (bool progressive : {false, true}) {
         settings.progressive = progressive;
         std::string bytes = Encode(settings, Pattern(16, 16, 3));
@@ -304,7 +284,7 @@ void FillFromRgb(ZImage& image, const std::vector<uint8_t>& rgb) {
 // The settings the program writes with by default: quality 90, optimised, baseline, 96 dpi
 // and the program's comment.
 EncodeSettings ProgramDefaults(uint32_t w, uint32_t h) {
-    EncodeSettings settings = Sized(w, h);
+    EncodeSettings settings(w, h);
     settings.optimize = true;
     settings.densityX = settings.densityY = 96;
     settings.comment = "Zentrova Clarivue 2.1";
@@ -324,8 +304,7 @@ TEST_F(JpgCodecTest, WrittenFilesAreWhatLibjpegMakesOfTheSamePixelsAndSettings) 
     EXPECT_EQ(ReadWholeFile(path), Encode(settings, rgb));
     ZImage back;  // the densities read back as the resolution
     ASSERT_TRUE(ReadJpg(back, path.c_str()));
-    EXPECT_EQ(back.dpiX, 96);
-    EXPECT_EQ(back.dpiY, 96);
+    EXPECT_EQ(std::make_pair(back.dpiX, back.dpiY), std::make_pair(96, 96));
     // Other settings: progressive, quality 50, smoothing 0.5, no comment, no resolution.
     image.dpiX = 0;
     ASSERT_TRUE(WriteJpg(path.c_str(), image, error, 260, 50, false, 0.5, true, nullptr));

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -17,29 +16,22 @@
 
 #include "codecs/PngWindowColour.h"
 #include "codecs/ZImageCodecPng.h"
-#include "tests/codecs/PngReference.h"
-#include "tests/support/TempFolder.h"
+#include "tests/codecs/CodecTestSupport.h"
 
 namespace zentrova::test {
 namespace {
-
-using RawPng = DecodedPng;
 
 uint8_t Composite(uint8_t colour, uint8_t alpha, uint8_t background) {
     return static_cast<uint8_t>((colour * alpha + background * (255 - alpha) + 127) / 255);
 }
 
+// The valid files of the suite, or the damaged ones (named x...).
 std::vector<std::string> SuiteFiles(bool damaged) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(std::filesystem::path(TestDataPath("pngsuite")), ec)) {
-        const std::string name = entry.path().filename().string();
-        if (entry.path().extension() == ".png" && (name[0] == 'x') == damaged) {
-            names.push_back(name);
-        }
-    }
-    std::sort(names.begin(), names.end());
+    std::vector<std::string> names = FilesOf("pngsuite", ".png");
+    names.erase(
+        std::remove_if(names.begin(), names.end(),
+                       [damaged](const std::string& n) { return (n[0] == 'x') != damaged; }),
+        names.end());
     return names;
 }
 
@@ -48,7 +40,8 @@ std::wstring SuitePath(const std::string& name) {
 }
 
 // Checks one decoded file against the rules, pixel by pixel.
-void ExpectDecodedAsTheRulesSay(const std::string& name, const ZImage& image, const RawPng& raw) {
+void ExpectDecodedAsTheRulesSay(const std::string& name, const ZImage& image,
+                                const DecodedPng& raw) {
     SCOPED_TRACE(name);
     ASSERT_EQ(image.GetWidth(), raw.width);
     ASSERT_EQ(image.GetHeight(), raw.height);
@@ -82,16 +75,17 @@ void ExpectDecodedAsTheRulesSay(const std::string& name, const ZImage& image, co
         case PNG_COLOR_TYPE_PALETTE: {
             ASSERT_EQ(image.GetBitsPerPixel(), raw.bitDepth == 2 ? 4 : raw.bitDepth);
             int transparent = -1;
-            for (size_t i = 0; i < raw.palette.size(); ++i) {
+            for (size_t i = 0; i < raw.palette.size() / 3; ++i) {
                 const uint8_t a = i < raw.transAlpha.size() ? raw.transAlpha[i] : 255;
                 if (a == 0) {
                     transparent = static_cast<int>(i);
                 }
                 const uint8_t* entry = image.GetPaletteEntryBgr(static_cast<int>(i));
+                const uint8_t* rgb = &raw.palette[3 * i];
                 ASSERT_EQ(std::vector<int>(entry, entry + 3),
-                          (std::vector<int>{Composite(raw.palette[i].blue, a, windowRgb[2]),
-                                            Composite(raw.palette[i].green, a, windowRgb[1]),
-                                            Composite(raw.palette[i].red, a, windowRgb[0])}))
+                          (std::vector<int>{Composite(rgb[2], a, windowRgb[2]),
+                                            Composite(rgb[1], a, windowRgb[1]),
+                                            Composite(rgb[0], a, windowRgb[0])}))
                     << i;
             }
             EXPECT_EQ(image.hasTransparentIndex, transparent >= 0);
@@ -138,7 +132,7 @@ TEST(PngSuiteTest, EveryValidFileDecodesAsTheRulesSay) {
     int twoBit = 0;
     int sixteenBit = 0;
     for (const std::string& name : names) {
-        RawPng raw;
+        DecodedPng raw;
         ASSERT_TRUE(DecodePng(SuitePath(name), PNG_TRANSFORM_PACKING, raw)) << name;
         ZImage image;
         uint32_t code = 0;

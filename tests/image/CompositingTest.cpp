@@ -188,17 +188,6 @@ TEST(Channels, InsertRejectsWrongSourcesChannelsAndDepths) {
     EXPECT_TRUE(SameBytes(picture32, before));
 }
 
-TEST(Channels, AlphaSurvivesAnExtractAndInsertRoundTrip) {
-    ZImage picture, alpha, copy;
-    MakeChannelPicture(picture, 32);
-    ASSERT_TRUE(ExtractChannel(picture, kChannelAlpha, alpha));
-    ASSERT_TRUE(copy.CopyFrom(picture));
-    ASSERT_TRUE(copy.FillRect(0, 0, 3, 2, 0));  // alpha 0 everywhere
-    ASSERT_TRUE(InsertChannel(copy, kChannelAlpha, alpha));
-    EXPECT_EQ(AllColours(copy, true), (Colours{200, 210, 220, 201, 211, 221}));
-    EXPECT_EQ(AllColours(copy), Colours(6, 0));
-}
-
 TEST(AlphaBlendPixels, HandComputedValues) {
     ZImage target, source;
     ASSERT_TRUE(target.Create(4, 1, 24, 0x646464, nullptr));  // 100 in every channel

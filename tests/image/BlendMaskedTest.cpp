@@ -21,19 +21,6 @@ using testing::PixelAt;
 using testing::SameBytes;
 using testing::SetPixel;
 
-TEST(BlendMasked, StatedValuesForWeight128) {
-    ZImage destination, source, mask;
-    ASSERT_TRUE(destination.Create(3, 1, 24, 0, nullptr));
-    ASSERT_TRUE(source.Create(3, 1, 24, 0, nullptr));
-    ASSERT_TRUE(MakeMask(mask, 3, 1, 128));
-    SetPixel(source, 0, 0, 255, 255, 255);
-    SetPixel(destination, 1, 0, 255, 255, 255);
-    SetPixel(destination, 2, 0, 10, 10, 10);
-    ASSERT_TRUE(BlendMasked(destination, source, mask, 0, 0));
-    // 255 * 128 / 255 = 128; 255 - 128 = 127; 10 + trunc(-1280 / 255) = 10 - 5.
-    EXPECT_EQ(AllColours(destination), (Colours{0x808080, 0x7F7F7F, 0x050505}));
-}
-
 // d + (s - d) * m / 255 with the product's sign and truncation towards zero, at a length that
 // runs the vector body and its scalar tail; then the two kernels agree on every input.
 TEST(BlendMasked, KernelsGiveStatedValuesAndAgreeOnEveryInput) {

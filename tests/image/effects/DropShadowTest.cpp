@@ -91,25 +91,38 @@ TEST(DropShadow, SharpShadowByHand) {
     }
 }
 
-// Pictures of 200 or less take the outline path: the shadow is the picture's silhouette (its
-// pixels other than the key colour) moved by the displacement, the picture lies on it and its key
-// pixels show what is below. Rows of 101 pixels, key pixels at block-boundary columns, and the
-// key's bytes straddling two pixels (which are not key pixels).
-TEST(DropShadow, OutlineShadowIsTheMovedSilhouetteUnderThePicture) {
-    const ZColor shadow = 0x333333;  // black at 80 %: t = 204, 255 * (255 - 204) / 255 = 51
+// The shadow is the picture's silhouette (its pixels other than the key colour) moved by the
+// displacement, in the shadow colour mixed with the background by the intensity; the picture lies
+// on it and its key pixels show what is below. Pictures of 200 or less take the outline path:
+// rows of 101 pixels with key pixels at block-boundary columns and the key's bytes straddling two
+// pixels (which are not key pixels); larger ones lay the plain rectangle in pieces.
+TEST(DropShadow, BothPathsLayThePictureOnItsMovedSilhouette) {
     struct Case {
-        int direction, offset, dx, dy;
-        ZColor key;
+        uint32_t w, h;
+        int direction, offset, dx, dy, intensity;
+        ZColor shadow, background, key, mixed;
     };
-    for (const Case& c : {Case{300, 2, 2, 2, 0xFF00FF}, Case{45, 1, -1, 1, 0x00FF00},
-                          Case{135, 3, -3, -3, 0xFF00FF}, Case{200, 2, 2, -2, 0xFFFF00},
-                          Case{360, 2, 0, 0, 0xFF00FF}, Case{-5, 1, 0, 0, 0xFF00FF}}) {
+    // Colours are 0x00BBGGRR. Black at 80 % on white: t = 204, 255 * 51 / 255 = 51. Red 160 at
+    // 60 % on red 255, green 240, blue 224: t = 153, red 160 + 95 * 102 / 255 = 198, green
+    // 240 * 102 / 255 = 96, blue 224 * 102 / 255 = 89.6.
+    const Case cases[] = {{101, 9, 300, 2, 2, 2, 80, 0, 0xFFFFFF, 0xFF00FF, 0x333333},
+                          {101, 9, 45, 1, -1, 1, 80, 0, 0xFFFFFF, 0x00FF00, 0x333333},
+                          {101, 9, 135, 3, -3, -3, 80, 0, 0xFFFFFF, 0xFF00FF, 0x333333},
+                          {101, 9, 200, 2, 2, -2, 80, 0, 0xFFFFFF, 0xFFFF00, 0x333333},
+                          {101, 9, 360, 2, 0, 0, 80, 0, 0xFFFFFF, 0xFF00FF, 0x333333},
+                          {101, 9, -5, 1, 0, 0, 80, 0, 0xFFFFFF, 0xFF00FF, 0x333333},
+                          {201, 201, 300, 2, 2, 2, 60, 0x0000A0, 0xE0F0FF, 0xFF00FF, 0x5960C6},
+                          {250, 210, 45, 3, -3, 3, 60, 0x0000A0, 0xE0F0FF, 0xFF00FF, 0x5960C6},
+                          {203, 260, 135, 5, -5, -5, 60, 0x0000A0, 0xE0F0FF, 0xFF00FF, 0x5960C6},
+                          {320, 205, 200, 1, 1, -1, 60, 0x0000A0, 0xE0F0FF, 0xFF00FF, 0x5960C6},
+                          {230, 240, 400, 4, 0, 0, 60, 0x0000A0, 0xE0F0FF, 0xFF00FF, 0x5960C6}};
+    for (const Case& c : cases) {
         const uint8_t kb = (c.key >> 16) & 0xFF, kg = (c.key >> 8) & 0xFF, kr = c.key & 0xFF;
         for (uint32_t bits : {24u, 32u}) {
             ZImage image, before;
-            ASSERT_TRUE(image.Create(101, 9, bits, 0, nullptr));
-            ByteNoise(bits + c.offset).Fill(image);
-            for (uint32_t y = 0; y < 9; ++y) {
+            ASSERT_TRUE(image.Create(c.w, c.h, bits, 0, nullptr));
+            ByteNoise(bits + c.offset + c.w).Fill(image);
+            for (uint32_t y = 0; c.w <= 200 && y < c.h; ++y) {
                 for (uint32_t x : {15u, 16u, 31u, 32u, 47u, 100u}) {
                     if ((x + y) % 3 != 0) {
                         testing::SetPixel(image, x, y, kb, kg, kr);
@@ -121,24 +134,24 @@ TEST(DropShadow, OutlineShadowIsTheMovedSilhouetteUnderThePicture) {
                 testing::SetPixel(image, 71, y, kg, kr, 0x56);
             }
             ASSERT_TRUE(before.CopyFrom(image));
-            ASSERT_TRUE(ApplyDropShadow(
-                image, Options(c.direction, 0, 80, c.offset, false, 0, 0xFFFFFF, c.key)));
-            const int m = 2 * c.offset;
-            ASSERT_EQ(image.GetWidth(), 101u + 2 * m);
+            ASSERT_TRUE(ApplyDropShadow(image, Options(c.direction, 0, c.intensity, c.offset, true,
+                                                       c.shadow, c.background, c.key)));
+            const int m = 2 * c.offset, w = int(c.w), h = int(c.h);
+            ASSERT_EQ(image.GetWidth(), c.w + 2 * m);
             ASSERT_EQ(image.GetBitsPerPixel(), 24);
             const auto solid = [&](int x, int y) {
-                return x >= 0 && x < 101 && y >= 0 && y < 9 && ColourAt(before, x, y) != c.key;
+                return x >= 0 && x < w && y >= 0 && y < h && ColourAt(before, x, y) != c.key;
             };
             int mismatches = 0;
-            for (int y = 0; y < 9 + 2 * m; ++y) {
-                for (int x = 0; x < 101 + 2 * m; ++x) {
+            for (int y = 0; y < h + 2 * m; ++y) {
+                for (int x = 0; x < w + 2 * m; ++x) {
                     const ZColor expected = solid(x - m, y - m) ? ColourAt(before, x - m, y - m)
-                                            : solid(x - m - c.dx, y - m - c.dy) ? shadow
-                                                                                : 0xFFFFFF;
+                                            : solid(x - m - c.dx, y - m - c.dy) ? c.mixed
+                                                                                : c.background;
                     mismatches += ColourAt(image, x, y) != expected;
                 }
             }
-            EXPECT_EQ(mismatches, 0) << c.direction << " " << bits << " bits";
+            EXPECT_EQ(mismatches, 0) << c.w << "x" << c.h << " " << c.direction << " " << bits;
         }
     }
 }
@@ -153,47 +166,6 @@ TEST(DropShadow, PicturesOf200OrLessTakeTheOutlinePath) {
         ASSERT_TRUE(ApplyDropShadow(image, Options(315, 0, 100, 3, true)));
         // Outline: the shadow of the surrounding picture shows through the hole (margin 6).
         EXPECT_EQ(ColourAt(image, 66, 66), side <= 200 ? 0x000000u : 0xFF00FFu) << side;
-    }
-}
-
-TEST(DropShadow, PlainRectangleWithoutDitherIsTheShiftedRectangle) {
-    // No blur: the sample's edges are sharp, and the pieces lay exactly the shadow rectangle
-    // (the picture's size, moved by the displacement) around the picture.
-    struct Case {
-        uint32_t w, h;
-        int direction, offset, ox, oy;
-    };
-    for (const Case& c : {Case{201, 201, 300, 2, 2, 2}, Case{250, 210, 45, 3, -3, 3},
-                          Case{203, 260, 135, 5, -5, -5}, Case{320, 205, 200, 1, 1, -1},
-                          Case{230, 240, 400, 4, 0, 0}}) {
-        ZImage image;
-        ASSERT_TRUE(image.Create(c.w, c.h, 32, 0, nullptr));
-        ByteNoise noise(c.w);
-        noise.Fill(image);
-        ZImage before;
-        ASSERT_TRUE(before.CopyFrom(image));
-        ASSERT_TRUE(ApplyDropShadow(
-            image, Options(c.direction, 0, 60, c.offset, true, 0x0000A0, 0xE0F0FF)));
-        const int m = 2 * c.offset, ox = c.ox, oy = c.oy;
-        // t = 153: each channel s + trunc((b - s) * 102 / 255).
-        const ZColor shadow = (0xA0 + (0xFF - 0xA0) * 102 / 255) | ((0xF0 * 102 / 255) << 8) |
-                              ((0xE0 * 102 / 255) << 16);
-        ASSERT_EQ(image.GetWidth(), c.w + 2 * m);
-        ASSERT_EQ(image.GetBitsPerPixel(), 24);
-        int mismatches = 0;
-        for (int y = 0; y < static_cast<int>(image.GetHeight()); ++y) {
-            for (int x = 0; x < static_cast<int>(image.GetWidth()); ++x) {
-                ZColor expected = 0xE0F0FF;
-                if (x >= m && x < m + int(c.w) && y >= m && y < m + int(c.h)) {
-                    expected = ColourAt(before, x - m, y - m);
-                } else if (x >= m + ox && x < m + ox + int(c.w) && y >= m + oy &&
-                           y < m + oy + int(c.h)) {
-                    expected = shadow;
-                }
-                mismatches += ColourAt(image, x, y) != expected;
-            }
-        }
-        EXPECT_EQ(mismatches, 0) << c.w << "x" << c.h << " direction " << c.direction;
     }
 }
 

@@ -2,7 +2,6 @@
 // extremes, and the refusals with their log lines.
 #include <cstdint>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -27,35 +26,30 @@ class BoxBlurTest : public ::testing::Test {
     void TearDown() override { test::ClearErrorLog(); }
 };
 
-TEST_F(BoxBlurTest, HandComputedRowAndColumn) {
-    // One row 0, 30, 90 (red channel), radius 1: the vertical pass sees three copies of the only
-    // row; horizontally (0+0+30)/3, (0+30+90)/3, (30+90+90)/3.
-    ZImage row;
-    ASSERT_TRUE(row.Create(3, 1, 24, 0, nullptr));
-    PixelAt(row, 1, 0)[2] = 30;
-    PixelAt(row, 2, 0)[2] = 90;
-    ASSERT_TRUE(BoxBlur(row, 1, 1));
-    EXPECT_EQ(testing::AllColours(row), (std::vector<uint32_t>{10, 40, 70}));
-
-    // The same values down one column (blue channel), read from the top.
-    ZImage column;
-    ASSERT_TRUE(column.Create(1, 3, 24, 0, nullptr));
-    PixelAt(column, 0, 1)[0] = 30;
-    PixelAt(column, 0, 2)[0] = 90;
-    ASSERT_TRUE(BoxBlur(column, 1, 1));
-    EXPECT_EQ(testing::AllColours(column), (std::vector<uint32_t>{10 << 16, 40 << 16, 70 << 16}));
-
-    // A second pass: (10+10+40)/3, (10+40+70)/3, (40+70+70)/3. Radius 5 reaches past both ends:
-    // pixel 0 sees 6, 1 and 4 copies of 0, 30, 90: 390 / 11; pixel 1 5, 1, 5: 480 / 11; pixel 2
-    // 4, 1, 6: 570 / 11.
-    for (const auto& [radius, passes, want] :
-         {std::make_tuple(1, 2, std::vector<uint32_t>{20, 40, 60}),
-          std::make_tuple(5, 1, std::vector<uint32_t>{35, 43, 51})}) {
-        ASSERT_TRUE(row.Create(3, 1, 24, 0, nullptr));
-        PixelAt(row, 1, 0)[2] = 30;
-        PixelAt(row, 2, 0)[2] = 90;
-        ASSERT_TRUE(BoxBlur(row, radius, passes));
-        EXPECT_EQ(testing::AllColours(row), want) << radius;
+TEST_F(BoxBlurTest, HandComputedRowsAndColumn) {
+    // Grey 0, 30, 90 along a row or down a column (from the top). Radius 1: the other direction
+    // sees three copies of the only line, then (0+0+30)/3, (0+30+90)/3, (30+90+90)/3. A second
+    // pass: (10+10+40)/3, (10+40+70)/3, (40+70+70)/3. Radius 5 reaches past both ends: pixel 0
+    // sees 6, 1 and 4 copies of 0, 30, 90: 390 / 11; pixel 1 5, 1, 5: 480 / 11; pixel 2 4, 1, 6:
+    // 570 / 11.
+    struct Case {
+        bool column;
+        int radius, passes;
+        std::vector<uint32_t> want;
+    };
+    for (const Case& c : {Case{false, 1, 1, {10, 40, 70}}, Case{true, 1, 1, {10, 40, 70}},
+                          Case{false, 1, 2, {20, 40, 60}}, Case{true, 5, 1, {35, 43, 51}}}) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(c.column ? 1 : 3, c.column ? 3 : 1, 24, 0, nullptr));
+        for (uint32_t i = 0; i < 3; ++i) {
+            const uint8_t v = "\x00\x1E\x5A"[i];
+            testing::SetPixel(image, c.column ? 0 : i, c.column ? i : 0, v, v, v);
+        }
+        ASSERT_TRUE(BoxBlur(image, c.radius, c.passes));
+        EXPECT_EQ(testing::AllColours(image),
+                  (std::vector<uint32_t>{c.want[0] * 0x010101u, c.want[1] * 0x010101u,
+                                         c.want[2] * 0x010101u}))
+            << c.column << " " << c.radius;
     }
 }
 

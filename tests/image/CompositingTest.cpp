@@ -128,14 +128,13 @@ TEST(Channels, ExtractRejectsMissingChannelsAndDepths) {
     MakeChannelPicture(picture24, 24);
     ASSERT_TRUE(picture16.Create(3, 2, 16, 0, nullptr));
     ASSERT_TRUE(target.Create(1, 1, 24, 0x0A0B0C, nullptr));
-    EXPECT_FALSE(ExtractChannel(picture24, kChannelAlpha, target));
-    EXPECT_FALSE(ExtractChannel(picture24, 0, target));
-    EXPECT_FALSE(ExtractChannel(picture24, 5, target));
+    for (int channel : {kChannelAlpha, 0, 5}) {
+        EXPECT_FALSE(ExtractChannel(picture24, channel, target));
+    }
     EXPECT_FALSE(ExtractChannel(picture16, kChannelRed, target));
     EXPECT_FALSE(ExtractChannel(empty, kChannelRed, target));
-    ASSERT_TRUE(target.IsValid());
-    EXPECT_EQ(target.GetBitsPerPixel(), 24);
-    EXPECT_EQ(ColourAt(target, 0, 0), 0x0A0B0Cu);
+    EXPECT_EQ(std::make_pair(target.GetBitsPerPixel(), ColourAt(target, 0, 0)),
+              std::make_pair(uint8_t{24}, 0x0A0B0Cu));
 }
 
 TEST(Channels, InsertWritesOneChannelOnly) {
@@ -173,13 +172,12 @@ TEST(Channels, InsertRejectsWrongSourcesChannelsAndDepths) {
     ASSERT_TRUE(colour.Create(3, 2, 24, 0, nullptr));
     ASSERT_TRUE(words16.Create(3, 2, 16, 0, nullptr));
     ASSERT_TRUE(before.CopyFrom(picture24));
-    EXPECT_FALSE(InsertChannel(picture24, kChannelAlpha, grey));
-    EXPECT_FALSE(InsertChannel(picture24, 0, grey));
-    EXPECT_FALSE(InsertChannel(picture24, 5, grey));
-    EXPECT_FALSE(InsertChannel(picture24, kChannelRed, wide));
-    EXPECT_FALSE(InsertChannel(picture24, kChannelRed, tall));
-    EXPECT_FALSE(InsertChannel(picture24, kChannelRed, colour));
-    EXPECT_FALSE(InsertChannel(picture24, kChannelRed, empty));
+    using Insert = std::pair<int, const ZImage*>;  // a channel and its source
+    for (const Insert& i : {Insert{kChannelAlpha, &grey}, Insert{0, &grey}, Insert{5, &grey},
+                            Insert{kChannelRed, &wide}, Insert{kChannelRed, &tall},
+                            Insert{kChannelRed, &colour}, Insert{kChannelRed, &empty}}) {
+        EXPECT_FALSE(InsertChannel(picture24, i.first, *i.second)) << i.first;
+    }
     EXPECT_TRUE(SameBytes(picture24, before));
     EXPECT_FALSE(InsertChannel(words16, kChannelRed, grey));
     EXPECT_FALSE(InsertChannel(empty, kChannelRed, grey));

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -195,9 +196,8 @@ TEST(Resample, RowsAndColumnsAlikeAtEverySize) {
                     std::memcpy(src.At(i % s.w, i / s.w),
                                 columns ? line.At(0, i / s.w) : line.At(i % s.w, 0), bytes);
                 for (int filter = 0; filter <= 4; ++filter) {
-                    if (bytes < 3 && filter != kFilterNoSmoothing)
-                        continue;
-                    if (bytes == 4 && filter == kFilterBilinear)
+                    if ((bytes < 3 && filter != kFilterNoSmoothing) ||
+                        (bytes == 4 && filter == kFilterBilinear))
                         continue;
                     const Picture out = Resampled(src, s.W, s.H, filter, 0x5A);
                     const Picture one =
@@ -418,9 +418,9 @@ Picture Colours(const ZImage& image) {
     return p;
 }
 
-using Pair = std::pair<int64_t, int64_t>;
-Pair Dims(const ZImage& image) {
-    return {image.GetWidth(), image.GetHeight()};
+// Width, height and depth.
+std::tuple<uint32_t, uint32_t, int> Dims(const ZImage& image) {
+    return {image.GetWidth(), image.GetHeight(), image.GetBitsPerPixel()};
 }
 
 TEST(Resize, SizesBelowOneBecomeOne) {
@@ -429,13 +429,12 @@ TEST(Resize, SizesBelowOneBecomeOne) {
     image.dpiX = 300;
     image.dpiY = 72;
     ASSERT_TRUE(Resize(image, 0, 0, kFilterBicubic));
-    EXPECT_EQ(Dims(image), Pair(1, 1));
-    EXPECT_EQ(image.GetBitsPerPixel(), 24);
-    EXPECT_EQ(Pair(image.dpiX, image.dpiY), Pair(300, 72));
+    EXPECT_EQ(Dims(image), std::make_tuple(1u, 1u, 24));
+    EXPECT_EQ(std::make_pair(image.dpiX, image.dpiY), std::make_pair(300, 72));
     ASSERT_TRUE(Resize(image, -3, 2, kFilterBresenham));
-    EXPECT_EQ(Dims(image), Pair(1, 2));
+    EXPECT_EQ(Dims(image), std::make_tuple(1u, 2u, 24));
     ASSERT_TRUE(ResizeForDisplay(image, 4, -1));
-    EXPECT_EQ(Dims(image), Pair(4, 1));
+    EXPECT_EQ(Dims(image), std::make_tuple(4u, 1u, 24));
 }
 
 TEST(Resize, GivesTheFilterResultAtTwentyFourBits) {
@@ -451,7 +450,7 @@ TEST(Resize, GivesTheFilterResultAtTwentyFourBits) {
     ZImage image;
     ASSERT_TRUE(image.Create(3, 1, 16, 0x0000FF, nullptr));  // red 31 -> 255
     ASSERT_TRUE(Resize(image, 6, 1, kFilterBresenham));
-    EXPECT_EQ(image.GetBitsPerPixel(), 24);
+    EXPECT_EQ(Dims(image), std::make_tuple(6u, 1u, 24));
     EXPECT_EQ(image.GetRow(0)[2], 255);
     EXPECT_EQ(image.GetRow(0)[0], 0);
 }

@@ -1,5 +1,6 @@
 // Buttonize, grayscale, pencil drawing, invert and colour offset: hand-computed pixels, depths,
 // alpha, padding and resolution, and the refusals.
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <tuple>
@@ -95,16 +96,14 @@ TEST(ButtonizeTest, OversizedFrameBecomesSmallerSideMinusOne) {
 }
 
 TEST(ButtonizeTest, Refusals) {
-    ZImage empty;
+    ZImage empty, grey, image, before;
     EXPECT_FALSE(Buttonize(empty, 20, 0.5));
-    ZImage grey;
     ASSERT_TRUE(grey.Create(30, 30, 8, 0, test::GreyPalette()));
     EXPECT_FALSE(Buttonize(grey, 20, 0.5));
-    ZImage image;
     MakeNoise(image, 30, 30, 24, 4);
-    ZImage before;
     ASSERT_TRUE(before.CopyFrom(image));
     EXPECT_FALSE(Buttonize(image, -1, 0.5));
+    EXPECT_FALSE(Buttonize(image, 4, std::nan("")));
     EXPECT_TRUE(SameBytes(image, before));
 }
 

@@ -116,27 +116,21 @@ TEST(FilterTest, EmbossDirectionsFollowPictureRows) {
 }
 
 TEST(FilterTest, RefusesBadIndicesDepthsAndEmptyPictures) {
-    ZImage image;
+    ZImage image, before, empty;
     MakeNoise(image, 5, 5, 24, 9);
-    ZImage before;
     ASSERT_TRUE(before.CopyFrom(image));
     for (int index : {-1, 0, 13, 100}) {
         EXPECT_FALSE(ApplyFilter(image, index));
     }
     EXPECT_TRUE(SameBytes(image, before));
-
-    ZImage empty;
     EXPECT_FALSE(ApplyFilter(empty, 1));
     EXPECT_FALSE(empty.IsValid());
-
     for (uint32_t bits : {1u, 4u, 8u, 16u}) {
-        ZImage shallow;
-        ASSERT_TRUE(shallow.Create(5, 5, bits, 0, test::GreyPalette()));
-        shallow.GetRow(2)[0] = 0x55;
-        ZImage copy;
-        ASSERT_TRUE(copy.CopyFrom(shallow));
-        EXPECT_FALSE(ApplyFilter(shallow, 1)) << bits;
-        EXPECT_TRUE(SameBytes(shallow, copy));
+        ASSERT_TRUE(image.Create(5, 5, bits, 0, test::GreyPalette()));
+        image.GetRow(2)[0] = 0x55;
+        ASSERT_TRUE(before.CopyFrom(image));
+        EXPECT_FALSE(ApplyFilter(image, 1)) << bits;
+        EXPECT_TRUE(SameBytes(image, before));
     }
 }
 

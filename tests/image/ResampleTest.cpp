@@ -268,19 +268,26 @@ TEST(Resample, UniformPicturesStayUniform) {
     }
 }
 
-TEST(ResampleBuffer, RefusesUnsupportedDepthsFiltersAndSizesAndCopiesEqualSizes) {
+TEST(ResampleBuffer, RefusalsChangeNothingAndEqualSizesAreCopied) {
     const Picture src = Noise(4, 4, 3, 1);
     std::vector<uint8_t> dst(64, 0x77);
     const std::vector<uint8_t> untouched = dst;
     struct Case {
-        uint32_t W, h, bits;
-        int filter;
+        uint32_t W, H, w, h, bits;
+        int filter;  // -1 with the display resampler
     };
     for (const Case& c :
-         {Case{2, 4, 32, kFilterBilinear}, Case{2, 4, 16, kFilterBresenham},
-          Case{2, 4, 8, kFilterBicubic}, Case{2, 4, 12, kFilterNoSmoothing}, Case{2, 4, 24, 5},
-          Case{2, 4, 24, -1}, Case{0, 4, 24, kFilterBresenham}, Case{2, 0, 24, kFilterBresenham}}) {
-        EXPECT_FALSE(ResampleBuffer(dst.data(), c.W, 2, src.data.data(), 4, c.h, c.bits, c.filter));
+         {Case{2, 2, 4, 4, 32, kFilterBilinear}, Case{2, 2, 4, 4, 16, 1},
+          Case{2, 2, 4, 4, 8, kFilterBicubic}, Case{2, 2, 4, 4, 12, 0}, Case{2, 2, 4, 4, 24, 5},
+          Case{2, 2, 4, 4, 24, -1}, Case{0, 2, 4, 4, 24, 1}, Case{2, 2, 4, 0, 24, 1}}) {
+        EXPECT_FALSE(
+            ResampleBuffer(dst.data(), c.W, c.H, src.data.data(), c.w, c.h, c.bits, c.filter));
+    }
+    // The display resampler: zero sizes, 12 bits, and 8 bits without a palette.
+    for (const Case& c : {Case{0, 2, 4, 4, 24}, Case{2, 0, 4, 4, 24}, Case{2, 2, 0, 4, 24},
+                          Case{2, 2, 4, 0, 24}, Case{2, 2, 4, 4, 12}, Case{2, 2, 4, 4, 8}}) {
+        EXPECT_FALSE(
+            AreaAverageBuffer(dst.data(), c.W, c.H, src.data.data(), c.w, c.h, c.bits, nullptr));
     }
     EXPECT_EQ(dst, untouched);
     for (int filter = 0; filter <= 4; ++filter) {
@@ -385,18 +392,6 @@ TEST(AreaAverage, PaletteSourcesGiveTheResultOfTheirColours) {
                                       8, palette.data()));
         EXPECT_TRUE(SameColours(fromIndices, AreaAveraged(colours, s.W, s.H))) << s.W << "x" << s.H;
     }
-}
-
-TEST(AreaAverage, RefusesZeroSizesBadDepthsAndMissingPalettes) {
-    const Picture src = Noise(4, 4, 3, 1);
-    std::vector<uint8_t> dst(64, 0x33);
-    const std::vector<uint8_t> untouched = dst;
-    for (const Size& s : {Size{4, 4, 0, 2}, Size{4, 4, 2, 0}, Size{0, 4, 2, 2}, Size{4, 0, 2, 2}})
-        EXPECT_FALSE(
-            AreaAverageBuffer(dst.data(), s.W, s.H, src.data.data(), s.w, s.h, 24, nullptr));
-    EXPECT_FALSE(AreaAverageBuffer(dst.data(), 2, 2, src.data.data(), 4, 4, 12, nullptr));
-    EXPECT_FALSE(AreaAverageBuffer(dst.data(), 2, 2, src.data.data(), 4, 4, 8, nullptr));
-    EXPECT_EQ(dst, untouched);
 }
 
 // Image-level operations ----------------------------------------------------------------------

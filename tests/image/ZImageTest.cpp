@@ -182,13 +182,10 @@ TEST(ZImageFill, RectangleIsClippedAndExact) {
     ASSERT_TRUE(image.FillRect(-5, -5, 6, 6, 0x0000FF));  // only (0, 0) remains
     ASSERT_TRUE(image.FillRect(2, 1, 0, 3, 0xFFFFFF));    // empty
     ASSERT_TRUE(image.FillRect(2, 1, 1, -3, 0xFFFFFF));   // empty
-    for (uint32_t y = 0; y < 4; ++y) {
-        for (uint32_t x = 0; x < 6; ++x) {
-            const int green = x >= 4 && y >= 2 ? 0xFF : 0;
-            const int red = x == 0 && y == 0 ? 0xFF : 0;
-            EXPECT_EQ(Span(image.GetRow(3 - y) + 3 * x, 3), (Bytes{0, green, red})) << x << y;
-        }
-    }
+    const uint32_t r = 0x0000FF, g = 0x00FF00;            // rows from the top
+    EXPECT_EQ(testing::AllColours(image),
+              (std::vector<uint32_t>{r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                     0, 0, 0, 0, g, g, 0, 0, 0, 0, g, g}));
 }
 
 TEST(ZImageFill, PaletteImagesTakeTheNearestColour) {

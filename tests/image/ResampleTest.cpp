@@ -137,6 +137,10 @@ TEST(Resample, StatedResultsOfLines) {
         // weighs 1/48, 23/48, 23/48, 1/48 of 0, 0, 100, 0 -> 47; x = 1 -> 66; x = 1.5 -> 47;
         // x = 2 reads the clamped last sample: 100 / 6 -> 16; x = 2.5: 100 / 48 -> 2.
         {kFilterBicubic, {0, 100, 0}, 6, false, {16, 47, 66, 47, 16, 2}},
+        // Gaussian: the 8 weights exp(-d^2 / 2) down the single row add up to 2.50628; sample 1
+        // is at distance 1 from x = 0, 0.5, 2, 2.5 and 0 from x = 1, 1.5 (the others are 0):
+        // 100 * 0.60653 * 2.50628 / 6.28319 = 24.2 and 100 * 2.50628 / 6.28319 = 39.9.
+        {kFilterGaussian, {0, 100, 0}, 6, false, {24, 24, 39, 39, 24, 24}},
         // Display resampler enlarging: 2 -> 4 repeats; 3 -> 4 splits sample 1 as
         // 1365 * s0 + 2730 * s1: (1365 * 255) >> 12 = 84.
         {area, {10, 200}, 4, false, {10, 10, 200, 200}},

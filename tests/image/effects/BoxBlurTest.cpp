@@ -54,8 +54,8 @@ TEST_F(BoxBlurTest, HandComputedRowsAndColumn) {
 }
 
 // Along equal rows (or columns) the other direction averages equal bytes: the blur of the picture
-// is the blur of its single row (column), repeated.
-TEST_F(BoxBlurTest, EqualRowsOrColumnsBlurLikeOneRowOrColumn) {
+// is the blur of its single row (column), repeated. The window is symmetric.
+TEST_F(BoxBlurTest, EqualRowsOrColumnsBlurLikeOneRowOrColumnAndMirrorsCommute) {
     struct Case {
         uint32_t w, h;
         int radius, passes;
@@ -83,6 +83,14 @@ TEST_F(BoxBlurTest, EqualRowsOrColumnsBlurLikeOneRowOrColumn) {
             }
             EXPECT_EQ(wrong, 0) << c.w << "x" << c.h << " r " << c.radius << " rows " << rows;
         }
+        // Noise mirrored or flipped gives the result mirrored or flipped.
+        ZImage a, b, d;
+        ASSERT_TRUE(a.Create(c.w, c.h, 24, 0, nullptr));
+        ByteNoise(c.radius).Fill(a);
+        ASSERT_TRUE(b.CopyFrom(a) && Mirror(b) && BoxBlur(b, c.radius, c.passes) && Mirror(b));
+        ASSERT_TRUE(d.CopyFrom(a) && d.FlipVertical() && BoxBlur(d, c.radius, c.passes));
+        ASSERT_TRUE(d.FlipVertical() && BoxBlur(a, c.radius, c.passes));
+        EXPECT_TRUE(SamePixels(a, b) && SamePixels(a, d)) << c.w << "x" << c.h << " r " << c.radius;
     }
     EXPECT_EQ(test::ErrorLog(), "");
 }

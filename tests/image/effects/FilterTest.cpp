@@ -16,11 +16,11 @@ using test::MakeNoise;
 using test::MakePicture;
 using test::SameBytes;
 
-// Every filter on uniform pictures of odd sizes and both depths, with one bright pixel in the last
+// Every filter on pictures of odd sizes and both depths. Uniform with one bright pixel in the last
 // inner column: the border (two pixels wide for filter 2) and the alpha bytes stay as they were,
 // and inner pixels out of the bright pixel's reach take the filter's value for a uniform picture:
 // the colour itself, but 128 for filter 6, 192 for the emboss filters 7-9 and 0 for filter 12.
-TEST(FilterTest, UniformPicturesOfOddSizes) {
+TEST(FilterTest, OddSizesUniformAndMirrored) {
     const uint8_t colour[3] = {40, 90, 200};
     for (uint32_t bits : {24u, 32u}) {
         for (int w : {1, 2, 3, 4, 5, 7, 17, 33, 65, 1001}) {
@@ -51,6 +51,13 @@ TEST(FilterTest, UniformPicturesOfOddSizes) {
                     }
                     EXPECT_EQ(failures, 0)
                         << "filter " << index << " " << w << "x" << h << "x" << bits;
+                    // Noise mirrored gives the result mirrored (filters 7 and 9 trade places).
+                    ZImage a, b;
+                    MakeNoise(a, w, h, bits, w * 31 + h + index);
+                    ASSERT_TRUE(b.CopyFrom(a) && Mirror(b));
+                    ASSERT_TRUE(ApplyFilter(a, index) && Mirror(a));
+                    ASSERT_TRUE(ApplyFilter(b, index == 7 ? 9 : index == 9 ? 7 : index));
+                    EXPECT_TRUE(testing::SamePixels(a, b)) << "mirrored, filter " << index;
                 }
             }
         }

@@ -214,10 +214,9 @@ TEST(AlphaBlendPixels, ClippingConstantClampAndTargetAlpha) {
     ASSERT_TRUE(target.Create(3, 3, 32, 0, nullptr));
     testing::FillAll(target, 0, 0, 0, 100);
     ASSERT_TRUE(source.Create(2, 2, 32, 0, nullptr));
-    SetPixel(source, 0, 0, 1, 2, 3, 255);
-    SetPixel(source, 1, 0, 4, 5, 6, 255);
-    SetPixel(source, 0, 1, 7, 8, 9, 255);
-    SetPixel(source, 1, 1, 10, 11, 12, 255);
+    for (uint8_t i = 0; i < 4; ++i) {  // blue, green, red 1, 2, 3 ... 10, 11, 12
+        SetPixel(source, i % 2, i / 2, 3 * i + 1, 3 * i + 2, 3 * i + 3, 255);
+    }
     ASSERT_TRUE(before.CopyFrom(target));
 
     ASSERT_TRUE(AlphaBlendImagePixels(target, source, 0, 0, -20));  // clamped to 0: no change

@@ -13,7 +13,6 @@ namespace {
 using Colours = std::vector<uint32_t>;
 using testing::AllColours;
 using testing::ColourAt;
-using testing::PixelAt;
 using testing::SameBytes;
 
 // A grey value in all three channels.

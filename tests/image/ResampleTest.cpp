@@ -5,7 +5,6 @@
 #include "image/ZResample.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +13,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "tests/image/CompositingTestSupport.h"
 
 namespace zentrova {
 namespace {
@@ -278,7 +279,7 @@ TEST(ResampleBuffer, RefusalsChangeNothingAndEqualSizesAreCopied) {
     const std::vector<uint8_t> untouched = dst;
     struct Case {
         uint32_t W, H, w, h, bits;
-        int filter;  // -1 with the display resampler
+        int filter;
     };
     for (const Case& c :
          {Case{2, 2, 4, 4, 32, kFilterBilinear}, Case{2, 2, 4, 4, 16, 1},
@@ -288,8 +289,9 @@ TEST(ResampleBuffer, RefusalsChangeNothingAndEqualSizesAreCopied) {
             ResampleBuffer(dst.data(), c.W, c.H, src.data.data(), c.w, c.h, c.bits, c.filter));
     }
     // The display resampler: zero sizes, 12 bits, and 8 bits without a palette.
-    for (const Case& c : {Case{0, 2, 4, 4, 24}, Case{2, 0, 4, 4, 24}, Case{2, 2, 0, 4, 24},
-                          Case{2, 2, 4, 0, 24}, Case{2, 2, 4, 4, 12}, Case{2, 2, 4, 4, 8}}) {
+    for (const Case& c :
+         {Case{0, 2, 4, 4, 24, 0}, Case{2, 0, 4, 4, 24, 0}, Case{2, 2, 0, 4, 24, 0},
+          Case{2, 2, 4, 0, 24, 0}, Case{2, 2, 4, 4, 12, 0}, Case{2, 2, 4, 4, 8, 0}}) {
         EXPECT_FALSE(
             AreaAverageBuffer(dst.data(), c.W, c.H, src.data.data(), c.w, c.h, c.bits, nullptr));
     }
@@ -336,20 +338,9 @@ TEST(AreaAverage, WholeNumberRatiosLongRowsAndFloatWeights) {
         EXPECT_TRUE(v == 99 || v == 100);
 }
 
-// Palette: entry i = (red i * r, green g0 - i, blue i * b + b0), as red, green, blue triplets.
-std::array<uint8_t, ZImage::kPaletteBytes> Palette(int r, int g0, int b, int b0) {
-    std::array<uint8_t, ZImage::kPaletteBytes> palette{};
-    for (int i = 0; i < 256; ++i) {
-        palette[3 * i] = static_cast<uint8_t>(i * r);
-        palette[3 * i + 1] = static_cast<uint8_t>(g0 - i);
-        palette[3 * i + 2] = static_cast<uint8_t>(i * b + b0);
-    }
-    return palette;
-}
-
 TEST(AreaAverage, ReadsEveryDepth) {
-    // Entry i = (red i, green 255 - i, blue 255 - i); out is blue, green, red.
-    const auto palette = Palette(1, 255, -1, 255);
+    // Entry i = (red i, green 255 - i, blue i / 2); out is blue, green, red.
+    const auto palette = testing::RampPalette();
     struct Case {
         uint32_t width, bits;
         Bytes source;
@@ -357,18 +348,18 @@ TEST(AreaAverage, ReadsEveryDepth) {
         Bytes want;
     };
     const Case cases[] = {
-        // 8 bits: indices 10 and 30 -> their mean: red 20, green 235, blue 235.
-        {1, 8, {10, 30, 0, 0}, palette.data(), {235, 235, 20}},
+        // 8 bits: indices 10 and 30 -> their mean: red 20, green 235, blue 10.
+        {1, 8, {10, 30, 0, 0}, palette.data(), {10, 235, 20}},
         // 1 bit: pixels 1, 0 (most significant bit first) -> entries 1 and 0.
-        {1, 1, {0x80, 0, 0, 0}, palette.data(), {254, 254, 0}},
-        // 4 bits: pixels 3 and 5 -> red 4.
-        {1, 4, {0x35, 0, 0, 0}, palette.data(), {251, 251, 4}},
+        {1, 1, {0x80, 0, 0, 0}, palette.data(), {0, 254, 0}},
+        // 4 bits: pixels 3 and 5 -> blue (1 + 2) / 2, green 251, red 4.
+        {1, 4, {0x35, 0, 0, 0}, palette.data(), {1, 251, 4}},
         // 16 bits: 5-5-5 words 0x7C1F, 0x7C00: blue 255 and 0 -> 127; red 31 and 31 -> 255.
         {1, 16, {0x1F, 0x7C, 0x00, 0x7C}, nullptr, {127, 0, 255}},
         // 32 bits: alpha is ignored.
         {1, 32, {100, 0, 0, 7, 201, 0, 0, 9}, nullptr, {150, 0, 0}},
         // The same size converts to 24 bits instead of leaving the destination untouched.
-        {2, 8, {10, 30, 0, 0}, palette.data(), {245, 245, 10, 225, 225, 30}},
+        {2, 8, {10, 30, 0, 0}, palette.data(), {5, 245, 10, 15, 225, 30}},
     };
     for (const Case& c : cases) {
         Bytes out(12, 0x11);
@@ -381,7 +372,7 @@ TEST(AreaAverage, ReadsEveryDepth) {
 TEST(AreaAverage, PaletteSourcesGiveTheResultOfTheirColours) {
     // An 8-bit picture and its colours expanded by hand must resample alike, over sizes that
     // read two source rows at a time (enlarging, pairs of rows of one cell, split rows).
-    const auto palette = Palette(7, 255, 13, 5);
+    const auto palette = testing::RampPalette();
     const Picture indices = Noise(9, 7, 1, 21);
     Picture colours(9, 7, 3);
     for (uint32_t i = 0; i < 63; ++i) {

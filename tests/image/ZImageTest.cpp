@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -75,8 +76,7 @@ TEST(ZImageCreate, NewImageHasDefaultsFillAndClearedPadding) {
     ZImage image;
     ASSERT_TRUE(image.Create(2, 2, 32, 0x00332211, nullptr));
     EXPECT_EQ(Row(image, 1, 8), (Bytes{0x33, 0x22, 0x11, 0, 0x33, 0x22, 0x11, 0}));  // alpha 0
-    EXPECT_EQ(image.dpiX, 96);
-    EXPECT_EQ(image.dpiY, 96);
+    EXPECT_EQ(std::make_pair(image.dpiX, image.dpiY), std::make_pair(96, 96));
     const auto palette = RampPalette();
     for (const uint32_t bits : {8u, 16u, 24u}) {
         // Width 5: 5, 10 and 15 bytes of pixels in rows of 8, 12 and 16 bytes.

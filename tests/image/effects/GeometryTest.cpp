@@ -15,8 +15,6 @@ namespace zentrova {
 namespace {
 
 using testing::ByteNoise;
-using testing::ColourAt;
-using testing::PixelAt;
 using testing::RampPalette;
 using testing::SameBytes;
 

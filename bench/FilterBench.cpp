@@ -1,7 +1,7 @@
 // Effect benchmarks on the 3840 x 2160 24-bit test picture: the neighbourhood filters (Pillow's
 // smooth_3x3, blur_5x5 and max_3x3 are the peers of filters 1, 2 and 10), the other effects for
 // reference, and the spin blur on a 1920 x 1080 cut of the picture next to its baseline, the
-// literal per-pixel loop (tests/image/effects/SpinBlurReference.h), which must give the same
+// literal per-pixel loop (bench/SpinBlurLiteral.h), which must give the same
 // bytes (checked once, outside the timing).
 //
 // Every round starts from the original picture (restored outside the timing), as Pillow's filters
@@ -14,7 +14,7 @@
 #include "bench/BenchPicture.h"
 #include "image/ZImage.h"
 #include "image/ZImageEffects.h"
-#include "tests/image/effects/SpinBlurReference.h"
+#include "bench/SpinBlurLiteral.h"
 
 namespace zentrova {
 namespace {

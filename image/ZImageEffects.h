@@ -93,6 +93,8 @@ bool SpinBlur(ZImage& image, double angle);
 // to the picture): every sample still comes from the whole picture around its centre, so the
 // part's pixels come out exactly as SpinBlur gives them; the rest stays unchanged.
 bool SpinBlurPart(ZImage& image, double angle, int32_t x, int32_t y, int32_t w, int32_t h);
+// True runs the portable spin blur even where the AVX2 one would run (for tests comparing them).
+extern bool g_spinBlurPortableOnly;
 
 // 24 or 32 bits: a raised-button frame `frameWidth` wide, light top and left, dark bottom and
 // right; strength 0..1. A frame wider or taller than the picture becomes min(width, height) - 1;

@@ -256,6 +256,8 @@ bool HasAvx2() {
 
 }  // namespace
 
+bool g_spinBlurPortableOnly = false;
+
 bool SpinBlur(ZImage& image, double angle) {
     return SpinBlurPart(image, angle, 0, 0, static_cast<int32_t>(image.GetWidth()),
                         static_cast<int32_t>(image.GetHeight()));
@@ -311,7 +313,7 @@ bool SpinBlurPart(ZImage& image, double angle, int32_t partX, int32_t partY, int
 #if defined(ZENTROVA_SPIN_AVX2)
     // The 32-bit lanes need the bound of Fits32Bits and a drift table for the inside test.
     std::unique_ptr<int64_t[]> drift;
-    if (HasAvx2() && Fits32Bits(geometry)) {
+    if (!g_spinBlurPortableOnly && HasAvx2() && Fits32Bits(geometry)) {
         const int64_t reach = Reach(geometry) + 8;
         drift.reset(new (std::nothrow) int64_t[static_cast<size_t>(reach) + 1]);
         for (int64_t r = 0; drift && r <= reach; ++r) {

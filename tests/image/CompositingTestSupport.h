@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "image/ZImage.h"
@@ -47,24 +48,20 @@ inline std::vector<uint32_t> AllColours(const ZImage& image, bool alpha = false)
     return v;
 }
 
-// A palette of RGB triplets where entry i is (i, 255 - i, i / 2), distinct in every channel.
-inline std::array<uint8_t, ZImage::kPaletteBytes> RampPalette() {
+// A palette of RGB triplets where entry i is (i, 255 - i, i / 2), distinct in every channel, or
+// with grey = true the grey palette (i, i, i).
+inline std::array<uint8_t, ZImage::kPaletteBytes> RampPalette(bool grey = false) {
     std::array<uint8_t, ZImage::kPaletteBytes> p{};
     for (int i = 0; i < 256; ++i) {
         p[3 * i + 0] = static_cast<uint8_t>(i);
-        p[3 * i + 1] = static_cast<uint8_t>(255 - i);
-        p[3 * i + 2] = static_cast<uint8_t>(i / 2);
+        p[3 * i + 1] = static_cast<uint8_t>(grey ? i : 255 - i);
+        p[3 * i + 2] = static_cast<uint8_t>(grey ? i : i / 2);
     }
     return p;
 }
 
-// The grey palette: entry i = (i, i, i).
 inline std::array<uint8_t, ZImage::kPaletteBytes> GreyPalette() {
-    std::array<uint8_t, ZImage::kPaletteBytes> p{};
-    for (int i = 0; i < 256; ++i) {
-        p[3 * i] = p[3 * i + 1] = p[3 * i + 2] = static_cast<uint8_t>(i);
-    }
-    return p;
+    return RampPalette(true);
 }
 
 // An 8-bit mask of the given size filled with one weight.
@@ -94,40 +91,26 @@ class ByteNoise {
     uint32_t m_state;
 };
 
-// True when the two images have the same size, depth and pixel memory.
-inline bool SameBytes(const ZImage& a, const ZImage& b) {
+// True when the two images have the same size, depth and pixel memory; with padding = false the
+// row padding, whose value means nothing, is not compared.
+inline bool SameBytes(const ZImage& a, const ZImage& b, bool padding = true) {
     if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight() ||
         a.GetBitsPerPixel() != b.GetBitsPerPixel()) {
         return false;
     }
     a.FlushDrawing();
     b.FlushDrawing();
-    for (size_t i = 0; i < a.GetPixelMemorySize(); ++i) {
-        if (a.GetBits()[i] != b.GetBits()[i]) {
+    const size_t used = padding ? a.GetStride() : size_t{a.GetWidth()} * a.GetBitsPerPixel() / 8;
+    for (uint32_t r = 0; r < a.GetHeight(); ++r) {
+        if (std::memcmp(a.GetRow(r), b.GetRow(r), used) != 0) {
             return false;
         }
     }
     return true;
 }
 
-// True when the two images have the same size, depth and pixels; the row padding, whose value
-// means nothing, is not compared.
 inline bool SamePixels(const ZImage& a, const ZImage& b) {
-    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight() ||
-        a.GetBitsPerPixel() != b.GetBitsPerPixel()) {
-        return false;
-    }
-    a.FlushDrawing();
-    b.FlushDrawing();
-    const size_t used = size_t{a.GetWidth()} * a.GetBitsPerPixel() / 8;
-    for (uint32_t r = 0; r < a.GetHeight(); ++r) {
-        for (size_t i = 0; i < used; ++i) {
-            if (a.GetRow(r)[i] != b.GetRow(r)[i]) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return SameBytes(a, b, false);
 }
 
 }  // namespace zentrova::testing

@@ -2,9 +2,11 @@
 // percentage arithmetic.
 #include "image/overlap/ZOverlapSearch.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -47,18 +49,16 @@ TEST(OverlapPercent, SinglePrecisionTruncatedAndEveryEqualByteIsAHundred) {
     const struct {
         int64_t equal, total;
         int32_t percent;
-    } cases[] = {
-        {0, 300, 0},
-        {297, 300, 99},
-        {296, 300, 98},
-        {299, 300, 99},
-        {300, 300, 100},
-        {0, 0, 0},
-        {-1, 300, 0},
-        {5999999, 6000000, 99},
-        {6220799, 6220800, 99},
-        {6220800, 6220800, 100},
-    };
+    } cases[] = {{0, 300, 0},
+                 {297, 300, 99},
+                 {296, 300, 98},
+                 {299, 300, 99},
+                 {300, 300, 100},
+                 {0, 0, 0},
+                 {-1, 300, 0},
+                 {5999999, 6000000, 99},
+                 {6220799, 6220800, 99},
+                 {6220800, 6220800, 100}};
     for (const auto& c : cases) {
         EXPECT_EQ(OverlapPercent(c.equal, c.total), c.percent) << c.equal << "/" << c.total;
     }
@@ -69,10 +69,7 @@ TEST(OverlapSearch, FastEqualsLiteralOnGeneratedPages) {
     const int32_t h = 48;
     const std::vector<uint8_t> text = TextDocument(w, 400, 7);
     std::vector<uint8_t> noise(static_cast<size_t>(w) * 3 * 400);
-    std::mt19937 random(3);
-    for (uint8_t& b : noise) {
-        b = static_cast<uint8_t>(random());
-    }
+    std::generate(noise.begin(), noise.end(), std::mt19937(3));
     std::vector<uint8_t> repeated(static_cast<size_t>(w) * 3 * 400, 0xFF);
     for (int32_t y = 0; y < 400; y += 3) {
         std::memset(repeated.data() + static_cast<size_t>(y) * w * 3, 0x40, 30);
@@ -107,9 +104,8 @@ TEST(OverlapSearch, FastEqualsLiteralOnGeneratedPages) {
         const OverlapResult literal =
             FindOverlapLiteral(current, previous, c.x0, c.columns, c.threshold);
         const OverlapResult fast = FindOverlap(current, previous, c.x0, c.columns, c.threshold);
-        EXPECT_EQ(fast.found, literal.found);
-        EXPECT_EQ(fast.shift, literal.shift);
-        EXPECT_EQ(fast.percent, literal.percent);
+        EXPECT_EQ(std::make_tuple(fast.found, fast.shift, fast.percent),
+                  std::make_tuple(literal.found, literal.shift, literal.percent));
     }
     // The obvious answers of the literal search itself.
     ZImage top, down;
@@ -117,9 +113,7 @@ TEST(OverlapSearch, FastEqualsLiteralOnGeneratedPages) {
     Page(text, w, 20, h, down);
     EXPECT_EQ(FindOverlapLiteral(down, top, 0, w, 99).shift, 20);
     const OverlapResult same = FindOverlapLiteral(top, top, 0, w, 99);
-    EXPECT_TRUE(same.found);
-    EXPECT_EQ(same.shift, 0);
-    EXPECT_EQ(same.percent, 100);
+    EXPECT_EQ(std::make_tuple(same.found, same.shift, same.percent), std::make_tuple(true, 0, 100));
 }
 
 TEST(OverlapSearch, PagesThatCannotBeComparedFindNothing) {
@@ -130,9 +124,7 @@ TEST(OverlapSearch, PagesThatCannotBeComparedFindNothing) {
     const ZImage empty;
     for (const auto& r : {FindOverlap(a, b, 0, 10, 99), FindOverlap(a, empty, 0, 10, 99),
                           FindOverlap(a, a, 10, 5, 99), FindOverlap(a, a, 0, 0, 99)}) {
-        EXPECT_FALSE(r.found);
-        EXPECT_EQ(r.shift, 0);
-        EXPECT_EQ(r.percent, 0);
+        EXPECT_EQ(std::make_tuple(r.found, r.shift, r.percent), std::make_tuple(false, 0, 0));
     }
     const OverlapResult converted = FindOverlap(a, c, 0, 10, 99);
     EXPECT_TRUE(converted.found);

@@ -1,7 +1,5 @@
-// Box blur: hand-computed rows, the rule written out literally (every mean summed afresh over its
-// 2r + 1 clamped samples, vertical then horizontal per pass) on noise pictures of odd sizes, and
-// the refusals with their log lines.
-#include <algorithm>
+// Box blur: hand-computed rows, pictures of equal rows or columns at odd sizes and radii, the
+// extremes, and the refusals with their log lines.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,76 +20,77 @@ using testing::PixelAt;
 using testing::SameBytes;
 using testing::SamePixels;
 
-// The blur by its definition: for each pass, each byte of a column becomes the truncated mean of
-// the 2r + 1 bytes around it (rows clamped to the picture), then each byte of a row likewise.
-void ReferenceBoxBlur(ZImage& image, int r, int passes) {
-    const int w = static_cast<int>(image.GetWidth());
-    const int h = static_cast<int>(image.GetHeight());
-    ZImage columns;
-    ASSERT_TRUE(columns.CopyFrom(image));
-    for (int pass = 0; pass < 2 * passes; ++pass) {
-        const bool vertical = pass % 2 == 0;
-        const ZImage& from = vertical ? image : columns;
-        ZImage& to = vertical ? columns : image;
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                for (int c = 0; c < 3; ++c) {
-                    int64_t sum = 0;
-                    for (int k = -r; k <= r; ++k) {
-                        sum += vertical ? PixelAt(from, x, std::clamp(y + k, 0, h - 1))[c]
-                                        : PixelAt(from, std::clamp(x + k, 0, w - 1), y)[c];
-                    }
-                    PixelAt(to, x, y)[c] = static_cast<uint8_t>(sum / (2 * r + 1));
-                }
-            }
-        }
-    }
-}
-
 class BoxBlurTest : public ::testing::Test {
   protected:
     void SetUp() override { test::ClearErrorLog(); }
     void TearDown() override { test::ClearErrorLog(); }
 };
 
-TEST_F(BoxBlurTest, HandComputedRowAndColumn) {
-    // One row 0, 30, 90 (red channel), radius 1: the vertical pass sees three copies of the only
-    // row; horizontally (0+0+30)/3, (0+30+90)/3, (30+90+90)/3.
-    ZImage row;
-    ASSERT_TRUE(row.Create(3, 1, 24, 0, nullptr));
-    PixelAt(row, 1, 0)[2] = 30;
-    PixelAt(row, 2, 0)[2] = 90;
-    ASSERT_TRUE(BoxBlur(row, 1, 1));
-    EXPECT_EQ(testing::AllColours(row), (std::vector<uint32_t>{10, 40, 70}));
-
-    // The same values down one column (blue channel), read from the top.
-    ZImage column;
-    ASSERT_TRUE(column.Create(1, 3, 24, 0, nullptr));
-    PixelAt(column, 0, 1)[0] = 30;
-    PixelAt(column, 0, 2)[0] = 90;
-    ASSERT_TRUE(BoxBlur(column, 1, 1));
-    EXPECT_EQ(testing::AllColours(column), (std::vector<uint32_t>{10 << 16, 40 << 16, 70 << 16}));
+TEST_F(BoxBlurTest, HandComputedRowsAndColumn) {
+    // Grey 0, 30, 90 along a row or down a column (from the top). Radius 1: the other direction
+    // sees three copies of the only line, then (0+0+30)/3, (0+30+90)/3, (30+90+90)/3. A second
+    // pass: (10+10+40)/3, (10+40+70)/3, (40+70+70)/3. Radius 5 reaches past both ends: pixel 0
+    // sees 6, 1 and 4 copies of 0, 30, 90: 390 / 11; pixel 1 5, 1, 5: 480 / 11; pixel 2 4, 1, 6:
+    // 570 / 11.
+    struct Case {
+        bool column;
+        int radius, passes;
+        std::vector<uint32_t> want;
+    };
+    for (const Case& c : {Case{false, 1, 1, {10, 40, 70}}, Case{true, 1, 1, {10, 40, 70}},
+                          Case{false, 1, 2, {20, 40, 60}}, Case{true, 5, 1, {35, 43, 51}}}) {
+        ZImage image;
+        ASSERT_TRUE(image.Create(c.column ? 1 : 3, c.column ? 3 : 1, 24, 0, nullptr));
+        for (uint32_t i = 0; i < 3; ++i) {
+            const uint8_t v = "\x00\x1E\x5A"[i];
+            testing::SetPixel(image, c.column ? 0 : i, c.column ? i : 0, v, v, v);
+        }
+        ASSERT_TRUE(BoxBlur(image, c.radius, c.passes));
+        EXPECT_EQ(testing::AllColours(image),
+                  (std::vector<uint32_t>{c.want[0] * 0x010101u, c.want[1] * 0x010101u,
+                                         c.want[2] * 0x010101u}))
+            << c.column << " " << c.radius;
+    }
 }
 
-TEST_F(BoxBlurTest, MatchesTheRuleOnNoise) {
+// Along equal rows (or columns) the other direction averages equal bytes: the blur of the picture
+// is the blur of its single row (column), repeated. The window is symmetric.
+TEST_F(BoxBlurTest, EqualRowsOrColumnsBlurLikeOneRowOrColumnAndMirrorsCommute) {
     struct Case {
         uint32_t w, h;
         int radius, passes;
     };
-    const Case cases[] = {{1, 1, 1, 1},   {1, 1, 5, 3},     {7, 1, 1, 1},   {1, 9, 2, 2},
-                          {5, 3, 1, 3},   {13, 11, 2, 1},   {13, 11, 5, 3}, {6, 17, 8, 3},
-                          {31, 7, 3, 2},  {17, 23, 20, 1},  {40, 3, 19, 2}, {9, 8, 127, 1},
-                          {9, 8, 128, 2}, {33, 21, 130, 1}, {70, 40, 8, 3}};
-    uint32_t seed = 1;
+    const Case cases[] = {{1, 1, 5, 3},   {7, 2, 1, 1},   {3, 9, 2, 2},   {5, 3, 1, 3},
+                          {13, 11, 5, 3}, {6, 17, 8, 3},  {31, 7, 3, 2},  {17, 23, 20, 1},
+                          {40, 3, 19, 2}, {9, 8, 127, 1}, {9, 8, 128, 2}, {33, 21, 130, 1},
+                          {70, 40, 8, 3}, {101, 5, 31, 2}};
     for (const Case& c : cases) {
-        ZImage image, expected;
-        ASSERT_TRUE(image.Create(c.w, c.h, 24, 0, nullptr));
-        ByteNoise(seed++).Fill(image);
-        ASSERT_TRUE(expected.CopyFrom(image));
-        ReferenceBoxBlur(expected, c.radius, c.passes);
-        ASSERT_TRUE(BoxBlur(image, c.radius, c.passes));
-        EXPECT_TRUE(SamePixels(image, expected))
-            << c.w << "x" << c.h << " r " << c.radius << " passes " << c.passes;
+        for (bool rows : {true, false}) {
+            ZImage line, image;
+            ASSERT_TRUE(line.Create(rows ? c.w : 1, rows ? 1 : c.h, 24, 0, nullptr));
+            ByteNoise(c.w * c.h + rows).Fill(line);
+            ASSERT_TRUE(image.Create(c.w, c.h, 24, 0, nullptr));
+            for (uint32_t i = 0; i < c.w * c.h; ++i) {
+                const uint8_t* p = rows ? PixelAt(line, i % c.w, 0) : PixelAt(line, 0, i / c.w);
+                testing::SetPixel(image, i % c.w, i / c.w, p[0], p[1], p[2]);
+            }
+            ASSERT_TRUE(BoxBlur(image, c.radius, c.passes));
+            ASSERT_TRUE(BoxBlur(line, c.radius, c.passes));
+            int wrong = 0;
+            for (uint32_t i = 0; i < c.w * c.h; ++i) {
+                wrong += ColourAt(image, i % c.w, i / c.w) !=
+                         (rows ? ColourAt(line, i % c.w, 0) : ColourAt(line, 0, i / c.w));
+            }
+            EXPECT_EQ(wrong, 0) << c.w << "x" << c.h << " r " << c.radius << " rows " << rows;
+        }
+        // Noise mirrored or flipped gives the result mirrored or flipped.
+        ZImage a, b, d;
+        ASSERT_TRUE(a.Create(c.w, c.h, 24, 0, nullptr));
+        ByteNoise(c.radius).Fill(a);
+        ASSERT_TRUE(b.CopyFrom(a) && Mirror(b) && BoxBlur(b, c.radius, c.passes) && Mirror(b));
+        ASSERT_TRUE(d.CopyFrom(a) && d.FlipVertical() && BoxBlur(d, c.radius, c.passes));
+        ASSERT_TRUE(d.FlipVertical() && BoxBlur(a, c.radius, c.passes));
+        EXPECT_TRUE(SamePixels(a, b) && SamePixels(a, d)) << c.w << "x" << c.h << " r " << c.radius;
     }
     EXPECT_EQ(test::ErrorLog(), "");
 }

@@ -1,8 +1,7 @@
-// Drop shadow: the margin rule, hand-computed small shadows, the outline path against its steps
-// written out with the compositing operations, the plain-rectangle path against the shadow
-// rectangle it stands for, and the refusals.
+// Drop shadow: the margin rule, hand-computed small shadows, both paths against the moved
+// silhouette or rectangle they stand for, and the refusals.
 #include <cstdint>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -19,85 +18,6 @@ using testing::ColourAt;
 using testing::PixelAt;
 using testing::SameBytes;
 using testing::SamePixels;
-
-// Copies blue, green, red of the 24- or 32-bit source into the 24-bit target at (x, y), as
-// drawing the picture into the target's device context does (the picture lies inside).
-void DrawInto(ZImage& target, const ZImage& source, int x, int y) {
-    for (uint32_t j = 0; j < source.GetHeight(); ++j) {
-        for (uint32_t i = 0; i < source.GetWidth(); ++i) {
-            const uint8_t* s = PixelAt(source, i, j);
-            uint8_t* d = PixelAt(target, x + i, y + j);
-            d[0] = s[0], d[1] = s[1], d[2] = s[2];
-        }
-    }
-}
-
-// The shadow's displacement for a direction: left and down for 0-89 degrees, then turning
-// clockwise by quadrant; none outside 0-359.
-void Displacement(int d, int offset, int& ox, int& oy) {
-    ox = oy = 0;
-    if (d >= 0 && d < 360) {
-        ox = d < 180 ? -offset : offset;
-        oy = d < 90 || d >= 270 ? offset : -offset;
-    }
-}
-
-// The outline path step by step: draw, replace, blur, draw, replace, mask, invert, blend.
-bool ReferenceOutlineShadow(ZImage& image, const DropShadowOptions& o) {
-    const int m = 2 * o.offset + o.dither * 5 / 2;
-    int ox = 0, oy = 0;
-    Displacement(o.directionDegrees, o.offset, ox, oy);
-    const int t = o.intensityPercent * 255 / 100;
-    ZColor s = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const int sc = (o.shadowColour >> shift) & 0xFF;
-        const int bc = (o.backgroundColour >> shift) & 0xFF;
-        s |= static_cast<ZColor>(sc + (bc - sc) * (255 - t) / 255) << shift;
-    }
-    const uint32_t w = image.GetWidth() + 2 * m;
-    const uint32_t h = image.GetHeight() + 2 * m;
-    const ZColor key = o.keyColour;
-    const ZColor bg = o.backgroundColour;
-    ZImage a, b, mask;
-    if (!a.Create(w, h, 24, key, nullptr) || !b.Create(w, h, 24, bg, nullptr) ||
-        !mask.Create(w, h, 24, key, nullptr)) {
-        return false;
-    }
-    DrawInto(a, image, m + ox, m + oy);
-    ReplaceAllButColor(a, key, s);
-    ReplaceColor(a, key, bg);
-    if (o.dither > 0 && !BoxBlur(a, o.dither, 3)) {
-        return false;
-    }
-    DrawInto(b, image, m, m);
-    ReplaceColor(b, key, bg);
-    DrawInto(mask, image, m, m);
-    const bool bright = (bg & 0xFF) >= 50 || ((bg >> 8) & 0xFF) >= 50 || ((bg >> 16) & 0xFF) >= 50;
-    ReplaceAllButColor(mask, key, bright ? 0x000000 : 0xFFFFFF);
-    ReplaceColor(mask, key, bg);
-    if (bright) {
-        for (size_t i = 0; i < mask.GetPixelMemorySize(); ++i) {
-            mask.GetBits()[i] = static_cast<uint8_t>(255 - mask.GetBits()[i]);
-        }
-    }
-    if (!BlendMasked(a, b, mask, 0, 0)) {
-        return false;
-    }
-    return image.CopyFrom(a);
-}
-
-// Noise with about one pixel in eight set to the key colour.
-void FillNoiseWithHoles(ZImage& image, uint32_t seed, ZColor key) {
-    ByteNoise noise(seed);
-    noise.Fill(image);
-    for (uint32_t y = 0; y < image.GetHeight(); ++y) {
-        for (uint32_t x = 0; x < image.GetWidth(); ++x) {
-            if (noise.Next() < 32) {
-                testing::SetPixel(image, x, y, (key >> 16) & 0xFF, (key >> 8) & 0xFF, key & 0xFF);
-            }
-        }
-    }
-}
 
 DropShadowOptions Options(int direction, int dither, int intensity, int offset, bool plain = false,
                           ZColor shadow = 0x000000, ZColor background = 0xFFFFFF,
@@ -120,16 +40,6 @@ TEST(DropShadow, MarginIsTwiceTheOffsetPlusTwoAndAHalfDither) {
     EXPECT_EQ(DropShadowMargin(1, 1), 4);  // 2.5 truncated
     EXPECT_EQ(DropShadowMargin(0, 3), 7);  // 7.5 truncated
     EXPECT_EQ(DropShadowMargin(0, 0), 0);
-
-    for (bool plain : {false, true}) {
-        ZImage image;
-        ASSERT_TRUE(image.Create(300, 200, 24, 0x336699, nullptr));
-        ASSERT_TRUE(ApplyDropShadow(image, Options(315, 4, 50, 5, plain)));
-        EXPECT_EQ(std::make_tuple(image.GetWidth(), image.GetHeight(), image.GetBitsPerPixel()),
-                  std::make_tuple(340u, 240u, uint8_t{24}));
-        EXPECT_EQ(ColourAt(image, 20, 20), 0x336699u);
-        EXPECT_EQ(ColourAt(image, 319, 219), 0x336699u);
-    }
 }
 
 TEST(DropShadow, SharpShadowByHand) {
@@ -146,79 +56,87 @@ TEST(DropShadow, SharpShadowByHand) {
                                                                  w, w, w, 0, 0, 0, w,  //
                                                                  w, w, w, w, w, w, w}));
 
-    // Intensity 50: t = 127, each channel 0 + trunc(255 * 128 / 255) = 128.
+    // A key-colour hole at picture (2, 1) over the shadow of pixel (1, 0), background 0x313131:
+    // dark (no byte reaches 50), so the hole weighs the background by its own bytes:
+    // 0 + 49 * 49 / 255 = 9.
     ASSERT_TRUE(image.Create(3, 2, 24, 0x102030, nullptr));
-    ASSERT_TRUE(ApplyDropShadow(image, Options(300, 0, 50, 1)));
-    EXPECT_EQ(ColourAt(image, 5, 4), 0x808080u);
-    EXPECT_EQ(ColourAt(image, 1, 1), 0xFFFFFFu);
-}
+    testing::SetPixel(image, 2, 1, 0xFF, 0x00, 0xFF);
+    ASSERT_TRUE(ApplyDropShadow(image, Options(300, 0, 100, 1, false, 0, 0x313131)));
+    EXPECT_EQ(ColourAt(image, 4, 3), 0x090909u);
+    EXPECT_EQ(ColourAt(image, 3, 3), 0x102030u);
+    EXPECT_EQ(ColourAt(image, 0, 0), 0x313131u);
 
-TEST(DropShadow, OutlinePathFollowsItsStepsExactly) {
-    struct Colours {
-        ZColor shadow, background, key;
-    };
-    const Colours colours[] = {{0x000000, 0xFFFFFF, 0xFF00FF}, {0x402010, 0xC0C0C0, 0xFF00FF},
-                               {0x000000, 0x313131, 0xFF00FF}, {0x808080, 0x320000, 0xFF00FF},
-                               {0x000000, 0x000000, 0xFF00FF}, {0xFF00FF, 0xFFFFFF, 0xFF00FF},
-                               {0x000000, 0xFF00FF, 0xFF00FF}, {0x123456, 0xFFFFFF, 0x000000},
-                               {0x123456, 0x101010, 0xFFFFFF}, {0xFFFFFF, 0x000031, 0x000000}};
-    const int directions[] = {0, 45, 90, 135, 180, 225, 270, 315, 359, 360, -5};
-    const uint32_t sizes[][2] = {{1, 1}, {5, 3}, {17, 12}, {2, 9}, {40, 31}};
-    uint32_t seed = 11;
-    int checked = 0;
-    for (const Colours& c : colours) {
-        for (int i = 0; i < 6; ++i, ++seed) {
-            // Pictures of 200 or less take the outline path, plain rectangle or not.
-            const DropShadowOptions o =
-                Options(directions[seed % 11], static_cast<int>(seed % 5) * 2,
-                        static_cast<int>((seed * 37) % 101), static_cast<int>(seed % 4),
-                        seed % 2 == 0, c.shadow, c.background, c.key);
-            const uint32_t* size = sizes[seed % 5];
-            for (uint32_t bits : {24u, 32u}) {
-                ZImage image;
-                ASSERT_TRUE(image.Create(size[0], size[1], bits, 0, nullptr));
-                FillNoiseWithHoles(image, seed, c.key);
-                ZImage expected;
-                ASSERT_TRUE(expected.CopyFrom(image));
-                ASSERT_TRUE(ReferenceOutlineShadow(expected, o));
-                ASSERT_TRUE(ApplyDropShadow(image, o));
-                EXPECT_TRUE(SamePixels(image, expected))
-                    << "case " << seed << " bits " << bits << " size " << size[0] << "x" << size[1];
-                ++checked;
-            }
-        }
+    // A black key: the mask's silhouette becomes the key colour too, and only the shadow is left.
+    ASSERT_TRUE(image.Create(3, 2, 24, 0x102030, nullptr));
+    ASSERT_TRUE(ApplyDropShadow(image, Options(300, 0, 100, 1, false, 0x123456, 0xFFFFFF, 0)));
+    for (uint32_t i = 0; i < 42; ++i) {
+        const bool shadowed = i % 7 >= 3 && i % 7 <= 5 && i / 7 >= 3 && i / 7 <= 4;
+        EXPECT_EQ(ColourAt(image, i % 7, i / 7), shadowed ? 0x123456u : 0xFFFFFFu) << i;
     }
-    EXPECT_EQ(checked, 120);
 }
 
-TEST(DropShadow, OutlinePathFindsSparseHolesInLongRows) {
-    // Long rows with a few key pixels at block-boundary columns, and byte sequences that spell the
-    // key colour across two pixels (which are not key pixels): the outline path against its steps.
-    for (uint32_t bits : {24u, 32u}) {
-        ZImage image;
-        ASSERT_TRUE(image.Create(101, 9, bits, 0, nullptr));
-        ByteNoise noise(bits);
-        noise.Fill(image);
-        for (uint32_t y = 0; y < 9; ++y) {
-            for (uint32_t x : {15u, 16u, 31u, 32u, 47u, 100u}) {
-                if ((x + y) % 3 != 0) {
-                    testing::SetPixel(image, x, y, 0xFF, 0x00, 0xFF);
+// The shadow is the picture's silhouette (its pixels other than the key colour) moved by the
+// displacement, in the shadow colour mixed with the background by the intensity; the picture lies
+// on it and its key pixels show what is below. Pictures of 200 or less take the outline path:
+// rows of 101 pixels with key pixels at block-boundary columns and the key's bytes straddling two
+// pixels (which are not key pixels); larger ones lay the plain rectangle in pieces.
+TEST(DropShadow, BothPathsLayThePictureOnItsMovedSilhouette) {
+    struct Case {
+        uint32_t w, h;
+        int direction, offset, dx, dy, intensity;
+        ZColor shadow, background, key, mixed;
+    };
+    // Colours are 0x00BBGGRR. Black at 80 % on white: t = 204, 255 * 51 / 255 = 51; at 50 %:
+    // t = 127 (127.5 truncated), 255 * 128 / 255 = 128. Red 160 at
+    // 60 % on red 255, green 240, blue 224: t = 153, red 160 + 95 * 102 / 255 = 198, green
+    // 240 * 102 / 255 = 96, blue 224 * 102 / 255 = 89.6.
+    const Case cases[] = {{101, 9, 300, 2, 2, 2, 80, 0, 0xFFFFFF, 0xFF00FF, 0x333333},
+                          {101, 9, 45, 1, -1, 1, 80, 0, 0xFFFFFF, 0x00FF00, 0x333333},
+                          {101, 9, 135, 3, -3, -3, 50, 0, 0xFFFFFF, 0xFF00FF, 0x808080},
+                          {101, 9, 200, 2, 2, -2, 80, 0, 0xFFFFFF, 0xFFFF00, 0x333333},
+                          {101, 9, 360, 2, 0, 0, 80, 0, 0xFFFFFF, 0xFF00FF, 0x333333},
+                          {101, 9, -5, 1, 0, 0, 80, 0, 0xFFFFFF, 0xFF00FF, 0x333333},
+                          {201, 201, 300, 2, 2, 2, 60, 0x0000A0, 0xE0F0FF, 0xFF00FF, 0x5960C6},
+                          {250, 210, 45, 3, -3, 3, 60, 0x0000A0, 0xE0F0FF, 0xFF00FF, 0x5960C6},
+                          {203, 260, 135, 5, -5, -5, 60, 0x0000A0, 0xE0F0FF, 0xFF00FF, 0x5960C6},
+                          {320, 205, 200, 1, 1, -1, 60, 0x0000A0, 0xE0F0FF, 0xFF00FF, 0x5960C6},
+                          {230, 240, 400, 4, 0, 0, 60, 0x0000A0, 0xE0F0FF, 0xFF00FF, 0x5960C6}};
+    for (const Case& c : cases) {
+        const uint8_t kb = (c.key >> 16) & 0xFF, kg = (c.key >> 8) & 0xFF, kr = c.key & 0xFF;
+        for (uint32_t bits : {24u, 32u}) {
+            ZImage image, before;
+            ASSERT_TRUE(image.Create(c.w, c.h, bits, 0, nullptr));
+            ByteNoise(bits + c.offset + c.w).Fill(image);
+            for (uint32_t y = 0; c.w <= 200 && y < c.h; ++y) {
+                for (uint32_t x : {15u, 16u, 31u, 32u, 47u, 100u}) {
+                    if ((x + y) % 3 != 0) {
+                        testing::SetPixel(image, x, y, kb, kg, kr);
+                    }
+                }
+                testing::SetPixel(image, 60, y, 0x12, kb, kg);
+                testing::SetPixel(image, 61, y, kr, 0x34, 0x56);
+                testing::SetPixel(image, 70, y, 0x12, 0x34, kb);
+                testing::SetPixel(image, 71, y, kg, kr, 0x56);
+            }
+            ASSERT_TRUE(before.CopyFrom(image));
+            ASSERT_TRUE(ApplyDropShadow(image, Options(c.direction, 0, c.intensity, c.offset, true,
+                                                       c.shadow, c.background, c.key)));
+            const int m = 2 * c.offset, w = int(c.w), h = int(c.h);
+            ASSERT_EQ(image.GetWidth(), c.w + 2 * m);
+            ASSERT_EQ(image.GetBitsPerPixel(), 24);
+            const auto solid = [&](int x, int y) {
+                return x >= 0 && x < w && y >= 0 && y < h && ColourAt(before, x, y) != c.key;
+            };
+            int mismatches = 0;
+            for (int y = 0; y < h + 2 * m; ++y) {
+                for (int x = 0; x < w + 2 * m; ++x) {
+                    const ZColor expected = solid(x - m, y - m) ? ColourAt(before, x - m, y - m)
+                                            : solid(x - m - c.dx, y - m - c.dy) ? c.mixed
+                                                                                : c.background;
+                    mismatches += ColourAt(image, x, y) != expected;
                 }
             }
-            // (., FF, 00) followed by (FF, ., .): the bytes FF 00 FF straddle two pixels.
-            testing::SetPixel(image, 60, y, 0x12, 0xFF, 0x00);
-            testing::SetPixel(image, 61, y, 0xFF, 0x34, 0x56);
-            testing::SetPixel(image, 70, y, 0x12, 0x34, 0xFF);
-            testing::SetPixel(image, 71, y, 0x00, 0xFF, 0x56);
-        }
-        for (int dither : {0, 2}) {
-            ZImage shadowed, expected;
-            ASSERT_TRUE(shadowed.CopyFrom(image));
-            ASSERT_TRUE(expected.CopyFrom(image));
-            const DropShadowOptions o = Options(300, dither, 80, 2);
-            ASSERT_TRUE(ReferenceOutlineShadow(expected, o));
-            ASSERT_TRUE(ApplyDropShadow(shadowed, o));
-            EXPECT_TRUE(SamePixels(shadowed, expected)) << bits << " bits, dither " << dither;
+            EXPECT_EQ(mismatches, 0) << c.w << "x" << c.h << " " << c.direction << " " << bits;
         }
     }
 }
@@ -233,48 +151,6 @@ TEST(DropShadow, PicturesOf200OrLessTakeTheOutlinePath) {
         ASSERT_TRUE(ApplyDropShadow(image, Options(315, 0, 100, 3, true)));
         // Outline: the shadow of the surrounding picture shows through the hole (margin 6).
         EXPECT_EQ(ColourAt(image, 66, 66), side <= 200 ? 0x000000u : 0xFF00FFu) << side;
-    }
-}
-
-TEST(DropShadow, PlainRectangleWithoutDitherIsTheShiftedRectangle) {
-    // No blur: the sample's edges are sharp, and the pieces lay exactly the shadow rectangle
-    // (the picture's size, moved by the displacement) around the picture.
-    struct Case {
-        uint32_t w, h;
-        int direction, offset;
-    };
-    for (const Case& c : {Case{201, 201, 300, 2}, Case{250, 210, 45, 3}, Case{203, 260, 135, 5},
-                          Case{320, 205, 200, 1}, Case{230, 240, 400, 4}}) {
-        ZImage image;
-        ASSERT_TRUE(image.Create(c.w, c.h, 32, 0, nullptr));
-        ByteNoise noise(c.w);
-        noise.Fill(image);
-        ZImage before;
-        ASSERT_TRUE(before.CopyFrom(image));
-        ASSERT_TRUE(ApplyDropShadow(
-            image, Options(c.direction, 0, 60, c.offset, true, 0x0000A0, 0xE0F0FF)));
-        const int m = 2 * c.offset;
-        int ox = 0, oy = 0;
-        Displacement(c.direction, c.offset, ox, oy);
-        // t = 153: each channel s + trunc((b - s) * 102 / 255).
-        const ZColor shadow = (0xA0 + (0xFF - 0xA0) * 102 / 255) | ((0xF0 * 102 / 255) << 8) |
-                              ((0xE0 * 102 / 255) << 16);
-        ASSERT_EQ(image.GetWidth(), c.w + 2 * m);
-        ASSERT_EQ(image.GetBitsPerPixel(), 24);
-        int mismatches = 0;
-        for (int y = 0; y < static_cast<int>(image.GetHeight()); ++y) {
-            for (int x = 0; x < static_cast<int>(image.GetWidth()); ++x) {
-                ZColor expected = 0xE0F0FF;
-                if (x >= m && x < m + int(c.w) && y >= m && y < m + int(c.h)) {
-                    expected = ColourAt(before, x - m, y - m);
-                } else if (x >= m + ox && x < m + ox + int(c.w) && y >= m + oy &&
-                           y < m + oy + int(c.h)) {
-                    expected = shadow;
-                }
-                mismatches += ColourAt(image, x, y) != expected;
-            }
-        }
-        EXPECT_EQ(mismatches, 0) << c.w << "x" << c.h << " direction " << c.direction;
     }
 }
 
@@ -296,9 +172,13 @@ TEST(DropShadow, PlainRectangleMatchesTheOutlinePathOnOpaquePictures) {
         }
         ZImage b;
         ASSERT_TRUE(b.CopyFrom(a));
+        const ZColor corner = ColourAt(a, 319, 239);
         ASSERT_TRUE(ApplyDropShadow(a, Options(direction, 8, 70, 4, false, 0x203040, 0xFFC0E0)));
         ASSERT_TRUE(ApplyDropShadow(b, Options(direction, 8, 70, 4, true, 0x203040, 0xFFC0E0)));
         EXPECT_TRUE(SamePixels(a, b)) << direction;
+        // Margin 2 * 4 + 5 * 8 / 2 = 28 on each side.
+        EXPECT_EQ(std::make_pair(a.GetWidth(), a.GetHeight()), std::make_pair(376u, 296u));
+        EXPECT_EQ(ColourAt(a, 28 + 319, 28 + 239), corner);
     }
 }
 

@@ -1,7 +1,7 @@
-// The 12 neighbourhood filters: hand-computed pixels, the border and alpha rules, every filter
-// against its kernel evaluated pixel by pixel in the test, and the refusals.
-#include <algorithm>
+// The 12 neighbourhood filters: hand-computed pixels, the border and alpha rules, uniform pictures
+// of odd sizes, and the refusals.
 #include <cstdint>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -16,98 +16,48 @@ using test::MakeNoise;
 using test::MakePicture;
 using test::SameBytes;
 
-int Clamp(int v) {
-    return std::clamp(v, 0, 255);
-}
-
-// The kernel of filter `index` at byte c of the pixel (x, memory row r) of the original picture,
-// written straight from the filter table.
-int KernelByte(const ZImage& s, int index, uint32_t x, uint32_t r, uint32_t c) {
-    auto p = [&](int dx, int dr) { return static_cast<int>(At(s, x + dx, r + dr, c)); };
-    const int centre = p(0, 0);
-    const int four = p(-1, 0) + p(1, 0) + p(0, -1) + p(0, 1);
-    int sum = 0;
-    int high = 0;
-    int low = 255;
-    const int reach = index == 2 ? 2 : 1;
-    for (int dr = -reach; dr <= reach; ++dr) {
-        for (int dx = -reach; dx <= reach; ++dx) {
-            sum += p(dx, dr);
-            high = std::max(high, p(dx, dr));
-            low = std::min(low, p(dx, dr));
-        }
-    }
-    switch (index) {
-        case 1:
-            return sum / 9;
-        case 2:
-            return sum / 25;
-        case 3:
-            return (4 * centre + four) >> 3;
-        case 4:
-            return Clamp((9 * centre - four) / 5);
-        case 5:
-            return Clamp((6 * centre - four) / 2);
-        case 6:
-            return Clamp(8 * centre + 128 - (sum - centre));
-        case 7:
-            return Clamp(p(-1, -1) - p(1, 1) + 192);
-        case 8:
-            return Clamp(p(0, -1) - p(0, 1) + 192);
-        case 9:
-            return Clamp(p(1, -1) - p(-1, 1) + 192);
-        case 10:
-            return high;
-        case 11:
-            return low;
-        default:
-            return high - centre;
-    }
-}
-
-// Checks every byte of `after` against the filter rule applied to `before`.
-void ExpectFilterRule(const ZImage& before, const ZImage& after, int index) {
-    const uint32_t w = before.GetWidth();
-    const uint32_t h = before.GetHeight();
-    const uint32_t bytes = before.GetBitsPerPixel() / 8;
-    const uint32_t border = index == 2 ? 2 : 1;
-    int failures = 0;
-    for (uint32_t r = 0; r < h; ++r) {
-        for (uint32_t x = 0; x < w; ++x) {
-            const bool inside = r >= border && r + border < h && x >= border && x + border < w;
-            for (uint32_t c = 0; c < bytes; ++c) {
-                const int expected =
-                    inside && c < 3 ? KernelByte(before, index, x, r, c) : At(before, x, r, c);
-                if (At(after, x, r, c) != expected && ++failures <= 5) {
-                    ADD_FAILURE() << "filter " << index << " " << w << "x" << h << "x" << bytes * 8
-                                  << " at x " << x << " row " << r << " byte " << c << ": "
-                                  << int{At(after, x, r, c)} << " != " << expected;
-                }
-            }
-        }
-    }
-}
-
-TEST(FilterTest, EveryFilterFollowsItsKernelOnOddSizes) {
-    const uint32_t widths[] = {1, 2, 3, 4, 5, 6, 7, 11, 17, 22, 33, 37, 64, 65};
-    const uint32_t heights[] = {1, 2, 3, 4, 5, 6, 9};
-    uint32_t seed = 1;
-    for (int index = kFirstFilterIndex; index <= kLastFilterIndex; ++index) {  // wide rows
-        ZImage before, after;
-        MakeNoise(before, 1001, 7, index % 2 == 0 ? 32 : 24, 100 + index);
-        ASSERT_TRUE(after.CopyFrom(before));
-        ASSERT_TRUE(ApplyFilter(after, index));
-        ExpectFilterRule(before, after, index);
-    }
+// Every filter on pictures of odd sizes and both depths. Uniform with one bright pixel in the last
+// inner column: the border (two pixels wide for filter 2) and the alpha bytes stay as they were,
+// and inner pixels out of the bright pixel's reach take the filter's value for a uniform picture:
+// the colour itself, but 128 for filter 6, 192 for the emboss filters 7-9 and 0 for filter 12.
+TEST(FilterTest, OddSizesUniformAndMirrored) {
+    const uint8_t colour[3] = {40, 90, 200};
     for (uint32_t bits : {24u, 32u}) {
-        for (uint32_t w : widths) {
-            for (uint32_t h : heights) {
+        for (int w : {1, 2, 3, 4, 5, 7, 17, 33, 65, 1001}) {
+            for (int h : {1, 2, 3, 5, 6}) {
                 for (int index = kFirstFilterIndex; index <= kLastFilterIndex; ++index) {
+                    const int reach = index == 2 ? 2 : 1, bx = w - 1 - reach, br = h / 2;
                     ZImage before, after;
-                    MakeNoise(before, w, h, bits, ++seed);
+                    MakePicture(before, w, h, bits, [&](uint32_t x, uint32_t r, uint32_t c) {
+                        return static_cast<uint8_t>(c == 3                         ? x * 7 + r
+                                                    : int(x) == bx && int(r) == br ? 255
+                                                                                   : colour[c]);
+                    });
                     ASSERT_TRUE(after.CopyFrom(before));
                     ASSERT_TRUE(ApplyFilter(after, index));
-                    ExpectFilterRule(before, after, index);
+                    const int uniform[13] = {0,   -1,  -1,  -1, -1, -1, 128,
+                                             192, 192, 192, -1, -1, 0};  // -1: the colour
+                    int failures = 0;
+                    for (int i = 0; i < w * h * int(bits / 8); ++i) {
+                        const int x = i / int(bits / 8) % w, r = i / int(bits / 8) / w;
+                        const int c = i % int(bits / 8);
+                        const bool inner =
+                            r >= reach && r + reach < h && x >= reach && x + reach < w;
+                        if (inner && std::abs(x - bx) <= reach && std::abs(r - br) <= reach)
+                            continue;
+                        int want = uniform[index] < 0 ? colour[c % 3] : uniform[index];
+                        want = inner && c < 3 ? want : At(before, x, r, c);
+                        failures += At(after, x, r, c) != want;
+                    }
+                    EXPECT_EQ(failures, 0)
+                        << "filter " << index << " " << w << "x" << h << "x" << bits;
+                    // Noise mirrored gives the result mirrored (filters 7 and 9 trade places).
+                    ZImage a, b;
+                    MakeNoise(a, w, h, bits, w * 31 + h + index);
+                    ASSERT_TRUE(b.CopyFrom(a) && Mirror(b));
+                    ASSERT_TRUE(ApplyFilter(a, index) && Mirror(a));
+                    ASSERT_TRUE(ApplyFilter(b, index == 7 ? 9 : index == 9 ? 7 : index));
+                    EXPECT_TRUE(testing::SamePixels(a, b)) << "mirrored, filter " << index;
                 }
             }
         }
@@ -121,6 +71,7 @@ TEST(FilterTest, HandComputedPointKernels) {
         uint8_t centre, left, right, below, above;
         int expected;
     } cases[] = {
+        {1, 9, 1, 2, 3, 4, 2},                                    // 19 / 9
         {3, 9, 1, 2, 3, 4, 5},                                    // (36 + 10) >> 3
         {4, 100, 0, 0, 0, 0, 180},                                // 900 / 5
         {4, 10, 20, 20, 20, 20, 2},                               // (90 - 80) / 5
@@ -172,27 +123,21 @@ TEST(FilterTest, EmbossDirectionsFollowPictureRows) {
 }
 
 TEST(FilterTest, RefusesBadIndicesDepthsAndEmptyPictures) {
-    ZImage image;
+    ZImage image, before, empty;
     MakeNoise(image, 5, 5, 24, 9);
-    ZImage before;
     ASSERT_TRUE(before.CopyFrom(image));
     for (int index : {-1, 0, 13, 100}) {
         EXPECT_FALSE(ApplyFilter(image, index));
     }
     EXPECT_TRUE(SameBytes(image, before));
-
-    ZImage empty;
     EXPECT_FALSE(ApplyFilter(empty, 1));
     EXPECT_FALSE(empty.IsValid());
-
     for (uint32_t bits : {1u, 4u, 8u, 16u}) {
-        ZImage shallow;
-        ASSERT_TRUE(shallow.Create(5, 5, bits, 0, test::GreyPalette()));
-        shallow.GetRow(2)[0] = 0x55;
-        ZImage copy;
-        ASSERT_TRUE(copy.CopyFrom(shallow));
-        EXPECT_FALSE(ApplyFilter(shallow, 1)) << bits;
-        EXPECT_TRUE(SameBytes(shallow, copy));
+        ASSERT_TRUE(image.Create(5, 5, bits, 0, test::GreyPalette()));
+        image.GetRow(2)[0] = 0x55;
+        ASSERT_TRUE(before.CopyFrom(image));
+        EXPECT_FALSE(ApplyFilter(image, 1)) << bits;
+        EXPECT_TRUE(SameBytes(image, before));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <tuple>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,6 @@ namespace zentrova {
 namespace {
 
 using testing::ByteNoise;
-using testing::ColourAt;
-using testing::PixelAt;
 using testing::RampPalette;
 using testing::SameBytes;
 
@@ -48,14 +47,18 @@ void MakeNoise(ZImage& image, uint32_t w, uint32_t h, uint32_t bits, uint32_t se
     noise.Fill(image);
 }
 
-// The pixels of `image` whose stored value differs from expected(x, y).
-template <typename Expected>
-int Wrong(const ZImage& image, Expected expected) {
+using Point = std::pair<int64_t, int64_t>;
+
+// The pixels (x, y) of `image` whose stored value differs from that of `before` at from(x, y),
+// or from `fill` where that point lies outside `before`.
+template <typename From>
+int Wrong(const ZImage& image, const ZImage& before, From from, uint32_t fill = 0) {
     int wrong = 0;
-    for (uint32_t y = 0; y < image.GetHeight(); ++y) {
-        for (uint32_t x = 0; x < image.GetWidth(); ++x) {
-            wrong += ValueAt(image, x, y) != expected(x, y);
-        }
+    for (uint32_t i = 0; i < image.GetWidth() * image.GetHeight(); ++i) {
+        const auto [x, y] = from(i % image.GetWidth(), i / image.GetWidth());
+        const bool in = x >= 0 && y >= 0 && x < before.GetWidth() && y < before.GetHeight();
+        wrong += ValueAt(image, i % image.GetWidth(), i / image.GetWidth()) !=
+                 (in ? ValueAt(before, uint32_t(x), uint32_t(y)) : fill);
     }
     return wrong;
 }
@@ -75,8 +78,8 @@ TEST(Mirror, EveryDepthReversesEveryRow) {
             ASSERT_TRUE(before.CopyFrom(image));
             ASSERT_TRUE(Mirror(image));
             ASSERT_EQ(image.GetWidth(), size[0]);
-            EXPECT_EQ(Wrong(image, [&](uint32_t x,
-                                       uint32_t y) { return ValueAt(before, size[0] - 1 - x, y); }),
+            EXPECT_EQ(Wrong(image, before,
+                            [&](int64_t x, int64_t y) { return Point(size[0] - 1 - x, y); }),
                       0)
                 << bits << " bits " << size[0] << "x" << size[1];
             EXPECT_EQ(image.dpiX, 72);
@@ -96,41 +99,33 @@ TEST(Rotate, EveryDepthFollowsTheMapping) {
             MakeNoise(right, w, h, bits, bits * 31 + w * 7 + h);
             right.dpiX = 150;
             right.dpiY = 300;
+            right.hasTransparentIndex = true;
+            right.transparentIndex = 7;
             ASSERT_TRUE(before.CopyFrom(right));
             ASSERT_TRUE(left.CopyFrom(right));
             ASSERT_TRUE(RotateRight(right));
             ASSERT_TRUE(RotateLeft(left));
             for (ZImage* turned : {&right, &left}) {
                 ASSERT_EQ(std::make_tuple(turned->GetWidth(), turned->GetHeight(),
-                                          turned->GetBitsPerPixel(), turned->dpiX, turned->dpiY),
-                          std::make_tuple(h, w, uint8_t(bits), 150, 300));
+                                          turned->GetBitsPerPixel(), turned->dpiX, turned->dpiY,
+                                          turned->hasTransparentIndex, turned->transparentIndex),
+                          std::make_tuple(h, w, uint8_t(bits), 150, 300, true, 7));
                 EXPECT_EQ(Palette(*turned), Palette(before));
             }
             // Right: (x, y) -> (h - 1 - y, x); left: (x, y) -> (y, w - 1 - x).
             EXPECT_EQ(
-                Wrong(right, [&](uint32_t X, uint32_t Y) { return ValueAt(before, Y, h - 1 - X); }),
-                0)
+                Wrong(right, before, [&](int64_t X, int64_t Y) { return Point(Y, h - 1 - X); }), 0)
                 << bits << " bits " << w << "x" << h;
             EXPECT_EQ(
-                Wrong(left, [&](uint32_t X, uint32_t Y) { return ValueAt(before, w - 1 - Y, X); }),
-                0)
+                Wrong(left, before, [&](int64_t X, int64_t Y) { return Point(w - 1 - Y, X); }), 0)
                 << bits << " bits " << w << "x" << h;
         }
     }
 }
 
-TEST(Rotate, KeepsTheTransparentIndexAndRefusesEmpty) {
-    ZImage image;
-    MakeNoise(image, 5, 3, 8, 2);
-    image.hasTransparentIndex = true;
-    image.transparentIndex = 7;
-    ASSERT_TRUE(RotateLeft(image));
-    EXPECT_TRUE(image.hasTransparentIndex);
-    EXPECT_EQ(image.transparentIndex, 7);
+TEST(Rotate, EmptyPicturesAreRefused) {
     ZImage empty;
-    EXPECT_FALSE(RotateRight(empty));
-    EXPECT_FALSE(RotateLeft(empty));
-    EXPECT_FALSE(Mirror(empty));
+    EXPECT_FALSE(RotateRight(empty) || RotateLeft(empty) || Mirror(empty));
 }
 
 // Canvas resize ----------------------------------------------------------------------------------
@@ -149,14 +144,8 @@ TEST(ResizeCanvas, NineAnchorsOnALargerCanvas) {
                                   image.dpiX, image.dpiY),
                   std::make_tuple(8u, 7u, uint8_t(24), 96, 96));
         const uint32_t px = xs[anchor % 3], py = ys[anchor / 3];
-        EXPECT_EQ(Wrong(image,
-                        [&](uint32_t x, uint32_t y) {
-                            const bool inside = x >= px && x < px + 3 && y >= py && y < py + 2;
-                            return inside ? ValueAt(before, x - px, y - py)
-                                          : 0x563412u;  // stored B G R
-                        }),
-                  0)
-            << anchor;
+        const auto moved = [&](int64_t x, int64_t y) { return Point(x - px, y - py); };
+        EXPECT_EQ(Wrong(image, before, moved, 0x563412u), 0) << anchor;  // fill stored B G R
     }
 }
 
@@ -171,11 +160,8 @@ TEST(ResizeCanvas, SmallerCanvasCutsByIntegerHalves) {
         ASSERT_TRUE(ResizeCanvas(image, 2, 1, anchor, 0));
         const uint32_t firstColumn = anchor == 4 ? 1 : anchor == 8 ? 3 : 0;
         const uint32_t row = anchor == 4 ? 2 : anchor == 8 ? 3 : 0;
-        EXPECT_EQ(
-            Wrong(image,  // alpha included
-                  [&](uint32_t x, uint32_t) { return ValueAt(before, firstColumn + x, row); }),
-            0)
-            << anchor;
+        const auto cut = [&](int64_t x, int64_t) { return Point(firstColumn + x, row); };
+        EXPECT_EQ(Wrong(image, before, cut), 0) << anchor;  // alpha included
     }
 }
 
@@ -193,17 +179,12 @@ TEST(ResizeCanvas, EveryDepthKeepsDepthAndPalette) {
         EXPECT_TRUE(bits > 8 || Palette(image) == palette);
         ZImage fill;
         ASSERT_TRUE(fill.Create(1, 1, bits, 0x000000, palette.data()));
-        const uint32_t fillValue = ValueAt(fill, 0, 0);
-        EXPECT_EQ(Wrong(image,
-                        [&](uint32_t x, uint32_t y) {
-                            return x >= 4 && y >= 1 ? ValueAt(before, x - 4, y - 1) : fillValue;
-                        }),
-                  0)
-            << bits;
+        const auto moved = [](int64_t x, int64_t y) { return Point(x - 4, y - 1); };
+        EXPECT_EQ(Wrong(image, before, moved, ValueAt(fill, 0, 0)), 0) << bits;
         ZImage cut;
         ASSERT_TRUE(cut.CopyFrom(before));
         ASSERT_TRUE(ResizeCanvas(cut, 3, 2, 1, 0xFFFFFF));
-        EXPECT_EQ(Wrong(cut, [&](uint32_t x, uint32_t y) { return ValueAt(before, x + 1, y); }), 0)
+        EXPECT_EQ(Wrong(cut, before, [](int64_t x, int64_t y) { return Point(x + 1, y); }), 0)
             << bits;
     }
 }

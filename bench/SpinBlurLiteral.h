@@ -1,6 +1,6 @@
 // The spin blur written out literally, pixel by pixel and step by step, with every sample point
-// checked against the picture: the reference the fast implementation must match byte for byte
-// (the effects tests compare them, the effects benchmark times it as the baseline).
+// checked against the picture: the baseline the effects benchmark times next to the fast
+// implementation, which must match it byte for byte.
 //
 // 16.16 fixed point: theta = trunc(angle * 205887.421875 / 181), step = theta div 64,
 // q = (step * step) >> 11. From (x - w/2, y - h/2) (memory rows y), two points are rotated 64

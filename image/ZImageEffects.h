@@ -88,13 +88,14 @@ bool BoxBlur(ZImage& image, int radius, int passes);
 // the arc turns by about the angle in degrees each way). Rows are taken as memory rows; alpha is
 // kept. Angles that are not finite or beyond +-360 are refused. Logs code 14 (line 146) for an
 // empty or shallow picture, 13 (line 151) when the working copy cannot be made.
-bool SpinBlur(ZImage& image, double angle);
+// `kernel` Portable runs the plain loop even where the AVX2 one would run (tests compare them).
+enum class SpinKernel { Fastest, Portable };
+bool SpinBlur(ZImage& image, double angle, SpinKernel kernel = SpinKernel::Fastest);
 // The spin blur computed only for the part x, y, w, h (picture coordinates from the top, clipped
 // to the picture): every sample still comes from the whole picture around its centre, so the
 // part's pixels come out exactly as SpinBlur gives them; the rest stays unchanged.
-bool SpinBlurPart(ZImage& image, double angle, int32_t x, int32_t y, int32_t w, int32_t h);
-// True runs the portable spin blur even where the AVX2 one would run (for tests comparing them).
-extern bool g_spinBlurPortableOnly;
+bool SpinBlurPart(ZImage& image, double angle, int32_t x, int32_t y, int32_t w, int32_t h,
+                  SpinKernel kernel = SpinKernel::Fastest);
 
 // 24 or 32 bits: a raised-button frame `frameWidth` wide, light top and left, dark bottom and
 // right; strength 0..1. A frame wider or taller than the picture becomes min(width, height) - 1;

@@ -22,9 +22,7 @@ void ExpectSameAsPortable(uint32_t w, uint32_t h, uint32_t bits, double angle, u
     ASSERT_TRUE(turned.CopyFrom(fast));
     ASSERT_TRUE(SpinBlur(fast, angle));
     ASSERT_TRUE(SpinBlur(turned, -angle));  // the arcs run both ways: the sign does not matter
-    g_spinBlurPortableOnly = true;
-    ASSERT_TRUE(SpinBlur(portable, angle));
-    g_spinBlurPortableOnly = false;
+    ASSERT_TRUE(SpinBlur(portable, angle, SpinKernel::Portable));
     EXPECT_TRUE(SameBytes(fast, portable)) << w << "x" << h << "x" << bits << " angle " << angle;
     EXPECT_TRUE(SameBytes(fast, turned)) << w << "x" << h << "x" << bits << " angle " << angle;
 }
@@ -83,9 +81,8 @@ TEST(SpinBlurTest, KnownResults) {
                 return x == 4 && r == 3 ? 255 : 0;
             });
             ASSERT_TRUE(before.CopyFrom(point));
-            g_spinBlurPortableOnly = portable;
-            ASSERT_TRUE(SpinBlur(point, angle));
-            g_spinBlurPortableOnly = false;
+            ASSERT_TRUE(
+                SpinBlur(point, angle, portable ? SpinKernel::Portable : SpinKernel::Fastest));
             EXPECT_TRUE(SameBytes(point, before)) << angle << " " << portable;
         }
     }

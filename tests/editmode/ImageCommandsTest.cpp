@@ -326,47 +326,5 @@ TEST(ResizeCommandsTest, CanvasTakesSizeAnchorAndFillAndRemembersThem) {
     EXPECT_EQ(e.States(), 1);
 }
 
-// The paste side reads back what the copy side writes, and the other usual forms.
-TEST(ClipboardReadTest, DibsAndPngGiveThePixelsBack) {
-    const auto pattern = [](int32_t x, int32_t y) { return PatternColour(x, y, 4); };
-    ZImage picture;
-    ASSERT_TRUE(test::MakePattern(picture, 5, 3, 4));
-    std::vector<uint8_t> dib;
-    std::vector<uint8_t> png;
-    ASSERT_TRUE(MakeDibV5(picture, dib));
-    ASSERT_TRUE(MakePngBytes(picture, png));
-    ZImage read;
-    ASSERT_TRUE(ReadPackedDib(dib.data(), dib.size(), read));
-    EXPECT_TRUE(PixelsAre(read, 5, 3, pattern));
-    ASSERT_TRUE(ReadPngBytes(png.data(), png.size(), read));
-    EXPECT_TRUE(PixelsAre(read, 5, 3, pattern));
-
-    // A 32-bit top-down CF_DIB with bit fields (40-byte header, masks after it).
-    ZImage deep;
-    ASSERT_TRUE(deep.CopyFrom(picture));
-    ASSERT_TRUE(deep.SetBitDepth(32));
-    std::vector<uint8_t> v5;
-    ASSERT_TRUE(MakeDibV5(deep, v5));
-    std::vector<uint8_t> top(40 + 12 + 5 * 4 * 3);
-    std::memcpy(top.data(), v5.data(), 40);
-    top[0] = 40;
-    const int32_t negative = -3;
-    std::memcpy(&top[8], &negative, 4);
-    top[16] = 3;  // BI_BITFIELDS
-    const uint32_t masks[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
-    std::memcpy(&top[40], masks, 12);
-    for (int r = 0; r < 3; ++r) {
-        std::memcpy(&top[52 + 20 * r], v5.data() + 124 + 20 * (2 - r), 20);
-    }
-    ASSERT_TRUE(ReadPackedDib(top.data(), top.size(), read));
-    EXPECT_TRUE(PixelsAre(read, 5, 3, pattern));
-
-    // Short or unknown forms are refused.
-    EXPECT_FALSE(ReadPackedDib(top.data(), top.size() - 1, read));
-    top[16] = 1;  // RLE8
-    EXPECT_FALSE(ReadPackedDib(top.data(), top.size(), read));
-    EXPECT_FALSE(ReadPngBytes(dib.data(), dib.size(), read));
-}
-
 }  // namespace
 }  // namespace zentrova

@@ -66,9 +66,8 @@ TEST(ClipboardPictureTest, TopDownBitFieldDibIsReadAndRleRefused) {
     // masks, then three rows of blue, green, red, unused from the top.
     std::vector<uint8_t> dib(40 + 12 + 5 * 4 * 3);
     const std::tuple<size_t, uint32_t, int> fields[] = {
-        {0, 40, 4}, {4, 5, 4},           {8, 0xFFFFFFFD, 4},  {12, 1, 2},
-        {14, 32, 2}, {16, 3, 4},         {40, 0x00FF0000, 4}, {44, 0x0000FF00, 4},
-        {48, 0x000000FF, 4}};
+        {0, 40, 4}, {4, 5, 4},           {8, 0xFFFFFFFD, 4},  {12, 1, 2},         {14, 32, 2},
+        {16, 3, 4}, {40, 0x00FF0000, 4}, {44, 0x0000FF00, 4}, {48, 0x000000FF, 4}};
     for (const auto& [offset, value, bytes] : fields) {
         Put(dib, offset, value, bytes);
     }

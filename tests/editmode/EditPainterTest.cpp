@@ -66,20 +66,19 @@ TEST(EditPainterTest, EachPaintStartsFromBackgroundOrWhite) {
 
 TEST(EditPainterTest, OneToOneCopyAtItsPlaceClippedAtScreenEdges) {
     // Centred; and panned so that the picture overlaps all four screen edges.
-    const struct {
-        int32_t width, height, screenWidth, screenHeight, scrollX, scrollY, left, top;
-    } cases[] = {{10, 8, 40, 30, 0, 0, 15, 11}, {30, 24, 20, 16, -2, 1, -7, -3}};
-    for (const auto& c : cases) {
+    // Picture and screen sizes, scroll, then where the picture lands.
+    const int32_t cases[][8] = {{10, 8, 40, 30, 0, 0, 15, 11}, {30, 24, 20, 16, -2, 1, -7, -3}};
+    for (const auto& [width, height, screenWidth, screenHeight, scrollX, scrollY, l, t] : cases) {
         ZImage image;
-        ASSERT_TRUE(MakePattern(image, c.width, c.height));
-        Screen screen(c.screenWidth, c.screenHeight);
+        ASSERT_TRUE(MakePattern(image, width, height));
+        Screen screen(screenWidth, screenHeight);
         screen.Show(image);
-        screen.view.SetScroll(c.scrollX, c.scrollY);
+        screen.view.SetScroll(scrollX, scrollY);
         ASSERT_TRUE(PaintEditScene(screen.buffer, screen.scene));
-        const ZRect rect{c.left, c.top, c.left + c.width, c.top + c.height};
-        EXPECT_TRUE(screen.Shows(OnWhite(rect, [](int32_t x, int32_t y) {
+        EXPECT_TRUE(screen.Shows(OnWhite(ZRect{l, t, l + width, t + height}, [](int32_t x,
+                                                                                int32_t y) {
             return PatternColour(x, y);
-        }))) << c.width;
+        }))) << width;
     }
 }
 

@@ -1,6 +1,7 @@
 // EditView: zoom arithmetic, placement on the screen, pan limits and the point mappings.
 #include "editmode/view/EditView.h"
 
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -28,18 +29,16 @@ TEST(EditViewTest, ZoomStepsAreClampedAndDrawnSizeIsTruncated) {
 
 TEST(EditViewTest, DrawPathFollowsZoomCacheStateAndCacheSizeLimit) {
     // 13981013 x 1 x 3 bytes is just below 40960 KB, 13981014 x 1 reaches it.
-    const struct {
-        int32_t zoom, width, height;
-        bool cacheCurrent;
-        ImageDrawPath expected;
-    } cases[] = {{1000, 13981014, 1, false, ImageDrawPath::Copy},
-                 {1000, 10, 10, true, ImageDrawPath::Copy},
-                 {500, 10, 10, true, ImageDrawPath::Cache},
-                 {500, 13981013, 1, false, ImageDrawPath::RebuildCache},
-                 {1100, 13981014, 1, false, ImageDrawPath::Direct}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(ChooseImageDrawPath(c.zoom, c.width, c.height, c.cacheCurrent), c.expected)
-            << c.zoom << " " << c.width;
+    using P = ImageDrawPath;
+    const std::tuple<int32_t, int32_t, int32_t, bool, ImageDrawPath> cases[] = {
+        {1000, 13981014, 1, false, P::Copy},
+        {1000, 10, 10, true, P::Copy},
+        {500, 10, 10, true, P::Cache},
+        {500, 13981013, 1, false, P::RebuildCache},
+        {1100, 13981014, 1, false, P::Direct}};
+    for (const auto& [zoom, width, height, cacheCurrent, expected] : cases) {
+        EXPECT_EQ(ChooseImageDrawPath(zoom, width, height, cacheCurrent), expected)
+            << zoom << " " << width;
     }
 }
 

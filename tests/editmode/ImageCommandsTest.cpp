@@ -106,25 +106,22 @@ TEST(SelectionArithmeticTest, ClipsTheSelectionToThePicture) {
 }
 
 TEST(SelectionArithmeticTest, ZoomIntoSelectionIsLimitedAndPutsTheCornerTopLeft) {
-    struct Case {
-        ZRect selection;
-        int32_t imageWidth, imageHeight;
-        int32_t zoom;
-    };
-    for (const Case& c : {Case{{40, 30, 240, 130}, 800, 600, 8000},  // min(8, 10)
-                          Case{{0, 0, 1, 1}, 800, 600, kZoomMax},    // 1600 x limited
-                          Case{{0, 0, 800000, 10}, 900000, 600, kZoomMin},
-                          Case{{1000, 7, 1003, 9}, 40000, 30000, kZoomMax}}) {
+    const std::tuple<ZRect, int32_t, int32_t, int32_t> cases[] = {
+        {{40, 30, 240, 130}, 800, 600, 8000},  // min(8, 10)
+        {{0, 0, 1, 1}, 800, 600, kZoomMax},    // 1600 x limited
+        {{0, 0, 800000, 10}, 900000, 600, kZoomMin},
+        {{1000, 7, 1003, 9}, 40000, 30000, kZoomMax}};
+    for (const auto& [selection, imageWidth, imageHeight, zoom] : cases) {
         SelectionZoom z;
-        ASSERT_TRUE(ZoomIntoSelection(c.selection, c.imageWidth, c.imageHeight, 1600, 1000, z));
-        EXPECT_EQ(z.zoom, c.zoom);
+        ASSERT_TRUE(ZoomIntoSelection(selection, imageWidth, imageHeight, 1600, 1000, z));
+        EXPECT_EQ(z.zoom, zoom);
         EditView view;
         view.SetScreen(1600, 1000);
-        view.ShowNewImage(c.imageWidth, c.imageHeight);
+        view.ShowNewImage(imageWidth, imageHeight);
         view.SetZoom(z.zoom);
         view.SetScroll(z.scrollX, z.scrollY);
-        if (c.zoom != kZoomMin) {
-            EXPECT_EQ(view.ImageToWindow(c.selection.left, c.selection.top), (ZPoint{0, 0}));
+        if (zoom != kZoomMin) {
+            EXPECT_EQ(view.ImageToWindow(selection.left, selection.top), (ZPoint{0, 0}));
         }
     }
     SelectionZoom z;
@@ -209,14 +206,9 @@ TEST(SelectionCommandsTest, PasteStretchesTheClipboardIntoTheSelection) {
 }
 
 TEST(RenameTest, NamesWindowsForbidsAreRefused) {
-    struct Case {
-        const wchar_t* name;
-        NameCheck check;
-    };
-    for (const Case& c : {Case{L"50% off", NameCheck::Ok}, Case{L"", NameCheck::Empty},
-                          Case{L"console", NameCheck::Ok}}) {
-        EXPECT_EQ(CheckCaptureName(c.name), c.check) << std::wstring(c.name).size();
-    }
+    EXPECT_EQ(CheckCaptureName(L"50% off"), NameCheck::Ok);
+    EXPECT_EQ(CheckCaptureName(L"console"), NameCheck::Ok);
+    EXPECT_EQ(CheckCaptureName(L""), NameCheck::Empty);
     for (const wchar_t* name :
          {L"a%%b", L"a$b", L"a\\b", L"a|b", L"a\tb", L"name.", L"name ", L"COM7"}) {
         EXPECT_EQ(CheckCaptureName(name), NameCheck::Forbidden) << std::wstring(name).size();
@@ -263,8 +255,8 @@ TEST(ResizeArithmeticTest, UnitsDecimalsAndSignificantDigits) {
     EXPECT_EQ(ProportionalField(400, ResizeUnit::Pixel, 801, 601), 300);
     EXPECT_EQ(FormatResizeField(ProportionalField(10, ResizeUnit::Centimeter, 800, 600)), L"7.5");
     EXPECT_EQ(FormatResizeField(ProportionalField(10, ResizeUnit::Inch, 3, 1)), L"3.3333333");
-    for (const auto& [text, expected] : {std::pair{L"2.5", 2.5}, std::pair{L" 2,5 ", 2.5},
-                                         std::pair{L"960", 960.0}}) {
+    for (const auto& [text, expected] :
+         {std::pair{L"2.5", 2.5}, std::pair{L" 2,5 ", 2.5}, std::pair{L"960", 960.0}}) {
         double value = -1;
         EXPECT_TRUE(ParseResizeField(text, value) && value == expected) << expected;
     }

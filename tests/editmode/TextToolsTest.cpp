@@ -16,10 +16,7 @@ namespace {
 
 TEST(TextGeometryTest, BaseSnapsToTheNearerEdgeAndStaysOnTheBubble) {
     // A frame of 100 x 60; the base relative to its top-left.
-    const struct {
-        ZPoint base;
-        ZPoint snapped;
-    } cases[] = {
+    const std::pair<ZPoint, ZPoint> cases[] = {
         {{50, 10}, {50, -12}},     // over the top half: the top edge
         {{50, 30}, {50, 72}},      // the lower half: the bottom edge
         {{0, 59}, {0, 72}},        // x on the left edge still counts as between
@@ -28,10 +25,9 @@ TEST(TextGeometryTest, BaseSnapsToTheNearerEdgeAndStaysOnTheBubble) {
         {{-40, -40}, {-12, -12}},  // a corner: never outside the bubble's box
         {{500, 900}, {112, 72}},
     };
-    for (const auto& c : cases) {
-        const ZPoint s = SnapCalloutBase(c.base, 100, 60);
-        EXPECT_EQ(std::pair(s.x, s.y), std::pair(c.snapped.x, c.snapped.y))
-            << c.base.x << "," << c.base.y;
+    for (const auto& [base, snapped] : cases) {
+        const ZPoint s = SnapCalloutBase(base, 100, 60);
+        EXPECT_EQ(std::pair(s.x, s.y), std::pair(snapped.x, snapped.y)) << base.x << "," << base.y;
     }
 }
 
@@ -51,16 +47,12 @@ TEST(TextGeometryTest, TailRunsFromTheBaseOnTheBubbleToTheTipWithItsHeadThere) {
 
 TEST(TextGeometryTest, MotionsAtAZoomGatherIntoWholePixels) {
     PixelAccumulator a;
-    const struct {
-        int32_t dx, dy, zoom;
-        ZPoint pixels;
-    } steps[] = {
-        {1, -1, 3000, {0, 0}}, {1, -1, 3000, {0, 0}}, {1, -1, 3000, {1, -1}},
-        {2, 0, 3000, {0, 0}},  {-2, 0, 3000, {0, 0}}, {7, 0, 500, {14, 0}},
-    };
-    for (const auto& s : steps) {
-        const ZPoint p = a.Add(s.dx, s.dy, s.zoom);
-        EXPECT_TRUE(p == s.pixels) << p.x << "," << p.y;
+    // dx, dy, zoom, then the whole pixels given.
+    const int32_t steps[][5] = {{1, -1, 3000, 0, 0}, {1, -1, 3000, 0, 0}, {1, -1, 3000, 1, -1},
+                                {2, 0, 3000, 0, 0},  {-2, 0, 3000, 0, 0}, {7, 0, 500, 14, 0}};
+    for (const auto& [dx, dy, zoom, x, y] : steps) {
+        const ZPoint p = a.Add(dx, dy, zoom);
+        EXPECT_EQ(std::pair(p.x, p.y), std::pair(x, y));
     }
 }
 
@@ -74,12 +66,10 @@ TEST(TextGeometryTest, FontHeightFollowsTheZoomButIsNeverZero) {
 
 TEST(TextGeometryTest, SmallTextGetsAShadowOfAtMostOneOrTwoPixels) {
     // Point size |height * 72 / dpi| at 96 dpi: 26 -> 19, 27 -> 20, 37 -> 27, 38 -> 28.
-    const struct {
-        int32_t height, dpi, limit;
-    } cases[] = {{26, 96, 1},         {27, 96, 2},        {-37, 96, 2},
-                 {38, 96, INT32_MAX}, {26, 0, INT32_MAX}, {-10, 120, 1}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(TextShadowLimit(c.height, c.dpi), c.limit) << c.height << " at " << c.dpi;
+    const int32_t cases[][3] = {{26, 96, 1},         {27, 96, 2},        {-37, 96, 2},
+                                {38, 96, INT32_MAX}, {26, 0, INT32_MAX}, {-10, 120, 1}};
+    for (const auto& [height, dpi, limit] : cases) {
+        EXPECT_EQ(TextShadowLimit(height, dpi), limit) << height << " at " << dpi;
     }
 }
 

@@ -125,19 +125,11 @@ TEST(EditPainterTest, CanvasFrameIsDottedOutsideThePictureWithSolidHandles) {
     constexpr ZColor kAnded = 0x000080;
     DrawCanvasFrame(buffer, ZRect{10, 10, 30, 20}, kRed);
     // Outline on columns 9 and 30, rows 9 and 20; dots where the distance from (9, 9) is even.
+    // Then 4 x 4 handles at a corner, an edge middle and the opposite corner.
     const std::pair<ZPoint, ZColor> pixels[] = {
-        {{13, 9}, kAnded},
-        {{14, 9}, kGrey},
-        {{9, 17}, kAnded},
-        {{30, 11}, kAnded},
-        {{30, 16}, kGrey},
-        {{6, 7}, kGrey},
-        // 4 x 4 handles at a corner, an edge middle and the opposite corner.
-        {{7, 7}, kRed},
-        {{17, 7}, kRed},
-        {{7, 15}, kRed},
-        {{31, 21}, kRed},
-        {{32, 22}, kGrey}};
+        {{13, 9}, kAnded}, {{14, 9}, kGrey}, {{9, 17}, kAnded}, {{30, 11}, kAnded},
+        {{30, 16}, kGrey}, {{6, 7}, kGrey},  {{7, 7}, kRed},    {{17, 7}, kRed},
+        {{7, 15}, kRed},   {{31, 21}, kRed}, {{32, 22}, kGrey}};
     for (const auto& [p, colour] : pixels) {
         EXPECT_EQ(PixelAt(buffer, p.x, p.y), colour) << p.x << "," << p.y;
     }

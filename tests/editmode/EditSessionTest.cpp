@@ -45,28 +45,25 @@ constexpr ZColor kRed = 0x0000FF;
 using Bench = test::EditBench;
 
 TEST(EditSessionTest, KeepWritesBesideThenReplacesThenDeletesTheCapture) {
-    struct Case {
-        OutputFormat format;
-        const wchar_t* extension;
-        uint32_t command;
-    };
-    for (const Case& c : {Case{OutputFormat::Bmp, L".bmp", edit_cmd::kKeep},
-                          Case{OutputFormat::Png, L".png", edit_cmd::kKeepOpenFolder}}) {
+    const std::tuple<OutputFormat, const wchar_t*, uint32_t> cases[] = {
+        {OutputFormat::Bmp, L".bmp", edit_cmd::kKeep},
+        {OutputFormat::Png, L".png", edit_cmd::kKeepOpenFolder}};
+    for (const auto& [format, extension, command] : cases) {
         Bench b;
-        const std::wstring first = b.AddXY(c.format);
+        const std::wstring first = b.AddXY(format);
         b.Begin();
         b.Edit(kRed);
-        ASSERT_TRUE(b.session.RunCommand(c.command));
+        ASSERT_TRUE(b.session.RunCommand(command));
 
-        const std::wstring target = b.folder.File(L"x") + c.extension;
+        const std::wstring target = b.folder.File(L"x") + extension;
         Log expected = {L"write " + target + L"~tmp", L"replace " + target + L"~tmp > " + target};
         if (target != first) {
             expected.push_back(L"remove " + first);  // only once the output is in place
         }
         EXPECT_EQ(b.files.log, expected);
-        EXPECT_TRUE(FileShows(target, 6, 4, 1, kRed)) << c.extension;
+        EXPECT_TRUE(FileShows(target, 6, 4, 1, kRed)) << extension;
         EXPECT_EQ(PathExists(first.c_str()), target == first);
-        EXPECT_EQ(b.session.GetOpenFolderOnLeave(), c.command == edit_cmd::kKeepOpenFolder);
+        EXPECT_EQ(b.session.GetOpenFolderOnLeave(), command == edit_cmd::kKeepOpenFolder);
         // On to the next capture at once.
         EXPECT_FALSE(b.captures.IsValid(0));
         EXPECT_TRUE(Shows(b.session.GetPicture(), 5, 3, 2));
@@ -165,61 +162,57 @@ TEST(EditSessionTest, SaveAsCancelledOrFailedChangesNothing) {
 }
 
 TEST(EditSessionTest, ClipboardFirstThenTheOutputOrTheDeletion) {
-    struct Case {
-        bool clipboardWorks, deleteAfter, advances, captureStays, pngWritten;
-    };
-    for (const Case& c :
-         {Case{true, false, true, false, true}, Case{true, true, true, false, false},
-          Case{false, false, false, true, false}, Case{false, true, false, true, false}}) {
+    const bool cases[][5] = {{true, false, true, false, true},
+                             {true, true, true, false, false},
+                             {false, false, false, true, false},
+                             {false, true, false, true, false}};
+    for (const auto& [clipboardWorks, deleteAfter, advances, captureStays, pngWritten] : cases) {
         Bench b;
         const std::wstring x = b.AddXY(OutputFormat::Png);
-        b.settings.EditModeDeleteCaptureAfterAction = c.deleteAfter;
-        b.host.clipboardWorks = c.clipboardWorks;
+        b.settings.EditModeDeleteCaptureAfterAction = deleteAfter;
+        b.host.clipboardWorks = clipboardWorks;
         b.Begin();
-        EXPECT_EQ(b.session.RunCommand(edit_cmd::kCopyToClipboard), c.advances);
-        EXPECT_EQ(b.host.clipboard.GetWidth(), c.clipboardWorks ? 6u : 0u);
-        EXPECT_EQ(b.captures.IsValid(0), !c.advances);
-        EXPECT_EQ(PathExists(x.c_str()), c.captureStays);
-        EXPECT_EQ(PathExists(b.folder.File(L"x.png").c_str()), c.pngWritten);
-        EXPECT_EQ(b.host.errors, c.clipboardWorks ? Log{} : Log{kClipboardFailed});
+        EXPECT_EQ(b.session.RunCommand(edit_cmd::kCopyToClipboard), advances);
+        EXPECT_EQ(b.host.clipboard.GetWidth(), clipboardWorks ? 6u : 0u);
+        EXPECT_EQ(b.captures.IsValid(0), !advances);
+        EXPECT_EQ(PathExists(x.c_str()), captureStays);
+        EXPECT_EQ(PathExists(b.folder.File(L"x.png").c_str()), pngWritten);
+        EXPECT_EQ(b.host.errors, clipboardWorks ? Log{} : Log{kClipboardFailed});
     }
 }
 
 TEST(EditSessionTest, PrintEndsTheCaptureOnlyOnceTheDocumentStarted) {
-    struct Case {
-        bool cancelled, starts, deleteAfter, stay;
-        bool printed, advances, bmpStays, pngWritten;
-    };
-    const Case cases[] = {
-        {true, true, false, false, false, false, true, false},
-        {false, false, false, false, true, false, true, false},
-        {false, true, false, false, true, true, false, true},
-        {false, true, true, false, true, true, false, false},
-        {false, true, false, true, true, false, false, true},
-        {false, true, true, true, true, false, true, false},
-    };
-    for (const Case& c : cases) {
+    // Cancelled, started, delete after the action, stay on the capture; then printed, advanced,
+    // the BMP still there, the PNG written.
+    const bool cases[][8] = {{true, true, false, false, false, false, true, false},
+                             {false, false, false, false, true, false, true, false},
+                             {false, true, false, false, true, true, false, true},
+                             {false, true, true, false, true, true, false, false},
+                             {false, true, false, true, true, false, false, true},
+                             {false, true, true, true, true, false, true, false}};
+    for (const auto& [cancelled, starts, deleteAfter, stay, printed, advances, bmpStays,
+                      pngWritten] : cases) {
         Bench b;
         const std::wstring x = b.AddXY(OutputFormat::Png);
-        b.settings.EditModeDeleteCaptureAfterAction = c.deleteAfter;
-        b.settings.EditModePrintCommandDoNotAdvanceToNextCapture = c.stay;
+        b.settings.EditModeDeleteCaptureAfterAction = deleteAfter;
+        b.settings.EditModePrintCommandDoNotAdvanceToNextCapture = stay;
         CopyText(b.settings.EditModePrintPrinter, 260, L"Old");
         b.settings.EditModePrintStyle = 7;  // out of range: the default layout
-        b.host.printCancelled = c.cancelled;
-        b.host.printStarts = c.starts;
+        b.host.printCancelled = cancelled;
+        b.host.printStarts = starts;
         b.host.printChoice = PrintChoice{L"Office", 300, PrintStyle::PagesVertically, true};
         b.Begin();
         b.session.GetPictureForChange().dpiX = 0;
-        EXPECT_EQ(b.session.RunCommand(edit_cmd::kPrint), c.printed && c.starts);
+        EXPECT_EQ(b.session.RunCommand(edit_cmd::kPrint), printed && starts);
         const PrintChoice& asked = b.host.printAsked;
         EXPECT_EQ(std::tie(asked.printer, asked.dpi, asked.style),
                   std::make_tuple(std::wstring(L"Old"), 96, PrintStyle::BestFitOnlyBig));
-        EXPECT_EQ(b.host.printed, c.printed ? Log{L"Zentrova Clarivue 2 : " + x + L" 300"} : Log{});
-        EXPECT_EQ(std::wstring(b.settings.EditModePrintPrinter), c.cancelled ? L"Old" : L"Office");
-        EXPECT_EQ(b.settings.EditModePrintStyle, c.cancelled ? 7u : 3u);
-        EXPECT_EQ(b.captures.IsValid(0), !c.advances);
-        EXPECT_EQ(PathExists(x.c_str()), c.bmpStays);
-        EXPECT_EQ(PathExists(b.folder.File(L"x.png").c_str()), c.pngWritten);
+        EXPECT_EQ(b.host.printed, printed ? Log{L"Zentrova Clarivue 2 : " + x + L" 300"} : Log{});
+        EXPECT_EQ(std::wstring(b.settings.EditModePrintPrinter), cancelled ? L"Old" : L"Office");
+        EXPECT_EQ(b.settings.EditModePrintStyle, cancelled ? 7u : 3u);
+        EXPECT_EQ(b.captures.IsValid(0), !advances);
+        EXPECT_EQ(PathExists(x.c_str()), bmpStays);
+        EXPECT_EQ(PathExists(b.folder.File(L"x.png").c_str()), pngWritten);
     }
 }
 
@@ -292,27 +285,23 @@ TEST(EditSessionTest, EmailCollectsCopiesAndDeletesOutputsOnlyOnceTheMailWasTake
 }
 
 TEST(EditSessionTest, FailedKeepShowsTheWriterTextAndKeepsTheCapture) {
-    struct Case {
-        bool failWrite;
-        const wchar_t* message;
-        size_t calls;  // write, [replace,] remove the temporary file
-    };
-    for (const Case& c :
-         {Case{true, L"Failed Save Capture: disk full", 2},
-          Case{false, L"Failed Save Capture: The new file could not take the place of the old one.",
-               3}}) {
+    // Calls: write, [replace,] remove the temporary file.
+    const std::tuple<bool, const wchar_t*, size_t> cases[] = {
+        {true, L"Failed Save Capture: disk full", 2},
+        {false, L"Failed Save Capture: The new file could not take the place of the old one.", 3}};
+    for (const auto& [failWrite, message, calls] : cases) {
         Bench b;
         const std::wstring first = b.AddXY(OutputFormat::Png);
         b.Begin();
         b.Edit(kRed);
-        b.files.failWrite = c.failWrite;
-        b.files.failReplace = !c.failWrite;
+        b.files.failWrite = failWrite;
+        b.files.failReplace = !failWrite;
         EXPECT_FALSE(b.session.RunCommand(edit_cmd::kKeep));
 
-        EXPECT_EQ(b.host.errors, Log{c.message});
+        EXPECT_EQ(b.host.errors, Log{message});
         EXPECT_EQ(b.host.beeps, 1);
         const std::wstring temporary = b.folder.File(L"x.png~tmp");
-        ASSERT_EQ(b.files.log.size(), c.calls);
+        ASSERT_EQ(b.files.log.size(), calls);
         EXPECT_EQ(b.files.log.back(), L"remove " + temporary);
         EXPECT_FALSE(PathExists(temporary.c_str()));
         EXPECT_TRUE(FileShows(first, 6, 4, 1));

@@ -9,7 +9,6 @@
 
 #include <cstdio>
 #include <cwchar>
-#include <string>
 
 #include "editmode/colorpicker/ColorPicker.h"
 #include "lang/LanguageStartup.h"
@@ -18,19 +17,13 @@
 namespace zentrova {
 namespace {
 
-std::string Utf8Text(HWND window) {
-    wchar_t text[512] = L"";
-    GetWindowTextW(window, text, 512);
-    char utf8[1536] = "";
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
-    return utf8;
-}
-
 BOOL CALLBACK PrintControl(HWND child, LPARAM) {
     RECT r = {};
+    char text[512] = "";
     GetWindowRect(child, &r);
+    GetWindowTextA(child, text, sizeof(text));
     std::printf("control %d %ld %ld %ld %ld %s\n", GetDlgCtrlID(child), r.left, r.top, r.right,
-                r.bottom, Utf8Text(child).c_str());
+                r.bottom, text);
     return TRUE;
 }
 
@@ -51,15 +44,11 @@ void CALLBACK FindPicker(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 int Run(int argc, wchar_t** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: colorpicker_demo PROGRAM_DIR LANG_PARENT REQUEST...\n");
-        return 100;
-    }
     test::FakeSystemInfo system;
-    system.programFolder = argv[1];
+    system.programFolder = argc > 2 ? argv[1] : L"";
     Skin skin(system);
-    if (!skin.Load(L"Default")) {
-        return 102;
+    if (argc < 3 || !skin.Load(L"Default")) {
+        return 100;
     }
     LanguageSession language;
     language.Start(argv[2], L"en-us");

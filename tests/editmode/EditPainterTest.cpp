@@ -2,6 +2,7 @@
 #include "editmode/paint/EditPainter.h"
 
 #include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -44,9 +45,13 @@ struct Screen {
     EditPaintScene scene;
 };
 
-// colourOf(x, y) of the drawn picture on rect, white around it.
-template <typename Colour>
-auto OnWhite(const ZRect& rect, Colour colourOf) {
+ZColor Pattern(int32_t x, int32_t y) {
+    return PatternColour(x, y);
+}
+
+// colourOf(x, y) of the drawn picture on rect (by default the pattern), white around it.
+template <typename Colour = ZColor (*)(int32_t, int32_t)>
+auto OnWhite(const ZRect& rect, Colour colourOf = Pattern) {
     return [=](int32_t x, int32_t y) {
         return rect.Contains(x, y) ? colourOf(x - rect.left, y - rect.top) : kWhite;
     };
@@ -75,10 +80,7 @@ TEST(EditPainterTest, OneToOneCopyAtItsPlaceClippedAtScreenEdges) {
         screen.Show(image);
         screen.view.SetScroll(scrollX, scrollY);
         ASSERT_TRUE(PaintEditScene(screen.buffer, screen.scene));
-        EXPECT_TRUE(screen.Shows(OnWhite(ZRect{l, t, l + width, t + height}, [](int32_t x,
-                                                                                int32_t y) {
-            return PatternColour(x, y);
-        }))) << width;
+        EXPECT_TRUE(screen.Shows(OnWhite(ZRect{l, t, l + width, t + height}))) << width;
     }
 }
 
@@ -96,14 +98,12 @@ TEST(EditPainterTest, HalfZoomBuildsCacheOfDrawnSizeAndCopiesIt) {
     screen.view.SetZoom(500);
     ASSERT_TRUE(PaintEditScene(screen.buffer, screen.scene));
     EXPECT_TRUE(screen.cache.IsCurrent(500));
-    const ZImage& cached = screen.cache.Get();
-    EXPECT_EQ(std::pair(cached.GetWidth(), cached.GetHeight()), std::pair(20u, 10u));
-    const auto expected =
-        OnWhite(ZRect{15, 10, 35, 20}, [](int32_t x, int32_t y) { return PatternColour(x, y); });
-    EXPECT_TRUE(screen.Shows(expected));
+    EXPECT_EQ(std::pair(screen.cache.Get().GetWidth(), screen.cache.Get().GetHeight()),
+              std::pair(20u, 10u));
+    EXPECT_TRUE(screen.Shows(OnWhite(ZRect{15, 10, 35, 20})));
     // The next paint copies the cache as it is.
     ASSERT_TRUE(PaintEditScene(screen.buffer, screen.scene));
-    EXPECT_TRUE(screen.Shows(expected));
+    EXPECT_TRUE(screen.Shows(OnWhite(ZRect{15, 10, 35, 20})));
 }
 
 TEST(EditPainterTest, WithoutCacheThePictureIsDrawnScaledDirectly) {
@@ -139,23 +139,19 @@ TEST(KeyedButtonsTest, HotAreasFromFramesAndPaintedInLowerCorners) {
     // Three frames of 3 x 2: frame 0 with a magenta pixel at (1, 0); button 1 holds (0, 0) and
     // (1, 0), button 2 holds (1, 0) and (2, 1).
     ZImage picture;
-    ASSERT_TRUE(picture.Create(9, 2, 24, kMagenta, nullptr));
-    for (int32_t y = 0; y < 2; ++y) {
-        for (int32_t x = 0; x < 3; ++x) {
-            picture.FillRect(x, y, 1, 1, PatternColour(x, y));
-        }
-    }
+    ASSERT_TRUE(MakePattern(picture, 9, 2));
+    picture.FillRect(3, 0, 6, 2, kMagenta);
     picture.FillRect(1, 0, 1, 1, kMagenta);
     for (const ZPoint p : {ZPoint{3, 0}, ZPoint{4, 0}, ZPoint{7, 0}, ZPoint{8, 1}}) {
         picture.FillRect(p.x, p.y, 1, 1, 0x000000);
     }
     KeyedButtons buttons;
     ASSERT_TRUE(buttons.Load(picture, 3));
-    EXPECT_EQ(buttons.HitTest(1, 0), 1);  // the first button wins
     EXPECT_TRUE(buttons.InHotArea(2, 1, 0));
-    EXPECT_EQ(buttons.HitTest(2, 1), 2);
-    EXPECT_EQ(buttons.HitTest(0, 1), 0);
-    EXPECT_EQ(buttons.HitTest(3, 0), 0);  // outside frame 0
+    // The first button wins at (1, 0); (0, 1) is in none, (3, 0) outside frame 0.
+    EXPECT_EQ((std::vector<int>{buttons.HitTest(1, 0), buttons.HitTest(2, 1), buttons.HitTest(0, 1),
+                                buttons.HitTest(3, 0)}),
+              (std::vector<int>{1, 2, 0, 0}));
 
     Screen screen(8, 5);
     screen.scene.scrollButtons = &buttons;

@@ -1,6 +1,7 @@
 // The Text and Callout tools: the callout's geometry, the base kept on the bubble, the handle
 // drags at a zoom, the font height and shadow limits, and the pending text kept over presses.
 #include <climits>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -57,11 +58,11 @@ TEST(TextGeometryTest, MotionsAtAZoomGatherIntoWholePixels) {
 }
 
 TEST(TextGeometryTest, FontHeightFollowsTheZoomButIsNeverZero) {
-    EXPECT_EQ(TextFontHeight(40, 1000), 40);
-    EXPECT_EQ(TextFontHeight(40, 500), 80);
-    EXPECT_EQ(TextFontHeight(40, 50000), 1);  // 0.8 would be the font's default size
-    EXPECT_EQ(TextFontHeight(-40, 50000), -1);
-    EXPECT_EQ(TextFontHeight(-33, 3000), -11);
+    // At 50000 the height 0.8 would be the font's default size.
+    EXPECT_EQ((std::vector<int32_t>{TextFontHeight(40, 1000), TextFontHeight(40, 500),
+                                    TextFontHeight(40, 50000), TextFontHeight(-40, 50000),
+                                    TextFontHeight(-33, 3000)}),
+              (std::vector<int32_t>{40, 80, 1, -1, -11}));
 }
 
 TEST(TextGeometryTest, SmallTextGetsAShadowOfAtMostOneOrTwoPixels) {
@@ -76,10 +77,11 @@ TEST(TextGeometryTest, SmallTextGetsAShadowOfAtMostOneOrTwoPixels) {
 TEST(TextGeometryTest, ControlsSitUnderTheFrameInColumnsThatFitTheirTexts) {
     const TextControlsLayout narrow = LayOutTextControls(ZRect{400, 100, 460, 200}, false, 0);
     EXPECT_TRUE(narrow.editor == (ZRect{401, 113, 458, 198}));
-    EXPECT_EQ(narrow.chooseFont.Width(), 100);  // 300 / 3 under a narrow frame
-    EXPECT_EQ(narrow.chooseFont.left, 280);     // the three centred on 430
-    EXPECT_EQ(narrow.yes.right, 430);
-    EXPECT_EQ(narrow.no.left, 430);
+    // Choose Font 300 / 3 wide under a narrow frame, the three centred on 430; Yes and No meet
+    // there.
+    EXPECT_EQ(std::tuple(narrow.chooseFont.Width(), narrow.chooseFont.left, narrow.yes.right,
+                         narrow.no.left),
+              std::tuple(100, 280, 430, 430));
     const TextControlsLayout callout = LayOutTextControls(ZRect{400, 100, 460, 200}, true, 130);
     EXPECT_EQ(callout.chooseFont.top, narrow.chooseFont.top + kCalloutControlsDrop);
     EXPECT_EQ(callout.alignment.Width(), 130);
@@ -100,12 +102,7 @@ struct TextBench : test::EditBench {
         tool->Release(session, Pointer(x2, y2, 0, 0));
     }
     ToolPointer Pointer(int32_t x, int32_t y, int32_t dx, int32_t dy) const {
-        ToolPointer p;
-        p.window = ZPoint{x, y};
-        p.pixel = session.View().WindowToImage(x, y);
-        p.dx = dx;
-        p.dy = dy;
-        return p;
+        return ToolPointer{ZPoint{x, y}, session.View().WindowToImage(x, y), dx, dy};
     }
 };
 
@@ -120,8 +117,7 @@ TEST(TextToolsTest, PressesOnAWaitingTextMoveItWithoutANewEditor) {
     EXPECT_TRUE(b.session.Selection().Get() == (ZRect{70, 80, 271, 181}));
     b.Drag(500, 450, 600, 480);  // a new frame: the same editor goes there
     EXPECT_TRUE(b.session.Selection().Get() == (ZRect{400, 350, 501, 381}));
-    EXPECT_EQ(b.host.opened.size(), 1u);
-    EXPECT_EQ(b.host.closed, 0);
+    EXPECT_EQ(std::pair(b.host.opened.size(), b.host.closed), std::pair(size_t{1}, 0));
     EXPECT_TRUE(b.session.RunCommand(edit_cmd::kConfirmNo));
     EXPECT_EQ(b.host.closed, 1);
     EXPECT_FALSE(b.session.Selection().Exists());

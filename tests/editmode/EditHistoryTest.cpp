@@ -191,38 +191,27 @@ TEST(EditHistoryFileTest, StateFileIsHeaderPaletteThenPixelMemory) {
 }
 
 TEST(EditHistoryFileTest, DamagedStateFilesAreRejectedAndLeaveTheImageAlone) {
-    // A valid state file of a 4 x 2 24-bit picture: 20 + 2 * 12 bytes; then the header with
-    // other fields.
+    // A valid state file of a 4 x 2 24-bit picture is 20 + 2 * 12 bytes. Cut to nothing, a short
+    // header, the header only, one pixel byte missing, or one byte too many.
     const std::string pixels(24, '\x5A');
-    const std::string good = U32s({4, 2, 24, 96, 96}) + pixels;
-    const auto with = [&](uint32_t w, uint32_t h, uint32_t bits) {
-        return U32s({w, h, bits, 96, 96}) + pixels;
-    };
-    const struct {
-        const char* what;
-        std::string bytes;
-    } cases[] = {
-        {"empty", std::string()},
-        {"short header", good.substr(0, 19)},
-        {"header only", good.substr(0, 20)},
-        {"one pixel byte missing", good.substr(0, good.size() - 1)},
-        {"one byte too many", good + '\0'},
-        {"zero width", with(0, 2, 24)},
-        {"zero height", with(4, 0, 24)},
-        {"huge width", with(0x7FFFFFFF, 2, 24)},
-        {"huge dimensions", with(0x10000, 0x10000, 24)},
-        {"largest dimensions", with(0xFFFFFFFF, 0xFFFFFFFF, 24)},
-        {"width that would fit a bigger stride", with(5, 2, 24)},
-        {"unsupported depth 2", with(4, 2, 2)},
-        {"unsupported depth 7", with(4, 2, 7)},
-        {"huge depth", with(4, 2, 0xFFFFFFFF)},
-        {"palette depth without table", with(4, 2, 8)},
-    };
+    std::vector<std::string> cases;
+    for (const size_t size : {0, 19, 20, 43, 45}) {
+        cases.push_back((U32s({4, 2, 24, 96, 96}) + pixels + '\0').substr(0, size));
+    }
+    // Width, height, depth: zero width, zero height, huge width, huge dimensions, largest
+    // dimensions, a width that would fit a bigger stride; depths 2, 7, huge, 8 without a table.
+    const uint32_t headers[][3] = {
+        {0, 2, 24},     {4, 0, 24}, {0x7FFFFFFF, 2, 24}, {0x10000, 0x10000, 24},
+        {~0u, ~0u, 24}, {5, 2, 24}, {4, 2, 2},           {4, 2, 7},
+        {4, 2, ~0u},    {4, 2, 8}};
+    for (const auto& [w, h, bits] : headers) {
+        cases.push_back(U32s({w, h, bits, 96, 96}) + pixels);
+    }
     TempFolder folder;
     const std::wstring path = folder.File(L"damaged.tmp");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        ASSERT_TRUE(WriteWholeFile(path, c.bytes));
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(&bytes - cases.data());
+        ASSERT_TRUE(WriteWholeFile(path, bytes));
         ZImage image, untouched;
         MakePicture(image, 2, 2, 42);
         MakePicture(untouched, 2, 2, 42);

@@ -37,7 +37,7 @@ void ShadowedSquare(ZImage& picture, bool smoothed, int32_t intensity, int32_t d
     EXPECT_TRUE(RenderStroke(picture, ZRect{10, 10, 14, 14}, look, Square(10, 10, 4)));
 }
 
-TEST(ToolShadow, OffsetByDirection) {
+TEST(ToolShadow, OffsetByDirectionAndColourByIntensity) {
     const std::pair<int32_t, ZPoint> cases[] = {{89, {-3, 3}},  {90, {-3, -3}}, {179, {-3, -3}},
                                                 {180, {3, -3}}, {270, {3, 3}},  {359, {3, 3}},
                                                 {360, {0, 0}},  {-1, {0, 0}}};
@@ -45,9 +45,7 @@ TEST(ToolShadow, OffsetByDirection) {
         const ZPoint p = ShadowOffset(direction, 3);
         EXPECT_TRUE(p == expected) << direction << ": " << p.x << "," << p.y;
     }
-}
-
-TEST(ToolShadow, ColourMovesTowardsWhiteWithLowerIntensity) {
+    // The colour moves towards white with lower intensity.
     EXPECT_EQ(ShadowColour(0x204080, 100), 0x204080u);
     EXPECT_EQ(ShadowColour(0x204080, 0), 0xFFFFFFu);
     // I = 50: a = 255 - 127 = 128; 0x80 + 127 * 128 / 255 = 128 + 63, 0x40 + 191 * 128 / 255 =
@@ -124,30 +122,26 @@ TEST(ToolMarker, TheStrokeIsAndedWithTheColour) {
     EXPECT_EQ(PixelAt(picture, 8, 28), kGrey);      // beside it unchanged
 }
 
-TEST(ToolHighlight, FourStripsOutsideTheFrame) {
+TEST(ToolHighlight, FourStripsOutsideTheFrameWithinTheArea) {
     // 0x646464 over C0C0C0: alpha trunc(T * 255 / 100); (100 * a + 192 * (255 - a) + 127) / 255.
-    const std::pair<int32_t, ZColor> cases[] = {
-        {0, kGrey}, {50, 0x929292}, {100, 0x646464}, {250, 0x646464}};  // transparency, outside
-    for (const auto& [transparency, outside] : cases) {
+    // Area, frame, colour, transparency, the colour outside the frame; the last frame reaches
+    // out of its area, where no strip may be laid twice.
+    const std::tuple<ZRect, ZRect, ZColor, int32_t, ZColor> cases[] = {
+        {{0, 0, 20, 16}, {5, 4, 12, 10}, 0x646464, 0, kGrey},
+        {{0, 0, 20, 16}, {5, 4, 12, 10}, 0x646464, 50, 0x929292},
+        {{0, 0, 20, 16}, {5, 4, 12, 10}, 0x646464, 100, 0x646464},
+        {{0, 0, 20, 16}, {5, 4, 12, 10}, 0x646464, 250, 0x646464},
+        {{2, 2, 8, 8}, {-5, 4, 6, 20}, 0x000000, 100, 0x000000}};
+    for (const auto& [area, frame, colour, transparency, outside] : cases) {
         ZImage picture;
         ASSERT_TRUE(Flat(picture, 20, 16, kGrey));
-        ASSERT_TRUE(HighlightOutside(picture, ZRect{0, 0, 20, 16}, ZRect{5, 4, 12, 10}, 0x646464,
-                                     transparency));
-        EXPECT_TRUE(test::PixelsAre(picture, 20, 16, [&](int32_t x, int32_t y) {
-            return ZRect{5, 4, 12, 10}.Contains(x, y) ? kGrey : outside;
-        })) << transparency;
+        ASSERT_TRUE(HighlightOutside(picture, area, frame, colour, transparency));
+        EXPECT_TRUE(test::PixelsAre(picture, 20, 16,
+                                    [a = area, f = frame, o = outside](int32_t x, int32_t y) {
+                                        return a.Contains(x, y) && !f.Contains(x, y) ? o : kGrey;
+                                    }))
+            << transparency;
     }
-}
-
-TEST(ToolHighlight, AFrameReachingOutOfTheAreaLeavesNoDoubleStrips) {
-    ZImage picture;
-    ASSERT_TRUE(Flat(picture, 10, 10, kGrey));
-    ASSERT_TRUE(HighlightOutside(picture, ZRect{2, 2, 8, 8}, ZRect{-5, 4, 6, 20}, 0x000000, 100));
-    EXPECT_TRUE(test::PixelsAre(picture, 10, 10, [](int32_t x, int32_t y) {
-        const bool inArea = ZRect{2, 2, 8, 8}.Contains(x, y);
-        const bool inFrame = ZRect{2, 4, 6, 8}.Contains(x, y);
-        return inArea && !inFrame ? 0x000000u : kGrey;
-    }));
 }
 
 TEST(ToolLive, LayerPixelsTakeTheColourOrAndIt) {

@@ -52,11 +52,12 @@ struct ThreeStates : ::testing::Test {
         history.Reset();
         ASSERT_TRUE(history.Push(a) && history.Push(b) && history.Push(c));
     }
-    // One Undo or Redo into an emptied work picture, then the state reached and its picture.
-    void Step(bool undo, int current, const ZImage& expected) {
+    // One Undo or Redo into an emptied work picture, then the state reached, its picture and
+    // whether the undo run is still open.
+    void Step(bool undo, int current, const ZImage& expected, bool undone) {
         work.Destroy();
         ASSERT_TRUE(undo ? history.Undo(work) : history.Redo(work));
-        EXPECT_EQ(history.GetCurrent(), current);
+        EXPECT_EQ(std::pair(history.GetCurrent(), history.IsUndone()), std::pair(current, undone));
         EXPECT_EQ(Contents(work), Contents(expected));
     }
     ZImage a, b, c, work;
@@ -72,23 +73,19 @@ TEST(EditHistoryTest, EveryOperationIsRefusedBeforeResetAndWithoutAState) {
                                  history.Clear()}),
               std::vector<bool>(4, false));
     history.Reset();
-    EXPECT_FALSE(history.Undo(image));
-    EXPECT_FALSE(history.Push(empty));
+    EXPECT_FALSE(history.Undo(image) || history.Push(empty));
     EXPECT_EQ(history.GetNext(), 0);
     EXPECT_TRUE(history.Push(image));
     EXPECT_EQ(std::pair(history.GetCurrent(), history.GetNext()), std::pair(0, 1));
 }
 
 TEST_F(ThreeStates, UndoAndRedoStopAtStateZeroAndAtTheLastState) {
-    Step(true, 1, b);
-    EXPECT_TRUE(history.IsUndone());
-    Step(true, 0, a);
-    Step(true, 0, a);  // at state 0 Undo reloads it and stays
-    Step(false, 1, b);
-    Step(false, 2, c);
-    EXPECT_TRUE(history.IsUndone());
-    Step(false, 2, c);  // at the last state Redo reloads it and ends the undo run
-    EXPECT_FALSE(history.IsUndone());
+    Step(true, 1, b, true);
+    Step(true, 0, a, true);
+    Step(true, 0, a, true);  // at state 0 Undo reloads it and stays
+    Step(false, 1, b, true);
+    Step(false, 2, c, true);
+    Step(false, 2, c, false);  // at the last state Redo reloads it and ends the undo run
     // A push now appends after C.
     ASSERT_TRUE(history.Push(a));
     EXPECT_EQ(std::pair(history.GetCurrent(), history.GetNext()), std::pair(3, 4));
@@ -106,8 +103,8 @@ TEST_F(ThreeStates, PushAfterUndoDropsTheRedoStates) {
     // B's file was replaced, C's can never be reached again: both are gone.
     EXPECT_FALSE(PathExists(oldState1.c_str()) || PathExists(oldState2.c_str()));
     EXPECT_TRUE(history.GetStatePath(2).empty());
-    Step(false, 1, d);  // nothing beyond D
-    Step(true, 0, a);
+    Step(false, 1, d, false);  // nothing beyond D
+    Step(true, 0, a, true);
 }
 
 TEST_F(ThreeStates, ClearAndResetDeleteEveryStateFile) {
@@ -115,16 +112,14 @@ TEST_F(ThreeStates, ClearAndResetDeleteEveryStateFile) {
     const std::wstring files[] = {history.GetStatePath(0), history.GetStatePath(1),
                                   history.GetStatePath(2)};
     EXPECT_TRUE(history.Clear());
-    for (const auto& file : files) {
-        EXPECT_FALSE(PathExists(file.c_str()));
-    }
+    EXPECT_FALSE(PathExists(files[0].c_str()) || PathExists(files[1].c_str()) ||
+                 PathExists(files[2].c_str()));
     EXPECT_EQ(history.GetNext(), 0);
     EXPECT_TRUE(history.Push(a));
     const std::wstring again = history.GetStatePath(0);
     history.Reset();
     EXPECT_FALSE(PathExists(again.c_str()));
-    EXPECT_EQ(history.GetNext(), 0);
-    EXPECT_TRUE(history.IsEnabled());
+    EXPECT_EQ(std::pair(history.GetNext(), history.IsEnabled()), std::pair(0, true));
 }
 
 TEST(EditHistoryTest, HoldsAtMostThreeHundredStates) {

@@ -99,20 +99,6 @@ TEST(EditSessionTest, SaveAsWritesTheTypeRenamesTheCaptureAndTheNextKeepUsesTheT
     EXPECT_TRUE(FileShows(b.folder.File(L"y.png"), 5, 3, 2));
 }
 
-TEST(EditSessionTest, SaveAsPdfUnderTheCapturesNameKeepsTheCapture) {
-    Bench b;
-    const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
-    b.Begin();
-    b.Edit(kRed);
-    b.host.saveAsPath = b.folder.File(L"x.pdf");
-    b.host.saveAsIndex = 4;
-    ASSERT_TRUE(b.session.RunCommand(edit_cmd::kSaveAs));
-    EXPECT_TRUE(PathExists(b.folder.File(L"x.pdf").c_str()));
-    EXPECT_TRUE(FileShows(x, 6, 4, 1));  // neither a slice nor a backup took its place
-    EXPECT_EQ(b.session.GetCurrentPath(), x);
-    EXPECT_EQ(ListFolderFiles(b.folder.Path().c_str()).size(), 2u);
-}
-
 TEST(EditSessionTest, SaveAsAsksBeforeAForcedExtensionReplacesAFile) {
     for (const bool yes : {false, true}) {
         Bench b;
@@ -134,7 +120,7 @@ TEST(EditSessionTest, SaveAsAsksBeforeAForcedExtensionReplacesAFile) {
     }
 }
 
-TEST(EditSessionTest, SaveAsCancelledOrFailedChangesNothing) {
+TEST(EditSessionTest, SaveAsCancelledFailedAsPdfOrUnderATakenName) {
     Bench b;
     const std::wstring x = b.AddCapture(L"x.bmp", 6, 4, 1);
     b.Begin();
@@ -149,12 +135,23 @@ TEST(EditSessionTest, SaveAsCancelledOrFailedChangesNothing) {
     EXPECT_EQ(b.session.GetCurrentPath(), x);
     EXPECT_FALSE(PathExists(b.folder.File(L"shot.png~tmp").c_str()));
 
-    // A capture name that is taken: the file is written, the capture keeps its name.
+    // A PDF under the capture's name: neither a slice nor a backup takes the capture's place.
     b.files.failWrite = false;
+    b.Edit(kRed);
+    b.host.saveAsPath = b.folder.File(L"x.pdf");
+    b.host.saveAsIndex = 4;
+    ASSERT_TRUE(b.session.RunCommand(edit_cmd::kSaveAs));
+    EXPECT_TRUE(FileShows(x, 6, 4, 1));
+    EXPECT_EQ(b.session.GetCurrentPath(), x);
+    EXPECT_EQ(ListFolderFiles(b.folder.Path().c_str()).size(), 2u);  // x.bmp, x.pdf
+
+    // A capture name that is taken: the file is written, the capture keeps its name.
     b.AddCapture(L"shot.bmp", 2, 2, 3);
     b.host.errors.clear();
+    b.host.saveAsPath = b.folder.File(L"shot.png");
+    b.host.saveAsIndex = 3;
     EXPECT_TRUE(b.session.RunCommand(edit_cmd::kSaveAs));
-    EXPECT_TRUE(FileShows(b.folder.File(L"shot.png"), 6, 4, 1));
+    EXPECT_TRUE(FileShows(b.folder.File(L"shot.png"), 6, 4, 1, kRed));
     EXPECT_EQ(b.host.errors, Log{L"The capture file could not be renamed to shot.bmp."});
     EXPECT_EQ(b.session.GetCurrentPath(), x);
     EXPECT_TRUE(FileShows(b.folder.File(L"shot.bmp"), 2, 2, 3));  // the other capture's file

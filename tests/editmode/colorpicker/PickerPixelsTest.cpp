@@ -3,6 +3,7 @@
 #include "editmode/colorpicker/PickerPixels.h"
 
 #include <tuple>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,15 @@ constexpr PickerComponent kAll[] = {C::Red, C::Green, C::Blue, C::Hue, C::Satura
 PickerRgb PixelOf(const ZImage& image, int32_t x, int32_t y) {
     const uint8_t* p = image.GetRow(image.GetHeight() - 1 - y) + 4 * x;
     return Rgb{p[2], p[1], p[0]};
+}
+
+// The pixels at the points x0, y0, x1, y1, ... (column, picture row from the top).
+std::vector<Rgb> PixelsOf(const ZImage& image, std::initializer_list<int32_t> points) {
+    std::vector<Rgb> pixels;
+    for (auto p = points.begin(); p + 1 < points.end(); p += 2) {
+        pixels.push_back(PixelOf(image, p[0], p[1]));
+    }
+    return pixels;
 }
 
 ColorModel Orange() {
@@ -102,29 +112,24 @@ TEST(PickerPixelsTest, PaintedFieldHasTheFormulasAndTheInverseRing) {
     for (int32_t row : {0, 100, 254}) {
         EXPECT_EQ(PixelOf(image, 200, row), FieldPixel(model, C::Red, 200, row));
     }
-    const int32_t centreRow = 254 - 60;
-    EXPECT_EQ(PixelOf(image, 50, centreRow), (Rgb{100, 50, 60}));
-    EXPECT_EQ(PixelOf(image, 55, centreRow), (Rgb{155, 205, 195}));  // 5 pixels right: the ring
-    EXPECT_EQ(PixelOf(image, 53, centreRow), (Rgb{100, 53, 60}));    // inside the ring
-    EXPECT_EQ(PixelOf(image, 56, centreRow), (Rgb{100, 56, 60}));    // outside it
+    // On row 254 - 60: the centre, 5 pixels right (the ring), inside the ring and outside it.
+    EXPECT_EQ(PixelsOf(image, {50, 194, 55, 194, 53, 194, 56, 194}),
+              (std::vector<Rgb>{{100, 50, 60}, {155, 205, 195}, {100, 53, 60}, {100, 56, 60}}));
 }
 
 TEST(PickerPixelsTest, SliderStripAndMarkers) {
     const ColorModel model = Orange();
-    const ZColor back = 0x00302010;
     ZImage image;
-    ASSERT_TRUE(PaintSlider(image, model, C::Green, back));
+    ASSERT_TRUE(PaintSlider(image, model, C::Green, 0x00302010));
     ASSERT_EQ(std::pair(image.GetWidth(), image.GetHeight()), std::pair(32u, 265u));
-    EXPECT_EQ(PixelOf(image, 6, kStripPad), (Rgb{255, 254, 0}));
-    EXPECT_EQ(PixelOf(image, 25, kStripPad + 254), (Rgb{255, 0, 0}));
-    EXPECT_EQ(PixelOf(image, 26, kStripPad + 100), (Rgb{0x10, 0x20, 0x30}));
-    // Green 128 is position 128, strip row 126: triangles on rows 121..130, 5 deep at 125, 126.
-    const int32_t centre = kStripPad + 126;
-    EXPECT_EQ(PixelOf(image, 4, centre), (Rgb{0, 0, 0}));
-    EXPECT_EQ(PixelOf(image, 5, centre), (Rgb{0x10, 0x20, 0x30}));
-    EXPECT_EQ(PixelOf(image, 27, centre - 1), (Rgb{0, 0, 0}));
-    EXPECT_EQ(PixelOf(image, 31, centre + 4), (Rgb{0, 0, 0}));
-    EXPECT_EQ(PixelOf(image, 0, centre + 5), (Rgb{0x10, 0x20, 0x30}));
+    // The strip's top and bottom rows, the background beside it; green 128 is position 128,
+    // strip row 126: triangles on rows 121..130, 5 deep at 125, 126.
+    const Rgb back{0x10, 0x20, 0x30}, black{0, 0, 0};
+    const int32_t c = kStripPad + 126;
+    EXPECT_EQ(
+        PixelsOf(image, {6, kStripPad, 25, kStripPad + 254, 26, kStripPad + 100, 4, c, 5, c, 27,
+                         c - 1, 31, c + 4, 0, c + 5}),
+        (std::vector<Rgb>{{255, 254, 0}, {255, 0, 0}, back, black, back, black, black, back}));
 }
 
 TEST(PickerPixelsTest, OpacityStripChequersAndItsMarkerAndPickOnlyInMode1) {
@@ -133,17 +138,16 @@ TEST(PickerPixelsTest, OpacityStripChequersAndItsMarkerAndPickOnlyInMode1) {
     model.SetOpacity(50);
     ZImage image;
     ASSERT_TRUE(PaintOpacityStrip(image, model, 0x00FFFFFF));
-    // Row 0 is alpha 254, row 254 alpha 0; the halves swap every 10 rows.
-    EXPECT_EQ(PixelOf(image, 6, kStripPad), (Rgb{254, 127, 0}));
-    EXPECT_EQ(PixelOf(image, 16, kStripPad), (Rgb{255, 128, 1}));
-    EXPECT_EQ(PixelOf(image, 15, kStripPad + 10), (Rgb{255, 133, 11}));  // over white at alpha 244
-    EXPECT_EQ(PixelOf(image, 25, kStripPad + 254), (Rgb{0, 0, 0}));      // over black at alpha 0
-    // Opacity 50 is position 127, strip row 127.
-    EXPECT_EQ(PixelOf(image, 0, kStripPad + 127), (Rgb{0, 0, 0}));
+    // Row 0 is alpha 254 (over black, over white), row 10 alpha 244 (the halves swap every 10
+    // rows: over white), row 254 alpha 0 (over black); opacity 50 is position 127, strip row 127.
+    EXPECT_EQ(
+        PixelsOf(image, {6, kStripPad, 16, kStripPad, 15, kStripPad + 10, 25, kStripPad + 254, 0,
+                         kStripPad + 127}),
+        (std::vector<Rgb>{{254, 127, 0}, {255, 128, 1}, {255, 133, 11}, {0, 0, 0}, {0, 0, 0}}));
     model.SetOpacityMode(2);
     ASSERT_TRUE(PaintOpacityStrip(image, model, 0x00FFFFFF));
-    EXPECT_EQ(PixelOf(image, 0, kStripPad + 127), (Rgb{255, 255, 255}));
-    EXPECT_EQ(PixelOf(image, 0, kStripPad - 1), (Rgb{255, 255, 255}));
+    EXPECT_EQ(PixelsOf(image, {0, kStripPad + 127, 0, kStripPad - 1}),
+              (std::vector<Rgb>(2, Rgb{255, 255, 255})));
     // A pick changes the opacity only in mode 1.
     EXPECT_FALSE(PickOpacity(model, 127));
     model.SetOpacityMode(1);
@@ -158,9 +162,8 @@ TEST(PickerPixelsTest, SwatchIsACheckerboardOverBlackAndWhite) {
     EXPECT_EQ(OverWhite(Rgb{255, 128, 0}, 40, 100), (Rgb{255, 204, 153}));
     ZImage image;
     ASSERT_TRUE(PaintSwatch(image, 40, 30, (Rgb{255, 128, 0}), 40));
-    EXPECT_EQ(PixelOf(image, 9, 9), (Rgb{102, 51, 0}));
-    EXPECT_EQ(PixelOf(image, 10, 9), (Rgb{255, 204, 153}));
-    EXPECT_EQ(PixelOf(image, 10, 10), (Rgb{102, 51, 0}));
+    EXPECT_EQ(PixelsOf(image, {9, 9, 10, 9, 10, 10}),
+              (std::vector<Rgb>{{102, 51, 0}, {255, 204, 153}, {102, 51, 0}}));
     ASSERT_TRUE(PaintSwatch(image, 40, 30, (Rgb{255, 128, 0}), 100));
     EXPECT_EQ(PixelOf(image, 10, 9), (Rgb{255, 128, 0}));
     EXPECT_FALSE(PaintSwatch(image, 0, 30, (Rgb{1, 2, 3}), 100));

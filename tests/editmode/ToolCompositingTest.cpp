@@ -12,7 +12,9 @@
 namespace zentrova {
 namespace {
 
-using test::PixelAt;
+ZColor PixelAt(const ZImage& image, int32_t x, int32_t y) {
+    return test::PixelAt(image, x, y);
+}
 
 constexpr ZColor kGrey = 0xC0C0C0;
 
@@ -23,14 +25,18 @@ ShapeDraw Square(int32_t x, int32_t y, int32_t size) {
     };
 }
 
-bool Flat(ZImage& picture, int32_t w, int32_t h, ZColor colour) {
-    return picture.Create(static_cast<uint32_t>(w), static_cast<uint32_t>(h), 24, colour, nullptr);
-}
+// A 24-bit picture of one colour.
+struct Flat : ZImage {
+    Flat(int32_t w, int32_t h, ZColor colour) {
+        EXPECT_TRUE(
+            Create(static_cast<uint32_t>(w), static_cast<uint32_t>(h), 24, colour, nullptr));
+    }
+};
 
 // The square (10, 10) - (14, 14) in colour on 40 x 40 grey, with a shadow of black.
 void ShadowedSquare(ZImage& picture, bool smoothed, int32_t intensity, int32_t direction,
                     int32_t offset, ZColor colour) {
-    EXPECT_TRUE(Flat(picture, 40, 40, kGrey));
+    picture.Create(40, 40, 24, kGrey, nullptr);
     StrokeLook look;
     look.shadow = ToolShadow{true, smoothed, 0x000000, intensity, direction, offset, 0};
     look.colour = colour;
@@ -90,8 +96,7 @@ TEST(ToolShadow, SmoothedShadowWithDitherZeroIsSharpAndLogsNothing) {
 }
 
 TEST(ToolStroke, HighQualityShapeIsSmoothedAtItsEdges) {
-    ZImage picture;
-    ASSERT_TRUE(Flat(picture, 30, 30, 0xFFFFFF));
+    Flat picture(30, 30, 0xFFFFFF);
     StrokeLook look;
     look.highQuality = true;
     look.colour = 0x000000;
@@ -105,13 +110,12 @@ TEST(ToolStroke, HighQualityShapeIsSmoothedAtItsEdges) {
 }
 
 TEST(ToolMarker, TheStrokeIsAndedWithTheColour) {
-    ZImage picture;
-    ASSERT_TRUE(Flat(picture, 30, 30, kGrey));
+    Flat picture(30, 30, kGrey);
     const ShapeDraw drawAnd = [](ZImage& target, int32_t dx, int32_t dy, ZColor) {
         // The AND pen: the target's pixels ANDed with yellow.
         for (int32_t y = 10; y < 20; ++y) {
             for (int32_t x = 5; x < 25; ++x) {
-                const ZColor c = test::PixelAt(target, x + dx, y + dy) & 0x00FFFF;
+                const ZColor c = PixelAt(target, x + dx, y + dy) & 0x00FFFF;
                 target.FillRect(x + dx, y + dy, 1, 1, c);
             }
         }
@@ -133,8 +137,7 @@ TEST(ToolHighlight, FourStripsOutsideTheFrameWithinTheArea) {
         {{0, 0, 20, 16}, {5, 4, 12, 10}, 0x646464, 250, 0x646464},
         {{2, 2, 8, 8}, {-5, 4, 6, 20}, 0x000000, 100, 0x000000}};
     for (const auto& [area, frame, colour, transparency, outside] : cases) {
-        ZImage picture;
-        ASSERT_TRUE(Flat(picture, 20, 16, kGrey));
+        Flat picture(20, 16, kGrey);
         ASSERT_TRUE(HighlightOutside(picture, area, frame, colour, transparency));
         EXPECT_TRUE(test::PixelsAre(picture, 20, 16,
                                     [a = area, f = frame, o = outside](int32_t x, int32_t y) {
@@ -145,9 +148,7 @@ TEST(ToolHighlight, FourStripsOutsideTheFrameWithinTheArea) {
 }
 
 TEST(ToolLive, LayerPixelsTakeTheColourOrAndIt) {
-    ZImage buffer, layer;
-    ASSERT_TRUE(Flat(buffer, 8, 8, kGrey));
-    ASSERT_TRUE(Flat(layer, 8, 8, 0xFFFFFF));
+    Flat buffer(8, 8, kGrey), layer(8, 8, 0xFFFFFF);
     layer.FillRect(2, 2, 3, 1, 0x000000);
     ASSERT_TRUE(LayStrokeLayer(buffer, layer, ZRect{0, 0, 4, 8}, 0x00FFFF, true));
     EXPECT_EQ(PixelAt(buffer, 2, 2), 0x00C0C0u);
@@ -158,9 +159,7 @@ TEST(ToolLive, LayerPixelsTakeTheColourOrAndIt) {
 }
 
 TEST(ToolBlend, ConstantAlphaRoundsAsThePlatform) {
-    ZImage picture, source;
-    ASSERT_TRUE(Flat(picture, 4, 4, 0x000000));
-    ASSERT_TRUE(Flat(source, 2, 2, 0xFFFFFF));
+    Flat picture(4, 4, 0x000000), source(2, 2, 0xFFFFFF);
     ASSERT_TRUE(BlendConstantAlpha(picture, source, 3, -1, 96));
     EXPECT_EQ(PixelAt(picture, 3, 0), 0x606060u);  // (255 * 96 + 127) / 255 = 96
     EXPECT_EQ(PixelAt(picture, 3, 1), 0x000000u);
@@ -168,11 +167,10 @@ TEST(ToolBlend, ConstantAlphaRoundsAsThePlatform) {
 }
 
 TEST(ToolSpotlight, MasksDecideWhatChanges) {
-    ZImage picture;
-    ASSERT_TRUE(Flat(picture, 40, 30, kGrey));
-    ZImage keepAll, white, p1, p2;  // a black darkening mask keeps the picture, a black shape
-    ASSERT_TRUE(Flat(keepAll, 8, 8, 0x000000));  // takes the tint
-    ASSERT_TRUE(Flat(white, 8, 8, 0xFFFFFF));
+    Flat picture(40, 30, kGrey);
+    // A black darkening mask keeps the picture, a black shape takes the tint.
+    Flat keepAll(8, 8, 0x000000), white(8, 8, 0xFFFFFF);
+    ZImage p1, p2;
     ASSERT_TRUE(p1.CopyFrom(picture));
     ASSERT_TRUE(ApplySpotlight(p1, ZRect{10, 10, 20, 20}, 0x00FFFF, &keepAll, &white));
     EXPECT_TRUE(test::PixelsAre(p1, 40, 30, [](int32_t, int32_t) { return kGrey; }));

@@ -109,23 +109,6 @@ TEST(ToolStroke, HighQualityShapeIsSmoothedAtItsEdges) {
     EXPECT_EQ(PixelAt(picture, 8, 8), 0xFFFFFFu);
 }
 
-TEST(ToolMarker, TheStrokeIsAndedWithTheColour) {
-    Flat picture(30, 30, kGrey);
-    const ShapeDraw drawAnd = [](ZImage& target, int32_t dx, int32_t dy, ZColor) {
-        // The AND pen: the target's pixels ANDed with yellow.
-        for (int32_t y = 10; y < 20; ++y) {
-            for (int32_t x = 5; x < 25; ++x) {
-                const ZColor c = PixelAt(target, x + dx, y + dy) & 0x00FFFF;
-                target.FillRect(x + dx, y + dy, 1, 1, c);
-            }
-        }
-        return true;
-    };
-    ASSERT_TRUE(RenderMarkerStroke(picture, ZRect{0, 0, 30, 30}, drawAnd, Square(5, 10, 10)));
-    EXPECT_EQ(PixelAt(picture, 8, 14), 0x00C0C0u);  // (C0, C0, 00) on the bar
-    EXPECT_EQ(PixelAt(picture, 8, 28), kGrey);      // beside it unchanged
-}
-
 TEST(ToolHighlight, FourStripsOutsideTheFrameWithinTheArea) {
     // 0x646464 over C0C0C0: alpha trunc(T * 255 / 100); (100 * a + 192 * (255 - a) + 127) / 255.
     // Area, frame, colour, transparency, the colour outside the frame; the last frame reaches
@@ -156,14 +139,6 @@ TEST(ToolLive, LayerPixelsTakeTheColourOrAndIt) {
     ASSERT_TRUE(LayStrokeLayer(buffer, layer, ZRect{0, 0, 8, 8}, 0x0000FF, false));
     EXPECT_EQ(PixelAt(buffer, 4, 2), 0x0000FFu);
     EXPECT_EQ(PixelAt(buffer, 4, 3), kGrey);
-}
-
-TEST(ToolBlend, ConstantAlphaRoundsAsThePlatform) {
-    Flat picture(4, 4, 0x000000), source(2, 2, 0xFFFFFF);
-    ASSERT_TRUE(BlendConstantAlpha(picture, source, 3, -1, 96));
-    EXPECT_EQ(PixelAt(picture, 3, 0), 0x606060u);  // (255 * 96 + 127) / 255 = 96
-    EXPECT_EQ(PixelAt(picture, 3, 1), 0x000000u);
-    EXPECT_EQ(PixelAt(picture, 2, 0), 0x000000u);
 }
 
 TEST(ToolSpotlight, MasksDecideWhatChanges) {

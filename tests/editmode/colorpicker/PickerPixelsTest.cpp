@@ -93,16 +93,6 @@ TEST(PickerPixelsTest, PickingGivesTheColourDrawnRowForRow) {
     }
 }
 
-TEST(PickerPixelsTest, TheMarginAboveAndRightOfTheFieldReachesTheMaximum) {
-    ColorModel model = Orange();
-    EXPECT_TRUE(PickField(model, C::Red, 300, -8));
-    EXPECT_EQ(model.GetRgb(), (Rgb{255, 255, 255}));
-    EXPECT_TRUE(PickField(model, C::Saturation, -9, 400));
-    EXPECT_EQ(model.GetHsv(), (PickerHsv{0, 0, 0}));
-    EXPECT_TRUE(PickSlider(model, C::Hue, -1));
-    EXPECT_EQ(model.GetHsv().hue, 359);
-}
-
 TEST(PickerPixelsTest, PaintedFieldHasTheFormulasAndTheInverseRing) {
     ColorModel model;
     model.Create(0x003C3264);  // 100, 50, 60: red chosen, green 50 across, blue 60 up

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # colorpicker_window_test.sh BUILD COLORPICKER_DEMO WINTOOL PROGRAM_DIR DATA_DIR
 # The colour picker driven with real input, four dialogs in one run of the demo: the fields of
-# 0x000080FF and a click in the field; 200 typed into red; Tab through H, S, V (opacity template,
-# original swatch chequered at 40); field, opacity strip, then the original swatch restoring.
+# 0x000080FF and a click in the field; 200 typed into red; Tab through H, S, V (opacity template);
+# field, opacity strip, then the original swatch restoring.
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/../../wine/harness.sh"
 
@@ -56,8 +56,6 @@ check "2 red 200 and Enter" "1 200 128 0 38 100 78 100" "$(result 2)"
 
 wait_for ready 3
 check "3 opacity field" 40 "$(text 3 1295)"
-read -r l t <<<"$(corner 3 1297)"
-check "3 original swatch chequered at 40 %" "102 51 0|255 204 153" "$(pixel "$((l + 3))" "$((t + 3))")|$(pixel "$((l + 13))" "$((t + 3))")"
 read -r x y <<<"$(centre 3 1292)"
 harness_click "$x" "$y"
 harness_key Tab Tab Tab Return

@@ -19,8 +19,7 @@ namespace zentrova::test {
 
 using Log = std::vector<std::wstring>;
 
-class FakeEditHost final : public EditHost {
-  public:
+struct FakeEditHost final : EditHost {
     void Beep() override { ++beeps; }
     void ShowError(const wchar_t* text) override { errors.push_back(text); }
     void RequestLeave() override { ++leaves; }
@@ -97,8 +96,7 @@ class FakeEditHost final : public EditHost {
 };
 
 // The real files, with a log of the changing calls and switches to make them fail.
-class FailingFiles final : public OutputFiles {
-  public:
+struct FailingFiles final : OutputFiles {
     bool Write(const wchar_t* path, const wchar_t* target, const ZImage& image, OutputFormat format,
                wchar_t* errorText, size_t capacity) override {
         log.push_back(L"write " + std::wstring(path));
@@ -129,10 +127,9 @@ struct EditBench {
     // Writes name as a BMP of seed's pattern and enters it into the list.
     std::wstring AddCapture(const wchar_t* name, int32_t width, int32_t height, int32_t seed = 0) {
         ZImage image;
-        EXPECT_TRUE(MakePattern(image, width, height, seed));
         const std::wstring path = folder.File(name);
-        EXPECT_TRUE(WriteBmp(path.c_str(), image));
-        EXPECT_TRUE(captures.Add(path.c_str(), image));
+        EXPECT_TRUE(MakePattern(image, width, height, seed) && WriteBmp(path.c_str(), image) &&
+                    captures.Add(path.c_str(), image));
         return path;
     }
     // x.bmp (6 x 4 of seed 1) and y.bmp (5 x 3 of seed 2), output as format; the path of x.bmp.

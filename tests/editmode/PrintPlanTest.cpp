@@ -74,7 +74,7 @@ TEST(PrintPlanTest, StripsCoverEveryPixelWithoutBlankPages) {
     }
 }
 
-TEST(PrintPlanTest, RefusesWhatCannotBePrinted) {
+TEST(PrintPlanTest, RefusesWhatCannotBePrintedAndResolutionsOutside1To10000) {
     const PrintSource bad[] = {{0, 10, 96, 96}, {10, 10, 0, 96}, {10, 10, 96, -5}};
     std::vector<PrintPage> pages(2);
     for (const PrintSource& picture : bad) {
@@ -83,10 +83,7 @@ TEST(PrintPlanTest, RefusesWhatCannotBePrinted) {
     }
     EXPECT_FALSE(
         PlanPrint({10, 10, 96, 96}, PrintStyle::BestFit, false, {0, 3000, 300, 300}, pages));
-}
-
-TEST(PrintPlanTest, ResolutionFieldTakesWholeNumbersFrom1To10000) {
-    // The resolution read, 0 when the text is refused.
+    // The resolution field takes whole numbers from 1 to 10000 (0: the text is refused).
     const std::pair<const wchar_t*, int32_t> cases[] = {
         {L"1", 1}, {L"300", 300}, {L"10000", 10000}, {L"0", 0},   {L"10001", 0},
         {L"", 0},  {L"-5", 0},    {L"3e2", 0},       {L" 96", 0}, {L"99999999999", 0}};

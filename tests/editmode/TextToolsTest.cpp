@@ -1,7 +1,7 @@
 // The Text and Callout tools: the callout's geometry, the base kept on the bubble, the handle
-// drags at a zoom, the font height and shadow limits, and the pending text kept over presses.
+// drags at a zoom, the font height and shadow limits (the controls' places: the window test clicks
+// Yes there), and the pending text kept over presses.
 #include <climits>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -72,21 +72,6 @@ TEST(TextGeometryTest, SmallTextGetsAShadowOfAtMostOneOrTwoPixels) {
     for (const auto& [height, dpi, limit] : cases) {
         EXPECT_EQ(TextShadowLimit(height, dpi), limit) << height << " at " << dpi;
     }
-}
-
-TEST(TextGeometryTest, ControlsSitUnderTheFrameInColumnsThatFitTheirTexts) {
-    const TextControlsLayout narrow = LayOutTextControls(ZRect{400, 100, 460, 200}, false, 0);
-    EXPECT_TRUE(narrow.editor == (ZRect{401, 113, 458, 198}));
-    // Choose Font 300 / 3 wide under a narrow frame, the three centred on 430; Yes and No meet
-    // there.
-    EXPECT_EQ(std::tuple(narrow.chooseFont.Width(), narrow.chooseFont.left, narrow.yes.right,
-                         narrow.no.left),
-              std::tuple(100, 280, 430, 430));
-    const TextControlsLayout callout = LayOutTextControls(ZRect{400, 100, 460, 200}, true, 130);
-    EXPECT_EQ(callout.chooseFont.top, narrow.chooseFont.top + kCalloutControlsDrop);
-    EXPECT_EQ(callout.alignment.Width(), 130);
-    EXPECT_GE(callout.drawShadow.top, callout.chooseFont.bottom);
-    EXPECT_GE(callout.yes.top, callout.drawShadow.bottom);
 }
 
 struct TextBench : test::EditBench {

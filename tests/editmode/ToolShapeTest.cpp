@@ -73,7 +73,6 @@ TEST(ToolSettings, ValuesOutsideTheirRangesAreClampedOrTheDefault) {
     EXPECT_EQ(std::tuple(LineStyle(s), ArrowLineStyle(s), SpotlightShapeIndex(s)),
               std::tuple(1, 0, 4));
     EXPECT_EQ(ReadArrowStyle(s), ArrowStyle::DualHead);
-    EXPECT_EQ(MarkerColour(1), 0x00FFFFu);  // yellow
     EXPECT_EQ(MarkerColour(5), 0x00FF00u);  // past the table: green
 }
 

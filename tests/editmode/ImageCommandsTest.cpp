@@ -267,17 +267,15 @@ TEST(ResizeCommandsTest, ResizePushesOneStateAndAnUnchangedSizeNone) {
     e.settings.ResizeConstrainProportions = 1;
     e.host.resizeChoices = {ResizeChoice{801, 601, 2, false}};
     ASSERT_TRUE(e.session.RunCommand(edit_cmd::kResizeImage));
-    EXPECT_EQ(e.host.resizeStart.width, 801);
-    EXPECT_TRUE(e.host.resizeStart.proportions);
-    EXPECT_EQ(e.States(), 0);
-    EXPECT_EQ(e.settings.ResizeScaleType, 3u);
-    EXPECT_EQ(e.settings.ResizeConstrainProportions, 0u);
+    // The dialog starts from the picture and the settings; the choice is remembered.
+    EXPECT_EQ(std::tuple(e.host.resizeStart.width, e.host.resizeStart.proportions, e.States(),
+                         e.settings.ResizeScaleType, e.settings.ResizeConstrainProportions),
+              std::tuple(801, true, 0, 3u, 0u));
 
     e.host.resizeChoices = {ResizeChoice{400, 300, 0, true}};
     ASSERT_TRUE(e.session.RunCommand(edit_cmd::kResizeImage));
-    EXPECT_EQ(e.Size(), std::pair(400, 300));
-    EXPECT_EQ(e.Picture().GetBitsPerPixel(), 24);
-    EXPECT_EQ(e.States(), 1);
+    EXPECT_EQ(std::tuple(e.Size(), e.Picture().GetBitsPerPixel(), e.States()),
+              std::tuple(std::pair(400, 300), uint8_t{24}, 1));
 }
 
 TEST(ResizeCommandsTest, CanvasTakesSizeAnchorAndFillAndRemembersThem) {
@@ -286,14 +284,13 @@ TEST(ResizeCommandsTest, CanvasTakesSizeAnchorAndFillAndRemembersThem) {
     e.settings.ResizeCanvasColor = 0x123456;
     e.host.canvasAnswer = CanvasChoice{8, 5001, 8, 0x00FF00};
     ASSERT_TRUE(e.session.RunCommand(edit_cmd::kResizeCanvas));
-    EXPECT_EQ(e.host.canvasStart.anchor, 4);
-    EXPECT_EQ(e.host.canvasStart.fill, 0x123456u);
-    EXPECT_EQ(e.Size(), std::pair(8, 5000));
-    EXPECT_EQ(PixelAt(e.Picture(), 0, 0), 0x00FF00u);
-    EXPECT_EQ(PixelAt(e.Picture(), 7, 4999), PatternColour(5, 3));  // bottom-right anchor
-    EXPECT_EQ(e.settings.ResizeCanvasPosition, 8u);
-    EXPECT_EQ(e.settings.ResizeCanvasColor, 0x00FF00u);
-    EXPECT_EQ(e.States(), 1);
+    EXPECT_EQ(std::pair(e.host.canvasStart.anchor, e.host.canvasStart.fill),
+              std::pair(4, 0x123456u));
+    EXPECT_EQ(e.Size(), std::pair(8, 5000));  // the height limited
+    // The fill at the top left, the picture at the bottom right (the anchor); both remembered.
+    EXPECT_EQ(std::tuple(PixelAt(e.Picture(), 0, 0), PixelAt(e.Picture(), 7, 4999), e.States(),
+                         e.settings.ResizeCanvasPosition, e.settings.ResizeCanvasColor),
+              std::tuple(0x00FF00u, PatternColour(5, 3), 1, 8u, 0x00FF00u));
     e.host.canvasOk = false;  // cancelled
     EXPECT_FALSE(e.session.RunCommand(edit_cmd::kResizeCanvas));
     EXPECT_EQ(e.States(), 1);

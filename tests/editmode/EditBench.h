@@ -41,11 +41,9 @@ struct FakeEditHost final : EditHost {
         return clipboardWorks && clipboard.CopyFrom(picture);
     }
     ClipboardRead PasteFromClipboard(ZImage& picture) override {
-        if (!clipboardWorks) {
-            return ClipboardRead::Busy;
-        }
-        return clipboard.IsValid() && picture.CopyFrom(clipboard) ? ClipboardRead::Picture
-                                                                  : ClipboardRead::NoPicture;
+        return !clipboardWorks                                      ? ClipboardRead::Busy
+               : clipboard.IsValid() && picture.CopyFrom(clipboard) ? ClipboardRead::Picture
+                                                                    : ClipboardRead::NoPicture;
     }
     void ShowFiles(const std::vector<std::wstring>& files) override { shown = files; }
     // The print dialog answers with printChoice unless printCancelled; the print starts when

@@ -1,5 +1,6 @@
 // The image commands on the whole picture and the Select tool's commands: pixels, sizes, one
-// history state per change, nothing changed on failure; the selection arithmetic.
+// history state per change, nothing changed on failure; the selection arithmetic. (The drop
+// shadow's growth and pixelize's blocks are checked on the kept file by the window test.)
 #include <string>
 #include <vector>
 
@@ -12,7 +13,6 @@
 #include "editmode/commands/RenameCommand.h"
 #include "editmode/commands/ResizeCommands.h"
 #include "editmode/commands/SelectionArithmetic.h"
-#include "image/ZImageEffects.h"
 #include "tests/editmode/EditBench.h"
 
 namespace zentrova {
@@ -65,21 +65,6 @@ TEST(PictureCommandsTest, EachCommandTransformsThePictureAndPushesOneState) {
         ASSERT_TRUE(e.session.Undo());
         EXPECT_TRUE(Unchanged(e.Picture()));
     }
-}
-
-TEST(PictureCommandsTest, DropShadowGrowsByItsMargins) {
-    Editor e(30, 20);
-    e.settings.CaptureShadowOffset = 3;
-    e.settings.CaptureShadowDither = 8;
-    e.settings.CaptureShadowDirection = 315;
-    e.settings.CaptureShadowIntensity = 100;
-    e.settings.CaptureBackgroundColor = 0xFFFFFF;
-    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kDropShadow));
-    const int32_t margin = DropShadowMargin(3, 8);
-    EXPECT_EQ(e.Size(), std::pair(30 + 2 * margin, 20 + 2 * margin));
-    EXPECT_EQ(PixelAt(e.Picture(), margin, margin), PatternColour(0, 0));
-    EXPECT_EQ(PixelAt(e.Picture(), 0, 0), 0xFFFFFFu);  // the background colour
-    EXPECT_EQ(e.States(), 1);
 }
 
 TEST(PictureCommandsTest, AFailingEffectBeepsAndLeavesPictureAndHistory) {
@@ -141,23 +126,6 @@ TEST(SelectionCommandsTest, CropGivesTheSelectionsPixelsAndUndoBringsThePictureB
     // Without a selection: a beep, nothing else.
     EXPECT_FALSE(e.session.RunCommand(edit_cmd::kMenuCrop));
     EXPECT_EQ(e.host.beeps, 1);
-}
-
-TEST(SelectionCommandsTest, PixelizeMakesBlocksInsideTheSelectionOnly) {
-    Editor e(30, 30);
-    e.Select(5, 5, 25, 25);
-    ASSERT_TRUE(e.session.RunCommand(edit_cmd::kPixelize));
-    EXPECT_EQ(e.States(), 1);
-    EXPECT_EQ(std::pair(PixelAt(e.Picture(), 4, 4), PixelAt(e.Picture(), 25, 25)),
-              std::pair(PatternColour(4, 4), PatternColour(25, 25)));
-    // Blocks of 8, 8 and 4 columns across the 20 selected ones.
-    for (int32_t y = 5; y < 25; ++y) {
-        for (const auto& [from, to] : {std::pair{5, 13}, std::pair{13, 21}, std::pair{21, 25}}) {
-            for (int32_t x = from; x < to; ++x) {
-                EXPECT_EQ(PixelAt(e.Picture(), x, y), PixelAt(e.Picture(), from, y));
-            }
-        }
-    }
 }
 
 TEST(SelectionCommandsTest, CutCopiesFirstThenWhitensAndABusyClipboardLosesNothing) {

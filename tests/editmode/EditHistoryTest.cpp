@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "core/FileSystem.h"
-#include "image/ZImage.h"
 #include "tests/editmode/EditTestPictures.h"
 #include "tests/support/TempFolder.h"
 

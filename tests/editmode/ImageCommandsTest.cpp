@@ -8,7 +8,6 @@
 
 #include "codecs/ZImageCodecBmp.h"
 #include "editmode/EditCommands.h"
-#include "editmode/EditSession.h"
 #include "core/FileSystem.h"
 #include "editmode/commands/RenameCommand.h"
 #include "editmode/commands/ResizeCommands.h"

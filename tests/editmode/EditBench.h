@@ -2,6 +2,7 @@
 // session asks of the window and files that can be made to fail.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,8 +19,7 @@ namespace zentrova::test {
 
 using Log = std::vector<std::wstring>;
 
-class FakeEditHost final : public EditHost {
-  public:
+struct FakeEditHost final : EditHost {
     void Beep() override { ++beeps; }
     void ShowError(const wchar_t* text) override { errors.push_back(text); }
     void RequestLeave() override { ++leaves; }
@@ -41,11 +41,9 @@ class FakeEditHost final : public EditHost {
         return clipboardWorks && clipboard.CopyFrom(picture);
     }
     ClipboardRead PasteFromClipboard(ZImage& picture) override {
-        if (!clipboardWorks) {
-            return ClipboardRead::Busy;
-        }
-        return clipboard.IsValid() && picture.CopyFrom(clipboard) ? ClipboardRead::Picture
-                                                                  : ClipboardRead::NoPicture;
+        return !clipboardWorks                                      ? ClipboardRead::Busy
+               : clipboard.IsValid() && picture.CopyFrom(clipboard) ? ClipboardRead::Picture
+                                                                    : ClipboardRead::NoPicture;
     }
     void ShowFiles(const std::vector<std::wstring>& files) override { shown = files; }
     // The print dialog answers with printChoice unless printCancelled; the print starts when
@@ -63,22 +61,12 @@ class FakeEditHost final : public EditHost {
     bool AskCaptureName(const std::wstring& name,
                         const std::function<bool(const std::wstring&)>& attempt) override {
         shownName = name;
-        for (const std::wstring& typed : typedNames) {
-            if (attempt(typed)) {
-                return true;
-            }
-        }
-        return false;
+        return std::any_of(typedNames.begin(), typedNames.end(), attempt);
     }
     bool AskResize(const ResizeChoice& start,
                    const std::function<bool(const ResizeChoice&)>& attempt) override {
         resizeStart = start;
-        for (const ResizeChoice& choice : resizeChoices) {
-            if (attempt(choice)) {
-                return true;
-            }
-        }
-        return false;
+        return std::any_of(resizeChoices.begin(), resizeChoices.end(), attempt);
     }
     bool AskCanvas(CanvasChoice& choice) override {
         canvasStart = choice;
@@ -92,25 +80,21 @@ class FakeEditHost final : public EditHost {
     void CloseTextEditor() override { ++closed; }
 
     int beeps = 0, leaves = 0, closed = 0;
-    Log errors, dialogs, questions, printed, shown;
-    std::wstring saveAsPath;
     int32_t saveAsIndex = 3;
-    bool answerYes = false, clipboardWorks = true;
+    Log errors, dialogs, questions, printed, shown, typedNames;
+    std::wstring saveAsPath, shownName;
+    bool answerYes = false, clipboardWorks = true, printCancelled = false, printStarts = true;
+    bool canvasOk = true;
     ZImage clipboard;
     PrintChoice printAsked, printChoice;
-    bool printCancelled = false, printStarts = true;
-    std::wstring shownName;
-    std::vector<std::wstring> typedNames;
     ResizeChoice resizeStart;
     std::vector<ResizeChoice> resizeChoices;
     CanvasChoice canvasStart, canvasAnswer;
-    bool canvasOk = true;
     std::vector<bool> opened;
 };
 
 // The real files, with a log of the changing calls and switches to make them fail.
-class FailingFiles final : public OutputFiles {
-  public:
+struct FailingFiles final : OutputFiles {
     bool Write(const wchar_t* path, const wchar_t* target, const ZImage& image, OutputFormat format,
                wchar_t* errorText, size_t capacity) override {
         log.push_back(L"write " + std::wstring(path));
@@ -141,10 +125,9 @@ struct EditBench {
     // Writes name as a BMP of seed's pattern and enters it into the list.
     std::wstring AddCapture(const wchar_t* name, int32_t width, int32_t height, int32_t seed = 0) {
         ZImage image;
-        EXPECT_TRUE(MakePattern(image, width, height, seed));
         const std::wstring path = folder.File(name);
-        EXPECT_TRUE(WriteBmp(path.c_str(), image));
-        EXPECT_TRUE(captures.Add(path.c_str(), image));
+        EXPECT_TRUE(MakePattern(image, width, height, seed) && WriteBmp(path.c_str(), image) &&
+                    captures.Add(path.c_str(), image));
         return path;
     }
     // x.bmp (6 x 4 of seed 1) and y.bmp (5 x 3 of seed 2), output as format; the path of x.bmp.
@@ -163,13 +146,14 @@ struct EditBench {
         EXPECT_TRUE(session.CommitChange());
     }
     const ZImage& Picture() const { return session.GetPicture(); }
-    int32_t Width() const { return static_cast<int32_t>(Picture().GetWidth()); }
-    int32_t Height() const { return static_cast<int32_t>(Picture().GetHeight()); }
-    std::pair<int32_t, int32_t> Size() const { return {Width(), Height()}; }
+    std::pair<int32_t, int32_t> Size() const {
+        return {static_cast<int32_t>(Picture().GetWidth()),
+                static_cast<int32_t>(Picture().GetHeight())};
+    }
     int States() { return session.GetHistory()->GetCurrent(); }
     void Select(int32_t l, int32_t t, int32_t r, int32_t b) {
         session.SelectTool(ToolNumber::Select);
-        ASSERT_TRUE(session.Selection().Set(ZRect{l, t, r, b}, Width(), Height()));
+        ASSERT_TRUE(session.Selection().Set(ZRect{l, t, r, b}, Size().first, Size().second));
     }
 
     TempFolder folder;

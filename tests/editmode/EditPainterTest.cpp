@@ -2,6 +2,7 @@
 #include "editmode/paint/EditPainter.h"
 
 #include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -44,9 +45,13 @@ struct Screen {
     EditPaintScene scene;
 };
 
-// colourOf(x, y) of the drawn picture on rect, white around it.
-template <typename Colour>
-auto OnWhite(const ZRect& rect, Colour colourOf) {
+ZColor Pattern(int32_t x, int32_t y) {
+    return PatternColour(x, y);
+}
+
+// colourOf(x, y) of the drawn picture on rect (by default the pattern), white around it.
+template <typename Colour = ZColor (*)(int32_t, int32_t)>
+auto OnWhite(const ZRect& rect, Colour colourOf = Pattern) {
     return [=](int32_t x, int32_t y) {
         return rect.Contains(x, y) ? colourOf(x - rect.left, y - rect.top) : kWhite;
     };
@@ -66,20 +71,16 @@ TEST(EditPainterTest, EachPaintStartsFromBackgroundOrWhite) {
 
 TEST(EditPainterTest, OneToOneCopyAtItsPlaceClippedAtScreenEdges) {
     // Centred; and panned so that the picture overlaps all four screen edges.
-    const struct {
-        int32_t width, height, screenWidth, screenHeight, scrollX, scrollY, left, top;
-    } cases[] = {{10, 8, 40, 30, 0, 0, 15, 11}, {30, 24, 20, 16, -2, 1, -7, -3}};
-    for (const auto& c : cases) {
+    // Picture and screen sizes, scroll, then where the picture lands.
+    const int32_t cases[][8] = {{10, 8, 40, 30, 0, 0, 15, 11}, {30, 24, 20, 16, -2, 1, -7, -3}};
+    for (const auto& [width, height, screenWidth, screenHeight, scrollX, scrollY, l, t] : cases) {
         ZImage image;
-        ASSERT_TRUE(MakePattern(image, c.width, c.height));
-        Screen screen(c.screenWidth, c.screenHeight);
+        ASSERT_TRUE(MakePattern(image, width, height));
+        Screen screen(screenWidth, screenHeight);
         screen.Show(image);
-        screen.view.SetScroll(c.scrollX, c.scrollY);
+        screen.view.SetScroll(scrollX, scrollY);
         ASSERT_TRUE(PaintEditScene(screen.buffer, screen.scene));
-        const ZRect rect{c.left, c.top, c.left + c.width, c.top + c.height};
-        EXPECT_TRUE(screen.Shows(OnWhite(rect, [](int32_t x, int32_t y) {
-            return PatternColour(x, y);
-        }))) << c.width;
+        EXPECT_TRUE(screen.Shows(OnWhite(ZRect{l, t, l + width, t + height}))) << width;
     }
 }
 
@@ -97,14 +98,12 @@ TEST(EditPainterTest, HalfZoomBuildsCacheOfDrawnSizeAndCopiesIt) {
     screen.view.SetZoom(500);
     ASSERT_TRUE(PaintEditScene(screen.buffer, screen.scene));
     EXPECT_TRUE(screen.cache.IsCurrent(500));
-    const ZImage& cached = screen.cache.Get();
-    EXPECT_EQ(std::pair(cached.GetWidth(), cached.GetHeight()), std::pair(20u, 10u));
-    const auto expected =
-        OnWhite(ZRect{15, 10, 35, 20}, [](int32_t x, int32_t y) { return PatternColour(x, y); });
-    EXPECT_TRUE(screen.Shows(expected));
+    EXPECT_EQ(std::pair(screen.cache.Get().GetWidth(), screen.cache.Get().GetHeight()),
+              std::pair(20u, 10u));
+    EXPECT_TRUE(screen.Shows(OnWhite(ZRect{15, 10, 35, 20})));
     // The next paint copies the cache as it is.
     ASSERT_TRUE(PaintEditScene(screen.buffer, screen.scene));
-    EXPECT_TRUE(screen.Shows(expected));
+    EXPECT_TRUE(screen.Shows(OnWhite(ZRect{15, 10, 35, 20})));
 }
 
 TEST(EditPainterTest, WithoutCacheThePictureIsDrawnScaledDirectly) {
@@ -126,19 +125,11 @@ TEST(EditPainterTest, CanvasFrameIsDottedOutsideThePictureWithSolidHandles) {
     constexpr ZColor kAnded = 0x000080;
     DrawCanvasFrame(buffer, ZRect{10, 10, 30, 20}, kRed);
     // Outline on columns 9 and 30, rows 9 and 20; dots where the distance from (9, 9) is even.
+    // Then 4 x 4 handles at a corner, an edge middle and the opposite corner.
     const std::pair<ZPoint, ZColor> pixels[] = {
-        {{13, 9}, kAnded},
-        {{14, 9}, kGrey},
-        {{9, 17}, kAnded},
-        {{30, 11}, kAnded},
-        {{30, 16}, kGrey},
-        {{6, 7}, kGrey},
-        // 4 x 4 handles at a corner, an edge middle and the opposite corner.
-        {{7, 7}, kRed},
-        {{17, 7}, kRed},
-        {{7, 15}, kRed},
-        {{31, 21}, kRed},
-        {{32, 22}, kGrey}};
+        {{13, 9}, kAnded}, {{14, 9}, kGrey}, {{9, 17}, kAnded}, {{30, 11}, kAnded},
+        {{30, 16}, kGrey}, {{6, 7}, kGrey},  {{7, 7}, kRed},    {{17, 7}, kRed},
+        {{7, 15}, kRed},   {{31, 21}, kRed}, {{32, 22}, kGrey}};
     for (const auto& [p, colour] : pixels) {
         EXPECT_EQ(PixelAt(buffer, p.x, p.y), colour) << p.x << "," << p.y;
     }
@@ -148,23 +139,19 @@ TEST(KeyedButtonsTest, HotAreasFromFramesAndPaintedInLowerCorners) {
     // Three frames of 3 x 2: frame 0 with a magenta pixel at (1, 0); button 1 holds (0, 0) and
     // (1, 0), button 2 holds (1, 0) and (2, 1).
     ZImage picture;
-    ASSERT_TRUE(picture.Create(9, 2, 24, kMagenta, nullptr));
-    for (int32_t y = 0; y < 2; ++y) {
-        for (int32_t x = 0; x < 3; ++x) {
-            picture.FillRect(x, y, 1, 1, PatternColour(x, y));
-        }
-    }
+    ASSERT_TRUE(MakePattern(picture, 9, 2));
+    picture.FillRect(3, 0, 6, 2, kMagenta);
     picture.FillRect(1, 0, 1, 1, kMagenta);
     for (const ZPoint p : {ZPoint{3, 0}, ZPoint{4, 0}, ZPoint{7, 0}, ZPoint{8, 1}}) {
         picture.FillRect(p.x, p.y, 1, 1, 0x000000);
     }
     KeyedButtons buttons;
     ASSERT_TRUE(buttons.Load(picture, 3));
-    EXPECT_EQ(buttons.HitTest(1, 0), 1);  // the first button wins
     EXPECT_TRUE(buttons.InHotArea(2, 1, 0));
-    EXPECT_EQ(buttons.HitTest(2, 1), 2);
-    EXPECT_EQ(buttons.HitTest(0, 1), 0);
-    EXPECT_EQ(buttons.HitTest(3, 0), 0);  // outside frame 0
+    // The first button wins at (1, 0); (0, 1) is in none, (3, 0) outside frame 0.
+    EXPECT_EQ((std::vector<int>{buttons.HitTest(1, 0), buttons.HitTest(2, 1), buttons.HitTest(0, 1),
+                                buttons.HitTest(3, 0)}),
+              (std::vector<int>{1, 2, 0, 0}));
 
     Screen screen(8, 5);
     screen.scene.scrollButtons = &buttons;

@@ -23,17 +23,15 @@ SelectionFrame MakeFrame() {
 
 TEST(SelectionFrameTest, HitTestBandsCornersAndInside) {
     using G = FrameGrab;
-    const struct {
-        int32_t x, y;
-        FrameGrab grab;
-    } cases[] = {{40, 6, G::TopOrBottom},  {31, 14, G::TopOrBottom}, {40, 54, G::TopOrBottom},
-                 {40, 5, G::None},         {40, 55, G::None},        {16, 30, G::LeftOrRight},
-                 {64, 30, G::LeftOrRight}, {15, 30, G::None},        {29, 19, G::TopLeft},
-                 {29, 10, G::TopLeft},     {51, 19, G::TopRight},    {21, 41, G::BottomLeft},
-                 {59, 49, G::BottomRight}, {40, 30, G::Inside}};
+    const std::tuple<int32_t, int32_t, FrameGrab> cases[] = {
+        {40, 6, G::TopOrBottom},  {31, 14, G::TopOrBottom}, {40, 54, G::TopOrBottom},
+        {40, 5, G::None},         {40, 55, G::None},        {16, 30, G::LeftOrRight},
+        {64, 30, G::LeftOrRight}, {15, 30, G::None},        {29, 19, G::TopLeft},
+        {29, 10, G::TopLeft},     {51, 19, G::TopRight},    {21, 41, G::BottomLeft},
+        {59, 49, G::BottomRight}, {40, 30, G::Inside}};
     const SelectionFrame frame = MakeFrame();
-    for (const auto& c : cases) {
-        EXPECT_EQ(frame.HitTest(kFrame, c.x, c.y), c.grab) << c.x << "," << c.y;
+    for (const auto& [x, y, grab] : cases) {
+        EXPECT_EQ(frame.HitTest(kFrame, x, y), grab) << x << "," << y;
     }
     EXPECT_EQ(SelectionFrame().HitTest(kFrame, 40, 30), G::None);
 }
@@ -71,22 +69,17 @@ TEST(SelectionFrameTest, EdgeAndCornerDragsMoveOnlyTheirEdges) {
 }
 
 TEST(SelectionFrameTest, InsideMoveCarriesFractionsOfPicturePixels) {
-    const struct {
-        int32_t zoom, windowStep, steps, expectedShift;
-    } cases[] = {
-        // 1.5, exactly 1, exactly 2 and exactly -2 picture pixels; then a stop at the edge.
-        {2000, 1, 3, 1},   {3000, 1, 3, 1}, {1500, 1, 3, 2},
-        {3000, -1, 6, -2}, {500, 3, 1, 6},  {1000, 200, 1, kWidth - kFrame.right}};
-    for (const auto& c : cases) {
+    // Zoom, window step, steps, shift: 1.5, exactly 1, exactly 2 and exactly -2 picture pixels;
+    // then a stop at the edge.
+    const int32_t cases[][4] = {{2000, 1, 3, 1},   {3000, 1, 3, 1}, {1500, 1, 3, 2},
+                                {3000, -1, 6, -2}, {500, 3, 1, 6},  {1000, 200, 1, 40}};
+    for (const auto& [zoom, windowStep, steps, shift] : cases) {
         SelectionFrame frame = MakeFrame();
         frame.BeginDrag(FrameGrab::Inside, {40, 30}, kWidth, kHeight);
-        for (int i = 0; i < c.steps; ++i) {
-            frame.DragTo({0, 0}, c.windowStep, 0, c.zoom);
+        for (int i = 0; i < steps; ++i) {
+            frame.DragTo({0, 0}, windowStep, 0, zoom);
         }
-        const int32_t shift = c.expectedShift;
-        EXPECT_EQ(frame.Get(),
-                  (ZRect{kFrame.left + shift, kFrame.top, kFrame.right + shift, kFrame.bottom}))
-            << c.zoom;
+        EXPECT_EQ(frame.Get(), (ZRect{20 + shift, 10, 60 + shift, 50})) << zoom;
     }
 }
 
@@ -103,18 +96,14 @@ TEST(SelectionFrameTest, ArrowMoveAndGrowStopAtPictureAndOnePixel) {
 }
 
 TEST(SelectionFrameTest, ClampToSmallerPictureKeepsFrameInsideAndNonEmpty) {
-    const struct {
-        int32_t width, height;
-        ZRect expected;
-    } cases[] = {{30, 5, {20, 4, 30, 5}}, {10, 80, {9, 10, 10, 50}}, {200, 200, kFrame}};
-    for (const auto& c : cases) {
+    // An empty picture leaves no frame.
+    const std::tuple<int32_t, int32_t, ZRect> cases[] = {
+        {30, 5, {20, 4, 30, 5}}, {10, 80, {9, 10, 10, 50}}, {200, 200, kFrame}, {0, 0, {}}};
+    for (const auto& [width, height, expected] : cases) {
         SelectionFrame frame = MakeFrame();
-        frame.ClampTo(c.width, c.height);
-        EXPECT_EQ(frame.Get(), c.expected) << c.width << "x" << c.height;
+        frame.ClampTo(width, height);
+        EXPECT_EQ(frame.Exists() ? frame.Get() : ZRect{}, expected) << width << "x" << height;
     }
-    SelectionFrame frame = MakeFrame();
-    frame.ClampTo(0, 0);
-    EXPECT_FALSE(frame.Exists());
 }
 
 // CanvasDrag ----------------------------------------------------------------------------------
@@ -128,26 +117,22 @@ std::tuple<bool, int32_t, int32_t, int32_t> Summary(const CanvasChange& c) {
     return {c.changed, c.width, c.height, c.anchor};
 }
 
-TEST(CanvasDragTest, BorderHitTestOnTheInflatedFrame) {
+TEST(CanvasDragTest, BorderHitTestOnTheInflatedFrameAndTheAnchorOpposite) {
     // The frame {100, 100, 300, 200} inflated by 2 is {98, 98, 302, 202}.
-    const struct {
-        int32_t x, y;
-        uint32_t edges;
-    } cases[] = {{200, 98, kEdgeTop},     {200, 94, kEdgeTop},      {200, 93, kEdgeNone},
-                 {200, 206, kEdgeBottom}, {94, 150, kEdgeLeft},     {306, 150, kEdgeRight},
-                 {307, 150, kEdgeNone},   {107, 107, kLeftTop},     {293, 98, kRightTop},
-                 {98, 193, kLeftBottom},  {302, 202, kRightBottom}, {200, 150, kEdgeNone}};
+    const std::tuple<int32_t, int32_t, uint32_t> cases[] = {
+        {200, 98, kEdgeTop},     {200, 94, kEdgeTop},      {200, 93, kEdgeNone},
+        {200, 206, kEdgeBottom}, {94, 150, kEdgeLeft},     {306, 150, kEdgeRight},
+        {307, 150, kEdgeNone},   {107, 107, kLeftTop},     {293, 98, kRightTop},
+        {98, 193, kLeftBottom},  {302, 202, kRightBottom}, {200, 150, kEdgeNone}};
     const ZRect frame{100, 100, 300, 200};
-    for (const auto& c : cases) {
-        EXPECT_EQ(HitTestCanvasBorder(frame, c.x, c.y), c.edges) << c.x << "," << c.y;
+    for (const auto& [x, y, edges] : cases) {
+        EXPECT_EQ(HitTestCanvasBorder(frame, x, y), edges) << x << "," << y;
     }
-}
-
-TEST(CanvasDragTest, AnchorIsOppositeToTheMovedEdges) {
-    const std::pair<uint32_t, int32_t> cases[] = {
+    // The anchor is opposite to the moved edges.
+    const std::pair<uint32_t, int32_t> anchors[] = {
         {kRightBottom, 0}, {kEdgeBottom, 1}, {kLeftBottom, 2}, {kEdgeRight, 3},
         {kEdgeLeft, 5},    {kRightTop, 6},   {kEdgeTop, 7},    {kLeftTop, 8}};
-    for (const auto& [edges, anchor] : cases) {
+    for (const auto& [edges, anchor] : anchors) {
         EXPECT_EQ(CanvasAnchorForEdges(edges), anchor) << edges;
     }
 }

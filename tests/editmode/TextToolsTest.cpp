@@ -1,5 +1,6 @@
 // The Text and Callout tools: the callout's geometry, the base kept on the bubble, the handle
-// drags at a zoom, the font height and shadow limits, and the pending text kept over presses.
+// drags at a zoom, the font height and shadow limits (the controls' places: the window test clicks
+// Yes there), and the pending text kept over presses.
 #include <climits>
 #include <utility>
 #include <vector>
@@ -16,10 +17,7 @@ namespace {
 
 TEST(TextGeometryTest, BaseSnapsToTheNearerEdgeAndStaysOnTheBubble) {
     // A frame of 100 x 60; the base relative to its top-left.
-    const struct {
-        ZPoint base;
-        ZPoint snapped;
-    } cases[] = {
+    const std::pair<ZPoint, ZPoint> cases[] = {
         {{50, 10}, {50, -12}},     // over the top half: the top edge
         {{50, 30}, {50, 72}},      // the lower half: the bottom edge
         {{0, 59}, {0, 72}},        // x on the left edge still counts as between
@@ -28,10 +26,9 @@ TEST(TextGeometryTest, BaseSnapsToTheNearerEdgeAndStaysOnTheBubble) {
         {{-40, -40}, {-12, -12}},  // a corner: never outside the bubble's box
         {{500, 900}, {112, 72}},
     };
-    for (const auto& c : cases) {
-        const ZPoint s = SnapCalloutBase(c.base, 100, 60);
-        EXPECT_EQ(std::pair(s.x, s.y), std::pair(c.snapped.x, c.snapped.y))
-            << c.base.x << "," << c.base.y;
+    for (const auto& [base, snapped] : cases) {
+        const ZPoint s = SnapCalloutBase(base, 100, 60);
+        EXPECT_EQ(std::pair(s.x, s.y), std::pair(snapped.x, snapped.y)) << base.x << "," << base.y;
     }
 }
 
@@ -51,50 +48,30 @@ TEST(TextGeometryTest, TailRunsFromTheBaseOnTheBubbleToTheTipWithItsHeadThere) {
 
 TEST(TextGeometryTest, MotionsAtAZoomGatherIntoWholePixels) {
     PixelAccumulator a;
-    const struct {
-        int32_t dx, dy, zoom;
-        ZPoint pixels;
-    } steps[] = {
-        {1, -1, 3000, {0, 0}}, {1, -1, 3000, {0, 0}}, {1, -1, 3000, {1, -1}},
-        {2, 0, 3000, {0, 0}},  {-2, 0, 3000, {0, 0}}, {7, 0, 500, {14, 0}},
-    };
-    for (const auto& s : steps) {
-        const ZPoint p = a.Add(s.dx, s.dy, s.zoom);
-        EXPECT_TRUE(p == s.pixels) << p.x << "," << p.y;
+    // dx, dy, zoom, then the whole pixels given.
+    const int32_t steps[][5] = {{1, -1, 3000, 0, 0}, {1, -1, 3000, 0, 0}, {1, -1, 3000, 1, -1},
+                                {2, 0, 3000, 0, 0},  {-2, 0, 3000, 0, 0}, {7, 0, 500, 14, 0}};
+    for (const auto& [dx, dy, zoom, x, y] : steps) {
+        const ZPoint p = a.Add(dx, dy, zoom);
+        EXPECT_EQ(std::pair(p.x, p.y), std::pair(x, y));
     }
 }
 
 TEST(TextGeometryTest, FontHeightFollowsTheZoomButIsNeverZero) {
-    EXPECT_EQ(TextFontHeight(40, 1000), 40);
-    EXPECT_EQ(TextFontHeight(40, 500), 80);
-    EXPECT_EQ(TextFontHeight(40, 50000), 1);  // 0.8 would be the font's default size
-    EXPECT_EQ(TextFontHeight(-40, 50000), -1);
-    EXPECT_EQ(TextFontHeight(-33, 3000), -11);
+    // At 50000 the height 0.8 would be the font's default size.
+    EXPECT_EQ((std::vector<int32_t>{TextFontHeight(40, 1000), TextFontHeight(40, 500),
+                                    TextFontHeight(40, 50000), TextFontHeight(-40, 50000),
+                                    TextFontHeight(-33, 3000)}),
+              (std::vector<int32_t>{40, 80, 1, -1, -11}));
 }
 
 TEST(TextGeometryTest, SmallTextGetsAShadowOfAtMostOneOrTwoPixels) {
     // Point size |height * 72 / dpi| at 96 dpi: 26 -> 19, 27 -> 20, 37 -> 27, 38 -> 28.
-    const struct {
-        int32_t height, dpi, limit;
-    } cases[] = {{26, 96, 1},         {27, 96, 2},        {-37, 96, 2},
-                 {38, 96, INT32_MAX}, {26, 0, INT32_MAX}, {-10, 120, 1}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(TextShadowLimit(c.height, c.dpi), c.limit) << c.height << " at " << c.dpi;
+    const int32_t cases[][3] = {{26, 96, 1},         {27, 96, 2},        {-37, 96, 2},
+                                {38, 96, INT32_MAX}, {26, 0, INT32_MAX}, {-10, 120, 1}};
+    for (const auto& [height, dpi, limit] : cases) {
+        EXPECT_EQ(TextShadowLimit(height, dpi), limit) << height << " at " << dpi;
     }
-}
-
-TEST(TextGeometryTest, ControlsSitUnderTheFrameInColumnsThatFitTheirTexts) {
-    const TextControlsLayout narrow = LayOutTextControls(ZRect{400, 100, 460, 200}, false, 0);
-    EXPECT_TRUE(narrow.editor == (ZRect{401, 113, 458, 198}));
-    EXPECT_EQ(narrow.chooseFont.Width(), 100);  // 300 / 3 under a narrow frame
-    EXPECT_EQ(narrow.chooseFont.left, 280);     // the three centred on 430
-    EXPECT_EQ(narrow.yes.right, 430);
-    EXPECT_EQ(narrow.no.left, 430);
-    const TextControlsLayout callout = LayOutTextControls(ZRect{400, 100, 460, 200}, true, 130);
-    EXPECT_EQ(callout.chooseFont.top, narrow.chooseFont.top + kCalloutControlsDrop);
-    EXPECT_EQ(callout.alignment.Width(), 130);
-    EXPECT_GE(callout.drawShadow.top, callout.chooseFont.bottom);
-    EXPECT_GE(callout.yes.top, callout.drawShadow.bottom);
 }
 
 struct TextBench : test::EditBench {
@@ -110,12 +87,7 @@ struct TextBench : test::EditBench {
         tool->Release(session, Pointer(x2, y2, 0, 0));
     }
     ToolPointer Pointer(int32_t x, int32_t y, int32_t dx, int32_t dy) const {
-        ToolPointer p;
-        p.window = ZPoint{x, y};
-        p.pixel = session.View().WindowToImage(x, y);
-        p.dx = dx;
-        p.dy = dy;
-        return p;
+        return ToolPointer{ZPoint{x, y}, session.View().WindowToImage(x, y), dx, dy};
     }
 };
 
@@ -130,8 +102,7 @@ TEST(TextToolsTest, PressesOnAWaitingTextMoveItWithoutANewEditor) {
     EXPECT_TRUE(b.session.Selection().Get() == (ZRect{70, 80, 271, 181}));
     b.Drag(500, 450, 600, 480);  // a new frame: the same editor goes there
     EXPECT_TRUE(b.session.Selection().Get() == (ZRect{400, 350, 501, 381}));
-    EXPECT_EQ(b.host.opened.size(), 1u);
-    EXPECT_EQ(b.host.closed, 0);
+    EXPECT_EQ(std::pair(b.host.opened.size(), b.host.closed), std::pair(size_t{1}, 0));
     EXPECT_TRUE(b.session.RunCommand(edit_cmd::kConfirmNo));
     EXPECT_EQ(b.host.closed, 1);
     EXPECT_FALSE(b.session.Selection().Exists());

@@ -2,6 +2,8 @@
 // control that was pressed.
 #include "editmode/colorpicker/PickerDrag.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "editmode/colorpicker/PickerPixels.h"
@@ -19,10 +21,7 @@ PickerDrag Areas(bool withOpacity) {
 }
 
 TEST(PickerDragTest, PressTakesTheNearestControlWithinItsMargin) {
-    const struct {
-        int32_t x, y;
-        PickerArea area;
-    } cases[] = {
+    const std::tuple<int32_t, int32_t, PickerArea> cases[] = {
         {100, 100, PickerArea::Field},   {0, 0, PickerArea::Field},      // 10 off both edges
         {-1, 100, PickerArea::None},     {100, 274, PickerArea::Field},  // 10 below it
         {100, 275, PickerArea::None},    {270, 100, PickerArea::Field},  // 6 from it, 7 from slider
@@ -32,8 +31,8 @@ TEST(PickerDragTest, PressTakesTheNearestControlWithinItsMargin) {
         {330, 280, PickerArea::None},    {360, 100, PickerArea::None},
     };
     const PickerDrag drag = Areas(true);
-    for (const auto& c : cases) {
-        EXPECT_EQ(drag.HitTest(c.x, c.y), c.area) << c.x << " " << c.y;
+    for (const auto& [x, y, area] : cases) {
+        EXPECT_EQ(drag.HitTest(x, y), area) << x << " " << y;
     }
     EXPECT_EQ(Areas(false).HitTest(330, 100), PickerArea::None);
 }

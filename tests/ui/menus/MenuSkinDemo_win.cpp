@@ -6,9 +6,8 @@
 // drawn by MenuSkin with SKIN from PROGRAM_FOLDER\Skins and LANGUAGE from PROGRAM_FOLDER\Lang.
 // CHECKED 1 puts the check mark on "Show CaptureBar", GRAYED 1 grays "Start Edit Mode".
 //
-// Prints (flushed at once) "measure ID W H" for every WM_MEASUREITEM, "item POS ID LEFT TOP RIGHT
-// BOTTOM" (screen rectangles) once the menu shows, "rtl 0|1", and "chosen ID" when the menu
-// closes (0 for none). Choosing "Exit" (40106) ends the program.
+// Prints (flushed at once) "item POS ID LEFT TOP RIGHT BOTTOM" (screen rectangles) once the menu
+// shows, "rtl 0|1", and "chosen ID" when the menu closes (0 for none). Choosing "Exit" (40106) ends the program.
 #include <windows.h>
 
 #include <cstdio>
@@ -139,14 +138,12 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
                 ReportItems(*demo);
             }
             return 0;
-        case WM_MEASUREITEM: {
-            auto* data = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (demo->menuSkin.MeasureItem(window, data, nullptr)) {
-                std::printf("measure %u %u %u\n", data->itemID, data->itemWidth, data->itemHeight);
+        case WM_MEASUREITEM:
+            if (demo->menuSkin.MeasureItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
+                                           nullptr)) {
                 return TRUE;
             }
             break;
-        }
         case WM_DRAWITEM:
             if (demo->menuSkin.DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), nullptr)) {
                 return TRUE;

@@ -7,7 +7,6 @@
 // LANGUAGE (default "en-us"), keep-on-top and auto-hide on, not shown at the start.
 //
 // Files in OUTDIR:
-// * ready     "cell=WxH screen=WxH" once the bar exists;
 // * state.log one line whenever the bar's state changes, checked every 10 ms:
 //             "tick=T bar=X,Y,W,H hidden=H collapsed=C fade=F alpha=A pressed=P cursor=X,Y tip=V
 //             tiprect=X,Y,W,H text=LABEL" (fade 0 none, 1 in, 2 out; tick is GetTickCount;
@@ -174,13 +173,7 @@ int ButtonBarProbeMain(int argc, wchar_t** argv) {
                           9, kCaptureCommands, labels, picture, false)) {
         return 2;
     }
-    char ready[96];
-    std::snprintf(ready, sizeof(ready), "cell=%dx%d screen=%dx%d\n",
-                  static_cast<int>(probe.bar.GetCellSize().width),
-                  static_cast<int>(probe.bar.GetCellSize().height), GetSystemMetrics(SM_CXSCREEN),
-                  GetSystemMetrics(SM_CYSCREEN));
     LogState(probe);
-    AppendText(probe.outDir + L"\\ready", ready);
     SetTimer(owner, kPollTimer, 10, nullptr);
 
     const int code = RunProbeMessages();

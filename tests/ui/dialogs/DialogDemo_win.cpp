@@ -3,7 +3,7 @@
 //   ui_probe dialog PROGRAM_DIR LANG_DIR_PARENT SKIN LANGUAGE MODE
 //
 // PROGRAM_DIR holds the "Skins" folder, LANG_DIR_PARENT the "Lang" folder. MODE:
-//   buttons  the demo dialog "DEMODLG" with tagged, disabled, multi-line and plain buttons; a
+//   buttons  the demo dialog "DEMODLG" with tagged, disabled and plain buttons; a
 //            click on a button ends it with the button's identifier as exit code;
 //   okbox    ShowOkBox; exit code 1 for OK, 0 otherwise;
 //   yesno    ShowYesNoBox; exit code 1 for Yes, 0 otherwise.
@@ -18,7 +18,6 @@
 
 #include "core/WideText.h"
 #include "lang/LanguageStartup.h"
-#include "lang/TextLookup.h"
 #include "lang/TextLookupWin.h"
 #include "tests/config/FakeSystemInfo.h"
 #include "tests/ui/dialogs/DemoIds.h"
@@ -70,9 +69,7 @@ void CALLBACK FindBox(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 const DialogCaption kDemoCaptions[] = {
-    {IDC_DEMO_NORMAL, L"Normal"}, {IDC_DEMO_DISABLED, L"Disabled"}, {IDC_DEMO_HOVER, L"Hover"},
-    {IDC_DEMO_MULTI, L"Multi"},   {IDC_DEMO_PLAIN, L"Plain"},
-};
+    {IDC_DEMO_NORMAL, L"Normal"}, {IDC_DEMO_DISABLED, L"Disabled"}, {IDC_DEMO_HOVER, L"Hover"}};
 
 INT_PTR CALLBACK DemoProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
@@ -136,14 +133,7 @@ int Run(int argc, wchar_t** argv) {
                    : 0;
     }
     if (mode == L"yesno") {
-        wchar_t caption[kLanguageTextChars] = L"";
-        wchar_t message[kLanguageTextChars] = L"";
-        GetLanguageText(ui.Lang(), caption, kLanguageTextChars, L"Dlg_Configure", L"Title",
-                        L"Configure");
-        GetLanguageMessage(ui.Lang(), message, kLanguageTextChars, L"CaptureStopNoCaptures",
-                           L"No captures have been created in the last session. Therefore the "
-                           L"Edit Mode can not be started. You need to create a capture first.");
-        return ShowYesNoBox(ui, nullptr, caption, message) ? 1 : 0;
+        return ShowYesNoBox(ui, nullptr, L"Configure", L"Start the Edit Mode?") ? 1 : 0;
     }
     return 102;
 }

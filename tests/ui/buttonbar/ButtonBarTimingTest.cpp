@@ -33,16 +33,6 @@ TEST(ButtonBarFade, FadeOutReachesTransparentAt300Ms) {
     EXPECT_TRUE(FadeFinished(FadeDirection::None, 0));
 }
 
-TEST(ButtonBarFade, AlphaRisesInTwentyMillisecondSteps) {
-    uint8_t previous = 0;
-    for (uint32_t t = 20; t <= 300; t += 20) {
-        const uint8_t alpha = FadeAlpha(FadeDirection::In, t);
-        EXPECT_GT(alpha, previous) << t;
-        previous = alpha;
-    }
-    EXPECT_EQ(previous, 255);
-}
-
 // A reversed fade continues from the alpha the other one reached, for every alpha, also when the
 // tick count wraps around in between.
 TEST(ButtonBarFade, ReversingKeepsTheAlpha) {

@@ -117,6 +117,8 @@ TEST_F(MenuPaintTest, GrayedItemUnderTheMouseIsFramedNotFilled) {
     // The cold icon at (4, 3) with constant alpha 127: a' = 127, c' = c * 127 / 255 rounded,
     // d = c' + d * 128 / 255 rounded: blue 25 + 20, green 50 + 50, red 100 + 100.
     EXPECT_EQ(Rgb(200, 100, 45), PixelAt(canvas, 4, 3));
+    // Alpha 128: a' = 64 rounded, so d * 191 / 255: red 30 + 150, green 20 + 75, blue 10 + 30.
+    EXPECT_EQ(Rgb(180, 95, 40), PixelAt(canvas, 6, 3));
     // Not the hot strip's pixel at (3, 2).
     EXPECT_EQ(colors.gradientLeft, PixelAt(canvas, 3, 2));
 }

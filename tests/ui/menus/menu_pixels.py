@@ -1,11 +1,6 @@
 #!/usr/bin/env python3
-"""menu_pixels.py SHOT LOG SKINS SKIN HOVERED GRAYED CHECKED RTL
-
-Reads an open skinned menu back from a screenshot against the skin's INI colours and its
-"MenuHot"/"MenuCold" strips (straight alpha, premultiplied here as the skin does). LOG holds the
-demo's "item POS ID LEFT TOP RIGHT BOTTOM" lines; GRAYED: "Start Edit Mode" (40151) is grayed;
-CHECKED: "Show CaptureBar" (40152) is checked. Prints one line per check: NAME|EXPECTED|ACTUAL.
-"""
+# menu_pixels.py SHOT LOG SKINS SKIN HOVERED GRAYED CHECKED RTL: an open skinned menu read back
+# against the skin's INI colours and MenuHot/MenuCold strips; prints NAME|EXPECTED|ACTUAL lines.
 import subprocess
 import sys
 

@@ -69,10 +69,9 @@ TEST_F(SkinTest, BlueSkinUsesItsOwnFiles) {
     LoadBlue();
     EXPECT_TRUE(skin.IsLoaded());
     EXPECT_EQ(skin.GetName(), L"Blue");
-    const std::wstring skins = SkinsPath();
-    EXPECT_EQ(skin.GetFolder(), skins);
-    EXPECT_EQ(skin.GetIniPath(), skins + kNativeSeparator + L"Blue.ini");
-    EXPECT_EQ(skin.GetImagePath(L"Button", L".png"), skins + kNativeSeparator + L"BlueButton.png");
+    EXPECT_EQ(skin.GetIniPath(), SkinsPath() + kNativeSeparator + L"Blue.ini");
+    EXPECT_EQ(skin.GetImagePath(L"Button", L".png"),
+              SkinsPath() + kNativeSeparator + L"BlueButton.png");
 
     const ZImage& button = skin.GetButtonImage();
     ASSERT_TRUE(button.IsValid());
@@ -191,10 +190,7 @@ TEST_F(SkinTest, MissingNameIsRefusedAndKeepsTheSkin) {
 }
 
 TEST_F(SkinTest, SkinWithoutFilesLoadsTheDefaults) {
-    // Before loading: the paths of the folder, an INI without a name.
     EXPECT_FALSE(skin.IsLoaded());
-    EXPECT_EQ(skin.GetFolder(), SkinsPath());
-    EXPECT_EQ(skin.GetIniPath(), SkinsPath() + kNativeSeparator + L".ini");
     ASSERT_TRUE(skin.Load(L"Nowhere"));
     EXPECT_TRUE(skin.IsLoaded());
     EXPECT_EQ(Sizes(), (std::vector<uint32_t>{16, 16, 16, 16, 0, 0}));
@@ -217,14 +213,6 @@ TEST_F(SkinTest, ReloadReleasesTheOldImages) {
     EXPECT_EQ(skin.GetButtonIcons().GetBitsPerPixel(), 24u);
     EXPECT_EQ(Sizes(), (std::vector<uint32_t>{16, 16, 16, 16, 2, 3}));
     EXPECT_EQ(skin.GetBackgroundColor(), 0x0000FF00u);
-}
-
-TEST(Skin, HostProgramFolder) {
-    // The default skin object looks beside the running program.
-    Skin skin;
-    wchar_t program[kMaxPathChars] = {};
-    ASSERT_TRUE(GetProgramFolder(program, kMaxPathChars));
-    EXPECT_EQ(skin.GetFolder(), std::wstring(program) + kNativeSeparator + L"Skins");
 }
 
 }  // namespace

@@ -68,16 +68,10 @@ void CALLBACK FindBox(HWND, UINT, UINT_PTR id, DWORD) {
     }
 }
 
-const DialogCaption kDemoCaptions[] = {
-    {IDC_DEMO_NORMAL, L"Normal"}, {IDC_DEMO_DISABLED, L"Disabled"}, {IDC_DEMO_HOVER, L"Hover"}};
-
 INT_PTR CALLBACK DemoProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        const auto* ui = reinterpret_cast<const SkinnedUi*>(lParam);
         StartSkinnedDialog(dialog, nullptr);
-        // The caption loader: language texts (none for this demo dialog), then the tags.
-        LoadDialogCaptions(ui->Lang(), dialog, L"Dlg_DialogDemo", kDemoCaptions, false);
         SetButtonTag(GetDlgItem(dialog, IDC_DEMO_NORMAL), kTagOk);
         SetButtonTag(GetDlgItem(dialog, IDC_DEMO_DISABLED), kTagCancel);
         SetButtonTag(GetDlgItem(dialog, IDC_DEMO_HOVER), kTagHelp);
@@ -108,7 +102,6 @@ INT_PTR CALLBACK DemoProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 
 int Run(int argc, wchar_t** argv) {
     if (argc < 6) {
-        std::fprintf(stderr, "usage: ui_probe dialog PROGRAM_DIR LANG_PARENT SKIN LANGUAGE MODE\n");
         return 100;
     }
     test::FakeSystemInfo system;

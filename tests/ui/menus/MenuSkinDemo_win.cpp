@@ -7,7 +7,8 @@
 // CHECKED 1 puts the check mark on "Show CaptureBar", GRAYED 1 grays "Start Edit Mode".
 //
 // Prints (flushed at once) "item POS ID LEFT TOP RIGHT BOTTOM" (screen rectangles) once the menu
-// shows, "rtl 0|1", and "chosen ID" when the menu closes (0 for none). Choosing "Exit" (40106) ends the program.
+// shows, "rtl 0|1", and "chosen ID" when the menu closes (0 for none). Choosing "Exit" (40106) ends
+// the program.
 #include <windows.h>
 
 #include <cstdio>
@@ -113,18 +114,10 @@ UINT OpenMenu(HWND window, Demo& demo) {
 
 LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* demo = reinterpret_cast<Demo*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (demo == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
     switch (message) {
-        case WM_NCCREATE: {
-            auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-            SetWindowLongPtrW(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-            break;
-        }
-        case WM_CREATE:
-            if (!demo->menuSkin.Init(window, demo->skin, &demo->language)) {
-                std::printf("init failed\n");
-            }
-            return 0;
         case WM_RBUTTONDOWN: {
             const UINT chosen = OpenMenu(window, *demo);
             std::printf("chosen %u\n", chosen);
@@ -134,21 +127,13 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         }
         case WM_TIMER:
-            if (wParam == kReportTimer && demo != nullptr) {
-                ReportItems(*demo);
-            }
+            ReportItems(*demo);
             return 0;
         case WM_MEASUREITEM:
-            if (demo->menuSkin.MeasureItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
-                                           nullptr)) {
-                return TRUE;
-            }
-            break;
+            return demo->menuSkin.MeasureItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam),
+                                              nullptr);
         case WM_DRAWITEM:
-            if (demo->menuSkin.DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), nullptr)) {
-                return TRUE;
-            }
-            break;
+            return demo->menuSkin.DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), nullptr);
         case WM_DESTROY:
             demo->menuSkin.Release();
             PostQuitMessage(0);
@@ -172,9 +157,11 @@ int MenuSkinDemoMain(int argc, wchar_t** argv) {
     demo.checked = std::wcscmp(argv[4], L"1") == 0;
     demo.grayed = std::wcscmp(argv[5], L"1") == 0;
 
-    if (CreateProbeWindow(L"ZMenuSkinDemo", L"MenuSkin Demo", DemoProc, WS_OVERLAPPEDWINDOW,
-                          {40, 40, 400, 280}, &demo) == nullptr) {
+    HWND window = CreateProbeWindow(L"ZMenuSkinDemo", L"MenuSkin Demo", DemoProc,
+                                    WS_OVERLAPPEDWINDOW, {40, 40, 400, 280}, nullptr);
+    if (window == nullptr || !demo.menuSkin.Init(window, demo.skin, &demo.language)) {
         return 1;
     }
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&demo));
     return RunProbeMessages();
 }

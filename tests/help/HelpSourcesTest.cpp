@@ -68,15 +68,8 @@ bool Resolves(const char* language, const std::string& name) {
 // The lines of one [SECTION] of a project file.
 std::vector<std::string> Section(const std::string& project, const std::string& name) {
     std::vector<std::string> lines;
-    std::istringstream in(project);
-    std::string line;
-    bool inside = false;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty() && line[0] == '[') {
-            inside = line == "[" + name + "]";
-        } else if (inside && !line.empty()) {
+    for (const std::string& body : Matches(project, "\\[" + name + "\\]([^\\[]*)")) {
+        for (const std::string& line : Matches(body, "([^\r\n]+)")) {
             lines.push_back(line);
         }
     }

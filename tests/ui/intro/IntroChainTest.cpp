@@ -9,13 +9,7 @@
 namespace zentrova {
 namespace {
 
-TEST(IntroChain, CaptureIntrosStartTheirGroup) {
-    EXPECT_TRUE(IntroStepOf(IntroId::Capture).startsCapture);
-    EXPECT_EQ(IntroStepOf(IntroId::Capture).group, IntroGroup::Capture);
-    EXPECT_TRUE(IntroStepOf(IntroId::CaptureScroll).startsCapture);
-    EXPECT_EQ(IntroStepOf(IntroId::CaptureScroll).group, IntroGroup::CaptureScroll);
-    EXPECT_TRUE(IntroStepOf(IntroId::Welcome).fadeStartUpArrows);
-    EXPECT_FALSE(IntroStepOf(IntroId::Welcome).hasNext);
+TEST(IntroChain, StartUpArrowsPointAtTheBarAndTheNotificationArea) {
     ArrowTarget arrows[2];
     StartUpArrowTargets(1024, 768, arrows);
     EXPECT_EQ((std::vector<int32_t>{arrows[0].x, arrows[0].y, arrows[1].x, arrows[1].y}),

@@ -137,7 +137,7 @@ int ButtonBarProbeMain(int argc, wchar_t** argv) {
     GetLanguageText(lang.Handle(), labels, kLanguageTextChars, L"ButtonLabels", L"Capture", L"");
 
     HWND owner = CreateProbeWindow(L"ButtonBarProbeOwner", L"Button Bar Probe", OwnerProc,
-                                   WS_POPUP | WS_BORDER, {362, 334, 662, 434}, nullptr);
+                                   WS_POPUP | WS_BORDER, {362, 334, 662, 434});
     if (owner == nullptr) {
         return 2;
     }

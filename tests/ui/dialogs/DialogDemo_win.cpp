@@ -28,8 +28,6 @@
 namespace zentrova {
 namespace {
 
-constexpr UINT_PTR kReportTimer = 77;
-
 std::string Utf8Text(HWND window) {
     wchar_t text[2048] = L"";
     GetWindowTextW(window, text, 2048);
@@ -57,7 +55,7 @@ void ReportDialog(HWND dialog) {
     std::printf("ready\n");
 }
 
-// The message boxes are modal inside the library: a thread timer finds the box once it is up.
+// The dialogs are modal: a thread timer finds the dialog once it is up.
 void CALLBACK FindBox(HWND, UINT, UINT_PTR id, DWORD) {
     HWND box = FindWindowW(L"#32770", nullptr);
     DWORD process = 0;
@@ -76,7 +74,6 @@ INT_PTR CALLBACK DemoProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         SetButtonTag(GetDlgItem(dialog, IDC_DEMO_DISABLED), kTagCancel);
         SetButtonTag(GetDlgItem(dialog, IDC_DEMO_HOVER), kTagHelp);
         EnableWindow(GetDlgItem(dialog, IDC_DEMO_DISABLED), FALSE);
-        SetTimer(dialog, kReportTimer, 100, nullptr);
         SetFocus(GetDlgItem(dialog, IDC_DEMO_NORMAL));
         return FALSE;  // the focus is set
     }
@@ -87,11 +84,6 @@ INT_PTR CALLBACK DemoProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     INT_PTR result = 0;
     if (HandleSkinnedDialogMessage(*ui, dialog, message, wParam, lParam, &result)) {
         return result;
-    }
-    if (message == WM_TIMER && wParam == kReportTimer) {
-        KillTimer(dialog, kReportTimer);
-        ReportDialog(dialog);
-        return TRUE;
     }
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
         EndDialog(dialog, LOWORD(wParam));
@@ -114,11 +106,11 @@ int Run(int argc, wchar_t** argv) {
     language.Start(argv[2], argv[4]);
     SkinnedUi ui(skin, language);
     const std::wstring mode = argv[5];
+    SetTimer(nullptr, 0, 100, FindBox);
     if (mode == L"buttons") {
         return static_cast<int>(DialogBoxParamW(GetModuleHandleW(nullptr), L"DEMODLG", nullptr,
                                                 DemoProcedure, reinterpret_cast<LPARAM>(&ui)));
     }
-    SetTimer(nullptr, 0, 100, FindBox);
     if (mode == L"okbox") {
         return ShowOkBox(ui, nullptr, L"The capture \"%ls\" (number %d) could not be saved.",
                          L"Capture 3", 3)

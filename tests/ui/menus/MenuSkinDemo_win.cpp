@@ -108,7 +108,7 @@ int MenuSkinDemoMain(int argc, wchar_t** argv) {
     demo.checked = std::wcscmp(argv[4], L"1") == 0;
     demo.grayed = std::wcscmp(argv[5], L"1") == 0;
     HWND window = CreateProbeWindow(L"ZMenuSkinDemo", L"MenuSkin Demo", DemoProc,
-                                    WS_OVERLAPPEDWINDOW, {40, 40, 400, 280}, nullptr);
+                                    WS_OVERLAPPEDWINDOW, {40, 40, 400, 280});
     if (window == nullptr || !demo.menuSkin.Init(window, demo.skin, &demo.language)) {
         return 1;
     }

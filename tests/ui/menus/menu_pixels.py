@@ -16,10 +16,6 @@ class Picture:
         return tuple(self.data[i:i + self.n])
 
 
-def rnd(v):
-    return (v + 127) // 255
-
-
 shot, log, skins, skin = sys.argv[1:5]
 hovered, grayed, checked, rtl = (int(v) for v in sys.argv[5:9])
 screen = Picture(shot)
@@ -50,17 +46,16 @@ def gradient(rect, x):
 
 
 def icon_off(strip, index, rect, constant):
-    """Pixels of the item's icon that differ from the strip's icon blended over the column."""
-    is_hot = strip is hot
-    x0, y0 = rect[0] + (3 if is_hot else 4), (rect[1] + rect[3]) // 2 - (8 if is_hot else 7)
+    """Pixels of the item's icon unlike the strip's icon (premultiplied by truncation) blended over
+    the icon column at a constant alpha, with rounding."""
+    x0, y0 = rect[0] + 4 - (strip is hot), (rect[1] + rect[3]) // 2 - 7 - (strip is hot)
     off = 0
-    for py in range(16):
-        for px in range(16):
-            r, g, b, a = strip.at(index * 16 + px, py)
-            a2 = rnd(a * constant)
-            want = tuple(rnd(c * a // 255 * constant) + rnd(d * (255 - a2))
-                         for c, d in zip((r, g, b), left))
-            off += screen.at(x0 + px, y0 + py) != want
+    for px, py in ((px, py) for py in range(16) for px in range(16)):
+        *rgb, a = strip.at(index * 16 + px, py)
+        a2 = (a * constant + 127) // 255
+        want = tuple((c * a // 255 * constant + 127) // 255 + (d * (255 - a2) + 127) // 255
+                     for c, d in zip(rgb, left))
+        off += screen.at(x0 + px, y0 + py) != want
     return off
 
 
@@ -71,11 +66,8 @@ is_grayed = grayed and hovered == 40151
 out('hovered: frame', hexc(border), hexc(screen.at(R - 2, B - 2)))
 out('hovered: fill' if not is_grayed else 'hovered grayed: no fill',
     hexc(selected if not is_grayed else gradient(rect, L + 29)), hexc(screen.at(L + 29, T + 2)))
-if is_grayed:
-    out('hovered grayed: cold icon at half alpha, pixels off', 0,
-        icon_off(cold, icons[hovered], rect, 127))
-else:
-    out('hovered: hot icon, pixels off', 0, icon_off(hot, icons[hovered], rect, 255))
+out('hovered: %s icon, pixels off' % ('cold half alpha' if is_grayed else 'hot'), 0,
+    icon_off(cold if is_grayed else hot, icons[hovered], rect, 127 if is_grayed else 255))
 for command, icon in icons.items():
     if command != hovered:
         out('%d: cold icon, pixels off' % command, 0,

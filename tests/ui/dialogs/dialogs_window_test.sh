@@ -81,8 +81,6 @@ check "rows of the focused, disabled and normal buttons" "3 2 0 " "$(rows 1001 1
 check "icon 0 at (3, (h - ih) / 2 + 1)" yes "$(icon_at "$shot" Default 1001 0 0 3)"
 check "icon 7 of the normal button" yes "$(icon_at "$shot" Default 1003 7 0 0)"
 check_true "disabled text colour" gt0 "$(text_pixels "$shot" 1002 ButtonTextColorDisabled)"
-check_true "default text colour" gt0 "$(text_pixels "$shot" 1003 ButtonTextColorDefault)"
-check "no hilight text without the mouse" 0 "$(text_pixels "$shot" 1003 ButtonTextColorHilight)"
 
 # hover ID NAME: the mouse right of button ID's centre, then the screenshot NAME in $shot.
 hover() {
@@ -96,7 +94,6 @@ hover() {
 hover 1003 demo-hover
 check "under the mouse: row 1" "1 " "$(rows 1003)"
 check_true "under the mouse: hilight text" gt0 "$(text_pixels "$shot" 1003 ButtonTextColorHilight)"
-check "under the mouse: no default text" 0 "$(text_pixels "$shot" 1003 ButtonTextColorDefault)"
 
 hover 1002 demo-hover-disabled
 check "disabled under the mouse: row 2, the left button back to 0" "2 0 " "$(rows 1002 1003)"

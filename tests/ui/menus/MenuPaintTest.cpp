@@ -5,7 +5,6 @@
 #include <cstring>
 #include <initializer_list>
 #include <utility>
-#include <vector>
 
 #include "image/ZImage.h"
 #include "tests/ui/skin/SkinTestFolder.h"
@@ -169,14 +168,6 @@ TEST_F(MenuPaintTest, IconsAreCutAtTheCanvasEdges) {
     EXPECT_EQ(Rgb(9, 9, 9), PixelAt(canvas, 1, 1));
     ASSERT_TRUE(BlendMenuIcon(canvas, strip, 1, -14, -14, 255));
     EXPECT_EQ(Rgb(6, 5, 4), PixelAt(canvas, 1, 1));
-}
-
-TEST_F(MenuPaintTest, ThirtyTwoBitCanvasGetsAlphaToo) {
-    ASSERT_TRUE(canvas.Create(60, 21, 32, 0, nullptr));
-    std::memset(canvas.GetBits(), 0, canvas.GetPixelMemorySize());
-    ASSERT_TRUE(BlendMenuIcon(canvas, cold, 1, 0, 0, 255));
-    const uint8_t* p = canvas.GetRow(20) + 2 * 4;  // (2, 0): alpha 128 over alpha 0
-    EXPECT_EQ(std::vector<uint8_t>(p, p + 4), (std::vector<uint8_t>{20, 40, 60, 128}));
 }
 
 TEST_F(MenuPaintTest, TitleItems) {

@@ -104,7 +104,6 @@ TEST(ProfileFile, TextsOfTheOddCases) {
         {L"main.ini", L"Skin", L"Later", 260, L"(default)"},
         // Keys before the first section lie in the nameless one; comments are ordinary keys.
         {L"main.ini", L"", L"top", 260, L"before any section"},
-        {L"main.ini", L"", L"; a comment line", 260, L"(default)"},
         {L"main.ini", L"Skin", L";Commented", 260, L"1"},
         // "[Broken" has no "]": it is a key of "Skin", and the keys after it stay in "Skin".
         {L"main.ini", L"Skin", L"BrokenKey", 260, L"1"},

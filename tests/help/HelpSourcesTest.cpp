@@ -68,15 +68,8 @@ bool Resolves(const char* language, const std::string& name) {
 // The lines of one [SECTION] of a project file.
 std::vector<std::string> Section(const std::string& project, const std::string& name) {
     std::vector<std::string> lines;
-    std::istringstream in(project);
-    std::string line;
-    bool inside = false;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty() && line[0] == '[') {
-            inside = line == "[" + name + "]";
-        } else if (inside && !line.empty()) {
+    for (const std::string& body : Matches(project, "\\[" + name + "\\]([^\\[]*)")) {
+        for (const std::string& line : Matches(body, "([^\r\n]+)")) {
             lines.push_back(line);
         }
     }
@@ -133,35 +126,12 @@ TEST(HelpSources, ContextIdsOfTheHeaderAreTheTable) {
     EXPECT_STREQ(HelpTopicName(HelpTopic::Count), L"welcome");
 }
 
-TEST(HelpSources, EveryTopicHasAPageInEveryLanguageAndTheLanguagesMatch) {
-    for (const char* language : kLanguages) {
-        for (size_t i = 0; i < kHelpTopicCount; ++i) {
-            EXPECT_TRUE(Resolves(language, ToUtf8(HelpTopicTable()[i].name) + ".htm"))
-                << language << " " << ToUtf8(HelpTopicTable()[i].name);
-        }
-    }
+TEST(HelpSources, EveryTopicHasAPageTheProjectListsAndAliases) {
     EXPECT_EQ(Pages("en-us"), Pages("de-de"));
-}
-
-TEST(HelpSources, ProjectListsEveryFileAndAliasesEveryContext) {
     for (const char* language : kLanguages) {
         const std::string base = std::string("CVX-") + language;
         const std::string project = ReadAll(kHelp / language / (base + ".hhp"));
-        const std::vector<std::string> options = Section(project, "OPTIONS");
-        for (const std::string& option :
-             {"Compiled file=" + base + ".chm", "Contents file=" + base + ".hhc",
-              "Index file=" + base + ".hhk", std::string("Default topic=welcome.htm"),
-              std::string("Default Window=main")}) {
-            EXPECT_EQ(std::count(options.begin(), options.end(), option), 1)
-                << language << " " << option;
-        }
-        // The window the program's topics open in shows this language's contents and index.
-        const std::vector<std::string> windows = Section(project, "WINDOWS");
-        ASSERT_EQ(windows.size(), 1u) << language;
-        EXPECT_EQ(windows[0].find("main=\"Zentrova Clarivue 2 "), 0u) << windows[0];
-        EXPECT_NE(windows[0].find("\"" + base + ".hhc\",\"" + base + ".hhk\",\"welcome.htm\""),
-                  std::string::npos)
-            << windows[0];
+        // (The compiled file's name, title and window are checked where the help opens under Wine.)
         const std::vector<std::string> files = Section(project, "FILES");
         for (const std::string& file : files) {
             EXPECT_TRUE(Resolves(language, file)) << language << " " << file;
@@ -179,6 +149,7 @@ TEST(HelpSources, ProjectListsEveryFileAndAliasesEveryContext) {
         for (size_t i = 0; i < kHelpTopicCount; ++i) {
             const HelpTopicEntry& entry = HelpTopicTable()[i];
             expected.push_back(ContextKey(entry) + "=" + ToUtf8(entry.name) + ".htm");
+            EXPECT_TRUE(Resolves(language, ToUtf8(entry.name) + ".htm")) << language << " " << i;
         }
         std::sort(aliases.begin(), aliases.end());
         std::sort(expected.begin(), expected.end());

@@ -9,8 +9,8 @@ int DialogDemoMain(int argc, wchar_t** argv);
 int MenuSkinDemoMain(int argc, wchar_t** argv);
 
 // Registers a window class with the arrow cursor and a white background and creates a visible
-// window of it; param reaches WM_NCCREATE and WM_CREATE. Null when either step fails.
+// window of it. Null when either step fails.
 HWND CreateProbeWindow(const wchar_t* className, const wchar_t* title, WNDPROC procedure,
-                       DWORD style, RECT place, void* param);
+                       DWORD style, RECT place);
 // Runs the message loop; the exit code of WM_QUIT, 3 when GetMessage fails.
 int RunProbeMessages();

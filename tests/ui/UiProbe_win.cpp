@@ -7,7 +7,7 @@
 #include "tests/ui/UiProbe.h"
 
 HWND CreateProbeWindow(const wchar_t* className, const wchar_t* title, WNDPROC procedure,
-                       DWORD style, RECT place, void* param) {
+                       DWORD style, RECT place) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = procedure;
@@ -20,7 +20,7 @@ HWND CreateProbeWindow(const wchar_t* className, const wchar_t* title, WNDPROC p
     }
     return CreateWindowExW(0, className, title, style | WS_VISIBLE, place.left, place.top,
                            place.right - place.left, place.bottom - place.top, nullptr, nullptr,
-                           instance, param);
+                           instance, nullptr);
 }
 
 int RunProbeMessages() {

@@ -24,8 +24,6 @@ TEST(ButtonBarGeometry, AlignmentValues) {
     EXPECT_FALSE(BarAlignmentFromValue(4, a));
     EXPECT_FALSE(BarAlignmentFromValue(0xFFFFFFFFu, a));
     EXPECT_EQ(a, BarAlignment::Top);
-    EXPECT_TRUE(IsVerticalBar(BarAlignment::Left) && IsVerticalBar(BarAlignment::Right));
-    EXPECT_FALSE(IsVerticalBar(BarAlignment::Top) || IsVerticalBar(BarAlignment::Bottom));
 }
 
 TEST(ButtonBarGeometry, CellSizeFromEitherLayout) {

@@ -7,14 +7,13 @@
 // LANGUAGE (default "en-us"), keep-on-top and auto-hide on, not shown at the start.
 //
 // Files in OUTDIR:
-// * ready     "cell=WxH screen=WxH" once the bar exists;
 // * state.log one line whenever the bar's state changes, checked every 10 ms:
-//             "tick=T bar=X,Y,W,H hidden=H collapsed=C fade=F alpha=A pressed=P cursor=X,Y tip=V
-//             tiprect=X,Y,W,H text=LABEL" (fade 0 none, 1 in, 2 out; tick is GetTickCount;
-//             tiprect 0,0,0,0 while the tooltip is hidden; LABEL in UTF-8);
-// * commands.log one line per WM_COMMAND the owner receives: "tick=T id=ID lparam=L".
-// The probe destroys the bar and ends with exit code 0 when the file OUTDIR\quit appears (exit
-// code 4 after 120 s); 2 when the bar cannot be created.
+//             "bar=X,Y,W,H hidden=H collapsed=C fade=F alpha=A pressed=P cursor=X,Y tip=V
+//             tiprect=X,Y,W,H text=LABEL" (fade 0 none, 1 in, 2 out; tiprect 0,0,0,0 while the
+//             tooltip is hidden; LABEL in UTF-8);
+// * commands.log one line per WM_COMMAND the owner receives: "id=ID lparam=L".
+// The probe destroys the bar and ends with exit code 0 when the file OUTDIR\quit appears; 2 when
+// the bar cannot be created.
 #include <windows.h>
 #include <objbase.h>
 
@@ -38,10 +37,6 @@ using namespace zentrova;
 constexpr UINT_PTR kPollTimer = 7;
 constexpr uint32_t kCaptureCommands[9] = {40128, 40127, 40107, 40108, 40155,
                                           40109, 40026, 40006, 40084};
-constexpr const wchar_t* kCaptureLabels =
-    L"Capture Scrolling Window (Text)|Capture Scrolling Window (Website)|Capture Single "
-    L"Window|Capture Free Rect Region|Capture Free Style Region|Capture Fixed Region|Stop "
-    L"Capture/Enter Edit Mode|Configure...|Open Help";
 constexpr const wchar_t* kEdgePictures[4] = {L"ButtonBarCaptureLeft", L"ButtonBarCaptureTop",
                                              L"ButtonBarCaptureRight", L"ButtonBarCaptureBottom"};
 
@@ -49,12 +44,7 @@ struct Probe {
     CButtonBar bar;
     std::wstring outDir;
     std::string lastState;
-    DWORD started = 0;
 };
-
-Probe* ProbeOf(HWND window) {
-    return reinterpret_cast<Probe*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
 
 void AppendText(const std::wstring& path, const std::string& text) {
     FILE* file = _wfopen(path.c_str(), L"ab");
@@ -69,11 +59,8 @@ std::string Rect(HWND window, bool visible) {
     if (visible) {
         GetWindowRect(window, &r);
     }
-    char text[64];
-    std::snprintf(text, sizeof(text), "%ld,%ld,%ld,%ld", static_cast<long>(r.left),
-                  static_cast<long>(r.top), static_cast<long>(r.right - r.left),
-                  static_cast<long>(r.bottom - r.top));
-    return text;
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+           std::to_string(r.right - r.left) + "," + std::to_string(r.bottom - r.top);
 }
 
 void LogState(Probe& probe) {
@@ -91,39 +78,29 @@ void LogState(Probe& probe) {
     const std::string state = "bar=" + Rect(bar.GetWindow(), true) + head +
                               " tiprect=" + Rect(bar.GetTooltipWindow(), tipVisible) +
                               " text=" + ToUtf8(bar.GetTooltipText()) + "\n";
-    if (state == probe.lastState) {
-        return;
+    if (state != probe.lastState) {
+        probe.lastState = state;
+        AppendText(probe.outDir + L"\\state.log", state);
     }
-    probe.lastState = state;
-    AppendText(probe.outDir + L"\\state.log",
-               "tick=" + std::to_string(GetTickCount()) + " " + state);
 }
 
 LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Probe* probe = ProbeOf(window);
+    auto* probe = reinterpret_cast<Probe*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (probe == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
     switch (message) {
-        case WM_COMMAND: {
-            char line[96];
-            std::snprintf(line, sizeof(line), "tick=%lu id=%u lparam=%ld\n",
-                          static_cast<unsigned long>(GetTickCount()),
-                          static_cast<unsigned>(LOWORD(wParam)), static_cast<long>(lParam));
-            AppendText(probe->outDir + L"\\commands.log", line);
+        case WM_COMMAND:
+            AppendText(probe->outDir + L"\\commands.log", "id=" + std::to_string(LOWORD(wParam)) +
+                                                              " lparam=" + std::to_string(lParam) +
+                                                              "\n");
             return 0;
-        }
         case WM_TIMER:
-            if (wParam == kPollTimer) {
-                LogState(*probe);
-                const std::wstring quit = probe->outDir + L"\\quit";
-                if (GetFileAttributesW(quit.c_str()) != INVALID_FILE_ATTRIBUTES) {
-                    probe->bar.Destroy();
-                    PostQuitMessage(0);
-                } else if (GetTickCount() - probe->started > 120000) {
-                    probe->bar.Destroy();
-                    PostQuitMessage(4);
-                }
+            LogState(*probe);
+            if (GetFileAttributesW((probe->outDir + L"\\quit").c_str()) !=
+                INVALID_FILE_ATTRIBUTES) {
+                probe->bar.Destroy();
+                PostQuitMessage(0);
             }
             return 0;
         default:
@@ -157,30 +134,22 @@ int ButtonBarProbeMain(int argc, wchar_t** argv) {
     LanguageSession lang;
     lang.Start(L"" CLARIVUE_TEST_LANG_PARENT, language);
     wchar_t labels[kLanguageTextChars] = {};
-    GetLanguageText(lang.Handle(), labels, kLanguageTextChars, L"ButtonLabels", L"Capture",
-                    kCaptureLabels);
+    GetLanguageText(lang.Handle(), labels, kLanguageTextChars, L"ButtonLabels", L"Capture", L"");
 
     HWND owner = CreateProbeWindow(L"ButtonBarProbeOwner", L"Button Bar Probe", OwnerProc,
-                                   WS_POPUP | WS_BORDER, {362, 334, 662, 434}, nullptr);
+                                   WS_POPUP | WS_BORDER, {362, 334, 662, 434});
     if (owner == nullptr) {
         return 2;
     }
     SetWindowLongPtrW(owner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&probe));
 
-    probe.started = GetTickCount();
     if (!probe.bar.Create(owner, GetModuleHandleW(nullptr), skin.GetColor(L"ButtonBarHiddenColor"),
                           skin.GetColor(L"ButtonBarToolTipBackColor"),
                           skin.GetColor(L"ButtonBarToolTipTextColor"), alignment, true, false, true,
                           9, kCaptureCommands, labels, picture, false)) {
         return 2;
     }
-    char ready[96];
-    std::snprintf(ready, sizeof(ready), "cell=%dx%d screen=%dx%d\n",
-                  static_cast<int>(probe.bar.GetCellSize().width),
-                  static_cast<int>(probe.bar.GetCellSize().height), GetSystemMetrics(SM_CXSCREEN),
-                  GetSystemMetrics(SM_CYSCREEN));
     LogState(probe);
-    AppendText(probe.outDir + L"\\ready", ready);
     SetTimer(owner, kPollTimer, 10, nullptr);
 
     const int code = RunProbeMessages();

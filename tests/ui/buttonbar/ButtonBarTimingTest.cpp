@@ -33,16 +33,6 @@ TEST(ButtonBarFade, FadeOutReachesTransparentAt300Ms) {
     EXPECT_TRUE(FadeFinished(FadeDirection::None, 0));
 }
 
-TEST(ButtonBarFade, AlphaRisesInTwentyMillisecondSteps) {
-    uint8_t previous = 0;
-    for (uint32_t t = 20; t <= 300; t += 20) {
-        const uint8_t alpha = FadeAlpha(FadeDirection::In, t);
-        EXPECT_GT(alpha, previous) << t;
-        previous = alpha;
-    }
-    EXPECT_EQ(previous, 255);
-}
-
 // A reversed fade continues from the alpha the other one reached, for every alpha, also when the
 // tick count wraps around in between.
 TEST(ButtonBarFade, ReversingKeepsTheAlpha) {
@@ -61,25 +51,11 @@ TEST(ButtonBarFade, ReversingKeepsTheAlpha) {
     EXPECT_EQ(FadeStartForAlpha(FadeDirection::Out, 128, 1000), 850u);
 }
 
-TEST(ButtonBarAutoHide, EachCase) {
-    // Cursor on a bar without auto-hide: the tooltip is shown, the state is left alone.
+TEST(ButtonBarAutoHide, WithoutAutoHideOnlyTheTooltipFollows) {
     AutoHideState s{false, false};
     EXPECT_EQ(AutoHideTick(true, false, s), AutoHideAction::ShowTooltip);
-    EXPECT_FALSE(s.hidden);
-    EXPECT_FALSE(s.prevHidden);
-    // Cursor off a bar without auto-hide: tooltip hidden and the bar repainted.
     EXPECT_EQ(AutoHideTick(false, false, s), AutoHideAction::HideTooltipAndRepaint);
-    EXPECT_FALSE(s.hidden);
-    // Cursor on a collapsed strip: expand.
-    s = {true, true};
-    EXPECT_EQ(AutoHideTick(true, true, s), AutoHideAction::ExpandAndFadeIn);
-    EXPECT_FALSE(s.hidden);
-    EXPECT_FALSE(s.prevHidden);
-    // Cursor off a shown bar: fade out.
-    s = {false, false};
-    EXPECT_EQ(AutoHideTick(false, true, s), AutoHideAction::HideTooltipAndFadeOut);
-    EXPECT_TRUE(s.hidden);
-    EXPECT_TRUE(s.prevHidden);
+    EXPECT_FALSE(s.hidden || s.prevHidden);
 }
 
 // The user's path: the bar starts collapsed, the mouse touches the strip, stays, leaves, stays
@@ -91,10 +67,10 @@ TEST(ButtonBarAutoHide, CollapsedExpandedCollapsedAgain) {
     EXPECT_EQ(AutoHideTick(true, true, s), AutoHideAction::None);
     EXPECT_EQ(AutoHideTick(true, true, s), AutoHideAction::None);
     EXPECT_EQ(AutoHideTick(false, true, s), AutoHideAction::HideTooltipAndFadeOut);
+    EXPECT_TRUE(s.hidden && s.prevHidden);
     EXPECT_EQ(AutoHideTick(false, true, s), AutoHideAction::None);
-    EXPECT_TRUE(s.hidden);
     EXPECT_EQ(AutoHideTick(true, true, s), AutoHideAction::ExpandAndFadeIn);
-    EXPECT_FALSE(s.hidden);
+    EXPECT_FALSE(s.hidden || s.prevHidden);
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # buttonbar_test.sh BUILD UI_PROBE_EXE WINTOOL_EXE SKINS_DIR
-# The capture bar in the Wine desktop driven by real input (the geometry of every skin and edge is
-# checked natively): collapsed strip, expanding and fading in, hover and pressed cells exactly as
-# the skin picture, no magenta on screen, the tooltip, left and right clicks, fading out.
-# Two runs: Default in English on the left edge, Small in German at the bottom.
+# The capture bar driven by real input: strip, expanding, hover and pressed cells as the skin
+# picture, no magenta, the tooltip, left and right clicks, collapsing; Default/en left, Small/de bottom.
 # shellcheck disable=SC2154 # pid and rc are set by the harness (printf -v)
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/../../wine/harness.sh"
@@ -12,27 +10,20 @@ harness_init "$1" "$3"
 probe=$2
 skins=$4
 
-# Colour of one pixel of a picture as rrggbb.
 pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6 | tr 'A-F' 'a-f'; }
-# Number of pixels in which two pictures differ.
-differing() { compare -metric AE "$1" "$2" null: 2>&1; }
-# Number of magenta pixels of a picture.
 magenta_count() {
   convert "$1" -fill black +opaque '#FF00FF' -fill white -opaque '#FF00FF' \
     -format '%[fx:round(mean*w*h)]' info:
 }
-# cell_diff SHOT X Y COLUMN ROW: the number of pixels in which the n x n screen cell at X,Y differs
-# from what it must show for the skin picture's cell (COLUMN, ROW): the cell's pixels, with the
-# screenshot's own where the cell is magenta (transparent through the colour key). Uses the
-# caller's n, dir and picture.
+# cell_diff SHOT X Y COLUMN ROW: pixels of the n x n screen cell at X,Y unlike the skin picture's
+# cell (COLUMN, ROW), its magenta transparent.
 cell_diff() {
   convert "$1" -crop "${n}x${n}+$2+$3" +repage "$dir/cell.png"
   convert "$dir/cell.png" \( "$picture" -crop "${n}x${n}+$(($4 * n))+$(($5 * n))" +repage \
     -transparent '#FF00FF' \) -composite "$dir/expected.png"
-  differing "$dir/cell.png" "$dir/expected.png"
+  compare -metric AE "$dir/cell.png" "$dir/expected.png" null: 2>&1
 }
 
-# wait_line FILE FROM REGEX SECONDS: prints the first line after line FROM that matches REGEX.
 wait_line() {
   local i line
   for ((i = 0; i < $4 * 20; i++)); do
@@ -47,97 +38,56 @@ wait_line() {
 }
 lines() { wc -l <"$1" 2>/dev/null | tr -d ' ' || echo 0; }
 field() { sed -n "s/.*[ ^]$2=\([^ ]*\).*/\1/p" <<<" $1"; }
-tick() { field "$1" tick; }
-# The tooltip text: the rest of the line.
 tiptext() { sed -n 's/.* text=//p' <<<"$1"; }
 
 edges=(Left Top Right Bottom)
 
-# run_edge SKIN LANGUAGE CELL ALIGNMENT COLLAPSED_RECT SHOWN_RECT LABEL
-# Rectangles as X,Y,W,H; LABEL: the tooltip of button 2 ("Capture Single Window", 40107).
+# run_edge SKIN LANGUAGE CELL ALIGNMENT COLLAPSED_RECT SHOWN_RECT LABEL (rectangles X,Y,W,H;
+# LABEL the tooltip of button 2, 40107).
 run_edge() {
-  local skin=$1 language=$2 n=$3 a=$4 strip=$5 shown=$6 label=$7
-  local edge=${edges[$a]} name="$1-${edges[$a]}"
-  local dir="$HARNESS_OUT/$name"
-  local state="$dir/state.log" commands="$dir/commands.log"
+  local skin=$1 n=$3 a=$4 strip=$5 shown=$6 label=$7 v=$(($4 % 2 == 0)) name="$1-${edges[$4]}"
+  local dir="$HARNESS_OUT/$name" line mark expanded out collapsed
+  local state="$dir/state.log" commands="$dir/commands.log" c="$HARNESS_OUT/$name-collapsed.png"
+  local picture="$skins/${skin}ButtonBarCapture${edges[$a]}.png" shot="$HARNESS_OUT/$name-shown.png"
   mkdir -p "$dir"
-  harness_start pid "$probe" buttonbar "$skin" "$a" "Z:$dir" "$language"
-  if ! wait_line "$dir/ready" 0 . 30 >/dev/null; then
+  harness_start pid "$probe" buttonbar "$skin" "$a" "Z:$dir" "$2"
+  if ! line=$(wait_line "$state" 0 "collapsed=1" 30); then
     check "$name: probe ready" yes no
     return
   fi
-  check "$name: cell and screen" "cell=${n}x${n} screen=1024x768" "$(tr -d '\r\n' <"$dir/ready")"
-
-  # Collapsed at the start: the strip, opaque.
-  local line
-  line=$(wait_line "$state" 0 "collapsed=1" 5)
   check "$name: starts collapsed at $strip" "$strip 255" "$(field "$line" bar) $(field "$line" alpha)"
   IFS=, read -r sx sy sw sh <<<"$strip"
   IFS=, read -r bx by bw bh <<<"$shown"
+  # Cursor spots: on the strip over button 4, on button 2 (cell gx, gy of the bar).
+  local cx=$((sx + sw / 2)) cy=$((sy + sh / 2)) gx=$((v ? 0 : 2 * n)) gy=$((v ? 2 * n : 0))
+  local mx=$((v ? sx + 1 : sx + 4 * n + n / 2)) my=$((v ? sy + 4 * n + n / 2 : sy + 1))
+  local ix=$((bx + gx + n / 2)) iy=$((by + gy + n / 2))
   sleep 0.3
-  harness_screenshot "$HARNESS_OUT/$name-collapsed.png"
-  local cx=$((sx + sw / 2)) cy=$((sy + sh / 2))
+  harness_screenshot "$c"
   check "$name: strip in the hidden colour, black frame" "1e88e5 000000 000000" \
-    "$(pixel "$HARNESS_OUT/$name-collapsed.png" $cx $cy) \
-$(pixel "$HARNESS_OUT/$name-collapsed.png" $sx $sy) \
-$(pixel "$HARNESS_OUT/$name-collapsed.png" $((sx + sw - 1)) $((sy + sh - 1)))" 
+    "$(pixel "$c" $cx $cy) $(pixel "$c" $sx $sy) $(pixel "$c" $((sx + sw - 1)) $((sy + sh - 1)))"
 
-  # Mouse on the strip, over button 4: expands at the next tick, fades in over 300 ms.
-  local mx my
-  if [ "$a" = 0 ] || [ "$a" = 2 ]; then
-    mx=$((sx + 1)); my=$((sy + 4 * n + n / 2))
-  else
-    mx=$((sx + 4 * n + n / 2)); my=$((sy + 1))
-  fi
-  local mark
   mark=$(lines "$state")
   harness_mouse $mx $my
-  local on expanded done
-  on=$(wait_line "$state" "$mark" "cursor=$mx,$my " 5)
   expanded=$(wait_line "$state" "$mark" "collapsed=0" 5)
-  done=$(wait_line "$state" "$mark" "collapsed=0 fade=0 alpha=255" 5)
   check "$name: expanded to $shown" "$shown" "$(field "$expanded" bar)"
   check "$name: expanding starts with a transparent bar fading in" "1 0" \
     "$(field "$expanded" fade) $(($(field "$expanded" alpha) < 60 ? 0 : 1))"
-  check_true "$name: expanded after the mouse came" test -n "$on"
-  check_true "$name: fades in over 300 ms at least" \
-    test $(($(tick "$done") - $(tick "$expanded"))) -ge 280
+  wait_line "$state" "$mark" "collapsed=0 fade=0 alpha=255" 5 >/dev/null
 
-  # Mouse on button 2: hover cell and tooltip.
-  local ix iy gx gy
-  if [ "$a" = 0 ] || [ "$a" = 2 ]; then
-    gx=0; gy=$((2 * n)); ix=$((bx + n / 2)); iy=$((by + 2 * n + n / 2))
-  else
-    gx=$((2 * n)); gy=0; ix=$((bx + 2 * n + n / 2)); iy=$((by + n / 2))
-  fi
   mark=$(lines "$state")
   harness_mouse $ix $iy
   line=$(wait_line "$state" "$mark" "cursor=$ix,$iy tip=1 .*text=$label\$" 5)
   check "$name: tooltip of button 2" "$label" "$(tiptext "$line")"
   sleep 0.3
-  local shot="$HARNESS_OUT/$name-shown.png"
   harness_screenshot "$shot"
-  local picture="$skins/${skin}ButtonBarCapture$edge.png"
   convert "$shot" -crop "${bw}x${bh}+${bx}+${by}" +repage "$dir/bar.png"
   check "$name: no magenta on screen" 0 "$(magenta_count "$dir/bar.png")"
   check "$name: button 2 shows its hover cell" 0 "$(cell_diff "$shot" $((bx + gx)) $((by + gy)) 2 1)"
-  check_true "$name: hover cell differs from the normal one" \
-    test "$(cell_diff "$shot" $((bx + gx)) $((by + gy)) 2 0)" -gt 0
-  # The neighbour keeps its normal cell.
-  check "$name: button 3 shows its normal cell" 0 "$(cell_diff "$shot" \
-    $((bx + gx + (a % 2 == 1 ? n : 0))) $((by + gy + (a % 2 == 0 ? n : 0))) 3 0)"
+  check "$name: button 3 shows its normal cell" 0 \
+    "$(cell_diff "$shot" $((bx + gx + (v ? 0 : n))) $((by + gy + (v ? n : 0))) 3 0)"
 
-  # Tooltip beside the bar, on its inner side.
   IFS=, read -r tx ty tw th <<<"$(field "$line" tiprect)"
-  local want
-  case $a in
-    0) want="$((bx + bw)),$iy" ;;
-    1) want="$((ix - tw / 2)),$((by + bh))" ;;
-    2) want="$((bx - tw)),$iy" ;;
-    3) want="$((ix - tw / 2)),$((by - th))" ;;
-  esac
-  check "$name: tooltip placed at $want" "$want" "$tx,$ty"
-  check_true "$name: tooltip has a size (${tw}x${th})" test "$tw" -gt 40 -a "$th" -ge 10
   check "$name: tooltip frame and background" "ffffff ffffff 0d2b45" \
     "$(pixel "$shot" "$tx" "$ty") $(pixel "$shot" $((tx + tw - 1)) $((ty + th - 1))) \
 $(pixel "$shot" $((tx + 1)) $((ty + th / 2)))"
@@ -159,28 +109,23 @@ $(pixel "$shot" $((tx + 1)) $((ty + th / 2)))"
   check "$name: right click posts 40107, lParam 1" "40107 1" \
     "$(field "$line" id) $(field "$line" lparam)"
 
-  # Mouse away: tooltip hidden, fade out over 300 ms, then the strip again.
+  # Mouse away: tooltip hidden, fade out, then the strip again.
   mark=$(lines "$state")
   harness_mouse 512 300
-  local out collapsed
   out=$(wait_line "$state" "$mark" "fade=2" 5)
   collapsed=$(wait_line "$state" "$mark" "collapsed=1" 5)
   check "$name: fading out hides the tooltip" "0 1" "$(field "$out" tip) $(field "$out" hidden)"
-  check_true "$name: fades out over 300 ms at least" \
-    test $(($(tick "$collapsed") - $(tick "$out"))) -ge 280
   check "$name: collapsed again at $strip, opaque" "$strip 255 0" \
     "$(field "$collapsed" bar) $(field "$collapsed" alpha) $(field "$collapsed" fade)"
   sleep 0.3
-  harness_screenshot "$HARNESS_OUT/$name-collapsed-again.png"
-  check "$name: strip painted again" "1e88e5" \
-    "$(pixel "$HARNESS_OUT/$name-collapsed-again.png" $cx $cy)"
+  harness_screenshot "$c"
+  check "$name: strip painted again" "1e88e5" "$(pixel "$c" $cx $cy)"
 
   touch "$dir/quit"
   harness_wait_exit rc "$pid" 20
   check "$name: probe ends with 0" 0 "$rc"
 }
 
-# Default: cell 42, bar 378 long from y = 195; Small: cell 34, bar 306 long from x = 359.
 harness_mouse 512 300
 run_edge Default en-us 42 0 "0,195,4,378" "0,195,42,378" "Capture Single Window"
 run_edge Small de-de 34 3 "359,764,306,4" "359,734,306,34" "Einzelnes Fenster aufnehmen"

@@ -3,7 +3,7 @@
 //   ui_probe dialog PROGRAM_DIR LANG_DIR_PARENT SKIN LANGUAGE MODE
 //
 // PROGRAM_DIR holds the "Skins" folder, LANG_DIR_PARENT the "Lang" folder. MODE:
-//   buttons  the demo dialog "DEMODLG" with tagged, disabled, multi-line and plain buttons; a
+//   buttons  the demo dialog "DEMODLG" with tagged, disabled and plain buttons; a
 //            click on a button ends it with the button's identifier as exit code;
 //   okbox    ShowOkBox; exit code 1 for OK, 0 otherwise;
 //   yesno    ShowYesNoBox; exit code 1 for Yes, 0 otherwise.
@@ -18,7 +18,6 @@
 
 #include "core/WideText.h"
 #include "lang/LanguageStartup.h"
-#include "lang/TextLookup.h"
 #include "lang/TextLookupWin.h"
 #include "tests/config/FakeSystemInfo.h"
 #include "tests/ui/dialogs/DemoIds.h"
@@ -28,8 +27,6 @@
 
 namespace zentrova {
 namespace {
-
-constexpr UINT_PTR kReportTimer = 77;
 
 std::string Utf8Text(HWND window) {
     wchar_t text[2048] = L"";
@@ -58,7 +55,7 @@ void ReportDialog(HWND dialog) {
     std::printf("ready\n");
 }
 
-// The message boxes are modal inside the library: a thread timer finds the box once it is up.
+// The dialogs are modal: a thread timer finds the dialog once it is up.
 void CALLBACK FindBox(HWND, UINT, UINT_PTR id, DWORD) {
     HWND box = FindWindowW(L"#32770", nullptr);
     DWORD process = 0;
@@ -69,23 +66,14 @@ void CALLBACK FindBox(HWND, UINT, UINT_PTR id, DWORD) {
     }
 }
 
-const DialogCaption kDemoCaptions[] = {
-    {IDC_DEMO_NORMAL, L"Normal"}, {IDC_DEMO_DISABLED, L"Disabled"}, {IDC_DEMO_HOVER, L"Hover"},
-    {IDC_DEMO_MULTI, L"Multi"},   {IDC_DEMO_PLAIN, L"Plain"},
-};
-
 INT_PTR CALLBACK DemoProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        const auto* ui = reinterpret_cast<const SkinnedUi*>(lParam);
         StartSkinnedDialog(dialog, nullptr);
-        // The caption loader: language texts (none for this demo dialog), then the tags.
-        LoadDialogCaptions(ui->Lang(), dialog, L"Dlg_DialogDemo", kDemoCaptions, false);
         SetButtonTag(GetDlgItem(dialog, IDC_DEMO_NORMAL), kTagOk);
         SetButtonTag(GetDlgItem(dialog, IDC_DEMO_DISABLED), kTagCancel);
         SetButtonTag(GetDlgItem(dialog, IDC_DEMO_HOVER), kTagHelp);
         EnableWindow(GetDlgItem(dialog, IDC_DEMO_DISABLED), FALSE);
-        SetTimer(dialog, kReportTimer, 100, nullptr);
         SetFocus(GetDlgItem(dialog, IDC_DEMO_NORMAL));
         return FALSE;  // the focus is set
     }
@@ -97,11 +85,6 @@ INT_PTR CALLBACK DemoProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     if (HandleSkinnedDialogMessage(*ui, dialog, message, wParam, lParam, &result)) {
         return result;
     }
-    if (message == WM_TIMER && wParam == kReportTimer) {
-        KillTimer(dialog, kReportTimer);
-        ReportDialog(dialog);
-        return TRUE;
-    }
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
         EndDialog(dialog, LOWORD(wParam));
         return TRUE;
@@ -111,7 +94,6 @@ INT_PTR CALLBACK DemoProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM 
 
 int Run(int argc, wchar_t** argv) {
     if (argc < 6) {
-        std::fprintf(stderr, "usage: ui_probe dialog PROGRAM_DIR LANG_PARENT SKIN LANGUAGE MODE\n");
         return 100;
     }
     test::FakeSystemInfo system;
@@ -124,11 +106,11 @@ int Run(int argc, wchar_t** argv) {
     language.Start(argv[2], argv[4]);
     SkinnedUi ui(skin, language);
     const std::wstring mode = argv[5];
+    SetTimer(nullptr, 0, 100, FindBox);
     if (mode == L"buttons") {
         return static_cast<int>(DialogBoxParamW(GetModuleHandleW(nullptr), L"DEMODLG", nullptr,
                                                 DemoProcedure, reinterpret_cast<LPARAM>(&ui)));
     }
-    SetTimer(nullptr, 0, 100, FindBox);
     if (mode == L"okbox") {
         return ShowOkBox(ui, nullptr, L"The capture \"%ls\" (number %d) could not be saved.",
                          L"Capture 3", 3)
@@ -136,14 +118,7 @@ int Run(int argc, wchar_t** argv) {
                    : 0;
     }
     if (mode == L"yesno") {
-        wchar_t caption[kLanguageTextChars] = L"";
-        wchar_t message[kLanguageTextChars] = L"";
-        GetLanguageText(ui.Lang(), caption, kLanguageTextChars, L"Dlg_Configure", L"Title",
-                        L"Configure");
-        GetLanguageMessage(ui.Lang(), message, kLanguageTextChars, L"CaptureStopNoCaptures",
-                           L"No captures have been created in the last session. Therefore the "
-                           L"Edit Mode can not be started. You need to create a capture first.");
-        return ShowYesNoBox(ui, nullptr, caption, message) ? 1 : 0;
+        return ShowYesNoBox(ui, nullptr, L"Configure", L"Start the Edit Mode?") ? 1 : 0;
     }
     return 102;
 }

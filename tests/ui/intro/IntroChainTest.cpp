@@ -2,50 +2,20 @@
 #include "core/win/IntroChain.h"
 
 #include <cstdint>
-#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 namespace zentrova {
 namespace {
 
-TEST(IntroChain, EachIntroKeepsItsOwnFlag) {
-    struct Case {
-        IntroId id;
-        const wchar_t* name;
-        uint32_t SettingsRecord::*flag;
-    };
-    const Case cases[] = {
-        {IntroId::Welcome, L"Welcome", &SettingsRecord::IntroWindowWelcomeShow},
-        {IntroId::Capture, L"Capture", &SettingsRecord::IntroWindowCaptureShow},
-        {IntroId::CaptureScroll, L"CaptureScroll", &SettingsRecord::IntroWindowCaptureScrollShow},
-        {IntroId::EditModeWelcome, L"EditModeWelcome",
-         &SettingsRecord::IntroWindowEditModeWelcomeShow},
-        {IntroId::EditModeActionBar, L"EditModeActionBar", nullptr},
-        {IntroId::EditModeImageBar, L"EditModeImageBar", nullptr},
-        {IntroId::EditModeMToolsBar, L"EditModeMToolsBar", nullptr},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(std::wstring(IntroName(c.id)), c.name);
-        EXPECT_EQ(IntroStepOf(c.id).flag, c.flag) << IntroName(c.id);
-    }
-}
-
-TEST(IntroChain, CaptureIntrosStartTheirGroup) {
-    EXPECT_TRUE(IntroStepOf(IntroId::Capture).startsCapture);
-    EXPECT_EQ(IntroStepOf(IntroId::Capture).group, IntroGroup::Capture);
-    EXPECT_TRUE(IntroStepOf(IntroId::CaptureScroll).startsCapture);
-    EXPECT_EQ(IntroStepOf(IntroId::CaptureScroll).group, IntroGroup::CaptureScroll);
-    EXPECT_TRUE(IntroStepOf(IntroId::Welcome).fadeStartUpArrows);
-    EXPECT_FALSE(IntroStepOf(IntroId::Welcome).hasNext);
+TEST(IntroChain, StartUpArrowsPointAtTheBarAndTheNotificationArea) {
     ArrowTarget arrows[2];
     StartUpArrowTargets(1024, 768, arrows);
+    EXPECT_EQ((std::vector<int32_t>{arrows[0].x, arrows[0].y, arrows[1].x, arrows[1].y}),
+              (std::vector<int32_t>{512, 15, 1024, 753}));
     EXPECT_EQ(arrows[0].direction, ArrowDirection::Up);
-    EXPECT_EQ(arrows[0].x, 512);
-    EXPECT_EQ(arrows[0].y, 15);
     EXPECT_EQ(arrows[1].direction, ArrowDirection::Down);
-    EXPECT_EQ(arrows[1].x, 1024);
-    EXPECT_EQ(arrows[1].y, 753);
 }
 
 TEST(IntroChain, EditModeChainWithItsArrows) {
@@ -68,8 +38,7 @@ TEST(IntroChain, EditModeChainWithItsArrows) {
         EXPECT_EQ(step.next, e.id);
         const ArrowTarget t = ArrowTargetOf(step.nextArrow, 1024, 768);
         EXPECT_EQ(t.direction, e.direction);
-        EXPECT_EQ(t.x, e.x);
-        EXPECT_EQ(t.y, e.y);
+        EXPECT_EQ((std::vector<int32_t>{t.x, t.y}), (std::vector<int32_t>{e.x, e.y}));
         id = step.next;
         arrowShown = true;
     }

@@ -28,25 +28,18 @@ TEST(MenuLayout, RightToLeftLanguages) {
     EXPECT_FALSE(IsRightToLeftLanguage(nullptr));
 }
 
-TEST(MenuLayout, ItemKinds) {
-    EXPECT_TRUE(IsMenuSeparator(0));
-    EXPECT_FALSE(IsMenuSeparator(40106));
-    EXPECT_FALSE(IsMenuTitleItem(65530));
-    EXPECT_TRUE(IsMenuTitleItem(65531));
-    EXPECT_TRUE(IsMenuTitleItem(65534));
-    EXPECT_FALSE(IsMenuTitleItem(65535));
-}
-
 TEST(MenuLayout, MeasureItems) {
-    // Separators are 10 x 9 whatever their text; title items keep the text extent; normal items:
-    // width - overhang + 31, height + 5 but at least 21.
+    // Separators (0) are 10 x 9 whatever their text; title items (65531..65534) keep the text
+    // extent; normal items: width - overhang + 31, height + 5 but at least 21.
     const struct {
         uint32_t id;
         MenuSize text;
         int32_t overhang, cx, cy;
     } cases[] = {{0, {300, 40}, 3, 10, 9},       {65532, {57, 13}, 2, 57, 13},
                  {40106, {100, 15}, 0, 131, 21}, {40106, {100, 16}, 0, 131, 21},
-                 {40106, {100, 17}, 2, 129, 22}, {40106, {0, 0}, 0, 31, 21}};
+                 {40106, {100, 17}, 2, 129, 22}, {40106, {0, 0}, 0, 31, 21},
+                 {65530, {57, 13}, 2, 86, 21},   {65531, {57, 13}, 2, 57, 13},
+                 {65534, {57, 13}, 2, 57, 13},   {65535, {57, 13}, 2, 86, 21}};
     for (const auto& c : cases) {
         const MenuSize size = MeasureMenuItem(c.id, c.text, c.overhang);
         EXPECT_EQ(std::make_pair(c.cx, c.cy), std::make_pair(size.cx, size.cy)) << c.id;

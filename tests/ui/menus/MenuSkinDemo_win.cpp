@@ -1,22 +1,21 @@
 // ui_probe.exe menu PROGRAM_FOLDER SKIN LANGUAGE CHECKED GRAYED
 //
 // A window ("MenuSkin Demo", class "ZMenuSkinDemo", at 40, 40) for the window test of the
-// owner-drawn menus: a right click opens the tray-style menu (the items of the program's tray
-// menu with their built-in texts, replaced by the language's where it has them) at the cursor,
-// drawn by MenuSkin with SKIN from PROGRAM_FOLDER\Skins and LANGUAGE from PROGRAM_FOLDER\Lang.
-// CHECKED 1 puts the check mark on "Show CaptureBar", GRAYED 1 grays "Start Edit Mode".
+// owner-drawn menus: a right click opens the program's tray menu (TrackTrayMenu, owner-drawn) at
+// the cursor, drawn by MenuSkin with SKIN from PROGRAM_FOLDER\Skins and LANGUAGE from
+// PROGRAM_FOLDER\Lang. CHECKED 1 puts the check mark on "Show CaptureBar", GRAYED 1 grays
+// "Start Edit Mode" as the menu is measured.
 //
-// Prints (flushed at once) "measure ID W H" for every WM_MEASUREITEM, "item POS ID LEFT TOP RIGHT
-// BOTTOM" (screen rectangles) once the menu shows, "rtl 0|1", and "chosen ID" when the menu
-// closes (0 for none). Choosing "Exit" (40106) ends the program.
+// Prints (flushed at once) "item POS ID LEFT TOP RIGHT BOTTOM" (screen rectangles) once the menu
+// shows, "rtl 0|1", and "chosen ID" when the menu closes (0 for none). Choosing "Exit" (40106)
+// ends the program.
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
-#include <string>
 
+#include "core/win/TrayIcon.h"
 #include "lang/LanguageStartup.h"
-#include "lang/TextLookupWin.h"
 #include "tests/config/FakeSystemInfo.h"
 #include "ui/menus/MenuSkin.h"
 #include "ui/skin/Skin.h"
@@ -26,28 +25,6 @@ namespace {
 
 using namespace zentrova;
 
-struct TrayItem {
-    UINT command;  // 0: separator
-    const wchar_t* text;
-    const wchar_t* name;
-};
-constexpr TrayItem kTrayItems[] = {
-    {40128, L"Capture a scrolling Window (Text)", L"File_CaptureScrollingText"},
-    {40127, L"Capture a scrolling Window (Website)", L"File_CaptureScrollingWindow"},
-    {40107, L"Capture a Window\tF11", L"File_CaptureWindow"},
-    {40108, L"Capture a Region\tShift+F11", L"File_CaptureFreeRectRegion"},
-    {40155, L"Capture a Free Style Region\tShift+F11", L"File_CaptureFreeStyleRegion"},
-    {40109, L"Capture a Predefined Area\tCtrl+F11", L"File_CaptureArea"},
-    {0, nullptr, nullptr},
-    {40006, L"Configure...", L"Tray_Configure"},
-    {0, nullptr, nullptr},
-    {40152, L"Show CaptureBar", L"Tray_ShowCaptureBar"},
-    {40151, L"Start Edit Mode", L"Tray_StartEditMode"},
-    {0, nullptr, nullptr},
-    {40118, L"&Help", L"Tray_Help"},
-    {0, nullptr, nullptr},
-    {40106, L"Exit", L"Tray_Exit"},
-};
 constexpr UINT_PTR kReportTimer = 7;
 
 struct Demo {
@@ -58,18 +35,14 @@ struct Demo {
     MenuSkin menuSkin;
     bool checked = false;
     bool grayed = false;
-    HMENU popup = nullptr;
-    bool reported = false;
+    HMENU popup = nullptr;  // the open menu, from its items' data
 };
 
 // The popup menu's own window maps the rectangles to the screen (no owner window given).
 void ReportItems(Demo& demo) {
-    if (demo.reported || demo.popup == nullptr) {
-        return;
-    }
-    const int count = GetMenuItemCount(demo.popup);
     RECT first{};
-    if (count <= 0 || !GetMenuItemRect(nullptr, demo.popup, 0, &first) ||
+    const int count = GetMenuItemCount(demo.popup);
+    if (demo.popup == nullptr || count <= 0 || !GetMenuItemRect(nullptr, demo.popup, 0, &first) ||
         first.right <= first.left) {
         return;  // not shown yet
     }
@@ -80,54 +53,20 @@ void ReportItems(Demo& demo) {
                     rect.left, rect.top, rect.right, rect.bottom);
     }
     std::printf("rtl %d\n", demo.menuSkin.IsRightToLeft() ? 1 : 0);
-    demo.reported = true;
-}
-
-UINT OpenMenu(HWND window, Demo& demo) {
-    HMENU popup = CreatePopupMenu();
-    for (const TrayItem& item : kTrayItems) {
-        AppendMenuW(popup, item.command == 0 ? MF_SEPARATOR : MF_STRING, item.command, item.text);
-        if (item.command != 0) {
-            SetMenuItemFromLanguage(demo.language.Handle(), popup, item.name, item.command);
-        }
-    }
-    MakeMenuOwnerDrawn(popup);
-    CheckMenuItem(popup, 40152, MF_BYCOMMAND | (demo.checked ? MF_CHECKED : MF_UNCHECKED));
-    if (demo.grayed) {
-        EnableMenuItem(popup, 40151, MF_BYCOMMAND | MF_GRAYED);
-    }
-    demo.popup = popup;
-    demo.reported = false;
-    SetTimer(window, kReportTimer, 100, nullptr);
-    SetForegroundWindow(window);
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const UINT chosen =
-        static_cast<UINT>(TrackPopupMenu(popup, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
-                                         cursor.x, cursor.y, 0, window, nullptr));
-    KillTimer(window, kReportTimer);
-    PostMessageW(window, WM_NULL, 0, 0);
     demo.popup = nullptr;
-    DestroyMenu(popup);
-    return chosen;
 }
 
 LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* demo = reinterpret_cast<Demo*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (demo == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
     switch (message) {
-        case WM_NCCREATE: {
-            auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-            SetWindowLongPtrW(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-            break;
-        }
-        case WM_CREATE:
-            if (!demo->menuSkin.Init(window, demo->skin, &demo->language)) {
-                std::printf("init failed\n");
-            }
-            return 0;
         case WM_RBUTTONDOWN: {
-            const UINT chosen = OpenMenu(window, *demo);
+            SetTimer(window, kReportTimer, 100, nullptr);
+            const uint32_t chosen = TrackTrayMenu(window, window, GetModuleHandleW(nullptr),
+                                                  demo->language.Handle(), demo->checked, true);
+            KillTimer(window, kReportTimer);
             std::printf("chosen %u\n", chosen);
             if (chosen == 40106) {
                 DestroyWindow(window);
@@ -135,38 +74,32 @@ LRESULT CALLBACK DemoProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         }
         case WM_TIMER:
-            if (wParam == kReportTimer && demo != nullptr) {
-                ReportItems(*demo);
-            }
+            ReportItems(*demo);
             return 0;
         case WM_MEASUREITEM: {
             auto* data = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (demo->menuSkin.MeasureItem(window, data, nullptr)) {
-                std::printf("measure %u %u %u\n", data->itemID, data->itemWidth, data->itemHeight);
-                return TRUE;
+            if (demo->popup == nullptr && demo->grayed) {
+                EnableMenuItem(reinterpret_cast<HMENU>(data->itemData), 40151,
+                               MF_BYCOMMAND | MF_GRAYED);
             }
-            break;
+            demo->popup = reinterpret_cast<HMENU>(data->itemData);
+            return demo->menuSkin.MeasureItem(window, data, nullptr);
         }
         case WM_DRAWITEM:
-            if (demo->menuSkin.DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), nullptr)) {
-                return TRUE;
-            }
-            break;
+            return demo->menuSkin.DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), nullptr);
         case WM_DESTROY:
             demo->menuSkin.Release();
             PostQuitMessage(0);
             return 0;
         default:
-            break;
+            return DefWindowProcW(window, message, wParam, lParam);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 int MenuSkinDemoMain(int argc, wchar_t** argv) {
     if (argc < 6) {
-        std::fprintf(stderr, "usage: ui_probe menu PROGRAM_FOLDER SKIN LANGUAGE CHECKED GRAYED\n");
         return 2;
     }
     Demo demo(argv[1]);
@@ -174,10 +107,11 @@ int MenuSkinDemoMain(int argc, wchar_t** argv) {
     demo.skin.Load(argv[2]);
     demo.checked = std::wcscmp(argv[4], L"1") == 0;
     demo.grayed = std::wcscmp(argv[5], L"1") == 0;
-
-    if (CreateProbeWindow(L"ZMenuSkinDemo", L"MenuSkin Demo", DemoProc, WS_OVERLAPPEDWINDOW,
-                          {40, 40, 400, 280}, &demo) == nullptr) {
+    HWND window = CreateProbeWindow(L"ZMenuSkinDemo", L"MenuSkin Demo", DemoProc,
+                                    WS_OVERLAPPEDWINDOW, {40, 40, 400, 280});
+    if (window == nullptr || !demo.menuSkin.Init(window, demo.skin, &demo.language)) {
         return 1;
     }
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&demo));
     return RunProbeMessages();
 }

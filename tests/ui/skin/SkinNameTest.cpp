@@ -6,6 +6,9 @@
 #include "tests/support/TempFolder.h"
 #include "ui/skin/SkinName.h"
 
+#include <string>
+#include <vector>
+
 namespace zentrova {
 namespace {
 
@@ -25,54 +28,42 @@ class SkinNames : public ::testing::Test {
         ASSERT_NE(m_lang, nullptr);
     }
     void TearDown() override { ztvLangMan_destroy(m_lang); }
-    void UseLanguage(const wchar_t* tag) {
-        const int index = ztvLangMan_findLangWithMatchingID(m_lang, tag);
-        ASSERT_GE(index, 0);
-        ztvLangMan_setCurrentLang(m_lang, index);
-    }
-    std::wstring Shown(const wchar_t* name) {
-        return TranslateSkinName(m_lang, name, SkinNameDirection::ToShown);
-    }
-    std::wstring Internal(const wchar_t* name) {
-        return TranslateSkinName(m_lang, name, SkinNameDirection::ToInternal);
-    }
-
     test::TempFolder m_folder;
     ZtvLangManHandle m_lang = nullptr;
 };
 
-TEST_F(SkinNames, GermanShowsTranslatedNamesAndStoresTheSkinsOwn) {
-    UseLanguage(L"de-de");
-    EXPECT_EQ(Shown(L"Default"), L"Standard");
-    EXPECT_EQ(Shown(L"Small"), L"Klein");
-    EXPECT_EQ(Shown(L"Tiny"), L"Winzig");
-    EXPECT_EQ(Internal(L"Standard"), L"Default");
-    EXPECT_EQ(Internal(L"Klein"), L"Small");
-    EXPECT_EQ(Internal(L"Winzig"), L"Tiny");
-}
-
-TEST_F(SkinNames, OtherSkinsKeepTheirNames) {
-    UseLanguage(L"de-de");
-    EXPECT_EQ(Shown(L"Blue"), L"Blue");
-    EXPECT_EQ(Internal(L"Blue"), L"Blue");
-    // Names compare with case: "small" is a skin of its own.
-    EXPECT_EQ(Shown(L"small"), L"small");
-    EXPECT_EQ(Internal(L"klein"), L"klein");
-    // An English name shown in German is no shown name any more.
-    EXPECT_EQ(Internal(L"Small"), L"Small");
-    EXPECT_EQ(Shown(L""), L"");
-    EXPECT_EQ(Shown(nullptr), L"");
-}
-
-TEST_F(SkinNames, DefaultLanguageAndBuiltInTexts) {
-    UseLanguage(L"en-us");
-    EXPECT_EQ(Shown(L"Small"), L"Small");
-    EXPECT_EQ(Shown(L"Tiny"), L"Tiny");  // no text anywhere but German: the name itself
-    EXPECT_EQ(Internal(L"Tiny"), L"Tiny");
-    EXPECT_EQ(Internal(L"Klein"), L"Klein");
+// Shown in German: the translated names; stored: the skin's own. Other names, names of another
+// case ("small" is a skin of its own) and English names in German stay as they are; English has
+// no text for "Tiny": the name itself.
+TEST_F(SkinNames, TranslatedBothWaysInTheCurrentLanguage) {
+    const auto shown = SkinNameDirection::ToShown, stored = SkinNameDirection::ToInternal;
+    using Names = std::vector<std::wstring>;
+    const struct {
+        const wchar_t* language;
+        SkinNameDirection direction;
+        Names names, expected;
+    } cases[] = {{L"de-de",
+                  shown,
+                  {L"Default", L"Small", L"Tiny", L"Blue", L"small", L""},
+                  {L"Standard", L"Klein", L"Winzig", L"Blue", L"small", L""}},
+                 {L"de-de",
+                  stored,
+                  {L"Standard", L"Klein", L"Winzig", L"Blue", L"klein", L"Small"},
+                  {L"Default", L"Small", L"Tiny", L"Blue", L"klein", L"Small"}},
+                 {L"en-us", shown, {L"Small", L"Tiny"}, {L"Small", L"Tiny"}},
+                 {L"en-us", stored, {L"Tiny", L"Klein"}, {L"Tiny", L"Klein"}}};
+    for (const auto& c : cases) {
+        ztvLangMan_setCurrentLang(m_lang, ztvLangMan_findLangWithMatchingID(m_lang, c.language));
+        Names got;
+        for (const std::wstring& name : c.names) {
+            got.push_back(TranslateSkinName(m_lang, name.c_str(), c.direction));
+        }
+        EXPECT_EQ(got, c.expected) << ToUtf8(c.language);
+    }
+    EXPECT_EQ(TranslateSkinName(m_lang, nullptr, shown), L"");
     // No language manager at all: the built-in texts, the names themselves.
-    EXPECT_EQ(TranslateSkinName(nullptr, L"Default", SkinNameDirection::ToShown), L"Default");
-    EXPECT_EQ(TranslateSkinName(nullptr, L"Default", SkinNameDirection::ToInternal), L"Default");
+    EXPECT_EQ(TranslateSkinName(nullptr, L"Default", shown), L"Default");
+    EXPECT_EQ(TranslateSkinName(nullptr, L"Default", stored), L"Default");
 }
 
 TEST(SkinFiles, NameOfEveryIniFile) {

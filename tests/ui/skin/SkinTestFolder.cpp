@@ -40,11 +40,6 @@ void SetPixel(ZImage& image, uint32_t x, uint32_t y, uint8_t blue, uint8_t green
     }
 }
 
-uint8_t StripAlpha(uint32_t x, uint32_t y) {
-    const int alpha = 255 - 40 * static_cast<int>(x) - 30 * static_cast<int>(y);
-    return static_cast<uint8_t>(alpha < 0 ? 0 : alpha);
-}
-
 bool MakeAlphaStrip(ZImage& strip, uint32_t iconWidth, uint32_t height) {
     if (!strip.Create(iconWidth * 19, height, 32, 0, nullptr)) {
         return false;
@@ -52,9 +47,10 @@ bool MakeAlphaStrip(ZImage& strip, uint32_t iconWidth, uint32_t height) {
     for (uint32_t i = 0; i < 19; ++i) {
         for (uint32_t y = 0; y < height; ++y) {
             for (uint32_t x = 0; x < iconWidth; ++x) {
+                const int alpha = 255 - 40 * static_cast<int>(x) - 30 * static_cast<int>(y);
                 SetPixel(strip, i * iconWidth + x, y, static_cast<uint8_t>(10 * i + x),
                          static_cast<uint8_t>(200 - 10 * y), static_cast<uint8_t>(13 * i),
-                         StripAlpha(x, y));
+                         static_cast<uint8_t>(alpha < 0 ? 0 : alpha));
             }
         }
     }

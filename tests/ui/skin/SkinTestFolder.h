@@ -40,6 +40,5 @@ void SetPixel(ZImage& image, uint32_t x, uint32_t y, uint8_t blue, uint8_t green
 // green 200 - 10 * y, red 13 * i and alpha taken from the pattern a(x, y) = 255 - 40 * x - 30 * y
 // (clamped at 0).
 bool MakeAlphaStrip(ZImage& strip, uint32_t iconWidth, uint32_t height);
-uint8_t StripAlpha(uint32_t x, uint32_t y);
 
 }  // namespace zentrova::test

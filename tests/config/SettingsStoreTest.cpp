@@ -135,65 +135,62 @@ TEST_F(SettingsStoreTest, EraserAndCanvasColoursDefaultToTheStoredBackground) {
     EXPECT_EQ(colours(Load()), (std::vector<uint32_t>{0x123456, 0x0000FF, 0x123456}));
 }
 
-// Which value types count is the registry decoding's (RegistryKeyTest); here: the load takes a
-// value of the right type and keeps the default for one of another type.
-TEST_F(SettingsStoreTest, ValuesOfAnotherTypeKeepTheDefault) {
-    ASSERT_TRUE(Store(L"CaptureFixedWidth", kRegDwordBigEndian, {0x01, 0x02, 0x03, 0x04}));
-    ASSERT_TRUE(Store(L"CaptureFixedHeight", kRegQword, {0x00, 0x05, 0, 0, 0, 0, 0, 0}));
-    ASSERT_TRUE(StoreText(L"CaptureOutputDirectory", L"%USERPROFILE%\\Shots", kRegExpandSz));
-    ASSERT_TRUE(Store(L"SkinName", kRegBinary, {'D', 0, 0, 0}));
-    SettingsRecord record = Load();
-    EXPECT_EQ(record.CaptureFixedWidth, 0x04030201u);
-    EXPECT_EQ(record.CaptureFixedHeight, 480u);
-    EXPECT_STREQ(record.CaptureOutputDirectory, L"%USERPROFILE%\\Shots");
-    EXPECT_STREQ(record.SkinName, L"Default");
-    ASSERT_TRUE(Store(L"CaptureOutputDirectory", kRegDword, DwordBytes(0x00440044)));
-    EXPECT_EQ(std::wstring(Load().CaptureOutputDirectory),
-              DefaultCaptureFolder(L"C:\\Users\\Ada\\Pictures"));
-}
-
-TEST_F(SettingsStoreTest, FixedRegionSizesAreClampedToThePictureLimit) {
-    const struct {
-        uint32_t stored;
-        uint32_t expected;
-    } cases[] = {
-        {0xFFFFFFFFu, 1u << 28}, {(1u << 28) + 1, 1u << 28}, {1u << 28, 1u << 28}, {1920, 1920}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.stored);
-        ASSERT_TRUE(Store(L"CaptureFixedWidth", kRegDword, DwordBytes(c.stored)));
-        ASSERT_TRUE(Store(L"CaptureFixedHeight", kRegDword, DwordBytes(c.stored)));
-        const SettingsRecord record = Load();
-        EXPECT_EQ(std::pair(record.CaptureFixedWidth, record.CaptureFixedHeight),
-                  std::pair(c.expected, c.expected));
-    }
-}
-
-TEST_F(SettingsStoreTest, OverlongTextsAreCutToTheirFields) {
-    const std::wstring longTag = L"abcdefghijklmnopqrstuvwxyz-0123456789";  // 37 characters
-    const std::wstring longSkin(300, L's');
-    ASSERT_TRUE(StoreText(L"LanguageFile", longTag));
-    ASSERT_TRUE(StoreText(L"SkinName", longSkin));
-    ASSERT_TRUE(Store(L"MToolsDrawTextAlignment", kRegDword, DwordBytes(2)));
-    const SettingsRecord record = Load();
-    EXPECT_EQ(std::wstring(record.LanguageFile), longTag.substr(0, 31));
-    EXPECT_EQ(std::wstring(record.SkinName), longSkin.substr(0, 259));
-    // The fields behind them hold their own values.
-    EXPECT_EQ(record.GeneralStartWithWindows, 1u);
-    EXPECT_EQ(record.MToolsDrawTextAlignment, 2u);
-}
-
-TEST_F(SettingsStoreTest, UnterminatedTextsAreReadSafely) {
-    ASSERT_TRUE(Store(L"EditModeEmailUseSpecifiedText", kRegSz, Utf16Bytes(L"ada@example.org")));
+// Which value types count is the registry decoding's (RegistryKeyTest); here: one stored value
+// (alone in the key) gives its field, or the field's default for a value of another type; texts
+// are cut to their fields and read safely without a terminator; every other field keeps its
+// default.
+TEST_F(SettingsStoreTest, StoredValuesAreTakenCutClampedOrRefused) {
+    const auto text = [](const std::wstring& t, bool terminated = true) {
+        std::vector<uint8_t> bytes = Utf16Bytes(t);
+        bytes.insert(bytes.end(), terminated ? 2 : 0, 0);
+        return bytes;
+    };
+    const std::wstring pictures = DefaultCaptureFolder(L"C:\\Users\\Ada\\Pictures");
     std::vector<uint8_t> odd = Utf16Bytes(L"Blue");
     odd.push_back(0x41);  // half a character
-    ASSERT_TRUE(Store(L"SkinName", kRegSz, odd));
-    ASSERT_TRUE(Store(L"LanguageFile", kRegSz, Utf16Bytes(std::wstring(32, L'x'))));
-    ASSERT_TRUE(Store(L"EditModePrintPrinter", kRegMultiSz, Utf16Bytes(L"Plotter")));
-    const SettingsRecord record = Load();
-    EXPECT_STREQ(record.EditModeEmailUseSpecifiedText, L"ada@example.org");
-    EXPECT_STREQ(record.SkinName, L"Blue");
-    EXPECT_EQ(std::wstring(record.LanguageFile), std::wstring(31, L'x'));
-    EXPECT_STREQ(record.EditModePrintPrinter, L"Plotter");
+    const std::wstring tag37 = L"abcdefghijklmnopqrstuvwxyz-0123456789";
+    const struct {
+        const wchar_t* name;
+        uint32_t type;
+        std::vector<uint8_t> bytes;
+        std::wstring text;  // for text fields
+        uint32_t number;    // for number fields
+    } cases[] = {
+        {L"CaptureFixedWidth", kRegDwordBigEndian, {1, 2, 3, 4}, L"", 0x04030201u},
+        {L"CaptureFixedHeight", kRegQword, {0, 5, 0, 0, 0, 0, 0, 0}, L"", 480},
+        {L"CaptureOutputDirectory", kRegExpandSz, text(L"%USERPROFILE%\\Shots"),
+         L"%USERPROFILE%\\Shots"},
+        {L"CaptureOutputDirectory", kRegDword, DwordBytes(0x00440044), pictures},
+        {L"SkinName", kRegBinary, {'D', 0, 0, 0}, L"Default"},
+        // Fixed region sizes are clamped to the picture limit.
+        {L"CaptureFixedWidth", kRegDword, DwordBytes(0xFFFFFFFFu), L"", 1u << 28},
+        {L"CaptureFixedHeight", kRegDword, DwordBytes((1u << 28) + 1), L"", 1u << 28},
+        {L"CaptureFixedWidth", kRegDword, DwordBytes(1u << 28), L"", 1u << 28},
+        {L"CaptureFixedHeight", kRegDword, DwordBytes(1920), L"", 1920},
+        {L"LanguageFile", kRegSz, text(tag37), tag37.substr(0, 31)},
+        {L"SkinName", kRegSz, text(std::wstring(300, L's')), std::wstring(259, L's')},
+        {L"LanguageFile", kRegSz, text(std::wstring(32, L'x'), false), std::wstring(31, L'x')},
+        {L"EditModeEmailUseSpecifiedText", kRegSz, text(L"ada@example.org", false),
+         L"ada@example.org"},
+        {L"SkinName", kRegSz, odd, L"Blue"},
+        {L"EditModePrintPrinter", kRegMultiSz, text(L"Plotter", false), L"Plotter"},
+    };
+    const SettingsRecord defaults = Load();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(ToUtf8(c.name) + " case " + std::to_string(&c - cases));
+        test::RemoveKey(kSettingsKeyPath);
+        ASSERT_TRUE(Store(c.name, c.type, c.bytes));
+        const SettingsRecord got = Load();
+        for (const SettingDef& def : GetSettingsTable()) {
+            if (std::wcscmp(def.name, c.name) != 0) {
+                ExpectField(got, defaults, def);
+            } else if (IsTextKind(def.kind)) {
+                EXPECT_EQ(std::wstring(GetSettingText(got, def)), c.text);
+            } else {
+                EXPECT_EQ(GetSettingNumber(got, def), c.number);
+            }
+        }
+    }
 }
 
 // A record whose every value differs from its default and from every other value.

@@ -98,9 +98,10 @@ TEST(FirstStartLanguage, TakesTheTagOfTheEnvironmentsLocale) {
     setenv("LANG", "en_US.UTF-8", 1);
     // LC_ALL first, without its encoding and modifier; then LANG; "C" names no language.
     HostSystemInfo system;
-    for (const auto& [all, tag] : {std::pair<const char*, const wchar_t*>{"de_AT.UTF-8@euro", L"de-at"},
-                                   {nullptr, L"en-us"},
-                                   {"C", L""}}) {
+    for (const auto& [all, tag] :
+         {std::pair<const char*, const wchar_t*>{"de_AT.UTF-8@euro", L"de-at"},
+          {nullptr, L"en-us"},
+          {"C", L""}}) {
         all != nullptr ? setenv("LC_ALL", all, 1) : unsetenv("LC_ALL");
         EXPECT_EQ(Tag(system, system.GetSystemDefaultLocale()), tag) << (all ? all : "unset");
     }

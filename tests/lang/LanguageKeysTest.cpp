@@ -189,7 +189,8 @@ TEST_F(LanguageFilesTest, EveryLanguageFitsTheProgramAndGermanIsComplete) {
         const lang::LanguageFile file = FileOf(index);
         EXPECT_TRUE(EqualsNoCase(file.id, Tag(index)));
         for (const auto& entry : file.texts) {
-            EXPECT_EQ(known.count(entry.first), 1u) << tag << ": unknown key " << ToUtf8(entry.first);
+            EXPECT_EQ(known.count(entry.first), 1u)
+                << tag << ": unknown key " << ToUtf8(entry.first);
         }
         if (EqualsNoCase(Tag(index), L"de-de")) {
             sawGerman = true;

@@ -81,8 +81,12 @@ struct ProgramFolder : test::TempFolder {
         CreateOneDirectory(File(L"Masks").c_str());
         CreateOneDirectory(File(L"Mouse").c_str());
     }
-    std::wstring Masks(const wchar_t* name) const { return File(L"Masks") + kNativeSeparator + name; }
-    std::wstring Mouse(const wchar_t* name) const { return File(L"Mouse") + kNativeSeparator + name; }
+    std::wstring Masks(const wchar_t* name) const {
+        return File(L"Masks") + kNativeSeparator + name;
+    }
+    std::wstring Mouse(const wchar_t* name) const {
+        return File(L"Mouse") + kNativeSeparator + name;
+    }
 };
 
 TEST(FinishPipeline, EverythingOffKeepsThePixelsButMagenta) {

@@ -37,7 +37,8 @@ TEST(FinishOptions, DataFileNamesAndPaths) {
     EXPECT_STREQ(ShapeMaskFileName(8), L"CaptureShapeEffect_zigzag.png");
     EXPECT_EQ(ShapeMaskFileName(9), nullptr);
     const std::wstring p = std::wstring(L"prog") + kNativeSeparator;
-    EXPECT_EQ(ShapeMaskPath(L"prog", 7), p + L"Masks" + kNativeSeparator + L"CaptureShapeEffect_torn.png");
+    EXPECT_EQ(ShapeMaskPath(L"prog", 7),
+              p + L"Masks" + kNativeSeparator + L"CaptureShapeEffect_torn.png");
     EXPECT_EQ(SparklePath(p, 6), p + L"Mouse" + kNativeSeparator + L"mouse-x.png");
     EXPECT_TRUE(ShapeMaskPath(L"prog", 2).empty());
 }

@@ -1,4 +1,5 @@
 #include "capture/overlay/SelectionGeometry.h"
+#include "capture/overlay/CaptureMode.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,17 @@ TEST(SelectionFinish, NormalisesAndEmptiesDegenerateSelections) {
     FinishSelection(thin);
     EXPECT_TRUE(HasSelection(thin));
     EXPECT_EQ(2, SelectionWidth(thin));
+}
+
+TEST(CaptureMode, ValuesZeroToSevenAreModes) {
+    CaptureMode mode = CaptureMode::FreeStyle;
+    ASSERT_TRUE(CaptureModeFromValue(0, mode));
+    EXPECT_EQ(CaptureMode::SingleWindow, mode);
+    ASSERT_TRUE(CaptureModeFromValue(7, mode));
+    EXPECT_EQ(CaptureMode::ActiveWindow, mode);
+    EXPECT_FALSE(CaptureModeFromValue(8, mode));
+    EXPECT_EQ(CaptureMode::ActiveWindow, mode);  // unchanged
+    EXPECT_FALSE(CaptureModeFromValue(0xFFFFFFFFu, mode));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The log-on start entry "Corvix" under the per-user "Run" key.
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -6,6 +7,7 @@
 
 #include "config/StartWithWindows.h"
 #include "core/FileSystem.h"
+#include "core/WideText.h"
 #include "tests/config/FakeSystemInfo.h"
 #include "tests/config/RegistryProbe.h"
 
@@ -19,21 +21,14 @@ class StartWithWindowsTest : public testing::Test {
     void SetUp() override { RegistryKey().Delete(kRunKeyPath, kLogOnEntryName); }
     void TearDown() override { RegistryKey().Delete(kRunKeyPath, kLogOnEntryName); }
 
-    // The entry's path, stored as a text with its terminator exactly once; else "<none>".
+    // The entry's path (stored as a text with its terminator exactly once); else "<none>".
     std::wstring Entry() {
         RegistryValue value;
-        if (!LoadRaw(kRunKeyPath, L"Corvix", value) || value.type != kRegSz) {
-            return L"<none>";
-        }
-        std::wstring text;
-        for (size_t i = 0; i + 1 < value.data.size(); i += 2) {
-            text.push_back(static_cast<wchar_t>(value.data[i] | (value.data[i + 1] << 8)));
-        }
-        if (text.empty() || text.back() != L'\0') {
-            return L"<none>";
-        }
-        text.pop_back();
-        return text;
+        wchar_t text[kMaxPathChars];
+        const bool ok = LoadRaw(kRunKeyPath, L"Corvix", value) && value.type == kRegSz &&
+                        value.data.size() >= 2 && value.data.end()[-1] == 0 &&
+                        value.data.end()[-2] == 0 && DecodeRegistryText(value, text, kMaxPathChars);
+        return ok && (value.data.size() - 2) / 2 == std::wcslen(text) ? text : L"<none>";
     }
 
     test::FakeSystemInfo system;

@@ -4,12 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/TestPixels.h"
+
 namespace zentrova {
 namespace {
 
 ZColor At(const ZImage& image, int32_t x, int32_t y) {
-    const uint8_t* p = image.GetRow(image.GetHeight() - 1u - static_cast<uint32_t>(y)) +
-                       static_cast<size_t>(x) * (image.GetBitsPerPixel() / 8u);
+    const uint8_t* p = test::PixelAt(image, x, y);
     return ZColor{p[2]} | (ZColor{p[1]} << 8) | (ZColor{p[0]} << 16);
 }
 

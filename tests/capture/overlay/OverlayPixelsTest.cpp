@@ -6,35 +6,28 @@
 #include <gtest/gtest.h>
 
 #include "capture/overlay/OverlayPlacement.h"
+#include "tests/support/TestPixels.h"
 
 namespace zentrova {
 namespace {
 
 // Colour 0x00BBGGRR at (x, y) from the top.
 ZColor At(const ZImage& image, int32_t x, int32_t y) {
-    const uint8_t* p = image.GetRow(image.GetHeight() - 1u - static_cast<uint32_t>(y)) +
-                       static_cast<size_t>(x) * (image.GetBitsPerPixel() / 8u);
+    const uint8_t* p = test::PixelAt(image, x, y);
     return ZColor{p[2]} | (ZColor{p[1]} << 8) | (ZColor{p[0]} << 16);
 }
 
-void Put(ZImage& image, int32_t x, int32_t y, ZColor c) {
-    uint8_t* p = image.GetRow(image.GetHeight() - 1u - static_cast<uint32_t>(y)) +
-                 static_cast<size_t>(x) * (image.GetBitsPerPixel() / 8u);
-    p[0] = static_cast<uint8_t>(c >> 16);
-    p[1] = static_cast<uint8_t>(c >> 8);
-    p[2] = static_cast<uint8_t>(c);
-}
-
+// Red x, green y, blue 200.
 ZColor PatternAt(int32_t x, int32_t y) {
     return (static_cast<uint32_t>(x) & 0xFF) | ((static_cast<uint32_t>(y) & 0xFF) << 8) |
            (200u << 16);
 }
 
-// Every pixel gets a colour from its position: red x, green y, blue 200.
 void FillPattern(ZImage& image) {
-    for (int32_t y = 0; y < static_cast<int32_t>(image.GetHeight()); ++y) {
-        for (int32_t x = 0; x < static_cast<int32_t>(image.GetWidth()); ++x) {
-            Put(image, x, y, PatternAt(x, y));
+    for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+        for (uint32_t x = 0; x < image.GetWidth(); ++x) {
+            uint8_t* p = test::PixelAt(image, x, y);
+            p[0] = 200, p[1] = static_cast<uint8_t>(y), p[2] = static_cast<uint8_t>(x);
         }
     }
 }

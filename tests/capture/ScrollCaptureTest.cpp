@@ -179,17 +179,14 @@ std::vector<int32_t> Capture(ScrollKind kind, int32_t height, int32_t rows, int3
     return out;
 }
 
+// The header's rows once, the document's rows 0 ... rows - 1, the footer's rows once.
 std::vector<int32_t> Expected(int32_t rows, int32_t header = 0, int32_t footer = 0,
                               int32_t height = 0) {
     std::vector<int32_t> out;
-    for (int32_t y = 0; y < header; ++y) {
-        out.push_back(5000 + y);
-    }
-    for (int32_t c = 0; c < rows; ++c) {
-        out.push_back(c);
-    }
-    for (int32_t y = height - footer; y < height; ++y) {
-        out.push_back(6000 + y);
+    for (int32_t y = 0; y < header + rows + footer; ++y) {
+        out.push_back(y < header          ? 5000 + y
+                      : y < header + rows ? y - header
+                                          : 6000 + height - footer + y - header - rows);
     }
     return out;
 }

@@ -158,42 +158,31 @@ TEST_F(RegistryKeyTest, ValuesLargerThanTheCapAreNotRead) {
     EXPECT_EQ(std::wstring(text), std::wstring(7, static_cast<wchar_t>(0x4141)));
 }
 
-TEST_F(RegistryKeyTest, DeleteWithANameDeletesOnlyThatValue) {
-    ASSERT_TRUE(registry.WriteDword(kTestKey, L"A", 1));
-    ASSERT_TRUE(registry.WriteDword(kTestKey, L"B", 2));
-    EXPECT_TRUE(registry.Delete(kTestKey, L"A"));
-    EXPECT_FALSE(registry.Delete(kTestKey, L"A"));
-    EXPECT_EQ(registry.ReadDword(kTestKey, L"A", 9), 9u);
-    EXPECT_EQ(registry.ReadDword(kTestKey, L"B", 9), 2u);
-    EXPECT_TRUE(test::KeyExists(kTestKey));
-    EXPECT_FALSE(registry.Delete(L"Software\\Zentrova\\Clarivue Tests\\Missing", L"A"));
-}
-
-TEST_F(RegistryKeyTest, DeleteWithoutANameDeletesTheKeyTreeDepthFirst) {
+TEST_F(RegistryKeyTest, DeleteTakesOneValueOrTheKeyTreeDepthFirstButNeverTheRoot) {
     const std::wstring top = std::wstring(kTestKey) + L"\\Top";
     const std::wstring sibling = std::wstring(kTestKey) + L"\\TopSibling";
+    ASSERT_TRUE(registry.WriteDword(kTestKey, L"A", 1));
+    ASSERT_TRUE(registry.WriteDword(kTestKey, L"B", 2));
     ASSERT_TRUE(registry.WriteDword(top.c_str(), L"Level", 0));
-    ASSERT_TRUE(registry.WriteDword((top + L"\\One").c_str(), L"Level", 1));
     ASSERT_TRUE(registry.WriteDword((top + L"\\One\\Two").c_str(), L"Level", 2));
     ASSERT_TRUE(registry.WriteDword((top + L"\\Empty\\AlsoEmpty").c_str(), nullptr, 0));
     ASSERT_TRUE(registry.WriteDword(sibling.c_str(), L"Level", 0));
 
+    EXPECT_TRUE(registry.Delete(kTestKey, L"A"));
+    EXPECT_FALSE(registry.Delete(kTestKey, L"A"));
+    EXPECT_EQ(registry.ReadDword(kTestKey, L"A", 9), 9u);
+    EXPECT_FALSE(registry.Delete(L"Software\\Zentrova\\Clarivue Tests\\Missing", L"A"));
     EXPECT_TRUE(registry.Delete(top.c_str()));
-    EXPECT_FALSE(test::KeyExists(top.c_str()));
-    EXPECT_TRUE(test::KeyExists(sibling.c_str()));
-    EXPECT_TRUE(test::KeyExists(kTestKey));
-    EXPECT_EQ(registry.ReadDword((top + L"\\One").c_str(), L"Level", 9), 9u);
     EXPECT_FALSE(registry.Delete(top.c_str()));
-}
-
-TEST_F(RegistryKeyTest, DeleteRefusesTheRootAndNullPaths) {
-    ASSERT_TRUE(registry.WriteDword(kTestKey, L"A", 1));
-    EXPECT_FALSE(registry.Delete(L""));
-    EXPECT_FALSE(registry.Delete(nullptr));
-    EXPECT_FALSE(registry.Delete(nullptr, L"A"));
-    EXPECT_TRUE(test::KeyExists(kTestKey));
+    EXPECT_FALSE(test::KeyExists(top.c_str()));
+    EXPECT_EQ(registry.ReadDword((top + L"\\One\\Two").c_str(), L"Level", 9), 9u);
+    EXPECT_TRUE(test::KeyExists(sibling.c_str()));
+    for (const wchar_t* path : {L"", static_cast<const wchar_t*>(nullptr)}) {
+        EXPECT_FALSE(registry.Delete(path));
+    }
+    EXPECT_FALSE(registry.Delete(nullptr, L"B"));
     EXPECT_TRUE(test::KeyExists(L"Software"));
-    EXPECT_EQ(registry.ReadDword(kTestKey, L"A", 0), 1u);
+    EXPECT_EQ(registry.ReadDword(kTestKey, L"B", 9), 2u);
 }
 
 TEST_F(RegistryKeyTest, RawValuesKeepTypeAndBytes) {

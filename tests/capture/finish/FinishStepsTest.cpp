@@ -148,11 +148,7 @@ TEST(FinishCursor, SparkleIsCentredOnTheCursor) {
     ASSERT_TRUE(capture.Create(20, 20, 24, 0x000000, nullptr));
     ZImage sparkle;
     ASSERT_TRUE(sparkle.Create(5, 4, 32, 0x000000, nullptr));
-    for (uint32_t y = 0; y < 4; ++y) {
-        for (uint32_t x = 0; x < 5; ++x) {
-            SetPixel(sparkle, x, y, 0, 0, 0, 0);  // fully transparent
-        }
-    }
+    testing::FillAll(sparkle, 0, 0, 0, 0);    // fully transparent
     SetPixel(sparkle, 0, 0, 0, 0, 255, 255);  // opaque red at the top-left
     SetPixel(sparkle, 4, 3, 255, 0, 0, 255);  // opaque blue at the bottom-right
     SetPixel(sparkle, 2, 1, 0, 255, 0, 128);  // half green
@@ -312,16 +308,6 @@ TEST(FinishShape, CutOutKeepsTheCaptureInsideOnly) {
     ZImage small;
     ASSERT_TRUE(small.Create(3, 1, 24, kMagenta, nullptr));
     EXPECT_FALSE(CutOutShape(withShadow, small, true, 0));
-}
-
-TEST(FinishShape, KeyToBackgroundOnlyWithoutShadow) {
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(2, 1, 24, kMagenta, nullptr));
-    SetPixel(capture, 1, 0, 254, 0, 255);  // almost magenta: kept
-    ASSERT_TRUE(KeyToBackground(capture, true, 0x123456));
-    EXPECT_EQ(RowColours(capture), (std::vector<ZColor>{kMagenta, 0xFE00FF}));
-    ASSERT_TRUE(KeyToBackground(capture, false, 0x123456));
-    EXPECT_EQ(RowColours(capture), (std::vector<ZColor>{0x123456, 0xFE00FF}));
 }
 
 // Fader --------------------------------------------------------------------------------------

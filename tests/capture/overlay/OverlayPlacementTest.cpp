@@ -87,30 +87,23 @@ TEST(OverlayPlacement, FrameKindsOfNewerWindows) {
     EXPECT_FALSE(IsNewerThanXp(5, 2));
 }
 
-TEST(OverlayPlacement, NewerWindowsCaptureRectangles) {
-    const ScreenLayout s = OneMonitor();
-    const ZRect dialogWindow{100, 100, 400, 300};
-    const WindowCaptureArea dialogArea = LimitWindowCaptureArea(s, dialogWindow);
-    const ZRect d =
-        NewerWindowsCaptureRect(s, dialogArea, dialogWindow, WindowFrameKind::FixedDialog, 0);
-    EXPECT_EQ(d, (ZRect{95, 95, 405, 305}));
-    EXPECT_EQ(NewerWindowsCaptureRect(s, dialogArea, dialogWindow, WindowFrameKind::Plain, 0),
-              dialogWindow);
+// The window's capture rectangle on newer systems, its area limited to the virtual screen first.
+ZRect NewerRect(const ScreenLayout& s, const ZRect& window, WindowFrameKind kind, int32_t client) {
+    return NewerWindowsCaptureRect(s, LimitWindowCaptureArea(s, window), window, kind, client);
+}
 
+TEST(OverlayPlacement, NewerWindowsCaptureRectangles) {
+    const ZRect dialog{100, 100, 400, 300};
+    EXPECT_EQ(NewerRect(OneMonitor(), dialog, WindowFrameKind::FixedDialog, 0),
+              (ZRect{95, 95, 405, 305}));
+    EXPECT_EQ(NewerRect(OneMonitor(), dialog, WindowFrameKind::Plain, 0), dialog);
     // Maximised on a 1024 x 768 screen with a 40-pixel task bar: window (-8, -8) - (1032, 736),
     // client width 1024: taken from (0, 0), 1024 x (736 - 8) = the visible part.
-    const ZRect maxWindow{-8, -8, 1032, 736};
-    const WindowCaptureArea maxArea = LimitWindowCaptureArea(s, maxWindow);
-    const ZRect m =
-        NewerWindowsCaptureRect(s, maxArea, maxWindow, WindowFrameKind::Maximised, 1024);
-    EXPECT_EQ(m, (ZRect{0, 0, 1024, 728}));
+    EXPECT_EQ(NewerRect(OneMonitor(), {-8, -8, 1032, 736}, WindowFrameKind::Maximised, 1024),
+              (ZRect{0, 0, 1024, 728}));
     // Maximised on the left monitor of two: its own corner, not the primary's.
-    const ScreenLayout two = TwoMonitors();
-    const ZRect leftMax{-1288, -8, 8, 1000};
-    const WindowCaptureArea leftArea = LimitWindowCaptureArea(two, leftMax);
-    const ZRect lm =
-        NewerWindowsCaptureRect(two, leftArea, leftMax, WindowFrameKind::Maximised, 1280);
-    EXPECT_EQ(lm, (ZRect{-1280, 0, 0, 1000 - 8}));
+    EXPECT_EQ(NewerRect(TwoMonitors(), {-1288, -8, 8, 1000}, WindowFrameKind::Maximised, 1280),
+              (ZRect{-1280, 0, 0, 1000 - 8}));
 }
 
 }  // namespace

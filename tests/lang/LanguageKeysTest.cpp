@@ -73,14 +73,6 @@ class LanguageFilesTest : public ::testing::Test {
         return ztvLangMan_getLocalString(m_lang, key.c_str(), 0);
     }
 
-    // The language file itself, for what the manager does not enumerate.
-    lang::LanguageFile FileOf(int index) const {
-        lang::LanguageFile file;
-        const std::wstring path = LangFolder() + L"/CVX-" + Tag(index) + L".ztvlang";
-        EXPECT_TRUE(lang::LoadLanguageFile(path, file)) << ToUtf8(path);
-        return file;
-    }
-
     ZtvLangManHandle m_lang = nullptr;
     int m_english = -1;
 };
@@ -186,7 +178,9 @@ TEST_F(LanguageFilesTest, EveryLanguageFitsTheProgramAndGermanIsComplete) {
             }
             EXPECT_GE(shown, 1) << tag << " intro " << ToUtf8(intro) << " is empty";
         }
-        const lang::LanguageFile file = FileOf(index);
+        lang::LanguageFile file;  // the file itself, for what the manager does not enumerate
+        EXPECT_TRUE(
+            lang::LoadLanguageFile(LangFolder() + L"/CVX-" + Tag(index) + L".ztvlang", file));
         EXPECT_TRUE(EqualsNoCase(file.id, Tag(index)));
         for (const auto& entry : file.texts) {
             EXPECT_EQ(known.count(entry.first), 1u)

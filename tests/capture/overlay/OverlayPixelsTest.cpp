@@ -91,12 +91,10 @@ TEST(OverlayPixels, TintClearsBlueRoundTheSelectionWithBlackEdges) {
     FillPattern(pattern);
     ASSERT_TRUE(TintOutsideSelection(pattern, sel));
     ExpectPixels(pattern, {{2, 6, PatternAt(2, 6) & 0xFFFFu}, {7, 7, PatternAt(7, 7)}});
-}
-
-TEST(OverlayPixels, SelectionAtTheImageCornerLeavesNoAreaThere) {
-    Solid image(10, 10, 0xFFFFFF);
-    ASSERT_TRUE(TintOutsideSelection(image, SelectionRect{0, 0, 5, 5}));
-    ExpectPixels(image,
+    // A selection at the image's corner leaves no area there.
+    Solid corner(10, 10, 0xFFFFFF);
+    ASSERT_TRUE(TintOutsideSelection(corner, SelectionRect{0, 0, 5, 5}));
+    ExpectPixels(corner,
                  {{0, 0, 0xFFFFFF}, {5, 5, 0xFFFFFF}, {6, 0, 0}, {0, 6, 0}, {8, 3, 0x00FFFF}});
 }
 

@@ -2,9 +2,9 @@
 #include "capture/StoreCapture.h"
 
 #include <filesystem>
+#include <iterator>
 #include <memory>
 #include <string>
-#include <system_error>
 #include <tuple>
 #include <vector>
 
@@ -58,13 +58,8 @@ uint32_t U32At(const std::string& bytes, size_t offset) {
 }
 
 size_t CountFiles(const std::wstring& folder) {
-    std::error_code ec;
-    size_t count = 0;
-    for (auto it = std::filesystem::directory_iterator(std::filesystem::path(folder), ec);
-         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
-        ++count;
-    }
-    return count;
+    const std::filesystem::directory_iterator files{std::filesystem::path(folder)};
+    return static_cast<size_t>(std::distance(begin(files), end(files)));
 }
 
 const std::vector<std::wstring> kWriteFailed = {

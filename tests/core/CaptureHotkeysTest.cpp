@@ -107,7 +107,7 @@ TEST(HotkeyMatching, PrintScreenKeys) {
     EXPECT_EQ(2, asked);
 }
 
-TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
+TEST(CaptureHotkeys, ClashesAndHoldersNameTheHolderAndTheRefused) {
     const struct {
         const char* what;
         void (*change)(SettingsRecord&);
@@ -148,9 +148,7 @@ TEST(CaptureHotkeys, ClashesNameTheHolderAndTheRefused) {
         }
         EXPECT_EQ(found, c.clashes) << c.what;
     }
-}
-
-TEST(CaptureHotkeys, HolderOfARefusedRegistration) {
+    // The holder of a refused registration.
     SettingsRecord record = FactoryHotkeys();
     record.GeneralHotkeyFixedRegion = kPrint;  // PrintScreen, as the watched key 2
     record.GeneralHotkeyScrollingWindowText = kF9;

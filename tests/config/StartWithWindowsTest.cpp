@@ -67,11 +67,8 @@ TEST_F(StartWithWindowsTest, TheRunningProgramsFolderHoldsThisTestProgram) {
     ASSERT_FALSE(folder.empty());
     EXPECT_NE(folder.back(), L'\\');
     EXPECT_NE(folder.back(), L'/');
-#ifdef _WIN32
-    EXPECT_TRUE(PathExists((folder + L"\\clarivue_tests.exe").c_str()));
-#else
-    EXPECT_TRUE(PathExists((folder + L"/clarivue_tests").c_str()));
-#endif
+    const std::wstring program = folder + kNativeSeparator + L"clarivue_tests";
+    EXPECT_TRUE(PathExists(program.c_str()) || PathExists((program + L".exe").c_str()));
     record.GeneralStartWithWindows = 1;
     EXPECT_TRUE(ApplyStartWithWindows(record, RegistryKey(), host));
     EXPECT_EQ(Entry(), folder + kNativeSeparator + L"corvix.exe");

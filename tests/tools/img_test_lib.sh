@@ -28,10 +28,7 @@ ok() {  # ok COMMAND...: the command succeeds
 }
 
 finish() {  # finish NAME: reports the result and exits
-    if [ "$failures" -ne 0 ]; then
-        echo "$failures check(s) failed"
-        exit 1
-    fi
+    [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
     echo "all $1 checks passed"
     exit 0
 }

@@ -49,14 +49,18 @@ TEST(SettingsPageRules, OnlyTheEffectShapesTakeADirection) {
 }
 
 TEST(Hotkeys, ModifiersTranslateForRegistration) {
-    EXPECT_EQ(ToSystemHotkeyModifiers(0), 0u);
-    EXPECT_EQ(ToSystemHotkeyModifiers(1), 4u);  // Shift
-    EXPECT_EQ(ToSystemHotkeyModifiers(2), 2u);  // Control
-    EXPECT_EQ(ToSystemHotkeyModifiers(4), 1u);  // Alt
-    EXPECT_EQ(ToSystemHotkeyModifiers(8), 0u);  // extended key: no Windows key
-    EXPECT_EQ(ToSystemHotkeyModifiers(6), 3u);  // Control+Alt
-    EXPECT_EQ(ToSystemHotkeyModifiers(15), 7u);
-    EXPECT_EQ(ToSystemHotkeyModifiers(0x31), 4u);  // unknown bits dropped
+    // Shift 1 -> 4, Control 2 -> 2, Alt 4 -> 1; the extended-key bit 8 is no Windows key;
+    // unknown bits are dropped.
+    for (const auto& [control, system] : {std::pair{0u, 0u},
+                                          {1u, 4u},
+                                          {2u, 2u},
+                                          {4u, 1u},
+                                          {8u, 0u},
+                                          {6u, 3u},
+                                          {15u, 7u},
+                                          {0x31u, 4u}}) {
+        EXPECT_EQ(ToSystemHotkeyModifiers(control), system) << control;
+    }
 }
 
 TEST(Hotkeys, ControlWordPacksKeyAndModifiers) {

@@ -25,12 +25,7 @@ std::wstring WindowText(HWND window) {
 
 std::wstring MenuText(HMENU menu, UINT item, BOOL byPosition) {
     wchar_t text[256] = {};
-    MENUITEMINFOW info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STRING;
-    info.dwTypeData = text;
-    info.cch = 256;
-    GetMenuItemInfoW(menu, item, byPosition, &info);
+    GetMenuStringW(menu, item, text, 256, byPosition ? MF_BYPOSITION : MF_BYCOMMAND);
     return text;
 }
 

@@ -1,8 +1,6 @@
 // Language tags of locales and the first-start language step.
-#include <cstdlib>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -88,12 +86,7 @@ TEST(FirstStartLanguage, TakesTheSystemLocaleOnce) {
 #ifndef _WIN32
 // (The Windows build's system locale is checked by SettingsStoreTest.)
 TEST(FirstStartLanguage, TakesTheTagOfTheEnvironmentsLocale) {
-    const char* const names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-    std::vector<std::pair<std::string, bool>> saved;
-    for (const char* name : names) {
-        const char* value = std::getenv(name);
-        saved.emplace_back(value != nullptr ? value : "", value != nullptr);
-    }
+    // The test program's own environment; no other test reads it.
     unsetenv("LC_MESSAGES");
     setenv("LANG", "en_US.UTF-8", 1);
     // LC_ALL first, without its encoding and modifier; then LANG; "C" names no language.
@@ -105,9 +98,7 @@ TEST(FirstStartLanguage, TakesTheTagOfTheEnvironmentsLocale) {
         all != nullptr ? setenv("LC_ALL", all, 1) : unsetenv("LC_ALL");
         EXPECT_EQ(Tag(system, system.GetSystemDefaultLocale()), tag) << (all ? all : "unset");
     }
-    for (size_t i = 0; i < saved.size(); ++i) {
-        saved[i].second ? setenv(names[i], saved[i].first.c_str(), 1) : unsetenv(names[i]);
-    }
+    unsetenv("LC_ALL");
 }
 #endif
 

@@ -15,6 +15,7 @@
 #include "core/FileSystem.h"
 #include "image/ZCompositing.h"
 #include "tests/image/CompositingTestSupport.h"
+#include "tests/support/TestPixels.h"
 #include "tests/support/TempFolder.h"
 
 namespace zentrova {
@@ -25,12 +26,7 @@ using testing::SetPixel;
 
 constexpr ZColor kMagenta = 0xFF00FF;
 
-// A picture of one colour, 24 bits unless asked otherwise.
-struct Solid : ZImage {
-    Solid(uint32_t w, uint32_t h, ZColor colour, uint32_t bits = 24) {
-        EXPECT_TRUE(Create(w, h, bits, colour, nullptr));
-    }
-};
+using test::Solid;
 
 // Each listed pixel (x, y, colour 0x00BBGGRR) of image has its colour.
 struct Expected {

@@ -82,8 +82,7 @@ TEST(PolygonRaster, WindingRuleFillsTheOverlapOfAPentagram) {
 }
 
 TEST(FreeStyleCutOut, InsideFromTheFrozenPictureOutsideMagenta) {
-    ZImage frozen;
-    ASSERT_TRUE(frozen.Create(64, 48, 32, 0x00336699, nullptr));
+    test::Solid frozen(64, 48, 0x00336699, 32);
     FreeStyleOutline outline;
     ASSERT_TRUE(outline.Start(16000));
     // A triangle near the top-left corner; its grown box reaches past the picture.

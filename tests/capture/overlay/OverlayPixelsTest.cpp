@@ -32,12 +32,7 @@ void FillPattern(ZImage& image) {
     }
 }
 
-// A picture of one colour, 24 bits unless asked otherwise.
-struct Solid : ZImage {
-    Solid(uint32_t w, uint32_t h, ZColor colour, uint32_t bits = 24) {
-        EXPECT_TRUE(Create(w, h, bits, colour, nullptr));
-    }
-};
+using test::Solid;
 
 struct Px {
     int32_t x, y;

@@ -15,20 +15,21 @@ using test::ReadWholeFile;
 using test::TempFolder;
 using test::WriteWholeFile;
 
-TEST(CaptureFileNameTest, NamesCarryDateTimeAndNumber) {
-    EXPECT_EQ(FormatCaptureFileName(CaptureTime{2007, 12, 31, 23, 59}, 1),
-              L"Clarivue - 2007.12.31 23.59 - 001.bmp");
-    EXPECT_EQ(FormatCaptureFileName(CaptureTime{2007, 5, 3, 14, 5}, 7),
-              L"Clarivue - 2007.05.03 14.05 - 007.bmp");
-    EXPECT_EQ(FormatCaptureFileName(CaptureTime{2010, 10, 9, 9, 10}, 1000),
-              L"Clarivue - 2010.10.09 09.10 - 1000.bmp");
-}
-
-TEST(CaptureFileNameTest, CopyNumberGoesBeforeTheExtension) {
-    const CaptureTime t = CaptureTime{2007, 5, 3, 14, 5};
-    EXPECT_EQ(FormatCaptureFileName(t, 7, 1), L"Clarivue - 2007.05.03 14.05 - 007.bmp");
-    EXPECT_EQ(FormatCaptureFileName(t, 7, 2), L"Clarivue - 2007.05.03 14.05 - 007 (2).bmp");
-    EXPECT_EQ(FormatCaptureFileName(t, 7, 13), L"Clarivue - 2007.05.03 14.05 - 007 (13).bmp");
+TEST(CaptureFileNameTest, NamesCarryDateTimeNumberAndCopyNumber) {
+    const struct {
+        CaptureTime time;
+        uint32_t number, copy;
+        const wchar_t* name;
+    } cases[] = {
+        {{2007, 12, 31, 23, 59}, 1, 0, L"Clarivue - 2007.12.31 23.59 - 001.bmp"},
+        {{2007, 5, 3, 14, 5}, 7, 1, L"Clarivue - 2007.05.03 14.05 - 007.bmp"},
+        {{2010, 10, 9, 9, 10}, 1000, 1, L"Clarivue - 2010.10.09 09.10 - 1000.bmp"},
+        {{2007, 5, 3, 14, 5}, 7, 2, L"Clarivue - 2007.05.03 14.05 - 007 (2).bmp"},
+        {{2007, 5, 3, 14, 5}, 7, 13, L"Clarivue - 2007.05.03 14.05 - 007 (13).bmp"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatCaptureFileName(c.time, c.number, c.copy), c.name);
+    }
 }
 
 TEST(CaptureFileNameTest, SeparatorOnlyWhenTheFolderHasNone) {

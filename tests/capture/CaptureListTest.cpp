@@ -72,23 +72,11 @@ TEST(CaptureListTest, AddRefusesBadPaths) {
     EXPECT_EQ(list->GetCount(), 1);
 }
 
-TEST(CaptureListTest, HoldsOneHundredCaptures) {
-    auto list = std::make_unique<CaptureList>();
-    Fill(*list, 100);
-    EXPECT_EQ(list->GetCount(), 100);
-    EXPECT_TRUE(list->IsFull());
-    ZImage capture;
-    MakePicture(capture, 1, 1, 0);
-    EXPECT_FALSE(list->Add(L"C:\\Shots\\extra.bmp", capture));
-    EXPECT_EQ(list->GetCount(), 100);
-    EXPECT_NE(list->GetHistory(99), nullptr);
-    EXPECT_EQ(list->GetHistory(100), nullptr);
-}
-
 TEST(CaptureListTest, RemoveDeletesTheHistoryAndItsFiles) {
     auto list = std::make_unique<CaptureList>();
     Fill(*list, 3);
     EXPECT_EQ(list->GetHistory(3), nullptr);
+    EXPECT_EQ(list->GetHistory(100), nullptr);  // beyond the hundred slots (StoreCaptureTest)
     ZImage edit;
     MakePicture(edit, 4, 4, 50);
     ASSERT_TRUE(list->GetHistory(1)->Push(edit));
@@ -123,35 +111,27 @@ TEST(CaptureListTest, ClearEmptiesEverything) {
     EXPECT_FALSE(list->StepNext());
 }
 
-TEST(CaptureListTest, StepsSkipInvalidSlotsAndWrap) {
+TEST(CaptureListTest, StepsSkipInvalidSlotsWrapAndFindTheOnlyOne) {
     auto list = std::make_unique<CaptureList>();
     Fill(*list, 5);
     ASSERT_TRUE(list->Remove(1));
     ASSERT_TRUE(list->Remove(3));
-
     // Slots 5 .. 99 were never used: next from 4 wraps round to 0, previous from 0 continues at
     // 99 and finds 4.
-    EXPECT_EQ(Step(*list, true), 2);
-    EXPECT_EQ(Step(*list, true), 4);
-    EXPECT_EQ(Step(*list, true), 0);
-    EXPECT_EQ(Step(*list, false), 4);
-    EXPECT_EQ(Step(*list, false), 2);
-}
-
-TEST(CaptureListTest, StepFindsTheCurrentSlotWhenItIsTheOnlyOne) {
-    auto list = std::make_unique<CaptureList>();
-    Fill(*list, 3);
+    for (const auto& [forward, slot] :
+         {std::pair{true, 2}, {true, 4}, {true, 0}, {false, 4}, {false, 2}}) {
+        EXPECT_EQ(Step(*list, forward), slot);
+    }
+    // Slot 2 alone: found from itself both ways.
     ASSERT_TRUE(list->Remove(0));
-    ASSERT_TRUE(list->Remove(2));
-    ASSERT_TRUE(list->SetCurrent(1));
-    EXPECT_EQ(Step(*list, true), 1);
-    EXPECT_EQ(Step(*list, false), 1);
-
+    ASSERT_TRUE(list->Remove(4));
+    EXPECT_EQ(Step(*list, true), 2);
+    EXPECT_EQ(Step(*list, false), 2);
     // The editor takes the current capture out and looks for the next one: there is none.
-    ASSERT_TRUE(list->Remove(1));
+    ASSERT_TRUE(list->Remove(2));
     EXPECT_FALSE(list->StepNext());
     EXPECT_FALSE(list->StepPrevious());
-    EXPECT_EQ(list->GetCurrent(), 1);
+    EXPECT_EQ(list->GetCurrent(), 2);
 }
 
 }  // namespace

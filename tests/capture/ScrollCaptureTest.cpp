@@ -123,16 +123,6 @@ TEST(ScrollStitcher, CollectsExactlyTheRowsInOrder) {
     EXPECT_FALSE(stitcher.TakeResult(result));
 }
 
-// A document row: every pixel different within the row (no row is of one colour) and every row
-// different from every other.
-void DocumentRow(int32_t c, uint32_t width, uint8_t* out) {
-    for (uint32_t x = 0; x < width; ++x) {
-        out[x * 3] = static_cast<uint8_t>(c);
-        out[x * 3 + 1] = static_cast<uint8_t>(c >> 8);
-        out[x * 3 + 2] = static_cast<uint8_t>(x * 16);
-    }
-}
-
 // What the window shows scrolled to `top`: `header` rows of the document's rows 5000... stay at
 // the top, `footer` rows of 6000... at the bottom, the document's rows top... between them.
 void View(ZImage& page, uint32_t width, int32_t height, int32_t top, int32_t header = 0,
@@ -142,7 +132,12 @@ void View(ZImage& page, uint32_t width, int32_t height, int32_t top, int32_t hea
         const int32_t c = y < header             ? 5000 + y
                           : y >= height - footer ? 6000 + y
                                                  : top + y - header;
-        DocumentRow(c, width, page.GetRow(static_cast<uint32_t>(height - 1 - y)));
+        // Every pixel different within the row (no row is of one colour), every row different.
+        uint8_t* row = page.GetRow(static_cast<uint32_t>(height - 1 - y));
+        for (uint32_t x = 0; x < width; ++x) {
+            row[3 * x] = static_cast<uint8_t>(c), row[3 * x + 1] = static_cast<uint8_t>(c >> 8);
+            row[3 * x + 2] = static_cast<uint8_t>(x * 16);
+        }
     }
 }
 
@@ -179,17 +174,14 @@ std::vector<int32_t> Capture(ScrollKind kind, int32_t height, int32_t rows, int3
     return out;
 }
 
+// The header's rows once, the document's rows 0 ... rows - 1, the footer's rows once.
 std::vector<int32_t> Expected(int32_t rows, int32_t header = 0, int32_t footer = 0,
                               int32_t height = 0) {
     std::vector<int32_t> out;
-    for (int32_t y = 0; y < header; ++y) {
-        out.push_back(5000 + y);
-    }
-    for (int32_t c = 0; c < rows; ++c) {
-        out.push_back(c);
-    }
-    for (int32_t y = height - footer; y < height; ++y) {
-        out.push_back(6000 + y);
+    for (int32_t y = 0; y < header + rows + footer; ++y) {
+        out.push_back(y < header          ? 5000 + y
+                      : y < header + rows ? y - header
+                                          : 6000 + height - footer + y - header - rows);
     }
     return out;
 }

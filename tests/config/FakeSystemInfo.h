@@ -27,33 +27,21 @@ class FakeSystemInfo : public SystemInfo {
         {{0x0407, LocaleItem::AbbreviatedCountryName}, L"DEU"},
     };
 
+    // Each text when the system has one; the output stays as it was otherwise.
     bool GetDefaultPrinterName(std::wstring& name) const override {
-        return Answer(hasPrinter, printer, name);
+        return hasPrinter && (name = printer, true);
     }
     bool GetPictureFolder(std::wstring& folder) const override {
-        return Answer(hasPictures, pictures, folder);
+        return hasPictures && (folder = pictures, true);
+    }
+    bool GetProgramFolder(std::wstring& folder) const override {
+        return hasProgramFolder && (folder = programFolder, true);
     }
     int32_t GetPrimaryScreenWidth() const override { return screenWidth; }
     uint32_t GetSystemDefaultLocale() const override { return defaultLocale; }
     bool GetLocaleText(uint32_t locale, LocaleItem item, std::wstring& text) const override {
-        auto found = localeTexts.find({locale, item});
-        if (found == localeTexts.end()) {
-            return false;
-        }
-        text = found->second;
-        return true;
-    }
-    bool GetProgramFolder(std::wstring& folder) const override {
-        return Answer(hasProgramFolder, programFolder, folder);
-    }
-
-  private:
-    // The text when the system has one; out stays as it was otherwise.
-    static bool Answer(bool has, const std::wstring& text, std::wstring& out) {
-        if (has) {
-            out = text;
-        }
-        return has;
+        const auto found = localeTexts.find({locale, item});
+        return found != localeTexts.end() && (text = found->second, true);
     }
 };
 

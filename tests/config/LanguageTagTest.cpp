@@ -1,15 +1,11 @@
 // Language tags of locales and the first-start language step.
-#include <cstdlib>
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
 #include "config/LanguageTag.h"
 #include "tests/config/FakeSystemInfo.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace zentrova {
 namespace {
@@ -87,79 +83,23 @@ TEST(FirstStartLanguage, TakesTheSystemLocaleOnce) {
     EXPECT_EQ(record.LanguageDetected, 2u);
 }
 
-#ifdef _WIN32
-
-std::wstring LowerLocaleName(LCID locale) {
-    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
-    if (LCIDToLocaleName(locale, name, LOCALE_NAME_MAX_LENGTH, 0) == 0) {
-        return L"?";
-    }
-    std::wstring lower = name;
-    for (wchar_t& c : lower) {
-        c = static_cast<wchar_t>(towlower(c));
-    }
-    return lower;
-}
-
-TEST(FirstStartLanguage, TakesTheTagOfTheSystemsDefaultLocale) {
-    HostSystemInfo system;
-    SettingsRecord record;
-    ASSERT_TRUE(ApplyFirstStartLanguage(record, system));
-    EXPECT_EQ(std::wstring(record.LanguageFile), LowerLocaleName(GetSystemDefaultLCID()));
-    EXPECT_EQ(record.LanguageDetected, 1u);
-}
-
-#else
-
-// Sets one environment variable for a test's lifetime.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const char* value) : m_name(name) {
-        const char* old = std::getenv(name);
-        m_had = old != nullptr;
-        if (m_had) {
-            m_old = old;
-        }
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ScopedEnvironment() {
-        if (m_had) {
-            setenv(m_name, m_old.c_str(), 1);
-        } else {
-            unsetenv(m_name);
-        }
-    }
-
-  private:
-    const char* m_name;
-    bool m_had = false;
-    std::string m_old;
-};
-
+#ifndef _WIN32
+// (The Windows build's system locale is checked by SettingsStoreTest.)
 TEST(FirstStartLanguage, TakesTheTagOfTheEnvironmentsLocale) {
+    // The test program's own environment; no other test reads it.
+    unsetenv("LC_MESSAGES");
+    setenv("LANG", "en_US.UTF-8", 1);
+    // LC_ALL first, without its encoding and modifier; then LANG; "C" names no language.
     HostSystemInfo system;
-    ScopedEnvironment messages("LC_MESSAGES", nullptr);
-    ScopedEnvironment lang("LANG", "en_US.UTF-8");
-    {
-        ScopedEnvironment all("LC_ALL", "de_AT.UTF-8@euro");
-        SettingsRecord record;
-        ASSERT_TRUE(ApplyFirstStartLanguage(record, system));
-        EXPECT_STREQ(record.LanguageFile, L"de-at");
+    for (const auto& [all, tag] :
+         {std::pair<const char*, const wchar_t*>{"de_AT.UTF-8@euro", L"de-at"},
+          {nullptr, L"en-us"},
+          {"C", L""}}) {
+        all != nullptr ? setenv("LC_ALL", all, 1) : unsetenv("LC_ALL");
+        EXPECT_EQ(Tag(system, system.GetSystemDefaultLocale()), tag) << (all ? all : "unset");
     }
-    {
-        ScopedEnvironment all("LC_ALL", nullptr);
-        EXPECT_EQ(Tag(system, system.GetSystemDefaultLocale()), L"en-us");
-    }
-    {
-        ScopedEnvironment all("LC_ALL", "C");
-        EXPECT_EQ(Tag(system, system.GetSystemDefaultLocale()), L"");
-    }
+    unsetenv("LC_ALL");
 }
-
 #endif
 
 }  // namespace

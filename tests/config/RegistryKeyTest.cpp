@@ -78,29 +78,18 @@ TEST(RegistryValueDecoding, LongTextsAreCutToTheBufferButNeverHalfACharacter) {
     const std::vector<uint8_t> smile = {'a', 0, 'b', 0, 0x3D, 0xD8, 0x00, 0xDE, 0, 0};
     wchar_t wide[4];
     EXPECT_TRUE(DecodeRegistryText(Value(kRegSz, smile), wide, 4));
-    if constexpr (sizeof(wchar_t) == 2) {
-        EXPECT_STREQ(wide, L"ab");  // the pair does not fit: neither half is kept
-    } else {
-        EXPECT_EQ(std::wstring(wide), std::wstring(L"ab") + static_cast<wchar_t>(0x1F600));
-    }
+    // UTF-16: the pair does not fit, neither half is kept.
+    EXPECT_STREQ(wide, sizeof(wchar_t) == 2 ? L"ab" : L"ab\U0001F600");
     // A lone surrogate stays one unit in UTF-16; UTF-32 text gets the replacement character.
     EXPECT_TRUE(DecodeRegistryText(Value(kRegSz, {0x3D, 0xD8, 'x', 0}), wide, 4));
     EXPECT_EQ(static_cast<uint32_t>(wide[0]), sizeof(wchar_t) == 2 ? 0xD83Du : 0xFFFDu);
     EXPECT_EQ(wide[1], L'x');
 }
 
-TEST(RegistryValueEncoding, DwordsAreLittleEndianAndTextsUtf16WithTerminator) {
-    EXPECT_EQ(Typed(EncodeRegistryNumber(0x12345678)),
-              Typed(Value(kRegDword, {0x78, 0x56, 0x34, 0x12})));
+TEST(RegistryValueEncoding, TextsAreUtf16WithTerminator) {
     EXPECT_EQ(Typed(EncodeRegistryText(L"H\u00e9\u4e2d")),
               Typed(Value(kRegSz, {'H', 0, 0xE9, 0, 0x2D, 0x4E, 0, 0})));
-    std::wstring smile;
-    if constexpr (sizeof(wchar_t) == 2) {
-        smile = {static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)};
-    } else {
-        smile = {static_cast<wchar_t>(0x1F600)};
-    }
-    EXPECT_EQ(EncodeRegistryText(smile.c_str()).data,
+    EXPECT_EQ(EncodeRegistryText(L"\U0001F600").data,  // a surrogate pair in UTF-16
               (std::vector<uint8_t>{0x3D, 0xD8, 0x00, 0xDE, 0, 0}));
     EXPECT_EQ(EncodeRegistryText(L"").data, (std::vector<uint8_t>{0, 0}));
 }
@@ -122,9 +111,11 @@ TEST_F(RegistryKeyTest, ReadsGiveTheDefaultForAMissingKeyOrValue) {
     EXPECT_EQ(registry.ReadDword(kTestKey, L"Width", 640), 640u);
     EXPECT_FALSE(registry.ReadString(kTestKey, L"Name", L"a long fallback text", text, 8));
     EXPECT_STREQ(text, L"a long ");
+    RegistryValue read;
+    EXPECT_FALSE(registry.ReadValue(kTestKey, L"Missing", read));
 }
 
-TEST_F(RegistryKeyTest, WritesStoreDwordsAndTerminatedTexts) {
+TEST_F(RegistryKeyTest, WritesStoreDwordsTerminatedTextsAndRawValuesWithTheirType) {
     ASSERT_TRUE(registry.WriteDword(kTestKey, L"Width", 0xA1FDFE));
     ASSERT_TRUE(registry.WriteString(kTestKey, L"Name", L"Ctrl+F5"));
     EXPECT_EQ(Stored(L"Width"), Typed(Value(kRegDword, DwordBytes(0xA1FDFE))));
@@ -140,6 +131,12 @@ TEST_F(RegistryKeyTest, WritesStoreDwordsAndTerminatedTexts) {
     // An overwrite replaces type and bytes.
     ASSERT_TRUE(registry.WriteString(kTestKey, L"Width", L"wide"));
     EXPECT_EQ(registry.ReadDword(kTestKey, L"Width", 5), 5u);
+    const RegistryValue raw = Value(kRegBinary, {0, 1, 2, 0xFF});
+    ASSERT_TRUE(registry.WriteValue(kTestKey, L"Raw", raw));
+    EXPECT_EQ(Stored(L"Raw"), Typed(raw));
+    RegistryValue read;
+    ASSERT_TRUE(registry.ReadValue(kTestKey, L"Raw", read));
+    EXPECT_EQ(Typed(read), Typed(raw));
 }
 
 TEST_F(RegistryKeyTest, ValuesLargerThanTheCapAreNotRead) {
@@ -158,54 +155,31 @@ TEST_F(RegistryKeyTest, ValuesLargerThanTheCapAreNotRead) {
     EXPECT_EQ(std::wstring(text), std::wstring(7, static_cast<wchar_t>(0x4141)));
 }
 
-TEST_F(RegistryKeyTest, DeleteWithANameDeletesOnlyThatValue) {
-    ASSERT_TRUE(registry.WriteDword(kTestKey, L"A", 1));
-    ASSERT_TRUE(registry.WriteDword(kTestKey, L"B", 2));
-    EXPECT_TRUE(registry.Delete(kTestKey, L"A"));
-    EXPECT_FALSE(registry.Delete(kTestKey, L"A"));
-    EXPECT_EQ(registry.ReadDword(kTestKey, L"A", 9), 9u);
-    EXPECT_EQ(registry.ReadDword(kTestKey, L"B", 9), 2u);
-    EXPECT_TRUE(test::KeyExists(kTestKey));
-    EXPECT_FALSE(registry.Delete(L"Software\\Zentrova\\Clarivue Tests\\Missing", L"A"));
-}
-
-TEST_F(RegistryKeyTest, DeleteWithoutANameDeletesTheKeyTreeDepthFirst) {
+TEST_F(RegistryKeyTest, DeleteTakesOneValueOrTheKeyTreeDepthFirstButNeverTheRoot) {
     const std::wstring top = std::wstring(kTestKey) + L"\\Top";
     const std::wstring sibling = std::wstring(kTestKey) + L"\\TopSibling";
+    ASSERT_TRUE(registry.WriteDword(kTestKey, L"A", 1));
+    ASSERT_TRUE(registry.WriteDword(kTestKey, L"B", 2));
     ASSERT_TRUE(registry.WriteDword(top.c_str(), L"Level", 0));
-    ASSERT_TRUE(registry.WriteDword((top + L"\\One").c_str(), L"Level", 1));
     ASSERT_TRUE(registry.WriteDword((top + L"\\One\\Two").c_str(), L"Level", 2));
     ASSERT_TRUE(registry.WriteDword((top + L"\\Empty\\AlsoEmpty").c_str(), nullptr, 0));
     ASSERT_TRUE(registry.WriteDword(sibling.c_str(), L"Level", 0));
 
+    EXPECT_TRUE(registry.Delete(kTestKey, L"A"));
+    EXPECT_FALSE(registry.Delete(kTestKey, L"A"));
+    EXPECT_EQ(registry.ReadDword(kTestKey, L"A", 9), 9u);
+    EXPECT_FALSE(registry.Delete(L"Software\\Zentrova\\Clarivue Tests\\Missing", L"A"));
     EXPECT_TRUE(registry.Delete(top.c_str()));
-    EXPECT_FALSE(test::KeyExists(top.c_str()));
-    EXPECT_TRUE(test::KeyExists(sibling.c_str()));
-    EXPECT_TRUE(test::KeyExists(kTestKey));
-    EXPECT_EQ(registry.ReadDword((top + L"\\One").c_str(), L"Level", 9), 9u);
     EXPECT_FALSE(registry.Delete(top.c_str()));
-}
-
-TEST_F(RegistryKeyTest, DeleteRefusesTheRootAndNullPaths) {
-    ASSERT_TRUE(registry.WriteDword(kTestKey, L"A", 1));
-    EXPECT_FALSE(registry.Delete(L""));
-    EXPECT_FALSE(registry.Delete(nullptr));
-    EXPECT_FALSE(registry.Delete(nullptr, L"A"));
-    EXPECT_TRUE(test::KeyExists(kTestKey));
+    EXPECT_FALSE(test::KeyExists(top.c_str()));
+    EXPECT_EQ(registry.ReadDword((top + L"\\One\\Two").c_str(), L"Level", 9), 9u);
+    EXPECT_TRUE(test::KeyExists(sibling.c_str()));
+    for (const wchar_t* path : {L"", static_cast<const wchar_t*>(nullptr)}) {
+        EXPECT_FALSE(registry.Delete(path));
+    }
+    EXPECT_FALSE(registry.Delete(nullptr, L"B"));
     EXPECT_TRUE(test::KeyExists(L"Software"));
-    EXPECT_EQ(registry.ReadDword(kTestKey, L"A", 0), 1u);
-}
-
-TEST_F(RegistryKeyTest, RawValuesKeepTypeAndBytes) {
-    const RegistryValue written = Value(kRegBinary, {0, 1, 2, 0xFF});
-    ASSERT_TRUE(registry.WriteValue(kTestKey, L"Raw", written));
-    EXPECT_EQ(Stored(L"Raw"), Typed(written));
-    ASSERT_TRUE(StoreRaw(kTestKey, L"Big", kRegDwordBigEndian, {1, 2, 3, 4}));
-    RegistryValue read;
-    ASSERT_TRUE(registry.ReadValue(kTestKey, L"Big", read));
-    EXPECT_EQ(Typed(read), Typed(Value(kRegDwordBigEndian, {1, 2, 3, 4})));
-    EXPECT_EQ(registry.ReadDword(kTestKey, L"Big", 0), 0x04030201u);
-    EXPECT_FALSE(registry.ReadValue(kTestKey, L"Missing", read));
+    EXPECT_EQ(registry.ReadDword(kTestKey, L"B", 9), 2u);
 }
 
 }  // namespace

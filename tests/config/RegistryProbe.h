@@ -23,8 +23,18 @@ bool KeyExists(const wchar_t* subKey);
 // Removes HKEY_CURRENT_USER\subKey with everything below it, when it exists.
 void RemoveKey(const wchar_t* subKey);
 
-// Bytes of a text as UTF-16LE, without a terminator (append {0, 0} for one).
-std::vector<uint8_t> Utf16Bytes(const std::wstring& text);
-std::vector<uint8_t> DwordBytes(uint32_t value);
+// Bytes of a text as UTF-16LE, without a terminator (append {0, 0} for one). Test texts stay in
+// the Basic Multilingual Plane: one UTF-16 unit per character.
+inline std::vector<uint8_t> Utf16Bytes(const std::wstring& text) {
+    std::vector<uint8_t> bytes;
+    for (wchar_t c : text) {
+        bytes.insert(bytes.end(), {static_cast<uint8_t>(c & 0xFF), static_cast<uint8_t>(c >> 8)});
+    }
+    return bytes;
+}
+inline std::vector<uint8_t> DwordBytes(uint32_t v) {
+    return {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16),
+            static_cast<uint8_t>(v >> 24)};
+}
 
 }  // namespace zentrova::test

@@ -1,6 +1,13 @@
+// The settings pages' input rules, the hot-key words and modifiers, and JoinPath.
 #include "config/SettingsPageRules.h"
 
+#include <string>
+
 #include <gtest/gtest.h>
+
+#include "config/Hotkeys.h"
+#include "config/JoinPath.h"
+#include "core/FileSystem.h"
 
 namespace zentrova {
 namespace {
@@ -39,6 +46,52 @@ TEST(SettingsPageRules, OnlyTheEffectShapesTakeADirection) {
     EXPECT_FALSE(ShapeHasDirection(2));  // Ellipse
     EXPECT_TRUE(ShapeHasDirection(3));   // Effect Cloudy
     EXPECT_TRUE(ShapeHasDirection(8));
+}
+
+TEST(Hotkeys, ModifiersTranslateForRegistration) {
+    // Shift 1 -> 4, Control 2 -> 2, Alt 4 -> 1; the extended-key bit 8 is no Windows key;
+    // unknown bits are dropped.
+    for (const auto& [control, system] : {std::pair{0u, 0u},
+                                          {1u, 4u},
+                                          {2u, 2u},
+                                          {4u, 1u},
+                                          {8u, 0u},
+                                          {6u, 3u},
+                                          {15u, 7u},
+                                          {0x31u, 4u}}) {
+        EXPECT_EQ(ToSystemHotkeyModifiers(control), system) << control;
+    }
+}
+
+TEST(Hotkeys, ControlWordPacksKeyAndModifiers) {
+    // Ctrl+F5 and Shift+F9.
+    EXPECT_EQ(MakeHotkeyWord(116, 2), 0x0274u);
+    EXPECT_EQ(MakeHotkeyWord(120, 1), 0x0178u);
+    EXPECT_EQ(HotkeyWordKeyCode(0x0274), 116u);
+    EXPECT_EQ(HotkeyWordModifiers(0x0274), 2u);
+    EXPECT_EQ(HotkeyWordKeyCode(MakeHotkeyWord(0x1FF, 0x1FF)), 0xFFu);
+    EXPECT_EQ(HotkeyWordModifiers(MakeHotkeyWord(0x1FF, 0x1FF)), 0xFFu);
+}
+
+TEST(JoinPath, AddsTheSeparatorOnlyWhenTheFolderLacksOne) {
+    const std::wstring sep(1, kNativeSeparator);
+    EXPECT_EQ(JoinPath(L"C:\\Tools", L"corvix.exe"), L"C:\\Tools" + sep + L"corvix.exe");
+    EXPECT_EQ(JoinPath(L"C:\\Tools\\", L"corvix.exe"), L"C:\\Tools\\corvix.exe");
+    EXPECT_EQ(JoinPath(L"C:/Tools/", L"corvix.exe"), L"C:/Tools/corvix.exe");
+    EXPECT_EQ(JoinPath(L"", L"Lang"), L"Lang");
+    EXPECT_EQ(JoinPath(L"C:", L""), L"C:" + sep);
+}
+
+TEST(JoinPath, InPlaceJoinFailsWithoutChangeWhenTheResultDoesNotFit) {
+    wchar_t folder[12] = L"C:\\Tools";
+    EXPECT_FALSE(JoinPath(folder, 12, L"abc"));  // 8 + 1 + 3 = 12 characters: no room
+    EXPECT_EQ(std::wstring(folder), L"C:\\Tools");
+    EXPECT_TRUE(JoinPath(folder, 12, L"ab"));  // 11 characters and the terminator
+    EXPECT_EQ(std::wstring(folder), std::wstring(L"C:\\Tools") + kNativeSeparator + L"ab");
+    wchar_t full[4] = {L'a', L'b', L'c', L'd'};  // not terminated
+    EXPECT_FALSE(JoinPath(full, 4, L"x"));
+    EXPECT_EQ(full[3], L'd');
+    EXPECT_FALSE(JoinPath(nullptr, 4, L"x"));
 }
 
 }  // namespace

@@ -45,12 +45,6 @@ class SettingsStoreTest : public testing::Test {
     bool Store(const wchar_t* name, uint32_t type, const std::vector<uint8_t>& bytes) {
         return StoreRaw(kSettingsKeyPath, name, type, bytes);
     }
-    bool StoreText(const wchar_t* name, const std::wstring& text, uint32_t type = kRegSz) {
-        std::vector<uint8_t> bytes = Utf16Bytes(text);
-        bytes.push_back(0);
-        bytes.push_back(0);
-        return Store(name, type, bytes);
-    }
     bool IsStored(const wchar_t* name) {
         RegistryValue value;
         return LoadRaw(kSettingsKeyPath, name, value);
@@ -58,6 +52,13 @@ class SettingsStoreTest : public testing::Test {
 
     test::FakeSystemInfo system;
 };
+
+// A text's bytes as stored, with its terminator or without.
+std::vector<uint8_t> Text(const std::wstring& text, bool terminated = true) {
+    std::vector<uint8_t> bytes = Utf16Bytes(text);
+    bytes.insert(bytes.end(), terminated ? 2 : 0, 0);
+    return bytes;
+}
 
 std::wstring DefaultCaptureFolder(const std::wstring& pictures) {
     return pictures + kNativeSeparator + L"Zentrova Clarivue 2";
@@ -73,18 +74,13 @@ void ExpectField(const SettingsRecord& got, const SettingsRecord& want, const Se
     }
 }
 
-// The values "Factory Defaults" leaves alone, and values of earlier versions it deletes.
-const wchar_t* const kSurvivingReset[] = {L"LanguageDetected",
-                                          L"LanguageFile",
-                                          L"SkinName",
-                                          L"GeneralHotkeyFreeRectRegion",
-                                          L"GeneralHotkeyFreeRectRegionMod",
-                                          L"GeneralHotkeyFreeStyleRegion",
-                                          L"GeneralHotkeyFreeStyleRegionMod",
-                                          L"IntroWindowWelcomeShow",
-                                          L"IntroWindowCaptureShow",
-                                          L"IntroWindowCaptureScrollShow",
-                                          L"IntroWindowEditModeWelcomeShow"};
+// The values "Factory Defaults" leaves alone (each name between spaces), and values of earlier
+// versions it deletes.
+const std::wstring kSurvivingReset =
+    L" LanguageDetected LanguageFile SkinName GeneralHotkeyFreeRectRegion"
+    L" GeneralHotkeyFreeRectRegionMod GeneralHotkeyFreeStyleRegion GeneralHotkeyFreeStyleRegionMod"
+    L" IntroWindowWelcomeShow IntroWindowCaptureShow IntroWindowCaptureScrollShow"
+    L" IntroWindowEditModeWelcomeShow ";
 const wchar_t* const kLegacyValues[] = {L"GeneralGlobalHotkey",     L"GeneralGlobalHotkeyModifier",
                                         L"GeneralHotkeyFreeRegion", L"GeneralHotkeyFreeRegionMod",
                                         L"EditModeStartEditMode",   L"CaptureMode",
@@ -93,14 +89,11 @@ const wchar_t* const kLegacyValues[] = {L"GeneralGlobalHotkey",     L"GeneralGlo
 TEST_F(SettingsStoreTest, FirstStartWithoutKeyGivesEveryDefault) {
     ASSERT_FALSE(test::KeyExists(kSettingsKeyPath));
     const SettingsRecord record = Load();
-    // The defaults computed from the system, and a few constant ones by their fields.
+    // The defaults computed from the system.
     EXPECT_STREQ(record.SkinName, L"Default");
     EXPECT_STREQ(record.EditModePrintPrinter, L"Office Laser 5");
     EXPECT_EQ(std::wstring(record.CaptureOutputDirectory),
               DefaultCaptureFolder(L"C:\\Users\\Ada\\Pictures"));
-    EXPECT_EQ(record.CaptureFixedWidth, 640u);
-    EXPECT_EQ(record.MToolsErasorColor, 0xFFFFFFu);
-    EXPECT_STREQ(record.LanguageFile, L"en-us");
     // Loading writes nothing.
     EXPECT_FALSE(test::KeyExists(kSettingsKeyPath));
 }
@@ -119,81 +112,71 @@ TEST_F(SettingsStoreTest, SkinDefaultDependsOnAnExactly800PixelScreen) {
         system.screenWidth = width;
         EXPECT_STREQ(Load().SkinName, L"Default") << width;
     }
-    ASSERT_TRUE(StoreText(L"SkinName", L"Blue Steel"));
+    ASSERT_TRUE(Store(L"SkinName", kRegSz, Text(L"Blue Steel")));
     system.screenWidth = 800;
     EXPECT_STREQ(Load().SkinName, L"Blue Steel");
 }
 
 TEST_F(SettingsStoreTest, EraserAndCanvasColoursDefaultToTheStoredBackground) {
     ASSERT_TRUE(Store(L"CaptureBackgroundColor", kRegDword, DwordBytes(0x123456)));
-    const auto colours = [](const SettingsRecord& r) {
-        return std::vector<uint32_t>{r.CaptureBackgroundColor, r.MToolsErasorColor,
-                                     r.ResizeCanvasColor};
-    };
-    EXPECT_EQ(colours(Load()), (std::vector<uint32_t>{0x123456, 0x123456, 0x123456}));
+    SettingsRecord r = Load();
+    EXPECT_EQ(std::pair(r.MToolsErasorColor, r.ResizeCanvasColor), std::pair(0x123456u, 0x123456u));
     ASSERT_TRUE(Store(L"MToolsErasorColor", kRegDword, DwordBytes(0x0000FF)));
-    EXPECT_EQ(colours(Load()), (std::vector<uint32_t>{0x123456, 0x0000FF, 0x123456}));
+    r = Load();
+    EXPECT_EQ(std::pair(r.MToolsErasorColor, r.ResizeCanvasColor), std::pair(0x0000FFu, 0x123456u));
 }
 
-// Which value types count is the registry decoding's (RegistryKeyTest); here: the load takes a
-// value of the right type and keeps the default for one of another type.
-TEST_F(SettingsStoreTest, ValuesOfAnotherTypeKeepTheDefault) {
-    ASSERT_TRUE(Store(L"CaptureFixedWidth", kRegDwordBigEndian, {0x01, 0x02, 0x03, 0x04}));
-    ASSERT_TRUE(Store(L"CaptureFixedHeight", kRegQword, {0x00, 0x05, 0, 0, 0, 0, 0, 0}));
-    ASSERT_TRUE(StoreText(L"CaptureOutputDirectory", L"%USERPROFILE%\\Shots", kRegExpandSz));
-    ASSERT_TRUE(Store(L"SkinName", kRegBinary, {'D', 0, 0, 0}));
-    SettingsRecord record = Load();
-    EXPECT_EQ(record.CaptureFixedWidth, 0x04030201u);
-    EXPECT_EQ(record.CaptureFixedHeight, 480u);
-    EXPECT_STREQ(record.CaptureOutputDirectory, L"%USERPROFILE%\\Shots");
-    EXPECT_STREQ(record.SkinName, L"Default");
-    ASSERT_TRUE(Store(L"CaptureOutputDirectory", kRegDword, DwordBytes(0x00440044)));
-    EXPECT_EQ(std::wstring(Load().CaptureOutputDirectory),
-              DefaultCaptureFolder(L"C:\\Users\\Ada\\Pictures"));
-}
-
-TEST_F(SettingsStoreTest, FixedRegionSizesAreClampedToThePictureLimit) {
-    const struct {
-        uint32_t stored;
-        uint32_t expected;
-    } cases[] = {
-        {0xFFFFFFFFu, 1u << 28}, {(1u << 28) + 1, 1u << 28}, {1u << 28, 1u << 28}, {1920, 1920}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.stored);
-        ASSERT_TRUE(Store(L"CaptureFixedWidth", kRegDword, DwordBytes(c.stored)));
-        ASSERT_TRUE(Store(L"CaptureFixedHeight", kRegDword, DwordBytes(c.stored)));
-        const SettingsRecord record = Load();
-        EXPECT_EQ(std::pair(record.CaptureFixedWidth, record.CaptureFixedHeight),
-                  std::pair(c.expected, c.expected));
-    }
-}
-
-TEST_F(SettingsStoreTest, OverlongTextsAreCutToTheirFields) {
-    const std::wstring longTag = L"abcdefghijklmnopqrstuvwxyz-0123456789";  // 37 characters
-    const std::wstring longSkin(300, L's');
-    ASSERT_TRUE(StoreText(L"LanguageFile", longTag));
-    ASSERT_TRUE(StoreText(L"SkinName", longSkin));
-    ASSERT_TRUE(Store(L"MToolsDrawTextAlignment", kRegDword, DwordBytes(2)));
-    const SettingsRecord record = Load();
-    EXPECT_EQ(std::wstring(record.LanguageFile), longTag.substr(0, 31));
-    EXPECT_EQ(std::wstring(record.SkinName), longSkin.substr(0, 259));
-    // The fields behind them hold their own values.
-    EXPECT_EQ(record.GeneralStartWithWindows, 1u);
-    EXPECT_EQ(record.MToolsDrawTextAlignment, 2u);
-}
-
-TEST_F(SettingsStoreTest, UnterminatedTextsAreReadSafely) {
-    ASSERT_TRUE(Store(L"EditModeEmailUseSpecifiedText", kRegSz, Utf16Bytes(L"ada@example.org")));
+// Which value types count is the registry decoding's (RegistryKeyTest); here: one stored value
+// (alone in the key) gives its field, or the field's default for a value of another type; texts
+// are cut to their fields and read safely without a terminator; every other field keeps its
+// default.
+TEST_F(SettingsStoreTest, StoredValuesAreTakenCutClampedOrRefused) {
+    const std::wstring pictures = DefaultCaptureFolder(L"C:\\Users\\Ada\\Pictures");
     std::vector<uint8_t> odd = Utf16Bytes(L"Blue");
     odd.push_back(0x41);  // half a character
-    ASSERT_TRUE(Store(L"SkinName", kRegSz, odd));
-    ASSERT_TRUE(Store(L"LanguageFile", kRegSz, Utf16Bytes(std::wstring(32, L'x'))));
-    ASSERT_TRUE(Store(L"EditModePrintPrinter", kRegMultiSz, Utf16Bytes(L"Plotter")));
-    const SettingsRecord record = Load();
-    EXPECT_STREQ(record.EditModeEmailUseSpecifiedText, L"ada@example.org");
-    EXPECT_STREQ(record.SkinName, L"Blue");
-    EXPECT_EQ(std::wstring(record.LanguageFile), std::wstring(31, L'x'));
-    EXPECT_STREQ(record.EditModePrintPrinter, L"Plotter");
+    const std::wstring tag37 = L"abcdefghijklmnopqrstuvwxyz-0123456789";
+    const struct {
+        const wchar_t* name;
+        uint32_t type;
+        std::vector<uint8_t> bytes;
+        std::wstring text;  // for text fields
+        uint32_t number;    // for number fields
+    } cases[] = {
+        {L"CaptureFixedWidth", kRegDwordBigEndian, {1, 2, 3, 4}, L"", 0x04030201u},
+        {L"CaptureFixedHeight", kRegQword, {0, 5, 0, 0, 0, 0, 0, 0}, L"", 480},
+        {L"CaptureOutputDirectory", kRegExpandSz, Text(L"%USERPROFILE%\\Shots"),
+         L"%USERPROFILE%\\Shots", 0},
+        {L"CaptureOutputDirectory", kRegDword, DwordBytes(0x00440044), pictures, 0},
+        {L"SkinName", kRegBinary, {'D', 0, 0, 0}, L"Default", 0},
+        // Fixed region sizes are clamped to the picture limit.
+        {L"CaptureFixedWidth", kRegDword, DwordBytes(0xFFFFFFFFu), L"", 1u << 28},
+        {L"CaptureFixedHeight", kRegDword, DwordBytes((1u << 28) + 1), L"", 1u << 28},
+        {L"CaptureFixedWidth", kRegDword, DwordBytes(1u << 28), L"", 1u << 28},
+        {L"CaptureFixedHeight", kRegDword, DwordBytes(1920), L"", 1920},
+        {L"LanguageFile", kRegSz, Text(tag37), tag37.substr(0, 31), 0},
+        {L"SkinName", kRegSz, Text(std::wstring(300, L's')), std::wstring(259, L's'), 0},
+        {L"LanguageFile", kRegSz, Text(std::wstring(32, L'x'), false), std::wstring(31, L'x'), 0},
+        {L"EditModeEmailUseSpecifiedText", kRegSz, Text(L"ada@example.org", false),
+         L"ada@example.org", 0},
+        {L"SkinName", kRegSz, odd, L"Blue", 0},
+        {L"EditModePrintPrinter", kRegMultiSz, Text(L"Plotter", false), L"Plotter", 0},
+    };
+    const SettingsRecord defaults = Load();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(ToUtf8(c.name) + " case " + std::to_string(&c - cases));
+        test::RemoveKey(kSettingsKeyPath);
+        ASSERT_TRUE(Store(c.name, c.type, c.bytes));
+        const SettingsRecord got = Load();
+        for (const SettingDef& def : GetSettingsTable()) {
+            if (std::wcscmp(def.name, c.name) != 0) {
+                ExpectField(got, defaults, def);
+            } else if (IsTextKind(def.kind)) {
+                EXPECT_EQ(std::wstring(GetSettingText(got, def)), c.text);
+            } else {
+                EXPECT_EQ(GetSettingNumber(got, def), c.number);
+            }
+        }
+    }
 }
 
 // A record whose every value differs from its default and from every other value.
@@ -262,22 +245,18 @@ TEST_F(SettingsStoreTest, FactoryDefaultsDeleteExactlyTheResetValues) {
     for (const wchar_t* legacy : kLegacyValues) {
         ASSERT_TRUE(Store(legacy, kRegDword, DwordBytes(7)));
     }
-    ASSERT_TRUE(StoreText(L"Edition", L"Home"));
+    ASSERT_TRUE(Store(L"Edition", kRegSz, Text(L"Home")));
     ASSERT_TRUE(StoreRaw((std::wstring(kSettingsKeyPath) + L"\\ztv_inet").c_str(), L"LastCheck",
                          kRegDword, DwordBytes(20261206)));
 
     SettingsRecord reset = record;
     ASSERT_TRUE(Store().ResetSettingsToDefaults(reset));
 
-    size_t stored = 0;
     for (const SettingDef& def : GetSettingsTable()) {
         const bool survives =
-            std::any_of(std::begin(kSurvivingReset), std::end(kSurvivingReset),
-                        [&](const wchar_t* name) { return std::wcscmp(name, def.name) == 0; });
+            kSurvivingReset.find(L" " + std::wstring(def.name) + L" ") != std::wstring::npos;
         EXPECT_EQ(IsStored(def.name), survives) << ToUtf8(def.name);
-        stored += IsStored(def.name) ? 1 : 0;
     }
-    EXPECT_EQ(stored, 11u);
     for (const wchar_t* legacy : kLegacyValues) {
         EXPECT_FALSE(IsStored(legacy)) << ToUtf8(legacy);
     }
@@ -288,10 +267,6 @@ TEST_F(SettingsStoreTest, FactoryDefaultsDeleteExactlyTheResetValues) {
     EXPECT_EQ(reset.GeneralHotkeyFreeRectRegion, 116u);
     EXPECT_EQ(reset.GeneralHotkeySingleWindow, 120u);
     EXPECT_STREQ(reset.SkinName, L"Blue Steel");
-    EXPECT_EQ(reset.IntroWindowWelcomeShow, 0u);
-    EXPECT_EQ(reset.ResizeCanvasColor, 0xFFFFFFu);
-    EXPECT_EQ(std::wstring(reset.CaptureOutputDirectory),
-              DefaultCaptureFolder(L"C:\\Users\\Ada\\Pictures"));
 }
 
 TEST_F(SettingsStoreTest, FactoryDefaultsKeepWhatTheSessionChanged) {
@@ -317,13 +292,14 @@ TEST_F(SettingsStoreTest, FactoryDefaultsKeepWhatTheSessionChanged) {
     ASSERT_TRUE(Store().ResetSettingsToDefaults(reset));
     KeepSessionValues(running, reset);
 
-    EXPECT_STREQ(reset.SkinName, L"Tiny");
-    EXPECT_EQ(reset.CaptureFixedWidth, 640u);
-    // Every kept value is the running one, every other the freshly loaded default.
+    // Every kept value is the running one (skin "Tiny"), every other the freshly loaded default
+    // (fixed width 640).
     SettingsRecord defaults = running;
     ASSERT_TRUE(Store().ResetSettingsToDefaults(defaults));
     for (const SettingDef& def : GetSettingsTable()) {
-        ExpectField(reset, def.reset == ResetRule::Keep ? running : defaults, def);
+        const bool kept =
+            kSurvivingReset.find(L" " + std::wstring(def.name) + L" ") != std::wstring::npos;
+        ExpectField(reset, kept ? running : defaults, def);
     }
 }
 
@@ -343,10 +319,8 @@ TEST(ListChoice, KeepsThePreviousValueWithoutAValidSelection) {
 // The user's picture folder, asked the newer way.
 std::wstring KnownPicturesFolder() {
     PWSTR path = nullptr;
-    std::wstring folder;
-    if (SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &path) == S_OK) {
-        folder = path;
-    }
+    const bool found = SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &path) == S_OK;
+    const std::wstring folder = found ? path : L"";
     CoTaskMemFree(path);
     return folder;
 }
@@ -372,15 +346,10 @@ TEST_F(SettingsStoreTest, FirstStartOnThisSystemTakesItsDefaultsAndLocale) {
     EXPECT_EQ(std::wstring(record.CaptureOutputDirectory), pictures + L"\\Zentrova Clarivue 2");
     EXPECT_EQ(std::wstring(record.EditModePrintPrinter), StoredDefaultPrinter());
     EXPECT_STREQ(record.SkinName, GetSystemMetrics(SM_CXSCREEN) == 800 ? L"Small" : L"Default");
-    EXPECT_EQ(record.CaptureFixedWidth, 640u);
-    EXPECT_EQ(record.LanguageDetected, 0u);
-    EXPECT_STREQ(record.LanguageFile, L"en-us");
     wchar_t localeName[LOCALE_NAME_MAX_LENGTH] = {};
     ASSERT_NE(LCIDToLocaleName(GetSystemDefaultLCID(), localeName, LOCALE_NAME_MAX_LENGTH, 0), 0);
     std::wstring expectedTag = localeName;
-    for (wchar_t& c : expectedTag) {
-        c = static_cast<wchar_t>(towlower(c));
-    }
+    std::transform(expectedTag.begin(), expectedTag.end(), expectedTag.begin(), towlower);
     ASSERT_TRUE(ApplyFirstStartLanguage(record, host));
     EXPECT_EQ(std::wstring(record.LanguageFile), expectedTag);
     EXPECT_EQ(record.LanguageDetected, 1u);

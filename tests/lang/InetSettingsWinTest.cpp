@@ -15,11 +15,7 @@ constexpr const wchar_t* kTestKey = L"Software\\Zentrova\\Clarivue Tests\\ztv_in
 
 class InetSettingsWin : public ::testing::Test {
   protected:
-    void SetUp() override {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
-        m_info.root = HKEY_CURRENT_USER;
-        m_info.key = kTestKey;
-    }
+    void SetUp() override { TearDown(), m_info.root = HKEY_CURRENT_USER, m_info.key = kTestKey; }
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey); }
     void Store(const wchar_t* name, DWORD type, const void* data, DWORD size) {
         ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kTestKey, name, type, data, size),

@@ -10,6 +10,17 @@
 namespace zentrova {
 namespace {
 
+// Records each call as "Name handle text".
+// clang-format off
+#define RECORD_TEXT(function, name) \
+    void function(uint32_t h, const char* t) override { Add(name, h, t); }
+#define RECORD_KEY(function, name) \
+    void function(uint32_t h, const wchar_t* key) override { Add(name, h, ToUtf8(key)); }
+#define RECORD_END(function, name) void function(uint32_t h) override { Add(name, h, ""); }
+#define RECORD_WINDOW(function, name) \
+    void function(uint32_t h, OnlineWindow w) override { Add(name, h, WindowName(w)); }
+// clang-format on
+
 class FakeLibrary final : public InetLibrary, public OnlineHost {
   public:
     std::vector<std::string> calls;
@@ -18,55 +29,39 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
 
     void Init() override { calls.push_back("Init"); }
     uint32_t InfoCheckCreate() override { return Answer("InfoCreate", infoHandle); }
-    void InfoCheckSetRegistryKey(uint32_t h, const wchar_t* key) override {
-        calls.push_back(Tag("InfoKey", h) + ToUtf8(key));
-    }
-    void InfoCheckSetProduct(uint32_t h, const char* t) override { Add("InfoProduct", h, t); }
-    void InfoCheckSetProductVersion(uint32_t h, const char* t) override {
-        Add("InfoVersion", h, t);
-    }
-    void InfoCheckSetProductEdition(uint32_t h, const char* t) override {
-        Add("InfoEdition", h, t);
-    }
-    void InfoCheckSetProductLang(uint32_t h, const char* t) override { Add("InfoLang", h, t); }
-    void InfoCheckSetParentWindow(uint32_t h, OnlineWindow w) override {
-        Add("InfoParent", h, WindowName(w));
-    }
+    RECORD_KEY(InfoCheckSetRegistryKey, "InfoKey")
+    RECORD_TEXT(InfoCheckSetProduct, "InfoProduct")
+    RECORD_TEXT(InfoCheckSetProductVersion, "InfoVersion")
+    RECORD_TEXT(InfoCheckSetProductEdition, "InfoEdition")
+    RECORD_TEXT(InfoCheckSetProductLang, "InfoLang")
+    RECORD_WINDOW(InfoCheckSetParentWindow, "InfoParent")
     int32_t InfoCheckStartAllAuto(uint32_t h) override {
         return Answer(Tag("InfoStart", h), startResult);
     }
-    void InfoCheckDoConfig(uint32_t h, OnlineWindow w) override {
-        Add("InfoConfig", h, WindowName(w));
-    }
-    void InfoCheckAbort(uint32_t h) override { calls.push_back(Tag("InfoAbort", h)); }
-    void InfoCheckDestroy(uint32_t h) override { calls.push_back(Tag("InfoDestroy", h)); }
+    RECORD_WINDOW(InfoCheckDoConfig, "InfoConfig")
+    RECORD_END(InfoCheckAbort, "InfoAbort")
+    RECORD_END(InfoCheckDestroy, "InfoDestroy")
     uint32_t UpdateManagerCreate() override { return Answer("UpdateCreate", updateHandle); }
-    void UpdateManagerSetRegistryKey(uint32_t h, const wchar_t* key) override {
-        calls.push_back(Tag("UpdateKey", h) + ToUtf8(key));
-    }
-    void UpdateManagerSetProduct(uint32_t h, const char* t) override { Add("UpdateProduct", h, t); }
-    void UpdateManagerSetProductVersion(uint32_t h, const char* t) override {
-        Add("UpdateVersion", h, t);
-    }
-    void UpdateManagerSetProductEdition(uint32_t h, const char* t) override {
-        Add("UpdateEdition", h, t);
-    }
-    void UpdateManagerSetProductLang(uint32_t h, const char* t) override {
-        Add("UpdateLang", h, t);
-    }
+    RECORD_KEY(UpdateManagerSetRegistryKey, "UpdateKey")
+    RECORD_TEXT(UpdateManagerSetProduct, "UpdateProduct")
+    RECORD_TEXT(UpdateManagerSetProductVersion, "UpdateVersion")
+    RECORD_TEXT(UpdateManagerSetProductEdition, "UpdateEdition")
+    RECORD_TEXT(UpdateManagerSetProductLang, "UpdateLang")
     int32_t UpdateManagerDoModalCheck(uint32_t h, OnlineWindow w, uint32_t flags) override {
         return Answer(Tag("UpdateCheck", h) + WindowName(w) + " " + std::to_string(flags),
                       updateResult);
     }
-    void UpdateManagerDestroy(uint32_t h) override { calls.push_back(Tag("UpdateDestroy", h)); }
+    RECORD_END(UpdateManagerDestroy, "UpdateDestroy")
     void PostClose(OnlineWindow w) override { calls.push_back("PostClose " + WindowName(w)); }
     void Beep() override { calls.push_back("Beep"); }
+
+    static OnlineWindow Desktop() { return reinterpret_cast<OnlineWindow>(0x10); }
+    static OnlineWindow Main() { return reinterpret_cast<OnlineWindow>(0x20); }
 
   private:
     template <typename T>
     T Answer(const std::string& call, T result) {
-        calls.push_back(call);
-        return result;
+        return calls.push_back(call), result;
     }
     static std::string Tag(const char* name, uint32_t h) {
         return std::string(name) + " " + std::to_string(h) + " ";
@@ -77,10 +72,6 @@ class FakeLibrary final : public InetLibrary, public OnlineHost {
     static std::string WindowName(OnlineWindow w) {
         return w == Desktop() ? "desktop" : w == Main() ? "main" : "other";
     }
-
-  public:
-    static OnlineWindow Desktop() { return reinterpret_cast<OnlineWindow>(0x10); }
-    static OnlineWindow Main() { return reinterpret_cast<OnlineWindow>(0x20); }
 };
 
 OnlineProductInfo Info() {

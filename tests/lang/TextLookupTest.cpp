@@ -7,11 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "config/LanguageTag.h"
-#include "config/SettingsRecord.h"
 #include "core/WideText.h"
 #include "lang/LanguageStartup.h"
-#include "tests/config/FakeSystemInfo.h"
 #include "tests/lang/LanguageTestFolder.h"
 
 namespace zentrova::test {
@@ -95,17 +92,6 @@ TEST_F(TextLookupTest, LongTextsAreCutAtTheBufferSizes) {
     EXPECT_EQ(LookUpLanguageText(session.Handle(), L"Dlg_General", longName.c_str()), nullptr);
     EXPECT_EQ(LookUpLanguageText(session.Handle(), L"Dlg_General", L"Title"),
               std::wstring(L"General"));
-}
-
-TEST_F(TextLookupTest, FirstStartTakesTheSystemsLanguage) {
-    SettingsRecord record{};
-    CopyText(record.LanguageFile, kLanguageTagChars, L"en-us");
-    record.LanguageDetected = 0;
-    FakeSystemInfo system;  // a German (Germany) system
-    session.StartFromSettings(record, system, folder.ProgramFolder());
-    EXPECT_EQ(std::wstring(record.LanguageFile), L"de-de");
-    EXPECT_EQ(record.LanguageDetected, 1u);
-    EXPECT_EQ(Text(L"Menu", L"Tray_Exit", L"Exit!"), L"Beenden");
 }
 
 TEST(FillLanguageText, FillsTheFirstPlaceholderOnly) {

@@ -25,12 +25,7 @@ std::wstring WindowText(HWND window) {
 
 std::wstring MenuText(HMENU menu, UINT item, BOOL byPosition) {
     wchar_t text[256] = {};
-    MENUITEMINFOW info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STRING;
-    info.dwTypeData = text;
-    info.cch = 256;
-    GetMenuItemInfoW(menu, item, byPosition, &info);
+    GetMenuStringW(menu, item, text, 256, byPosition ? MF_BYPOSITION : MF_BYCOMMAND);
     return text;
 }
 
@@ -38,17 +33,15 @@ class TextLookupWinTest : public ::testing::Test {
   protected:
     void SetUp() override {
         session.Start(folder.ProgramFolder(), L"de-de");
-        dialog = CreateWindowExW(0, L"STATIC", L"Template title", WS_OVERLAPPEDWINDOW, 0, 0, 300,
-                                 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ASSERT_NE(dialog, nullptr);
-        label = CreateWindowExW(0, L"STATIC", L"Template label", WS_CHILD, 0, 0, 100, 20, dialog,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabelId)),
-                                GetModuleHandleW(nullptr), nullptr);
-        combo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | CBS_DROPDOWNLIST, 0, 30, 100, 100,
-                                dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboId)),
-                                GetModuleHandleW(nullptr), nullptr);
-        ASSERT_NE(label, nullptr);
-        ASSERT_NE(combo, nullptr);
+        const auto make = [](const wchar_t* cls, const wchar_t* text, DWORD style, HWND parent,
+                             INT_PTR id) {
+            return CreateWindowExW(0, cls, text, style, 0, 0, 100, 100, parent,
+                                   reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
+        };
+        dialog = make(L"STATIC", L"Template title", WS_OVERLAPPEDWINDOW, nullptr, 0);
+        label = make(L"STATIC", L"Template label", WS_CHILD, dialog, kLabelId);
+        combo = make(L"COMBOBOX", L"", WS_CHILD | CBS_DROPDOWNLIST, dialog, kComboId);
+        ASSERT_TRUE(dialog != nullptr && label != nullptr && combo != nullptr);
     }
     void TearDown() override { DestroyWindow(dialog); }
 

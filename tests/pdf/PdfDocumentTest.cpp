@@ -14,29 +14,22 @@ namespace {
 class MemorySink final : public ByteSink {
   public:
     bool Write(const uint8_t* data, size_t size) override {
-        if (bytes.size() + size > limit) {
-            return false;
-        }
-        bytes.append(reinterpret_cast<const char*>(data), size);
-        return true;
+        return bytes.size() + size <= limit &&
+               (bytes.append(reinterpret_cast<const char*>(data), size), true);
     }
     std::string bytes;
     size_t limit = SIZE_MAX;
 };
 
 // Rows of one grey value per page.
-class GreyRows final : public RowSource {
-  public:
-    explicit GreyRows(uint32_t width) : m_width(width) {}
+struct GreyRows final : RowSource {
+    explicit GreyRows(uint32_t w) : width(w) {}
     bool GetRow(uint32_t, uint8_t* rgb) override {
-        std::memset(rgb, grey, size_t{m_width} * 3);
-        return !fail;
+        return std::memset(rgb, grey, size_t{width} * 3), !fail;
     }
+    uint32_t width;
     uint8_t grey = 0x80;
     bool fail = false;
-
-  private:
-    uint32_t m_width;
 };
 
 TEST(PdfDocumentTest, TextStrings) {

@@ -1,8 +1,9 @@
 #include "tests/support/TempFolder.h"
 
 #include <atomic>
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "codecs/ZFile.h"
@@ -42,23 +43,13 @@ std::wstring TestDataPath(const std::string& relative) {
 }
 
 std::string ReadWholeFile(const std::wstring& path) {
-    ZFile file;
-    if (!file.Open(path.c_str(), ZFile::Mode::Read)) {
-        return std::string();
-    }
-    const int64_t size = file.GetSize();
-    if (size <= 0) {
-        return std::string();
-    }
-    std::string bytes(static_cast<size_t>(size), '\0');
-    bytes.resize(file.Read(bytes.data(), bytes.size()));
-    return bytes;
+    std::ifstream in(fs::path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-    ZFile file;
-    return file.Open(path.c_str(), ZFile::Mode::CreateForWrite) &&
-           file.Write(bytes.data(), bytes.size());
+    std::ofstream out(fs::path(path), std::ios::binary | std::ios::trunc);
+    return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
 }
 
 }  // namespace zentrova::test

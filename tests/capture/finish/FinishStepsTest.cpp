@@ -1,13 +1,22 @@
-// The finishing steps one by one: settings, data file names, cursor position, the cursor's
-// shadow, the shape masks and the fader, with exact pixels.
+// The finishing steps one by one (settings, data file names, cursor position, the cursor's
+// shadow, the shape masks, the fader), then the whole pipeline on pictures: order of the steps,
+// the data files beside the program, the platform seam (a test platform that draws simple
+// shapes) and the decisions on a missing mask file and on free style; exact pixels throughout.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "capture/finish/FinishPipeline.h"
+#include "codecs/ZImageCodecPng.h"
 #include "config/SettingsRecord.h"
+#include "core/FileSystem.h"
 #include "image/ZCompositing.h"
 #include "tests/image/CompositingTestSupport.h"
+#include "tests/support/TestPixels.h"
+#include "tests/support/TempFolder.h"
 
 namespace zentrova {
 namespace {
@@ -16,6 +25,19 @@ using testing::ColourAt;
 using testing::SetPixel;
 
 constexpr ZColor kMagenta = 0xFF00FF;
+
+using test::Solid;
+
+// Each listed pixel (x, y, colour 0x00BBGGRR) of image has its colour.
+struct Expected {
+    uint32_t x, y;
+    ZColor colour;
+};
+void ExpectColours(const ZImage& image, std::initializer_list<Expected> pixels) {
+    for (const Expected& p : pixels) {
+        EXPECT_EQ(ColourAt(image, p.x, p.y), p.colour) << p.x << "," << p.y;
+    }
+}
 
 // The colours of row y from column 0 on.
 std::vector<ZColor> RowColours(const ZImage& image, uint32_t y = 0) {
@@ -35,14 +57,11 @@ TEST(FinishOptions, DataFileNamesAndPaths) {
     EXPECT_STREQ(ShapeMaskFileName(3), L"CaptureShapeEffect_cloudy.png");
     EXPECT_STREQ(ShapeMaskFileName(8), L"CaptureShapeEffect_zigzag.png");
     EXPECT_EQ(ShapeMaskFileName(9), nullptr);
-#ifdef _WIN32
-    EXPECT_EQ(ShapeMaskPath(L"C:\\prog", 7), L"C:\\prog\\Masks\\CaptureShapeEffect_torn.png");
-    EXPECT_EQ(SparklePath(L"C:\\prog\\", 6), L"C:\\prog\\Mouse\\mouse-x.png");
-#else
-    EXPECT_EQ(ShapeMaskPath(L"/opt/prog", 7), L"/opt/prog/Masks/CaptureShapeEffect_torn.png");
-    EXPECT_EQ(SparklePath(L"/opt/prog/", 6), L"/opt/prog/Mouse/mouse-x.png");
-#endif
-    EXPECT_TRUE(ShapeMaskPath(L"/opt/prog", 2).empty());
+    const std::wstring p = std::wstring(L"prog") + kNativeSeparator;
+    EXPECT_EQ(ShapeMaskPath(L"prog", 7),
+              p + L"Masks" + kNativeSeparator + L"CaptureShapeEffect_torn.png");
+    EXPECT_EQ(SparklePath(p, 6), p + L"Mouse" + kNativeSeparator + L"mouse-x.png");
+    EXPECT_TRUE(ShapeMaskPath(L"prog", 2).empty());
 }
 
 TEST(FinishOptions, CursorPositionPerMode) {
@@ -91,71 +110,26 @@ TEST(FinishCursor, DisplacementByDirection) {
     }
 }
 
-// A plain reference of the shadow mask: silhouette, five 3 x 3 means (outer ring kept), inverted.
-std::vector<int> ReferenceShadowMask(const std::vector<bool>& cursor, int w, int h) {
-    std::vector<int> v(static_cast<size_t>(w * h));
-    for (int i = 0; i < w * h; ++i) {
-        v[static_cast<size_t>(i)] = cursor[static_cast<size_t>(i)] ? 0 : 255;
-    }
-    for (int pass = 0; pass < 5; ++pass) {
-        std::vector<int> next = v;
-        for (int y = 1; y < h - 1; ++y) {
-            for (int x = 1; x < w - 1; ++x) {
-                int sum = 0;
-                for (int j = -1; j <= 1; ++j) {
-                    for (int i = -1; i <= 1; ++i) {
-                        sum += v[static_cast<size_t>((y + j) * w + x + i)];
-                    }
-                }
-                next[static_cast<size_t>(y * w + x)] = sum / 9;
-            }
-        }
-        v = next;
-    }
-    for (int& value : v) {
-        value = 255 - value;
-    }
-    return v;
-}
-
 TEST(FinishCursor, ShadowMaskIsTheBlurredInvertedSilhouette) {
-    const int w = 24, h = 20;
-    ZImage mask;
-    ASSERT_TRUE(mask.Create(w, h, 24, kMagenta, nullptr));
-    std::vector<bool> cursor(static_cast<size_t>(w * h), false);
-    // An arrow-like silhouette of several colours, one pixel of it almost magenta.
-    for (int y = 4; y < 15; ++y) {
-        for (int x = 6; x < 6 + (y - 3); ++x) {
-            cursor[static_cast<size_t>(y * w + x)] = true;
-            SetPixel(mask, x, y, static_cast<uint8_t>(x * 10), 0, static_cast<uint8_t>(y * 9));
-        }
-    }
-    SetPixel(mask, 7, 10, 255, 1, 255);
+    // 3 x 3, cursor (anything but exact magenta) only in the centre: the ring is not filtered
+    // (255, inverted 0); the centre's mean of 8 x 255 and itself, truncated, five times:
+    // 0 -> 2040 / 9 = 226 -> 2266 / 9 = 251 -> 2291 / 9 = 254 -> 254 -> 254, inverted 1.
+    Solid mask(3, 3, kMagenta);
+    SetPixel(mask, 1, 1, 255, 1, 255);
     ASSERT_TRUE(MakeCursorShadowMask(mask));
-    const std::vector<int> expected = ReferenceShadowMask(cursor, w, h);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const int e = expected[static_cast<size_t>(y * w + x)];
-            ASSERT_EQ(ColourAt(mask, x, y), static_cast<uint32_t>(e) * 0x010101u) << x << "," << y;
-        }
-    }
+    EXPECT_EQ(RowColours(mask, 0), std::vector<ZColor>(3, 0));
+    EXPECT_EQ(RowColours(mask, 1), (std::vector<ZColor>{0, 0x010101, 0}));
     // Deep inside a silhouette the full weight.
-    ZImage deep;
-    ASSERT_TRUE(deep.Create(16, 16, 24, 0x000000, nullptr));
+    Solid deep(16, 16, 0x000000);
     ASSERT_TRUE(MakeCursorShadowMask(deep));
-    EXPECT_EQ(ColourAt(deep, 8, 8), 0xFFFFFFu);
-    EXPECT_EQ(ColourAt(deep, 0, 0), 0xFFFFFFu);
-
-    ZImage shallow;
-    ASSERT_TRUE(shallow.Create(4, 4, 32, kMagenta, nullptr));
+    ExpectColours(deep, {{8, 8, 0xFFFFFFu}, {0, 0, 0xFFFFFFu}});
+    Solid shallow(4, 4, kMagenta, 32);
     EXPECT_FALSE(MakeCursorShadowMask(shallow));
 }
 
 TEST(FinishCursor, ShadowBlendMixesTheColourThroughTheMask) {
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(6, 5, 24, 0xFFFFFF, nullptr));
-    ZImage mask;
-    ASSERT_TRUE(mask.Create(3, 2, 24, 0x000000, nullptr));
+    Solid capture(6, 5, 0xFFFFFF);
+    Solid mask(3, 2, 0x000000);
     SetPixel(mask, 0, 0, 255, 255, 255);
     SetPixel(mask, 1, 0, 128, 128, 128);
     SetPixel(mask, 2, 1, 10, 10, 10);
@@ -164,66 +138,51 @@ TEST(FinishCursor, ShadowBlendMixesTheColourThroughTheMask) {
     EXPECT_EQ(ColourAt(capture, 2, 1), 0x408000u);
     // 255 + trunc((0 - 255) * 128 / 255) = 127; 255 + trunc((128 - 255) * 128 / 255) = 192;
     // 255 + trunc((64 - 255) * 128 / 255) = 160.
-    EXPECT_EQ(ColourAt(capture, 3, 1), 0xA0C07Fu);
-    EXPECT_EQ(ColourAt(capture, 4, 1), 0xFFFFFFu);
+    ExpectColours(capture, {{3, 1, 0xA0C07Fu}, {4, 1, 0xFFFFFFu}});
     // 255 + trunc(-255 * 10 / 255) = 245; 255 + trunc(-127 * 10 / 255) = 251 (-4.98 -> -4);
     // 255 + trunc(-191 * 10 / 255) = 248 (-7.49 -> -7).
-    EXPECT_EQ(ColourAt(capture, 4, 2), 0xF8FBF5u);
-    EXPECT_EQ(ColourAt(capture, 1, 1), 0xFFFFFFu);
+    ExpectColours(capture, {{4, 2, 0xF8FBF5u}, {1, 1, 0xFFFFFFu}});
 
     // Partly off the left edge: the mask's column 1 lands on column 0.
-    ZImage clipped;
-    ASSERT_TRUE(clipped.Create(6, 5, 24, 0xFFFFFF, nullptr));
+    Solid clipped(6, 5, 0xFFFFFF);
     ASSERT_TRUE(BlendShadowMask(clipped, mask, 0x000000, -1, 0));
     EXPECT_EQ(ColourAt(clipped, 0, 0), 0x7F7F7Fu);
     // Wholly outside: nothing to do, and that is no failure.
-    ZImage outside;
-    ASSERT_TRUE(outside.Create(6, 5, 24, 0xFFFFFF, nullptr));
+    Solid outside(6, 5, 0xFFFFFF);
     EXPECT_TRUE(BlendShadowMask(outside, mask, 0x000000, 6, 0));
     EXPECT_TRUE(BlendShadowMask(outside, mask, 0x000000, -3, 0));
     EXPECT_EQ(RowColours(outside), std::vector<ZColor>(6, 0xFFFFFF));
 }
 
 TEST(FinishCursor, SparkleIsCentredOnTheCursor) {
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(20, 20, 24, 0x000000, nullptr));
-    ZImage sparkle;
-    ASSERT_TRUE(sparkle.Create(5, 4, 32, 0x000000, nullptr));
-    for (uint32_t y = 0; y < 4; ++y) {
-        for (uint32_t x = 0; x < 5; ++x) {
-            SetPixel(sparkle, x, y, 0, 0, 0, 0);  // fully transparent
-        }
-    }
+    Solid capture(20, 20, 0x000000);
+    Solid sparkle(5, 4, 0x000000, 32);
+    testing::FillAll(sparkle, 0, 0, 0, 0);    // fully transparent
     SetPixel(sparkle, 0, 0, 0, 0, 255, 255);  // opaque red at the top-left
     SetPixel(sparkle, 4, 3, 255, 0, 0, 255);  // opaque blue at the bottom-right
     SetPixel(sparkle, 2, 1, 0, 255, 0, 128);  // half green
     // Top-left = (10 - 5 / 2, 10 - 4 / 2) = (8, 8).
     ASSERT_TRUE(DrawSparkle(capture, sparkle, 10, 10));
-    EXPECT_EQ(ColourAt(capture, 8, 8), 0x0000FFu);
-    EXPECT_EQ(ColourAt(capture, 12, 11), 0xFF0000u);
+    ExpectColours(capture, {{8, 8, 0x0000FFu}, {12, 11, 0xFF0000u}});
     EXPECT_EQ(ColourAt(capture, 10, 9), 0x008000u);  // 255 * 128 / 255 on black
     EXPECT_EQ(ColourAt(capture, 9, 8), 0x000000u);   // transparent
     // Off the picture: nothing drawn, not a failure.
     EXPECT_TRUE(DrawSparkle(capture, sparkle, -10, 5));
-    ZImage notAlpha;
-    ASSERT_TRUE(notAlpha.Create(3, 3, 24, 0x0000FF, nullptr));
+    Solid notAlpha(3, 3, 0x0000FF);
     EXPECT_FALSE(DrawSparkle(capture, notAlpha, 5, 5));
 }
 
 TEST(FinishCursor, SparkleWithoutAlphaBecomesOpaque) {
-    ZImage sparkle;
-    ASSERT_TRUE(sparkle.Create(3, 2, 24, 0x00FF00, nullptr));
+    Solid sparkle(3, 2, 0x00FF00);
     ASSERT_TRUE(PrepareSparkle(sparkle));
     ASSERT_EQ(sparkle.GetBitsPerPixel(), 32);
     EXPECT_EQ(testing::PixelAt(sparkle, 2, 1)[3], 255);
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(4, 4, 24, 0x000000, nullptr));
+    Solid capture(4, 4, 0x000000);
     ASSERT_TRUE(DrawSparkle(capture, sparkle, 1, 1));
     EXPECT_EQ(ColourAt(capture, 0, 0), 0x00FF00u);
     EXPECT_EQ(RowColours(capture, 1), (std::vector<ZColor>{0x00FF00, 0x00FF00, 0x00FF00, 0}));
 
-    ZImage withAlpha;
-    ASSERT_TRUE(withAlpha.Create(2, 2, 32, 0x00FF00, nullptr));
+    Solid withAlpha(2, 2, 0x00FF00, 32);
     testing::SetPixel(withAlpha, 0, 0, 0, 255, 0, 7);
     ASSERT_TRUE(PrepareSparkle(withAlpha));
     EXPECT_EQ(testing::PixelAt(withAlpha, 0, 0)[3], 7);  // its own alpha is kept
@@ -257,32 +216,23 @@ bool MakeHalfMask(ZImage& file, uint32_t w, uint32_t h, int32_t edge) {
 TEST(FinishShape, MaskFileOutlineAllEdges) {
     ZImage file;
     ASSERT_TRUE(MakeHalfMask(file, 8, 6, 4));
-    ZImage m;
-    ASSERT_TRUE(m.Create(8, 6, 24, kMagenta, nullptr));
+    Solid m(8, 6, kMagenta);
     ASSERT_TRUE(DrawMaskFileOutline(m, file, 6));  // all four edges: nothing painted white
+    // White inverted is black; column 3 is white next to black: mean 6 * 255 / 9 = 170, inverted
+    // 85, full weight; the outer ring is not filtered (plain white there).
+    const ZColor M = kMagenta;
     for (uint32_t y = 0; y < 6; ++y) {
-        // Columns 0 and the outer rows keep the unfiltered white: inverted black.
-        EXPECT_EQ(ColourAt(m, 0, y), 0x000000u) << y;
-        EXPECT_EQ(ColourAt(m, 4, y), kMagenta) << y;
-        EXPECT_EQ(ColourAt(m, 7, y), kMagenta) << y;
+        EXPECT_EQ(RowColours(m, y),
+                  (std::vector<ZColor>{0, 0, 0, y == 0 || y == 5 ? 0 : 0x555555u, M, M, M, M}))
+            << y;
     }
-    for (uint32_t y = 1; y < 5; ++y) {
-        EXPECT_EQ(ColourAt(m, 2, y), 0x000000u) << y;
-        // Column 3 is white next to black: mean 6 * 255 / 9 = 170, inverted 85, full weight.
-        EXPECT_EQ(ColourAt(m, 3, y), 0x555555u) << y;
-    }
-    // The outer rows are not filtered: column 3 there is plain white, inverted black.
-    EXPECT_EQ(ColourAt(m, 3, 0), 0x000000u);
-    EXPECT_EQ(ColourAt(m, 3, 5), 0x000000u);
 }
 
 TEST(FinishShape, MaskFileOutlineGreyEdgeMixesWithMagenta) {
-    ZImage file;
-    ASSERT_TRUE(file.Create(5, 5, 24, 0x000000, nullptr));
+    Solid file(5, 5, 0x000000);
     ASSERT_TRUE(FillSolidRect(file, 0, 0, 2, 5, 0xFFFFFF));
     ASSERT_TRUE(FillSolidRect(file, 2, 0, 1, 5, 0x808080));
-    ZImage m;
-    ASSERT_TRUE(m.Create(5, 5, 24, kMagenta, nullptr));
+    Solid m(5, 5, kMagenta);
     ASSERT_TRUE(DrawMaskFileOutline(m, file, 7));
     // Column 2, row 2: filtered (3 * 255 + 3 * 128 + 0) / 9 = 127, inverted 128, weight 128:
     // blue 255 + trunc((128 - 255) * 128 / 255) = 192, green 0 + 128 * 128 / 255 = 64,
@@ -295,43 +245,34 @@ TEST(FinishShape, MaskFileOutlineGreyEdgeMixesWithMagenta) {
 TEST(FinishShape, MaskFileDirectionPaintsTheStraightEdgesWhite) {
     // Direction 5 (bottom shaped) on a 150 x 130 file that is black everywhere: the top
     // 30 rows (0 .. h - 100) become white, the rest stays the black outside.
-    ZImage file;
-    ASSERT_TRUE(file.Create(150, 130, 24, 0x000000, nullptr));
-    ZImage m;
-    ASSERT_TRUE(m.Create(150, 130, 24, kMagenta, nullptr));
+    Solid file(150, 130, 0x000000);
+    Solid m(150, 130, kMagenta);
     ASSERT_TRUE(DrawMaskFileOutline(m, file, 5));
     EXPECT_EQ(ColourAt(m, 75, 0), 0x000000u);
     EXPECT_EQ(ColourAt(m, 75, 29), 0x555555u);  // white row next to black: 170 -> 85
-    EXPECT_EQ(ColourAt(m, 75, 30), kMagenta);
-    EXPECT_EQ(ColourAt(m, 75, 129), kMagenta);
+    ExpectColours(m, {{75, 30, kMagenta}, {75, 129, kMagenta}});
 }
 
 TEST(FinishShape, MaskFileIsScaledToTheCapture) {
     // A 40 x 40 file white in its left half, scaled to a 200 x 100 capture.
     ZImage file;
     ASSERT_TRUE(MakeHalfMask(file, 40, 40, 20));
-    ZImage m;
-    ASSERT_TRUE(m.Create(200, 100, 24, kMagenta, nullptr));
+    Solid m(200, 100, kMagenta);
     ASSERT_TRUE(DrawMaskFileOutline(m, file, 6));
-    EXPECT_EQ(ColourAt(m, 10, 50), 0x000000u);
-    EXPECT_EQ(ColourAt(m, 110, 50), kMagenta);
-    EXPECT_EQ(ColourAt(m, 199, 99), kMagenta);
+    ExpectColours(m, {{10, 50, 0x000000u}, {110, 50, kMagenta}, {199, 99, kMagenta}});
     // An 8-bit grey file is taken too.
     ZImage grey;
     const auto palette = testing::GreyPalette();
     ASSERT_TRUE(grey.Create(10, 10, 8, 0xFFFFFF, palette.data()));
-    ZImage m8;
-    ASSERT_TRUE(m8.Create(30, 30, 24, kMagenta, nullptr));
+    Solid m8(30, 30, kMagenta);
     ASSERT_TRUE(DrawMaskFileOutline(m8, grey, 6));
     EXPECT_EQ(ColourAt(m8, 15, 15), 0x000000u);
 }
 
 TEST(FinishShape, CutOutKeepsTheCaptureInsideOnly) {
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(4, 1, 24, 0x1E140A, nullptr));  // red 10, green 20, blue 30
-    SetPixel(capture, 1, 0, 255, 0, 255);                      // screen magenta inside
-    ZImage m;
-    ASSERT_TRUE(m.Create(4, 1, 24, kMagenta, nullptr));
+    Solid capture(4, 1, 0x1E140A);         // red 10, green 20, blue 30
+    SetPixel(capture, 1, 0, 255, 0, 255);  // screen magenta inside
+    Solid m(4, 1, kMagenta);
     SetPixel(m, 0, 0, 0, 0, 0);     // inside
     SetPixel(m, 1, 0, 0, 0, 0);     // inside
     SetPixel(m, 2, 0, 85, 85, 85);  // the edge
@@ -350,38 +291,19 @@ TEST(FinishShape, CutOutKeepsTheCaptureInsideOnly) {
     EXPECT_EQ(RowColours(withShadow),
               (std::vector<ZColor>{0x1E140A, 0x00FF00, 0x312A23, 0x00FF00}));
 
-    ZImage small;
-    ASSERT_TRUE(small.Create(3, 1, 24, kMagenta, nullptr));
+    Solid small(3, 1, kMagenta);
     EXPECT_FALSE(CutOutShape(withShadow, small, true, 0));
-}
-
-TEST(FinishShape, KeyToBackgroundOnlyWithoutShadow) {
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(2, 1, 24, kMagenta, nullptr));
-    SetPixel(capture, 1, 0, 254, 0, 255);  // almost magenta: kept
-    ASSERT_TRUE(KeyToBackground(capture, true, 0x123456));
-    EXPECT_EQ(RowColours(capture), (std::vector<ZColor>{kMagenta, 0xFE00FF}));
-    ASSERT_TRUE(KeyToBackground(capture, false, 0x123456));
-    EXPECT_EQ(RowColours(capture), (std::vector<ZColor>{0x123456, 0xFE00FF}));
 }
 
 // Fader --------------------------------------------------------------------------------------
 
-// White capture faded into black: the result is the mask weight itself.
+// White capture faded into black: the result is the mask weight itself (9999: channels differ).
 std::vector<uint32_t> FadeWhite(uint32_t fader, uint32_t w, uint32_t h) {
-    ZImage capture;
-    std::vector<uint32_t> values;
-    if (!capture.Create(w, h, 24, 0xFFFFFF, nullptr) || !ApplyFader(capture, fader, 0x000000)) {
-        return values;
-    }
-    for (uint32_t y = 0; y < h; ++y) {
-        for (uint32_t x = 0; x < w; ++x) {
-            const uint32_t c = ColourAt(capture, x, y);
-            values.push_back(c & 0xFF);
-            if (c != (c & 0xFF) * 0x010101u) {
-                values.back() = 9999;  // channels differ: wrong
-            }
-        }
+    Solid capture(w, h, 0xFFFFFF);
+    EXPECT_TRUE(ApplyFader(capture, fader, 0x000000));
+    std::vector<uint32_t> values = testing::AllColours(capture);
+    for (uint32_t& c : values) {
+        c = c == (c & 0xFF) * 0x010101u ? c & 0xFF : 9999;
     }
     return values;
 }
@@ -401,14 +323,299 @@ TEST(FinishFader, EachDirectionWeighsByPosition) {
 
 TEST(FinishFader, LeftEdgeIsTheBackgroundAndRightEdgeNearlyTheCapture) {
     const uint32_t w = 300;
-    ZImage capture;
-    ASSERT_TRUE(capture.Create(w, 3, 24, 0x6496C8, nullptr));  // red 200, green 150, blue 100
-    ASSERT_TRUE(ApplyFader(capture, 1, 0x0A141E));             // red 30, green 20, blue 10
-    EXPECT_EQ(ColourAt(capture, 0, 0), 0x0A141Eu);
-    EXPECT_EQ(ColourAt(capture, 0, 2), 0x0A141Eu);
+    Solid capture(w, 3, 0x6496C8);                  // red 200, green 150, blue 100
+    ASSERT_TRUE(ApplyFader(capture, 1, 0x0A141E));  // red 30, green 20, blue 10
+    ExpectColours(capture, {{0, 0, 0x0A141Eu}, {0, 2, 0x0A141Eu}});
     // Weight 255 * 299 / 300 = 254: red 30 + 170 * 254 / 255 = 199, green 20 + 130 * 254 / 255
     // = 149, blue 10 + 90 * 254 / 255 = 99.
     EXPECT_EQ(ColourAt(capture, w - 1, 1), 0x6395C7u);
+}
+
+// The whole pipeline ------------------------------------------------------------------------------
+
+// Draws what the system would draw, in simple exact forms: the "arrow" is a 12 x 12 black block
+// at (x, y); shape 1 is black but for a 1-pixel magenta border, shape 2 but for a 2-pixel one.
+class TestPlatform final : public FinishPlatform {
+  public:
+    bool IsAvailable() const override { return true; }
+    bool PlayCaptureSound() override { return ++sounds, true; }
+    bool GetIconSize(int32_t& width, int32_t& height) override { return width = height = 16, true; }
+    bool DrawArrowCursor(ZImage& target, int32_t x, int32_t y) override {
+        arrows.push_back({x, y});
+        return FillSolidRect(target, x, y, 12, 12, 0x000000);
+    }
+    bool DrawShapeMask(ZImage& mask, uint32_t shapeType) override {
+        const int32_t inset = shapeType == 1 ? 1 : 2;
+        return FillSolidRect(mask, inset, inset, static_cast<int32_t>(mask.GetWidth()) - 2 * inset,
+                             static_cast<int32_t>(mask.GetHeight()) - 2 * inset, 0x000000);
+    }
+
+    int sounds = 0;
+    std::vector<std::pair<int32_t, int32_t>> arrows;
+};
+
+// The pipeline without a platform.
+FinishReport Finish(ZImage& capture, const FinishOptions& o, const FinishRequest& request = {}) {
+    NoFinishPlatform none;
+    return FinishImage(capture, o, request, none);
+}
+
+// Every step is off by default; the background green.
+FinishOptions AllOff() {
+    FinishOptions o;
+    o.background = 0x00FF00;
+    return o;
+}
+
+// A picture of distinct colours with a few magenta pixels (screen pixels that are magenta) and
+// one almost magenta, and a copy of it when asked for.
+bool MakeCapture(ZImage& image, uint32_t w, uint32_t h, ZImage* copy = nullptr) {
+    if (!image.Create(w, h, 24, 0, nullptr)) {
+        return false;
+    }
+    for (uint32_t y = 0; y < h; ++y) {
+        for (uint32_t x = 0; x < w; ++x) {
+            SetPixel(image, x, y, static_cast<uint8_t>(x * 7), static_cast<uint8_t>(y * 5),
+                     static_cast<uint8_t>(100 + (x + y) % 50));
+        }
+    }
+    SetPixel(image, 1, 1, 255, 0, 255);
+    SetPixel(image, 2, 1, 255, 0, 254);
+    SetPixel(image, w - 2, h - 2, 255, 0, 255);
+    return copy == nullptr || copy->CopyFrom(image);
+}
+
+// A program folder with Masks/ and Mouse/ in a temporary folder.
+struct ProgramFolder : test::TempFolder {
+    ProgramFolder() {
+        CreateOneDirectory(File(L"Masks").c_str());
+        CreateOneDirectory(File(L"Mouse").c_str());
+    }
+    std::wstring Masks(const wchar_t* name) const {
+        return File(L"Masks") + kNativeSeparator + name;
+    }
+    std::wstring Mouse(const wchar_t* name) const {
+        return File(L"Mouse") + kNativeSeparator + name;
+    }
+};
+
+TEST(FinishPipeline, EverythingOffKeepsThePixelsButMagenta) {
+    for (uint32_t mode = 0; mode < kCaptureModeCount; ++mode) {
+        ZImage capture, original;
+        ASSERT_TRUE(MakeCapture(capture, 9, 7, &original));
+        FinishRequest request{static_cast<CaptureMode>(mode)};
+        TestPlatform platform;
+        const FinishReport report = FinishImage(capture, AllOff(), request, platform);
+        EXPECT_TRUE(report.AllWorked());
+        EXPECT_EQ(report.shape, StepOutcome::Off);
+        EXPECT_EQ(report.shadow, StepOutcome::Off);
+        ASSERT_EQ(std::pair(capture.GetWidth(), capture.GetHeight()), std::pair(9u, 7u));
+        std::vector<uint32_t> expected = testing::AllColours(original);
+        std::replace(expected.begin(), expected.end(), kMagenta, 0x00FF00u);
+        EXPECT_EQ(testing::AllColours(capture), expected) << mode;
+        EXPECT_EQ(platform.sounds, 0);
+        EXPECT_TRUE(platform.arrows.empty());
+    }
+}
+
+TEST(FinishPipeline, SoundAndCursorGoThroughThePlatform) {
+    Solid capture(64, 64, 0x404040);
+    FinishOptions o = AllOff();
+    o.playSound = true;
+    o.cursor = true;
+    FinishRequest request{CaptureMode::FreeRectangle, 30, 40};
+    TestPlatform platform;
+    const FinishReport report = FinishImage(capture, o, request, platform);
+    EXPECT_EQ(report.sound, StepOutcome::Done);
+    EXPECT_EQ(report.cursor, StepOutcome::Done);
+    EXPECT_EQ(platform.sounds, 1);
+    // The arrow at (x - 16 / 3, y - 16 / 3).
+    EXPECT_EQ(platform.arrows, (std::vector<std::pair<int32_t, int32_t>>{{25, 35}}));
+    ExpectColours(capture, {{25, 35, 0x000000u}, {24, 35, 0x404040u}});
+}
+
+// The cursor shadow at the test arrow: the block 8..19 of the 32 x 32 mask is fully black after
+// five 3 x 3 means only at 13..14, i.e. at capture (x + ox - 3 .. x + ox - 2).
+TEST(FinishPipeline, CursorShadowHasTheShadowColourAtFullIntensity) {
+    Solid capture(64, 64, 0x404040);
+    FinishOptions o = AllOff();
+    o.cursor = true;
+    o.cursorShadow = true;
+    o.shadowColour = 0x0000FF;
+    o.shadowIntensity = 100;
+    o.shadowDirection = 45;  // (-3, +3)
+    o.shadowOffset = 3;
+    FinishRequest request{CaptureMode::FreeStyle, 30, 30};
+    TestPlatform platform;
+    EXPECT_EQ(FinishImage(capture, o, request, platform).cursorShadow, StepOutcome::Done);
+    // The mask's arrow was drawn at (8, 8), the capture's at (25, 25).
+    EXPECT_EQ(platform.arrows, (std::vector<std::pair<int32_t, int32_t>>{{8, 8}, {25, 25}}));
+    ExpectColours(capture, {{24, 30, 0x0000FFu}, {24, 31, 0x0000FFu}});
+    EXPECT_EQ(ColourAt(capture, 25, 30), 0x000000u);  // under the arrow
+    EXPECT_EQ(ColourAt(capture, 5, 5), 0x404040u);    // far away
+}
+
+TEST(FinishPipeline, SparkleFromTheMouseFolderAndAMissingOne) {
+    ProgramFolder folder;
+    Solid sparkle(3, 3, 0, 32);
+    for (uint32_t i = 0; i < 9; ++i) {
+        SetPixel(sparkle, i % 3, i / 3, 255, 0, 0, i % 3 == 1 ? 255 : 0);  // a vertical blue bar
+    }
+    ASSERT_TRUE(WritePng(folder.Mouse(L"mouse-x.png").c_str(), sparkle, nullptr, 0));
+    Solid capture(10, 10, 0x000000);
+    FinishOptions o = AllOff();
+    o.cursor = true;
+    o.sparkle = 6;
+    FinishReport report = Finish(capture, o, {CaptureMode::FixedRegion, 5, 5, folder.Path()});
+    EXPECT_EQ(report.sparkle, StepOutcome::Done);
+    EXPECT_EQ(report.cursor, StepOutcome::Unavailable);
+    EXPECT_FALSE(report.AllWorked());
+    EXPECT_EQ(ColourAt(capture, 5, 6), 0xFF0000u);
+
+    // Sparkle 2 has no file: left out, the rest of the pipeline still runs.
+    Solid other(10, 10, 0x000000);
+    o.sparkle = 2;
+    o.fader = 1;
+    o.background = 0x0000FF;
+    report = Finish(other, o, {CaptureMode::FixedRegion, 5, 5, folder.Path()});
+    EXPECT_EQ(report.sparkle, StepOutcome::Skipped);
+    EXPECT_EQ(report.fader, StepOutcome::Done);
+    EXPECT_EQ(ColourAt(other, 0, 5), 0x0000FFu);
+}
+
+// Mask file: white left of `edge`, black from there (all four edges: direction 6).
+bool WriteHalfMask(const std::wstring& path, uint32_t w, uint32_t h, int32_t edge) {
+    ZImage mask;
+    return MakeHalfMask(mask, w, h, edge) && WritePng(path.c_str(), mask, nullptr, 0);
+}
+
+TEST(FinishPipeline, MaskShapeCutsTheCaptureOut) {
+    ProgramFolder folder;
+    ASSERT_TRUE(WriteHalfMask(folder.Masks(L"CaptureShapeEffect_torn.png"), 20, 10, 10));
+    ZImage capture, original;
+    ASSERT_TRUE(MakeCapture(capture, 20, 10, &original));
+    FinishOptions o = AllOff();
+    o.shapeType = 7;
+    o.shapeDirection = 6;
+    const FinishReport report =
+        Finish(capture, o, {CaptureMode::FreeRectangle, 0, 0, folder.Path()});
+    EXPECT_EQ(report.shape, StepOutcome::Done);
+    EXPECT_TRUE(report.AllWorked());
+    // Inside: the capture (its magenta pixels become the background); outside the background.
+    ExpectColours(capture, {{5, 5, ColourAt(original, 5, 5)},
+                            {1, 1, 0x00FF00u},
+                            {10, 4, 0x00FF00u},
+                            {19, 9, 0x00FF00u}});
+}
+
+TEST(FinishPipeline, MissingMaskFileLeavesTheCaptureUnshaped) {
+    ProgramFolder folder;  // no mask files
+    for (bool shadow : {false, true}) {
+        ZImage capture, original;
+        ASSERT_TRUE(MakeCapture(capture, 250, 210, &original));
+        FinishOptions o = AllOff();
+        o.shapeType = 8;
+        o.shadow = shadow;
+        o.shadowDither = 2;
+        o.shadowOffset = 1;
+        o.shadowIntensity = 100;
+        const FinishReport report =
+            Finish(capture, o, {CaptureMode::FreeRectangle, 0, 0, folder.Path()});
+        EXPECT_EQ(report.shape, StepOutcome::Skipped);
+        EXPECT_TRUE(report.AllWorked());
+        const uint32_t m = shadow ? 2 * 1 + 5 * 2 / 2 : 0;  // margin 7
+        ASSERT_EQ(std::pair(capture.GetWidth(), capture.GetHeight()),
+                  std::pair(250 + 2 * m, 210 + 2 * m));
+        // Unshaped: the picture is all there. Shadow off: screen magenta became background;
+        // shadow on, rectangle mode: the plain-rectangle shadow keeps the picture as it is.
+        ExpectColours(capture, {{m + 100, m + 100, ColourAt(original, 100, 100)},
+                                {m + 1, m + 1, shadow ? kMagenta : 0x00FF00u},
+                                {m + 248, m + 208, shadow ? kMagenta : 0x00FF00u}});
+    }
+}
+
+TEST(FinishPipeline, PlainRectangleFlagFollowsTheMode) {
+    // Single window (mode 0) never takes the plain path: magenta counts as outside.
+    ZImage capture;
+    ASSERT_TRUE(MakeCapture(capture, 250, 210));
+    FinishOptions o = AllOff();
+    o.shadow = true;
+    o.shadowDither = 2;
+    o.shadowOffset = 1;
+    Finish(capture, o, {CaptureMode::SingleWindow});
+    EXPECT_EQ(ColourAt(capture, 7 + 1, 7 + 1), 0x00FF00u);
+    // Fixed region (mode 5) without a shape: the plain path keeps the picture as a rectangle.
+    ZImage fixed;
+    ASSERT_TRUE(MakeCapture(fixed, 250, 210));
+    Finish(fixed, o, {CaptureMode::FixedRegion});
+    EXPECT_EQ(ColourAt(fixed, 7 + 1, 7 + 1), kMagenta);
+}
+
+TEST(FinishPipeline, FreeStyleIsNeverShapedAndGetsTheBackground) {
+    ProgramFolder folder;
+    ASSERT_TRUE(WriteHalfMask(folder.Masks(L"CaptureShapeEffect_torn.png"), 20, 10, 10));
+    ZImage capture, original;
+    ASSERT_TRUE(MakeCapture(capture, 20, 10, &original));
+    ASSERT_TRUE(FillSolidRect(capture, 15, 0, 5, 10, kMagenta));  // outside the outline
+    FinishOptions o = AllOff();
+    o.shapeType = 7;
+    FinishRequest request{CaptureMode::FreeStyle, 0, 0, folder.Path()};
+    TestPlatform platform;
+    const FinishReport report = FinishImage(capture, o, request, platform);
+    EXPECT_EQ(report.shape, StepOutcome::Off);
+    EXPECT_EQ(ColourAt(capture, 12, 5), ColourAt(original, 12, 5));  // not cut by the mask
+    EXPECT_EQ(ColourAt(capture, 17, 5), 0x00FF00u);                  // outside: background
+}
+
+TEST(FinishPipeline, DrawnShapesThroughThePlatform) {
+    ZImage capture, original;
+    ASSERT_TRUE(MakeCapture(capture, 12, 9, &original));
+    FinishOptions o = AllOff();
+    o.shapeType = 2;
+    FinishRequest request{CaptureMode::FullDesktop};
+    TestPlatform platform;
+    FinishReport report = FinishImage(capture, o, request, platform);
+    EXPECT_EQ(report.shape, StepOutcome::Done);
+    EXPECT_EQ(ColourAt(capture, 1, 4), 0x00FF00u);  // in the 2-pixel border
+    ExpectColours(
+        capture,
+        {{2, 4, ColourAt(original, 2, 4)}, {9, 6, ColourAt(original, 9, 6)}, {10, 6, 0x00FF00u}});
+
+    // Without the platform shapes 1 and 2 are unavailable and the capture stays unshaped.
+    ZImage plain;
+    ASSERT_TRUE(MakeCapture(plain, 12, 9));
+    o.shapeType = 1;
+    report = Finish(plain, o, request);
+    EXPECT_EQ(report.shape, StepOutcome::Unavailable);
+    EXPECT_EQ(ColourAt(plain, 0, 0), ColourAt(original, 0, 0));
+    EXPECT_EQ(ColourAt(plain, 1, 1), 0x00FF00u);  // the screen's magenta
+}
+
+TEST(FinishPipeline, FaderRunsLastOnTheGrownPicture) {
+    Solid capture(100, 20, 0xFFFFFF);
+    FinishOptions o = AllOff();
+    o.background = 0x000000;
+    o.shadow = true;
+    o.shadowIntensity = 0;  // the shadow is the background colour
+    o.shadowOffset = 5;
+    o.shadowDither = 0;  // margin 10
+    o.fader = 1;
+    const FinishReport report = Finish(capture, o, {CaptureMode::FreeRectangle});
+    EXPECT_EQ(report.shadow, StepOutcome::Done);
+    EXPECT_EQ(report.fader, StepOutcome::Done);
+    ASSERT_EQ(capture.GetWidth(), 120u);
+    // Column 30 of 120 (column 20 of the picture): 255 * 30 / 120 = 63.
+    ExpectColours(capture, {{30, 15, 0x3F3F3Fu}, {0, 15, 0x000000u}});
+}
+
+TEST(FinishPipeline, RefusesAnythingButA24BitCapture) {
+    Solid deep(4, 4, 0x123456, 32);
+    const FinishReport report = Finish(deep, AllOff());
+    EXPECT_EQ(report.shape, StepOutcome::Failed);
+    EXPECT_FALSE(report.AllWorked());
+    EXPECT_EQ(deep.GetBitsPerPixel(), 32);
+    ZImage empty;
+    EXPECT_FALSE(Finish(empty, AllOff()).AllWorked());
 }
 
 }  // namespace

@@ -59,16 +59,14 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     HMODULE library = LoadLibraryW(L"MouseHook.dll");
-    if (library == nullptr) {
-        Line(probe, "no library %ld\n", static_cast<long>(GetLastError()));
-        return 2;
-    }
-    auto install = reinterpret_cast<MouseHookInstallFunction>(
-        reinterpret_cast<void*>(GetProcAddress(library, MOUSEHOOK_INSTALL_NAME)));
-    probe.uninstall = reinterpret_cast<MouseHookUninstallFunction>(
-        reinterpret_cast<void*>(GetProcAddress(library, MOUSEHOOK_UNINSTALL_NAME)));
+    const auto find = [&](const char* name) {
+        return library != nullptr ? reinterpret_cast<void*>(GetProcAddress(library, name))
+                                  : nullptr;
+    };
+    auto install = reinterpret_cast<MouseHookInstallFunction>(find(MOUSEHOOK_INSTALL_NAME));
+    probe.uninstall = reinterpret_cast<MouseHookUninstallFunction>(find(MOUSEHOOK_UNINSTALL_NAME));
     if (install == nullptr || probe.uninstall == nullptr) {
-        Line(probe, "no exports %ld\n", 0);
+        Line(probe, "no library or exports %ld\n", static_cast<long>(GetLastError()));
         return 2;
     }
 

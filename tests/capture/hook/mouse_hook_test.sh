@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# mouse_hook_test.sh BUILD HOOK_PROBE_EXE WINTOOL_EXE
-# MouseHook.dll in the Wine desktop: the probe installs the hook for its window; real clicks
-# through the X server anywhere on the desktop must arrive as the hook's message with the mouse
-# message number and the screen position, moves must not, and after the uninstall nothing more
-# arrives. The refused calls (wrong mode, no window) and an idle uninstall are checked too.
+# mouse_hook_test.sh BUILD HOOK_PROBE_EXE WINTOOL_EXE: real clicks anywhere reach the probe's
+# window as MouseHook.dll's message (button, position), moves and clicks after the uninstall not.
 # shellcheck disable=SC2154 # pid and rc are set by the harness (printf -v)
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/../../wine/harness.sh"
@@ -25,7 +22,6 @@ wait_for_line() {  # wait_for_line PATTERN SECONDS
 harness_start pid "$probe" "Z:$log"
 check_true "hook installed" wait_for_line '^install 1' 30
 sleep 0.5
-# Left click at (100, 120) with moves before and after it.
 harness_mouse 90 110
 sleep 0.2
 xdotool mousemove 100 120 mousedown 1
@@ -39,7 +35,6 @@ sleep 0.2
 xdotool mouseup 3
 check_true "uninstalled after the right button" wait_for_line '^uninstalled' 10
 sleep 0.5
-# After the uninstall a click must not arrive.
 harness_click 150 160 1
 harness_wait_exit rc "$pid" 20
 check "probe exit code" 0 "$rc"

@@ -1,15 +1,18 @@
 #include "capture/overlay/FreeStyleOutline.h"
 
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
+
+#include "tests/support/TestPixels.h"
 
 namespace zentrova {
 namespace {
 
 ZColor At(const ZImage& image, int32_t x, int32_t y) {
-    const uint8_t* p = image.GetRow(image.GetHeight() - 1u - static_cast<uint32_t>(y)) +
-                       static_cast<size_t>(x) * (image.GetBitsPerPixel() / 8u);
+    const uint8_t* p = test::PixelAt(image, x, y);
     return ZColor{p[2]} | (ZColor{p[1]} << 8) | (ZColor{p[0]} << 16);
 }
 
@@ -49,21 +52,17 @@ TEST(FreeStyleOutline, BoundingBoxGrownByTheMargin) {
 
 TEST(PolygonRaster, SquareCoversThePixelsWhoseCentresAreInside) {
     const int32_t square[] = {2, 1, 6, 1, 6, 4, 2, 4};
-    std::vector<uint8_t> mask;
-    ASSERT_TRUE(RasterisePolygonWinding(square, 4, 0, 0, 8, 6, mask));
-    for (int32_t y = 0; y < 6; ++y) {
-        for (int32_t x = 0; x < 8; ++x) {
-            const bool inside = x >= 2 && x < 6 && y >= 1 && y < 4;
-            EXPECT_EQ(inside ? 1 : 0, mask[static_cast<size_t>(y) * 8 + x]) << x << "," << y;
+    // As it is, and moved by (-2, -1) to the corner.
+    for (const auto& [dx, dy] : {std::pair{0, 0}, {-2, -1}}) {
+        std::vector<uint8_t> mask;
+        ASSERT_TRUE(RasterisePolygonWinding(square, 4, dx, dy, 8, 6, mask));
+        for (int32_t y = 0; y < 6; ++y) {
+            for (int32_t x = 0; x < 8; ++x) {
+                const bool inside = x >= 2 + dx && x < 6 + dx && y >= 1 + dy && y < 4 + dy;
+                EXPECT_EQ(inside ? 1 : 0, mask[static_cast<size_t>(y) * 8 + x]) << x << "," << y;
+            }
         }
     }
-    // Moved by (-2, -1): the same square at the corner.
-    ASSERT_TRUE(RasterisePolygonWinding(square, 4, -2, -1, 8, 6, mask));
-    EXPECT_EQ(1, mask[0]);
-    EXPECT_EQ(1, mask[3]);
-    EXPECT_EQ(0, mask[4]);
-    EXPECT_EQ(1, mask[2 * 8 + 3]);
-    EXPECT_EQ(0, mask[3 * 8]);
 }
 
 TEST(PolygonRaster, WindingRuleFillsTheOverlapOfAPentagram) {
@@ -78,16 +77,12 @@ TEST(PolygonRaster, WindingRuleFillsTheOverlapOfAPentagram) {
     EXPECT_EQ(0, mask[85 * 100 + 50]);  // between the two lower points
     // Fewer than three points: nothing inside.
     ASSERT_TRUE(RasterisePolygonWinding(star, 2, 0, 0, 10, 10, mask));
-    EXPECT_EQ(100u, mask.size());
-    for (uint8_t m : mask) {
-        EXPECT_EQ(0, m);
-    }
+    EXPECT_EQ(mask, std::vector<uint8_t>(100, 0));
     EXPECT_FALSE(RasterisePolygonWinding(star, 5, 0, 0, 0, 10, mask));
 }
 
 TEST(FreeStyleCutOut, InsideFromTheFrozenPictureOutsideMagenta) {
-    ZImage frozen;
-    ASSERT_TRUE(frozen.Create(64, 48, 32, 0x00336699, nullptr));
+    test::Solid frozen(64, 48, 0x00336699, 32);
     FreeStyleOutline outline;
     ASSERT_TRUE(outline.Start(16000));
     // A triangle near the top-left corner; its grown box reaches past the picture.
@@ -101,14 +96,19 @@ TEST(FreeStyleCutOut, InsideFromTheFrozenPictureOutsideMagenta) {
     // -3 ... 35 both ways.
     EXPECT_EQ(std::tuple(cut.GetWidth(), cut.GetHeight(), cut.GetBitsPerPixel()),
               std::tuple(39u, 39u, 24));
-    // cut (x, y) shows the frozen picture's (x - 3, y - 3).
-    EXPECT_EQ(0x00336699u, At(cut, 3 + 3, 3 + 3));    // (3, 3) inside
-    EXPECT_EQ(kKeyColour, At(cut, 0, 0));             // (-3, -3): off the picture
-    EXPECT_EQ(kKeyColour, At(cut, 3 + 25, 3 + 25));   // (25, 25): beyond the diagonal
-    EXPECT_EQ(0x00336699u, At(cut, 3 + 14, 3 + 12));  // centre sum 27 < 32: inside
-    EXPECT_EQ(kKeyColour, At(cut, 3 + 17, 3 + 15));   // centre sum 33 > 32: outside
-    EXPECT_EQ(0x00336699u, At(cut, 3 + 2, 3 + 28));   // low on the left edge
-    EXPECT_EQ(kKeyColour, At(cut, 3 + 1, 3 + 10));    // left of the left edge
+    // cut (x + 3, y + 3) shows the frozen picture's (x, y): inside at (3, 3), (14, 12) (centre
+    // sum 27 < 32) and (2, 28) low on the left edge; outside (key colour) off the picture at
+    // (-3, -3), beyond the diagonal at (25, 25) and (17, 15) (sum 33), left of the left edge.
+    const ZColor in = 0x00336699;
+    for (const auto& [x, y, colour] : {std::tuple{3, 3, in},
+                                       {-3, -3, kKeyColour},
+                                       {25, 25, kKeyColour},
+                                       {14, 12, in},
+                                       {17, 15, kKeyColour},
+                                       {2, 28, in},
+                                       {1, 10, kKeyColour}}) {
+        EXPECT_EQ(At(cut, 3 + x, 3 + y), colour) << x << "," << y;
+    }
 }
 
 }  // namespace

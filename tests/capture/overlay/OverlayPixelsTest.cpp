@@ -6,66 +6,58 @@
 #include <gtest/gtest.h>
 
 #include "capture/overlay/OverlayPlacement.h"
+#include "tests/support/TestPixels.h"
 
 namespace zentrova {
 namespace {
 
 // Colour 0x00BBGGRR at (x, y) from the top.
 ZColor At(const ZImage& image, int32_t x, int32_t y) {
-    const uint8_t* p = image.GetRow(image.GetHeight() - 1u - static_cast<uint32_t>(y)) +
-                       static_cast<size_t>(x) * (image.GetBitsPerPixel() / 8u);
+    const uint8_t* p = test::PixelAt(image, x, y);
     return ZColor{p[2]} | (ZColor{p[1]} << 8) | (ZColor{p[0]} << 16);
 }
 
-void Put(ZImage& image, int32_t x, int32_t y, ZColor c) {
-    uint8_t* p = image.GetRow(image.GetHeight() - 1u - static_cast<uint32_t>(y)) +
-                 static_cast<size_t>(x) * (image.GetBitsPerPixel() / 8u);
-    p[0] = static_cast<uint8_t>(c >> 16);
-    p[1] = static_cast<uint8_t>(c >> 8);
-    p[2] = static_cast<uint8_t>(c);
-}
-
+// Red x, green y, blue 200.
 ZColor PatternAt(int32_t x, int32_t y) {
     return (static_cast<uint32_t>(x) & 0xFF) | ((static_cast<uint32_t>(y) & 0xFF) << 8) |
            (200u << 16);
 }
 
-// Every pixel gets a colour from its position: red x, green y, blue 200.
 void FillPattern(ZImage& image) {
-    for (int32_t y = 0; y < static_cast<int32_t>(image.GetHeight()); ++y) {
-        for (int32_t x = 0; x < static_cast<int32_t>(image.GetWidth()); ++x) {
-            Put(image, x, y, PatternAt(x, y));
+    for (uint32_t y = 0; y < image.GetHeight(); ++y) {
+        for (uint32_t x = 0; x < image.GetWidth(); ++x) {
+            uint8_t* p = test::PixelAt(image, x, y);
+            p[0] = 200, p[1] = static_cast<uint8_t>(y), p[2] = static_cast<uint8_t>(x);
         }
     }
 }
+
+using test::Solid;
 
 struct Px {
     int32_t x, y;
     ZColor colour;
 };
 
-// Each listed pixel of image has its colour.
-void ExpectPixels(const ZImage& image, std::initializer_list<Px> pixels) {
+// Each listed pixel (x, y from the corner (dx, dy)) of image has its colour.
+void ExpectPixels(const ZImage& image, std::initializer_list<Px> pixels, int32_t dx = 0,
+                  int32_t dy = 0) {
     for (const Px& p : pixels) {
-        EXPECT_EQ(At(image, p.x, p.y), p.colour) << p.x << "," << p.y;
+        EXPECT_EQ(At(image, dx + p.x, dy + p.y), p.colour) << p.x << "," << p.y;
     }
 }
 
 TEST(OverlayPixels, CopyAreaFrom32BitsClipsAndKeepsTheFill) {
-    ZImage frozen;
-    ASSERT_TRUE(frozen.Create(40, 30, 32, 0, nullptr));
+    Solid frozen(40, 30, 0, 32);
     FillPattern(frozen);
-    ZImage part;
-    ASSERT_TRUE(part.Create(10, 8, 24, 0x123456, nullptr));
+    Solid part(10, 8, 0x123456);
     ASSERT_TRUE(CopyArea(frozen, 35, 25, part));  // only 5 x 5 of it lies on the frozen picture
     ExpectPixels(part, {{0, 0, PatternAt(35, 25)}, {4, 4, PatternAt(39, 29)}, {5, 0, 0x123456}});
-    ZImage left;
-    ASSERT_TRUE(left.Create(4, 4, 24, 0xABCDEF, nullptr));
+    Solid left(4, 4, 0xABCDEF);
     ASSERT_TRUE(CopyArea(frozen, -2, -1, left));
     ExpectPixels(left, {{1, 3, 0xABCDEF}, {2, 1, PatternAt(0, 0)}, {3, 3, PatternAt(1, 2)}});
     // A 32-bit target gets an opaque alpha.
-    ZImage wide;
-    ASSERT_TRUE(wide.Create(2, 2, 32, 0, nullptr));
+    Solid wide(2, 2, 0, 32);
     ASSERT_TRUE(CopyArea(frozen, 3, 4, wide));
     EXPECT_EQ(255, wide.GetRow(1)[3]);
     EXPECT_EQ(PatternAt(3, 4), At(wide, 0, 0));
@@ -76,8 +68,7 @@ TEST(OverlayPixels, CopyAreaFrom32BitsClipsAndKeepsTheFill) {
 }
 
 TEST(OverlayPixels, TintClearsBlueRoundTheSelectionWithBlackEdges) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(20, 16, 24, 0xFFFFFF, nullptr));
+    Solid image(20, 16, 0xFFFFFF);
     const SelectionRect sel{5, 4, 12, 9};
     ASSERT_TRUE(TintOutsideSelection(image, sel));
     // The selection itself stays white, corners included.
@@ -91,24 +82,19 @@ TEST(OverlayPixels, TintClearsBlueRoundTheSelectionWithBlackEdges) {
     ExpectPixels(image, {{4, 6, 0}, {13, 6, 0}, {8, 3, 0}, {8, 10, 0}, {0, 0, 0}});
     ExpectPixels(image, {{2, 6, 0x00FFFF}, {8, 12, 0x00FFFF}});
     // A pattern keeps red and green.
-    ZImage pattern;
-    ASSERT_TRUE(pattern.Create(20, 16, 32, 0, nullptr));
+    Solid pattern(20, 16, 0, 32);
     FillPattern(pattern);
     ASSERT_TRUE(TintOutsideSelection(pattern, sel));
     ExpectPixels(pattern, {{2, 6, PatternAt(2, 6) & 0xFFFFu}, {7, 7, PatternAt(7, 7)}});
-}
-
-TEST(OverlayPixels, SelectionAtTheImageCornerLeavesNoAreaThere) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(10, 10, 24, 0xFFFFFF, nullptr));
-    ASSERT_TRUE(TintOutsideSelection(image, SelectionRect{0, 0, 5, 5}));
-    ExpectPixels(image,
+    // A selection at the image's corner leaves no area there.
+    Solid corner(10, 10, 0xFFFFFF);
+    ASSERT_TRUE(TintOutsideSelection(corner, SelectionRect{0, 0, 5, 5}));
+    ExpectPixels(corner,
                  {{0, 0, 0xFFFFFF}, {5, 5, 0xFFFFFF}, {6, 0, 0}, {0, 6, 0}, {8, 3, 0x00FFFF}});
 }
 
 TEST(OverlayPixels, HandlesAreSixPixelSquaresOnTheCornersAndMidpoints) {
-    ZImage image;
-    ASSERT_TRUE(image.Create(60, 60, 24, 0xFFFFFF, nullptr));
+    Solid image(60, 60, 0xFFFFFF);
     ASSERT_TRUE(DrawSelectionHandles(image, SelectionRect{10, 10, 50, 40}, 0x0000FF));
     // Top-left handle: columns and rows 7 ... 12. Top middle (30, 10), right middle (50, 25),
     // bottom-right (50, 40); nothing between the handles.
@@ -117,51 +103,37 @@ TEST(OverlayPixels, HandlesAreSixPixelSquaresOnTheCornersAndMidpoints) {
     ExpectPixels(image,
                  {{6, 7, 0xFFFFFF}, {13, 10, 0xFFFFFF}, {33, 10, 0xFFFFFF}, {20, 10, 0xFFFFFF}});
     // Handles at the image edge are cut, not wrapped.
-    ZImage edge;
-    ASSERT_TRUE(edge.Create(20, 20, 24, 0xFFFFFF, nullptr));
+    Solid edge(20, 20, 0xFFFFFF);
     ASSERT_TRUE(DrawSelectionHandles(edge, SelectionRect{0, 0, 19, 19}, 0x00FF00));
     ExpectPixels(edge, {{0, 0, 0x00FF00}, {19, 19, 0x00FF00}, {10, 10, 0xFFFFFF}});
 }
 
 TEST(OverlayPixels, MagnifierEnlargesEightTimesWithAGappedCrossHair) {
-    ZImage frozen;
-    ASSERT_TRUE(frozen.Create(100, 80, 24, 0, nullptr));
+    Solid frozen(100, 80, 0);
     FillPattern(frozen);
-    ZImage target;
-    ASSERT_TRUE(target.Create(260, 260, 24, 0x777777, nullptr));
+    Solid target(260, 260, 0x777777);
     ASSERT_TRUE(DrawMagnifierPicture(frozen, 50, 40, target, 30, 20));
-    // Picture coordinates of the magnifier (the target from (30, 20) on).
-    const auto at = [&](int32_t x, int32_t y) { return At(target, 30 + x, 20 + y); };
-    // Source pixel (38, 28) (the first of the 25 x 25) fills 0 ... 7; nothing beyond 200 x 200.
-    EXPECT_EQ(PatternAt(38, 28), at(0, 0));
-    EXPECT_EQ(PatternAt(39, 28), at(8, 0));
-    EXPECT_EQ(PatternAt(62, 52), at(199, 199));
-    EXPECT_EQ(0x777777u, at(200, 100));
-    EXPECT_EQ(0x777777u, at(-1, 0));
-    // The centre pixel's square (96 ... 103) is free, also where the line would run.
-    EXPECT_EQ(PatternAt(50, 40), at(100, 100));
-    EXPECT_EQ(PatternAt(50, 40), at(96, 100));
-    // The gap: 3 pixels round the square, in the neighbouring source pixels' colour.
-    EXPECT_EQ(PatternAt(49, 40), at(93, 100));
-    EXPECT_EQ(PatternAt(51, 40), at(106, 100));
-    EXPECT_EQ(PatternAt(50, 39), at(100, 93));
-    // Then black lines out to the edges, 1 pixel wide (column 100 and row 100).
-    for (const auto& [x, y] : {std::pair{92, 100}, {107, 100}, {100, 92}, {100, 107}}) {
-        EXPECT_EQ(0u, at(x, y)) << x << "," << y;
-    }
-    EXPECT_EQ(PatternAt(50, 28), at(99, 0));
-    EXPECT_EQ(PatternAt(38, 40), at(0, 99));
-
+    // In the magnifier's coordinates (the target from (30, 20) on): source pixel (38, 28) (the
+    // first of the 25 x 25) fills 0 ... 7, nothing beyond 200 x 200; the centre pixel's square
+    // (96 ... 103) is free, also where the line would run; round it a gap of 3 pixels in the
+    // neighbouring source pixels' colour; then black lines (column and row 100) out to the edges.
+    const auto expect = [&](std::initializer_list<Px> pixels) {
+        ExpectPixels(target, pixels, 30, 20);
+    };
+    expect({{0, 0, PatternAt(38, 28)}, {8, 0, PatternAt(39, 28)}, {199, 199, PatternAt(62, 52)}});
+    expect({{200, 100, 0x777777}, {-1, 0, 0x777777}, {100, 100, PatternAt(50, 40)}});
+    expect({{96, 100, PatternAt(50, 40)}, {93, 100, PatternAt(49, 40)}});
+    expect({{106, 100, PatternAt(51, 40)}, {100, 93, PatternAt(50, 39)}});
+    expect({{92, 100, 0}, {107, 100, 0}, {100, 92, 0}, {100, 107, 0}});
+    expect({{99, 0, PatternAt(50, 28)}, {0, 99, PatternAt(38, 40)}});
     // At the frozen picture's corner the missing source pixels are black.
-    ZImage corner;
-    ASSERT_TRUE(corner.Create(200, 200, 24, 0x777777, nullptr));
+    Solid corner(200, 200, 0x777777);
     ASSERT_TRUE(DrawMagnifierPicture(frozen, 0, 0, corner, 0, 0));
     ExpectPixels(corner, {{5, 5, 0}, {96, 96, PatternAt(0, 0)}, {199, 199, PatternAt(12, 12)}});
 }
 
 TEST(OverlayPixels, PixelReadAndMagnifierText) {
-    ZImage frozen;
-    ASSERT_TRUE(frozen.Create(10, 10, 32, 0, nullptr));
+    Solid frozen(10, 10, 0, 32);
     FillPattern(frozen);
     uint8_t r = 1, g = 1, b = 1;
     ASSERT_TRUE(ReadPixelRgb(frozen, 7, 3, r, g, b));

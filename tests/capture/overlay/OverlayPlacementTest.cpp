@@ -7,25 +7,13 @@
 namespace zentrova {
 namespace {
 
-// A second monitor of 1280 x 1024 left of a 1024 x 768 primary monitor, top-aligned.
+// Virtual screen x, y, width, height; primary width, height. A second monitor of 1280 x 1024
+// left of a 1024 x 768 primary monitor, top-aligned; or the primary monitor alone.
 ScreenLayout TwoMonitors() {
-    ScreenLayout s;
-    s.virtualX = -1280;
-    s.virtualY = 0;
-    s.virtualWidth = 2304;
-    s.virtualHeight = 1024;
-    s.primaryWidth = 1024;
-    s.primaryHeight = 768;
-    return s;
+    return {-1280, 0, 2304, 1024, 1024, 768};
 }
-
 ScreenLayout OneMonitor() {
-    ScreenLayout s;
-    s.virtualWidth = 1024;
-    s.virtualHeight = 768;
-    s.primaryWidth = 1024;
-    s.primaryHeight = 768;
-    return s;
+    return {0, 0, 1024, 768, 1024, 768};
 }
 
 TEST(OverlayPlacement, VirtualScreenCoordinatesStayNonNegative) {
@@ -80,51 +68,42 @@ TEST(OverlayPlacement, WindowCaptureAreaIsLimitedToTheVirtualScreen) {
 }
 
 TEST(OverlayPlacement, FrameKindsOfNewerWindows) {
-    WindowStyleBits dialog;
-    dialog.caption = true;
-    dialog.dialogFrame = true;
-    EXPECT_EQ(WindowFrameKind::FixedDialog, ClassifyWindowFrame(dialog));
-    EXPECT_TRUE(UsesRoundedCorners(dialog));
-    WindowStyleBits sizeable = dialog;
-    sizeable.thickFrame = true;
-    EXPECT_EQ(WindowFrameKind::Plain, ClassifyWindowFrame(sizeable));
-    WindowStyleBits noCaption;
-    noCaption.dialogFrame = true;
-    EXPECT_EQ(WindowFrameKind::Plain, ClassifyWindowFrame(noCaption));
-    EXPECT_FALSE(UsesRoundedCorners(noCaption));
-    WindowStyleBits maximised = sizeable;
-    maximised.maximised = true;
-    EXPECT_EQ(WindowFrameKind::Maximised, ClassifyWindowFrame(maximised));
-    EXPECT_FALSE(UsesRoundedCorners(maximised));
-
+    // caption, dialog frame, thick frame, maximise box, application window, maximised.
+    const struct {
+        WindowStyleBits bits;
+        WindowFrameKind kind;
+        bool rounded;
+    } cases[] = {
+        {{true, true, false, false, false, false}, WindowFrameKind::FixedDialog, true},
+        {{true, true, true, false, false, false}, WindowFrameKind::Plain, true},
+        {{false, true, false, false, false, false}, WindowFrameKind::Plain, false},
+        {{true, true, true, false, false, true}, WindowFrameKind::Maximised, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ClassifyWindowFrame(c.bits), c.kind) << &c - cases;
+        EXPECT_EQ(UsesRoundedCorners(c.bits), c.rounded) << &c - cases;
+    }
     EXPECT_TRUE(IsNewerThanXp(5, 3));
     EXPECT_FALSE(IsNewerThanXp(5, 2));
 }
 
-TEST(OverlayPlacement, NewerWindowsCaptureRectangles) {
-    const ScreenLayout s = OneMonitor();
-    const ZRect dialogWindow{100, 100, 400, 300};
-    const WindowCaptureArea dialogArea = LimitWindowCaptureArea(s, dialogWindow);
-    const ZRect d =
-        NewerWindowsCaptureRect(s, dialogArea, dialogWindow, WindowFrameKind::FixedDialog, 0);
-    EXPECT_EQ(d, (ZRect{95, 95, 405, 305}));
-    EXPECT_EQ(NewerWindowsCaptureRect(s, dialogArea, dialogWindow, WindowFrameKind::Plain, 0),
-              dialogWindow);
+// The window's capture rectangle on newer systems, its area limited to the virtual screen first.
+ZRect NewerRect(const ScreenLayout& s, const ZRect& window, WindowFrameKind kind, int32_t client) {
+    return NewerWindowsCaptureRect(s, LimitWindowCaptureArea(s, window), window, kind, client);
+}
 
+TEST(OverlayPlacement, NewerWindowsCaptureRectangles) {
+    const ZRect dialog{100, 100, 400, 300};
+    EXPECT_EQ(NewerRect(OneMonitor(), dialog, WindowFrameKind::FixedDialog, 0),
+              (ZRect{95, 95, 405, 305}));
+    EXPECT_EQ(NewerRect(OneMonitor(), dialog, WindowFrameKind::Plain, 0), dialog);
     // Maximised on a 1024 x 768 screen with a 40-pixel task bar: window (-8, -8) - (1032, 736),
     // client width 1024: taken from (0, 0), 1024 x (736 - 8) = the visible part.
-    const ZRect maxWindow{-8, -8, 1032, 736};
-    const WindowCaptureArea maxArea = LimitWindowCaptureArea(s, maxWindow);
-    const ZRect m =
-        NewerWindowsCaptureRect(s, maxArea, maxWindow, WindowFrameKind::Maximised, 1024);
-    EXPECT_EQ(m, (ZRect{0, 0, 1024, 728}));
+    EXPECT_EQ(NewerRect(OneMonitor(), {-8, -8, 1032, 736}, WindowFrameKind::Maximised, 1024),
+              (ZRect{0, 0, 1024, 728}));
     // Maximised on the left monitor of two: its own corner, not the primary's.
-    const ScreenLayout two = TwoMonitors();
-    const ZRect leftMax{-1288, -8, 8, 1000};
-    const WindowCaptureArea leftArea = LimitWindowCaptureArea(two, leftMax);
-    const ZRect lm =
-        NewerWindowsCaptureRect(two, leftArea, leftMax, WindowFrameKind::Maximised, 1280);
-    EXPECT_EQ(lm, (ZRect{-1280, 0, 0, 1000 - 8}));
+    EXPECT_EQ(NewerRect(TwoMonitors(), {-1288, -8, 8, 1000}, WindowFrameKind::Maximised, 1280),
+              (ZRect{-1280, 0, 0, 1000 - 8}));
 }
 
 }  // namespace

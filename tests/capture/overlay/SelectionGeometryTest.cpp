@@ -1,4 +1,8 @@
 #include "capture/overlay/SelectionGeometry.h"
+#include "capture/overlay/CaptureMode.h"
+
+#include <array>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -59,28 +63,30 @@ TEST(SelectionHitTest, SmallSelectionHasNoCapturingInside) {
     EXPECT_EQ(SelectionHit::Inside, HitTestSelection(larger, 310, 310));
 }
 
+// left, top, right, bottom.
+std::array<int32_t, 4> Edges(const SelectionRect& s) {
+    return {s.left, s.top, s.right, s.bottom};
+}
+
 TEST(SelectionDrag, NearerEdgeFollowsAndStopsAtTheVirtualScreen) {
     DragFlags horizontal;
     horizontal.horizontalEdge = true;
     SelectionRect s = kSel;  // middle column 150
     DragSelection(s, horizontal, 120, 999, 1024, 768);
-    EXPECT_EQ(120, s.left);
-    EXPECT_EQ(110, s.bottom);  // the other edges stay
+    EXPECT_EQ(Edges(s), (std::array<int32_t, 4>{120, 50, 200, 110}));  // the other edges stay
     DragSelection(s, horizontal, -30, 0, 1024, 768);
     EXPECT_EQ(0, s.left);
     DragSelection(s, horizontal, 5000, 0, 1024, 768);
     EXPECT_EQ(1024, s.right);  // limited to the width itself, not width - 1
     // Exactly on the middle (0 + (1024 - 0) / 2 = 512) nothing moves.
     DragSelection(s, horizontal, 512, 0, 1024, 768);
-    EXPECT_EQ(0, s.left);
-    EXPECT_EQ(1024, s.right);
+    EXPECT_EQ(Edges(s), (std::array<int32_t, 4>{0, 50, 1024, 110}));
 
     DragFlags vertical;
     vertical.verticalEdge = true;
     s = kSel;  // middle row 80
     DragSelection(s, vertical, 0, 79, 1024, 768);
-    EXPECT_EQ(79, s.top);
-    EXPECT_EQ(100, s.left);
+    EXPECT_EQ(Edges(s), (std::array<int32_t, 4>{100, 79, 200, 110}));
     DragSelection(s, vertical, 0, 900, 1024, 768);
     EXPECT_EQ(768, s.bottom);
 }
@@ -91,34 +97,36 @@ TEST(SelectionDrag, CornerMovesBothAxesAndNewSelectionMovesBottomRight) {
     both.verticalEdge = true;
     SelectionRect s = kSel;
     DragSelection(s, both, 90, 40, 1024, 768);  // the top-left corner pulled out
-    EXPECT_EQ(90, s.left);
-    EXPECT_EQ(40, s.top);
-    EXPECT_EQ(200, s.right);
-
+    EXPECT_EQ(Edges(s), (std::array<int32_t, 4>{90, 40, 200, 110}));
     SelectionRect fresh{300, 200, 300, 200};
     DragSelection(fresh, DragFlags{}, 250, 180, 1024, 768);  // drawn up and to the left
-    EXPECT_EQ(300, fresh.left);
-    EXPECT_EQ(250, fresh.right);
-    EXPECT_EQ(180, fresh.bottom);
+    EXPECT_EQ(Edges(fresh), (std::array<int32_t, 4>{300, 200, 250, 180}));
 }
 
 TEST(SelectionFinish, NormalisesAndEmptiesDegenerateSelections) {
     SelectionRect s{300, 200, 250, 180};
     FinishSelection(s);
-    EXPECT_EQ(250, s.left);
-    EXPECT_EQ(180, s.top);
-    EXPECT_EQ(51, SelectionWidth(s));
-    EXPECT_EQ(21, SelectionHeight(s));
-
+    EXPECT_EQ(Edges(s), (std::array<int32_t, 4>{250, 180, 300, 200}));
+    EXPECT_EQ(std::pair(SelectionWidth(s), SelectionHeight(s)), std::pair(51, 21));
     SelectionRect line{300, 200, 300, 260};  // no width
     FinishSelection(line);
-    EXPECT_EQ(0, line.left + line.top + line.right + line.bottom);
+    EXPECT_EQ(Edges(line), (std::array<int32_t, 4>{0, 0, 0, 0}));
     EXPECT_FALSE(HasSelection(line));
-
     SelectionRect thin{10, 10, 11, 11};  // one step each way is a selection (2 x 2 pixels)
     FinishSelection(thin);
     EXPECT_TRUE(HasSelection(thin));
     EXPECT_EQ(2, SelectionWidth(thin));
+}
+
+TEST(CaptureMode, ValuesZeroToSevenAreModes) {
+    CaptureMode mode = CaptureMode::FreeStyle;
+    ASSERT_TRUE(CaptureModeFromValue(0, mode));
+    EXPECT_EQ(CaptureMode::SingleWindow, mode);
+    ASSERT_TRUE(CaptureModeFromValue(7, mode));
+    EXPECT_EQ(CaptureMode::ActiveWindow, mode);
+    EXPECT_FALSE(CaptureModeFromValue(8, mode));
+    EXPECT_EQ(CaptureMode::ActiveWindow, mode);  // unchanged
+    EXPECT_FALSE(CaptureModeFromValue(0xFFFFFFFFu, mode));
 }
 
 }  // namespace

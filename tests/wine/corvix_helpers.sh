@@ -1,5 +1,4 @@
-# Shared by the corvix.exe window tests (sourced, brings harness.sh): the program's registry record,
-# the capture output folder and waiting for capture files. The caller sets regkey and captures.
+# Shared by the corvix.exe window tests (sourced, brings harness.sh).
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 
@@ -16,9 +15,8 @@ focus_desktop() {
   id=$(xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1)
   [ -n "$id" ] && xdotool windowfocus "$id" 2>/dev/null
 }
-# click_box_ok: clicks the OK button of the program's box, as a user would, until the box is gone
-# (keys typed into a box opened from the tray menu reach it only now and then under Wine on a
-# busy machine; a click goes where the pointer is). True when it closed.
+# click_box_ok: clicks the OK button of the program's box until it is gone (keys reach a box
+# opened from the tray menu only now and then under Wine); true when it closed.
 click_box_ok() {
   local left top right bottom
   for _ in 1 2 3; do
@@ -28,8 +26,7 @@ click_box_ok() {
   done
   return 1
 }
-# overlay_key KEY: presses the capture hot key KEY on the desktop and waits until the capture
-# overlay has changed the screen (at most 10 s); true when it came.
+# overlay_key KEY: the capture hot key KEY, then a wait (10 s at most) for the capture overlay.
 overlay_key() {
   local before="$HARNESS_OUT/overlay_before.png" now="$HARNESS_OUT/overlay_now.png"
   harness_screenshot "$before"
@@ -44,47 +41,36 @@ overlay_key() {
 }
 # wait_file VAR PATTERN SECONDS: the newest capture file matching PATTERN (a glob in the folder).
 wait_file() {
-  local _wf_var=$1 _wf_pattern=$2 _wf_seconds=$3 _wf_i _wf_found
-  for ((_wf_i = 0; _wf_i < _wf_seconds * 20; _wf_i++)); do
-    # shellcheck disable=SC2086 # the pattern is a glob
-    _wf_found=$(cd "$captures" && ls -t $_wf_pattern 2>/dev/null | head -n 1)
-    if [ -n "$_wf_found" ]; then
-      sleep 0.3 # the writer closes the file
-      printf -v "$_wf_var" '%s' "$_wf_found"
-      return 0
-    fi
+  local _wf_i
+  for ((_wf_i = 0; _wf_i < $3 * 20; _wf_i++)); do
+    printf -v "$1" '%s' "$(cd "$captures" && ls -t $2 2>/dev/null | head -n 1)"
+    [ -n "${!1}" ] && sleep 0.3 && return 0 # the writer closes the file
     sleep 0.05
   done
-  printf -v "$_wf_var" '%s' ""
   return 1
 }
 count_files() { find "$captures" -name '*.bmp' | wc -l; }
 # differing A B: number of pixels that differ between two pictures or crops (FILE[WxH+X+Y]).
 differing() { compare -metric AE "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
 
-# online_off: the online services' sub-key with the checks off and, should one run all the same,
-# a service address on a closed loopback port: no test sends a request, or looks up a name,
-# outside this machine.
+# online_off: the online checks off, their service on a closed loopback port all the same.
 online_off() {
   local key="HKCU\\Software\\Zentrova\\Zentrova Clarivue 2\\ztv_inet"
   "$WINE_LOADER" reg add "$key" /v Enabled /t REG_DWORD /d 0 /f >/dev/null 2>&1
   "$WINE_LOADER" reg add "$key" /v Service /t REG_SZ /d "http://127.0.0.1:9/" /f >/dev/null 2>&1
 }
-# corvix_test_init BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE: the harness, and the names the
-# corvix.exe tests share: corvix, programtool, class, regkey, captures (made) and out.
+# corvix_test_init BUILD CORVIX_EXE WINTOOL_EXE: the harness; corvix, class, regkey, captures, out.
 corvix_test_init() {
   harness_init "$1" "$3"
   corvix=$2
-  programtool=$4
   class=ZentrovaClarivue2Class
   regkey='HKCU\Software\Zentrova\Zentrova Clarivue 2'
   captures="$HARNESS_OUT/captures"
   out=$HARNESS_OUT
   mkdir -p "$captures"
 }
-# quiet_record: a fresh record without splash, intro windows, capture sound, finishing effects or
-# start with Windows; several captures per session, stored into $captures; then the DWORD values
-# NAME=VALUE given.
+# quiet_record [NAME=VALUE...]: a fresh record without splash, intros, sound, finishing effects or
+# start with Windows, several captures a session into $captures; then the DWORD values given.
 quiet_record() {
   local v
   reg delete "$regkey" /f
@@ -101,10 +87,9 @@ quiet_record() {
     reg_dword "${v%%=*}" "${v#*=}"
   done
 }
-# start_session: a program that idles through the test (Wine closes its desktop, task bar
-# included, when the last program ends), then corvix.exe, both checked.
+# start_session: a program that keeps Wine's desktop through the test, then corvix.exe.
 start_session() {
-  harness_start keeper "$programtool" hotkey 0x7B 0
+  harness_start keeper "$HARNESS_WINTOOL" hotkey 0x7B 0
   check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
   harness_start corvix_pid "$corvix"
   check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
@@ -113,15 +98,9 @@ start_session() {
 # pixel FILE X Y: the colour of a pixel as #rrggbb.
 pixel() { convert "$1" -format "#%[hex:p{$2,$3}]" info: | tr 'A-F' 'a-f' | cut -c1-7; }
 # wait_png FILE: until FILE exists (5 s at most) and its writer closed it.
-wait_png() {
-  wait_for 50 0.1 test -e "$1"
-  sleep 0.3
-}
+wait_png() { wait_for 50 0.1 test -e "$1"; sleep 0.3; }
 # tray_edit_mode: "Start Edit Mode" from the tray menu, as a user chooses it.
-tray_edit_mode() {
-  tray_menu editmode
-  sleep 1
-}
+tray_edit_mode() { tray_menu editmode; sleep 1; }
 # press KEYS...: keys to the Edit Mode, the pointer parked on the screen's empty top right.
 press() {
   harness_mouse 700 150
@@ -129,9 +108,7 @@ press() {
   harness_key "$@"
 }
 
-# The drawing tests work on flat captures shown at (X0, Y0), which the test sets.
-# flat_captures N: N PrintScreen captures, each replaced by a flat 600 x 400 picture of C0C0C0;
-# their names without ".bmp" in name[1..N].
+# flat_captures N: N captures replaced by flat 600 x 400 pictures of C0C0C0 (names in name[]).
 flat_captures() {
   local n
   convert -size 600x400 xc:'#c0c0c0' -type TrueColor "BMP3:$out/flat.bmp"
@@ -141,12 +118,8 @@ flat_captures() {
   done
 }
 # tool COMMAND: a tool's bar button, as the bar posts it.
-tool() {
-  harness_tool post "$class" 0x111 "$1" 0 >/dev/null
-  sleep 0.3
-}
-# drag X1 Y1 X2 Y2 [SHOT]: a drag in picture pixels (four steps), a screenshot SHOT before the
-# release.
+tool() { harness_tool post "$class" 0x111 "$1" 0 >/dev/null; sleep 0.3; }
+# drag X1 Y1 X2 Y2: a drag in picture pixels (four steps).
 drag() {
   local i
   harness_mouse $((X0 + $1)) $((Y0 + $2))
@@ -157,12 +130,10 @@ drag() {
     harness_mouse $((X0 + $1 + ($3 - $1) * i / 4)) $((Y0 + $2 + ($4 - $2) * i / 4))
     sleep 0.1
   done
-  [ -n "${5:-}" ] && sleep 0.3 && harness_screenshot "$out/$5"
   xdotool mouseup 1
   sleep 0.5
 }
-# end_session [PID]: "-exit" (exit code 1: it told the running program) ends the running program
-# (PID, by default corvix_pid) with exit code 0.
+# end_session [PID]: "-exit" (exit code 1) ends the running program (corvix_pid) with exit code 0.
 end_session() {
   harness_run rc 30 "$corvix" -exit
   check "-exit: exit code 1" 1 "$rc"
@@ -170,14 +141,11 @@ end_session() {
   check "corvix ends with exit code 0" 0 "$rc"
 }
 # stop PID: ends a helper program started by the test.
-stop() {
-  kill "$1" 2>/dev/null
-  wait "$1" 2>/dev/null
-}
+stop() { kill "$1" 2>/dev/null; wait "$1" 2>/dev/null; }
 # box_message [CAPTION [MS]]: the message (control 3101) of the program's box, once it is shown.
 box_message() {
-  "$WINE_LOADER" "$programtool" dialogtext "${1:-Zentrova Clarivue 2.1}" 3101 "${2:-10000}" \
-    </dev/null 2>/dev/null | tr -d '\r' | sed -n 's/^text=//p'
+  harness_tool dialogtext "${1:-Zentrova Clarivue 2.1}" 3101 "${2:-10000}" | tr -d '\r' |
+    sed -n 's/^text=//p'
 }
 # screen_drag X1 Y1 X2 Y2: a drag in desktop pixels, the pointer resting halfway.
 screen_drag() {
@@ -190,8 +158,7 @@ screen_drag() {
   xdotool mouseup 1
   sleep 0.5
 }
-# wait_for TRIES PAUSE COMMAND...: runs COMMAND until it succeeds, at most TRIES times, PAUSE
-# seconds apart; true when it did.
+# wait_for TRIES PAUSE COMMAND...: COMMAND until it succeeds, at most TRIES times PAUSE apart.
 wait_for() {
   local tries=$1 pause=$2 i
   shift 2
@@ -215,8 +182,7 @@ colour_count() {
   convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" \
     -format '%[fx:round(mean*w*h)]' info:
 }
-# lasso [SHOT]: a free-style drag round the area (160 ... 330, 120 ... 280) of the screen, a
-# picture SHOT (look) before the release.
+# lasso: a free-style drag round the area (160 ... 330, 120 ... 280) of the screen.
 lasso() {
   local xy
   harness_mouse 170 130
@@ -225,12 +191,10 @@ lasso() {
   sleep 0.1
   for xy in "220 120" "280 135" "320 180" "330 240" "290 280" "220 275" "180 240" "160 180" \
     "168 135"; do
-    # shellcheck disable=SC2086 # x and y are two arguments
     harness_mouse $xy
     sleep 0.1
   done
   sleep 0.4
-  [ -n "${1:-}" ] && look "$1"
   xdotool mouseup 1
 }
 # take_captures N: N PrintScreen captures (checked); their names without ".bmp" in name[1..N].
@@ -261,8 +225,7 @@ keep() {
   kept=$captures/${name[$1]}.png
   wait_png "$kept"
 }
-# pixels FILE [DX DY]: checks the lines "NAME X Y #rrggbb" of the input against the pixels of FILE
-# at (DX + X, DY + Y).
+# pixels FILE [DX DY]: checks input lines "NAME X Y #rrggbb" against FILE at (DX + X, DY + Y).
 pixels() {
   local what x y expected
   while read -r what x y expected; do
@@ -271,21 +234,16 @@ pixels() {
 }
 # The tray menu (class #32768) visible / closed; menu_open leaves its rectangle in MENU_RECT.
 menu_open() {
-  MENU_RECT=$("$WINE_LOADER" "$programtool" visible '#32768' 5000 </dev/null 2>/dev/null |
-    tr -d '\r' | sed -n 's/^rect=//p')
+  MENU_RECT=$(harness_tool visible '#32768' 5000 | tr -d '\r' | sed -n 's/^rect=//p')
   [ -n "$MENU_RECT" ]
 }
-menu_closed() { "$WINE_LOADER" "$programtool" hidden '#32768' 5000 </dev/null 2>/dev/null; }
-# Distance of each item's middle from the menu's top edge, in the order of menu 103: drawn by the
-# system (rows of 17 pixels, separators of 9, a 3-pixel frame; Wine's default menu font) or, when
-# the skin's files are beside the program, owner-drawn by the skin (rows of 21 pixels, separators
-# of 9, 273 pixels high in all).
+menu_closed() { harness_tool hidden '#32768' 5000; }
+# Each item's middle below the menu's top edge, drawn by the system or (taller) by the skin.
 declare -A MENU_ITEM=([text]=10 [website]=27 [window]=44 [region]=61 [freestyle]=78 [area]=95
   [configure]=121 [showbar]=147 [editmode]=164 [help]=190 [exit]=216)
 declare -A SKIN_MENU_ITEM=([text]=12 [website]=33 [window]=54 [region]=75 [freestyle]=96
   [area]=117 [configure]=147 [showbar]=177 [editmode]=198 [help]=228 [exit]=258)
-# tray_menu ITEM: opens the tray menu with a right click on the icon and clicks ITEM, as a user
-# would (keys typed into a tray menu under Wine reach it only now and then).
+# tray_menu ITEM: a right click on the tray icon, then a click on ITEM.
 tray_menu() {
   local left top right bottom
   focus_desktop

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# corvix_online_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE
-# The online services against a local Python service on 127.0.0.1: the information check at
-# start-up (query, notice, stamp, last item; none again within the interval), a 500, an oversized
-# reply and no service stored nothing; the update check (later, skip, up to date, open page with
-# "UpdateType" 2) and its configuration. Pictures in BUILD/wine-env/out/corvix_online_test/.
-# shellcheck disable=SC2154 # corvix_pid and keeper are set by the harness (printf -v)
+# corvix_online_test.sh BUILD CORVIX_EXE WINTOOL_EXE
+# The online services against a local service on 127.0.0.1 (replies, schedule and query are
+# checked natively): the start-up notice and what it stores, a 500 and no service store nothing;
+# the update offer (later, skip, up to date, open page with "UpdateType" 2) and its configuration.
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
 corvix_test_init "$@"
@@ -41,7 +39,7 @@ button() { click_child '#32770' "$1"; }
 update_text() {
   local caption=$1 text
   for _ in $(seq 50); do
-    text=$(harness_tool msgbox "$caption" 2000 | tr -d '\r' | sed -n 's/^text=//p')
+    text=$(harness_tool dialogtext "$caption" 65535 2000 | tr -d '\r' | sed -n 's/^text=//p')
     case "$text" in *...*) sleep 0.2 ;; *) break ;; esac
   done
   printf '%s' "$text"
@@ -52,58 +50,26 @@ echo info >"$server_dir/mode"
 fresh en-us
 start_session
 check_true "info check: one request" wait_requests 1
-check "info check: the query" \
-  "/svc/info?product=4712&version=2.10&edition=&lang=en-us&channels=news,tips&after=0" \
-  "$(head -n 1 "$server_dir/requests")"
 check "notice opens" 0 "$(harness_tool find '#32770' 10000; echo $?)"
 sleep 0.5
-look "$out/notice_en.png"
 check "last item stored: the newest of the user's channels" 0x8 "$(inet_read LastItem)"
 check_true "check stamped" test -n "$(inet_read LastCheck)"
 end_session
-run_corvix "second start"
-sleep 3
-check "second start within the interval: no request" 1 "$(requests)"
-end_session
 
-# The notice in German (a new first run).
-fresh de-de
-reg add "$inet" /v Channels /t REG_SZ /d "news,tips,offers" /f
-harness_start corvix_pid "$corvix"
-check_true "German: request" wait_requests 2
-check "German: the query" \
-  "/svc/info?product=4712&version=2.10&edition=&lang=de-de&channels=news,tips,offers&after=0" \
-  "$(sed -n 2p "$server_dir/requests")"
-check "German notice opens" 0 "$(harness_tool find '#32770' 10000; echo $?)"
-sleep 0.5
-look "$out/notice_de.png"
-check "German: offers wanted, item 9 last" 0x9 "$(inet_read LastItem)"
-end_session
-
-# 2: failures leave nothing stored.
-n=2
-for mode in error huge; do
-  echo "$mode" >"$server_dir/mode"
+# 2: a 500 and no service at all (a closed port): a quiet failure that stores nothing.
+echo error >"$server_dir/mode"
+for service in "127.0.0.1:$port" 127.0.0.1:9; do
   fresh en-us
-  harness_start corvix_pid "$corvix"
-  n=$((n + 1))
-  check_true "$mode: request" wait_requests "$n"
-  sleep 1
-  check "$mode: no notice" 1 "$(harness_tool find '#32770' 0; echo $?)"
-  check "$mode: no stamp" "" "$(inet_read LastCheck)"
-  check "$mode: no item" "" "$(inet_read LastItem)"
-  check_true "$mode: corvix still runs" harness_alive "$corvix_pid"
+  reg add "$inet" /v Service /t REG_SZ /d "http://$service/svc/" /f
+  run_corvix "$service"
+  [ "$service" = 127.0.0.1:9 ] || wait_requests 2
+  sleep 2
+  check "$service: no notice, stamp or item" "1  " \
+    "$(harness_tool find '#32770' 0; echo $?) $(inet_read LastCheck) $(inet_read LastItem)"
+  check_true "$service: corvix still runs" harness_alive "$corvix_pid"
   end_session
 done
-
-# No service at all (a closed port, as without a network): a quiet failure.
-fresh en-us
-reg add "$inet" /v Service /t REG_SZ /d "http://127.0.0.1:9/svc/" /f
-run_corvix "no service"
-sleep 2
-check "no service: no window" 1 "$(harness_tool find '#32770' 0; echo $?)"
-check "no service: no stamp" "" "$(inet_read LastCheck)"
-end_session
+check "the 500 was asked for" 2 "$(requests)"
 
 # 3: the update check. The information check is stamped, so that only 40015 asks.
 echo update >"$server_dir/mode"
@@ -114,9 +80,6 @@ sleep 1
 harness_tool post "$class" 0x111 40015 0 >/dev/null
 check "update: the offer" "Version 2.11 is available (you have 2.10).\\nOpen its page to download it?" \
   "$(update_text 'Online Update')"
-check "update: the query" "/svc/update?product=4712&version=2.10&edition=&lang=en-us" \
-  "$(tail -n 1 "$server_dir/requests")"
-look "$out/update_en.png"
 button 103 # later
 check "later: dialog closed" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
 check "later: nothing skipped" "" "$(inet_read SkippedVersion)"
@@ -132,7 +95,6 @@ button 103 # close
 harness_tool post "$class" 0x111 40116 0 >/dev/null
 check "configure: dialog" 0 "$(harness_tool find '#32770' 10000; echo $?)"
 sleep 0.5
-look "$out/configure_en.png"
 button 110 # "check automatically": off
 button 1   # OK
 check "configure: dialog closed" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
@@ -154,7 +116,6 @@ harness_tool post "$class" 0x111 40015 0 >/dev/null
 check "update (German): the offer" \
   "Version 2.11 ist verfügbar (Sie haben 2.10).\\nIhre Seite zum Herunterladen öffnen?" \
   "$(update_text 'Online-Aktualisierung')"
-look "$out/update_de.png"
 button 101 # open page
 harness_wait_exit rc "$corvix_pid" 20
 check "open page with UpdateType 2: corvix ends" 0 "$rc"

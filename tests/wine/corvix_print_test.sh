@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
-# corvix_print_test.sh BUILD CORVIX_EXE WINTOOL_EXE PROGRAMTOOL_EXE PRINTERTOOL_EXE PPD
+# corvix_print_test.sh BUILD CORVIX_EXE WINTOOL_EXE PPD
 # Print Image on a PostScript test printer writing to a file (Letter, 300 dpi, printable area
-# 2400 x 3000 at (75, 150)), rendered with Ghostscript; 100 dpi captures, 3 device pixels a pixel:
-# Cancel prints nothing, a red block at its physical place; a 200 x 2500 picture on three pages.
+# 2400 x 3000 at (75, 150)), rendered with Ghostscript; 100 dpi captures, 3 device pixels a pixel.
 . "$(dirname "${BASH_SOURCE[0]}")/corvix_helpers.sh"
 
-corvix_test_init "$1" "$2" "$3" "$4"
-printertool=$5
-ppd=$6
+corvix_test_init "$1" "$2" "$3"
+ppd=$4
 printer="Clarivue Test Printer"
 ps="$out/print.ps"
 rm -f "$ps" "$out"/page-*.png
@@ -33,12 +31,10 @@ render() {
 box() { convert "$1" -fill black +opaque "$2" -trim -format '%wx%h%X%Y' info: 2>/dev/null; }
 print_dialog() {
   harness_tool post "$class" 0x111 40080 0 >/dev/null
-  "$WINE_LOADER" "$programtool" dialogtext "Print Image" 3350 10000 </dev/null 2>/dev/null |
-    tr -d '\r' | sed -n 's/^text=//p'
+  harness_tool dialogtext "Print Image" 3350 10000 | tr -d '\r' | sed -n 's/^text=//p'
 }
 
-check "test printer added" 0 "$("$WINE_LOADER" "$printertool" add "$printer" \
-  "Z:${ppd//\//\\}" "$ps" </dev/null >/dev/null 2>&1; echo $?)"
+check "test printer added" 0 "$(harness_tool printer "$printer" "Z:${ppd//\//\\}" "$ps" >/dev/null; echo $?)"
 quiet_record EditModePrintStyle=3
 reg add "$regkey" /v EditModePrintPrinter /t REG_SZ /d "$printer" /f
 convert -size 240x160 xc:white -fill '#ff0000' -draw 'rectangle 40,30 99,79' -type TrueColor \
@@ -54,22 +50,18 @@ cp "$out/tall.bmp" "$captures/${name[2]}.bmp"
 harness_tool post "$class" 0x111 40028 0 >/dev/null
 sleep 1.5
 
-# --- 1: Cancel, then Ok -------------------------------------------------------------------------
 check "the dialog in English" "Resolution (DPI):" "$(print_dialog)"
 sleep 0.5
-look "$out/print_dialog.png"
 harness_key Escape
 check "Cancel closes the dialog" 0 "$(harness_tool gone '#32770' 5000; echo $?)"
 sleep 1
 check_true "Cancel prints nothing" test ! -e "$ps"
-check "Cancel keeps the capture" "$(md5sum <"$out/blocks.bmp")" "$(md5sum <"$captures/${name[1]}.bmp")"
 print_dialog >/dev/null
 check "Ok prints" 0 "$(click_box_ok; wait_print; echo $?)"
 check "one page" 1 "$(render)"
 check "the block at its physical size and place" "180x150+195+240" \
   "$(box "$out/page-1.png" '#ff0000')"
 
-# --- 2: three strips ----------------------------------------------------------------------------
 sleep 1
 rm -f "$ps"
 print_dialog >/dev/null
@@ -78,7 +70,7 @@ check "three pages" 3 "$(render)"
 check "page 1 starts with the first rows" "600x30+75+150" "$(box "$out/page-1.png" '#00ff00')"
 check "page 3 ends with the last rows" "600x30+75+1620" "$(box "$out/page-3.png" '#0000ff')"
 check "both captures printed: the Edit Mode is left" 0 \
-  "$("$WINE_LOADER" "$programtool" hidden "$class" 5000 </dev/null >/dev/null 2>&1; echo $?)"
+  "$(harness_tool hidden "$class" 5000 >/dev/null; echo $?)"
 
 "$WINE_LOADER" "$corvix" -exit </dev/null >/dev/null 2>&1
 harness_finish

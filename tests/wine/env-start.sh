@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
 # env-start.sh BUILD
-# Set-up of the ctest fixture "wine_env": makes sure BUILD's Wine prefix exists, starts a private
-# Xvfb (the server picks a free display and tells it through -displayfd, so several build trees
-# and users can test at once), records the display in BUILD/wine-env, starts a persistent
-# wineserver for the prefix and lets Wine start its services once, so that each test pays only
-# for its own program.
+# Set-up of the ctest fixture "wine_env": BUILD's prefix, a private Xvfb (a free display, told by
+# -displayfd) recorded in BUILD/wine-env, a persistent wineserver and Wine's services started once.
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/wine-common.sh"
 
@@ -16,8 +13,7 @@ mkdir -p "$env"
 start=$(date +%s)
 "$CLARIVUE_WINE_DIR/make-prefix.sh" "$build/wineprefix" "$CLARIVUE_WINE_TEMPLATE"
 
-# Xvfb runs in its own session with no terminal or pipe of ctest's, so that ctest neither waits
-# for it nor ends it with this script.
+# Its own session, none of ctest's pipes: ctest neither waits for Xvfb nor ends it.
 rm -f "$env/display" "$env/display.new"
 setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
   3>"$env/display.new" </dev/null >"$env/xvfb.log" 2>&1 &
@@ -36,8 +32,7 @@ rm -f "$env/display.new"
 
 wine_use_build "$build"
 setsid "$WINE_SERVER" -p </dev/null >"$env/wineserver.log" 2>&1
-# Wine's services inherit the output of the program that starts them: start them here, away
-# from ctest's pipes.
+# Wine's services inherit the output of their starter: started here, away from ctest's pipes.
 "$WINE_LOADER" cmd /c exit 0 </dev/null >"$env/warmup.log" 2>&1
 
 echo "wine_env: prefix $WINEPREFIX, display $DISPLAY, ready in $(($(date +%s) - start)) s"

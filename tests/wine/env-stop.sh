@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # env-stop.sh BUILD
-# Clean-up of the ctest fixture "wine_env": ends every Wine program of BUILD's prefix with its
-# wineserver, then the fixture's Xvfb (only the one recorded for BUILD).
+# Clean-up of the ctest fixture "wine_env": BUILD's wineserver with its programs, then its Xvfb.
 set -uo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/wine-common.sh"
 

@@ -1,24 +1,12 @@
-# shellcheck shell=bash
-# Shell library for window tests of Windows programs under Wine (sourced by a test script).
-#   harness_init BUILD WINTOOL        BUILD's prefix and fixture display; logs and pictures go to
-#                                     HARNESS_OUT (BUILD/wine-env/out/<script name>, emptied)
-#   harness_start VAR PROGRAM ARGS... start a program in the virtual desktop, its process id into
-#                                     VAR, the file with its output into HARNESS_LAST_LOG
-#   harness_alive PID / harness_wait_exit VAR PID SECONDS (exit code into VAR, 124 and killed
-#                                     when it takes longer) / harness_run VAR SECONDS PROGRAM ARGS...
-#   harness_tool ARGS...              wintool.exe; harness_x_window NAME SECONDS: an X window id
-#   harness_mouse X Y / harness_click X Y [BUTTON] / harness_key KEYS... / harness_type TEXT
-#   harness_screenshot FILE           PNG of the whole display
-#   check NAME EXPECTED ACTUAL / check_true NAME COMMAND... / harness_finish (totals, non-zero
-#                                     when a check failed)
-# Programs run in a 1024x768 virtual desktop; exit codes come modulo 256 (-1 reads 255).
+# Shell library for window tests under Wine (sourced): harness_init BUILD WINTOOL (logs and
+# pictures into HARNESS_OUT), programs started into a variable (harness_start, harness_run;
+# harness_wait_exit gives 124 after the time), wintool (harness_tool), X input, screenshots and
+# checks. The virtual desktop is 1024x768; exit codes come modulo 256 (-1 reads 255).
 
 . "$(dirname "${BASH_SOURCE[0]}")/wine-common.sh"
 
-HARNESS_PASSED=0
-HARNESS_FAILED=0
+HARNESS_PASSED=0 HARNESS_FAILED=0 HARNESS_STARTED=0
 HARNESS_PIDS=()
-HARNESS_STARTED=0
 
 harness_init() {
   local build
@@ -28,14 +16,9 @@ harness_init() {
   HARNESS_OUT="$build/wine-env/out/$(basename "$0" .sh)"
   rm -rf "$HARNESS_OUT"
   mkdir -p "$HARNESS_OUT"
-  wine_use_build "$build" || {
-    echo "harness: no Wine prefix for $build" >&2
-    exit 1
-  }
-  if ! HARNESS_DISPLAY=$(wine_xvfb_display "$build"); then
-    echo "harness: the fixture's Xvfb is not running (run the test through ctest)" >&2
-    exit 1
-  fi
+  wine_use_build "$build" || { echo "harness: no Wine prefix for $build" >&2 && exit 1; }
+  HARNESS_DISPLAY=$(wine_xvfb_display "$build") ||
+    { echo "harness: the fixture's Xvfb is not running (run the test through ctest)" >&2 && exit 1; }
   export DISPLAY=":$HARNESS_DISPLAY"
   trap harness_cleanup EXIT
 }
@@ -47,10 +30,8 @@ harness_cleanup() {
     kill -9 "$pid" 2>/dev/null
   done
   HARNESS_PIDS=()
-HARNESS_STARTED=0
 }
 
-# The helpers that hand back values through a variable name keep their own names apart.
 harness_start() {
   local _hs_var=$1 _hs_log
   shift
@@ -94,18 +75,12 @@ harness_run() {
   harness_wait_exit "$_hr_var" "$_hr_pid" "$_hr_seconds"
 }
 
-harness_tool() {
-  "$WINE_LOADER" "$HARNESS_WINTOOL" "$@" </dev/null 2>/dev/null
-}
+harness_tool() { "$WINE_LOADER" "$HARNESS_WINTOOL" "$@" </dev/null 2>/dev/null; }
 
 harness_x_window() {
-  local name=$1 seconds=$2 i id
-  for ((i = 0; i < seconds * 10; i++)); do
-    id=$(xdotool search --name "^${name}\$" 2>/dev/null | head -n 1)
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
+  local i
+  for ((i = 0; i < $2 * 10; i++)); do
+    xdotool search --name "^$1\$" 2>/dev/null | head -n 1 | grep . && return 0
     sleep 0.1
   done
   return 1
@@ -113,15 +88,11 @@ harness_x_window() {
 
 # No --sync here: xdotool waits forever when the pointer already is at the place.
 harness_mouse() { xdotool mousemove "$1" "$2"; }
-harness_click() {
-  xdotool mousemove "$1" "$2" click "${3:-1}"
-}
+harness_click() { xdotool mousemove "$1" "$2" click "${3:-1}"; }
 harness_key() { xdotool key --delay 50 "$@"; }
 harness_type() { xdotool type --delay 50 "$1"; }
 
-harness_screenshot() {
-  import -display ":$HARNESS_DISPLAY" -window root "$1"
-}
+harness_screenshot() { import -display ":$HARNESS_DISPLAY" -window root "$1"; }
 
 check() {
   local name=$1 expected=$2 actual=$3
@@ -135,13 +106,10 @@ check() {
 }
 
 check_true() {
-  local name=$1
+  local name=$1 ok=yes
   shift
-  if "$@"; then
-    check "$name" yes yes
-  else
-    check "$name" yes no
-  fi
+  "$@" || ok=no
+  check "$name" yes "$ok"
 }
 
 harness_finish() {
@@ -150,10 +118,3 @@ harness_finish() {
   [ "$HARNESS_FAILED" -eq 0 ]
 }
 
-# look FILE: a picture of the screen for a person to judge (nothing compares it), taken only when
-# CLARIVUE_LOOK=1 is in the environment; the pictures the checks read are taken in any case.
-look() {
-  [ "${CLARIVUE_LOOK:-0}" = 1 ] || return 0
-  sleep 0.7
-  harness_screenshot "$1"
-}

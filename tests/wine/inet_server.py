@@ -20,8 +20,6 @@ INFO = (b"ZTVINET/1 info\nstatus ok\n"
 REPLIES = {
     "info": (200, INFO),
     "error": (500, b"ZTVINET/1 info\nstatus ok\nitem|20|2026-12-05|news|https://z.example/|x\n"),
-    "huge": (200, b"ZTVINET/1 info\nstatus ok\n" +
-             b"item|30|2026-12-05|news|https://z.example/|padding\n" * 4000),
     "update": (200, b"ZTVINET/1 update\nstatus ok\nlatest|2.11|https://z.example/get/2.11\n"),
 }
 

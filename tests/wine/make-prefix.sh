@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # make-prefix.sh DIR [TEMPLATE]
-# Makes sure DIR is a ready 64-bit Wine prefix for the tests: a copy of TEMPLATE when that is a
-# ready prefix (fast; scripts/setup.sh makes build/wineprefix), else a new one made with wineboot
-# (about 15 s). A ready prefix has a 1024x768 virtual
-# desktop for every program and no crash dialog (a crashing test ends instead of waiting).
+# Makes DIR a ready 64-bit test prefix (a 1024x768 virtual desktop, no crash dialog): a copy of
+# the ready TEMPLATE, else made with wineboot (about 15 s).
 set -euo pipefail
 
 dir=$1
@@ -21,17 +19,14 @@ flock 8
 [ -f "$dir/$stamp" ] && exit 0
 rm -rf "$dir" "$dir.new"
 
-# The template is often a symbolic link to a shared prefix: copy what it points to, never the link
-# itself (the copy's registry files would then be the template's, and replacing them below would
-# delete the template's own).
+# A template behind a symbolic link: its target is copied, never the link.
 if [ -n "$template" ] && [ -d "$template" ]; then
   template=$(cd "$template" && pwd -P)
 fi
 # A ready template has its registry files; one without them is not copied.
 if [ -n "$template" ] && [ -f "$template/$stamp" ] && [ -f "$template/system.reg" ] &&
   [ -f "$template/user.reg" ] && [ "$template" != "$(cd "$parent" && pwd -P)/$(basename "$dir")" ]; then
-  # The system files of a prefix (about 700 MB) are only read: share them with the template by
-  # hard links where the file system allows; the registry files are rewritten, so copy those.
+  # Hard links for the read-only system files where possible; the registry files are copied.
   if cp -al "$template/." "$dir.new" 2>/dev/null && [ ! -L "$dir.new" ]; then
     for f in "$template"/*.reg; do
       rm -f "$dir.new/$(basename "$f")"

@@ -1,8 +1,6 @@
-/* mapistub: a stand-in Simple MAPI library for the e-mail test (built as MAPI32.DLL; run under
- * Wine with mapi32 taken from beside the program). Every call is appended to "calls.txt" in the
- * folder CLARIVUE_MAPI_DIR (a Windows path); MAPISendMail copies each attachment into that
- * folder under its file name at the time of the call. A file "mode.txt" there makes calls fail:
- * "logon" MAPILogon, "send" MAPISendMail.
+/* mapistub: the stand-in MAPI32.DLL of the e-mail test. Each call is appended to "calls.txt" in
+ * the folder CLARIVUE_MAPI_DIR, where MAPISendMail copies the attachments; with "send" in its
+ * "mode.txt" MAPISendMail fails.
  */
 #include <windows.h>
 
@@ -51,8 +49,6 @@ __declspec(dllexport) ULONG WINAPI MAPILogon(ULONG_PTR ui, LPSTR profile, LPSTR 
                                              FLAGS flags, ULONG reserved, LPLHANDLE session) {
     (void)ui, (void)profile, (void)password, (void)reserved;
     Record("logon %s0x%lx", "flags=", flags);
-    if (Failing("logon"))
-        return MAPI_E_LOGIN_FAILURE;
     *session = 7;
     return SUCCESS_SUCCESS;
 }
@@ -82,8 +78,6 @@ __declspec(dllexport) ULONG WINAPI MAPISendMail(LHANDLE session, ULONG_PTR ui,
                                                 ULONG reserved) {
     (void)ui, (void)reserved;
     Record("send subject=%s flags=0x%lx", message->lpszSubject, flags);
-    Record("to %s %lu", message->nRecipCount > 0 ? message->lpRecips[0].lpszName : "-",
-           message->nRecipCount);
     for (ULONG i = 0; i < message->nFileCount; ++i) {
         char copy[MAX_PATH * 2];
         Record("file %s", message->lpFiles[i].lpszFileName, 0);

@@ -1,12 +1,7 @@
 # shellcheck shell=bash
-# Shared by the Wine scripts of this folder (sourced, not run).
-#
-# Every build tree BUILD that runs Windows programs has:
-#   BUILD/wineprefix          its own Wine prefix (a copy of the source tree's build/wineprefix)
-#   BUILD/wine-env/display    the number N of the private Xvfb display :N of the test fixture
-#   BUILD/wine-env/xvfb.pid   the process id of that Xvfb
-# Wine's loader and server are called directly: /usr/bin/wine would print a wine32 hint and
-# /usr/bin/wineserver forces a server that ends with the last program.
+# Shared by the Wine scripts of this folder (sourced). A build tree has its own prefix
+# BUILD/wineprefix and, while the fixture runs, BUILD/wine-env/display and xvfb.pid. Wine's loader
+# and server are called directly (/usr/bin/wine prints a wine32 hint).
 
 CLARIVUE_WINE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 CLARIVUE_SOURCE_DIR=$(cd "$CLARIVUE_WINE_DIR/../.." && pwd)
@@ -27,8 +22,7 @@ wine_xvfb_display() {
   esac
 }
 
-# wine_use_build BUILD: exports the prefix of BUILD (made when missing), Wine's quiet debug
-# setting and, when the fixture runs, its display.
+# wine_use_build BUILD: exports BUILD's prefix (made when missing), quiet Wine and the display.
 wine_use_build() {
   local build=$1 display
   export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEARCH=win64

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # wine-run.sh PROGRAM [ARGS...]
-# Runs a Windows program of a build tree under Wine and returns its exit code (modulo 256, so
-# -1 comes back as 255). The cross build's emulator: ctest and custom commands call it.
-# The build tree is CLARIVUE_WINE_BUILD, else the one holding PROGRAM. Its prefix is used (and
-# made when missing), with the test fixture's Xvfb as display while that runs.
+# The cross build's emulator: runs PROGRAM under Wine in the prefix (and fixture display) of its
+# build tree (CLARIVUE_WINE_BUILD, else the one holding PROGRAM); exit code modulo 256.
 set -u
 . "$(dirname "${BASH_SOURCE[0]}")/wine-common.sh"
 

@@ -91,6 +91,8 @@ quiet_record() {
 start_session() {
   harness_start keeper "$HARNESS_WINTOOL" hotkey 0x7B 0
   check "desktop keeper runs" 0 "$(harness_x_window 'Default - Wine desktop' 15 >/dev/null; echo $?)"
+  # The previous test's program, if it was killed, must be gone with its hot keys first.
+  harness_tool gone "$class" 10000 >/dev/null
   harness_start corvix_pid "$corvix"
   check "corvix starts: main window found" 0 "$(harness_tool find "$class" 15000; echo $?)"
   sleep 1

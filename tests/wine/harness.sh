@@ -28,6 +28,7 @@ harness_cleanup() {
   local pid
   for pid in "${HARNESS_PIDS[@]}"; do
     kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
   done
   HARNESS_PIDS=()
 }

@@ -79,23 +79,25 @@ bool ApplyFilter(ZImage& image, int filterIndex);
 // empty or shallow picture, 12 (line 21) when out of memory; a bad block size is not logged.
 bool Pixelize(ZImage& image, int blockSize);
 
+// The loops an effect may run: the fastest the processor allows, or the plain portable ones
+// (which must give the same bytes; the tests compare them).
+enum class EffectKernel { Fastest, Portable };
+
 // Exactly 24 bits, radius >= 1: `passes` times a vertical then a horizontal running mean over
 // 2 * radius + 1 samples with the edge pixels repeated.
-bool BoxBlur(ZImage& image, int radius, int passes);
+bool BoxBlur(ZImage& image, int radius, int passes, EffectKernel kernel = EffectKernel::Fastest);
 
 // 24 or 32 bits: every pixel becomes the mean of 64 samples each way along the arc through it
 // around the picture's centre (angle in the same units the annotation tool passes, 3.0 there;
 // the arc turns by about the angle in degrees each way). Rows are taken as memory rows; alpha is
 // kept. Angles that are not finite or beyond +-360 are refused. Logs code 14 (line 146) for an
 // empty or shallow picture, 13 (line 151) when the working copy cannot be made.
-// `kernel` Portable runs the plain loop even where the AVX2 one would run (tests compare them).
-enum class SpinKernel { Fastest, Portable };
-bool SpinBlur(ZImage& image, double angle, SpinKernel kernel = SpinKernel::Fastest);
+bool SpinBlur(ZImage& image, double angle, EffectKernel kernel = EffectKernel::Fastest);
 // The spin blur computed only for the part x, y, w, h (picture coordinates from the top, clipped
 // to the picture): every sample still comes from the whole picture around its centre, so the
 // part's pixels come out exactly as SpinBlur gives them; the rest stays unchanged.
 bool SpinBlurPart(ZImage& image, double angle, int32_t x, int32_t y, int32_t w, int32_t h,
-                  SpinKernel kernel = SpinKernel::Fastest);
+                  EffectKernel kernel = EffectKernel::Fastest);
 
 // 24 or 32 bits: a raised-button frame `frameWidth` wide, light top and left, dark bottom and
 // right; strength 0..1. A frame wider or taller than the picture becomes min(width, height) - 1;

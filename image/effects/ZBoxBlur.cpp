@@ -278,7 +278,7 @@ void VerticalStepWide(uint64_t* sums, const uint8_t* entering, const uint8_t* le
 
 }  // namespace
 
-bool BoxBlur(ZImage& image, int radius, int passes) {
+bool BoxBlur(ZImage& image, int radius, int passes, EffectKernel kernel) {
     if (!image.IsValid() || image.GetBitsPerPixel() != 24 || radius < 1 || passes < 0) {
         return ZError(nullptr, kEffectErrorInvalid, kEffectsModule, kLineInvalid);
     }
@@ -292,8 +292,8 @@ bool BoxBlur(ZImage& image, int radius, int passes) {
 
     uint16_t multiplier = 0;
     int shift = 0;
-    const bool useReciprocal =
-        narrow && FindReciprocal(static_cast<uint32_t>(2 * r + 1), multiplier, shift);
+    const bool useReciprocal = kernel == EffectKernel::Fastest && narrow &&
+                               FindReciprocal(static_cast<uint32_t>(2 * r + 1), multiplier, shift);
 #if defined(ZENTROVA_BOX_BLUR_VECTOR_ROWS)
     const bool vectorRows = useReciprocal && __builtin_cpu_supports("ssse3");
 #else

@@ -256,13 +256,13 @@ bool HasAvx2() {
 
 }  // namespace
 
-bool SpinBlur(ZImage& image, double angle, SpinKernel kernel) {
+bool SpinBlur(ZImage& image, double angle, EffectKernel kernel) {
     return SpinBlurPart(image, angle, 0, 0, static_cast<int32_t>(image.GetWidth()),
                         static_cast<int32_t>(image.GetHeight()), kernel);
 }
 
 bool SpinBlurPart(ZImage& image, double angle, int32_t partX, int32_t partY, int32_t partWidth,
-                  int32_t partHeight, SpinKernel kernel) {
+                  int32_t partHeight, EffectKernel kernel) {
     if (!image.IsValid() || (image.GetBitsPerPixel() != 24 && image.GetBitsPerPixel() != 32)) {
         return ZError(nullptr, kEffectErrorTooShallow, kEffectsModule, 146);
     }
@@ -311,7 +311,7 @@ bool SpinBlurPart(ZImage& image, double angle, int32_t partX, int32_t partY, int
 #if defined(ZENTROVA_SPIN_AVX2)
     // The 32-bit lanes need the bound of Fits32Bits and a drift table for the inside test.
     std::unique_ptr<int64_t[]> drift;
-    if (kernel == SpinKernel::Fastest && HasAvx2() && Fits32Bits(geometry)) {
+    if (kernel == EffectKernel::Fastest && HasAvx2() && Fits32Bits(geometry)) {
         const int64_t reach = Reach(geometry) + 8;
         drift.reset(new (std::nothrow) int64_t[static_cast<size_t>(reach) + 1]);
         for (int64_t r = 0; drift && r <= reach; ++r) {

@@ -22,7 +22,7 @@ void ExpectSameAsPortable(uint32_t w, uint32_t h, uint32_t bits, double angle, u
     ASSERT_TRUE(turned.CopyFrom(fast));
     ASSERT_TRUE(SpinBlur(fast, angle));
     ASSERT_TRUE(SpinBlur(turned, -angle));  // the arcs run both ways: the sign does not matter
-    ASSERT_TRUE(SpinBlur(portable, angle, SpinKernel::Portable));
+    ASSERT_TRUE(SpinBlur(portable, angle, EffectKernel::Portable));
     EXPECT_TRUE(SameBytes(fast, portable)) << w << "x" << h << "x" << bits << " angle " << angle;
     EXPECT_TRUE(SameBytes(fast, turned)) << w << "x" << h << "x" << bits << " angle " << angle;
 }
@@ -82,7 +82,7 @@ TEST(SpinBlurTest, KnownResults) {
             });
             ASSERT_TRUE(before.CopyFrom(point));
             ASSERT_TRUE(
-                SpinBlur(point, angle, portable ? SpinKernel::Portable : SpinKernel::Fastest));
+                SpinBlur(point, angle, portable ? EffectKernel::Portable : EffectKernel::Fastest));
             EXPECT_TRUE(SameBytes(point, before)) << angle << " " << portable;
         }
     }

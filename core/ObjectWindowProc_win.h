@@ -34,4 +34,19 @@ bool RegisterObjectClass(HINSTANCE instance, const wchar_t* className, HBRUSH ba
     return RegisterClassExW(&windowClass) != 0;
 }
 
+// Destroys the object's window and unregisters its class. The handle is cleared before the window
+// goes, so the messages of its destruction reach DefWindowProcW, not the object.
+inline void DestroyObjectWindow(HWND& hwnd, bool& registered, const wchar_t* className,
+                                HINSTANCE instance) {
+    if (hwnd != nullptr) {
+        HWND window = hwnd;
+        hwnd = nullptr;
+        DestroyWindow(window);
+    }
+    if (registered) {
+        UnregisterClassW(className, instance);
+        registered = false;
+    }
+}
+
 }  // namespace zentrova

@@ -90,17 +90,9 @@ bool IntroWindow::Create(HWND owner, HINSTANCE instance, UINT notifyMessage, con
 }
 
 void IntroWindow::Close() {
-    if (m_hwnd != nullptr) {
-        HWND hwnd = m_hwnd;
-        m_hwnd = nullptr;
-        DestroyWindow(hwnd);
-    }
+    DestroyObjectWindow(m_hwnd, m_registered, m_className.c_str(), m_instance);
     m_button = nullptr;
     m_check = nullptr;
-    if (m_registered) {
-        UnregisterClassW(m_className.c_str(), m_instance);
-        m_registered = false;
-    }
     ReleaseFonts();
     m_offscreen.Destroy();
     m_background.Destroy();

@@ -67,15 +67,7 @@ void PointingArrow::FadeOut() {
 }
 
 void PointingArrow::Close() {
-    if (m_hwnd != nullptr) {
-        HWND hwnd = m_hwnd;
-        m_hwnd = nullptr;
-        DestroyWindow(hwnd);
-    }
-    if (m_registered) {
-        UnregisterClassW(m_className.c_str(), m_instance);
-        m_registered = false;
-    }
+    DestroyObjectWindow(m_hwnd, m_registered, m_className.c_str(), m_instance);
     m_picture.Destroy();
 }
 

@@ -59,15 +59,7 @@ bool Splash::Show(HWND owner, HINSTANCE instance, uint32_t displayMs, uint32_t f
 }
 
 void Splash::Close() {
-    if (m_hwnd != nullptr) {
-        HWND hwnd = m_hwnd;
-        m_hwnd = nullptr;
-        DestroyWindow(hwnd);
-    }
-    if (m_registered) {
-        UnregisterClassW(m_className.c_str(), m_instance);
-        m_registered = false;
-    }
+    DestroyObjectWindow(m_hwnd, m_registered, m_className.c_str(), m_instance);
     m_open = false;
     m_onFaded = nullptr;
     m_image.Destroy();
